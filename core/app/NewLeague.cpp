@@ -1,0 +1,111 @@
+#include "app/NewLeague.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+std::string FoldedForSorting(const std::string& name) {
+    std::string folded = name;
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+    });
+    return folded;
+}
+
+Status CheckRanges(const NewLeagueAnswers& answers) {
+    const int teams = static_cast<int>(answers.teamNames.size());
+    if (teams < 4 || teams > kMaxTeams)
+        return Status::Error("A league has 4 to 24 teams.");
+    if (answers.winPoints != 2 && answers.winPoints != 3)
+        return Status::Error("A win is worth 2 or 3 points.");
+    if (answers.playTimes != 1 && answers.playTimes != 2 && answers.playTimes != 4)
+        return Status::Error("Teams play each other once, twice or four times.");
+    if (answers.ownTeam < 0 || answers.ownTeam > teams)
+        return Status::Error("The own team must be one of the league's teams.");
+    if (answers.promoteCount < 0 || answers.promoteCount > 4 || answers.relegateCount < 0 ||
+        answers.relegateCount > 4)
+        return Status::Error("Up to 4 teams go up and up to 4 go down.");
+    if (answers.teamSize < 5 || answers.teamSize > 11)
+        return Status::Error("A team has 5 to 11 players.");
+    if (answers.subsCount < 0 || answers.subsCount > 5)
+        return Status::Error("A team has 0 to 5 substitutes.");
+    return Status::Ok();
+}
+
+// Stores a UTF-8 name in a league-file text; refused when Windows-1252 cannot hold it.
+template <std::size_t N>
+Status StoreName(const std::string& name, ShortString<N>& into) {
+    const auto stored = Utf8ToWindows1252(name);
+    if (!stored)
+        return Status::Error(UnstorableTextMessage(name));
+    into.assignStored(*stored);
+    return Status::Ok();
+}
+
+void AddFixture(Division& division, int home, int away) {
+    const int number = ++division.Header.ResultCount;
+    ResultRecord& fixture = division.Results[number];
+    fixture = ResultRecord{};
+    fixture.MatchNo = static_cast<std::uint16_t>(number);
+    fixture.HomeTeam = static_cast<std::uint8_t>(home);
+    fixture.AwayTeam = static_cast<std::uint8_t>(away);
+}
+
+void AddFixtures(Division& division, int teams, int playTimes) {
+    if (playTimes == 1) {
+        for (int home = 1; home < teams; ++home)
+            for (int away = home + 1; away <= teams; ++away)
+                AddFixture(division, home, away);
+        return;
+    }
+    for (int block = 0; block < playTimes / 2; ++block)
+        for (int home = 1; home <= teams; ++home)
+            for (int away = 1; away <= teams; ++away)
+                if (away != home)
+                    AddFixture(division, home, away);
+}
+
+} // namespace
+
+std::vector<std::string> SortedTeamNames(std::vector<std::string> names) {
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return FoldedForSorting(a) < FoldedForSorting(b);
+    });
+    return names;
+}
+
+int FixtureCount(int teamCount, int playTimes) {
+    const int pairings = teamCount * (teamCount - 1);
+    return playTimes == 1 ? pairings / 2 : pairings * (playTimes / 2);
+}
+
+Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
+    if (auto status = CheckRanges(answers); !status)
+        return status;
+    auto built = std::make_unique<Division>();
+    DivisionHeader& header = built->Header;
+    if (auto status = StoreName(answers.tableName, header.TableName); !status)
+        return status;
+    const std::vector<std::string> names = SortedTeamNames(answers.teamNames);
+    header.TeamCount = static_cast<std::int16_t>(names.size());
+    for (int t = 1; t <= header.TeamCount; ++t)
+        if (auto status = StoreName(names[static_cast<std::size_t>(t - 1)], built->Teams[t].Name); !status)
+            return status;
+    header.WinPoints = static_cast<std::uint8_t>(answers.winPoints);
+    header.OwnTeam = static_cast<std::uint8_t>(answers.ownTeam);
+    header.PromoteCount = static_cast<std::uint8_t>(answers.promoteCount);
+    header.RelegateCount = static_cast<std::uint8_t>(answers.relegateCount);
+    header.TeamSize = static_cast<std::uint8_t>(answers.teamSize);
+    header.SubsCount = static_cast<std::uint8_t>(answers.subsCount);
+    AddFixtures(*built, header.TeamCount, answers.playTimes);
+    built->PlaceTransferredOut();
+    division = std::move(*built);
+    return Status::Ok();
+}
+
+} // namespace vantorel

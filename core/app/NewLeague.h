@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/Division.h"
+#include "store/Status.h"
+
+namespace vantorel {
+
+// The answers the new-league wizard collects.
+struct NewLeagueAnswers {
+    std::string tableName;              // UTF-8; the first 30 characters are kept
+    std::vector<std::string> teamNames; // UTF-8, in any order; 4..24 names
+    int winPoints = 3;                  // 2 or 3
+    int playTimes = 2;                  // how often each pair meets: 1, 2 or 4
+    int ownTeam = 0;                    // position in the alphabetical team list, 0 = none
+    int promoteCount = 0;               // 0..4
+    int relegateCount = 0;              // 0..4
+    int teamSize = 11;                  // 5..11
+    int subsCount = 3;                  // 0..5
+};
+
+// The team names in the order the league stores them: alphabetical without regard to case.
+std::vector<std::string> SortedTeamNames(std::vector<std::string> names);
+
+// The number of fixtures of n teams meeting playTimes times.
+int FixtureCount(int teamCount, int playTimes);
+
+// Builds the header, the teams (alphabetical) and every fixture of a new league into the Division, which is
+// replaced whole. Refused, leaving the Division as it was, when an answer is out of range or a name cannot
+// be stored in a league file.
+Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division);
+
+} // namespace vantorel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "store/Division.h"
+#include "store/Status.h"
+
+namespace vantorel {
+
+// Size of the header of a current league file, and the size of the largest league file the capacities allow.
+inline constexpr std::size_t kHeaderSize = 68;
+inline constexpr std::size_t kLargestFileSize =
+    kHeaderSize + 36 * kMaxTeams + 24 * kMaxResults + 10 * kMaxGoals + 23 * kMaxPlayers + 115 * kMaxSquads;
+
+// Reads a league file's bytes into the Division, upgrading an older format (versions 6..19) in memory.
+// A file that is cut short, exceeds the capacities or has records pointing outside their arrays is refused
+// with a message saying what is wrong, and the Division is left exactly as it was.
+Status ReadDivision(std::span<const std::uint8_t> bytes, Division& division);
+
+// The bytes of the Division in the current file format.
+std::vector<std::uint8_t> WriteDivision(const Division& division);
+
+// The header of a league file that the folder list accepts: magic "DIVHD" and version 6..20.
+std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes);
+
+// Loads the league file at path (see ReadDivision); on success DataChanged is clear.
+Status LoadDivision(const std::string& path, Division& division);
+
+// Writes the Division over the file at path, through a temporary file so that a failure leaves the previous
+// file intact. On success DataChanged is cleared; on failure it stays as it was.
+Status SaveDivision(const std::string& path, Division& division);
+
+// Writes a freshly built league (header, teams and fixtures; no goals, players or squads) to a new file.
+Status WriteNewLeague(const std::string& path, const Division& division);
+
+} // namespace vantorel

@@ -1,0 +1,122 @@
+#include "store/Settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string_view>
+#include <system_error>
+
+#include "store/FileIo.h"
+#include "store/IniFile.h"
+
+namespace vantorel {
+namespace {
+
+constexpr char kSeparator = std::filesystem::path::preferred_separator;
+
+std::optional<long long> IntegerValue(const IniFile& ini, std::string_view section, std::string_view key) {
+    const auto text = ini.value(section, key);
+    if (!text || text->empty())
+        return std::nullopt;
+    long long number = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, number);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return number;
+}
+
+void ReadColour(const IniFile& ini, std::string_view key, Colour& colour) {
+    if (const auto value = IntegerValue(ini, "Colours", key); value && *value >= 0 && *value <= 0xFFFFFF)
+        colour = static_cast<Colour>(*value);
+}
+
+void ReadFlag(const IniFile& ini, std::string_view key, bool& flag) {
+    if (const auto value = IntegerValue(ini, "Options", key))
+        flag = *value != 0;
+}
+
+IniFile ReadIni(const std::filesystem::path& settingsFile) {
+    std::ifstream in(settingsFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return IniFile(text.str());
+}
+
+Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
+    std::error_code ignored;
+    std::filesystem::create_directories(settingsFile.parent_path(), ignored);
+    const std::string text = ini.text();
+    return ReplaceFile(settingsFile.string(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+bool IsWritableFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / ".vantorel-write-probe";
+    const bool writable = std::ofstream(probe).good();
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return writable;
+}
+
+} // namespace
+
+std::string WithTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != kSeparator)
+        folder += kSeparator;
+    return folder;
+}
+
+std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, const char* xdgConfigHome,
+                                       const char* home) {
+    if (IsWritableFolder(programFolder))
+        return programFolder / kSettingsFileName;
+    std::filesystem::path configFolder;
+    if (xdgConfigHome && *xdgConfigHome)
+        configFolder = xdgConfigHome;
+    else
+        configFolder = std::filesystem::path(home ? home : "") / ".config";
+    return configFolder / "vantorel" / kSettingsFileName;
+}
+
+Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& programFolder) {
+    const IniFile ini = ReadIni(settingsFile);
+    Settings settings;
+    ReadColour(ini, "Colour1", settings.Colour1);
+    ReadColour(ini, "Colour2", settings.Colour2);
+    ReadColour(ini, "Colour3", settings.Colour3);
+    ReadColour(ini, "Colour4", settings.Colour4);
+    ReadFlag(ini, "ShowPoss", settings.ShowPoss);
+    ReadFlag(ini, "ShortTab", settings.ShortTab);
+    ReadFlag(ini, "ShowHints", settings.ShowHints);
+    // The form table needs a number of games the settings dialog can offer.
+    if (const auto games = IntegerValue(ini, "Options", "FormGames"))
+        settings.FormGames = static_cast<int>(std::clamp<long long>(*games, kMinFormGames, kMaxFormGames));
+    const auto folder = ini.value("Options", "FilePath");
+    settings.LeagueFolder = WithTrailingSeparator(folder && !folder->empty() ? *folder : programFolder);
+    return settings;
+}
+
+Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& settings) {
+    IniFile ini = ReadIni(settingsFile);
+    const std::pair<const char*, Colour> colours[] = {{"Colour1", settings.Colour1},
+                                                      {"Colour2", settings.Colour2},
+                                                      {"Colour3", settings.Colour3},
+                                                      {"Colour4", settings.Colour4}};
+    for (const auto& [key, colour] : colours)
+        ini.setValue("Colours", key, std::to_string(colour));
+    ini.setValue("Options", "ShowPoss", settings.ShowPoss ? "1" : "0");
+    ini.setValue("Options", "ShortTab", settings.ShortTab ? "1" : "0");
+    ini.setValue("Options", "ShowHints", settings.ShowHints ? "1" : "0");
+    ini.setValue("Options", "FormGames", std::to_string(settings.FormGames));
+    return WriteIni(settingsFile, ini);
+}
+
+Status WriteLeagueFolder(const std::filesystem::path& settingsFile, const std::string& leagueFolder) {
+    IniFile ini = ReadIni(settingsFile);
+    ini.setValue("Options", "FilePath", WithTrailingSeparator(leagueFolder));
+    return WriteIni(settingsFile, ini);
+}
+
+} // namespace vantorel

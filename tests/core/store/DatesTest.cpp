@@ -1,0 +1,66 @@
+#include "platform/DateFormat.h"
+#include "store/Dates.h"
+
+#include <gtest/gtest.h>
+
+namespace vantorel {
+namespace {
+
+TEST(Dates, DayNumbersCountFromTheThirtiethOfDecember1899) {
+    EXPECT_EQ(DayNumberOf({1899, 12, 30}), 0.0);
+    EXPECT_EQ(DayNumberOf({1900, 3, 1}), 61.0);
+    EXPECT_EQ(DayNumberOf({1997, 3, 12}), 35501.0);
+    EXPECT_EQ(CalendarDateOf(35501.75), (CalendarDate{1997, 3, 12})); // the time of day is ignored
+    EXPECT_EQ(CalendarDateOf(-1), (CalendarDate{1899, 12, 29}));
+    for (double day = -693593; day <= 2958465; day += 997) // years 1 to 9999
+        EXPECT_EQ(DayNumberOf(CalendarDateOf(day)), day);
+}
+
+TEST(Dates, RefusesDaysThatDoNotExist) {
+    EXPECT_FALSE(DayNumberOf({2001, 2, 29}));
+    EXPECT_TRUE(DayNumberOf({2000, 2, 29}));
+    EXPECT_FALSE(DayNumberOf({1900, 2, 29}));
+    EXPECT_FALSE(DayNumberOf({2005, 4, 31}));
+    EXPECT_FALSE(DayNumberOf({2005, 13, 1}));
+    EXPECT_FALSE(DayNumberOf({2005, 0, 1}));
+}
+
+TEST(DateFormat, WritesEachFieldAsThePatternSays) {
+    const double day = *DayNumberOf({2006, 5, 7});
+    EXPECT_EQ(DateFormat::Default().Format(day), "07/05/2006");
+    EXPECT_EQ(DateFormat::FromPattern("M/d/yy")->Format(day), "5/7/06");
+    EXPECT_EQ(DateFormat::FromPattern("yyyy-MM-dd")->Format(day), "2006-05-07");
+    EXPECT_EQ(DateFormat::FromPattern("d.M.yyyy")->Format(*DayNumberOf({2006, 11, 23})), "23.11.2006");
+    EXPECT_EQ(DateFormat::Default().Format(0), "");
+}
+
+TEST(DateFormat, RefusesPatternsWithoutDayMonthAndYear) {
+    EXPECT_FALSE(DateFormat::FromPattern("dd/MM"));
+    EXPECT_FALSE(DateFormat::FromPattern("dd/MMM/yyyy"));
+    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyy"));
+    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyyy d"));
+    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyyy hh"));
+}
+
+TEST(DateFormat, ReadsDatesWithTheTwoDigitYearWindow) {
+    const DateFormat format = DateFormat::Default();
+    EXPECT_EQ(format.Parse("12/03/1997"), 35501.0);
+    EXPECT_EQ(format.Parse(" 12/3/97 "), 35501.0);
+    EXPECT_EQ(format.Parse("1/1/49"), DayNumberOf({2049, 1, 1}));
+    EXPECT_EQ(format.Parse("1/1/50"), DayNumberOf({1950, 1, 1}));
+    EXPECT_EQ(format.Parse("1/1/00"), DayNumberOf({2000, 1, 1}));
+    const auto american = DateFormat::FromPattern("M/d/yy");
+    EXPECT_EQ(american->Parse("3/12/97"), 35501.0);
+    EXPECT_EQ(american->Parse("3/12/1997"), 35501.0);
+}
+
+TEST(DateFormat, ATextThatIsNotAValidDateIsAnErrorNeverZero) {
+    const DateFormat format = DateFormat::Default();
+    for (const char* text : {"", "abc", "31/02/2001", "12/03", "12/03/1997x", "12-03-1997", "12/03/997",
+                             "123/03/1997", "12//1997", "0/1/2000", "1/13/2000"})
+        EXPECT_FALSE(format.Parse(text)) << text;
+    EXPECT_NE(InvalidDateMessage("31/02/2001", format).find("dd/MM/yyyy"), std::string::npos);
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vantorel::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The path of a file in the folder.
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The folder with a separator at its end, as league folders are held.
+    std::string folder() const { return path_.string() + "/"; }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace vantorel::testing
