@@ -11,9 +11,8 @@ namespace {
 
 std::string FoldedForSorting(const std::string& name) {
     std::string folded = name;
-    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
-    });
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c); });
     return folded;
 }
 
@@ -38,8 +37,7 @@ Status CheckRanges(const NewLeagueAnswers& answers) {
 }
 
 // Stores a UTF-8 name in a league-file text; refused when Windows-1252 cannot hold it.
-template <std::size_t N>
-Status StoreName(const std::string& name, ShortString<N>& into) {
+template <std::size_t N> Status StoreName(const std::string& name, ShortString<N>& into) {
     const auto stored = Utf8ToWindows1252(name);
     if (!stored)
         return Status::Error(UnstorableTextMessage(name));

@@ -7,7 +7,9 @@
 namespace vantorel {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string ZeroPadded(int value, int width) {
     std::string digits = std::to_string(value);
@@ -25,7 +27,8 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 // Reads up to maxDigits digits at pos; nothing when there is no digit.
-std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits, std::size_t& digits) {
+std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits,
+                              std::size_t& digits) {
     digits = 0;
     int value = 0;
     while (pos < text.size() && digits < maxDigits && IsDigit(text[pos])) {
@@ -81,7 +84,9 @@ std::optional<DateFormat> DateFormat::FromPattern(std::string_view pattern) {
     return DateFormat(std::string(pattern), std::move(tokens));
 }
 
-DateFormat DateFormat::Default() { return *FromPattern("dd/MM/yyyy"); }
+DateFormat DateFormat::Default() {
+    return *FromPattern("dd/MM/yyyy");
+}
 
 std::string DateFormat::Format(double dayNumber) const {
     if (dayNumber == 0)
@@ -90,10 +95,18 @@ std::string DateFormat::Format(double dayNumber) const {
     std::string text;
     for (const Token& token : tokens_) {
         switch (token.field) {
-        case Field::Day: text += ZeroPadded(date.day, token.width); break;
-        case Field::Month: text += ZeroPadded(date.month, token.width); break;
-        case Field::Year: text += ZeroPadded(token.width == 2 ? date.year % 100 : date.year, token.width); break;
-        case Field::Literal: text += token.literal; break;
+        case Field::Day:
+            text += ZeroPadded(date.day, token.width);
+            break;
+        case Field::Month:
+            text += ZeroPadded(date.month, token.width);
+            break;
+        case Field::Year:
+            text += ZeroPadded(token.width == 2 ? date.year % 100 : date.year, token.width);
+            break;
+        case Field::Literal:
+            text += token.literal;
+            break;
         }
     }
     return text;
@@ -115,8 +128,12 @@ std::optional<double> DateFormat::Parse(std::string_view text) const {
         if (!value)
             return std::nullopt;
         switch (token.field) {
-        case Field::Day: date.day = *value; break;
-        case Field::Month: date.month = *value; break;
+        case Field::Day:
+            date.day = *value;
+            break;
+        case Field::Month:
+            date.month = *value;
+            break;
         case Field::Year:
             if (digits == 2)
                 date.year = *value < 50 ? 2000 + *value : 1900 + *value;
@@ -125,7 +142,8 @@ std::optional<double> DateFormat::Parse(std::string_view text) const {
             else
                 return std::nullopt;
             break;
-        case Field::Literal: break;
+        case Field::Literal:
+            break;
         }
     }
     if (pos != text.size())

@@ -35,8 +35,7 @@ public:
         }
         position_ += count;
     }
-    template <std::size_t N>
-    void text(ShortString<N>& into) {
+    template <std::size_t N> void text(ShortString<N>& into) {
         auto& raw = into.raw();
         if (!hasBytes(raw.size())) {
             overrun_ = true;
@@ -77,8 +76,7 @@ public:
     void i16(std::int16_t value) { put(static_cast<std::uint16_t>(value), 2); }
     void i32(std::int32_t value) { put(static_cast<std::uint32_t>(value), 4); }
     void f64(double value) { put(std::bit_cast<std::uint64_t>(value), 8); }
-    template <std::size_t N>
-    void text(const ShortString<N>& value) {
+    template <std::size_t N> void text(const ShortString<N>& value) {
         out_.insert(out_.end(), value.raw().begin(), value.raw().end());
     }
 

@@ -18,7 +18,9 @@ long DaysFromCivil(long y, long m, long d) {
     return era * 146097 + dayOfEra;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 } // namespace
 
@@ -30,7 +32,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidCalendarDate(int year, int month, int day) {
-    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(year, month);
 }
 
 std::optional<double> DayNumberOf(const CalendarDate& date) {

@@ -68,9 +68,13 @@ int WinnerOf(const ResultRecord& match) {
 
 } // namespace
 
-void Division::CreditResult(int result) { ApplyResult(*this, result, +1); }
+void Division::CreditResult(int result) {
+    ApplyResult(*this, result, +1);
+}
 
-void Division::DebitResult(int result) { ApplyResult(*this, result, -1); }
+void Division::DebitResult(int result) {
+    ApplyResult(*this, result, -1);
+}
 
 void Division::ChangeWinPoints(int winPoints) {
     const int change = winPoints - Header.WinPoints;
@@ -132,7 +136,8 @@ Status Division::DeletePlayer(int player) {
         for (const SquadEntry& line : Squads[s].Entries)
             referenced = referenced || line.Player == player;
     if (referenced)
-        return Status::Error("The selected player has goals assigned or appears in a squad. Delete not performed.");
+        return Status::Error(
+            "The selected player has goals assigned or appears in a squad. Delete not performed.");
 
     for (int p = player; p < Header.PlayerCount; ++p)
         Players[p] = Players[p + 1];

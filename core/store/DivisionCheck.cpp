@@ -6,9 +6,13 @@
 namespace vantorel {
 namespace {
 
-Status Damaged(const std::string& what) { return Status::Error("The league file is damaged: " + what + "."); }
+Status Damaged(const std::string& what) {
+    return Status::Error("The league file is damaged: " + what + ".");
+}
 
-std::string Count(int n, const char* noun) { return std::to_string(n) + " " + noun; }
+std::string Count(int n, const char* noun) {
+    return std::to_string(n) + " " + noun;
+}
 
 Status CheckCount(int count, int capacity, const char* noun) {
     if (count < 0)
@@ -19,14 +23,15 @@ Status CheckCount(int count, int capacity, const char* noun) {
     return Status::Ok();
 }
 
-template <std::size_t N>
-Status CheckText(const ShortString<N>& text, const std::string& what) {
+template <std::size_t N> Status CheckText(const ShortString<N>& text, const std::string& what) {
     if (text.lengthByte() > N)
         return Damaged(what + " is longer than " + std::to_string(N) + " characters");
     return Status::Ok();
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 Status CheckHeader(const DivisionHeader& header) {
     if (auto status = CheckText(header.TableName, "the table name"); !status)
@@ -121,10 +126,10 @@ Status CheckSquads(const Division& division) {
 
 Status CheckCounts(const DivisionHeader& header) {
     for (const auto& [count, capacity, noun] : {std::tuple{header.TeamCount, kMaxTeams, "teams"},
-                                                 {header.ResultCount, kMaxResults, "results"},
-                                                 {header.GoalCount, kMaxGoals, "goals"},
-                                                 {header.PlayerCount, kMaxPlayers, "players"},
-                                                 {header.SquadCount, kMaxSquads, "squads"}})
+                                                {header.ResultCount, kMaxResults, "results"},
+                                                {header.GoalCount, kMaxGoals, "goals"},
+                                                {header.PlayerCount, kMaxPlayers, "players"},
+                                                {header.SquadCount, kMaxSquads, "squads"}})
         if (auto status = CheckCount(count, capacity, noun); !status)
             return status;
     return Status::Ok();

@@ -12,22 +12,29 @@ namespace vantorel {
 
 std::string IoErrorText(int errorCode) {
     switch (errorCode) {
-    case ENOENT: return "File not found";
+    case ENOENT:
+        return "File not found";
     case ENOTDIR:
     case ENAMETOOLONG:
-    case EINVAL: return "Invalid filename";
+    case EINVAL:
+        return "Invalid filename";
     case EMFILE:
-    case ENFILE: return "Too many open files";
+    case ENFILE:
+        return "Too many open files";
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-    case EISDIR: return "File access denied";
-    case kReadBeyondEnd: return "Read beyond end of file";
+    case EISDIR:
+        return "File access denied";
+    case kReadBeyondEnd:
+        return "Read beyond end of file";
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return "Disk full";
-    default: return "I/O error " + std::to_string(errorCode);
+    case EFBIG:
+        return "Disk full";
+    default:
+        return "I/O error " + std::to_string(errorCode);
     }
 }
 
@@ -38,7 +45,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-Status IoFailure(int errorCode) { return Status::Error(IoErrorText(errorCode != 0 ? errorCode : EIO)); }
+Status IoFailure(int errorCode) {
+    return Status::Error(IoErrorText(errorCode != 0 ? errorCode : EIO));
+}
 
 } // namespace
 

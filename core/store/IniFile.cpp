@@ -39,7 +39,8 @@ IniFile::IniFile(std::string_view text) {
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
             section = std::string(Trimmed(trimmed.substr(1, trimmed.size() - 2)));
             line.section = section;
-        } else if (const auto equals = trimmed.find('='); equals != std::string_view::npos && trimmed[0] != ';') {
+        } else if (const auto equals = trimmed.find('=');
+                   equals != std::string_view::npos && trimmed[0] != ';') {
             line.key = std::string(Trimmed(trimmed.substr(0, equals)));
         }
         lines_.push_back(std::move(line));

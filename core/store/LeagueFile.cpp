@@ -14,7 +14,9 @@ constexpr double kOldDateShift = 693594.0;
 // Bytes of the older header and result record, which lack the squad fields.
 constexpr std::size_t kOldHeaderSize = 64;
 
-Status ReadBeyondEnd() { return Status::Error(IoErrorText(kReadBeyondEnd)); }
+Status ReadBeyondEnd() {
+    return Status::Error(IoErrorText(kReadBeyondEnd));
+}
 
 // Reads the header fields the older and current formats share (the first 64 bytes).
 void ReadCommonHeader(ByteReader& in, DivisionHeader& header) {
@@ -35,7 +37,9 @@ void ReadCommonHeader(ByteReader& in, DivisionHeader& header) {
     in.skip(3); // reserved
 }
 
-bool IsOldFormat(const DivisionHeader& header) { return header.Version < kCurrentVersion; }
+bool IsOldFormat(const DivisionHeader& header) {
+    return header.Version < kCurrentVersion;
+}
 
 // Reads the header of either format; an older header gets the squad settings it did not have.
 void ReadHeader(ByteReader& in, DivisionHeader& header) {
@@ -140,7 +144,9 @@ Status ReadInto(std::span<const std::uint8_t> bytes, Division& staged) {
     if (auto status = CheckCounts(header); !status)
         return status;
     const bool oldFormat = IsOldFormat(header);
-    auto readResult = [oldFormat](ByteReader& reader, ResultRecord& match) { ReadResult(reader, match, oldFormat); };
+    auto readResult = [oldFormat](ByteReader& reader, ResultRecord& match) {
+        ReadResult(reader, match, oldFormat);
+    };
     for (auto status : {ReadRecords(in, staged.Teams, header.TeamCount, ReadTeam),
                         ReadRecords(in, staged.Results, header.ResultCount, readResult),
                         ReadRecords(in, staged.Goals, header.GoalCount, ReadGoal),

@@ -24,7 +24,8 @@ bool HasLeagueExtension(const std::string& name) {
 std::vector<std::string> LeagueFileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (HasLeagueExtension(name) && !it->is_directory(error))
             names.push_back(name);

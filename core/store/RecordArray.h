@@ -7,8 +7,7 @@ namespace vantorel {
 
 // A fixed-capacity array of records indexed from 1, as every index stored in a league file is. It is
 // allocated once at its full capacity and never grows; slot 0 is unused.
-template <typename Record, int Capacity>
-class RecordArray {
+template <typename Record, int Capacity> class RecordArray {
 public:
     static constexpr int kCapacity = Capacity;
 

@@ -46,8 +46,8 @@ struct DivisionHeader {
 // One team with its running totals (36 bytes).
 struct TeamRecord {
     ShortString<30> Name;
-    std::uint8_t Played = 0;   // played results the team took part in
-    std::int16_t Points = 0;   // points won less the deduction; negative when the deduction is larger
+    std::uint8_t Played = 0; // played results the team took part in
+    std::int16_t Points = 0; // points won less the deduction; negative when the deduction is larger
     std::uint16_t Deduction = 0;
 };
 

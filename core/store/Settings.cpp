@@ -49,7 +49,8 @@ Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
     std::error_code ignored;
     std::filesystem::create_directories(settingsFile.parent_path(), ignored);
     const std::string text = ini.text();
-    return ReplaceFile(settingsFile.string(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    return ReplaceFile(settingsFile.string(),
+                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 bool IsWritableFolder(const std::filesystem::path& folder) {

@@ -11,8 +11,7 @@ namespace vantorel {
 // A length-prefixed text of at most N single-byte (Windows-1252) characters, held exactly as stored in a
 // league file: one length byte, then N character bytes. Bytes past the length are kept as they were read so
 // that a league file written back is identical to the one loaded.
-template <std::size_t N>
-class ShortString {
+template <std::size_t N> class ShortString {
 public:
     static constexpr std::size_t kCapacity = N;
     static constexpr std::size_t kStoredSize = N + 1;

@@ -83,11 +83,16 @@ unsigned char FoldCase(unsigned char byte) {
     if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)
         return byte + 0x20;
     switch (byte) {
-    case 0x8A: return 0x9A; // Š
-    case 0x8C: return 0x9C; // Œ
-    case 0x8E: return 0x9E; // Ž
-    case 0x9F: return 0xFF; // Ÿ
-    default: return byte;
+    case 0x8A:
+        return 0x9A; // Š
+    case 0x8C:
+        return 0x9C; // Œ
+    case 0x8E:
+        return 0x9E; // Ž
+    case 0x9F:
+        return 0xFF; // Ÿ
+    default:
+        return byte;
     }
 }
 
@@ -137,7 +142,8 @@ bool SameTextIgnoringCase(std::string_view storedA, std::string_view storedB) {
     if (storedA.size() != storedB.size())
         return false;
     for (std::size_t i = 0; i < storedA.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(storedA[i])) != FoldCase(static_cast<unsigned char>(storedB[i])))
+        if (FoldCase(static_cast<unsigned char>(storedA[i])) !=
+            FoldCase(static_cast<unsigned char>(storedB[i])))
             return false;
     return true;
 }

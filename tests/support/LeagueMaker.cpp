@@ -56,8 +56,8 @@ std::unique_ptr<Division> MakeLargestLeague() {
             const int team = g < homeGoals ? match.HomeTeam : match.AwayTeam;
             const int scorer = (team - 1) * kPlayersPerTeam + 1 + (r + g) % kPlayersPerTeam;
             (void)division->AddGoal({static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(team),
-                                     static_cast<std::uint16_t>(scorer), static_cast<std::uint16_t>(10 + g), false,
-                                     g == 1});
+                                     static_cast<std::uint16_t>(scorer), static_cast<std::uint16_t>(10 + g),
+                                     false, g == 1});
             ++division->Players[scorer].Goals;
         }
         SquadRecord squad;
@@ -66,7 +66,11 @@ std::unique_ptr<Division> MakeLargestLeague() {
         for (int line = 0; line < 14; ++line)
             squad.Entries[static_cast<std::size_t>(line)] = {
                 static_cast<std::uint16_t>((match.HomeTeam - 1) * kPlayersPerTeam + 1 + line),
-                0, static_cast<std::uint8_t>(line < 11 ? 90 : 0), false, false, false};
+                0,
+                static_cast<std::uint8_t>(line < 11 ? 90 : 0),
+                false,
+                false,
+                false};
         (void)division->AddSquad(squad);
         division->Results[r].HomeSquad = static_cast<std::uint16_t>(r);
     }

@@ -45,7 +45,9 @@ struct Damage {
     const char* expected; // a part of the message
 };
 
-void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
 
 void PutI16(Bytes& bytes, std::size_t offset, int value) {
     bytes[offset] = static_cast<std::uint8_t>(value);
@@ -85,10 +87,12 @@ const Damage kDamages[] = {
     {"TableNameLength", [](SampleFile& f) { f.bytes[7] = 31; }, "table name"},
     {"SortRulesLength", [](SampleFile& f) { f.bytes[51] = 9; }, "sort rules"},
     {"TeamNameLength", [](SampleFile& f) { f.bytes[f.teams + 36] = 200; }, "name of team 2"},
-    {"HomeTeamZero", [](SampleFile& f) { f.bytes[f.results + 24 * 3 + 3] = 0; }, "result 4 names home team 0"},
+    {"HomeTeamZero", [](SampleFile& f) { f.bytes[f.results + 24 * 3 + 3] = 0; },
+     "result 4 names home team 0"},
     {"AwayTeamPastCount", [](SampleFile& f) { f.bytes[f.results + 4] = 5; }, "result 1 names away team 5"},
     {"HomeSquadPastCount", [](SampleFile& f) { f.bytes[f.results + 20] = 2; }, "result 1 points to a squad"},
-    {"AwaySquadPastCount", [](SampleFile& f) { f.bytes[f.results + 24 + 22] = 9; }, "result 2 points to a squad"},
+    {"AwaySquadPastCount", [](SampleFile& f) { f.bytes[f.results + 24 + 22] = 9; },
+     "result 2 points to a squad"},
     {"GoalResultZero", [](SampleFile& f) { PutI16(f.bytes, f.goals, 0); }, "goal 1 belongs to result 0"},
     {"GoalResultPastCount", [](SampleFile& f) { PutI16(f.bytes, f.goals, 13); }, "result 13"},
     {"GoalTeamPastCount", [](SampleFile& f) { PutI16(f.bytes, f.goals + 2, 5); }, "credited to team 5"},
@@ -96,9 +100,11 @@ const Damage kDamages[] = {
     {"PlayerTeamZero", [](SampleFile& f) { f.bytes[f.players + 21] = 0; }, "player 1 plays for team 0"},
     {"PlayerTeamPastTransferred", [](SampleFile& f) { f.bytes[f.players + 23 + 21] = 6; }, "team 6"},
     {"PlayerNameLength", [](SampleFile& f) { f.bytes[f.players] = 21; }, "name of player 1"},
-    {"SquadResultPastCount", [](SampleFile& f) { PutI16(f.bytes, f.squads, 13); }, "squad 1 belongs to result 13"},
+    {"SquadResultPastCount", [](SampleFile& f) { PutI16(f.bytes, f.squads, 13); },
+     "squad 1 belongs to result 13"},
     {"SquadTeamZero", [](SampleFile& f) { f.bytes[f.squads + 2] = 0; }, "squad 1 belongs to team 0"},
-    {"SquadPlayerPastCount", [](SampleFile& f) { PutI16(f.bytes, f.squads + 3 + 7 * 15, 3); }, "lists player 3"},
+    {"SquadPlayerPastCount", [](SampleFile& f) { PutI16(f.bytes, f.squads + 3 + 7 * 15, 3); },
+     "lists player 3"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfDamage, LeagueFileRefusal, ::testing::ValuesIn(kDamages),

@@ -41,7 +41,8 @@ TEST(LeagueFolder, ListsLeaguesInFileNameOrderComparingBytes) {
     WriteLeague(folder, "a league file whose name is far longer than forty characters.div", "Long");
     bool warned = false;
     const LeagueFileTable table = UpdateFileTable(folder.folder(), warned);
-    EXPECT_EQ(TableNames(table), (std::vector<std::string>{"Upper", "Long", "Zeta", "Alpha", "Loud", "Alpha"}));
+    EXPECT_EQ(TableNames(table),
+              (std::vector<std::string>{"Upper", "Long", "Zeta", "Alpha", "Loud", "Alpha"}));
     EXPECT_EQ(table.entries[1].FileName, "a league file whose name is far longer than forty characters.div");
     EXPECT_FALSE(table.ignoredMessage);
     EXPECT_FALSE(warned);
@@ -54,7 +55,8 @@ TEST(LeagueFolder, ForeignFilesAreIgnoredWithOneMessagePerFolder) {
     WriteLeague(folder, "future.div", "Future", 21);
     WriteLeague(folder, "oldest-readable.div", "Six", 6);
     std::ofstream(folder.file("empty.div")).put('x');
-    std::ofstream(folder.file("text.div")) << "not a league at all, but long enough to hold a header of 68 bytes";
+    std::ofstream(folder.file("text.div"))
+        << "not a league at all, but long enough to hold a header of 68 bytes";
 
     bool warned = false;
     const LeagueFileTable first = UpdateFileTable(folder.folder(), warned);

@@ -37,8 +37,9 @@ TEST(Settings, AMissingFileGivesEveryDefault) {
 TEST(Settings, ValuesThatAreNotNumbersGiveTheDefaultAndAnyNonZeroIsTrue) {
     TempFolder folder;
     const auto path = folder.path() / "vantorel.ini";
-    std::ofstream(path) << "[colours]\r\nColour1 = 128\r\nColour2=lime\r\nColour3=-5\r\n"
-                           "[Options]\nShowPoss=7\nShortTab=x\nShowHints=0\nFormGames=99\nFilePath=/data/leagues\n";
+    std::ofstream(path)
+        << "[colours]\r\nColour1 = 128\r\nColour2=lime\r\nColour3=-5\r\n"
+           "[Options]\nShowPoss=7\nShortTab=x\nShowHints=0\nFormGames=99\nFilePath=/data/leagues\n";
     const Settings settings = ReadSettings(path, "/opt/vantorel/");
     EXPECT_EQ(settings.Colour1, 128u);
     EXPECT_EQ(settings.Colour2, 65280u);
@@ -53,7 +54,8 @@ TEST(Settings, ValuesThatAreNotNumbersGiveTheDefaultAndAnyNonZeroIsTrue) {
 TEST(Settings, WritingKeepsEveryLineItDoesNotOwn) {
     TempFolder folder;
     const auto path = folder.path() / "vantorel.ini";
-    std::ofstream(path) << "; my notes\n[Options]\nFilePath=/data/leagues/\nShowPoss=1\n\n[Window]\nLeft=10\n";
+    std::ofstream(path)
+        << "; my notes\n[Options]\nFilePath=/data/leagues/\nShowPoss=1\n\n[Window]\nLeft=10\n";
     Settings settings;
     settings.Colour4 = 0x800000;
     settings.ShowPoss = false;

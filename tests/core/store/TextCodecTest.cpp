@@ -21,9 +21,9 @@ TEST(TextCodec, ConvertsWesternLettersBothWays) {
 }
 
 TEST(TextCodec, RefusesWhatALeagueFileCannotHold) {
-    EXPECT_FALSE(Utf8ToWindows1252("Łódź"));       // Polish letters are outside Windows-1252
-    EXPECT_FALSE(Utf8ToWindows1252("\xc3"));        // cut-off sequence
-    EXPECT_FALSE(Utf8ToWindows1252("\xc0\xaf"));    // overlong form
+    EXPECT_FALSE(Utf8ToWindows1252("Łódź"));         // Polish letters are outside Windows-1252
+    EXPECT_FALSE(Utf8ToWindows1252("\xc3"));         // cut-off sequence
+    EXPECT_FALSE(Utf8ToWindows1252("\xc0\xaf"));     // overlong form
     EXPECT_FALSE(Utf8ToWindows1252("\xed\xa0\x80")); // surrogate
     EXPECT_FALSE(IsValidUtf8("caf\xe9"));
     EXPECT_NE(UnstorableTextMessage("Łódź").find("Łódź"), std::string::npos);

@@ -1,0 +1,42 @@
+#include "standings/DateList.h"
+
+#include <algorithm>
+
+namespace vantorel {
+
+DateList DateList::Build(const Division& division, TableContent content) {
+    DateList list;
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if ((match.Played || content == TableContent::PlayedPredicted) && match.MatchDate > 0)
+            list.dates_.push_back(match.MatchDate);
+    }
+    std::sort(list.dates_.begin(), list.dates_.end());
+    list.dates_.erase(std::unique(list.dates_.begin(), list.dates_.end()), list.dates_.end());
+    list.index_ = list.DateCount();
+    list.asAt_ = list.dates_.empty() ? 0 : list.dates_.back();
+    return list;
+}
+
+bool DateList::StepBack() {
+    if (index_ == 0)
+        return false;
+    --index_;
+    asAt_ = index_ == 0 ? 0 : dates_[static_cast<std::size_t>(index_ - 1)];
+    return true;
+}
+
+bool DateList::StepForward() {
+    if (index_ == DateCount())
+        return false;
+    ++index_;
+    asAt_ = dates_[static_cast<std::size_t>(index_ - 1)];
+    return true;
+}
+
+void DateList::SetTo(double date) {
+    asAt_ = date;
+    index_ = static_cast<int>(std::upper_bound(dates_.begin(), dates_.end(), date) - dates_.begin());
+}
+
+} // namespace vantorel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include "standings/Standings.h"
+
+namespace vantorel {
+
+// The distinct match dates of a table variant, ascending, with the as-at date that the table page steps
+// through them. Index 0 means before the first date, with as-at date 0.
+class DateList {
+public:
+    // The dates of played fixtures, and with "Played+Predicted" also of unplayed fixtures that have a date.
+    // The as-at date starts at the last date (0 when there is none).
+    static DateList Build(const Division& division, TableContent content);
+
+    const std::vector<double>& dates() const { return dates_; }
+    int DateCount() const { return static_cast<int>(dates_.size()); }
+    int DateIndex() const { return index_; }
+    double AsAtDate() const { return asAt_; }
+
+    // One match date back or forward; false (the caller beeps) at either end.
+    bool StepBack();
+    bool StepForward();
+    // Sets the as-at date to any date; the index then counts the match dates up to it, so the next step
+    // continues from the nearest match date.
+    void SetTo(double date);
+
+private:
+    std::vector<double> dates_;
+    int index_ = 0;
+    double asAt_ = 0;
+};
+
+} // namespace vantorel

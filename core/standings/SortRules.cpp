@@ -1,0 +1,120 @@
+#include "standings/SortRules.h"
+
+#include <algorithm>
+
+namespace vantorel {
+namespace {
+
+bool InRange(int index, const std::vector<char>& items) {
+    return index >= 0 && index < static_cast<int>(items.size());
+}
+
+void MoveToEnd(std::vector<char>& from, int index, std::vector<char>& to) {
+    const char code = from[static_cast<std::size_t>(index)];
+    from.erase(from.begin() + index);
+    to.push_back(code);
+}
+
+} // namespace
+
+std::string RuleName(char code) {
+    switch (code) {
+    case '1':
+        return "Points total";
+    case '2':
+        return "Goal difference";
+    case '3':
+        return "Goals scored";
+    case '4':
+        return "Team name";
+    case '5':
+        return "Possible Points";
+    default:
+        return {};
+    }
+}
+
+std::string ActiveRuleCodes(std::string_view sortRules) {
+    std::string codes;
+    for (char code : sortRules)
+        if (kRuleCodes.find(code) != std::string_view::npos && codes.find(code) == std::string::npos)
+            codes += code;
+    return codes;
+}
+
+void SortRuleLists::Load(std::string_view sortRules) {
+    const std::string activeCodes = ActiveRuleCodes(sortRules);
+    available_.clear();
+    active_.assign(activeCodes.begin(), activeCodes.end());
+    for (char code : kRuleCodes)
+        if (activeCodes.find(code) == std::string::npos)
+            available_.push_back(code);
+    pending_ = false;
+}
+
+void SortRuleLists::Restore(std::string_view sortRules) {
+    const std::string activeCodes = ActiveRuleCodes(sortRules);
+    available_.clear();
+    active_.clear();
+    for (char code : kRuleCodes)
+        (activeCodes.find(code) == std::string::npos ? available_ : active_).push_back(code);
+    pending_ = false;
+}
+
+bool SortRuleLists::MoveRight(int availableIndex) {
+    if (!InRange(availableIndex, available_))
+        return false;
+    MoveToEnd(available_, availableIndex, active_);
+    pending_ = true;
+    return true;
+}
+
+bool SortRuleLists::MoveLeft(int activeIndex) {
+    if (!InRange(activeIndex, active_))
+        return false;
+    MoveToEnd(active_, activeIndex, available_);
+    pending_ = true;
+    return true;
+}
+
+bool SortRuleLists::MoveUp(int& activeIndex) {
+    if (!InRange(activeIndex, active_) || activeIndex == 0)
+        return false;
+    std::swap(active_[static_cast<std::size_t>(activeIndex)],
+              active_[static_cast<std::size_t>(activeIndex - 1)]);
+    --activeIndex;
+    pending_ = true;
+    return true;
+}
+
+bool SortRuleLists::MoveDown(int& activeIndex) {
+    if (!InRange(activeIndex, active_) || activeIndex + 1 == static_cast<int>(active_.size()))
+        return false;
+    std::swap(active_[static_cast<std::size_t>(activeIndex)],
+              active_[static_cast<std::size_t>(activeIndex + 1)]);
+    ++activeIndex;
+    pending_ = true;
+    return true;
+}
+
+bool SortRuleLists::Drop(List source, int dragIndex, List target) {
+    if (!InRange(dragIndex, list(source)))
+        return false;
+    MoveToEnd(list(source), dragIndex, list(target));
+    pending_ = true;
+    return true;
+}
+
+Status SortRuleLists::SortUpdate(Division& division) {
+    if (active_.empty())
+        return Status::Error(kNoActiveRuleWarning);
+    pending_ = false;
+    const std::string codes(active_.begin(), active_.end());
+    if (codes != division.Header.SortRules.stored()) {
+        division.Header.SortRules.assignStored(codes);
+        division.DataChanged = true;
+    }
+    return Status::Ok();
+}
+
+} // namespace vantorel

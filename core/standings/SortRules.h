@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/Division.h"
+#include "store/Status.h"
+
+namespace vantorel {
+
+// The five sort rules by code: '1' "Points total", '2' "Goal difference", '3' "Goals scored",
+// '4' "Team name", '5' "Possible Points".
+inline constexpr std::string_view kRuleCodes = "12345";
+std::string RuleName(char code);
+
+inline constexpr const char* kNoActiveRuleWarning = "You must have at least one active sort rule";
+
+// The rules a stored SortRules text makes active, in priority order: each known code once, at most five.
+// Repeated codes and other characters change nothing in the table's order, so they are left out here; the
+// stored text itself stays as it was until the user edits the rules.
+std::string ActiveRuleCodes(std::string_view sortRules);
+
+// The two lists of the sort-order editor: available rules and active rules (top = applied first), holding
+// rule codes. Every edit that applies sets pending(); an edit that cannot apply returns false, and the
+// caller beeps.
+class SortRuleLists {
+public:
+    enum class List { Available, Active };
+
+    // Loads the lists from the stored rules, active ones in priority order.
+    void Load(std::string_view sortRules);
+    // Refills the lists from the stored rules in code order; the stored rules are not touched.
+    void Restore(std::string_view sortRules);
+
+    const std::vector<char>& available() const { return available_; }
+    const std::vector<char>& active() const { return active_; }
+    bool pending() const { return pending_; }
+
+    // Move the selected rule (index in its list, -1 for none) to the end of the other list.
+    bool MoveRight(int availableIndex);
+    bool MoveLeft(int activeIndex);
+    // Move the selected active rule one place; the new selected index is returned through the argument.
+    bool MoveUp(int& activeIndex);
+    bool MoveDown(int& activeIndex);
+    // A drag from item dragIndex of one list dropped on a list (the same or the other): the item goes to
+    // the end of the target list.
+    bool Drop(List source, int dragIndex, List target);
+
+    // Applies the active list to the Division's sort rules. Refused with the warning while no rule is
+    // active, leaving pending() set so the caller refuses to leave. DataChanged is set only when the stored
+    // rules change.
+    Status SortUpdate(Division& division);
+
+private:
+    std::vector<char>& list(List which) { return which == List::Available ? available_ : active_; }
+
+    std::vector<char> available_;
+    std::vector<char> active_;
+    bool pending_ = false;
+};
+
+} // namespace vantorel

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "store/Division.h"
+
+namespace vantorel {
+
+// Which matches a table counts: the item indices of the table page's two radio groups.
+enum class TableContent { PlayedGames = 0, PlayedPredicted = 1, CurrentForm = 2 };
+enum class GameSelection { HomeAndAway = 0, HomeOnly = 1, AwayOnly = 2 };
+
+inline constexpr int kDefaultFormGames = 10;
+
+// The variant of the league table to compute.
+struct TableVariant {
+    TableContent content = TableContent::PlayedGames;
+    GameSelection games = GameSelection::HomeAndAway;
+    double asAt = 0;                   // fixtures dated later are not counted
+    int formGames = kDefaultFormGames; // latest matches counted by the current-form table
+};
+
+// One team's line of a computed table.
+struct StandingsRow {
+    int Played = 0;
+    int HomeWon = 0, HomeDrawn = 0, HomeLost = 0, HomeFor = 0, HomeAgainst = 0;
+    int AwayWon = 0, AwayDrawn = 0, AwayLost = 0, AwayFor = 0, AwayAgainst = 0;
+    int Points = 0; // net of the team's deduction
+    int GoalDiff = 0;
+    int PossiblePoints = 0; // the most points the team can still reach
+
+    int Won() const { return HomeWon + AwayWon; }
+    int Drawn() const { return HomeDrawn + AwayDrawn; }
+    int Lost() const { return HomeLost + AwayLost; }
+    int GoalsFor() const { return HomeFor + AwayFor; }
+    int GoalsAgainst() const { return HomeAgainst + AwayAgainst; }
+};
+
+// A computed league table: a value the caller keeps.
+struct LeagueTable {
+    TableVariant variant;
+    int TeamCount = 0;
+    int SeasonGames = 0; // matches a team plays in the season (halved for home-only or away-only tables)
+    std::array<StandingsRow, kMaxTeams + 1> Standings{}; // by team index, 1-based
+    std::array<int, kMaxTeams + 1> TableOrder{};         // TableOrder[p] = the team at position p, 1-based
+
+    const StandingsRow& rowAt(int position) const { return Standings[TableOrder[position]]; }
+};
+
+// Computes the table of the Division in the given variant, ordered by the league's sort rules. Changes
+// nothing in the Division.
+LeagueTable FillTable(const Division& division, const TableVariant& variant);
+
+// True when team a must go below team b under the sort rules (codes '1'..'5'; other characters skipped).
+bool OutOfOrder(const LeagueTable& table, std::string_view sortRules, int teamA, int teamB);
+
+// The text of the Pos cell at a position: "U" when promotion is certain, "D" when relegation is certain,
+// otherwise the position number. Only the table of played (or predicted) home and away games has marks.
+std::string PositionMark(const DivisionHeader& header, const LeagueTable& table, int position);
+
+} // namespace vantorel

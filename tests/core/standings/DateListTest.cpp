@@ -1,0 +1,80 @@
+#include "standings/DateList.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+using testing::PlayFixture;
+
+TEST(DateList, HoldsEachPlayedDateOnceInOrder) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 300);
+    PlayFixture(*division, 2, 1, 0, 100);
+    PlayFixture(*division, 3, 1, 0, 300);
+    PlayFixture(*division, 4, 1, 0, 0);   // no date
+    division->Results[5].MatchDate = 400; // an open fixture with a date, predicted or not
+    const DateList played = DateList::Build(*division, TableContent::PlayedGames);
+    EXPECT_EQ(played.dates(), (std::vector<double>{100, 300}));
+    EXPECT_EQ(played.DateIndex(), 2);
+    EXPECT_EQ(played.AsAtDate(), 300);
+    EXPECT_EQ(DateList::Build(*division, TableContent::PlayedPredicted).dates(),
+              (std::vector<double>{100, 300, 400}));
+}
+
+TEST(DateList, StepsDownToBeforeTheFirstDateAndRefusesPastEitherEnd) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 100);
+    PlayFixture(*division, 2, 1, 0, 200);
+    DateList list = DateList::Build(*division, TableContent::PlayedGames);
+    EXPECT_FALSE(list.StepForward());
+    EXPECT_TRUE(list.StepBack());
+    EXPECT_EQ(list.AsAtDate(), 100);
+    EXPECT_TRUE(list.StepBack());
+    EXPECT_EQ(list.DateIndex(), 0);
+    EXPECT_EQ(list.AsAtDate(), 0);
+    EXPECT_FALSE(list.StepBack());
+    EXPECT_TRUE(list.StepForward());
+    EXPECT_EQ(list.AsAtDate(), 100);
+}
+
+TEST(DateList, ADateSetBetweenMatchDatesStepsOnToTheNextOne) {
+    auto division = MakeLeague(4, 2);
+    for (int r = 1; r <= 3; ++r)
+        PlayFixture(*division, r, 1, 0, 100.0 * r);
+    DateList list = DateList::Build(*division, TableContent::PlayedGames);
+    list.SetTo(150);
+    EXPECT_EQ(list.AsAtDate(), 150);
+    EXPECT_EQ(list.DateIndex(), 1);
+    EXPECT_TRUE(list.StepForward());
+    EXPECT_EQ(list.AsAtDate(), 200);
+    list.SetTo(200);
+    EXPECT_EQ(list.DateIndex(), 2);
+    list.SetTo(50);
+    EXPECT_TRUE(list.StepForward());
+    EXPECT_EQ(list.AsAtDate(), 100);
+}
+
+TEST(DateList, AnEmptyListRefusesBothSteps) {
+    auto division = MakeLeague(4, 2);
+    DateList list = DateList::Build(*division, TableContent::PlayedGames);
+    EXPECT_EQ(list.DateCount(), 0);
+    EXPECT_EQ(list.AsAtDate(), 0);
+    EXPECT_FALSE(list.StepBack());
+    EXPECT_FALSE(list.StepForward());
+}
+
+TEST(DateList, HoldsEveryDistinctDateOfTheLargestLeague) {
+    auto division = MakeLeague(24, 4);
+    for (int r = 1; r <= division->Header.ResultCount; ++r)
+        PlayFixture(*division, r, 1, 1, 38000 + r);
+    const DateList list = DateList::Build(*division, TableContent::PlayedGames);
+    EXPECT_EQ(list.DateCount(), 1104);
+    EXPECT_EQ(list.AsAtDate(), 38000 + 1104);
+}
+
+} // namespace
+} // namespace vantorel

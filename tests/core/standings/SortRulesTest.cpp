@@ -1,0 +1,115 @@
+#include "standings/SortRules.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+std::vector<std::string> Names(const std::vector<char>& codes) {
+    std::vector<std::string> names;
+    for (char code : codes)
+        names.push_back(RuleName(code));
+    return names;
+}
+
+using RuleNames = std::vector<std::string>;
+
+TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
+    SortRuleLists lists;
+    lists.Load("1234");
+    EXPECT_EQ(Names(lists.available()), RuleNames{"Possible Points"});
+    EXPECT_EQ(Names(lists.active()),
+              (RuleNames{"Points total", "Goal difference", "Goals scored", "Team name"}));
+    lists.Load("21");
+    EXPECT_EQ(Names(lists.active()), (RuleNames{"Goal difference", "Points total"}));
+    EXPECT_EQ(Names(lists.available()), (RuleNames{"Goals scored", "Team name", "Possible Points"}));
+    int selected = 1;
+    ASSERT_TRUE(lists.MoveUp(selected));
+    EXPECT_TRUE(lists.pending());
+    lists.Restore("21");
+    EXPECT_EQ(Names(lists.active()), (RuleNames{"Points total", "Goal difference"}));
+    EXPECT_FALSE(lists.pending());
+}
+
+TEST(SortRuleLists, MovesApplyOrAskForABeep) {
+    SortRuleLists lists;
+    lists.Load("1234");
+    int selected = 0;
+    EXPECT_FALSE(lists.MoveUp(selected));
+    selected = 3;
+    EXPECT_FALSE(lists.MoveDown(selected));
+    selected = -1;
+    EXPECT_FALSE(lists.MoveDown(selected));
+    EXPECT_FALSE(lists.MoveRight(-1));
+    EXPECT_FALSE(lists.MoveLeft(4));
+    EXPECT_FALSE(lists.pending());
+
+    selected = 1;
+    ASSERT_TRUE(lists.MoveUp(selected));
+    EXPECT_EQ(selected, 0);
+    ASSERT_TRUE(lists.MoveDown(selected));
+    EXPECT_EQ(selected, 1);
+    ASSERT_TRUE(lists.MoveRight(0)); // "Possible Points" joins at the end
+    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "12345");
+    ASSERT_TRUE(lists.MoveLeft(0));
+    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "1");
+    // Dropping an item on its own list moves it to the end of that list.
+    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
+    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "3452");
+    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active));
+    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "34521");
+    EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active));
+}
+
+TEST(SortRuleLists, SortUpdateStoresTheActiveListOnlyWhenItChanged) {
+    auto division = testing::MakeLeague(4, 2);
+    division->DataChanged = false;
+    SortRuleLists lists;
+    lists.Load(division->Header.SortRules.stored());
+    int selected = 1;
+    ASSERT_TRUE(lists.MoveUp(selected));
+    ASSERT_TRUE(lists.SortUpdate(*division));
+    EXPECT_EQ(division->Header.SortRules.stored(), "2134");
+    EXPECT_TRUE(division->DataChanged);
+    EXPECT_FALSE(lists.pending());
+
+    // Out and back again: the same text, so nothing to save.
+    division->DataChanged = false;
+    lists.Load(division->Header.SortRules.stored());
+    ASSERT_TRUE(lists.MoveLeft(3));
+    ASSERT_TRUE(lists.MoveRight(1));
+    ASSERT_TRUE(lists.SortUpdate(*division));
+    EXPECT_FALSE(division->DataChanged);
+}
+
+TEST(SortRuleLists, RefusesToLeaveWithoutAnActiveRule) {
+    auto division = testing::MakeLeague(4, 2);
+    SortRuleLists lists;
+    lists.Load("1");
+    ASSERT_TRUE(lists.MoveLeft(0));
+    const Status status = lists.SortUpdate(*division);
+    EXPECT_EQ(status.message(), "You must have at least one active sort rule");
+    EXPECT_TRUE(lists.pending());
+    EXPECT_EQ(division->Header.SortRules.stored(), "1234");
+}
+
+TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
+    EXPECT_EQ(ActiveRuleCodes("2x21?5"), "215");
+    EXPECT_EQ(ActiveRuleCodes("55554321"), "54321");
+    SortRuleLists lists;
+    lists.Load("3a3");
+    EXPECT_EQ(Names(lists.active()), RuleNames{"Goals scored"});
+    EXPECT_EQ(lists.available().size(), 4u);
+    // The first edit stores the lists as shown, each rule once.
+    auto division = testing::MakeLeague(4, 2);
+    division->Header.SortRules.assignStored("3a3");
+    lists.Load(division->Header.SortRules.stored());
+    ASSERT_TRUE(lists.MoveRight(0));
+    ASSERT_TRUE(lists.SortUpdate(*division));
+    EXPECT_EQ(division->Header.SortRules.stored(), "31");
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,294 @@
+#include "standings/Standings.h"
+
+#include <map>
+#include <random>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "store/TextCodec.h"
+#include "support/LeagueMaker.h"
+#include "support/SampleSeason.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+using testing::PlayFixture;
+
+constexpr double kLastDay = 1e9;
+
+TableVariant Variant(TableContent content = TableContent::PlayedGames,
+                     GameSelection games = GameSelection::HomeAndAway, double asAt = kLastDay) {
+    return {content, games, asAt, kDefaultFormGames};
+}
+
+std::vector<int> Order(const LeagueTable& table) {
+    return {table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount};
+}
+
+TEST(FillTable, CountsAHomeWinForBothTeams) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 3, 1, 100); // team 1 at home to team 2
+    const LeagueTable table = FillTable(*division, Variant());
+    const StandingsRow& home = table.Standings[1];
+    const StandingsRow& away = table.Standings[2];
+    EXPECT_EQ(home.Played, 1);
+    EXPECT_EQ(home.HomeWon, 1);
+    EXPECT_EQ(home.HomeFor, 3);
+    EXPECT_EQ(home.HomeAgainst, 1);
+    EXPECT_EQ(home.Points, 3);
+    EXPECT_EQ(home.GoalDiff, 2);
+    EXPECT_EQ(away.Played, 1);
+    EXPECT_EQ(away.AwayLost, 1);
+    EXPECT_EQ(away.AwayFor, 1);
+    EXPECT_EQ(away.AwayAgainst, 3);
+    EXPECT_EQ(away.Points, 0);
+}
+
+TEST(FillTable, ADrawIsOnePointWhateverAWinIsWorth) {
+    for (int winPoints : {2, 3}) {
+        auto division = MakeLeague(4, 2, winPoints);
+        PlayFixture(*division, 1, 0, 0, 100);
+        const LeagueTable table = FillTable(*division, Variant());
+        EXPECT_EQ(table.Standings[1].Points, 1);
+        EXPECT_EQ(table.Standings[1].HomeDrawn, 1);
+        EXPECT_EQ(table.Standings[2].Points, 1);
+        EXPECT_EQ(table.Standings[2].AwayDrawn, 1);
+    }
+}
+
+TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
+    auto division = MakeLeague(4, 2);
+    division->SetDeduction(1, 5);
+    for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm})
+        for (auto games : {GameSelection::HomeAndAway, GameSelection::HomeOnly}) {
+            const LeagueTable table = FillTable(*division, Variant(content, games));
+            EXPECT_EQ(table.Standings[1].Points, -5);
+            EXPECT_EQ(Order(table), (std::vector<int>{2, 3, 4, 1}));
+        }
+    // Nothing played: the most a team can reach is the whole season less its deduction.
+    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].PossiblePoints, 6 * 3 - 5);
+}
+
+TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 100);
+    PlayFixture(*division, 2, 1, 0, 101);
+    PlayFixture(*division, 3, 1, 0, 0); // a played result without a date always counts
+    EXPECT_EQ(FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, 100))
+                  .Standings[1]
+                  .Played,
+              2);
+    EXPECT_EQ(FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, 99.5))
+                  .Standings[1]
+                  .Played,
+              1);
+    EXPECT_EQ(FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, 0))
+                  .Standings[1]
+                  .Played,
+              1);
+}
+
+TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTable) {
+    auto division = MakeLeague(4, 2);
+    division->Results[1].HomeGoals = 2; // marked prediction: 2-0
+    division->Results[1].Predicted = true;
+    division->Results[2].HomeGoals = 5; // a score without the mark
+    const LeagueTable predicted = FillTable(*division, Variant(TableContent::PlayedPredicted));
+    EXPECT_EQ(predicted.Standings[1].Played, 1);
+    EXPECT_EQ(predicted.Standings[1].HomeFor, 2);
+    EXPECT_EQ(predicted.Standings[1].Points, 3);
+    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].Played, 0);
+}
+
+TEST(FillTable, CurrentFormCountsTheLatestMatchesThenTheVenue) {
+    auto division = MakeLeague(16, 1); // team 1 plays fixtures 1..15 at home
+    // Team 1 loses its 5 oldest matches and wins the 10 latest, played in reverse fixture order.
+    for (int r = 1; r <= 15; ++r)
+        PlayFixture(*division, r, r <= 10 ? 1 : 0, r <= 10 ? 0 : 1, 200 - r);
+    const LeagueTable form = FillTable(*division, Variant(TableContent::CurrentForm));
+    EXPECT_EQ(form.Standings[1].Played, 10);
+    EXPECT_EQ(form.Standings[1].Points, 30);
+    EXPECT_EQ(form.Standings[1].PossiblePoints, 30 + (15 - 10) * 3);
+
+    // Three of team 1's ten latest matches are away games: only the other seven count at home.
+    auto mixed = MakeLeague(16, 2); // team 1's home games are fixtures 1..15, its away games come later
+    for (int r = 1; r <= 12; ++r)
+        PlayFixture(*mixed, r, 1, 0, 100 + r);
+    int awayGames = 0;
+    for (int r = 16; r <= mixed->Header.ResultCount && awayGames < 3; ++r)
+        if (mixed->Results[r].AwayTeam == 1) {
+            PlayFixture(*mixed, r, 0, 2, 200 + r);
+            ++awayGames;
+        }
+    const LeagueTable homeForm =
+        FillTable(*mixed, Variant(TableContent::CurrentForm, GameSelection::HomeOnly));
+    EXPECT_EQ(homeForm.Standings[1].Played, 7);
+    EXPECT_EQ(homeForm.SeasonGames, 15);
+}
+
+TEST(FillTable, SameDateFormMatchesKeepFixtureOrder) {
+    auto division = MakeLeague(12, 1); // team 1 at home in fixtures 1..11
+    for (int r = 1; r <= 11; ++r)
+        PlayFixture(*division, r, r == 11 ? 0 : 1, r == 11 ? 5 : 0, 50); // all on one day
+    const LeagueTable form = FillTable(*division, Variant(TableContent::CurrentForm));
+    EXPECT_EQ(form.Standings[1].Played, 10);
+    EXPECT_EQ(form.Standings[1].Points, 30); // the 11th fixture drops out
+}
+
+TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
+    EXPECT_EQ(FillTable(*MakeLeague(20, 1), Variant()).SeasonGames, 19);
+    EXPECT_EQ(FillTable(*MakeLeague(20, 2), Variant()).SeasonGames, 38);
+    EXPECT_EQ(FillTable(*MakeLeague(20, 4), Variant()).SeasonGames, 76);
+    const LeagueTable home =
+        FillTable(*MakeLeague(20, 2), Variant(TableContent::PlayedGames, GameSelection::HomeOnly));
+    EXPECT_EQ(home.SeasonGames, 19);
+    EXPECT_EQ(home.Standings[5].PossiblePoints, 57);
+    EXPECT_EQ(
+        FillTable(*MakeLeague(5, 1), Variant(TableContent::PlayedGames, GameSelection::AwayOnly)).SeasonGames,
+        2);
+}
+
+// Four teams: 1 and 2 level on points, 2 with the better goal difference, 3 with the most goals.
+std::unique_ptr<Division> LeagueForSortRules(const char* rules) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 1); // 1 beats 2
+    PlayFixture(*division, 4, 5, 0, 2); // 2 beats 1 5-0
+    PlayFixture(*division, 9, 4, 4, 3); // 3 draws 4
+    division->Header.SortRules.assignStored(rules);
+    return division;
+}
+
+TEST(FillTable, OrdersByTheLeaguesSortRules) {
+    // Points: 1 3, 2 3, 3 1, 4 1. Goal difference: 1 -4, 2 +4, 3 0, 4 0. Goals: 1 1, 2 5, 3 4, 4 4.
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("1234"), Variant())), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("21"), Variant())), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("3"), Variant())), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("4123"), Variant())), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("x1?"), Variant())), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules(""), Variant())), (std::vector<int>{1, 2, 3, 4}));
+    // Teams 3 and 4 are level on every rule but the name: they stay in team order both ways round.
+    EXPECT_EQ(Order(FillTable(*LeagueForSortRules("123"), Variant())), (std::vector<int>{2, 1, 3, 4}));
+}
+
+TEST(FillTable, AgreesWithAPlainReplayAndKeepsItsInvariants) {
+    std::mt19937 random(2005);
+    for (int round = 0; round < 20; ++round) {
+        auto division = MakeLeague(4 + static_cast<int>(random() % 21), 1 + static_cast<int>(random() % 2));
+        for (int r = 1; r <= division->Header.ResultCount; ++r)
+            if (random() % 3)
+                PlayFixture(*division, r, static_cast<int>(random() % 5), static_cast<int>(random() % 5),
+                            static_cast<double>(1 + random() % 40));
+        division->SetDeduction(1, static_cast<int>(random() % 4));
+        const double asAt = static_cast<double>(random() % 45);
+        const LeagueTable table =
+            FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, asAt));
+        int goalDifferenceSum = 0;
+        for (int t = 1; t <= table.TeamCount; ++t) {
+            const StandingsRow& row = table.Standings[t];
+            int played = 0, points = -division->Teams[t].Deduction, goalsFor = 0;
+            for (int r = 1; r <= division->Header.ResultCount; ++r) {
+                const ResultRecord& m = division->Results[r];
+                if (!m.Played || m.MatchDate > asAt || (m.HomeTeam != t && m.AwayTeam != t))
+                    continue;
+                const int own = m.HomeTeam == t ? m.HomeGoals : m.AwayGoals;
+                const int other = m.HomeTeam == t ? m.AwayGoals : m.HomeGoals;
+                ++played;
+                goalsFor += own;
+                points += own > other ? 3 : own == other ? 1 : 0;
+            }
+            EXPECT_EQ(row.Played, played);
+            EXPECT_EQ(row.Played, row.Won() + row.Drawn() + row.Lost());
+            EXPECT_EQ(row.Points, points);
+            EXPECT_EQ(row.GoalsFor(), goalsFor);
+            goalDifferenceSum += row.GoalDiff;
+        }
+        EXPECT_EQ(goalDifferenceSum, 0);
+        for (int p = 1; p < table.TeamCount; ++p)
+            EXPECT_FALSE(OutOfOrder(table, "1234", table.TableOrder[p], table.TableOrder[p + 1]));
+    }
+}
+
+TEST(FillTable, TheRealSeasonEndsAsItsPublishedTable) {
+    auto division = testing::LoadSampleSeason();
+    const LeagueTable table = FillTable(*division, Variant());
+    const std::vector<std::string> expected = testing::SampleSeasonLines("table.csv");
+    ASSERT_EQ(expected.size(), 21u);
+    for (int p = 1; p <= 20; ++p) {
+        const StandingsRow& row = table.rowAt(p);
+        std::ostringstream line;
+        line << Windows1252ToUtf8(division->Teams[table.TableOrder[p]].Name.stored()) << ',' << row.Played
+             << ',' << row.Won() << ',' << row.Drawn() << ',' << row.Lost() << ',' << row.GoalsFor() << ','
+             << row.GoalsAgainst() << ',' << row.GoalDiff << ',' << row.Points << ','
+             << division->Teams[table.TableOrder[p]].Deduction;
+        EXPECT_EQ(line.str(), expected[static_cast<std::size_t>(p)]) << "position " << p;
+    }
+}
+
+// Promotion and relegation marks.
+class PositionMarks : public ::testing::Test {
+protected:
+    // Four teams meeting once; team 1 wins its first two matches.
+    void SetUp() override {
+        division_ = MakeLeague(4, 1);
+        PlayFixture(*division_, 1, 1, 0, 1); // 1 v 2
+        PlayFixture(*division_, 2, 1, 0, 2); // 1 v 3
+        division_->Header.PromoteCount = 1;
+        division_->Header.RelegateCount = 1;
+    }
+    std::string Mark(int position, TableVariant variant = Variant()) {
+        return PositionMark(division_->Header, FillTable(*division_, variant), position);
+    }
+    std::unique_ptr<Division> division_;
+};
+
+TEST_F(PositionMarks, PromotionIsCertainOnlyWhenNoChaserWithGamesLeftCanReachTheLeader) {
+    // Team 1 leads on 6 points; team 4 has three games left and can reach 9.
+    EXPECT_EQ(Mark(1), "1");
+    for (int team : {2, 3, 4})
+        division_->SetDeduction(team, 1);
+    PlayFixture(*division_, 6, 1, 0, 3); // 3 beats 4
+    // Every chaser can now reach at most 5.
+    EXPECT_EQ(Mark(1), "U");
+    division_->SetDeduction(2, 0); // team 2 can reach exactly 6 again
+    EXPECT_EQ(Mark(1), "1");
+}
+
+TEST_F(PositionMarks, RelegationIsCertainWhenNothingIsLeftToPlay) {
+    EXPECT_EQ(Mark(4), "4");
+    for (int r = 3; r <= 6; ++r)
+        PlayFixture(*division_, r, 1, 1, 10 + r);
+    EXPECT_EQ(Mark(4), "D");
+}
+
+TEST_F(PositionMarks, RelegationIsCertainWhenTheSafeTeamIsOutOfReach) {
+    // Team 3 is bottom with two games left: it can reach 6 less its deduction; the safe team has 0.
+    division_->SetDeduction(3, 6);
+    EXPECT_EQ(Mark(4), "4");
+    division_->SetDeduction(3, 7);
+    EXPECT_EQ(Mark(4), "D");
+}
+
+TEST_F(PositionMarks, OnlyThePlainHomeAndAwayTablesAreMarked) {
+    for (int r = 3; r <= 6; ++r)
+        PlayFixture(*division_, r, 0, 0, 10 + r);
+    ASSERT_EQ(Mark(4), "D");
+    ASSERT_EQ(Mark(4, Variant(TableContent::PlayedPredicted)), "D");
+    for (auto variant :
+         {Variant(TableContent::CurrentForm), Variant(TableContent::PlayedGames, GameSelection::HomeOnly),
+          Variant(TableContent::PlayedGames, GameSelection::AwayOnly)})
+        for (int p = 1; p <= 4; ++p)
+            EXPECT_EQ(Mark(p, variant), std::to_string(p));
+}
+
+TEST_F(PositionMarks, AZoneCoveringTheWholeLeagueRelegatesEveryTeam) {
+    division_->Header.RelegateCount = 4;
+    for (int p = 1; p <= 4; ++p)
+        EXPECT_EQ(Mark(p), "D");
+    division_->Header.RelegateCount = 9;
+    EXPECT_EQ(Mark(1), "D");
+}
+
+} // namespace
+} // namespace vantorel
