@@ -18,8 +18,8 @@ std::string FoldedForSorting(const std::string& name) {
 
 Status CheckRanges(const NewLeagueAnswers& answers) {
     const int teams = static_cast<int>(answers.teamNames.size());
-    if (teams < 4 || teams > kMaxTeams)
-        return Status::Error("A league has 4 to 24 teams.");
+    if (teams < kMinTeams || teams > kMaxTeams)
+        return Status::Error("A league has 4 to 24 teams; " + std::to_string(teams) + " were given.");
     if (answers.winPoints != 2 && answers.winPoints != 3)
         return Status::Error("A win is worth 2 or 3 points.");
     if (answers.playTimes != 1 && answers.playTimes != 2 && answers.playTimes != 4)
@@ -36,7 +36,8 @@ Status CheckRanges(const NewLeagueAnswers& answers) {
     return Status::Ok();
 }
 
-// Stores a UTF-8 name in a league-file text; refused when Windows-1252 cannot hold it.
+// Stores the first characters of a UTF-8 name in a league-file text; refused when Windows-1252 cannot hold
+// it.
 template <std::size_t N> Status StoreName(const std::string& name, ShortString<N>& into) {
     const auto stored = Utf8ToWindows1252(name);
     if (!stored)
@@ -70,6 +71,30 @@ void AddFixtures(Division& division, int teams, int playTimes) {
 
 } // namespace
 
+Status CheckTableName(const std::string& tableName) {
+    if (tableName.empty())
+        return Status::Error(kNoTableNameMessage);
+    return Status::Ok();
+}
+
+Status CheckTeamNames(const std::vector<std::string>& names, int wantedTeams) {
+    if (static_cast<int>(names.size()) != wantedTeams)
+        return Status::Error(kMissingTeamsMessage);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        for (std::size_t k = i + 1; k < names.size(); ++k)
+            if (names[i] == names[k])
+                return Status::Error(kDuplicateTeamsMessage);
+    return Status::Ok();
+}
+
+std::string RemainingTeamsText(int missing) {
+    if (missing == 0)
+        return "All teams entered";
+    if (missing == 1)
+        return "One more team required";
+    return std::to_string(missing) + " more teams required";
+}
+
 std::vector<std::string> SortedTeamNames(std::vector<std::string> names) {
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return FoldedForSorting(a) < FoldedForSorting(b);
@@ -83,7 +108,11 @@ int FixtureCount(int teamCount, int playTimes) {
 }
 
 Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
+    if (auto status = CheckTableName(answers.tableName); !status)
+        return status;
     if (auto status = CheckRanges(answers); !status)
+        return status;
+    if (auto status = CheckTeamNames(answers.teamNames, static_cast<int>(answers.teamNames.size())); !status)
         return status;
     auto built = std::make_unique<Division>();
     DivisionHeader& header = built->Header;

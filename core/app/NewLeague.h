@@ -21,6 +21,20 @@ struct NewLeagueAnswers {
     int subsCount = 3;                  // 0..5
 };
 
+inline constexpr const char* kNoTableNameMessage = "You must enter a name for this table";
+inline constexpr const char* kDuplicateTeamsMessage = "Duplicate team names entered, please correct";
+inline constexpr const char* kMissingTeamsMessage = "You have not yet added all the team names";
+
+// The wizard's check of its first step: the table needs a name.
+Status CheckTableName(const std::string& tableName);
+
+// The wizard's check of its second step: exactly the wanted number of names, no two exactly equal (names
+// differing in letter case are different teams).
+Status CheckTeamNames(const std::vector<std::string>& names, int wantedTeams);
+
+// The text telling how many names are still missing (negative after the team count was lowered).
+std::string RemainingTeamsText(int missing);
+
 // The team names in the order the league stores them: alphabetical without regard to case.
 std::vector<std::string> SortedTeamNames(std::vector<std::string> names);
 
@@ -28,8 +42,8 @@ std::vector<std::string> SortedTeamNames(std::vector<std::string> names);
 int FixtureCount(int teamCount, int playTimes);
 
 // Builds the header, the teams (alphabetical) and every fixture of a new league into the Division, which is
-// replaced whole. Refused, leaving the Division as it was, when an answer is out of range or a name cannot
-// be stored in a league file.
+// replaced whole. Refused, leaving the Division as it was, when the wizard's checks fail, an answer is out of
+// range or a name cannot be stored in a league file.
 Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division);
 
 } // namespace vantorel

@@ -9,6 +9,7 @@ namespace vantorel {
 
 // Capacities of the record arrays. The team array has one slot more than the largest league for the
 // "Transferred-Out" pseudo-team.
+inline constexpr int kMinTeams = 4;
 inline constexpr int kMaxTeams = 24;
 inline constexpr int kTeamSlots = kMaxTeams + 1;
 inline constexpr int kMaxResults = 1104;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "Arguments.h"
+#include "platform/DateFormat.h"
+#include "standings/TableCells.h"
+#include "store/Division.h"
+
+namespace vantorel::cli {
+
+// Loads a league file; a UsageError naming the file and the reason when it cannot be loaded.
+void LoadLeague(const std::string& path, Division& division);
+// Saves a league file over itself; a UsageError when it cannot be written.
+void SaveLeague(const std::string& path, Division& division);
+
+// The --date-format option, dd/MM/yyyy by default.
+DateFormat DateFormatOption(Arguments& args);
+// A date given on the command line.
+double ParseDateArgument(const std::string& text, const DateFormat& format, const std::string& what);
+
+// Today's date in the local time zone, as a day number.
+double Today();
+
+// The table the TABLE OPTIONS describe, computed as the table page shows it: as at --as-at, or at the
+// last match date of the chosen content.
+struct TableChoice {
+    TableVariant variant;
+    TableFormat format;
+};
+TableChoice TableOptions(Arguments& args, const Division& division, const DateFormat& dateFormat);
+
+inline constexpr const char* kTableOptionsHelp = "TABLE OPTIONS: [--content played|predicted|form] [--games "
+                                                 "all|home|away] [--as-at DATE] [--short] [--poss]\n"
+                                                 "               [--form-games N]";
+
+// A team of the league by its exact name; a UsageError when there is none.
+int TeamByName(const Division& division, const std::string& name);
+
+} // namespace vantorel::cli

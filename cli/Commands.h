@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vantorel::cli {
+
+// Each command takes the words after its name, writes its output to out and returns the exit code. User
+// errors are thrown as UsageError.
+using Command = int (*)(const std::vector<std::string>& words, std::ostream& out);
+
+int NewCommand(const std::vector<std::string>& words, std::ostream& out);
+int SetCommand(const std::vector<std::string>& words, std::ostream& out);
+int InfoCommand(const std::vector<std::string>& words, std::ostream& out);
+int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
+int TableCommand(const std::vector<std::string>& words, std::ostream& out);
+int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
+int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
+
+} // namespace vantorel::cli

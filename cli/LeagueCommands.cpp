@@ -1,0 +1,191 @@
+// The commands that create a league, change its settings and describe it.
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "app/LeagueSettings.h"
+#include "app/NewLeague.h"
+#include "exchange/CsvImport.h"
+#include "standings/SortRules.h"
+#include "store/LeagueFile.h"
+#include "store/TextCodec.h"
+
+namespace vantorel::cli {
+namespace {
+
+std::vector<std::string> ReadTeamNames(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw UsageError(path + ": " + kImportFileUnreadable);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::vector<std::string> names;
+    for (std::string line : ImportTextLines(bytes.str())) {
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            continue;
+        line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+        names.push_back(line);
+    }
+    return names;
+}
+
+std::string Name(const Division& division, int team) {
+    return Windows1252ToUtf8(division.Teams[team].Name.stored());
+}
+
+} // namespace
+
+int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet "
+               "1|2|4]\n"
+               "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] "
+               "[--subs N]\n"
+               "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    NewLeagueAnswers answers;
+    answers.tableName = args.value("--name").value_or("");
+    const auto teamsFile = args.value("--teams");
+    if (!teamsFile)
+        throw UsageError("missing --teams TEAMS.txt");
+    answers.teamNames = ReadTeamNames(*teamsFile);
+    answers.winPoints = args.number("--win-points", 2, 3).value_or(3);
+    answers.playTimes = args.number("--meet", 1, 4).value_or(2);
+    if (answers.playTimes == 3)
+        throw UsageError("--meet must be 1, 2 or 4");
+    answers.promoteCount = args.number("--promote", 0, 4).value_or(0);
+    answers.relegateCount = args.number("--relegate", 0, 4).value_or(0);
+    answers.teamSize = args.number("--team-size", 5, 11).value_or(11);
+    answers.subsCount = args.number("--subs", 0, 5).value_or(3);
+    const auto ownTeam = args.value("--own-team");
+    args.finish();
+
+    if (ownTeam) {
+        const std::vector<std::string> sorted = SortedTeamNames(answers.teamNames);
+        const auto found = std::find(sorted.begin(), sorted.end(), *ownTeam);
+        if (found == sorted.end())
+            throw UsageError("--own-team '" + *ownTeam + "' is not one of the teams");
+        answers.ownTeam = static_cast<int>(found - sorted.begin()) + 1;
+    }
+    if (std::filesystem::exists(path))
+        throw UsageError(path + " already exists; choose another name");
+    auto division = std::make_unique<Division>();
+    if (auto status = BuildNewLeague(answers, *division); !status)
+        throw UsageError(status.message());
+    if (auto status = WriteNewLeague(path, *division); !status)
+        throw UsageError(path + ": " + status.message());
+    out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
+        << division->Header.ResultCount << " fixtures\n";
+    return 0;
+}
+
+int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules "
+               "CODES]\n"
+               "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
+               "Changes the league's settings. Sort-rule codes: 1 points, 2 goal difference, 3 goals "
+               "scored,\n"
+               "4 team order, 5 possible points, highest priority first.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+
+    for (const std::string& deduction : args.values("--deduct")) {
+        const auto equals = deduction.rfind('=');
+        if (equals == std::string::npos)
+            throw UsageError("--deduct takes TEAM=N, not '" + deduction + "'");
+        const int team = TeamByName(*division, deduction.substr(0, equals));
+        division->SetDeduction(team, ParseNumber(deduction.substr(equals + 1), 0, kMaxDeduction, "--deduct"));
+    }
+    if (const auto winPoints = args.number("--win-points", 2, 3))
+        SetWinPoints(*division, *winPoints);
+    if (const auto rules = args.value("--sort-rules")) {
+        if (rules->empty() || ActiveRuleCodes(*rules) != *rules)
+            throw UsageError("--sort-rules takes 1 to 5 different codes from 1 to 5, not '" + *rules + "'");
+        SortRuleLists lists;
+        lists.Load(*rules);
+        (void)lists.SortUpdate(*division);
+    }
+    const std::pair<const char*, Zone> zones[] = {
+        {"--promote", Zone::Promotion}, {"--playoff", Zone::Playoff}, {"--relegate", Zone::Relegation}};
+    for (const auto& [option, zone] : zones)
+        if (const auto count = args.number(option, 0, kMaxZoneCount))
+            SetZoneCount(*division, zone, *count);
+    if (const auto ownTeam = args.value("--own-team"))
+        SetOwnTeam(*division, *ownTeam == "none" ? 0 : TeamByName(*division, *ownTeam));
+    args.finish();
+
+    if (division->DataChanged) {
+        SaveLeague(path, *division);
+        out << "Saved " << path << "\n";
+    } else {
+        out << "Nothing changed\n";
+    }
+    return 0;
+}
+
+int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    args.finish();
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    const DivisionHeader& h = division->Header;
+    int played = 0;
+    for (int r = 1; r <= h.ResultCount; ++r)
+        played += division->Results[r].Played ? 1 : 0;
+    std::string rules;
+    for (char code : ActiveRuleCodes(h.SortRules.stored()))
+        rules += (rules.empty() ? "" : ", ") + RuleName(code);
+    out << "Name: " << Windows1252ToUtf8(h.TableName.stored()) << "\n"
+        << "Teams: " << h.TeamCount << "\n"
+        << "Fixtures: " << h.ResultCount << "\n"
+        << "Played: " << played << "\n"
+        << "Goals: " << h.GoalCount << "\n"
+        << "Players: " << h.PlayerCount << "\n"
+        << "Squads: " << h.SquadCount << "\n"
+        << "Points for a win: " << int{h.WinPoints} << "\n"
+        << "Promoted: " << int{h.PromoteCount} << "\n"
+        << "Play-offs: " << int{h.PlayoffCount} << "\n"
+        << "Relegated: " << int{h.RelegateCount} << "\n"
+        << "Own team: " << (h.OwnTeam ? Name(*division, h.OwnTeam) : "none") << "\n"
+        << "Sort rules: " << Windows1252ToUtf8(h.SortRules.stored()) << " (" << rules << ")\n"
+        << "Track goals: " << (h.TrackGoals ? "yes" : "no") << "\n"
+        << "Team size: " << int{h.TeamSize} << "\n"
+        << "Substitutes: " << int{h.SubsCount} << "\n";
+    return 0;
+}
+
+int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the "
+               "reason.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    args.finish();
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header.TableName.stored()) << "\"\n";
+    return 0;
+}
+
+} // namespace vantorel::cli

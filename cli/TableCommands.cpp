@@ -1,0 +1,139 @@
+// The commands that show the table and exchange data as comma-separated text.
+
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvImport.h"
+#include "standings/DateList.h"
+#include "standings/PlainTable.h"
+#include "store/TextCodec.h"
+
+namespace vantorel::cli {
+namespace {
+
+const std::set<std::string> kTableFlags = {"--short", "--poss"};
+
+std::string VariantDescription(const TableVariant& variant, const DateFormat& dateFormat) {
+    std::string text = variant.content == TableContent::PlayedGames       ? "Played games"
+                       : variant.content == TableContent::PlayedPredicted ? "Played and predicted games"
+                                                                          : "Current form";
+    text += variant.games == GameSelection::HomeOnly   ? ", home only"
+            : variant.games == GameSelection::AwayOnly ? ", away only"
+                                                       : "";
+    if (variant.content == TableContent::CurrentForm)
+        return text + ", last " + std::to_string(variant.formGames) + " games";
+    return text + (variant.asAt != 0 ? ", up to " + dateFormat.Format(variant.asAt)
+                                     : ", before the first match date");
+}
+
+ExportSection SectionByName(const std::string& name) {
+    const std::pair<const char*, ExportSection> sections[] = {{"table", ExportSection::Table},
+                                                              {"results", ExportSection::Results},
+                                                              {"fixtures", ExportSection::Fixtures},
+                                                              {"grid", ExportSection::Grid},
+                                                              {"scorers", ExportSection::Scorers},
+                                                              {"players", ExportSection::Players},
+                                                              {"all", ExportSection::All}};
+    for (const auto& [text, section] : sections)
+        if (name == text)
+            return section;
+    throw UsageError("unknown section '" + name +
+                     "': table, results, fixtures, grid, scorers, players or all");
+}
+
+} // namespace
+
+int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, kTableFlags);
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--date-format PATTERN]\n"
+            << kTableOptionsHelp << "\nPrints the league table with U (promoted) and D (relegated) marks.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    const DateFormat dateFormat = DateFormatOption(args);
+    const TableChoice choice = TableOptions(args, *division, dateFormat);
+    args.finish();
+
+    const LeagueTable table = FillTable(*division, choice.variant);
+    out << Windows1252ToUtf8(division->Header.TableName.stored()) << "\n"
+        << VariantDescription(choice.variant, dateFormat) << "\n\n"
+        << FormatPlainTable(TableHeadings(choice.format), TableRows(*division, table, choice.format));
+    return 0;
+}
+
+int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, kTableFlags);
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
+               "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format "
+               "PATTERN]\n"
+            << kTableOptionsHelp
+            << "\nWrites comma-separated text (UTF-8, CR LF line ends) to standard output.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    const ExportSection section = SectionByName(args.positional("section"));
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    const DateFormat dateFormat = DateFormatOption(args);
+    const TableChoice choice = TableOptions(args, *division, dateFormat);
+
+    ExportRequest request;
+    request.section = section;
+    request.format = choice.format;
+    DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), Today(),
+                       request.from, request.to);
+    if (const auto from = args.value("--from"))
+        request.from = ParseDateArgument(*from, dateFormat, "--from");
+    if (const auto to = args.value("--to"))
+        request.to = ParseDateArgument(*to, dateFormat, "--to");
+    args.finish();
+
+    const LeagueTable table = FillTable(*division, choice.variant);
+    request.table = &table;
+    StreamLineSink sink(out);
+    ExportSections(*division, request, dateFormat, sink);
+    return 0;
+}
+
+int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    if (args.helpWanted()) {
+        out << "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
+               "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
+               "The league is saved when something was imported.\n";
+        return 0;
+    }
+    const std::string path = args.positional("league file");
+    const std::string kindName = args.positional("results or players");
+    if (kindName != "results" && kindName != "players")
+        throw UsageError("import takes results or players, not '" + kindName + "'");
+    const std::string dataPath = args.positional("data file");
+    const DateFormat dateFormat = DateFormatOption(args);
+    args.finish();
+
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    std::ifstream in(dataPath, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf()))
+        throw UsageError(dataPath + ": " + kImportFileUnreadable);
+    const ImportKind kind = kindName == "results" ? ImportKind::Results : ImportKind::Players;
+    const ImportCounters counters = ImportLines(*division, kind, ImportTextLines(bytes.str()), dateFormat);
+    out << "Records Read: " << counters.read << "\n"
+        << "Successful: " << counters.imported << "\n"
+        << "Errors: " << counters.errors << "\n";
+    if (counters.imported > 0)
+        SaveLeague(path, *division);
+    return 0;
+}
+
+} // namespace vantorel::cli

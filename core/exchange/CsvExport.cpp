@@ -1,0 +1,209 @@
+#include "exchange/CsvExport.h"
+
+#include <algorithm>
+
+#include "standings/DateList.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+
+void ClipboardLineSink::WriteLine(std::string_view line) {
+    const std::size_t length = Utf8Length(line);
+    if (characters_ + length + 2 >= kClipboardLimit) {
+        truncated_ = true;
+        return;
+    }
+    text_.append(line);
+    text_ += "\r\n";
+    characters_ += length + 2;
+}
+
+namespace {
+
+std::string Name(const Division& division, int team) {
+    return Windows1252ToUtf8(division.Teams[team].Name.stored());
+}
+
+std::string Joined(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        line += (i ? "," : "") + fields[i];
+    return line;
+}
+
+bool InRange(double date, const ExportRequest& request) {
+    return date >= request.from && date <= request.to;
+}
+
+void ExportTable(const Division& division, const ExportRequest& request, LineSink& out) {
+    out.WriteLine(Joined(TableHeadings(request.format)));
+    for (int position = 1; position <= request.table->TeamCount; ++position) {
+        std::vector<std::string> cells = TableRowCells(division, *request.table, position, request.format);
+        cells[0] = std::to_string(position);
+        out.WriteLine(Joined(cells));
+    }
+}
+
+void ExportResults(const Division& division, const ExportRequest& request, const DateFormat& dates,
+                   LineSink& out) {
+    out.WriteLine("Date,Home-Team,Away-Team,For,Against,Attendance");
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if (match.Played && InRange(match.MatchDate, request))
+            out.WriteLine(Joined({dates.Format(match.MatchDate), Name(division, match.HomeTeam),
+                                  Name(division, match.AwayTeam), std::to_string(match.HomeGoals),
+                                  std::to_string(match.AwayGoals), std::to_string(match.Attendance)}));
+    }
+}
+
+void ExportFixtures(const Division& division, const ExportRequest& request, const DateFormat& dates,
+                    LineSink& out) {
+    out.WriteLine("Date,Home-Team,Away-Team,");
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if (!match.Played && match.MatchDate != 0 && InRange(match.MatchDate, request))
+            out.WriteLine(Joined({dates.Format(match.MatchDate), Name(division, match.HomeTeam),
+                                  Name(division, match.AwayTeam)}));
+    }
+}
+
+// The grid of one set of fixtures (first..last): a row per home team, a column per away team.
+void ExportGridSet(const Division& division, int first, int last, const DateFormat& dates, LineSink& out) {
+    const int teams = division.Header.TeamCount;
+    std::string heading = "Team";
+    for (int c = 1; c <= teams; ++c)
+        heading += "," + ShortTeamName(Name(division, c));
+    out.WriteLine(heading);
+    for (int home = 1; home <= teams; ++home) {
+        std::string line = Name(division, home);
+        for (int away = 1; away <= teams; ++away) {
+            line += ",";
+            if (away == home)
+                continue;
+            for (int r = first; r <= last; ++r) {
+                const ResultRecord& match = division.Results[r];
+                if (match.HomeTeam != home || match.AwayTeam != away)
+                    continue;
+                if (match.Played)
+                    line += std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals);
+                else
+                    line += match.MatchDate != 0 ? dates.Format(match.MatchDate) : "-";
+                break;
+            }
+        }
+        out.WriteLine(line);
+    }
+}
+
+void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out) {
+    const int teams = division.Header.TeamCount;
+    const int results = division.Header.ResultCount;
+    if (teams * (teams - 1) >= results) {
+        ExportGridSet(division, 1, results, dates, out);
+        return;
+    }
+    out.WriteLine("First Set of Matches");
+    ExportGridSet(division, 1, results / 2, dates, out);
+    out.WriteLine("Second Set of Matches");
+    ExportGridSet(division, results / 2 + 1, results, dates, out);
+}
+
+void ExportScorers(const Division& division, const DateFormat& dates, LineSink& out) {
+    out.WriteLine("Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal");
+    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+        const GoalRecord& goal = division.Goals[g];
+        if (goal.Player == 0)
+            continue;
+        std::string player = Windows1252ToUtf8(division.Players[goal.Player].Name.stored());
+        std::replace(player.begin(), player.end(), ',', '.');
+        const ResultRecord& match = division.Results[goal.Result];
+        out.WriteLine(
+            Joined({player, Name(division, goal.Team), Name(division, match.HomeTeam),
+                    Name(division, match.AwayTeam), dates.Format(match.MatchDate),
+                    std::to_string(goal.GoalTime), goal.Penalty ? "1" : "0", goal.OwnGoal ? "1" : "0"}));
+    }
+}
+
+void ExportPlayers(const Division& division, LineSink& out) {
+    out.WriteLine("Player Name,Team");
+    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+        const PlayerRecord& player = division.Players[p];
+        if (player.Team >= 1 && player.Team <= division.Header.TeamCount)
+            out.WriteLine("\"" + Windows1252ToUtf8(player.Name.stored()) + "\"," +
+                          Name(division, player.Team));
+    }
+}
+
+} // namespace
+
+void DefaultExportRange(const Division& division, const DateList& dates, double today, double& from,
+                        double& to) {
+    if (dates.DateCount() == 0) {
+        from = to = today;
+        return;
+    }
+    from = dates.dates().front();
+    to = dates.dates().back();
+    for (int r = 1; r <= division.Header.ResultCount; ++r)
+        to = std::max(to, division.Results[r].MatchDate);
+}
+
+void ExportSections(const Division& division, const ExportRequest& request, const DateFormat& dateFormat,
+                    LineSink& out) {
+    const bool all = request.section == ExportSection::All;
+    auto wanted = [&](ExportSection section) { return all || request.section == section; };
+    if (all)
+        out.WriteLine(Windows1252ToUtf8(division.Header.TableName.stored()));
+    if (wanted(ExportSection::Table) && request.table)
+        ExportTable(division, request, out);
+    const std::pair<ExportSection, const char*> titled[] = {{ExportSection::Results, "Match Results"},
+                                                            {ExportSection::Fixtures, "Match Fixtures"},
+                                                            {ExportSection::Grid, "Matches Grid"},
+                                                            {ExportSection::Scorers, "Goal Scorers"},
+                                                            {ExportSection::Players, "Players"}};
+    for (const auto& [section, title] : titled) {
+        if (!wanted(section))
+            continue;
+        if (all)
+            out.WriteLine(title);
+        switch (section) {
+        case ExportSection::Results:
+            ExportResults(division, request, dateFormat, out);
+            break;
+        case ExportSection::Fixtures:
+            ExportFixtures(division, request, dateFormat, out);
+            break;
+        case ExportSection::Grid:
+            ExportGrid(division, dateFormat, out);
+            break;
+        case ExportSection::Scorers:
+            ExportScorers(division, dateFormat, out);
+            break;
+        default:
+            ExportPlayers(division, out);
+            break;
+        }
+    }
+}
+
+std::string ShortTeamName(const std::string& name) {
+    // Whole UTF-8 characters: where the character starting at a byte ends.
+    auto characterEnd = [&](std::size_t at) {
+        std::size_t end = at + 1;
+        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+            ++end;
+        return end;
+    };
+    if (name.empty())
+        return name;
+    const auto space = name.find(' ');
+    if (space != std::string::npos && space + 1 < name.size())
+        return name.substr(0, characterEnd(0)) + "." +
+               name.substr(space + 1, characterEnd(space + 1) - space - 1);
+    std::size_t end = 0;
+    for (int characters = 0; characters < 3 && end < name.size(); ++characters)
+        end = characterEnd(end);
+    return name.substr(0, end);
+}
+
+} // namespace vantorel

@@ -1,0 +1,140 @@
+#include "exchange/CsvImport.h"
+
+#include <charconv>
+#include <limits>
+
+#include "results/ResultEntry.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string CleanField(std::string_view field) {
+    while (!field.empty() && IsBlank(field.front()))
+        field.remove_prefix(1);
+    while (!field.empty() && IsBlank(field.back()))
+        field.remove_suffix(1);
+    if (field.size() > 2 && (field.front() == '"' || field.front() == '\'')) {
+        field.remove_prefix(1);
+        field.remove_suffix(1);
+    }
+    return std::string(field);
+}
+
+std::optional<int> Integer(const std::string& text) {
+    long long value = 0;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || begin == end || value < std::numeric_limits<int>::min() ||
+        value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+bool ImportResult(Division& division, const std::vector<std::string>& fields, int count,
+                  const DateFormat& format) {
+    if (count != 5 && count != 6)
+        return false;
+    const auto date = format.Parse(fields[0]);
+    const auto homeGoals = Integer(fields[3]);
+    const auto awayGoals = Integer(fields[4]);
+    const auto attendance = count == 6 ? Integer(fields[5]) : std::optional<int>(0);
+    if (!date || !homeGoals || !awayGoals || !attendance)
+        return false;
+    // Only real teams play matches: "Transferred-Out" is not one.
+    const int home = division.FindTeam(fields[1]);
+    const int away = division.FindTeam(fields[2]);
+    if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
+        return false;
+    return EnterResult(division, {home, away, *homeGoals, *awayGoals, *date, *attendance}).ok();
+}
+
+bool ImportPlayer(Division& division, const std::vector<std::string>& fields, int count) {
+    if (count != 2 || fields[0].empty())
+        return false;
+    const int team = division.FindTeam(fields[1]);
+    const auto stored = Utf8ToWindows1252(fields[0]);
+    if (team == 0 || !stored)
+        return false;
+    // The name is compared as it will be stored, so that importing the same list twice adds nobody twice.
+    PlayerRecord player;
+    player.Name.assignStored(*stored);
+    player.Team = static_cast<std::uint8_t>(team);
+    if (division.FindPlayer(Windows1252ToUtf8(player.Name.stored())) != 0)
+        return false;
+    return division.AddPlayer(player).ok();
+}
+
+} // namespace
+
+std::vector<std::string> SplitImportLine(std::string_view line, int* fieldCount) {
+    std::vector<std::string> fields;
+    int count = 0;
+    bool quoted = false;
+    std::size_t start = 0;
+    auto endField = [&](std::size_t end) {
+        ++count;
+        if (count <= kMaxImportFields)
+            fields.push_back(CleanField(line.substr(start, end - start)));
+        start = end + 1;
+    };
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"' || line[i] == '\'')
+            quoted = !quoted;
+        else if (line[i] == ',' && !quoted)
+            endField(i);
+    }
+    if (start < line.size())
+        endField(line.size());
+    if (fieldCount)
+        *fieldCount = count;
+    return fields;
+}
+
+std::vector<std::string> ImportTextLines(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat) {
+    int count = 0;
+    const std::vector<std::string> fields = SplitImportLine(line, &count);
+    return kind == ImportKind::Results ? ImportResult(division, fields, count, dateFormat)
+                                       : ImportPlayer(division, fields, count);
+}
+
+ImportCounters ImportLines(Division& division, ImportKind kind, const std::vector<std::string>& lines,
+                           const DateFormat& dateFormat) {
+    ImportCounters counters;
+    for (const std::string& line : lines) {
+        ++counters.read;
+        if (ProcessImport(division, kind, line, dateFormat))
+            ++counters.imported;
+        else
+            ++counters.errors;
+    }
+    return counters;
+}
+
+} // namespace vantorel

@@ -1,0 +1,85 @@
+#include "results/ResultEntry.h"
+
+#include <string>
+
+#include "players/GoalRecords.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+Status CheckScore(int homeGoals, int awayGoals) {
+    if (homeGoals < 0 || awayGoals < 0 || homeGoals > kMaxGoalsInAMatch || awayGoals > kMaxGoalsInAMatch)
+        return Status::Error("A score must be between 0 and " + std::to_string(kMaxGoalsInAMatch) + ".");
+    return Status::Ok();
+}
+
+std::string TeamName(const Division& division, int team) {
+    return Windows1252ToUtf8(division.Teams[team].Name.stored());
+}
+
+void StoreScore(ResultRecord& match, int homeGoals, int awayGoals) {
+    match.HomeGoals = static_cast<std::uint8_t>(homeGoals);
+    match.AwayGoals = static_cast<std::uint8_t>(awayGoals);
+}
+
+} // namespace
+
+Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, std::vector<int>* newGoals) {
+    const int teams = division.Header.TeamCount;
+    if (entry.homeTeam < 1 || entry.homeTeam > teams || entry.awayTeam < 1 || entry.awayTeam > teams)
+        return Status::Error("Both teams must be teams of this league.");
+    if (entry.homeTeam == entry.awayTeam)
+        return Status::Error("A team cannot play itself.");
+    if (auto status = CheckScore(entry.homeGoals, entry.awayGoals); !status)
+        return status;
+    const int found = division.FindFixture(entry.homeTeam, entry.awayTeam);
+    if (found == 0)
+        return Status::Error("Every match of " + TeamName(division, entry.homeTeam) + " at home to " +
+                             TeamName(division, entry.awayTeam) + " has already been played.");
+    if (auto status = CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals); !status)
+        return status;
+
+    ResultRecord& match = division.Results[found];
+    match.Played = true;
+    StoreScore(match, entry.homeGoals, entry.awayGoals);
+    match.MatchDate = entry.date;
+    match.Attendance = entry.attendance;
+    division.CreditResult(found);
+    std::vector<int> goals = RecordGoals(division, found);
+    if (fixture)
+        *fixture = found;
+    if (newGoals)
+        *newGoals = std::move(goals);
+    return Status::Ok();
+}
+
+void CancelResult(Division& division, int result) {
+    DeleteGoals(division, result);
+    division.DebitResult(result);
+    division.Results[result].Played = false;
+}
+
+Status RescoreResult(Division& division, int result, int homeGoals, int awayGoals, int attendance,
+                     std::vector<int>* newGoals) {
+    if (auto status = CheckScore(homeGoals, awayGoals); !status)
+        return status;
+    int existingGoals = 0;
+    for (int g = 1; g <= division.Header.GoalCount; ++g)
+        existingGoals += division.Goals[g].Result == result ? 1 : 0;
+    if (auto status = CheckRoomForGoals(division, homeGoals + awayGoals - existingGoals); !status)
+        return status;
+
+    DeleteGoals(division, result);
+    division.DebitResult(result);
+    ResultRecord& match = division.Results[result];
+    StoreScore(match, homeGoals, awayGoals);
+    match.Attendance = attendance;
+    division.CreditResult(result);
+    std::vector<int> goals = RecordGoals(division, result);
+    if (newGoals)
+        *newGoals = std::move(goals);
+    return Status::Ok();
+}
+
+} // namespace vantorel

@@ -1,0 +1,189 @@
+// End-to-end runs of the built vantorel-cli.
+
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "support/SampleSeason.h"
+#include "support/TempFolder.h"
+
+namespace vantorel {
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Quoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    ToolRun Tool(const std::vector<std::string>& words) {
+        std::string command = Quoted(VANTOREL_CLI);
+        for (const std::string& word : words)
+            command += " " + Quoted(word);
+        command += " >" + folder_.file("out.txt") + " 2>" + folder_.file("err.txt");
+        const int status = std::system(command.c_str());
+        ToolRun run;
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.out = ReadFile(folder_.file("out.txt"));
+        run.err = ReadFile(folder_.file("err.txt"));
+        return run;
+    }
+    std::string File(const std::string& name, const std::string& contents) {
+        std::ofstream(folder_.file(name), std::ios::binary) << contents;
+        return folder_.file(name);
+    }
+    std::string League() const { return folder_.file("league.div"); }
+    std::string Season(const std::string& name) const { return testing::SampleSeasonFolder() + "/" + name; }
+
+    void ExpectOneLineError(const std::vector<std::string>& words, const std::string& part) {
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.exitCode, 1) << words[0];
+        EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+
+    testing::TempFolder folder_;
+};
+
+TEST_F(Cli, TheWholeSampleSeasonEndsAsItsPublishedTable) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"set", League(), "--sort-rules", "123"}).exitCode, 0);
+    const ToolRun import = Tool({"import", League(), "results", Season("results.csv")});
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    EXPECT_EQ(import.out, "Records Read: 380\nSuccessful: 380\nErrors: 0\n");
+
+    const ToolRun exported = Tool({"export", League(), "table", "--short"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    std::istringstream lines(exported.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        rows.push_back(line);
+    }
+    const std::vector<std::string> expected = testing::SampleSeasonLines("table.csv");
+    ASSERT_EQ(rows.size(), expected.size());
+    EXPECT_EQ(rows[0], "Pos,Team,P,W,D,L,F,A,GD,Pts");
+    for (std::size_t p = 1; p < rows.size(); ++p) {
+        const std::string prefix = std::to_string(p) + ",";
+        ASSERT_EQ(rows[p].rfind(prefix, 0), 0u) << rows[p];
+        EXPECT_EQ(rows[p].substr(prefix.size()) + ",0", expected[p]); // no deductions this season
+    }
+}
+
+TEST_F(Cli, TheTableShowsMarksAndFollowsTheSettings) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt"), "--promote",
+                    "1", "--relegate", "3", "--own-team", "Everton"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    ASSERT_EQ(Tool({"set", League(), "--deduct", "Chelsea=20", "--sort-rules", "123"}).exitCode, 0);
+    const ToolRun table = Tool({"table", League()});
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_NE(table.out.find("  U  Manchester United"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("  D  Sunderland"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("Played games, up to 07/05/2006"), std::string::npos);
+    EXPECT_NE(table.out.find("  3  Chelsea"), std::string::npos) << table.out; // 91 less 20 points
+
+    const ToolRun halfway = Tool({"table", League(), "--as-at", "31/12/2005", "--short", "--poss"});
+    EXPECT_NE(halfway.out.find("up to 31/12/2005"), std::string::npos);
+    EXPECT_NE(halfway.out.find("PP"), std::string::npos);
+    EXPECT_EQ(halfway.out.find("  U  "), std::string::npos);
+
+    const ToolRun info = Tool({"info", League()});
+    EXPECT_NE(info.out.find("Own team: Everton\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Played: 380\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Sort rules: 123 (Points total, Goal difference, Goals scored)"),
+              std::string::npos);
+    EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
+}
+
+TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams",
+                    File("teams.txt", "\xEF\xBB\xBF"
+                                      "Leeds\r\n\r\n Hull \nYork\nBury\n")})
+                  .exitCode,
+              0);
+    const std::string before = ReadFile(League());
+    const ToolRun nothing =
+        Tool({"import", League(), "players", File("bad.csv", "Player Name,Team\nAnn,Nowhere\n")});
+    EXPECT_EQ(nothing.out, "Records Read: 2\nSuccessful: 0\nErrors: 2\n");
+    EXPECT_EQ(ReadFile(League()), before);
+    const ToolRun players =
+        Tool({"import", League(), "players", File("good.csv", "\"Ann\",Hull\nBob,Transferred-Out\n")});
+    EXPECT_EQ(players.out, "Records Read: 2\nSuccessful: 2\nErrors: 0\n");
+    EXPECT_NE(ReadFile(League()), before);
+    const ToolRun results =
+        Tool({"import", League(), "results", File("r.csv", "2025-08-09,Bury,Hull,1,0,999\n"), "--date-format",
+              "yyyy-MM-dd"});
+    EXPECT_EQ(results.out, "Records Read: 1\nSuccessful: 1\nErrors: 0\n");
+    const ToolRun exported = Tool({"export", League(), "all", "--date-format", "d.M.yy"});
+    EXPECT_NE(exported.out.find("9.8.25,Bury,Hull,1,0,999\r\n"), std::string::npos) << exported.out;
+    EXPECT_NE(exported.out.find("\"Ann\",Hull\r\n"), std::string::npos);
+}
+
+TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
+    const std::string teams = File("teams.txt", "A\nB\nC\nD\n");
+    ExpectOneLineError({"new", League(), "--teams", teams}, "You must enter a name for this table");
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", File("three.txt", "A\nB\nC\n")},
+                       "4 to 24 teams");
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", File("dup.txt", "A\nB\nA\nD\n")},
+                       "Duplicate team names entered, please correct");
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", teams, "--meet", "3"}, "--meet");
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", teams, "--own-team", "Z"}, "--own-team");
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", folder_.file("none.txt")},
+                       "could not be opened");
+    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", teams}).exitCode, 0);
+    ExpectOneLineError({"new", League(), "--name", "L", "--teams", teams}, "already exists");
+
+    ExpectOneLineError({"table", folder_.file("missing.div")}, "File not found");
+    ExpectOneLineError({"check", File("junk.div", "not a league")}, "Read beyond end of file");
+    ExpectOneLineError({"check", File("text.div", std::string(200, 'x'))}, "not a league file");
+    ExpectOneLineError({"table", League(), "--content", "best"}, "--content");
+    ExpectOneLineError({"table", League(), "--as-at", "31/02/2006"}, "not a valid date");
+    ExpectOneLineError({"table", League(), "--form-games", "1"}, "--form-games");
+    ExpectOneLineError({"table", League(), "--colour"}, "needs a value");
+    ExpectOneLineError({"table", League(), "--colour", "red"}, "unknown option --colour");
+    ExpectOneLineError({"export", League(), "everything"}, "unknown section");
+    ExpectOneLineError({"export", League(), "results", "--date-format", "MMM d"}, "--date-format");
+    ExpectOneLineError({"import", League(), "results", folder_.file("none.csv")}, "could not be opened");
+    ExpectOneLineError({"import", League(), "teams", teams}, "results or players");
+    ExpectOneLineError({"set", League(), "--deduct", "Z=3"}, "no team called 'Z'");
+    ExpectOneLineError({"set", League(), "--deduct", "A=21"}, "--deduct");
+    ExpectOneLineError({"set", League(), "--sort-rules", "1126"}, "--sort-rules");
+    ExpectOneLineError({"info"}, "missing league file");
+    ExpectOneLineError({"frobnicate"}, "unknown command");
+}
+
+TEST_F(Cli, EveryCommandHasHelp) {
+    for (const char* command : {"new", "import", "export", "table", "set", "info", "check"}) {
+        const ToolRun run = Tool({command, "--help"});
+        EXPECT_EQ(run.exitCode, 0) << command;
+        EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
+    }
+    EXPECT_EQ(Tool({"--help"}).exitCode, 0);
+    EXPECT_EQ(Tool({}).exitCode, 1);
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,88 @@
+#include "exchange/CsvImport.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+Fields Split(std::string_view line, int* count = nullptr) {
+    return SplitImportLine(line, count);
+}
+
+TEST(ImportSplitting, CutsAtCommasOutsideQuotesAndCleansEachField) {
+    int count = 0;
+    EXPECT_EQ(Split(" 12/03/1997 , Leeds,\"Brighton, Hove\",2,1", &count),
+              (Fields{"12/03/1997", "Leeds", "Brighton, Hove", "2", "1"}));
+    EXPECT_EQ(count, 5);
+    // An apostrophe opens a quoted section that swallows the rest of the line.
+    EXPECT_EQ(Split("12/03/1997,Nott'm Forest,Leeds,2,1", &count),
+              (Fields{"12/03/1997", "Nott'm Forest,Leeds,2,1"}));
+    EXPECT_EQ(count, 2);
+    // A trailing comma adds no empty field; an empty field inside the line stays.
+    EXPECT_EQ(Split("a,b,c,1,2,", &count).size(), 5u);
+    EXPECT_EQ(Split("a,,c", &count), (Fields{"a", "", "c"}));
+    EXPECT_EQ(Split("", &count), Fields{});
+    EXPECT_EQ(count, 0);
+    // Quotes come off only from a field longer than two characters.
+    EXPECT_EQ(Split("\"\",'x',\"ab\"", &count), (Fields{"\"\"", "x", "ab"}));
+}
+
+TEST(ImportSplitting, KeepsTenFieldsButCountsThemAll) {
+    int count = 0;
+    const Fields fields = Split("1,2,3,4,5,6,7,8,9,10,11,12", &count);
+    EXPECT_EQ(fields.size(), 10u);
+    EXPECT_EQ(fields.back(), "10");
+    EXPECT_EQ(count, 12);
+}
+
+TEST(ImportText, ReadsUtf8WithOrWithoutAByteOrderMarkAndFallsBackToWindows1252) {
+    EXPECT_EQ(ImportTextLines("\xEF\xBB\xBFM\xC3\xBCnchen,1\r\nB,2\n"), (Fields{"München,1", "B,2"}));
+    EXPECT_EQ(ImportTextLines("M\xFCnchen,1\nlast"), (Fields{"München,1", "last"}));
+    EXPECT_EQ(ImportTextLines("a\n\nb\n"), (Fields{"a", "", "b"}));
+    EXPECT_TRUE(ImportTextLines("").empty());
+}
+
+TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
+    auto division = testing::MakeLeague(4, 4);
+    const DateFormat dates = DateFormat::Default();
+    const ImportCounters counters = ImportLines(
+        *division, ImportKind::Results,
+        {"Date,Home-Team,Away-Team,For,Against,Attendance", "01/08/2025,Team 01,Team 02,2,1,3000",
+         "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
+         "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
+         "01/08/2025,Team 03,Team 04,1,0,12a", "01/08/2025,Team 03,Transferred-Out,1,0", "01/08/2025,Team 03",
+         "01/08/2025,Team 03,Team 04,+2,0,-5"},
+        dates);
+    EXPECT_EQ(counters.read, 12);
+    EXPECT_EQ(counters.imported, 3);
+    EXPECT_EQ(counters.errors, 9);
+    EXPECT_EQ(division->Results[1].Attendance, 3000);
+    EXPECT_EQ(division->Results[13].MatchDate, *dates.Parse("08/08/2025"));
+    EXPECT_EQ(division->Teams[1].Points, 3 + 1);
+    EXPECT_EQ(division->Header.GoalCount, 3 + 2);
+    EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, -5);
+}
+
+TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
+    auto division = testing::MakeLeague(4, 2);
+    const std::vector<std::string> lines = {"Player Name,Team",    "\"Ann Smith\",Team 01",
+                                            "Bob,Transferred-Out", "ann smith,Team 02",
+                                            "Cy,Nobody",           "A name longer than twenty,Team 03",
+                                            "Łukasz,Team 01",      "Dee"};
+    const ImportCounters first = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    EXPECT_EQ(first.imported, 4);
+    EXPECT_EQ(first.errors, 4);
+    EXPECT_EQ(division->Players[2].Team, 5);
+    EXPECT_EQ(division->Players[4].Name.stored(), "A name longer than t");
+    const ImportCounters second = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    EXPECT_EQ(second.imported, 0);
+    EXPECT_EQ(second.errors, 8);
+    EXPECT_EQ(division->Header.PlayerCount, 4);
+}
+
+} // namespace
+} // namespace vantorel

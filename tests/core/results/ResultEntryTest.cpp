@@ -1,0 +1,90 @@
+#include "results/ResultEntry.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+
+TEST(ResultEntry, FillsTheFirstOpenFixtureCreditsTheTeamsAndRecordsTheGoals) {
+    auto division = MakeLeague(4, 4);
+    int fixture = 0;
+    std::vector<int> goals;
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 3, 1, 35501, 12000}, &fixture, &goals));
+    EXPECT_EQ(fixture, 1);
+    const ResultRecord& match = division->Results[1];
+    EXPECT_TRUE(match.Played);
+    EXPECT_EQ(match.MatchDate, 35501);
+    EXPECT_EQ(match.Attendance, 12000);
+    EXPECT_EQ(division->Teams[1].Points, 3);
+    EXPECT_EQ(division->Teams[2].Played, 1);
+    EXPECT_EQ(goals, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(division->Goals[3].Team, 1);
+    EXPECT_EQ(division->Goals[4].Team, 2);
+    EXPECT_EQ(division->Goals[4].Player, 0);
+    EXPECT_TRUE(division->DataChanged);
+
+    // The same pairing at the same ground fills the second fixture, then there is none left.
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 0, 0, 35508, 0}, &fixture));
+    EXPECT_EQ(fixture, 13);
+    const Status third = EnterResult(*division, {1, 2, 0, 0, 35515, 0});
+    EXPECT_EQ(third.message(), "Every match of Team 01 at home to Team 02 has already been played.");
+}
+
+TEST(ResultEntry, RefusesWhatCannotBeAResultAndChangesNothing) {
+    auto division = MakeLeague(4, 2);
+    division->DataChanged = false;
+    EXPECT_FALSE(EnterResult(*division, {1, 1, 1, 0, 0, 0}));
+    EXPECT_FALSE(EnterResult(*division, {0, 2, 1, 0, 0, 0}));
+    EXPECT_FALSE(EnterResult(*division, {1, 5, 1, 0, 0, 0})); // 5 is "Transferred-Out"
+    EXPECT_FALSE(EnterResult(*division, {1, 2, -1, 0, 0, 0}));
+    EXPECT_FALSE(EnterResult(*division, {1, 2, 256, 0, 0, 0}));
+    EXPECT_FALSE(division->DataChanged);
+    EXPECT_EQ(division->Header.GoalCount, 0);
+}
+
+TEST(ResultEntry, ResultsThatWouldOverflowTheGoalArrayAreRefused) {
+    auto division = testing::MakeLargestLeague();
+    CancelResult(*division, 1); // frees the goals of one result
+    const int free = kMaxGoals - division->Header.GoalCount;
+    EXPECT_FALSE(EnterResult(*division,
+                             {division->Results[1].HomeTeam, division->Results[1].AwayTeam, free, 1, 0, 0}));
+    EXPECT_FALSE(division->Results[1].Played);
+    EXPECT_TRUE(EnterResult(*division,
+                            {division->Results[1].HomeTeam, division->Results[1].AwayTeam, free, 0, 0, 0}));
+    EXPECT_EQ(division->Header.GoalCount, kMaxGoals);
+}
+
+TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
+    auto division = MakeLeague(4, 2);
+    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(EnterResult(*division, {2, 3, 1, 1, 10, 0})); // fixture 5, goals 1 and 2
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 0, 11, 0})); // fixture 1, goals 3 and 4
+    division->Goals[3].Player = 1;                            // Ann scores twice
+    division->Goals[4].Player = 1;
+    division->Players[1].Goals = 2;
+
+    std::vector<int> goals;
+    ASSERT_TRUE(RescoreResult(*division, 1, 0, 1, 500, &goals));
+    EXPECT_EQ(division->Players[1].Goals, 0);
+    EXPECT_EQ(division->Teams[1].Points, 0);
+    EXPECT_EQ(division->Teams[2].Points, 1 + 3);
+    EXPECT_EQ(division->Results[1].Attendance, 500);
+    EXPECT_EQ(goals, (std::vector<int>{3}));
+    EXPECT_EQ(division->Goals[3].Team, 2);
+    EXPECT_EQ(division->Goals[1].Result, 5); // the other result's goals keep their order
+
+    CancelResult(*division, 5);
+    EXPECT_FALSE(division->Results[5].Played);
+    EXPECT_EQ(division->Header.GoalCount, 1);
+    EXPECT_EQ(division->Goals[1].Result, 1);
+    EXPECT_EQ(division->Teams[3].Played, 0);
+    EXPECT_EQ(division->Teams[2].Points, 3);
+    EXPECT_FALSE(RescoreResult(*division, 1, 300, 0, 0));
+}
+
+} // namespace
+} // namespace vantorel
