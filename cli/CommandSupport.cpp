@@ -2,7 +2,10 @@
 
 #include <chrono>
 #include <ctime>
+#include <fstream>
+#include <sstream>
 
+#include "exchange/CsvImport.h"
 #include "standings/DateList.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
@@ -18,6 +21,14 @@ void LoadLeague(const std::string& path, Division& division) {
 void SaveLeague(const std::string& path, Division& division) {
     if (auto status = SaveDivision(path, division); !status)
         throw UsageError(path + ": " + status.message());
+}
+
+std::vector<std::string> ReadDataLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf()))
+        throw UsageError(path + ": " + kImportFileUnreadable);
+    return ImportTextLines(bytes.str());
 }
 
 DateFormat DateFormatOption(Arguments& args) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Arguments.h"
 #include "platform/DateFormat.h"
@@ -13,6 +14,9 @@ namespace vantorel::cli {
 void LoadLeague(const std::string& path, Division& division);
 // Saves a league file over itself; a UsageError when it cannot be written.
 void SaveLeague(const std::string& path, Division& division);
+
+// The lines of a data file (team names, results, players) as UTF-8; a UsageError when it cannot be read.
+std::vector<std::string> ReadDataLines(const std::string& path);
 
 // The --date-format option, dd/MM/yyyy by default.
 DateFormat DateFormatOption(Arguments& args);

@@ -1,37 +1,28 @@
 // The commands that create a league, change its settings and describe it.
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "app/LeagueSettings.h"
 #include "app/NewLeague.h"
-#include "exchange/CsvImport.h"
 #include "standings/SortRules.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
+#include "store/TextLines.h"
 
 namespace vantorel::cli {
 namespace {
 
+// One team name a line; blank lines are skipped and the blanks around a name dropped.
 std::vector<std::string> ReadTeamNames(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw UsageError(path + ": " + kImportFileUnreadable);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
     std::vector<std::string> names;
-    for (std::string line : ImportTextLines(bytes.str())) {
-        const auto first = line.find_first_not_of(" \t");
-        if (first == std::string::npos)
-            continue;
-        line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
-        names.push_back(line);
-    }
+    for (const std::string& line : ReadDataLines(path))
+        if (const std::string_view name = Trimmed(line); !name.empty())
+            names.emplace_back(name);
     return names;
 }
 

@@ -1,9 +1,7 @@
 // The commands that show the table and exchange data as comma-separated text.
 
-#include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -122,12 +120,8 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
 
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    std::ifstream in(dataPath, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf()))
-        throw UsageError(dataPath + ": " + kImportFileUnreadable);
     const ImportKind kind = kindName == "results" ? ImportKind::Results : ImportKind::Players;
-    const ImportCounters counters = ImportLines(*division, kind, ImportTextLines(bytes.str()), dateFormat);
+    const ImportCounters counters = ImportLines(*division, kind, ReadDataLines(dataPath), dateFormat);
     out << "Records Read: " << counters.read << "\n"
         << "Successful: " << counters.imported << "\n"
         << "Errors: " << counters.errors << "\n";

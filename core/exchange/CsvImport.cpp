@@ -5,6 +5,7 @@
 
 #include "results/ResultEntry.h"
 #include "store/TextCodec.h"
+#include "store/TextLines.h"
 
 namespace vantorel {
 namespace {
@@ -103,17 +104,8 @@ std::vector<std::string> ImportTextLines(std::string_view bytes) {
         bytes.remove_prefix(3);
     const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
+    for (const std::string_view line : SplitLines(text))
+        lines.emplace_back(line);
     return lines;
 }
 

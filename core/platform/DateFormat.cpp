@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "store/Dates.h"
+#include "store/TextLines.h"
 
 namespace vantorel {
 namespace {
@@ -16,14 +17,6 @@ std::string ZeroPadded(int value, int width) {
     while (static_cast<int>(digits.size()) < width)
         digits.insert(digits.begin(), '0');
     return digits;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Reads up to maxDigits digits at pos; nothing when there is no digit.

@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "store/TextLines.h"
+
 namespace vantorel {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool SameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -24,16 +18,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 IniFile::IniFile(std::string_view text) {
     std::string section;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-        start = end + 1;
-
+    for (const std::string_view raw : SplitLines(text)) {
         const std::string_view trimmed = Trimmed(raw);
         Line line{std::string(raw), section, {}};
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
