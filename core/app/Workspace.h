@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/Prompts.h"
+#include "standings/DateList.h"
+#include "standings/SortRules.h"
+#include "standings/TableCells.h"
+#include "store/Division.h"
+#include "store/Settings.h"
+
+namespace vantorel {
+
+inline constexpr const char* kResultPendingWarning = "Result update in progress. Complete it or cancel";
+inline constexpr const char* kSaveChangesQuestion = "Table data updated ! Do you want to save the changes?";
+
+// The pages of the league workspace, in tab order.
+enum class WorkspacePage {
+    LeagueTable,
+    TeamStatistics,
+    GoalStatistics,
+    DivisionStatistics,
+    EnterResults,
+    PredictResults,
+    TableMaintenance
+};
+inline constexpr std::array<const char*, 7> kPageCaptions = {
+    "League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
+    "Enter Results", "Predict Results", "Table Maintenance"};
+// The tabs of the maintenance page, in order.
+enum class MaintenanceTab { Table, Results, Goals, Players, Teams, SortOrder };
+inline constexpr std::array<const char*, 6> kMaintenanceCaptions = {"&Table",   "&Results", "&Goals",
+                                                                    "&Players", "Tea&ms",   "Sort &Order"};
+
+// The state of the open league's workspace that spans its pages: the table choices and the table last
+// computed, the match dates, the pending edits that keep the user on a page, and the page shown.
+class Workspace {
+public:
+    std::string leaguePath;
+    bool ShowPossNow = false;
+    bool ShortTabNow = false;
+    TableContent content = TableContent::PlayedGames;
+    GameSelection games = GameSelection::HomeAndAway;
+    int formGames = kDefaultFormGames;
+    DateList dates;
+    LeagueTable table; // the table last computed
+    SortRuleLists sortRules;
+    bool ResultPending = false;
+    WorkspacePage page = WorkspacePage::LeagueTable;
+    MaintenanceTab maintenanceTab = MaintenanceTab::Table;
+
+    // Loads the league and resets the view state from the settings: the first page, played home and away
+    // games, the table as at the last match date. Refused with the file's error, leaving no league open.
+    Status Open(const std::string& path, Division& division, const Settings& settings);
+
+    // Rebuilds the match dates (the as-at date goes to the last one) and recomputes the table.
+    void RefreshTable(const Division& division);
+    // Recomputes the table at the current as-at date.
+    void RecomputeTable(const Division& division);
+    TableVariant variant() const;
+    TableFormat format() const { return {ShortTabNow, ShowPossNow}; }
+
+    // The help context of the page shown (and on the maintenance page, of its tab).
+    int HelpContext() const;
+
+    // Whether the user may leave the page shown: pending sort-rule edits are applied first (refused while
+    // no rule is active), and a half-entered result keeps the user on the page.
+    bool MayLeavePage(Division& division, Prompts& prompts);
+    // Whether the workspace may close: as leaving a page, then, when the league changed, the question
+    // whether to save it (Yes saves, and a failed save keeps the workspace open; Cancel stays).
+    bool MayClose(Division& division, Prompts& prompts);
+};
+
+} // namespace vantorel

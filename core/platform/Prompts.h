@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace vantorel {
+
+enum class Answer { Yes, No, Cancel };
+
+// Messages, confirmations and the beep: the gui shows message boxes, tests script the answers.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    virtual void Warn(const std::string& text) = 0;
+    virtual void Error(const std::string& text) = 0;
+    virtual void Info(const std::string& text) = 0;
+    virtual bool AskYesNo(const std::string& text) = 0;
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
+    // The system's default beep, for an action that cannot apply.
+    virtual void Beep() = 0;
+};
+
+} // namespace vantorel
