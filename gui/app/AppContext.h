@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <QString>
+
+#include "platform/DateFormat.h"
+#include "platform/HelpViewer.h"
+#include "platform/Prompts.h"
+#include "store/Division.h"
+#include "store/Settings.h"
+
+class QWidget;
+
+namespace vantorel {
+
+class HintSwitch;
+
+// What the windows of one run share: the one Division, the settings, the folders, and the platform services.
+// The file choosers and the sound are functions so that tests can stand in for dialogs that would block.
+struct AppContext {
+    AppContext(Division& division, Prompts& prompts, HelpViewer& help)
+        : division(division), prompts(prompts), help(help) {}
+
+    Division& division;
+    Prompts& prompts;
+    HelpViewer& help;
+    HintSwitch* hints = nullptr;
+    Settings settings;
+    std::filesystem::path settingsFile;
+    std::string leagueFolder; // ends in the platform's separator
+    bool warnedInvalid = false;
+    DateFormat dateFormat = DateFormat::Default();
+
+    // A folder chosen by the user, starting from a folder; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& start)> chooseFolder;
+    // A new league file name chosen by the user in a folder; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseNewLeagueFile;
+    // Plays a wave sound of the program's resources.
+    std::function<void(const QString& resource)> playSound;
+
+    // Switches the application's pop-up hints as the settings say.
+    void ApplyHints() const;
+};
+
+inline constexpr const char* kProgramCaption = "Vantorel 2.1";
+inline constexpr const char* kOwnTeamSound = ":/sounds/own-team-chime.wav";
+
+} // namespace vantorel

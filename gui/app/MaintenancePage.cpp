@@ -1,0 +1,57 @@
+#include "app/MaintenancePage.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/TableSettingsTab.h"
+#include "app/TeamsTab.h"
+#include "standings/SortOrderTab.h"
+
+namespace vantorel {
+
+MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget* parent)
+    : QWidget(parent), app_(app), workspace_(workspace) {
+    TabbedNotebook1 = new QTabWidget(this);
+    tableTab = new TableSettingsTab(app, TabbedNotebook1);
+    teamsTab = new TeamsTab(app, TabbedNotebook1);
+    sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
+    QWidget* tabs[] = {tableTab, new QWidget, new QWidget, new QWidget, teamsTab, sortOrderTab};
+    for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
+        TabbedNotebook1->addTab(tabs[k], QString::fromUtf8(kMaintenanceCaptions[k]));
+    (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
+    connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &MaintenancePage::TabbedNotebook1Change);
+}
+
+void MaintenancePage::TabbedNotebook1Change(int tab) {
+    if (tab == shownTab_)
+        return;
+    if (workspace_.sortRules.pending() && !workspace_.MayLeavePage(app_.division, app_.prompts)) {
+        const QSignalBlocker blocker(TabbedNotebook1);
+        TabbedNotebook1->setCurrentIndex(shownTab_);
+        return;
+    }
+    SetupMaintPages();
+}
+
+void MaintenancePage::SetupMaintPages() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    shownTab_ = TabbedNotebook1->currentIndex();
+    workspace_.maintenanceTab = static_cast<MaintenanceTab>(shownTab_);
+    switch (workspace_.maintenanceTab) {
+    case MaintenanceTab::Table:
+        tableTab->Setup();
+        break;
+    case MaintenanceTab::Teams:
+        teamsTab->Setup();
+        break;
+    case MaintenanceTab::SortOrder:
+        sortOrderTab->Setup();
+        break;
+    default:
+        break;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace vantorel

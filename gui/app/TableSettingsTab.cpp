@@ -1,0 +1,112 @@
+#include "app/TableSettingsTab.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/LeagueSettings.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+QString TeamName(const Division& division, int team) {
+    return QString::fromStdString(Windows1252ToUtf8(division.Teams[team].Name.stored()));
+}
+
+} // namespace
+
+TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+    edtTableName = new QLineEdit(this);
+    edtTableName->setMaxLength(30);
+    lbOwnTeam = new QListWidget(this);
+    sePromote = new QSpinBox(this);
+    sePlayoff = new QSpinBox(this);
+    seRelegate = new QSpinBox(this);
+    for (QSpinBox* spin : {sePromote, sePlayoff, seRelegate})
+        spin->setRange(0, kMaxZoneCount);
+    rbWinTwo = new QRadioButton(QStringLiteral("Two"), this);
+    rbWinThree = new QRadioButton(QStringLiteral("Three"), this);
+
+    auto* name = new QFormLayout;
+    name->addRow(QStringLiteral("Table Name:"), edtTableName);
+    auto* ownTeam = new QVBoxLayout;
+    ownTeam->addWidget(new QLabel(QStringLiteral("Select own team:"), this));
+    ownTeam->addWidget(lbOwnTeam, 1);
+    auto* zones = new QFormLayout;
+    zones->addRow(QStringLiteral("Automatic Promotion:"), sePromote);
+    zones->addRow(QStringLiteral("In Playoffs:"), sePlayoff);
+    zones->addRow(QStringLiteral("Relegated:"), seRelegate);
+    auto* win = new QGroupBox(QStringLiteral("Points for a win:"), this);
+    auto* winLayout = new QHBoxLayout(win);
+    winLayout->addWidget(rbWinTwo);
+    winLayout->addWidget(rbWinThree);
+    auto* right = new QVBoxLayout;
+    right->addLayout(zones);
+    right->addWidget(win);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(ownTeam, 1);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(name);
+    layout->addLayout(columns, 1);
+
+    connect(edtTableName, &QLineEdit::textEdited, this, &TableSettingsTab::edtTableNameChange);
+    connect(lbOwnTeam, &QListWidget::currentRowChanged, this, &TableSettingsTab::lbOwnTeamClick);
+    const std::pair<QSpinBox*, Zone> zoneSpins[] = {
+        {sePromote, Zone::Promotion}, {sePlayoff, Zone::Playoff}, {seRelegate, Zone::Relegation}};
+    for (const auto& [spin, zone] : zoneSpins)
+        connect(spin, &QSpinBox::valueChanged, this, [this, zone = zone](int count) {
+            if (!filling_)
+                SetZoneCount(app_.division, zone, count);
+        });
+    connect(rbWinTwo, &QRadioButton::toggled, this, &TableSettingsTab::rbWinTwoClick);
+}
+
+void TableSettingsTab::Setup() {
+    const Division& division = app_.division;
+    const DivisionHeader& header = division.Header;
+    filling_ = true;
+    edtTableName->setText(QString::fromStdString(Windows1252ToUtf8(header.TableName.stored())));
+    lbOwnTeam->clear();
+    lbOwnTeam->addItem(QStringLiteral("*** None ***"));
+    for (int t = 1; t <= header.TeamCount; ++t)
+        lbOwnTeam->addItem(TeamName(division, t));
+    lbOwnTeam->setCurrentRow(header.OwnTeam);
+    sePromote->setValue(header.PromoteCount);
+    sePlayoff->setValue(header.PlayoffCount);
+    seRelegate->setValue(header.RelegateCount);
+    rbWinTwo->setChecked(header.WinPoints == 2);
+    rbWinThree->setChecked(header.WinPoints != 2);
+    filling_ = false;
+}
+
+void TableSettingsTab::edtTableNameChange() {
+    if (auto status = SetTableName(app_.division, edtTableName->text().toStdString()); !status) {
+        app_.prompts.Warn(status.message());
+        return;
+    }
+    if (onTableNameChanged)
+        onTableNameChanged();
+}
+
+void TableSettingsTab::lbOwnTeamClick() {
+    if (filling_ || lbOwnTeam->currentRow() < 0)
+        return;
+    if (SetOwnTeam(app_.division, lbOwnTeam->currentRow()) && app_.playSound)
+        app_.playSound(QString::fromUtf8(kOwnTeamSound));
+}
+
+void TableSettingsTab::rbWinTwoClick() {
+    if (!filling_)
+        SetWinPoints(app_.division, rbWinTwo->isChecked() ? 2 : 3);
+}
+
+} // namespace vantorel

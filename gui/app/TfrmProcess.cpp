@@ -1,0 +1,139 @@
+#include "app/TfrmProcess.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/MaintenancePage.h"
+#include "app/TfrmSetup.h"
+#include "app/TableSettingsTab.h"
+#include "app/TeamsTab.h"
+#include "platform/HelpWindow.h"
+#include "standings/LeagueTablePage.h"
+#include "store/LeagueFile.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+
+TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
+    Notebook1 = new QStackedWidget(this);
+    tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
+    TabSet1 = new QTabBar(this);
+    TabSet1->setShape(QTabBar::RoundedSouth);
+    TabSet1->setExpanding(false);
+    for (std::size_t k = 0; k < kPageCaptions.size(); ++k) {
+        TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
+        const auto page = static_cast<WorkspacePage>(k);
+        Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
+                             : page == WorkspacePage::TableMaintenance ? maintenancePage
+                                                                       : new QWidget);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addWidget(Notebook1, 1);
+    layout->addWidget(TabSet1);
+
+    PopupMenu1 = new QMenu(this);
+    miSave = PopupMenu1->addAction(QStringLiteral("&Save"), this, &TfrmProcess::miSaveClick);
+    miSetup = PopupMenu1->addAction(QStringLiteral("S&etup"), this, &TfrmProcess::miSetupClick);
+    connect(tablePage->DivTable, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
+    });
+    tablePage->onExit = [this] { close(); };
+    maintenancePage->tableTab->onTableNameChanged = [this] {
+        tablePage->panLeague->setText(
+            QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    };
+    connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
+    InstallHelpKey(this, app.help, [this] { return helpContext(); });
+
+    resize(960, 680);
+    setMinimumSize(size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableSize();
+        // On a small screen the window takes it all.
+        if (available.width() <= 640 || available.height() <= 480) {
+            setMinimumSize(available.boundedTo(minimumSize()));
+            setWindowState(Qt::WindowMaximized);
+        }
+    }
+}
+
+bool TfrmProcess::OpenLeague(const std::string& path) {
+    if (auto status = workspace_.Open(path, app_.division, app_.settings); !status) {
+        app_.prompts.Error(status.message());
+        return false;
+    }
+    {
+        const QSignalBlocker blocker(TabSet1);
+        TabSet1->setCurrentIndex(0);
+    }
+    Notebook1->setCurrentIndex(0);
+    maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
+                   QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    tablePage->PageEntry();
+    return true;
+}
+
+void TfrmProcess::TabSet1Change(int page) {
+    if (!workspace_.MayLeavePage(app_.division, app_.prompts)) {
+        const QSignalBlocker blocker(TabSet1);
+        TabSet1->setCurrentIndex(static_cast<int>(workspace_.page));
+        return;
+    }
+    workspace_.page = static_cast<WorkspacePage>(page);
+    Notebook1->setCurrentIndex(page);
+    Notebook1PageChanged();
+}
+
+void TfrmProcess::Notebook1PageChanged() {
+    switch (workspace_.page) {
+    case WorkspacePage::LeagueTable:
+        tablePage->Refresh();
+        break;
+    case WorkspacePage::TableMaintenance:
+        maintenancePage->SetupMaintPages();
+        break;
+    default:
+        break;
+    }
+}
+
+QMenu* TfrmProcess::PopupMenu1Popup() {
+    miSave->setEnabled(app_.division.DataChanged);
+    return PopupMenu1;
+}
+
+void TfrmProcess::miSaveClick() {
+    if (auto status = SaveDivision(workspace_.leaguePath, app_.division); !status)
+        app_.prompts.Error(status.message());
+}
+
+void TfrmProcess::miSetupClick() {
+    auto* setup = new TfrmSetup(app_, this);
+    setup->setAttribute(Qt::WA_DeleteOnClose);
+    connect(setup, &QDialog::finished, this, [this] {
+        app_.ApplyHints();
+        tablePage->Recompute();
+    });
+    setup->open();
+}
+
+void TfrmProcess::closeEvent(QCloseEvent* event) {
+    if (!workspace_.MayClose(app_.division, app_.prompts)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace vantorel

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include <QWidget>
+
+#include "app/AppContext.h"
+#include "app/Workspace.h"
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+
+namespace vantorel {
+
+class LeagueTablePage;
+class MaintenancePage;
+
+// The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
+// league when it closes, and refuses to leave a page while an edit is half done.
+class TfrmProcess : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmProcess(AppContext& app);
+
+    // Loads the league and shows its table; refused, with the error shown, when the file cannot be loaded.
+    bool OpenLeague(const std::string& path);
+
+    // The help context of what is shown.
+    int helpContext() const { return workspace_.HelpContext(); }
+    Workspace& workspace() { return workspace_; }
+
+    // The pop-up menu of the league table, prepared as it is when it pops up.
+    QMenu* PopupMenu1Popup();
+    void miSaveClick();
+    void miSetupClick();
+
+    QTabBar* TabSet1;
+    QStackedWidget* Notebook1;
+    LeagueTablePage* tablePage;
+    MaintenancePage* maintenancePage;
+    QMenu* PopupMenu1;
+    QAction* miSave;
+    QAction* miSetup;
+
+Q_SIGNALS:
+    // The workspace has closed; the main window comes back.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void TabSet1Change(int page);
+    void Notebook1PageChanged();
+
+    AppContext& app_;
+    Workspace workspace_;
+};
+
+} // namespace vantorel

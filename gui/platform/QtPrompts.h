@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Prompts.h"
+
+namespace vantorel {
+
+// Prompts as message boxes over a parent window, and the application's beep.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void Warn(const std::string& text) override;
+    void Error(const std::string& text) override;
+    void Info(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
+    void Beep() override;
+
+private:
+    QWidget* parentWindow() const;
+
+    QPointer<QWidget> parent_;
+};
+
+} // namespace vantorel

@@ -1,0 +1,262 @@
+#include "standings/LeagueTablePage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "standings/TableCells.h"
+#include "standings/TableLayout.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+QColor ToQColor(Colour colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// The 16 × 15 arrow of a certain promotion (up) or relegation (down).
+QIcon Arrow(bool up) {
+    QPixmap picture(16, 15);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(up ? QColor(0, 128, 0) : QColor(192, 0, 0));
+    const QPolygonF head = up ? QPolygonF({{8, 1}, {15, 8}, {11, 8}, {11, 14}, {5, 14}, {5, 8}, {1, 8}})
+                              : QPolygonF({{8, 14}, {15, 7}, {11, 7}, {11, 1}, {5, 1}, {5, 7}, {1, 7}});
+    painter.drawPolygon(head);
+    return QIcon(picture);
+}
+
+QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
+                      QWidget* parent) {
+    auto* box = new QGroupBox(caption, parent);
+    auto* layout = new QVBoxLayout(box);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(QString::fromUtf8(items[i]), box);
+        group->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+    }
+    return box;
+}
+
+} // namespace
+
+LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget* parent)
+    : QWidget(parent), app_(app), workspace_(workspace) {
+    panLeague = new QLabel(this);
+    panLeague->setAlignment(Qt::AlignCenter);
+    panLeague->setFrameShape(QFrame::Panel);
+    panLeague->setFrameShadow(QFrame::Raised);
+    QFont titleFont = panLeague->font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(titleFont.pointSize() + 3);
+    panLeague->setFont(titleFont);
+    panLeague->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    panLeague->setMinimumHeight(panLeague->fontMetrics().height() + 12);
+
+    DivTable = new QTableWidget(this);
+    DivTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DivTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    DivTable->setFocusPolicy(Qt::NoFocus);
+    DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DivTable->verticalHeader()->hide();
+    DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
+    DivTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
+    DivTable->viewport()->installEventFilter(this);
+
+    RadioGroup1 = new QButtonGroup(this);
+    RadioGroup2 = new QButtonGroup(this);
+    auto* content = RadioGroup(QStringLiteral("Table Content"),
+                               {"Played Games", "Played+Predicted", "Current Form"}, RadioGroup1, this);
+    auto* games = RadioGroup(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
+                             RadioGroup2, this);
+
+    auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
+    lbDivDate = new QLabel(QStringLiteral("dd/mm/yy"), dateBox);
+    btnSpinUp = new QToolButton(dateBox);
+    btnSpinUp->setArrowType(Qt::UpArrow);
+    btnSpinUp->setToolTip(QStringLiteral("Include the next match date"));
+    btnSpinDown = new QToolButton(dateBox);
+    btnSpinDown->setArrowType(Qt::DownArrow);
+    btnSpinDown->setToolTip(QStringLiteral("Include up to the previous match date"));
+    auto* spin = new QVBoxLayout;
+    spin->setSpacing(0);
+    spin->addWidget(btnSpinUp);
+    spin->addWidget(btnSpinDown);
+    auto* dateLayout = new QHBoxLayout(dateBox);
+    dateLayout->addWidget(lbDivDate, 1);
+    dateLayout->addLayout(spin);
+
+    auto* format = new QGroupBox(QStringLiteral("Format"), this);
+    cbShort = new QCheckBox(QStringLiteral("Short Format"), format);
+    cbShowPoss = new QCheckBox(QStringLiteral("Show Poss Points"), format);
+    auto* formatLayout = new QVBoxLayout(format);
+    formatLayout->addWidget(cbShort);
+    formatLayout->addWidget(cbShowPoss);
+
+    btnExit1 = new QPushButton(QStringLiteral("Exit"), this);
+    btnExit1->setToolTip(QStringLiteral("Exit back to main form"));
+
+    auto* panel = new QVBoxLayout;
+    for (QWidget* box : std::initializer_list<QWidget*>{content, games, dateBox, format})
+        panel->addWidget(box);
+    panel->addStretch();
+    panel->addWidget(btnExit1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(panLeague);
+    left->addWidget(DivTable, 1);
+    left->addStretch(0);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(panel);
+
+    connect(RadioGroup1, &QButtonGroup::idClicked, this, &LeagueTablePage::RadioGroup1Click);
+    connect(RadioGroup2, &QButtonGroup::idClicked, this, &LeagueTablePage::RadioGroup1Click);
+    connect(cbShort, &QCheckBox::clicked, this, &LeagueTablePage::cbShortClick);
+    connect(cbShowPoss, &QCheckBox::clicked, this, &LeagueTablePage::cbShowPossClick);
+    connect(btnSpinUp, &QToolButton::clicked, this, &LeagueTablePage::SpinButton1UpClick);
+    connect(btnSpinDown, &QToolButton::clicked, this, &LeagueTablePage::SpinButton1DownClick);
+    connect(btnExit1, &QPushButton::clicked, this, [this] {
+        if (onExit)
+            onExit();
+    });
+}
+
+void LeagueTablePage::PageEntry() {
+    RadioGroup1->button(0)->setChecked(true);
+    RadioGroup2->button(0)->setChecked(true);
+    cbShowPoss->setChecked(workspace_.ShowPossNow);
+    cbShort->setChecked(workspace_.ShortTabNow);
+    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    Refresh();
+}
+
+void LeagueTablePage::Refresh() {
+    workspace_.content = static_cast<TableContent>(RadioGroup1->checkedId());
+    workspace_.games = static_cast<GameSelection>(RadioGroup2->checkedId());
+    workspace_.formGames = app_.settings.FormGames;
+    const bool dated = workspace_.content != TableContent::CurrentForm;
+    btnSpinUp->setEnabled(dated);
+    btnSpinDown->setEnabled(dated);
+    workspace_.RefreshTable(app_.division);
+    ShowDate();
+    FillGrid();
+}
+
+void LeagueTablePage::Recompute() {
+    workspace_.formGames = app_.settings.FormGames;
+    workspace_.RecomputeTable(app_.division);
+    ShowDate();
+    FillGrid();
+}
+
+void LeagueTablePage::RadioGroup1Click() {
+    Refresh();
+}
+
+void LeagueTablePage::cbShortClick() {
+    workspace_.ShortTabNow = cbShort->isChecked();
+    FillGrid();
+}
+
+void LeagueTablePage::cbShowPossClick() {
+    workspace_.ShowPossNow = cbShowPoss->isChecked();
+    FillGrid();
+}
+
+void LeagueTablePage::SpinButton1UpClick() {
+    if (!workspace_.dates.StepForward()) {
+        app_.prompts.Beep();
+        return;
+    }
+    Recompute();
+}
+
+void LeagueTablePage::SpinButton1DownClick() {
+    if (!workspace_.dates.StepBack()) {
+        app_.prompts.Beep();
+        return;
+    }
+    Recompute();
+}
+
+void LeagueTablePage::ShowDate() {
+    const double asAt = workspace_.dates.AsAtDate();
+    lbDivDate->setText(asAt == 0 ? QStringLiteral("Before the first match")
+                                 : QString::fromStdString(app_.dateFormat.Format(asAt)));
+}
+
+void LeagueTablePage::FillGrid() {
+    const Division& division = app_.division;
+    const LeagueTable& table = workspace_.table;
+    const TableFormat format = workspace_.format();
+    const std::vector<std::string> headings = TableHeadings(format);
+    DivTable->clear();
+    DivTable->setColumnCount(static_cast<int>(headings.size()));
+    DivTable->setRowCount(table.TeamCount);
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        DivTable->setHorizontalHeaderItem(static_cast<int>(c),
+                                          new QTableWidgetItem(QString::fromStdString(headings[c])));
+    static const QIcon up = Arrow(true), down = Arrow(false);
+    for (int position = 1; position <= table.TeamCount; ++position) {
+        const std::vector<std::string> cells = TableRowCells(division, table, position, format);
+        const RowColours colours = TableRowColours(division.Header, table, position, app_.settings);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem;
+            const bool mark = c == 0 && (cells[c] == "U" || cells[c] == "D");
+            if (mark)
+                item->setIcon(cells[c] == "U" ? up : down);
+            else
+                item->setText(QString::fromStdString(cells[c]));
+            item->setData(Qt::UserRole, QString::fromStdString(cells[c]));
+            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            item->setBackground(ToQColor(colours.background));
+            item->setForeground(ToQColor(colours.text));
+            DivTable->setItem(position - 1, static_cast<int>(c), item);
+        }
+    }
+    LayOut();
+}
+
+void LeagueTablePage::LayOut() {
+    if (DivTable->columnCount() < 2)
+        return;
+    // The grid is never taller than its rows need.
+    DivTable->setMaximumHeight(DivTable->horizontalHeader()->sizeHint().height() +
+                               DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
+                               2 * DivTable->frameWidth());
+    int widestName = 0;
+    for (int row = 0; row < DivTable->rowCount(); ++row)
+        if (const QTableWidgetItem* item = DivTable->item(row, 1))
+            widestName = std::max(widestName, DivTable->fontMetrics().horizontalAdvance(item->text()));
+    // The viewport already leaves out a vertical scroll bar when one is shown; cells have a few pixels of
+    // margin that the name's width does not include.
+    const std::vector<int> widths = TableColumnWidths(DivTable->viewport()->width(), widestName + 8,
+                                                      DivTable->columnCount(), 0, 0, workspace_.ShowPossNow);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        DivTable->setColumnWidth(static_cast<int>(c), widths[c]);
+}
+
+bool LeagueTablePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DivTable->viewport() && event->type() == QEvent::Resize)
+        LayOut();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace vantorel

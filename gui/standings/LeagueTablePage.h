@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+#include "app/AppContext.h"
+#include "app/Workspace.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace vantorel {
+
+// The "League Table" page: the table in the chosen variant, format and as-at date, with its zone colours,
+// the own team's colour and the promotion and relegation marks.
+class LeagueTablePage : public QWidget {
+public:
+    LeagueTablePage(AppContext& app, Workspace& workspace, QWidget* parent);
+
+    // A league was opened: first choices, the format from the workspace, the table as at the last date.
+    void PageEntry();
+    // The page is shown again: the match dates are rebuilt and the table recomputed.
+    void Refresh();
+    // The table is recomputed at the current as-at date and shown.
+    void Recompute();
+
+    void RadioGroup1Click();
+    void cbShortClick();
+    void cbShowPossClick();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+
+    std::function<void()> onExit;
+
+    QLabel* panLeague;
+    QTableWidget* DivTable;
+    QButtonGroup* RadioGroup1;
+    QButtonGroup* RadioGroup2;
+    QLabel* lbDivDate;
+    QToolButton* btnSpinUp;
+    QToolButton* btnSpinDown;
+    QCheckBox* cbShort;
+    QCheckBox* cbShowPoss;
+    QPushButton* btnExit1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillGrid();
+    void ShowDate();
+    void LayOut();
+
+    AppContext& app_;
+    Workspace& workspace_;
+};
+
+} // namespace vantorel
