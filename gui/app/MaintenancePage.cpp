@@ -1,6 +1,7 @@
 #include "app/MaintenancePage.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -9,6 +10,21 @@
 #include "standings/SortOrderTab.h"
 
 namespace vantorel {
+namespace {
+
+constexpr int kTabContentWidth = 720;
+
+// A tab's controls kept together in the middle of a wide notebook.
+QWidget* Centred(QWidget* content) {
+    auto* holder = new QWidget;
+    content->setMaximumWidth(kTabContentWidth);
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    return holder;
+}
+
+} // namespace
 
 MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget* parent)
     : QWidget(parent), app_(app), workspace_(workspace) {
@@ -18,7 +34,7 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
     QWidget* tabs[] = {tableTab, new QWidget, new QWidget, new QWidget, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
-        TabbedNotebook1->addTab(tabs[k], QString::fromUtf8(kMaintenanceCaptions[k]));
+        TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
     (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &MaintenancePage::TabbedNotebook1Change);
 }

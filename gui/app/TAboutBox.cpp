@@ -7,10 +7,11 @@
 #include <QVBoxLayout>
 
 #include "app/Pictures.h"
+#include "platform/HelpWindow.h"
 
 namespace vantorel {
 
-TAboutBox::TAboutBox(QWidget* parent)
+TAboutBox::TAboutBox(HelpViewer& help, QWidget* parent)
     : QDialog(parent), PaintBox1(new QLabel(this)), timer_(new QTimer(this)) {
     setWindowTitle(QStringLiteral("About"));
     auto* product = new QLabel(QStringLiteral("<b>Vantorel</b>"), this);
@@ -38,6 +39,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setFixedSize(sizeHint());
 
     connect(timer_, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    InstallHelpKey(this, help, [] { return HelpContext::About; });
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

@@ -7,10 +7,12 @@ class QLabel;
 
 namespace vantorel {
 
+class HelpViewer;
+
 // The about box, with its ball rolling through six pictures every 100 ms while it is shown.
 class TAboutBox : public QDialog {
 public:
-    explicit TAboutBox(QWidget* parent);
+    TAboutBox(HelpViewer& help, QWidget* parent);
 
     int pictureNumber() const { return pictureNumber_; }
     QTimer* timer() const { return timer_; }

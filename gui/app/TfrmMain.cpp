@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/LeagueList.h"
@@ -87,6 +88,7 @@ TfrmMain::TfrmMain(AppContext& app)
     connect(btnAbout, &QPushButton::clicked, this, &TfrmMain::btnAboutClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmMain::btnHelpClick);
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     InstallHelpKey(this, app.help, [] { return HelpContext::MainWindow; });
 
     timer_ = new QTimer(this);
@@ -176,7 +178,7 @@ void TfrmMain::btnDirectClick() {
 }
 
 void TfrmMain::btnAboutClick() {
-    OpenDialog(new TAboutBox(this), [] {});
+    OpenDialog(new TAboutBox(app_.help, this), [] {});
 }
 
 void TfrmMain::btnHelpClick() {

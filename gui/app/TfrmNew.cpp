@@ -108,11 +108,13 @@ QWidget* TfrmNew::MakeStep1() {
     TableName = new QLineEdit(page);
     TableName->setMaxLength(30);
     edtTeams = SteppedSpin(kMinTeams, kMaxTeams, page);
+    edtTeams->setMaximumWidth(80);
     rbtTwo = new QRadioButton(QStringLiteral("Two"), page);
     rbtThree = new QRadioButton(QStringLiteral("Three"), page);
     auto* points = new QHBoxLayout;
     points->addWidget(rbtTwo);
     points->addWidget(rbtThree);
+    points->addStretch();
     auto* meetings = new QGroupBox(QStringLiteral("Teams Play each other"), page);
     auto* meetingsLayout = new QHBoxLayout(meetings);
     rgPlayTimes = new QButtonGroup(page);
@@ -122,6 +124,7 @@ QWidget* TfrmNew::MakeStep1() {
         rgPlayTimes->addButton(button, times);
         meetingsLayout->addWidget(button);
     }
+    meetingsLayout->addStretch();
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Name:"), TableName);
     form->addRow(QStringLiteral("No. of Teams:"), edtTeams);

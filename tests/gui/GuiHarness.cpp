@@ -1,0 +1,33 @@
+#include "GuiHarness.h"
+
+#include <filesystem>
+
+#include "store/LeagueFile.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+
+GuiHarness::GuiHarness() : app(*division, prompts, help) {
+    std::filesystem::create_directory(folder.path() / "leagues");
+    app.leagueFolder = (folder.path() / "leagues").string() + "/";
+    app.settingsFile = folder.path() / "vantorel.ini";
+    app.chooseFolder = [this](QWidget*, const QString&) {
+        return chosenFolders.isEmpty() ? QString() : chosenFolders.takeFirst();
+    };
+    app.chooseNewLeagueFile = [this](QWidget*, const QString&) {
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    };
+    app.playSound = [this](const QString& resource) { playedSounds.append(resource); };
+}
+
+std::string GuiHarness::WriteLeague(const std::string& fileName, const std::string& tableName, int teams,
+                                    int playTimes) {
+    auto league = MakeLeague(teams, playTimes);
+    league->Header.TableName.assignStored(tableName);
+    const std::string path = app.leagueFolder + fileName;
+    if (!WriteNewLeague(path, *league))
+        throw std::runtime_error("cannot write " + path);
+    return path;
+}
+
+} // namespace vantorel::testing

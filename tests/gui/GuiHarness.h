@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "app/AppContext.h"
+#include "platform/HelpViewer.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+namespace vantorel::testing {
+
+// Records what the windows asked of the help system.
+class RecordedHelp : public HelpViewer {
+public:
+    void ShowContext(int context) override { contexts.push_back(context); }
+    void ShowContents() override { contexts.push_back(0); }
+    void Close() override { ++closes; }
+    std::vector<int> contexts; // 0 = the contents
+    int closes = 0;
+};
+
+// Everything a window needs, in a temporary folder: a league folder, a settings file, scripted prompts,
+// recorded help and sounds, and file choosers that answer from lists.
+struct GuiHarness {
+    GuiHarness();
+
+    // Writes a league of numbered teams with the given table name into the league folder.
+    std::string WriteLeague(const std::string& fileName, const std::string& tableName, int teams = 4,
+                            int playTimes = 2);
+
+    TempFolder folder;
+    std::unique_ptr<Division> division = std::make_unique<Division>();
+    ScriptedPrompts prompts;
+    RecordedHelp help;
+    AppContext app;
+    QStringList chosenFolders; // answers of the folder chooser, first first; empty = cancel
+    QStringList chosenFiles;   // answers of the new-league file chooser
+    QStringList playedSounds;
+};
+
+} // namespace vantorel::testing

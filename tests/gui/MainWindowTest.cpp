@@ -1,0 +1,132 @@
+#include <fstream>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/TAboutBox.h"
+#include "app/TfrmMain.h"
+#include "app/TfrmProcess.h"
+#include "store/IniFile.h"
+
+namespace vantorel::testing {
+namespace {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listsLeaguesInFileNameOrderAndOpensTheOnlyOne() {
+        GuiHarness harness;
+        harness.WriteLeague("b.div", "Alpha");
+        TfrmMain window(harness.app);
+        QCOMPARE(window.DivList->count(), 1);
+        QVERIFY(window.btnOpen->isEnabled());
+        window.DivList->clearSelection();
+        window.btnOpenClick();
+        QVERIFY(window.workspace() && window.workspace()->isVisible());
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
+        QVERIFY(window.workspace()->close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.DivList->currentRow(), 0);
+    }
+
+    void severalLeaguesNeedASelection() {
+        GuiHarness harness;
+        harness.WriteLeague("b.div", "Alpha");
+        harness.WriteLeague("a.div", "Zeta");
+        TfrmMain window(harness.app);
+        QCOMPARE(window.DivList->item(0)->text(), QStringLiteral("Zeta"));
+        QCOMPARE(window.DivList->item(1)->text(), QStringLiteral("Alpha"));
+        window.DivList->clearSelection();
+        window.btnOpenClick();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("You have not selected a table to open"));
+        QVERIFY(!window.workspace());
+        window.DivList->setCurrentRow(1);
+        window.btnOpenClick();
+        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
+        window.workspace()->close();
+    }
+
+    void anEmptyFolderDisablesOpen() {
+        GuiHarness harness;
+        TfrmMain window(harness.app);
+        QCOMPARE(window.DivList->count(), 0);
+        QVERIFY(!window.btnOpen->isEnabled());
+        window.btnOpenClick();
+        QVERIFY(harness.prompts.shown.empty());
+        QVERIFY(!window.workspace());
+    }
+
+    void ignoredFilesAreReportedOncePerFolder() {
+        GuiHarness harness;
+        harness.WriteLeague("good.div", "Good");
+        std::ofstream(harness.app.leagueFolder + "junk.div")
+            << "not a league file, but long enough to have a header";
+        TfrmMain window(harness.app);
+        QCOMPARE(window.DivList->count(), 1);
+        QCOMPARE(harness.prompts.shown.size(), std::size_t{1});
+        QCOMPARE(harness.prompts.shown[0].kind, std::string("info"));
+        window.UpdateFileTable();
+        QCOMPARE(harness.prompts.shown.size(), std::size_t{1});
+
+        // Choosing a folder (the same one again) reports it once more, and stores the folder.
+        harness.chosenFolders << QString::fromStdString(harness.app.leagueFolder).chopped(1);
+        window.btnDirectClick();
+        QCOMPARE(harness.prompts.shown.size(), std::size_t{2});
+        std::ifstream in(harness.app.settingsFile);
+        const IniFile ini(std::string((std::istreambuf_iterator<char>(in)), {}));
+        QCOMPARE(QString::fromStdString(*ini.value("Options", "FilePath")),
+                 QString::fromStdString(harness.app.leagueFolder));
+        QVERIFY(window.lbDirect->text().startsWith(QStringLiteral("Current Folder: ")));
+        QVERIFY(!window.lbDirect->text().endsWith(QLatin1Char('/')));
+    }
+
+    void aCancelledFolderChoiceChangesNothing() {
+        GuiHarness harness;
+        const std::string before = harness.app.leagueFolder;
+        TfrmMain window(harness.app);
+        window.btnDirectClick();
+        QCOMPARE(harness.app.leagueFolder, before);
+    }
+
+    void theAboutBoxRollsItsBallWhileShown() {
+        GuiHarness harness;
+        TAboutBox about(harness.help, nullptr);
+        about.show();
+        QVERIFY(about.timer()->isActive());
+        QCOMPARE(about.timer()->interval(), 100);
+        QCOMPARE(about.pictureNumber(), 1); // picture 0 is painted at once
+        QSignalSpy ticks(about.timer(), &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 6);
+        QCOMPARE(about.pictureNumber(), (1 + ticks.count()) % 6); // through 0..5 and round again
+        about.close();
+        QVERIFY(!about.timer()->isActive());
+    }
+
+    void helpOpensAtTheMainWindowsContextOrTheContents() {
+        GuiHarness harness;
+        TfrmMain window(harness.app);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        window.btnHelpClick();
+        QCOMPARE(harness.help.contexts, (std::vector<int>{200, 0}));
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QObject> MakeMainWindowTest() {
+    return std::make_unique<MainWindowTest>();
+}
+
+} // namespace vantorel::testing
+
+#include "MainWindowTest.moc"

@@ -1,0 +1,186 @@
+#include <fstream>
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/TfrmProcess.h"
+#include "standings/LeagueTablePage.h"
+#include "store/LeagueFile.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// A league of 20 teams meeting twice with two match days played.
+std::string WritePlayedLeague(GuiHarness& harness) {
+    auto league = MakeLeague(20, 2);
+    league->Header.PromoteCount = 2;
+    league->Header.PlayoffCount = 4;
+    league->Header.RelegateCount = 3;
+    league->Header.OwnTeam = 5;
+    for (int r = 1; r <= 20; ++r)
+        PlayFixture(*league, r, r % 3, 1, r <= 10 ? 40000 : 40007);
+    const std::string path = harness.app.leagueFolder + "played.div";
+    if (!WriteNewLeague(path, *league))
+        throw std::runtime_error("cannot write league");
+    return path;
+}
+
+class WorkspaceWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void closingAskesToSaveOnlyAfterAChange() {
+        GuiHarness harness;
+        const std::string path = WritePlayedLeague(harness);
+        const std::string original = FileText(path);
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(path));
+        window.show();
+        QVERIFY(!window.PopupMenu1Popup()->actions().isEmpty());
+        QVERIFY(!window.miSave->isEnabled());
+        QVERIFY(window.close());
+        QVERIFY(harness.prompts.shown.empty());
+
+        QVERIFY(window.OpenLeague(path));
+        window.show();
+        harness.division->SetDeduction(1, 3);
+        window.PopupMenu1Popup();
+        QVERIFY(window.miSave->isEnabled());
+        harness.prompts.answers = {Answer::Cancel, Answer::No};
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Table data updated ! Do you want to save the changes?"));
+        QVERIFY(window.close());
+        QCOMPARE(FileText(path), original);
+
+        QVERIFY(window.OpenLeague(path));
+        window.show();
+        harness.division->SetDeduction(1, 3);
+        harness.prompts.answers = {Answer::Yes};
+        QVERIFY(window.close());
+        Division saved;
+        QVERIFY(LoadDivision(path, saved).ok());
+        QCOMPARE(saved.Teams[1].Deduction, std::uint16_t{3});
+    }
+
+    void saveFromThePopupMenuWritesTheLeague() {
+        GuiHarness harness;
+        const std::string path = WritePlayedLeague(harness);
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(path));
+        harness.division->SetDeduction(2, 1);
+        window.miSave->trigger();
+        QVERIFY(!harness.division->DataChanged);
+        QVERIFY(FileText(path) != std::string());
+        window.PopupMenu1Popup();
+        QVERIFY(!window.miSave->isEnabled());
+    }
+
+    void aHalfEnteredResultKeepsTheTabAndTheWindow() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        window.show();
+        window.workspace().ResultPending = true;
+        window.TabSet1->setCurrentIndex(3);
+        QCOMPARE(window.TabSet1->currentIndex(), 0);
+        QVERIFY(!window.close());
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Result update in progress. Complete it or cancel"));
+        window.workspace().ResultPending = false;
+        window.TabSet1->setCurrentIndex(6);
+        QCOMPARE(window.helpContext(), 900);
+        QVERIFY(window.close());
+    }
+
+    void aFileThatCannotBeLoadedIsNotOpened() {
+        GuiHarness harness;
+        std::ofstream(harness.app.leagueFolder + "cut.div") << "DIVHD";
+        TfrmProcess window(harness.app);
+        QVERIFY(!window.OpenLeague(harness.app.leagueFolder + "cut.div"));
+        QCOMPARE(QString::fromStdString(harness.prompts.last()), QStringLiteral("Read beyond end of file"));
+    }
+
+    void theTableShowsZonesTheOwnTeamAndEachFormat() {
+        GuiHarness harness;
+        harness.app.settings.ShowPoss = true;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        window.show();
+        LeagueTablePage& page = *window.tablePage;
+        QCOMPARE(page.DivTable->columnCount(), 16);
+        QVERIFY(page.cbShowPoss->isChecked());
+        QCOMPARE(page.DivTable->rowCount(), 20);
+        const QColor yellow(255, 255, 0), lime(0, 255, 0), aqua(0, 255, 255);
+        for (int row = 0; row < 20; ++row) {
+            const QColor expected = row < 2 ? yellow : row < 6 ? lime : row < 17 ? QColor(Qt::white) : aqua;
+            QCOMPARE(page.DivTable->item(row, 3)->background().color(), expected);
+        }
+        // The own team's row is in the own-team colour, wherever it stands.
+        for (int row = 0; row < 20; ++row) {
+            const bool own = page.DivTable->item(row, 1)->text() == QStringLiteral("Team 05");
+            QCOMPARE(page.DivTable->item(row, 1)->foreground().color(),
+                     own ? QColor(Qt::red) : QColor(Qt::black));
+        }
+        page.cbShort->click();
+        QCOMPARE(page.DivTable->columnCount(), 11);
+        QCOMPARE(page.DivTable->horizontalHeaderItem(10)->text(), QStringLiteral("PP"));
+        page.cbShowPoss->click();
+        QCOMPARE(page.DivTable->columnCount(), 10);
+        page.cbShort->click();
+        QCOMPARE(page.DivTable->columnCount(), 15);
+        QCOMPARE(page.DivTable->horizontalHeaderItem(14)->text(), QStringLiteral("Pts"));
+        window.close();
+    }
+
+    void theAsAtDateStepsThroughMatchDatesAndBeepsAtTheEnds() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        LeagueTablePage& page = *window.tablePage;
+        auto played = [&] {
+            return page.DivTable->item(0, 2)->text().toInt() + page.DivTable->item(19, 2)->text().toInt();
+        };
+        const int atEnd = played();
+        page.btnSpinUp->click();
+        QCOMPARE(harness.prompts.beeps, 1);
+        page.btnSpinDown->click();
+        QVERIFY(played() < atEnd);
+        page.btnSpinDown->click();
+        QCOMPARE(played(), 0);
+        QCOMPARE(page.lbDivDate->text(), QStringLiteral("Before the first match"));
+        page.btnSpinDown->click();
+        QCOMPARE(harness.prompts.beeps, 2);
+        page.RadioGroup1->button(2)->click();
+        QVERIFY(!page.btnSpinUp->isEnabled());
+        page.RadioGroup1->button(0)->click();
+        QVERIFY(page.btnSpinUp->isEnabled());
+        QCOMPARE(played(), atEnd);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QObject> MakeWorkspaceWindowTest() {
+    return std::make_unique<WorkspaceWindowTest>();
+}
+
+} // namespace vantorel::testing
+
+#include "WorkspaceWindowTest.moc"
