@@ -1,5 +1,6 @@
 // vantorel: the desktop program. Reads its settings, shows the splash and the main window, and runs.
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 
 #include "app/AppContext.h"
+#include "app/HeadlessPrint.h"
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -15,7 +17,9 @@
 #include "platform/HintSwitch.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemDateFormat.h"
+#include "platform/Today.h"
 #include "platform/WaveSound.h"
+#include "results/TfrmCal.h"
 
 namespace {
 
@@ -41,7 +45,14 @@ QString ChooseNewLeagueFile(QWidget* parent, const QString& folder) {
 
 int main(int argc, char* argv[]) {
     using namespace vantorel;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
+    // Printing to a file needs no window, and no display.
+    if (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (printOnly)
+        return PrintLeagueToPdf(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
 
     auto splash = std::make_unique<TfrmSplash>();
@@ -68,6 +79,11 @@ int main(int argc, char* argv[]) {
     };
     app.chooseNewLeagueFile = ChooseNewLeagueFile;
     app.playSound = PlayWave;
+    app.print = PrintWithDialog;
+    app.pickDate = [&help](QWidget* parent, double day, const QPoint& topLeft) {
+        return TfrmCal::Pick(help, parent, day, topLeft);
+    };
+    app.today = Today;
 
     TfrmMain mainWindow(app);
     prompts.setParent(&mainWindow);

@@ -14,6 +14,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     content = TableContent::PlayedGames;
     games = GameSelection::HomeAndAway;
     ResultPending = false;
+    ShownTeam = 0;
     sortRules.Load(division.Header.SortRules.stored());
     page = WorkspacePage::LeagueTable;
     maintenanceTab = MaintenanceTab::Table;

@@ -48,6 +48,7 @@ public:
     SortRuleLists sortRules;
     bool ResultPending = false;
     WorkspacePage page = WorkspacePage::LeagueTable;
+    int ShownTeam = 0; // the team the statistics page shows, 0 = none yet
     MaintenanceTab maintenanceTab = MaintenanceTab::Table;
 
     // Loads the league and resets the view state from the settings: the first page, played home and away

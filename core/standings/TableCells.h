@@ -14,9 +14,6 @@ struct TableFormat {
     bool showPoss = false;
 };
 
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kBlack = 0x000000;
-
 // 10, 11, 15 or 16 columns.
 int ColumnCount(const TableFormat& format);
 

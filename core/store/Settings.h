@@ -14,6 +14,8 @@ inline constexpr int kMaxFormGames = 30;
 
 // A colour as 0x00BBGGRR: red in the low byte, blue in the high byte.
 using Colour = std::uint32_t;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kBlack = 0x000000;
 
 // The program-wide preferences of the settings file.
 struct Settings {

@@ -4,10 +4,12 @@
 #include <functional>
 #include <string>
 
+#include <QPoint>
 #include <QString>
 
 #include "platform/DateFormat.h"
 #include "platform/HelpViewer.h"
+#include "platform/Printing.h"
 #include "platform/Prompts.h"
 #include "store/Division.h"
 #include "store/Settings.h"
@@ -40,6 +42,12 @@ struct AppContext {
     std::function<QString(QWidget* parent, const QString& folder)> chooseNewLeagueFile;
     // Plays a wave sound of the program's resources.
     std::function<void(const QString& resource)> playSound;
+    // Prints one page, asking for the printer first; false when the user cancels.
+    std::function<bool(QWidget* parent, const QString& jobTitle, const PageDrawer& draw)> print;
+    // Picks a date with the calendar, starting on a day, placed at a screen position; 0 when cancelled.
+    std::function<double(QWidget* parent, double day, const QPoint& topLeft)> pickDate;
+    // Today's date as a day number.
+    std::function<double()> today;
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;

@@ -47,6 +47,10 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
     tablePage->onExit = [this] { close(); };
+    tablePage->onTeamStatistics = [this](int team) {
+        workspace_.ShownTeam = team;
+        TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
+    };
     maintenancePage->tableTab->onTableNameChanged = [this] {
         tablePage->panLeague->setText(
             QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));

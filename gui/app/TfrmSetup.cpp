@@ -13,14 +13,11 @@
 #include <QVBoxLayout>
 
 #include "platform/HelpWindow.h"
+#include "platform/QtCanvas.h"
 #include "store/Settings.h"
 
 namespace vantorel {
 namespace {
-
-QColor ToQColor(Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 // A swatch filling the line less 2 pixels on every side.
 QIcon Swatch(Colour colour) {

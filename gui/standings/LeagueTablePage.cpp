@@ -8,36 +8,48 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/QtCanvas.h"
+#include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
+#include "standings/TablePrintout.h"
+#include "standings/TfrmGrid.h"
 #include "standings/TableLayout.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {
 
-QColor ToQColor(Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
+// Draws every cell of the table grid, headings included, as the league's table says.
+class DivTableDelegate : public QStyledItemDelegate {
+public:
+    DivTableDelegate(AppContext& app, Workspace& workspace, QObject* parent)
+        : QStyledItemDelegate(parent), app_(app), workspace_(workspace) {}
 
-// The 16 × 15 arrow of a certain promotion (up) or relegation (down).
-QIcon Arrow(bool up) {
-    QPixmap picture(16, 15);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(up ? QColor(0, 128, 0) : QColor(192, 0, 0));
-    const QPolygonF head = up ? QPolygonF({{8, 1}, {15, 8}, {11, 8}, {11, 14}, {5, 14}, {5, 8}, {1, 8}})
-                              : QPolygonF({{8, 14}, {15, 7}, {11, 7}, {11, 1}, {5, 1}, {5, 7}, {1, 7}});
-    painter.drawPolygon(head);
-    return QIcon(picture);
-}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        painter->setFont(option.font);
+        QtCanvas canvas(*painter);
+        const QRect cell = option.rect;
+        const HeadingColours headings{ToColour(option.palette.color(QPalette::Button)),
+                                      ToColour(option.palette.color(QPalette::ButtonText))};
+        DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, index.row(),
+                      index.column(), index.data(Qt::DisplayRole).toString().toStdString(),
+                      app_.division.Header, workspace_.table, app_.settings, headings);
+        painter->restore();
+    }
+
+private:
+    AppContext& app_;
+    Workspace& workspace_;
+};
 
 QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
                       QWidget* parent) {
@@ -72,6 +84,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->setFocusPolicy(Qt::NoFocus);
     DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DivTable->verticalHeader()->hide();
+    DivTable->horizontalHeader()->hide();
+    DivTable->setItemDelegate(new DivTableDelegate(app, workspace, DivTable));
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
     DivTable->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -98,8 +112,12 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     spin->setSpacing(0);
     spin->addWidget(btnSpinUp);
     spin->addWidget(btnSpinDown);
+    btnDivDate = new QToolButton(dateBox);
+    btnDivDate->setText(QStringLiteral("..."));
+    btnDivDate->setToolTip(QStringLiteral("Set end date of included matches"));
     auto* dateLayout = new QHBoxLayout(dateBox);
     dateLayout->addWidget(lbDivDate, 1);
+    dateLayout->addWidget(btnDivDate);
     dateLayout->addLayout(spin);
 
     auto* format = new QGroupBox(QStringLiteral("Format"), this);
@@ -109,6 +127,10 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     formatLayout->addWidget(cbShort);
     formatLayout->addWidget(cbShowPoss);
 
+    btnPrint = new QPushButton(QStringLiteral("Print"), this);
+    btnPrint->setToolTip(QStringLiteral("Print league table"));
+    btnGrid = new QPushButton(QStringLiteral("Matches"), this);
+    btnGrid->setToolTip(QStringLiteral("Display matches played grid"));
     btnExit1 = new QPushButton(QStringLiteral("Exit"), this);
     btnExit1->setToolTip(QStringLiteral("Exit back to main form"));
 
@@ -116,6 +138,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     for (QWidget* box : std::initializer_list<QWidget*>{content, games, dateBox, format})
         panel->addWidget(box);
     panel->addStretch();
+    panel->addWidget(btnGrid);
+    panel->addWidget(btnPrint);
     panel->addWidget(btnExit1);
     auto* left = new QVBoxLayout;
     left->addWidget(panLeague);
@@ -131,6 +155,10 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     connect(cbShowPoss, &QCheckBox::clicked, this, &LeagueTablePage::cbShowPossClick);
     connect(btnSpinUp, &QToolButton::clicked, this, &LeagueTablePage::SpinButton1UpClick);
     connect(btnSpinDown, &QToolButton::clicked, this, &LeagueTablePage::SpinButton1DownClick);
+    connect(btnDivDate, &QToolButton::clicked, this, &LeagueTablePage::btnDivDateClick);
+    connect(btnPrint, &QPushButton::clicked, this, &LeagueTablePage::btnPrintClick);
+    connect(btnGrid, &QPushButton::clicked, this, &LeagueTablePage::btnGridClick);
+    connect(DivTable, &QTableWidget::cellDoubleClicked, this, &LeagueTablePage::DivTableDblClick);
     connect(btnExit1, &QPushButton::clicked, this, [this] {
         if (onExit)
             onExit();
@@ -153,6 +181,7 @@ void LeagueTablePage::Refresh() {
     const bool dated = workspace_.content != TableContent::CurrentForm;
     btnSpinUp->setEnabled(dated);
     btnSpinDown->setEnabled(dated);
+    btnDivDate->setEnabled(dated);
     workspace_.RefreshTable(app_.division);
     ShowDate();
     FillGrid();
@@ -208,29 +237,15 @@ void LeagueTablePage::FillGrid() {
     const std::vector<std::string> headings = TableHeadings(format);
     DivTable->clear();
     DivTable->setColumnCount(static_cast<int>(headings.size()));
-    DivTable->setRowCount(table.TeamCount);
-    for (std::size_t c = 0; c < headings.size(); ++c)
-        DivTable->setHorizontalHeaderItem(static_cast<int>(c),
-                                          new QTableWidgetItem(QString::fromStdString(headings[c])));
-    static const QIcon up = Arrow(true), down = Arrow(false);
-    for (int position = 1; position <= table.TeamCount; ++position) {
-        const std::vector<std::string> cells = TableRowCells(division, table, position, format);
-        const RowColours colours = TableRowColours(division.Header, table, position, app_.settings);
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem;
-            const bool mark = c == 0 && (cells[c] == "U" || cells[c] == "D");
-            if (mark)
-                item->setIcon(cells[c] == "U" ? up : down);
-            else
-                item->setText(QString::fromStdString(cells[c]));
-            item->setData(Qt::UserRole, QString::fromStdString(cells[c]));
-            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            item->setBackground(ToQColor(colours.background));
-            item->setForeground(ToQColor(colours.text));
-            DivTable->setItem(position - 1, static_cast<int>(c), item);
-        }
-    }
+    DivTable->setRowCount(table.TeamCount + 1);
+    auto put = [this](int row, const std::vector<std::string>& cells) {
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            DivTable->setItem(row, static_cast<int>(c),
+                              new QTableWidgetItem(QString::fromStdString(cells[c])));
+    };
+    put(0, headings);
+    for (int position = 1; position <= table.TeamCount; ++position)
+        put(position, TableRowCells(division, table, position, format));
     LayOut();
 }
 
@@ -238,11 +253,10 @@ void LeagueTablePage::LayOut() {
     if (DivTable->columnCount() < 2)
         return;
     // The grid is never taller than its rows need.
-    DivTable->setMaximumHeight(DivTable->horizontalHeader()->sizeHint().height() +
-                               DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
+    DivTable->setMaximumHeight(DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
                                2 * DivTable->frameWidth());
     int widestName = 0;
-    for (int row = 0; row < DivTable->rowCount(); ++row)
+    for (int row = 1; row < DivTable->rowCount(); ++row)
         if (const QTableWidgetItem* item = DivTable->item(row, 1))
             widestName = std::max(widestName, DivTable->fontMetrics().horizontalAdvance(item->text()));
     // The viewport already leaves out a vertical scroll bar when one is shown; cells have a few pixels of
@@ -251,6 +265,33 @@ void LeagueTablePage::LayOut() {
                                                       DivTable->columnCount(), 0, 0, workspace_.ShowPossNow);
     for (std::size_t c = 0; c < widths.size(); ++c)
         DivTable->setColumnWidth(static_cast<int>(c), widths[c]);
+}
+
+void LeagueTablePage::btnDivDateClick() {
+    const double start = workspace_.dates.AsAtDate() != 0 ? workspace_.dates.AsAtDate() : app_.today();
+    const QPoint corner = btnDivDate->mapToGlobal(QPoint(btnDivDate->width(), btnDivDate->height()));
+    if (const double chosen = app_.pickDate(this, start, corner); chosen != 0)
+        workspace_.dates.SetTo(chosen);
+    Recompute();
+}
+
+void LeagueTablePage::btnPrintClick() {
+    const TablePrintoutInput printout = MakeTablePrintout(
+        app_.division, workspace_.table, workspace_.format(), app_.dateFormat.Format(app_.today()));
+    app_.print(
+        this, QStringLiteral("Vantorel League Table"),
+        [&printout](Canvas& canvas, int width, int height) { PrintTable(canvas, width, height, printout); });
+}
+
+void LeagueTablePage::btnGridClick() {
+    auto* grid = new TfrmGrid(app_, this);
+    grid->setAttribute(Qt::WA_DeleteOnClose);
+    grid->open();
+}
+
+void LeagueTablePage::DivTableDblClick(int row) {
+    if (row >= 1 && row <= workspace_.table.TeamCount && onTeamStatistics)
+        onTeamStatistics(workspace_.table.TableOrder[row]);
 }
 
 bool LeagueTablePage::eventFilter(QObject* watched, QEvent* event) {

@@ -34,18 +34,27 @@ public:
     void cbShowPossClick();
     void SpinButton1UpClick();
     void SpinButton1DownClick();
+    void btnDivDateClick();
+    void btnPrintClick();
+    void btnGridClick();
+    void DivTableDblClick(int row);
 
     std::function<void()> onExit;
+    // Called with the team whose statistics the user asked for.
+    std::function<void(int team)> onTeamStatistics;
 
     QLabel* panLeague;
     QTableWidget* DivTable;
     QButtonGroup* RadioGroup1;
     QButtonGroup* RadioGroup2;
     QLabel* lbDivDate;
+    QToolButton* btnDivDate;
     QToolButton* btnSpinUp;
     QToolButton* btnSpinDown;
     QCheckBox* cbShort;
     QCheckBox* cbShowPoss;
+    QPushButton* btnPrint;
+    QPushButton* btnGrid;
     QPushButton* btnExit1;
 
 protected:

@@ -2,6 +2,11 @@
 
 #include <filesystem>
 
+#include <QImage>
+#include <QPainter>
+
+#include "platform/QtCanvas.h"
+
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 
@@ -18,6 +23,20 @@ GuiHarness::GuiHarness() : app(*division, prompts, help) {
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     };
     app.playSound = [this](const QString& resource) { playedSounds.append(resource); };
+    app.print = [this](QWidget*, const QString& title, const PageDrawer& draw) {
+        printJobs.append(title);
+        QImage page(850, 1100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        QtCanvas canvas(painter);
+        draw(canvas, page.width(), page.height());
+        return true;
+    };
+    app.pickDate = [this](QWidget*, double day, const QPoint&) {
+        calendarStarts.push_back(day);
+        return pickedDates.isEmpty() ? 0.0 : pickedDates.takeFirst();
+    };
+    app.today = [] { return 46000.0; };
 }
 
 std::string GuiHarness::WriteLeague(const std::string& fileName, const std::string& tableName, int teams,

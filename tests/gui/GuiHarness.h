@@ -40,6 +40,9 @@ struct GuiHarness {
     QStringList chosenFolders; // answers of the folder chooser, first first; empty = cancel
     QStringList chosenFiles;   // answers of the new-league file chooser
     QStringList playedSounds;
+    QStringList printJobs;              // titles of the pages printed
+    QList<double> pickedDates;          // answers of the calendar, first first; none = cancel
+    std::vector<double> calendarStarts; // the days the calendar opened on
 };
 
 } // namespace vantorel::testing

@@ -1,0 +1,102 @@
+#include "standings/TablePrintout.h"
+
+#include "store/TextCodec.h"
+
+namespace vantorel {
+
+TablePrintoutLayout::TablePrintoutLayout(int pageWidth, int pageHeight, int teamCount, int columnCount)
+    : width((pageWidth / 10) * 8), left((pageWidth - width) / 2), rowHeight(((pageHeight / 10) * 8 / 54) * 2),
+      textOffset(rowHeight / 4), height((teamCount + 1) * rowHeight), teamWidth(width / 3),
+      columnWidth((width - teamWidth) / (columnCount - 1)) {}
+
+TablePrintoutInput MakeTablePrintout(const Division& division, const LeagueTable& table,
+                                     const TableFormat& format, const std::string& printDate) {
+    TablePrintoutInput input;
+    input.tableName = Windows1252ToUtf8(division.Header.TableName.stored());
+    input.printDate = printDate;
+    input.headings = TableHeadings(format);
+    input.rows = TableRows(division, table, format);
+    input.shortFormat = format.shortFormat;
+    input.relegateCount = division.Header.RelegateCount;
+    input.content = table.variant.content;
+    input.games = table.variant.games;
+    return input;
+}
+
+std::string VariantNote(TableContent content, GameSelection games) {
+    if (content == TableContent::PlayedPredicted)
+        return "Note: Table includes predicted results";
+    if (content == TableContent::CurrentForm)
+        return "Note: Table shows current form";
+    if (games == GameSelection::HomeOnly)
+        return "Note: Table includes home matches only";
+    if (games == GameSelection::AwayOnly)
+        return "Note: Table includes away matches only";
+    return {};
+}
+
+void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrintoutInput& input) {
+    const int teams = static_cast<int>(input.rows.size());
+    const int columns = static_cast<int>(input.headings.size());
+    const TablePrintoutLayout m(pageWidth, pageHeight, teams, columns);
+    const int L = m.left, W = m.width, RowH = m.rowHeight, Q = m.textOffset, ColW = m.columnWidth,
+              TeamW = m.teamWidth;
+
+    const CanvasFont baseFont = canvas.font();
+    CanvasFont titleFont = baseFont;
+    titleFont.name = "Ariel";
+    titleFont.size = 20;
+    canvas.setFont(titleFont);
+    canvas.TextOut(L, 20, input.tableName);
+    canvas.TextOut(L + W - canvas.TextWidth(input.printDate), 20, input.printDate);
+    int T = canvas.TextHeight("M") + 20 + 3 * RowH;
+    if (input.shortFormat)
+        T -= RowH;
+
+    CanvasFont tableFont = baseFont;
+    tableFont.size = 10;
+    canvas.setFont(tableFont);
+    canvas.setPen(kBlack, 1);
+    canvas.FrameRect(L, T, L + W, T + m.height);
+    for (int i = 1; i <= teams; ++i) {
+        const bool relegationEdge = input.relegateCount > 0 && i == teams - input.relegateCount + 1;
+        canvas.setPen(kBlack, relegationEdge ? 5 : 1);
+        canvas.Line(L, T + i * RowH, L + W, T + i * RowH);
+    }
+    canvas.setPen(kBlack, 1);
+    canvas.Line(L + ColW, T, L + ColW, T + m.height);
+    canvas.Line(L + ColW + TeamW, T, L + ColW + TeamW, T + m.height);
+    for (int k = 1; k <= columns - 3; ++k)
+        canvas.Line(L + TeamW + (k + 1) * ColW, T, L + TeamW + (k + 1) * ColW, T + m.height);
+
+    if (!input.shortFormat) {
+        const int X0 = L + TeamW + 2 * ColW;
+        canvas.FrameRect(X0, T - RowH, X0 + 10 * ColW, T);
+        canvas.Line(X0 + 5 * ColW, T - RowH, X0 + 5 * ColW, T);
+        canvas.TextOut(X0 + (5 * ColW - canvas.TextWidth("Home")) / 2, T - 3 * Q, "Home");
+        canvas.TextOut(X0 + 5 * ColW + (5 * ColW - canvas.TextWidth("Away")) / 2, T - 3 * Q, "Away");
+    }
+
+    for (int r = 0; r <= teams; ++r) {
+        const std::vector<std::string>& cells =
+            r == 0 ? input.headings : input.rows[static_cast<std::size_t>(r - 1)];
+        const int y = T + r * RowH + Q;
+        for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
+            const std::string text =
+                r >= 1 && c == 0 ? std::to_string(r) : cells[static_cast<std::size_t>(c)];
+            if (c == 1)
+                canvas.TextOut(L + ColW + 10, y, text);
+            else if (c == 0)
+                canvas.TextOut(L + ColW - canvas.TextWidth(text) - 10, y, text);
+            else
+                canvas.TextOut(L + TeamW + (c - 1) * ColW + ColW - canvas.TextWidth(text) - 10, y, text);
+        }
+    }
+
+    const std::string note = VariantNote(input.content, input.games);
+    if (!note.empty())
+        canvas.TextOut(L, T + m.height + RowH, note);
+    canvas.setFont(baseFont);
+}
+
+} // namespace vantorel

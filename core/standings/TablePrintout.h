@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "standings/Standings.h"
+#include "standings/TableCells.h"
+
+namespace vantorel {
+
+// What the table printout shows: the table as the page shows it, and the date of printing.
+struct TablePrintoutInput {
+    std::string tableName;
+    std::string printDate; // today, in the short date format
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows; // the cells of each position, as shown
+    bool shortFormat = false;
+    int relegateCount = 0;
+    TableContent content = TableContent::PlayedGames;
+    GameSelection games = GameSelection::HomeAndAway;
+};
+
+// The printout's measures in device units, from the page size.
+struct TablePrintoutLayout {
+    int width, left, rowHeight, textOffset, height, teamWidth, columnWidth;
+    TablePrintoutLayout(int pageWidth, int pageHeight, int teamCount, int columnCount);
+};
+
+// The printout of a computed table in a format, printed on a date.
+TablePrintoutInput MakeTablePrintout(const Division& division, const LeagueTable& table,
+                                     const TableFormat& format, const std::string& printDate);
+
+// The note under the table naming its variant; empty for played home and away games.
+std::string VariantNote(TableContent content, GameSelection games);
+
+// Draws the one-page printout of the league table: title and print date, the framed table with a thick
+// rule above the relegation zone, the "Home"/"Away" box in the full format, position numbers in place of
+// the marks, and the variant's note.
+void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrintoutInput& input);
+
+} // namespace vantorel

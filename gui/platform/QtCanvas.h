@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPainter>
+
+#include "platform/Canvas.h"
+
+namespace vantorel {
+
+QColor ToQColor(Colour colour);
+Colour ToColour(const QColor& colour);
+
+// A Canvas over a QPainter: a widget, a printer, a PDF page or an image. Named bitmaps are the program's
+// pictures under ":/bitmaps/".
+class QtCanvas : public Canvas {
+public:
+    explicit QtCanvas(QPainter& painter);
+
+    CanvasFont font() const override { return font_; }
+    void setFont(const CanvasFont& font) override;
+    void setPen(Colour colour, int width) override;
+    void setBrush(Colour colour) override;
+
+    int TextWidth(std::string_view text) override;
+    int TextHeight(std::string_view text) override;
+    void TextOut(int x, int y, std::string_view text) override;
+
+    void Line(int x1, int y1, int x2, int y2) override;
+    void FrameRect(int left, int top, int right, int bottom) override;
+    void FillRect(int left, int top, int right, int bottom) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void DrawBitmap(int x, int y, std::string_view name, Colour transparent) override;
+
+private:
+    QPainter& painter_;
+    CanvasFont font_;
+    QColor brush_ = Qt::white;
+};
+
+} // namespace vantorel

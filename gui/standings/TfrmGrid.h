@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/AppContext.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace vantorel {
+
+// The window "Matches Played": the cross table of every fixture, drawn by the same routine that prints it.
+class TfrmGrid : public QDialog {
+public:
+    TfrmGrid(AppContext& app, QWidget* parent);
+
+    void btnPrintClick();
+
+    QWidget* PaintBox1;
+    QPushButton* btnPrint;
+    QPushButton* btnExit;
+    QCheckBox* cbSecond;
+
+private:
+    AppContext& app_;
+};
+
+} // namespace vantorel

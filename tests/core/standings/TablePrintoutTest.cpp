@@ -1,0 +1,118 @@
+#include "standings/TablePrintout.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+#include "support/RecordingCanvas.h"
+
+namespace vantorel {
+namespace {
+
+using testing::RecordingCanvas;
+
+constexpr int kPageWidth = 2400;
+constexpr int kPageHeight = 3400;
+
+// A finished 20-team season, every home side winning 1-0, with a relegation zone.
+TablePrintoutInput Printout(const TableFormat& format, int relegate, TableVariant variant = {}) {
+    auto league = testing::MakeLeague(20, 2);
+    league->Header.RelegateCount = static_cast<std::uint8_t>(relegate);
+    league->Header.PromoteCount = 2;
+    for (int r = 1; r <= league->Header.ResultCount; ++r)
+        testing::PlayFixture(*league, r, r % 2, 0, 1);
+    variant.asAt = 1;
+    return MakeTablePrintout(*league, FillTable(*league, variant), format, "06/12/2026");
+}
+
+std::vector<RecordingCanvas::DrawnLine> ThickLines(const RecordingCanvas& canvas) {
+    std::vector<RecordingCanvas::DrawnLine> thick;
+    std::copy_if(canvas.lines.begin(), canvas.lines.end(), std::back_inserter(thick),
+                 [](const auto& line) { return line.penWidth == 5; });
+    return thick;
+}
+
+TEST(TablePrintout, AFullTableWithPossiblePointsGivesTheTeamColumnAThird) {
+    RecordingCanvas canvas;
+    const TablePrintoutInput input = Printout({false, true}, 3);
+    ASSERT_EQ(input.headings.size(), 16u);
+    PrintTable(canvas, kPageWidth, kPageHeight, input);
+
+    const TablePrintoutLayout m(kPageWidth, kPageHeight, 20, 16);
+    EXPECT_EQ(m.width, 1920);
+    EXPECT_EQ(m.left, 240);
+    EXPECT_EQ(m.teamWidth, 640);
+    EXPECT_EQ(m.columnWidth, 85);
+    EXPECT_EQ(m.rowHeight, 100);
+    // Title at the top left, the print date right-aligned to the table's edge, in size 20.
+    EXPECT_EQ(canvas.texts[0].text, input.tableName);
+    EXPECT_EQ(canvas.texts[0].x, 240);
+    EXPECT_EQ(canvas.texts[0].font.size, 20);
+    EXPECT_EQ(canvas.texts[1].x, 240 + 1920 - 10 * 20);
+
+    const int top = 40 + 20 + 300; // "M" is 40 high in size 20
+    EXPECT_EQ(canvas.boxes[0].top, top);
+    EXPECT_EQ(canvas.boxes[1].top, top - 100); // the Home/Away box
+    EXPECT_EQ(canvas.boxes[1].right - canvas.boxes[1].left, 10 * 85);
+    const auto thick = ThickLines(canvas);
+    ASSERT_EQ(thick.size(), 1u);
+    EXPECT_EQ(thick[0].y1, top + 18 * 100); // above position 18
+    const auto& home = canvas.TextNamed("Home");
+    EXPECT_EQ(home.x, 240 + 640 + 2 * 85 + (5 * 85 - 40) / 2);
+    EXPECT_EQ(home.y, top - 75);
+    // The team name 10 in from its column, numbers 10 in from the right of theirs.
+    const auto& team = canvas.TextNamed("Team 01");
+    EXPECT_EQ(team.x, 240 + 85 + 10);
+    EXPECT_EQ(team.font.size, 10);
+    const auto& pp = canvas.TextNamed("PP");
+    EXPECT_EQ(pp.x, 240 + 640 + 15 * 85 - 20 - 10);
+    EXPECT_EQ(pp.y, top + 25);
+}
+
+TEST(TablePrintout, TheShortFormatHasNoHomeAndAwayBoxAndStartsARowHigher) {
+    RecordingCanvas canvas;
+    PrintTable(canvas, kPageWidth, kPageHeight, Printout({true, false}, 0));
+    EXPECT_THROW(canvas.TextNamed("Home"), std::runtime_error);
+    ASSERT_EQ(canvas.boxes.size(), 1u);
+    EXPECT_EQ(canvas.boxes[0].top, 40 + 20 + 200);
+    EXPECT_TRUE(ThickLines(canvas).empty());
+
+    RecordingCanvas one;
+    PrintTable(one, kPageWidth, kPageHeight, Printout({true, false}, 1));
+    ASSERT_EQ(ThickLines(one).size(), 1u);
+    EXPECT_EQ(ThickLines(one)[0].y1, one.boxes[0].top + 20 * 100);
+}
+
+TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
+    RecordingCanvas canvas;
+    const TablePrintoutInput input = Printout({true, false}, 3);
+    ASSERT_EQ(input.rows[0][0], "U");
+    ASSERT_EQ(input.rows[19][0], "D");
+    PrintTable(canvas, kPageWidth, kPageHeight, input);
+    const auto count = [&](const char* wanted) {
+        return std::count_if(canvas.texts.begin(), canvas.texts.end(),
+                             [&](const auto& t) { return t.text == wanted; });
+    };
+    EXPECT_EQ(count("U"), 0);
+    EXPECT_EQ(count("D"), 1); // the heading of the drawn games
+    EXPECT_NO_THROW(canvas.TextNamed("20"));
+    EXPECT_TRUE(VariantNote(TableContent::PlayedGames, GameSelection::HomeAndAway).empty());
+    for (const auto& text : canvas.texts)
+        EXPECT_NE(text.text.rfind("Note:", 0), 0u); // played home and away games need no note
+
+    RecordingCanvas form;
+    PrintTable(form, kPageWidth, kPageHeight,
+               Printout({true, false}, 3, {TableContent::CurrentForm, GameSelection::HomeOnly, 0, 10}));
+    EXPECT_EQ(form.texts.back().text, "Note: Table shows current form");
+    EXPECT_EQ(form.texts.back().y, form.boxes[0].bottom + 100);
+    EXPECT_EQ(VariantNote(TableContent::PlayedPredicted, GameSelection::AwayOnly),
+              "Note: Table includes predicted results");
+    EXPECT_EQ(VariantNote(TableContent::PlayedGames, GameSelection::HomeOnly),
+              "Note: Table includes home matches only");
+    EXPECT_EQ(VariantNote(TableContent::PlayedGames, GameSelection::AwayOnly),
+              "Note: Table includes away matches only");
+}
+
+} // namespace
+} // namespace vantorel
