@@ -53,21 +53,23 @@ void AccumulateAllMatches(const Division& division, LeagueTable& table, bool cou
 // as-at date and the venue filter among those.
 void AccumulateForm(const Division& division, LeagueTable& table, bool countHome, bool countAway) {
     const int winPoints = division.Header.WinPoints;
-    std::vector<int> candidates;
-    candidates.reserve(4 * (kMaxTeams - 1));
+    // Each team's played matches in fixture order, gathered in one pass over the fixtures.
+    std::array<std::vector<int>, kMaxTeams + 1> matchesOf;
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if (!match.Played)
+            continue;
+        matchesOf[match.HomeTeam].push_back(r);
+        if (match.AwayTeam != match.HomeTeam)
+            matchesOf[match.AwayTeam].push_back(r);
+    }
+    const auto formGames = static_cast<std::size_t>(std::max(table.variant.formGames, 0));
     for (int team = 1; team <= table.TeamCount; ++team) {
-        candidates.clear();
-        for (int r = 1; r <= division.Header.ResultCount; ++r) {
-            const ResultRecord& match = division.Results[r];
-            if (match.Played && (match.HomeTeam == team || match.AwayTeam == team))
-                candidates.push_back(r);
-        }
+        std::vector<int>& candidates = matchesOf[static_cast<std::size_t>(team)];
         std::stable_sort(candidates.begin(), candidates.end(), [&](int a, int b) {
             return division.Results[a].MatchDate > division.Results[b].MatchDate;
         });
-        const auto kept = std::min<std::size_t>(
-            candidates.size(), static_cast<std::size_t>(std::max(table.variant.formGames, 0)));
-        for (std::size_t i = 0; i < kept; ++i) {
+        for (std::size_t i = 0; i < std::min(candidates.size(), formGames); ++i) {
             const ResultRecord& match = division.Results[candidates[i]];
             if (Counts(match, table.variant, false))
                 CountForTeam(table, match, team, countHome, countAway, winPoints);
