@@ -120,6 +120,12 @@ void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // The help window must not keep the program running after its main window has gone.
+    app_.help.Close();
+    QWidget::closeEvent(event);
+}
+
 void TfrmMain::UpdateFileTable() {
     const LeagueFileTable table = vantorel::UpdateFileTable(app_.leagueFolder, app_.warnedInvalid);
     leagues_ = table.entries;

@@ -118,6 +118,8 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_F1);
         window.btnHelpClick();
         QCOMPARE(harness.help.contexts, (std::vector<int>{200, 0}));
+        window.close(); // the help window goes with the main window
+        QCOMPARE(harness.help.closes, 1);
     }
 };
 
