@@ -125,6 +125,9 @@ Status CheckSquads(const Division& division) {
 } // namespace
 
 Status CheckCounts(const DivisionHeader& header) {
+    // Tables, grids and printouts share their width among the teams: a league has at least two.
+    if (header.TeamCount >= 0 && header.TeamCount < 2)
+        return Damaged("it holds " + Count(header.TeamCount, "teams") + "; a league has at least 2");
     for (const auto& [count, capacity, noun] : {std::tuple{header.TeamCount, kMaxTeams, "teams"},
                                                 {header.ResultCount, kMaxResults, "results"},
                                                 {header.GoalCount, kMaxGoals, "goals"},

@@ -5,7 +5,7 @@
 
 namespace vantorel {
 
-// Refuses a header whose counts cannot be held by the record arrays.
+// Refuses a header whose counts cannot be held by the record arrays, or that has fewer than two teams.
 Status CheckCounts(const DivisionHeader& header);
 
 // Refuses a Division whose settings or records point outside their arrays: the guard that lets every other

@@ -75,6 +75,7 @@ const Damage kDamages[] = {
     {"VersionTooOld", [](SampleFile& f) { f.bytes[6] = 5; }, "version 5"},
     {"VersionTooNew", [](SampleFile& f) { f.bytes[6] = 21; }, "version 21"},
     {"TooManyTeams", [](SampleFile& f) { PutI16(f.bytes, 38, 25); }, "25 teams"},
+    {"NoTeams", [](SampleFile& f) { PutI16(f.bytes, 38, 0); }, "0 teams"},
     {"TooManyResults", [](SampleFile& f) { PutI16(f.bytes, 40, 1105); }, "1105 results"},
     {"TooManyGoals", [](SampleFile& f) { PutI16(f.bytes, 42, 2001); }, "2001 goals"},
     {"TooManyPlayers", [](SampleFile& f) { PutI16(f.bytes, 44, 481); }, "481 players"},
