@@ -58,16 +58,17 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
     InstallHelpKey(this, app.help, [this] { return helpContext(); });
 
-    resize(960, 680);
-    setMinimumSize(size());
+    // The window opens at a comfortable size, or the whole screen when that is smaller, and cannot be
+    // dragged smaller than it opened; a small screen shows it maximised.
+    QSize opening(960, 680);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize available = screen->availableSize();
-        // On a small screen the window takes it all.
-        if (available.width() <= 640 || available.height() <= 480) {
-            setMinimumSize(available.boundedTo(minimumSize()));
+        opening = opening.boundedTo(available);
+        if (available.width() <= 640 || available.height() <= 480)
             setWindowState(Qt::WindowMaximized);
-        }
     }
+    resize(opening);
+    setMinimumSize(opening);
 }
 
 bool TfrmProcess::OpenLeague(const std::string& path) {

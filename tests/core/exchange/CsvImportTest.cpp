@@ -1,5 +1,8 @@
 #include "exchange/CsvImport.h"
 
+#include <iterator>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
@@ -82,6 +85,32 @@ TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
     EXPECT_EQ(second.imported, 0);
     EXPECT_EQ(second.errors, 8);
     EXPECT_EQ(division->Header.PlayerCount, 4);
+}
+
+TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
+    auto division = testing::MakeLeague(6, 2);
+    std::mt19937 random(2026);
+    const std::string pieces[] = {",",          "\"", "'", "Team 0", "1",    "2",   "/",
+                                  "01/08/2025", " ",  "-", "x",      "\xC3", "\xFF"};
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+        std::string line;
+        for (int k = static_cast<int>(random() % 14); k > 0; --k)
+            line += pieces[random() % std::size(pieces)];
+        lines.push_back(line);
+    }
+    lines.push_back("01/08/2025,Team 01,Team 02,9,9,1");
+    const ImportCounters counters = ImportLines(*division, ImportKind::Results, lines, DateFormat::Default());
+    EXPECT_EQ(counters.read, 3001);
+    EXPECT_EQ(counters.imported + counters.errors, counters.read);
+    int played = 0, goals = 0;
+    for (int r = 1; r <= division->Header.ResultCount; ++r)
+        if (division->Results[r].Played) {
+            ++played;
+            goals += division->Results[r].HomeGoals + division->Results[r].AwayGoals;
+        }
+    EXPECT_EQ(played, counters.imported);
+    EXPECT_EQ(division->Header.GoalCount, goals);
 }
 
 } // namespace
