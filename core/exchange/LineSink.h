@@ -41,7 +41,4 @@ private:
     bool truncated_ = false;
 };
 
-inline constexpr const char* kClipboardTruncatedWarning =
-    "The Clipboard is full and the exported information has been truncated";
-
 } // namespace vantorel

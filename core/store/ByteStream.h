@@ -18,7 +18,6 @@ public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool overrun() const { return overrun_; }
-    std::size_t position() const { return position_; }
     bool hasBytes(std::size_t count) const { return bytes_.size() - position_ >= count; }
 
     std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)); }

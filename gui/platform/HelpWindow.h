@@ -24,7 +24,6 @@ public:
 
     // The anchor of a context's section in the help file.
     static QString AnchorOf(int context) { return QStringLiteral("context-%1").arg(context); }
-    QTextBrowser* browser() const { return browser_; }
 
 private:
     void ShowAnchor(const QString& anchor);

@@ -9,7 +9,6 @@ class HintSwitch : public QObject {
 public:
     using QObject::QObject;
     void setHintsShown(bool shown) { shown_ = shown; }
-    bool hintsShown() const { return shown_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
