@@ -8,9 +8,7 @@ namespace vantorel::cli {
 Arguments::Arguments(const std::vector<std::string>& words, const std::set<std::string>& flags) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word == "--help" || word == "-h") {
-            help_ = true;
-        } else if (word.size() > 2 && word.rfind("--", 0) == 0) {
+        if (word.size() > 2 && word.rfind("--", 0) == 0) {
             if (flags.count(word)) {
                 options_.emplace_back(word, "");
             } else if (i + 1 < words.size()) {

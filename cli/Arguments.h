@@ -21,7 +21,6 @@ class Arguments {
 public:
     Arguments(const std::vector<std::string>& words, const std::set<std::string>& flags);
 
-    bool helpWanted() const { return help_; }
     // The next positional word; a UsageError naming what when there is none.
     std::string positional(const std::string& what);
     std::optional<std::string> value(const std::string& option);
@@ -34,7 +33,6 @@ public:
 private:
     std::vector<std::string> positionals_;
     std::vector<std::pair<std::string, std::string>> options_;
-    bool help_ = false;
 };
 
 // A whole number in a range, or a UsageError naming what.

@@ -34,10 +34,6 @@ struct TableChoice {
 };
 TableChoice TableOptions(Arguments& args, const Division& division, const DateFormat& dateFormat);
 
-inline constexpr const char* kTableOptionsHelp = "TABLE OPTIONS: [--content played|predicted|form] [--games "
-                                                 "all|home|away] [--as-at DATE] [--short] [--poss]\n"
-                                                 "               [--form-games N]";
-
 // A team of the league by its exact name; a UsageError when there is none.
 int TeamByName(const Division& division, const std::string& name);
 

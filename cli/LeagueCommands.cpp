@@ -34,14 +34,6 @@ std::string Name(const Division& division, int team) {
 
 int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet "
-               "1|2|4]\n"
-               "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] "
-               "[--subs N]\n"
-               "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     NewLeagueAnswers answers;
     answers.tableName = args.value("--name").value_or("");
@@ -81,15 +73,6 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
 
 int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules "
-               "CODES]\n"
-               "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
-               "Changes the league's settings. Sort-rule codes: 1 points, 2 goal difference, 3 goals "
-               "scored,\n"
-               "4 team order, 5 possible points, highest priority first.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
@@ -130,10 +113,6 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
 
 int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     args.finish();
     auto division = std::make_unique<Division>();
@@ -166,11 +145,6 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
 
 int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the "
-               "reason.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     args.finish();
     auto division = std::make_unique<Division>();

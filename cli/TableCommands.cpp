@@ -48,11 +48,6 @@ ExportSection SectionByName(const std::string& name) {
 
 int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, kTableFlags);
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--date-format PATTERN]\n"
-            << kTableOptionsHelp << "\nPrints the league table with U (promoted) and D (relegated) marks.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
@@ -69,14 +64,6 @@ int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
 
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, kTableFlags);
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
-               "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format "
-               "PATTERN]\n"
-            << kTableOptionsHelp
-            << "\nWrites comma-separated text (UTF-8, CR LF line ends) to standard output.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     const ExportSection section = SectionByName(args.positional("section"));
     auto division = std::make_unique<Division>();
@@ -104,12 +91,6 @@ int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
 
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
-    if (args.helpWanted()) {
-        out << "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
-               "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
-               "The league is saved when something was imported.\n";
-        return 0;
-    }
     const std::string path = args.positional("league file");
     const std::string kindName = args.positional("results or players");
     if (kindName != "results" && kindName != "players")

@@ -21,27 +21,72 @@ constexpr const char* kUsage =
     "  check   tell whether a league file is valid\n"
     "Run vantorel-cli COMMAND --help for the options of a command.\n";
 
+constexpr const char* kTableOptions = "TABLE OPTIONS: [--content played|predicted|form] [--games "
+                                      "all|home|away] [--as-at DATE] [--short] [--poss]\n"
+                                      "               [--form-games N]\n";
+
+struct CommandEntry {
+    const char* name;
+    vantorel::cli::Command run;
+    std::string usage;
+};
+
+const CommandEntry kCommands[] = {
+    {"new", vantorel::cli::NewCommand,
+     "usage: vantorel-cli new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet 1|2|4]\n"
+     "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N]\n"
+     "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n"},
+    {"import", vantorel::cli::ImportCommand,
+     "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
+     "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
+     "The league is saved when something was imported.\n"},
+    {"export", vantorel::cli::ExportCommand,
+     std::string(
+         "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
+         "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format PATTERN]\n") +
+         kTableOptions + "Writes comma-separated text (UTF-8, CR LF line ends) to standard output.\n"},
+    {"table", vantorel::cli::TableCommand,
+     std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--date-format PATTERN]\n") +
+         kTableOptions + "Prints the league table with U (promoted) and D (relegated) marks.\n"},
+    {"set", vantorel::cli::SetCommand,
+     "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"
+     "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
+     "Changes the league's settings. Sort-rule codes: 1 points, 2 goal difference, 3 goals scored,\n"
+     "4 team order, 5 possible points, highest priority first.\n"},
+    {"info", vantorel::cli::InfoCommand,
+     "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
+    {"check", vantorel::cli::CheckCommand,
+     "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the reason.\n"},
+};
+
+bool WantsHelp(const std::vector<std::string>& words) {
+    for (const std::string& word : words)
+        if (word == "--help" || word == "-h")
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    using namespace vantorel::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         (words.empty() ? std::cerr : std::cout) << kUsage;
         return words.empty() ? 1 : 0;
     }
-    const std::pair<const char*, Command> commands[] = {
-        {"new", NewCommand}, {"import", ImportCommand}, {"export", ExportCommand}, {"table", TableCommand},
-        {"set", SetCommand}, {"info", InfoCommand},     {"check", CheckCommand}};
-    for (const auto& [name, command] : commands) {
-        if (words[0] != name)
+    for (const CommandEntry& command : kCommands) {
+        if (words[0] != command.name)
             continue;
+        const std::vector<std::string> rest(words.begin() + 1, words.end());
+        if (WantsHelp(rest)) {
+            std::cout << command.usage;
+            return 0;
+        }
         try {
-            return command({words.begin() + 1, words.end()}, std::cout);
-        } catch (const UsageError& error) {
-            std::cerr << "vantorel-cli " << name << ": " << error.what() << "\n";
+            return command.run(rest, std::cout);
         } catch (const std::exception& error) {
-            std::cerr << "vantorel-cli " << name << ": " << error.what() << "\n";
+            // A user error, reported as one line.
+            std::cerr << "vantorel-cli " << command.name << ": " << error.what() << "\n";
         }
         return 1;
     }

@@ -43,8 +43,12 @@ std::string GuiHarness::WriteLeague(const std::string& fileName, const std::stri
                                     int playTimes) {
     auto league = MakeLeague(teams, playTimes);
     league->Header.TableName.assignStored(tableName);
+    return Save(*league, fileName);
+}
+
+std::string GuiHarness::Save(const Division& league, const std::string& fileName) {
     const std::string path = app.leagueFolder + fileName;
-    if (!WriteNewLeague(path, *league))
+    if (!WriteNewLeague(path, league))
         throw std::runtime_error("cannot write " + path);
     return path;
 }

@@ -28,6 +28,8 @@ public:
 struct GuiHarness {
     GuiHarness();
 
+    // Writes a league into the league folder and returns its path.
+    std::string Save(const Division& league, const std::string& fileName);
     // Writes a league of numbered teams with the given table name into the league folder.
     std::string WriteLeague(const std::string& fileName, const std::string& tableName, int teams = 4,
                             int playTimes = 2);

@@ -17,7 +17,6 @@
 #include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
 #include "standings/SortOrderTab.h"
-#include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
@@ -38,8 +37,7 @@ struct MaintenanceWindow {
         PlayFixture(*league, 1, 2, 0, 40000); // 1 beats Everton
         PlayFixture(*league, 2, 1, 1, 40000); // 1 draws 3
         PlayFixture(*league, 4, 0, 3, 40001); // Everton loses to 1 at home
-        const std::string path = harness.app.leagueFolder + "m.div";
-        if (!WriteNewLeague(path, *league) || !window.OpenLeague(path))
+        if (!window.OpenLeague(harness.Save(*league, "m.div")))
             throw std::runtime_error("cannot open league");
         window.show();
         window.TabSet1->setCurrentIndex(6);

@@ -17,7 +17,6 @@
 #include "standings/LeagueTablePage.h"
 #include "standings/TfrmGrid.h"
 #include "store/Dates.h"
-#include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
@@ -32,10 +31,7 @@ std::string WriteLeague(GuiHarness& harness) {
     auto league = MakeLeague(6, 4);
     for (int r = 1; r <= 6; ++r)
         PlayFixture(*league, r, 2, r % 3, r <= 3 ? Day(2025, 3, 1) : Day(2025, 3, 15));
-    const std::string path = harness.app.leagueFolder + "four.div";
-    if (!WriteNewLeague(path, *league))
-        throw std::runtime_error("cannot write league");
-    return path;
+    return harness.Save(*league, "four.div");
 }
 
 class TableViewTest : public QObject {

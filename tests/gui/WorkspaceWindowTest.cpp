@@ -35,10 +35,7 @@ std::string WritePlayedLeague(GuiHarness& harness) {
     league->Header.OwnTeam = 5;
     for (int r = 1; r <= 20; ++r)
         PlayFixture(*league, r, r % 3, 1, r <= 10 ? 40000 : 40007);
-    const std::string path = harness.app.leagueFolder + "played.div";
-    if (!WriteNewLeague(path, *league))
-        throw std::runtime_error("cannot write league");
-    return path;
+    return harness.Save(*league, "played.div");
 }
 
 class WorkspaceWindowTest : public QObject {
