@@ -125,9 +125,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeMainWindowTest() {
-    return std::make_unique<MainWindowTest>();
-}
+VANTOREL_GUI_TEST(MainWindowTest);
 
 } // namespace vantorel::testing
 

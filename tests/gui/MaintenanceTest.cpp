@@ -173,9 +173,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeMaintenanceTest() {
-    return std::make_unique<MaintenanceTest>();
-}
+VANTOREL_GUI_TEST(MaintenanceTest);
 
 } // namespace vantorel::testing
 

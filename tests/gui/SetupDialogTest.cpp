@@ -79,9 +79,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeSetupDialogTest() {
-    return std::make_unique<SetupDialogTest>();
-}
+VANTOREL_GUI_TEST(SetupDialogTest);
 
 } // namespace vantorel::testing
 

@@ -148,9 +148,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeTableViewTest() {
-    return std::make_unique<TableViewTest>();
-}
+VANTOREL_GUI_TEST(TableViewTest);
 
 } // namespace vantorel::testing
 

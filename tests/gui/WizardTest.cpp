@@ -111,9 +111,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeWizardTest() {
-    return std::make_unique<WizardTest>();
-}
+VANTOREL_GUI_TEST(WizardTest);
 
 } // namespace vantorel::testing
 

@@ -191,9 +191,7 @@ private Q_SLOTS:
 
 } // namespace
 
-std::unique_ptr<QObject> MakeWorkspaceWindowTest() {
-    return std::make_unique<WorkspaceWindowTest>();
-}
+VANTOREL_GUI_TEST(WorkspaceWindowTest);
 
 } // namespace vantorel::testing
 

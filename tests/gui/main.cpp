@@ -10,6 +10,15 @@
 
 #include "GuiTests.h"
 
+namespace vantorel::testing {
+
+std::vector<std::pair<const char*, GuiTestMaker>>& GuiTestClasses() {
+    static std::vector<std::pair<const char*, GuiTestMaker>> classes;
+    return classes;
+}
+
+} // namespace vantorel::testing
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
