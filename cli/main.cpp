@@ -39,7 +39,7 @@ const CommandEntry kCommands[] = {
     {"import", vantorel::cli::ImportCommand,
      "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
      "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
-     "The league is saved when something was imported.\n"},
+     "The league is saved when something was imported. Exits 2 when no line could be used.\n"},
     {"export", vantorel::cli::ExportCommand,
      std::string(
          "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
@@ -56,7 +56,8 @@ const CommandEntry kCommands[] = {
     {"info", vantorel::cli::InfoCommand,
      "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
     {"check", vantorel::cli::CheckCommand,
-     "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the reason.\n"},
+     "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with every broken rule on "
+     "a line.\n"},
 };
 
 bool WantsHelp(const std::vector<std::string>& words) {

@@ -85,6 +85,8 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
+    if (workspace_.TotalsRecomputed)
+        app_.prompts.Info(kTotalsRecomputedMessage);
     return true;
 }
 
