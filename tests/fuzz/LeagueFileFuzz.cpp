@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reloaded->DataChanged = false;
     Require(!RecomputeRunningTotals(*reloaded));
     for (const std::string& rule : BrokenRules(*reloaded))
-        Require(rule.find(" has Played ") == std::string::npos && rule.find(" has Points ") == std::string::npos &&
+        Require(rule.find(" has Played ") == std::string::npos &&
+                rule.find(" has Points ") == std::string::npos &&
                 rule.find(" has Goals ") == std::string::npos);
     return 0;
 }
