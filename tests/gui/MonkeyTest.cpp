@@ -51,11 +51,12 @@ private Q_SLOTS:
         closer.start(5);
 
         std::mt19937 random(16);
-        int changes = 0;
+        int changes = 0, reopened = 0;
         for (int step = 0; step < kSteps; ++step) {
             if (!window.isVisible()) { // the monkey closed the workspace
                 QVERIFY(window.OpenLeague(path));
                 window.show();
+                ++reopened;
             }
             const bool changedBefore = harness.division->DataChanged;
             const int action = static_cast<int>(random() % 10);
@@ -92,7 +93,7 @@ private Q_SLOTS:
                                     .arg(step)
                                     .arg(QString::fromStdString(broken.empty() ? "" : broken.front()))));
         }
-        qInfo("the monkey changed the league %d times", changes);
+        qInfo("the monkey changed the league %d times and closed the workspace %d times", changes, reopened);
     }
 };
 
