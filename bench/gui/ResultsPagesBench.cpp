@@ -28,13 +28,6 @@
 namespace vantorel {
 namespace {
 
-class NoHelp : public HelpViewer {
-public:
-    void ShowContext(int) override {}
-    void ShowContents() override {}
-    void Close() override {}
-};
-
 // A shown workspace on a league of 24 teams meeting four times, on one page.
 struct ResultsWorkspace {
     ResultsWorkspace(std::unique_ptr<Division> league, WorkspacePage page) : app(*division, prompts, help) {

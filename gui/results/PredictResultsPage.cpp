@@ -154,6 +154,13 @@ int PredictResultsPage::CurrentFixture() const {
     return current.isValid() ? model->list().At(current.row()) : 0;
 }
 
+int PredictResultsPage::CurrentFixtureOrBeep() const {
+    const int fixture = CurrentFixture();
+    if (fixture == 0)
+        app_.prompts.Beep();
+    return fixture;
+}
+
 void PredictResultsPage::ToggleTick(int row) {
     const int fixture = model->list().At(row);
     if (fixture == 0)
@@ -181,21 +188,17 @@ void PredictResultsPage::sbScoreDownClick() {
 }
 
 void PredictResultsPage::sgPredictDblClick() {
-    const int fixture = CurrentFixture();
-    if (fixture == 0) {
-        app_.prompts.Beep();
+    const int fixture = CurrentFixtureOrBeep();
+    if (fixture == 0)
         return;
-    }
     if (ApplyQuickDate(app_.division, fixture, workspace_.PredictDate, app_.today()))
         model->RowChanged(sgPredict->currentIndex().row());
 }
 
 void PredictResultsPage::btnPrDateClick() {
-    const int fixture = CurrentFixture();
-    if (fixture == 0) {
-        app_.prompts.Beep();
+    const int fixture = CurrentFixtureOrBeep();
+    if (fixture == 0)
         return;
-    }
     const QPoint topLeft = btnPrDate->mapToGlobal(QPoint(0, -btnPrDate->height()));
     const double picked =
         app_.pickDate(this, PredictCalendarStart(app_.division, fixture, workspace_.PredictDate), topLeft);
@@ -207,11 +210,9 @@ void PredictResultsPage::btnPrDateClick() {
 }
 
 void PredictResultsPage::btnPrScoreClick() {
-    const int fixture = CurrentFixture();
-    if (fixture == 0) {
-        app_.prompts.Beep();
+    const int fixture = CurrentFixtureOrBeep();
+    if (fixture == 0)
         return;
-    }
     const int row = sgPredict->currentIndex().row();
     auto* dialog = new TfrmPredict(app_, fixture, workspace_.PredictDate, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -54,6 +54,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The current fixture; when there is none, the beep of an action that cannot apply, and 0.
+    int CurrentFixtureOrBeep() const;
     void SpinScore(bool up);
     void PlaceSpinButton();
     void LayOutColumns();

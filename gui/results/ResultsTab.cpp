@@ -86,12 +86,17 @@ int ResultsTab::SelectedResult() const {
     return model->list().At(SelectedRow());
 }
 
-void ResultsTab::btnChDateClick() {
+int ResultsTab::SelectedResultOrBeep() const {
     const int result = SelectedResult();
-    if (result == 0) {
+    if (result == 0)
         app_.prompts.Beep();
+    return result;
+}
+
+void ResultsTab::btnChDateClick() {
+    const int result = SelectedResultOrBeep();
+    if (result == 0)
         return;
-    }
     const double picked =
         app_.pickDate(this, app_.division.Results[result].MatchDate, btnChDate->mapToGlobal(QPoint(0, 0)));
     if (picked == 0)
@@ -101,11 +106,9 @@ void ResultsTab::btnChDateClick() {
 }
 
 void ResultsTab::btnChScoreClick() {
-    const int result = SelectedResult();
-    if (result == 0) {
-        app_.prompts.Beep();
+    const int result = SelectedResultOrBeep();
+    if (result == 0)
         return;
-    }
     const int row = SelectedRow();
     auto* dialog = new TfrmChScore(app_, result, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -124,11 +127,9 @@ void ResultsTab::btnChScoreClick() {
 }
 
 void ResultsTab::btnRemoveClick() {
-    const int result = SelectedResult();
-    if (result == 0) {
-        app_.prompts.Beep();
+    const int result = SelectedResultOrBeep();
+    if (result == 0)
         return;
-    }
     if (!app_.prompts.AskYesNo(CancelResultQuestion(app_.division, result)))
         return;
     model->MarkCancelled(SelectedRow());

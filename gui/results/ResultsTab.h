@@ -44,6 +44,8 @@ protected:
 
 private:
     int SelectedRow() const;
+    // The selected result; when there is none, the beep of an action that cannot apply, and 0.
+    int SelectedResultOrBeep() const;
     void LayOutColumns();
 
     AppContext& app_;
