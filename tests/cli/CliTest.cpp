@@ -163,6 +163,29 @@ TEST_F(Cli, ImportExitsWithTwoWhenNothingWasUsableAndSaysWhenNothingWasSaved) {
     EXPECT_EQ(ReadFile(League()), before);
 }
 
+TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
+              0);
+    // Twelve imports at once, one fixture each: each command holds the league from loading to saving.
+    std::string command;
+    const char* teams = "ABCD";
+    for (int home = 0; home < 4; ++home)
+        for (int away = 0; away < 4; ++away)
+            if (home != away) {
+                const std::string name = std::string("r") + teams[home] + teams[away] + ".csv";
+                const std::string line =
+                    "01/08/2025," + std::string(1, teams[home]) + "," + teams[away] + ",1,0\n";
+                command += Quoted(VANTOREL_CLI) + " import " + Quoted(League()) + " results " +
+                           Quoted(File(name, line)) + " >/dev/null 2>>" + Quoted(folder_.file("errors.txt")) +
+                           " & ";
+            }
+    ASSERT_EQ(std::system((command + "wait").c_str()), 0);
+    EXPECT_EQ(ReadFile(folder_.file("errors.txt")), "");
+    const ToolRun info = Tool({"info", League()});
+    EXPECT_NE(info.out.find("Played: 12\n"), std::string::npos) << info.out;
+    EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
+}
+
 TEST_F(Cli, CheckReportsEveryBrokenRuleAndOpeningRecomputesTheTotals) {
     ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
               0);
