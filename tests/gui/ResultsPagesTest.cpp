@@ -72,6 +72,9 @@ private Q_SLOTS:
         Choose(page.HomeList, QStringLiteral("Team 01"));
         QCOMPARE(page.AwayList->count(), 3);
         QVERIFY(page.btnUpdate->isEnabled());
+        page.btnUpdate->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("You have not selected both teams"));
         Choose(page.AwayList, QStringLiteral("Team 03"));
         QCOMPARE(page.panResults->text(), QStringLiteral("Predicted result for this match: 0-0"));
         workspace.Show(WorkspacePage::LeagueTable);
