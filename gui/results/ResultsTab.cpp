@@ -167,7 +167,8 @@ void ResultsTab::resizeEvent(QResizeEvent* event) {
 
 void ResultsTab::LayOutColumns() {
     // The scroll bar is always shown, so the viewport is the width to share; each section holds its line.
-    const std::vector<int> widths = ResultsGridWidths(sgResults->viewport()->width(), 0, 1);
+    const std::vector<int> widths =
+        ResultsGridWidths(sgResults->viewport()->width(), 0, 1, DateColumnWidth(sgResults, app_.dateFormat));
     for (int c = 0; c < 6; ++c)
         hcResults->resizeSection(c, widths[static_cast<std::size_t>(c)] + 1);
 }
