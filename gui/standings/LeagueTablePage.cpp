@@ -18,6 +18,7 @@
 #include "platform/QtCanvas.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
+#include "standings/TableExplanation.h"
 #include "standings/TablePrintout.h"
 #include "standings/TfrmGrid.h"
 #include "standings/TableLayout.h"
@@ -244,8 +245,13 @@ void LeagueTablePage::FillGrid() {
                               new QTableWidgetItem(QString::fromStdString(cells[c])));
     };
     put(0, headings);
-    for (int position = 1; position <= table.TeamCount; ++position)
+    for (int position = 1; position <= table.TeamCount; ++position) {
         put(position, TableRowCells(division, table, position, format));
+        // A team level with the one above on the first rule says which rule put it below.
+        if (const std::string why = ExplainPosition(division, table, position); !why.empty())
+            for (int c = 0; c < DivTable->columnCount(); ++c)
+                DivTable->item(position, c)->setToolTip(QString::fromStdString(why));
+    }
     LayOut();
 }
 
