@@ -198,6 +198,19 @@ TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
               "Level on 4 points; ahead on head-to-head away goals: 1 to 0");
 }
 
+// In the current-form table each team's head-to-head figures come from the matches its own form counts.
+TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, division->FindFixture(1, 2), 1, 2, 10); // team 2's latest match
+    PlayFixture(*division, division->FindFixture(1, 3), 1, 0, 20); // team 1's latest match
+    TableVariant form = AllPlayed();
+    form.content = TableContent::CurrentForm;
+    form.formGames = 1;
+    const LeagueTable table = TableUnder(*division, "17", form);
+    EXPECT_EQ(Order(table), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(ExplainTieBreak(table, 2), "Level on 3 points; ahead on head-to-head goal difference: 1 to 0");
+}
+
 // A plain reference: every rule re-read from the results, each group ordered on its own.
 class ReferenceOrder {
 public:
