@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
@@ -93,6 +94,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
     DivTable->viewport()->installEventFilter(this);
+    // The rows' tooltips say why a level team is below the one above: content, shown even without hints.
+    DivTable->viewport()->setProperty(HintSwitch::kContentTips, true);
 
     RadioGroup1 = new QButtonGroup(this);
     RadioGroup2 = new QButtonGroup(this);

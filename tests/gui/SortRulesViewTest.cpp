@@ -2,12 +2,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QHelpEvent>
 #include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "platform/HintSwitch.h"
 #include "standings/LeagueTablePage.h"
 #include "standings/SortOrderTab.h"
 #include "support/LeagueMaker.h"
@@ -69,6 +71,14 @@ private Q_SLOTS:
         QCOMPARE(
             grid.item(4, 1)->toolTip(),
             QStringLiteral("Team 04 above Team 02: Level on 0 points; ahead on goal difference: 0 to -5"));
+
+        // With help hints switched off, the explanations still show; the grid's own hint does not.
+        HintSwitch hints;
+        hints.setHintsShown(false);
+        QObject& filter = hints;
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), QPoint(5, 5));
+        QVERIFY(!filter.eventFilter(grid.viewport(), &help));
+        QVERIFY(filter.eventFilter(window.tablePage->DivTable, &help));
     }
 };
 
