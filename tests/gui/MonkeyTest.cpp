@@ -69,11 +69,11 @@ private Q_SLOTS:
             const std::vector<std::uint8_t> before = WriteDivision(*harness.division);
             const int action = static_cast<int>(random() % 10);
             if (action < 5) {
-                // A click anywhere in a visible, enabled control.
+                // A click anywhere in a visible, enabled control (labels and frames do nothing).
                 QList<QWidget*> targets;
                 for (QWidget* widget : window.findChildren<QWidget*>())
                     if (widget->isVisible() && widget->isEnabled() && widget->width() > 0 &&
-                        widget->height() > 0)
+                        widget->height() > 0 && IsControl(widget))
                         targets.push_back(widget);
                 QWidget* target = targets[static_cast<int>(random() % targets.size())];
                 const QPoint at(static_cast<int>(random() % target->width()),
