@@ -10,6 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/HeadlessPrint.h"
+#include "app/HeadlessScreenshot.h"
 #include "app/StartupArguments.h"
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
@@ -47,12 +48,18 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
-    // Printing to a file needs no window, and no display.
-    if (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    const bool screenshotOnly = WantsScreenshot(words);
+    // Printing to a file needs no window, and no display; a screenshot is taken offscreen, so that it looks
+    // the same on every desktop, unless a platform is named.
+    if ((screenshotOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) ||
+        (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
+         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (printOnly)
         return PrintLeagueToPdf(words);
+    if (screenshotOnly)
+        return ScreenshotLeague(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     // What is left of the command line once Qt has taken its own options.
     const StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));

@@ -9,8 +9,10 @@ inline constexpr const char* kOneLeagueOnly = "vantorel: only one league file ca
 inline constexpr const char* kDesktopUsage =
     "usage: vantorel [LEAGUE.div] [--folder DIR]\n"
     "       vantorel --print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second]\n"
+    "       vantorel LEAGUE.div --page NAME --screenshot OUT.png [--size WxH] [--tab TAB]\n"
     "Opens the league file at once, or lists the leagues of the league folder (DIR for this run only).\n"
-    "--print writes the table or the grid of all results to a PDF file without a window.\n"
+    "--print writes the table or the grid of all results to a PDF file without a window; --screenshot\n"
+    "writes a picture of a workspace page (table, team, goals, division, enter, predict, maintenance).\n"
     "TABLE OPTIONS: [--content played|predicted|form] [--games all|home|away] [--as-at DATE] [--short]\n"
     "               [--poss] [--form-games N]\n";
 
