@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -143,7 +143,7 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 void TfrmMain::ShowFolder() {
     // A long folder is shortened in the middle to fit the line; the tooltip shows it whole.
     const QString caption = QString::fromStdString(FolderCaption(app_.leagueFolder));
-    const QString prefix = QStringLiteral("Current Folder: ");
+    const QString prefix = QString::fromUtf8(kFolderCaption);
     const QString folder = caption.mid(prefix.size());
     const QFontMetrics metrics(lbDirect->font());
     const int room = lbDirect->contentsRect().width() - metrics.horizontalAdvance(prefix);
