@@ -1,0 +1,94 @@
+// After any mix of the edits users make to results, scorers and players, every running total stored in the
+// league equals a recount from the records it summarises.
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "players/GoalScorers.h"
+#include "players/Players.h"
+#include "results/ResultEntry.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+void ExpectTotalsEqualARecount(const Division& division, int step) {
+    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+        int goals = 0;
+        for (int g = 1; g <= division.Header.GoalCount; ++g)
+            goals += division.Goals[g].Player == p && !division.Goals[g].OwnGoal ? 1 : 0;
+        ASSERT_EQ(division.Players[p].Goals, goals) << "player " << p << " after step " << step;
+    }
+    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+        int played = 0;
+        int points = -division.Teams[t].Deduction;
+        for (int r = 1; r <= division.Header.ResultCount; ++r) {
+            const ResultRecord& match = division.Results[r];
+            if (!match.Played || (match.HomeTeam != t && match.AwayTeam != t))
+                continue;
+            ++played;
+            const int own = match.HomeTeam == t ? match.HomeGoals : match.AwayGoals;
+            const int other = match.HomeTeam == t ? match.AwayGoals : match.HomeGoals;
+            points += own > other ? division.Header.WinPoints : own == other ? 1 : 0;
+        }
+        ASSERT_EQ(division.Teams[t].Played, played) << "team " << t << " after step " << step;
+        ASSERT_EQ(division.Teams[t].Points, points) << "team " << t << " after step " << step;
+    }
+    for (int g = 1; g <= division.Header.GoalCount; ++g)
+        ASSERT_LE(division.Goals[g].Player, division.Header.PlayerCount) << "goal " << g << " step " << step;
+}
+
+TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
+    auto division = testing::MakeLeague(6, 2);
+    std::mt19937 random(1010);
+    auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    for (int p = 1; p <= 30; ++p)
+        ASSERT_TRUE(SavePlayer(*division, 0, "Player " + std::to_string(p), pick(1, 7)));
+
+    for (int step = 0; step < 4000; ++step) {
+        const int r = pick(1, division->Header.ResultCount);
+        const ResultRecord& match = division->Results[r];
+        switch (pick(0, 6)) {
+        case 0:
+        case 1:
+            if (!match.Played)
+                (void)EnterResult(*division, {match.HomeTeam, match.AwayTeam, pick(0, 4), pick(0, 4), 0, 0});
+            break;
+        case 2:
+            if (match.Played)
+                (void)RescoreResult(*division, r, pick(0, 4), pick(0, 4), 0);
+            break;
+        case 3:
+            if (match.Played && pick(0, 2) == 0)
+                CancelResult(*division, r);
+            break;
+        case 4:
+        case 5:
+            if (division->Header.GoalCount > 0) {
+                const int goal = pick(1, division->Header.GoalCount);
+                const int player = pick(0, division->Header.PlayerCount);
+                (void)SetGoalDetails(*division, goal,
+                                     {player, pick(0, 93), pick(0, 4) == 0, pick(0, 1) == 1});
+            }
+            break;
+        case 6:
+            if (division->Header.PlayerCount > 0) {
+                const int player = pick(1, division->Header.PlayerCount);
+                if (pick(0, 1) == 0)
+                    (void)division->DeletePlayer(player);
+                else
+                    (void)SavePlayer(*division, player, PlayerName(*division, player), pick(1, 7));
+                if (division->Header.PlayerCount < 10)
+                    (void)SavePlayer(*division, 0, "New " + std::to_string(step), pick(1, 6));
+            }
+            break;
+        }
+        ExpectTotalsEqualARecount(*division, step);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
+} // namespace
+} // namespace vantorel
