@@ -7,6 +7,7 @@
 
 #include "platform/DateFormat.h"
 #include "store/Division.h"
+#include "store/Settings.h"
 #include "store/Status.h"
 
 namespace vantorel {

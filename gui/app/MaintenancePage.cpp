@@ -7,6 +7,8 @@
 
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "standings/SortOrderTab.h"
 
 namespace vantorel {
@@ -32,7 +34,9 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     tableTab = new TableSettingsTab(app, TabbedNotebook1);
     teamsTab = new TeamsTab(app, TabbedNotebook1);
     sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
-    QWidget* tabs[] = {tableTab, new QWidget, new QWidget, new QWidget, teamsTab, sortOrderTab};
+    goalsTab = new GoalsTab(app, TabbedNotebook1);
+    playersTab = new PlayersTab(app, TabbedNotebook1);
+    QWidget* tabs[] = {tableTab, new QWidget, goalsTab, playersTab, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
         TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
     (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
@@ -57,6 +61,12 @@ void MaintenancePage::SetupMaintPages() {
     switch (workspace_.maintenanceTab) {
     case MaintenanceTab::Table:
         tableTab->Setup();
+        break;
+    case MaintenanceTab::Goals:
+        goalsTab->Setup();
+        break;
+    case MaintenanceTab::Players:
+        playersTab->Setup();
         break;
     case MaintenanceTab::Teams:
         teamsTab->Setup();

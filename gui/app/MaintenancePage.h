@@ -9,6 +9,8 @@ class QTabWidget;
 
 namespace vantorel {
 
+class GoalsTab;
+class PlayersTab;
 class SortOrderTab;
 class TableSettingsTab;
 class TeamsTab;
@@ -25,6 +27,8 @@ public:
     TableSettingsTab* tableTab;
     TeamsTab* teamsTab;
     SortOrderTab* sortOrderTab;
+    GoalsTab* goalsTab;
+    PlayersTab* playersTab;
 
 private:
     void TabbedNotebook1Change(int tab);
