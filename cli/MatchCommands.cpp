@@ -119,7 +119,8 @@ int ScorerCommand(const std::vector<std::string>& words, std::ostream& out) {
         // As the goal dialog offers them: the players of the scoring side (of the other side for an own
         // goal), and the goal's scorer even after he moved.
         const int scorerTeam = ScorerTeam(*division, goal, ownGoal);
-        if (division->Players[details.player].Team != scorerTeam && details.player != division->Goals[goal].Player)
+        if (division->Players[details.player].Team != scorerTeam &&
+            details.player != division->Goals[goal].Player)
             throw UsageError(*playerName + " is not a player of " + TeamName(*division, scorerTeam));
     }
     if (auto status = SetGoalDetails(*division, goal, details); !status)
@@ -160,7 +161,8 @@ int SquadCommand(const std::vector<std::string>& words, std::ostream& out) {
             throw UsageError(name + " is named twice");
         if (!editor.Add(side, name))
             throw UsageError("a squad has room for " +
-                             std::to_string(division->Header.TeamSize + division->Header.SubsCount) + " players");
+                             std::to_string(division->Header.TeamSize + division->Header.SubsCount) +
+                             " players");
         ++line;
         (void)editor.Update(side, line, ApplySquadFields(lines[static_cast<std::size_t>(line - 1)], fields));
     }

@@ -64,7 +64,8 @@ private Q_SLOTS:
         QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (3 are not yet assigned)"));
         QCOMPARE(window.helpContext(), 920);
         window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Players));
-        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(), QStringLiteral(" [All Teams]"));
+        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(),
+                 QStringLiteral(" [All Teams]"));
         QCOMPARE(window.maintenancePage->playersTab->sgPlayers->rowCount(), 3);
     }
 
@@ -146,8 +147,8 @@ private Q_SLOTS:
         PlayersTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
-        QCOMPARE(Items(tab.cbPlayersTeam),
-                 (QStringList{" [All Teams]", "Team 01", "Team 02", "Team 03", "Team 04", "Transferred-Out"}));
+        QCOMPARE(Items(tab.cbPlayersTeam), (QStringList{" [All Teams]", "Team 01", "Team 02", "Team 03",
+                                                        "Team 04", "Transferred-Out"}));
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Ann", "Bea", "Cal"}));
 
         tab.cbPlayersTeam->setCurrentIndex(3); // Team 03
