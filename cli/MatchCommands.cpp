@@ -40,11 +40,11 @@ std::vector<std::string> SquadMemberFields(const std::string& text) {
     return fields;
 }
 
-// The line as placed, with the times and cards the fields give.
+// The line as placed, with the times and cards the fields give; an empty time keeps the placed one.
 SquadEntry ApplySquadFields(SquadEntry line, const std::vector<std::string>& fields) {
-    if (fields.size() > 1)
+    if (fields.size() > 1 && !fields[1].empty())
         line.TimeOn = static_cast<std::uint8_t>(ParseNumber(fields[1], 0, kLatestSquadMinute, "ON"));
-    if (fields.size() > 2)
+    if (fields.size() > 2 && !fields[2].empty())
         line.TimeOff = static_cast<std::uint8_t>(ParseNumber(fields[2], 0, kLatestSquadMinute, "OFF"));
     for (char card : fields.size() > 3 ? fields[3] : std::string()) {
         if (card == 'Y')

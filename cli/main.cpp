@@ -80,8 +80,8 @@ const CommandEntry kCommands[] = {
      "usage: vantorel-cli squad FILE.div (HOME AWAY | --match N) --side home|away\n"
      "                          --players \"NAME[:ON[:OFF[:CARDS]]];...\"\n"
      "Replaces the side's squad. The first TeamSize players start (on 0, off 90), the rest are\n"
-     "substitutes (on 0, off 0) unless ON and OFF are given. CARDS: Y first yellow, 2 second yellow\n"
-     "(with the first and the red), R red.\n"},
+     "substitutes (on 0, off 0) unless ON and OFF are given (an empty one keeps that default).\n"
+     "CARDS: Y first yellow, 2 second yellow (with the first and the red), R red.\n"},
     {"report", vantorel::cli::ReportCommand,
      "usage: vantorel-cli report FILE.div (HOME AWAY | --match N) [--date-format PATTERN]\n"
      "Prints the match report: date, teams and score, half-time score, attendance and scorers.\n"},

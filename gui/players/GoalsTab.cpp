@@ -18,10 +18,8 @@ namespace vantorel {
 GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     cbGoalsTeam = new QComboBox(this);
     cbGoalsTeam->setMinimumContentsLength(24);
-    sgGoals = MakeListGrid(kGoalHeadings, this);
+    sgGoals = MakeListGrid(kGoalHeadings, {90, 200, 44, 44, 190, 50}, this);
     hcGoals = sgGoals->horizontalHeader();
-    for (int column : {2, 3, 5})
-        hcGoals->resizeSection(column, 48);
     panGoals = new QLabel(this);
     panGoals->setFrameShape(QFrame::Panel);
     panGoals->setFrameShadow(QFrame::Sunken);

@@ -17,10 +17,8 @@ namespace vantorel {
 PlayersTab::PlayersTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     cbPlayersTeam = new QComboBox(this);
     cbPlayersTeam->setMinimumContentsLength(24);
-    sgPlayers = MakeListGrid(kPlayerHeadings, this);
+    sgPlayers = MakeListGrid(kPlayerHeadings, {220, 240, 60}, this);
     hcPlayers = sgPlayers->horizontalHeader();
-    hcPlayers->resizeSection(0, 200);
-    hcPlayers->resizeSection(1, 200);
     btnPlAdd = new QPushButton(QStringLiteral("&Add"), this);
     btnPlChange = new QPushButton(QStringLiteral("&Change"), this);
     btnPlDelete = new QPushButton(QStringLiteral("&Delete"), this);

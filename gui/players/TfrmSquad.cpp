@@ -88,7 +88,10 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     for (int column = 0; column < static_cast<int>(kSquadHeadings.size()); ++column)
         sgSquad->item(0, column)->setText(
             QString::fromUtf8(kSquadHeadings[static_cast<std::size_t>(column)]));
-    sgSquad->setMinimumSize(170 + 2 * 40 + 3 * 28 + 4, kGridRows * (sgSquad->fontMetrics().height() + 4) + 4);
+    // Every line shows without scrolling.
+    const int frame = 2 * sgSquad->frameWidth();
+    sgSquad->setMinimumSize(sgSquad->horizontalHeader()->length() + frame + 2,
+                            sgSquad->verticalHeader()->length() + frame + 2);
 
     btnUpdate = new QPushButton(QStringLiteral("&Update"), this);
     btnUpdate->setToolTip(QStringLiteral("Update details for the selected squad member"));
@@ -99,7 +102,9 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     frmAddPlayer = new TfrmAddPlayer(app, this);
 
     auto* teamRow = new QHBoxLayout;
-    teamRow->addWidget(new QLabel(QStringLiteral("&Team:"), this));
+    auto* teamLabel = new QLabel(QStringLiteral("&Team:"), this);
+    teamLabel->setBuddy(cbTeams);
+    teamRow->addWidget(teamLabel);
     teamRow->addWidget(cbTeams, 1);
     auto* columns = new QHBoxLayout;
     columns->addWidget(available);
