@@ -40,53 +40,48 @@ void Paint(QWidget& widget) {
     benchmark::DoNotOptimize(image.constBits());
 }
 
-void BM_GoalsTabFillWithPainting(benchmark::State& state) {
+// Sets a maintenance tab up from the league, as entering it does, and paints it; counts its rows.
+template <typename Tab> void FillTabWithPainting(benchmark::State& state, QTableWidget* Tab::*grid) {
     LargestLeague league;
-    GoalsTab tab(league.app, nullptr);
+    Tab tab(league.app, nullptr);
     tab.resize(720, 560);
     tab.show();
     for (auto _ : state) {
         tab.Setup();
         Paint(tab);
     }
-    state.counters["goals"] = tab.sgGoals->rowCount();
+    state.counters["rows"] = (tab.*grid)->rowCount();
+}
+
+void BM_GoalsTabFillWithPainting(benchmark::State& state) {
+    FillTabWithPainting(state, &GoalsTab::sgGoals);
 }
 BENCHMARK(BM_GoalsTabFillWithPainting)->Unit(benchmark::kMillisecond);
 
 void BM_PlayersTabAllTeamsFillWithPainting(benchmark::State& state) {
-    LargestLeague league;
-    PlayersTab tab(league.app, nullptr);
-    tab.resize(720, 560);
-    tab.show();
-    for (auto _ : state) {
-        tab.Setup();
-        Paint(tab);
-    }
-    state.counters["players"] = tab.sgPlayers->rowCount();
+    FillTabWithPainting(state, &PlayersTab::sgPlayers);
 }
 BENCHMARK(BM_PlayersTabAllTeamsFillWithPainting)->Unit(benchmark::kMillisecond);
 
-void BM_SquadDialogOpenWithPainting(benchmark::State& state) {
+// Opens a dialog on each result in turn and paints it.
+template <typename Dialog> void OpenDialogWithPainting(benchmark::State& state) {
     LargestLeague league;
     int result = 0;
     for (auto _ : state) {
         result = result % kMaxResults + 1;
-        TfrmSquad dialog(league.app, result, nullptr);
+        Dialog dialog(league.app, result, nullptr);
         dialog.show();
         Paint(dialog);
     }
+}
+
+void BM_SquadDialogOpenWithPainting(benchmark::State& state) {
+    OpenDialogWithPainting<TfrmSquad>(state);
 }
 BENCHMARK(BM_SquadDialogOpenWithPainting)->Unit(benchmark::kMillisecond);
 
 void BM_MatchReportOpenWithPainting(benchmark::State& state) {
-    LargestLeague league;
-    int result = 0;
-    for (auto _ : state) {
-        result = result % kMaxResults + 1;
-        TfrmResult dialog(league.app, result, nullptr);
-        dialog.show();
-        Paint(dialog);
-    }
+    OpenDialogWithPainting<TfrmResult>(state);
 }
 BENCHMARK(BM_MatchReportOpenWithPainting)->Unit(benchmark::kMillisecond);
 
