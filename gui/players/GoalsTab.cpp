@@ -40,7 +40,7 @@ GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 
     connect(cbGoalsTeam, &QComboBox::activated, this, &GoalsTab::cbGoalsTeamChange);
     connect(hcGoals, &QHeaderView::sectionClicked, this, &GoalsTab::hcGoalsSectionClick);
-    connect(sgGoals, &QTableWidget::cellDoubleClicked, this, &GoalsTab::btnUpdGoalClick);
+    connect(sgGoals, &QTableWidget::cellActivated, this, &GoalsTab::btnUpdGoalClick);
     connect(btnUpdGoal, &QPushButton::clicked, this, &GoalsTab::btnUpdGoalClick);
     connect(frmUpGoal, &QDialog::finished, this, [this](int result) {
         if (result == QDialog::Accepted)

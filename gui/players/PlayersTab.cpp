@@ -39,7 +39,7 @@ PlayersTab::PlayersTab(AppContext& app, QWidget* parent) : QWidget(parent), app_
 
     connect(cbPlayersTeam, &QComboBox::activated, this, &PlayersTab::cbPlayersTeamChange);
     connect(hcPlayers, &QHeaderView::sectionClicked, this, &PlayersTab::hcPlayersSectionClick);
-    connect(sgPlayers, &QTableWidget::cellDoubleClicked, this, &PlayersTab::btnPlChangeClick);
+    connect(sgPlayers, &QTableWidget::cellActivated, this, &PlayersTab::btnPlChangeClick);
     connect(btnPlAdd, &QPushButton::clicked, this, &PlayersTab::btnPlAddClick);
     connect(btnPlChange, &QPushButton::clicked, this, &PlayersTab::btnPlChangeClick);
     connect(btnPlDelete, &QPushButton::clicked, this, &PlayersTab::btnPlDeleteClick);

@@ -63,7 +63,11 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     availableLayout->addWidget(btnAddPlayer);
 
     btnAdd = new QPushButton(QStringLiteral(">>"), this);
+    btnAdd->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    btnAdd->setToolTip(QStringLiteral("Put the selected player in the squad (Alt+Right)"));
     btnRemove = new QPushButton(QStringLiteral("<<"), this);
+    btnRemove->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    btnRemove->setToolTip(QStringLiteral("Take the selected line off the squad (Alt+Left)"));
     auto* moves = new QVBoxLayout;
     moves->addStretch();
     moves->addWidget(btnAdd);
