@@ -14,6 +14,8 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
 #include "standings/LeagueTablePage.h"
 #include "store/LeagueFile.h"
@@ -82,6 +84,8 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     }
     Notebook1->setCurrentIndex(0);
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    maintenancePage->goalsTab->ResetSortKey();
+    maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();

@@ -23,6 +23,8 @@ class GoalsTab : public QWidget {
 public:
     GoalsTab(AppContext& app, QWidget* parent);
 
+    // Sorts by the first heading again, as each opening of a league starts.
+    void ResetSortKey() { GoalsSortKey = GoalSortKey::Date; }
     // Refills the team list, selects the own team or the first, and shows its goals.
     void Setup();
     void cbGoalsTeamChange();

@@ -22,6 +22,8 @@ class PlayersTab : public QWidget {
 public:
     PlayersTab(AppContext& app, QWidget* parent);
 
+    // Sorts by the first heading again, as each opening of a league starts.
+    void ResetSortKey() { PlayerListSortKey = PlayerSortKey::Player; }
     // Refills the team list, selects the own team or " [All Teams]", and shows its players.
     void Setup();
     void cbPlayersTeamChange();
