@@ -9,6 +9,7 @@
 #include "app/TeamsTab.h"
 #include "players/GoalsTab.h"
 #include "players/PlayersTab.h"
+#include "results/ResultsTab.h"
 #include "standings/SortOrderTab.h"
 
 namespace vantorel {
@@ -32,11 +33,12 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     : QWidget(parent), app_(app), workspace_(workspace) {
     TabbedNotebook1 = new QTabWidget(this);
     tableTab = new TableSettingsTab(app, TabbedNotebook1);
+    resultsTab = new ResultsTab(app, workspace, TabbedNotebook1);
     teamsTab = new TeamsTab(app, TabbedNotebook1);
     sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
     goalsTab = new GoalsTab(app, TabbedNotebook1);
     playersTab = new PlayersTab(app, TabbedNotebook1);
-    QWidget* tabs[] = {tableTab, new QWidget, goalsTab, playersTab, teamsTab, sortOrderTab};
+    QWidget* tabs[] = {tableTab, resultsTab, goalsTab, playersTab, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
         TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
     (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
@@ -61,6 +63,9 @@ void MaintenancePage::SetupMaintPages() {
     switch (workspace_.maintenanceTab) {
     case MaintenanceTab::Table:
         tableTab->Setup();
+        break;
+    case MaintenanceTab::Results:
+        resultsTab->Setup();
         break;
     case MaintenanceTab::Goals:
         goalsTab->Setup();

@@ -11,6 +11,7 @@ namespace vantorel {
 
 class GoalsTab;
 class PlayersTab;
+class ResultsTab;
 class SortOrderTab;
 class TableSettingsTab;
 class TeamsTab;
@@ -25,6 +26,7 @@ public:
 
     QTabWidget* TabbedNotebook1;
     TableSettingsTab* tableTab;
+    ResultsTab* resultsTab;
     TeamsTab* teamsTab;
     SortOrderTab* sortOrderTab;
     GoalsTab* goalsTab;
