@@ -7,7 +7,6 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
-#include "MatchChoice.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "players/Squads.h"
@@ -62,37 +61,12 @@ SquadEntry ApplySquadFields(SquadEntry line, const std::vector<std::string>& fie
 
 } // namespace
 
-int MatchOption(Arguments& args, const Division& division, bool mustBePlayed) {
-    if (const auto match = args.number("--match", 1, division.Header.ResultCount)) {
-        if (mustBePlayed && !division.Results[*match].Played)
-            throw UsageError("match " + std::to_string(*match) + " has not been played");
-        return *match;
-    }
-    const int home = TeamByName(division, args.positional("home team"));
-    const int away = TeamByName(division, args.positional("away team"));
-    int found = 0;
-    int meetings = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
-        const ResultRecord& match = division.Results[r];
-        if (match.Played && match.HomeTeam == home && match.AwayTeam == away) {
-            found = r;
-            ++meetings;
-        }
-    }
-    const std::string pairing = TeamName(division, home) + " at home to " + TeamName(division, away);
-    if (meetings == 0)
-        throw UsageError("no match of " + pairing + " has been played");
-    if (meetings > 1)
-        throw UsageError(pairing + " has been played " + std::to_string(meetings) + " times; give --match N");
-    return found;
-}
-
 int ScorerCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {"--none", "--own-goal", "--penalty"});
     const std::string path = args.positional("league file");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const int result = MatchOption(args, *division, true);
+    const int result = PickMatch(args, *division, true);
     const int side = SideOption(args, "--for");
     const auto number = args.number("--goal", 1, kMaxGoalsInAMatch);
     const auto playerName = args.value("--player");
@@ -136,7 +110,7 @@ int SquadCommand(const std::vector<std::string>& words, std::ostream& out) {
     const std::string path = args.positional("league file");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const int result = MatchOption(args, *division, false);
+    const int result = PickMatch(args, *division, true);
     const int side = SideOption(args, "--side");
     const auto players = args.value("--players");
     args.finish();
@@ -179,7 +153,7 @@ int ReportCommand(const std::vector<std::string>& words, std::ostream& out) {
     const DateFormat dates = DateFormatOption(args);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const int result = MatchOption(args, *division, true);
+    const int result = PickMatch(args, *division, true);
     args.finish();
     const MatchReport report = BuildMatchReport(*division, result, dates);
     out << report.caption << "\n" << report.home << " " << report.score << " " << report.away << "\n";

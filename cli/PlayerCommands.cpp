@@ -6,7 +6,6 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
-#include "MatchChoice.h"
 #include "players/Players.h"
 #include "store/TextCodec.h"
 
@@ -39,13 +38,6 @@ std::string Padded(const std::string& text, std::size_t width) {
 }
 
 } // namespace
-
-int PlayerByName(const Division& division, const std::string& name) {
-    const int player = division.FindPlayer(name);
-    if (player == 0)
-        throw UsageError("there is no player called '" + name + "' in this league");
-    return player;
-}
 
 int PlayersCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});

@@ -20,6 +20,7 @@
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
 #include "platform/WaveSound.h"
+#include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
 
 namespace {
@@ -91,6 +92,7 @@ int main(int argc, char* argv[]) {
         return TfrmCal::Pick(help, parent, day, topLeft);
     };
     app.today = Today;
+    InstallPlayerDialogs(app);
 
     TfrmMain mainWindow(app);
     prompts.setParent(&mainWindow);

@@ -76,12 +76,4 @@ std::vector<int> GoalsOfSide(const Division& division, int result, int team) {
     return goals;
 }
 
-int GoalNumberOfSide(const Division& division, int goal) {
-    const GoalRecord& record = division.Goals[goal];
-    int number = 1;
-    for (int g = 1; g < goal; ++g)
-        number += division.Goals[g].Result == record.Result && division.Goals[g].Team == record.Team ? 1 : 0;
-    return number;
-}
-
 } // namespace vantorel

@@ -42,8 +42,5 @@ Status SetGoalDetails(Division& division, int goal, const GoalDetails& details);
 
 // The goal records of one side of a result, in record order.
 std::vector<int> GoalsOfSide(const Division& division, int result, int team);
-// The place of a goal among the goal records of its side of its result, from 1: the K of "Goal K for TEAM"
-// while the goals of a result just entered are asked for.
-int GoalNumberOfSide(const Division& division, int goal);
 
 } // namespace vantorel

@@ -1,7 +1,5 @@
 #include "players/TfrmUpGoal.h"
 
-#include <memory>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -107,27 +105,6 @@ void TfrmUpGoal::BitBtn1Click() {
         return;
     }
     accept();
-}
-
-void AskGoalScorers(AppContext& app, QWidget* parent, const std::vector<int>& goals,
-                    std::function<void()> done) {
-    auto* dialog = new TfrmUpGoal(app, parent);
-    auto remaining = std::make_shared<std::vector<int>>(goals.rbegin(), goals.rend());
-    auto askNext = std::make_shared<std::function<void()>>();
-    *askNext = [&app, dialog, remaining, done] {
-        if (remaining->empty()) {
-            dialog->deleteLater();
-            if (done)
-                done();
-            return;
-        }
-        const int goal = remaining->back();
-        remaining->pop_back();
-        dialog->FormShow(goal, GoalNumberOfSide(app.division, goal));
-        dialog->open();
-    };
-    QObject::connect(dialog, &QDialog::finished, dialog, [askNext] { (*askNext)(); });
-    (*askNext)();
 }
 
 } // namespace vantorel

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <vector>
-
 #include <QDialog>
 
 #include "app/AppContext.h"
@@ -51,10 +48,5 @@ private:
     AppContext& app_;
     int goal_ = 0;
 };
-
-// Asks for the details of each goal of a result just entered, one goal dialog after another, each numbered
-// within its side; Cancel leaves that goal unassigned and goes on. Calls done after the last.
-void AskGoalScorers(AppContext& app, QWidget* parent, const std::vector<int>& goals,
-                    std::function<void()> done = {});
 
 } // namespace vantorel

@@ -257,7 +257,7 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
     ExpectOneLineError({"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "2", "--none"},
                        "Bury has 1 goals in this match");
     ExpectOneLineError({"report", League(), "Bury", "Hull"},
-                       "no match of Bury at home to Hull has been played");
+                       "no result of Bury v Hull has been played");
 
     EXPECT_EQ(Tool({"report", League(), "Hull", "Bury"}).out,
               "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"

@@ -17,6 +17,7 @@
 #include "players/PlayersTab.h"
 #include "players/TfrmAddPlayer.h"
 #include "players/TfrmUpGoal.h"
+#include "results/EnterResultsPage.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
 
@@ -113,29 +114,29 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 1);
     }
 
-    void theGoalDialogAsksForEveryGoalOfAResultInTurn() {
+    void enteringAResultAsksForEveryGoalInTurn() {
         GuiHarness harness;
         *harness.division = *ThreeOneLeague();
+        harness.division->Header.TrackGoals = true;
         QWidget page;
         page.show();
-        bool done = false;
-        AskGoalScorers(harness.app, &page, {1, 2, 3, 4}, [&] { done = true; });
+        // The goal dialog as the program opens it for each goal, answered at once: Ann scores the first, the
+        // others are cancelled and stay unassigned.
         QStringList asked;
-        for (int k = 0; k < 4; ++k) {
-            auto* dialog = page.findChild<TfrmUpGoal*>();
-            QVERIFY(dialog && dialog->isVisible());
-            asked << dialog->lbGoal->text();
-            if (k == 0) {
-                dialog->cbScorer->setCurrentText(QStringLiteral("Ann"));
-                dialog->BitBtn1->click();
-            } else {
-                dialog->BitBtn2->click(); // Cancel leaves the goal unassigned and goes on
-            }
-        }
-        QVERIFY(done);
+        harness.app.askGoalDetails = [&](QWidget* parent, int goal, int goalNumber) {
+            TfrmUpGoal dialog(harness.app, parent);
+            dialog.FormShow(goal, goalNumber);
+            dialog.show();
+            asked << dialog.lbGoal->text();
+            if (asked.size() == 1)
+                dialog.cbScorer->setCurrentText(QStringLiteral("Ann"));
+            (asked.size() == 1 ? dialog.BitBtn1 : dialog.BitBtn2)->click();
+        };
+        AskGoalDetails(harness.app, &page, {1, 2, 3, 4});
         QCOMPARE(asked, (QStringList{"Goal 1 for Team 01", "Goal 2 for Team 01", "Goal 3 for Team 01",
                                      "Goal 1 for Team 02"}));
         QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2});
+        QCOMPARE(harness.division->Players[2].Goals, std::uint8_t{1});
         QCOMPARE(harness.division->Goals[2].Player, std::uint16_t{0});
     }
 
