@@ -5,16 +5,19 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "players/GoalScorers.h"
+#include "players/PlayerDialogs.h"
 #include "players/Players.h"
 #include "players/TfrmSquad.h"
 #include "players/TfrmUpSquad.h"
 #include "results/ResultEntry.h"
+#include "results/ResultsTab.h"
 #include "results/TfrmResult.h"
 #include "support/LeagueMaker.h"
 
@@ -115,6 +118,22 @@ private Q_SLOTS:
         const QPoint frame(dialog.sgSquad->frameWidth(), dialog.sgSquad->frameWidth());
         QCOMPARE(image.pixelColor(red.center() + frame), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(yellow.center() + frame), QColor(255, 255, 0));
+    }
+
+    void theResultsTabsSquadsButtonOpensTheSquadDialog() {
+        GuiHarness harness;
+        *harness.division = *SquadLeague();
+        InstallPlayerDialogs(harness.app);
+        Workspace workspace;
+        ResultsTab tab(harness.app, workspace, nullptr);
+        tab.show();
+        tab.Setup();
+        tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
+        tab.btnSquad->click();
+        auto* squads = tab.findChild<TfrmSquad*>();
+        QVERIFY(squads && squads->isVisible());
+        QCOMPARE(squads->windowTitle(), QStringLiteral("Squads for Team 01 vs Team 02 (06/07/2009)"));
+        squads->btnCancel->click();
     }
 
     void theMatchReportListsScorersAndOpensTheSquads() {
