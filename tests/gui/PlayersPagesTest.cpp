@@ -104,6 +104,17 @@ private Q_SLOTS:
         QCOMPARE(harness.division->Players[3].Goals, std::uint8_t{0});
         QCOMPARE(tab.sgGoals->item(1, 2)->text(), QStringLiteral("OG"));
 
+        // A new player of the other side is listed at once, the chosen scorer still selected.
+        tab.btnUpdGoal->click();
+        dialog.btnAddPlayer->click();
+        QCOMPARE(dialog.frmAddPlayer->cbTeam->currentText(), QStringLiteral("Team 02"));
+        dialog.frmAddPlayer->edName->setText(QStringLiteral("Abe"));
+        dialog.frmAddPlayer->BitBtn1->click();
+        dialog.frmAddPlayer->BitBtn2->click();
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Abe", "Cal"}));
+        QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Cal"));
+        dialog.BitBtn2->click();
+
         // Headings sort; a team without goals leaves nothing to update.
         tab.hcGoalsSectionClick(4);
         QCOMPARE(Column(tab.sgGoals, 4), (QStringList{"", "", "Cal"}));
