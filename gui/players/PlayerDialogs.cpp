@@ -1,5 +1,6 @@
 #include "players/PlayerDialogs.h"
 
+#include "platform/WindowModal.h"
 #include "players/TfrmSquad.h"
 #include "players/TfrmUpGoal.h"
 
@@ -9,7 +10,7 @@ void InstallPlayerDialogs(AppContext& app) {
     app.askGoalDetails = [&app](QWidget* parent, int goal, int goalNumber) {
         TfrmUpGoal dialog(app, parent);
         dialog.FormShow(goal, goalNumber);
-        dialog.exec();
+        ExecWindowModal(dialog);
     };
     app.showSquads = [&app](QWidget* parent, int result) { ShowSquads(app, parent, result); };
 }
