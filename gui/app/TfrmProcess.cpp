@@ -17,6 +17,8 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
@@ -110,6 +112,8 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     }
     Notebook1->setCurrentIndex(0);
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    maintenancePage->goalsTab->ResetSortKey();
+    maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
