@@ -16,6 +16,7 @@
 #include "app/TeamsTab.h"
 #include "platform/HelpWindow.h"
 #include "standings/LeagueTablePage.h"
+#include "stats/TeamStatisticsPage.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 
@@ -24,6 +25,7 @@ namespace vantorel {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    teamStatsPage = new TeamStatisticsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
     TabSet1 = new QTabBar(this);
     TabSet1->setShape(QTabBar::RoundedSouth);
@@ -32,6 +34,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
+                             : page == WorkspacePage::TeamStatistics   ? teamStatsPage
                              : page == WorkspacePage::TableMaintenance ? maintenancePage
                                                                        : new QWidget);
     }
@@ -47,8 +50,9 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
     tablePage->onExit = [this] { close(); };
+    teamStatsPage->onExit = [this] { close(); };
     tablePage->onTeamStatistics = [this](int team) {
-        workspace_.ShownTeam = team;
+        teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
     };
     maintenancePage->tableTab->onTableNameChanged = [this] {
@@ -85,6 +89,7 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
+    teamStatsPage->PageEntry();
     return true;
 }
 
@@ -103,6 +108,9 @@ void TfrmProcess::Notebook1PageChanged() {
     switch (workspace_.page) {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
+        break;
+    case WorkspacePage::TeamStatistics:
+        teamStatsPage->Refresh();
         break;
     case WorkspacePage::TableMaintenance:
         maintenancePage->SetupMaintPages();

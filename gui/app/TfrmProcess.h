@@ -16,6 +16,7 @@ namespace vantorel {
 
 class LeagueTablePage;
 class MaintenancePage;
+class TeamStatisticsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -40,6 +41,7 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    TeamStatisticsPage* teamStatsPage;
     MaintenancePage* maintenancePage;
     QMenu* PopupMenu1;
     QAction* miSave;
