@@ -116,13 +116,6 @@ int GamePointsFor(const Division& division, const ResultRecord& result, int team
     }
 }
 
-std::string FormatAttendance(long value) {
-    std::string text = std::to_string(value);
-    if (text.size() > 3)
-        text.insert(text.size() - 3, ",");
-    return text;
-}
-
 std::string TeamNameText(const Division& division, int team) {
     if (team < 1 || team > kTeamSlots)
         return {};

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/FormatAttendance.h"
 #include "store/Division.h"
 
 namespace vantorel {
@@ -45,10 +46,6 @@ TeamStatistics TeamStats(const Division& division, int team);
 // losing run, a long wait for a win, a winning or unbeaten run, one win or one loss in a stretch, no away
 // win, every home game won, unbeaten at home. Empty for three games or fewer.
 std::string FormSummary(const Division& division, int team, const std::vector<int>& games);
-
-// An attendance as shown: one comma before the last three digits when there are more than three, and no
-// other comma (1234567 gives 1234,567).
-std::string FormatAttendance(long value);
 
 // How a played result went for one of its teams.
 enum class GameOutcome { Won, Drawn, Lost };

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
