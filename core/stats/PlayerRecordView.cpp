@@ -81,10 +81,12 @@ std::vector<std::string> PlayerMatchCells(const Division& division, const Player
             std::to_string(match.Goals)};
 }
 
-std::vector<int> PlayerMatchColumnWidths(int gridWidth, int lineWidth, int scrollBar, bool rowsFit) {
+std::vector<int> PlayerMatchColumnWidths(int gridWidth, int lineWidth, int scrollBar, bool rowsFit,
+                                         int widestDate) {
     const int w = std::max(0, gridWidth - (rowsFit ? 0 : scrollBar) - 4 * lineWidth);
     const int u = w / 7;
-    return {u, 5 * u + (w - 7 * u), u};
+    const int date = std::max(u, std::min(widestDate, 2 * u));
+    return {date, 5 * u + (w - 7 * u) - (date - u), u};
 }
 
 void DrawPlayerGoalBars(Canvas& canvas, int width, const std::array<BarPlace, 9>& places,

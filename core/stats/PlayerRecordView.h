@@ -59,8 +59,10 @@ std::vector<std::string> PlayerMatchCells(const Division& division, const Player
                                           const DateFormat& dateFormat);
 
 // The match grid's column widths: a seventh each for date and goals, the rest to the teams, from the
-// grid's width, less a vertical scroll bar when the rows do not all fit and four line widths.
-std::vector<int> PlayerMatchColumnWidths(int gridWidth, int lineWidth, int scrollBar, bool rowsFit);
+// grid's width, less a vertical scroll bar when the rows do not all fit and four line widths. The date
+// column is never narrower than the widest date shown (a four-digit year needs more than a seventh).
+std::vector<int> PlayerMatchColumnWidths(int gridWidth, int lineWidth, int scrollBar, bool rowsFit,
+                                         int widestDate = 0);
 
 // The vertical place of one total's bar, beside its caption: top relative to the paint box, and height.
 struct BarPlace {

@@ -27,18 +27,24 @@ void DrawPointsGraph(Canvas& canvas, int width, int height, const Division& divi
     }
     canvas.setPen(kBlack, 1);
     canvas.Line(left, 0, left, height - 1);
-    canvas.Line(left, height - 1, record.Points > 0 ? left + played * columnWidth : width, height - 1);
+    canvas.Line(left, height - 1, columnWidth > 0 ? left + played * columnWidth : width, height - 1);
     if (record.Points < 1 || played < 1)
         return;
+    // A league whose leader has more points than the box is high, or a team with more games than the box
+    // is wide, would leave every bar without height or width: such bars are scaled in proportion instead.
+    auto topOf = [&](int running) {
+        return height - (unit > 0 ? unit * running : height * running / maxPoints);
+    };
+    auto xOf = [&](int game) { return columnWidth > 0 ? left + game * columnWidth : width * game / played; };
     int running = -static_cast<int>(record.Deduction);
-    int x = left;
-    for (int i = played - 1; i >= 0; --i, x += columnWidth) {
-        const ResultRecord& match = division.Results[stats.games[static_cast<std::size_t>(i)]];
+    for (int game = 0; game < played; ++game) {
+        const ResultRecord& match =
+            division.Results[stats.games[static_cast<std::size_t>(played - 1 - game)]];
         running += GamePointsFor(division, match, team);
         if (running <= 0)
             continue;
         canvas.setBrush(OutcomeColour(GameOutcomeFor(match, team)));
-        canvas.Rectangle(x, height - unit * running, x + columnWidth, height);
+        canvas.Rectangle(xOf(game), topOf(running), xOf(game + 1), height);
     }
 }
 

@@ -35,6 +35,11 @@ std::string HighestScoreText(const char* venue, int score, int opponent, const D
 // The columns of the games list.
 struct GameColumns {
     int date, home, score, away, bar, unit;
+    int barRoom, maxPoints;
+
+    // The length of the bar of a points total; in proportion when the page is too narrow for a whole
+    // number of units a point.
+    int BarLength(int points) const { return unit > 0 ? points * unit : barRoom * points / maxPoints; }
 };
 
 GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& division,
@@ -56,7 +61,9 @@ GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& divisi
     c.score = c.home + nameWidth;
     c.away = c.score + canvas.TextWidth("00-00W");
     c.bar = c.away + nameWidth;
-    c.unit = maxPoints > 0 ? (pageWidth - kMargin - c.bar) / maxPoints : 0;
+    c.barRoom = pageWidth - kMargin - c.bar;
+    c.maxPoints = maxPoints;
+    c.unit = maxPoints > 0 ? c.barRoom / maxPoints : 0;
     return c;
 }
 
@@ -136,9 +143,9 @@ bool PrintTeamSummary(Canvas& canvas, int pageWidth, int pageHeight, const Divis
     } else {
         y = rule + 2 * L;
         canvas.TextOut(c.date, y, "Date");
-        canvas.TextOut(c.home, y, "Home Team");
+        canvas.TextOut(c.home, y, "Home");
         canvas.TextOut(c.score, y, "Score");
-        canvas.TextOut(c.away, y, "Away Team");
+        canvas.TextOut(c.away, y, "Away");
         canvas.TextOut(c.bar, y, "Points");
         y = laterPageTop;
     }
@@ -158,7 +165,7 @@ bool PrintTeamSummary(Canvas& canvas, int pageWidth, int pageHeight, const Divis
         canvas.TextOut(c.away, y, TeamNameText(division, match.AwayTeam));
         if (running > 0) {
             canvas.setBrush(OutcomeColour(GameOutcomeFor(match, team)));
-            canvas.Rectangle(c.bar, y, c.bar + running * c.unit, y + L);
+            canvas.Rectangle(c.bar, y, c.bar + c.BarLength(running), y + L);
             canvas.setBrush(kWhite);
         }
         y += L;

@@ -98,7 +98,12 @@ void TfrmPlayer::FormShow() {
 }
 
 void TfrmPlayer::LayOutGrid() {
-    const std::vector<int> widths = PlayerMatchColumnWidths(sgGoals->viewport()->width(), 0, 0, true);
+    int widestDate = 0;
+    for (int row = 0; row < sgGoals->rowCount(); ++row)
+        if (const QTableWidgetItem* item = sgGoals->item(row, 0))
+            widestDate = std::max(widestDate, sgGoals->fontMetrics().horizontalAdvance(item->text()) + 8);
+    const std::vector<int> widths =
+        PlayerMatchColumnWidths(sgGoals->viewport()->width(), 0, 0, true, widestDate);
     for (std::size_t c = 0; c < widths.size(); ++c)
         sgGoals->setColumnWidth(static_cast<int>(c), widths[c]);
 }

@@ -107,6 +107,7 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
 TEST(PlayerRecordView, MatchColumnsGiveTheTeamsFiveSevenths) {
     EXPECT_EQ(PlayerMatchColumnWidths(300, 1, 16, true), (std::vector<int>{42, 212, 42}));
     EXPECT_EQ(PlayerMatchColumnWidths(300, 1, 16, false), (std::vector<int>{40, 200, 40}));
+    EXPECT_EQ(PlayerMatchColumnWidths(300, 1, 16, true, 60), (std::vector<int>{60, 194, 42}));
 }
 
 } // namespace

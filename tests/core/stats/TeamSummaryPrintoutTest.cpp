@@ -58,6 +58,22 @@ TEST(PointsGraph, BarsStartOnceThePointsEarnedExceedTheDeduction) {
     EXPECT_EQ(bars[1].brush, kBlue);
 }
 
+TEST(PointsGraph, ALeaderWithMorePointsThanTheBoxIsHighStillGetsBarsInProportion) {
+    auto league = testing::MakeLargestLeague();
+    const TeamStatistics stats = TeamStats(*league, 1);
+    RecordingCanvas canvas;
+    DrawPointsGraph(canvas, 60, 50, *league, stats);
+    const auto bars = Bars(canvas);
+    ASSERT_FALSE(bars.empty());
+    EXPECT_EQ(canvas.lines[1].x2, 60);
+    EXPECT_EQ(bars.back().right, 60);
+    int most = 0;
+    for (int t = 1; t <= league->Header.TeamCount; ++t)
+        most = std::max<int>(most, league->Teams[t].Points);
+    ASSERT_GT(most, 50);
+    EXPECT_EQ(bars.back().top, 50 - 50 * league->Teams[1].Points / most);
+}
+
 TEST(TeamSummaryPrintout, ATeamWithoutGamesPrintsZerosAndEmptyNames) {
     auto league = testing::MakeLeague(4, 2);
     RecordingCanvas canvas;
@@ -107,7 +123,7 @@ TEST(TeamSummaryPrintout, GamesThatDoNotFitContinueOnPagesWithColumnHeadings) {
             EXPECT_LE(text.y + 20, 1200 - 20) << text.text;
         }
         EXPECT_EQ(page > 0, std::any_of(canvas.texts.begin(), canvas.texts.end(),
-                                        [](const auto& t) { return t.text == "Home Team"; }));
+                                        [](const auto& t) { return t.text == "Points"; }));
     }
     EXPECT_EQ(page, 3);
     EXPECT_EQ(printedGames, 92);
