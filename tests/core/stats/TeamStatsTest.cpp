@@ -227,6 +227,18 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     EXPECT_EQ(goalsFor(), "3221");
 }
 
+TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {
+    auto league = MakeLeague(4, 2);
+    Settings settings;
+    settings.Colour4 = 0x123456;
+    EXPECT_EQ(OppositionColour(*league, settings, "Team 02"), kBlack); // no own team
+    league->Header.OwnTeam = 2;
+    EXPECT_EQ(OppositionColour(*league, settings, "Team 02"), 0x123456u);
+    EXPECT_EQ(OppositionColour(*league, settings, "Team 0"), kBlack);
+    EXPECT_EQ(AlignedTextX(GamesColumnAlignment(2), 100, 140, 10), 115);
+    EXPECT_EQ(AlignedTextX(GamesColumnAlignment(4), 100, 140, 10), 126);
+}
+
 TEST(TeamGamesGrid, RemaindersOfTheWidthGoToOppositionAndPlayer) {
     // 400 less a scroll bar of 16 and ten lines leaves 374: units of 19 and 62.
     EXPECT_EQ(GamesColumnWidths(400, 1, 16), (std::vector<int>{57, 57, 38, 184, 19, 19}));
