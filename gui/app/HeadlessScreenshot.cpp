@@ -12,11 +12,13 @@
 #include <QTabWidget>
 
 #include "Arguments.h"
+#include "CommandSupport.h"
 #include "app/AppContext.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
+#include "stats/TeamStatisticsPage.h"
 
 namespace vantorel {
 namespace {
@@ -84,6 +86,7 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         const auto tabName = args.value("--tab");
         const int tab = tabName ? IndexOfName(kTabNames, *tabName, "--tab") : 0;
         const QSize size = SizeOption(args);
+        const auto teamName = args.value("--team");
         args.finish();
 
         auto division = std::make_unique<Division>();
@@ -96,6 +99,8 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         TfrmProcess window(app);
         if (!window.OpenLeague(path))
             return 1;
+        if (teamName)
+            window.teamStatsPage->SelectTeam(cli::TeamByName(*division, *teamName));
         window.setMinimumSize(0, 0);
         window.resize(size);
         window.maintenancePage->TabbedNotebook1->setCurrentIndex(tab);
