@@ -1,3 +1,6 @@
+#include <fstream>
+#include <regex>
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,6 +11,7 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
+#include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
 #include "stats/TeamStatisticsPage.h"
@@ -41,6 +45,11 @@ std::string WriteTeamLeague(GuiHarness& harness) {
     (void)league->AddSquad(squad);
     league->Results[scored].HomeSquad = 1;
     return harness.Save(*league, "team.div");
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 QStringList Column(QTableWidget* grid, int column) {
@@ -127,6 +136,20 @@ private Q_SLOTS:
         page.sgGamesDblClick();
         QCOMPARE(harness.prompts.beeps, 1); // below the last game
         window.close();
+    }
+
+    void theSummaryOfALongSeasonPrintsToPdfOnTwoPages() {
+        GuiHarness harness;
+        const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
+        const std::string pdf = harness.folder.file("summary.pdf");
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
+        const std::string text = FileText(pdf);
+        QVERIFY(text.starts_with("%PDF-"));
+        const std::regex page("/Type\\s*/Page[^s]");
+        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
+                 2);
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--pdf", pdf}), 1);
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 };
 
