@@ -46,9 +46,6 @@ struct AppContext {
     std::function<bool(QWidget* parent, const QString& jobTitle, const PageDrawer& draw)> print;
     // Prints a document of one or more pages, asking for the printer first; false when the user cancels.
     std::function<bool(QWidget* parent, const QString& jobTitle, const PagesDrawer& draw)> printPages;
-    // Shows a played result in full, modally, then calls done with whether its squads changed. Unset
-    // while the program has no result details dialog.
-    std::function<void(QWidget* parent, int result, std::function<void(bool squadsChanged)> done)> showResult;
     // Picks a date with the calendar, starting on a day, placed at a screen position; 0 when cancelled.
     std::function<double(QWidget* parent, double day, const QPoint& topLeft)> pickDate;
     // Today's date as a day number.

@@ -341,12 +341,8 @@ void TeamStatisticsPage::sgGamesDblClick() {
         app_.prompts.Beep();
         return;
     }
-    if (!app_.showResult)
-        return;
-    app_.showResult(this, gamesOrder_[static_cast<std::size_t>(row)], [this](bool squadsChanged) {
-        if (squadsChanged)
-            SelTeamListChange();
-    });
+    if (onShowResult)
+        onShowResult(gamesOrder_[static_cast<std::size_t>(row)]);
 }
 
 void TeamStatisticsPage::sgTmPlayersDblClick() {
@@ -355,6 +351,7 @@ void TeamStatisticsPage::sgTmPlayersDblClick() {
         return;
     auto* record = new TfrmPlayer(app_, playerOrder_[static_cast<std::size_t>(row)].Player, this);
     record->setAttribute(Qt::WA_DeleteOnClose);
+    record->onShowResult = onShowResult;
     record->open();
 }
 

@@ -52,6 +52,9 @@ public:
     std::function<void()> onExit;
     // Opens the progress graph of a team; unset while the program has no progress graph window.
     std::function<void(int team)> onShowGraph;
+    // Shows a played result in full; unset while the program has no result details dialog. The workspace
+    // refreshes the page when the dialog closes, so changed squads show.
+    std::function<void(int result)> onShowResult;
 
     QComboBox* SelTeamList;
     QLabel *lblPoints, *lblPlayed, *lblGoals, *lblWon, *lblDrawn, *lblLost, *lbDeducted;

@@ -120,9 +120,9 @@ void TfrmPlayer::pbGoalsPaint() {
 
 void TfrmPlayer::sgGoalsDblClick() {
     const int row = sgGoals->currentRow();
-    if (row < 0 || row >= static_cast<int>(season_.matches.size()) || !app_.showResult)
+    if (row < 0 || row >= static_cast<int>(season_.matches.size()) || !onShowResult)
         return;
-    app_.showResult(this, season_.matches[static_cast<std::size_t>(row)].Result, [](bool) {});
+    onShowResult(season_.matches[static_cast<std::size_t>(row)].Result);
 }
 
 bool TfrmPlayer::eventFilter(QObject* watched, QEvent* event) {

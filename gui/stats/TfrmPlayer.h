@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QDialog>
 
@@ -22,6 +23,9 @@ public:
 
     void sgGoalsDblClick();
     const PlayerSeason& season() const { return season_; }
+
+    // Shows a played result in full; unset while the program has no result details dialog.
+    std::function<void(int result)> onShowResult;
 
     std::array<QLabel*, 9> Labels; // Label1..Label9
     QWidget* pbGoals;

@@ -115,6 +115,8 @@ private Q_SLOTS:
         QCOMPARE(harness.printJobs, QStringList{QStringLiteral("Vantorel Team Summary")});
         QCOMPARE(harness.printedPages, 1);
 
+        QList<int> shownResults;
+        page.onShowResult = [&shownResults](int result) { shownResults.append(result); };
         page.sgTmPlayers->setCurrentCell(0, 0);
         page.sgTmPlayersDblClick();
         auto* record = page.findChild<TfrmPlayer*>();
@@ -126,10 +128,13 @@ private Q_SLOTS:
         QCOMPARE(record->sgGoals->item(0, 1)->text(), QStringLiteral("Team 01 v Team 02"));
         const QImage bars = record->pbGoals->grab().toImage();
         QVERIFY(!bars.isNull());
+        record->sgGoals->setCurrentCell(0, 0);
+        record->sgGoalsDblClick(); // the one match: the oldest game
         record->BitBtn1->click();
 
         page.sgGames->setCurrentCell(0, 0);
-        page.sgGamesDblClick(); // no result details dialog yet: nothing happens
+        page.sgGamesDblClick();
+        QCOMPARE(shownResults, (QList<int>{page.shown().games[3], page.shown().games[0]}));
         page.SelectTeam(6);
         page.SelTeamListChange();
         page.sgGames->setCurrentCell(0, 0);
