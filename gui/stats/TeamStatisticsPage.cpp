@@ -75,6 +75,15 @@ void FillRows(QTableWidget* grid, const std::vector<std::vector<std::string>>& r
             grid->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(Qs(rows[r][c])));
 }
 
+// A tab sheet holding a grid 10 pixels in from each side.
+QWidget* Inset(QWidget* grid, QWidget* parent) {
+    auto* sheet = new QWidget(parent);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(10, 4, 10, 4);
+    layout->addWidget(grid);
+    return sheet;
+}
+
 void SetWidths(QTableWidget* grid, const std::vector<int>& widths) {
     for (std::size_t c = 0; c < widths.size(); ++c)
         grid->setColumnWidth(static_cast<int>(c), widths[c]);
@@ -119,7 +128,11 @@ TeamStatisticsPage::TeamStatisticsPage(AppContext& app, Workspace& workspace, QW
     top->addWidget(MakeFigures());
     top->addStretch();
     left->addLayout(top);
-    left->addWidget(MakeTabs(), 1);
+    // The tabs are 20 pixels narrower than the space beside the buttons, and the grids 20 narrower again.
+    auto* tabs = new QHBoxLayout;
+    tabs->setContentsMargins(10, 0, 10, 8);
+    tabs->addWidget(MakeTabs());
+    left->addLayout(tabs, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
@@ -220,8 +233,8 @@ QWidget* TeamStatisticsPage::MakeTabs() {
     sgTmPlayers = StatsGrid(kTeamPlayersHeadings,
                             new TeamGridDelegate(TeamPlayersColumnAlignment, {}, nullptr), pcTeamStat);
     hcTmPlayers = sgTmPlayers->horizontalHeader();
-    pcTeamStat->addTab(sgGames, QStringLiteral("Games"));
-    pcTeamStat->addTab(sgTmPlayers, QStringLiteral("Players"));
+    pcTeamStat->addTab(Inset(sgGames, pcTeamStat), QStringLiteral("Games"));
+    pcTeamStat->addTab(Inset(sgTmPlayers, pcTeamStat), QStringLiteral("Players"));
 
     auto* misc = new QWidget(pcTeamStat);
     auto* attendances =
