@@ -1,5 +1,6 @@
 // The team statistics page on the largest league under the offscreen platform: a team change with the
-// whole page painted, and the team summary printout written to a PDF file.
+// whole page painted, the player record opened and painted, and the team summary printout written to a PDF
+// file.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include "app/AppContext.h"
 #include "platform/Printing.h"
 #include "stats/TeamStatisticsPage.h"
+#include "stats/TfrmPlayer.h"
 #include "stats/TeamSummaryPrintout.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
@@ -50,6 +52,16 @@ void BM_TeamChangeWithPainting(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TeamChangeWithPainting)->Unit(benchmark::kMillisecond);
+
+void BM_PlayerRecordOpenWithPainting(benchmark::State& state) {
+    LargestTeamPage fixture;
+    for (auto _ : state) {
+        TfrmPlayer record(fixture.app, 1, &fixture.page);
+        QImage image(record.size(), QImage::Format_RGB32);
+        record.render(&image);
+    }
+}
+BENCHMARK(BM_PlayerRecordOpenWithPainting)->Unit(benchmark::kMillisecond);
 
 void BM_TeamSummaryPrintoutToPdf(benchmark::State& state) {
     const auto league = testing::MakeLargestLeague();
