@@ -28,15 +28,18 @@ QString Qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Caption and value labels in rows of a group box, two pairs to a row when columns is 2.
+// Caption and value labels in rows of a group box, under a heading line when one is given.
 QGroupBox* FigureBox(const QString& title, const std::vector<std::pair<const char*, QLabel**>>& figures,
-                     QWidget* parent, int columns = 1) {
+                     QWidget* parent, const QString& heading = {}) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
+    const int first = heading.isEmpty() ? 0 : 1;
+    if (!heading.isEmpty())
+        grid->addWidget(new QLabel(heading, box), 0, 0, 1, 2);
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        const int row = static_cast<int>(i) / columns, column = 2 * (static_cast<int>(i) % columns);
+        const int row = first + static_cast<int>(i), column = 0;
         grid->addWidget(new QLabel(QString::fromUtf8(figures[i].first), box), row, column);
         *figures[i].second = new QLabel(box);
         (*figures[i].second)->setMinimumWidth(24);
@@ -240,8 +243,8 @@ QWidget* TeamStatisticsPage::MakeTabs() {
     auto* attendances =
         FigureBox(QStringLiteral("Attendances"),
                   {{"Highest:", &labAttHigh}, {"Lowest:", &labAttLow}, {"Average:", &labAttAve}}, misc);
-    auto* clean = FigureBox(QStringLiteral("Clean Sheets:"),
-                            {{"Total:", &labTotClean}, {"Home:", &labHmClean}, {"Away:", &labAwClean}}, misc);
+    auto* clean = FigureBox({}, {{"Total:", &labTotClean}, {"Home:", &labHmClean}, {"Away:", &labAwClean}},
+                            misc, QStringLiteral("Clean Sheets:"));
     for (QLabel* label : {labAttHigh, labAttLow, labAttAve, labTotClean, labHmClean, labAwClean})
         label->setMinimumWidth(90);
     auto* miscLayout = new QHBoxLayout(misc);
