@@ -39,11 +39,11 @@ QGroupBox* FigureBox(const QString& title, const std::vector<std::pair<const cha
     if (!heading.isEmpty())
         grid->addWidget(new QLabel(heading, box), 0, 0, 1, 2);
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        const int row = first + static_cast<int>(i), column = 0;
-        grid->addWidget(new QLabel(QString::fromUtf8(figures[i].first), box), row, column);
+        const int row = first + static_cast<int>(i);
+        grid->addWidget(new QLabel(QString::fromUtf8(figures[i].first), box), row, 0);
         *figures[i].second = new QLabel(box);
         (*figures[i].second)->setMinimumWidth(24);
-        grid->addWidget(*figures[i].second, row, column + 1);
+        grid->addWidget(*figures[i].second, row, 1);
     }
     return box;
 }
