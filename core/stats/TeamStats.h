@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/FormatAttendance.h"
+#include "results/ResultList.h"
 #include "store/Division.h"
 
 namespace vantorel {

@@ -15,6 +15,8 @@
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
 #include "platform/HelpWindow.h"
+#include "results/EnterResultsPage.h"
+#include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
 #include "stats/TeamStatisticsPage.h"
 #include "store/LeagueFile.h"
@@ -26,6 +28,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
     teamStatsPage = new TeamStatisticsPage(app, workspace_, Notebook1);
+    enterPage = new EnterResultsPage(app, workspace_, Notebook1);
+    predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
     TabSet1 = new QTabBar(this);
     TabSet1->setShape(QTabBar::RoundedSouth);
@@ -35,6 +39,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
                              : page == WorkspacePage::TeamStatistics   ? teamStatsPage
+                             : page == WorkspacePage::EnterResults     ? enterPage
+                             : page == WorkspacePage::PredictResults   ? predictPage
                              : page == WorkspacePage::TableMaintenance ? maintenancePage
                                                                        : new QWidget);
     }
@@ -51,6 +57,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     });
     tablePage->onExit = [this] { close(); };
     teamStatsPage->onExit = [this] { close(); };
+    enterPage->onExit = [this] { close(); };
+    predictPage->onExit = [this] { close(); };
     tablePage->onTeamStatistics = [this](int team) {
         teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -76,7 +84,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
 }
 
 bool TfrmProcess::OpenLeague(const std::string& path) {
-    if (auto status = workspace_.Open(path, app_.division, app_.settings); !status) {
+    if (auto status = workspace_.Open(path, app_.division, app_.settings, app_.today ? app_.today() : 0);
+        !status) {
         app_.prompts.Error(status.message());
         return false;
     }
@@ -111,6 +120,12 @@ void TfrmProcess::Notebook1PageChanged() {
         break;
     case WorkspacePage::TeamStatistics:
         teamStatsPage->Refresh();
+        break;
+    case WorkspacePage::EnterResults:
+        enterPage->SetupResultsPage();
+        break;
+    case WorkspacePage::PredictResults:
+        predictPage->FillPredictList(workspace_.PredictSortColumn);
         break;
     case WorkspacePage::TableMaintenance:
         maintenancePage->SetupMaintPages();

@@ -14,9 +14,11 @@ class QTabBar;
 
 namespace vantorel {
 
+class EnterResultsPage;
 class LeagueTablePage;
 class MaintenancePage;
 class TeamStatisticsPage;
+class PredictResultsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -42,6 +44,8 @@ public:
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
     TeamStatisticsPage* teamStatsPage;
+    EnterResultsPage* enterPage;
+    PredictResultsPage* predictPage;
     MaintenancePage* maintenancePage;
     QMenu* PopupMenu1;
     QAction* miSave;
