@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "platform/QtCanvas.h"
+#include "platform/WindowModal.h"
 
 namespace vantorel {
 namespace {
@@ -50,7 +51,7 @@ bool PrintPagesWithDialog(QWidget* parent, const QString& jobTitle, const PagesD
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecWindowModal(dialog) != QDialog::Accepted)
         return false;
     return PrintOn(printer, jobTitle, draw);
 }

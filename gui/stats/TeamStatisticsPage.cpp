@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "platform/QtCanvas.h"
 #include "stats/PointsGraph.h"
 #include "stats/TeamGridDelegate.h"
@@ -117,20 +119,24 @@ TeamStatisticsPage::TeamStatisticsPage(AppContext& app, Workspace& workspace, QW
     btnGraph->setToolTip(QStringLiteral("Display the progress graph"));
     btnTSPrint = new QPushButton(QStringLiteral("Print"), this);
     btnTSPrint->setToolTip(QStringLiteral("Print team summary"));
-    btnExit2 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit2->setToolTip(QStringLiteral("Exit back to main form"));
     auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnGraph);
-    buttons->addWidget(btnTSPrint);
-    buttons->addWidget(btnExit2);
+    btnExit2 = StackPageButtons(*buttons, *this, WorkspacePage::TeamStatistics, {btnTSPrint, btnGraph});
 
-    auto* left = new QVBoxLayout;
-    auto* top = new QHBoxLayout;
+    // The figures are centred above the tabs; on a small screen they scroll rather than push the window
+    // past the screen's edges.
+    auto* centred = new QWidget(this);
+    auto* top = new QHBoxLayout(centred);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addStretch();
     top->addWidget(MakeFigures());
     top->addStretch();
-    left->addLayout(top);
+    auto* figures = new QScrollArea(this);
+    figures->setWidget(centred);
+    figures->setWidgetResizable(true);
+    figures->setFrameShape(QFrame::NoFrame);
+    figures->setMinimumSize(120, 80);
+    auto* left = new QVBoxLayout;
+    left->addWidget(figures);
     // The tabs are 20 pixels narrower than the space beside the buttons, and the grids 20 narrower again.
     auto* tabs = new QHBoxLayout;
     tabs->setContentsMargins(10, 0, 10, 8);
@@ -147,10 +153,6 @@ TeamStatisticsPage::TeamStatisticsPage(AppContext& app, Workspace& workspace, QW
     connect(sgTmPlayers, &QTableWidget::cellDoubleClicked, this, &TeamStatisticsPage::sgTmPlayersDblClick);
     connect(btnTSPrint, &QPushButton::clicked, this, &TeamStatisticsPage::btnTSPrintClick);
     connect(btnGraph, &QPushButton::clicked, this, &TeamStatisticsPage::btnGraphClick);
-    connect(btnExit2, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
     PointsGraph->onDoubleClick = [this] { btnGraphClick(); };
     for (QTableWidget* grid : {sgGames, sgTmPlayers}) {
         grid->viewport()->installEventFilter(this);

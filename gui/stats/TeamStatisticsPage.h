@@ -49,7 +49,6 @@ public:
     int GamesSortKey = 1;
     int PlayersSortKey = 1;
 
-    std::function<void()> onExit;
     // Opens the progress graph of a team; unset while the program has no progress graph window.
     std::function<void(int team)> onShowGraph;
     // Shows a played result in full; unset while the program has no result details dialog. The workspace
