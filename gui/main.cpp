@@ -22,6 +22,7 @@
 #include "platform/Today.h"
 #include "platform/WaveSound.h"
 #include "platform/WindowModal.h"
+#include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
 #include "store/ProgramPlaces.h"
 
@@ -99,6 +100,7 @@ int main(int argc, char* argv[]) {
         return TfrmCal::Pick(help, parent, day, topLeft);
     };
     app.today = Today;
+    InstallPlayerDialogs(app);
 
     TfrmMain mainWindow(app);
     prompts.setParent(&mainWindow);

@@ -19,6 +19,7 @@
 #include "app/TfrmProcess.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
+#include "players/PlayerDialogs.h"
 #include "stats/TeamStatisticsPage.h"
 
 namespace vantorel {
@@ -90,6 +91,7 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         app.dateFormat = SystemDateFormat();
         app.today = Today;
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
+        InstallPlayerDialogs(app);
         TfrmProcess window(app);
         if (!window.OpenLeague(path))
             return 1;

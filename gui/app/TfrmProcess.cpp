@@ -17,10 +17,13 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
+#include "results/TfrmResult.h"
 #include "stats/TeamStatisticsPage.h"
 #include "store/TextCodec.h"
 
@@ -71,6 +74,16 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(tablePage->DivTable, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
+    // The result in full; the team page is computed again when it closes, as its squads may have changed.
+    teamStatsPage->onShowResult = [this](int result) {
+        auto* details = new TfrmResult(app_, result, this);
+        details->setAttribute(Qt::WA_DeleteOnClose);
+        connect(details, &QDialog::finished, this, [this] {
+            if (workspace_.page == WorkspacePage::TeamStatistics)
+                teamStatsPage->Refresh();
+        });
+        details->open();
+    };
     tablePage->onTeamStatistics = [this](int team) {
         teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -113,6 +126,8 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     }
     Notebook1->setCurrentIndex(0);
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    maintenancePage->goalsTab->ResetSortKey();
+    maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();

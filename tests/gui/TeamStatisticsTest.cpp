@@ -14,6 +14,7 @@
 #include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
+#include "results/TfrmResult.h"
 #include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmPlayer.h"
 #include "support/LeagueMaker.h"
@@ -94,6 +95,12 @@ private Q_SLOTS:
         page.hcGames->sectionClicked(5);
         QCOMPARE(Column(page.sgGames, 5), (QStringList{"0", "0", "2", "4"}));
         QCOMPARE(page.GamesSortKey, 12);
+        page.sgGames->setCurrentCell(3, 0);
+        page.sgGamesDblClick();
+        auto* details = window.findChild<TfrmResult*>();
+        QVERIFY(details != nullptr);
+        QVERIFY(details->isModal());
+        details->reject();
 
         page.SelTeamList->setCurrentIndex(page.SelTeamList->findText(QStringLiteral("Team 06")));
         page.SelTeamListChange();
