@@ -1,5 +1,6 @@
 #include "app/TfrmProcess.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -76,7 +77,9 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     });
     // The result in full; the team page is computed again when it closes, as its squads may have changed.
     teamStatsPage->onShowResult = [this](int result) {
-        auto* details = new TfrmResult(app_, result, this);
+        // Over the player record when that asked for it, so the record does not block the details.
+        QWidget* over = QApplication::activeModalWidget();
+        auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
         details->setAttribute(Qt::WA_DeleteOnClose);
         connect(details, &QDialog::finished, this, [this] {
             if (workspace_.page == WorkspacePage::TeamStatistics)
