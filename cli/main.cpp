@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  import  enter results or add players from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers or players as comma-separated text\n"
     "  table   print the league table\n"
+    "  stats   print the statistics of a team or the record of a player\n"
     "  result  enter, re-score, re-date or cancel a result\n"
     "  predict predict an open fixture's score and date, or tick and untick it\n"
     "  list    print the played results or the open fixtures\n"
@@ -58,6 +59,11 @@ const CommandEntry kCommands[] = {
          kTableOptions +
          "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each\n"
          "team level with the team above on the first sort rule, the rule that put it below.\n"},
+    {"stats", vantorel::cli::StatsCommand,
+     "usage: vantorel-cli stats FILE.div team NAME [--date-format PATTERN]\n"
+     "       vantorel-cli stats FILE.div player NAME [--date-format PATTERN]\n"
+     "Prints a team's figures, its games newest first and its players, or a player's goal totals,\n"
+     "cautions and matches newest first.\n"},
     {"set", vantorel::cli::SetCommand,
      "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"
      "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"

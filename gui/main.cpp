@@ -95,6 +95,7 @@ int main(int argc, char* argv[]) {
     app.chooseNewLeagueFile = ChooseNewLeagueFile;
     app.playSound = PlayWave;
     app.print = PrintWithDialog;
+    app.printPages = PrintPagesWithDialog;
     app.pickDate = [&help](QWidget* parent, double day, const QPoint& topLeft) {
         return TfrmCal::Pick(help, parent, day, topLeft);
     };

@@ -270,10 +270,32 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"frobnicate"}, "unknown command");
 }
 
+TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    ASSERT_EQ(Tool({"import", League(), "players", File("players.csv", "Frank Lampard,Chelsea\n")}).exitCode,
+              0);
+    const ToolRun team = Tool({"stats", League(), "team", "Chelsea", "--date-format", "d/M/yy"});
+    ASSERT_EQ(team.exitCode, 0) << team.err;
+    for (const char* line :
+         {"\nWon: 29\n", "\nHighest Score (For) Home: 5 Bolton Wanderers\n", "\nSummary: Unbeaten at home\n",
+          "\nClean Sheets Total: 20 (52%)\n",
+          "\nDate      Attend  H/A  Opposition            F  A\n7/5/06    0       A    Newcastle",
+          "\nPlayer         Appear  Goals  Penalties  Own Goals\nFrank Lampard          0"})
+        EXPECT_NE(team.out.find(line), std::string::npos) << line << team.out;
+    const ToolRun player = Tool({"stats", League(), "player", "Frank Lampard"});
+    ASSERT_EQ(player.exitCode, 0) << player.err;
+    EXPECT_EQ(player.out.rfind("Statistics for Frank Lampard (Chelsea)\nTotal: 0\n", 0), 0u) << player.out;
+    EXPECT_NE(player.out.find("\nYellow: n/a\nRed: n/a\n"), std::string::npos) << player.out;
+    ExpectOneLineError({"stats", League(), "team", "Chelsea FC"}, "no team called 'Chelsea FC'");
+    ExpectOneLineError({"stats", League(), "coach", "Chelsea"}, "team or player");
+}
+
 TEST_F(Cli, EveryCommandHasHelp) {
     for (const char* command :
          {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list", "players",
-          "player", "scorer", "squad", "report"}) {
+          "player", "scorer", "squad", "report", "stats"}) {
         const ToolRun run = Tool({command, "--help"});
         EXPECT_EQ(run.exitCode, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
