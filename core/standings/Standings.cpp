@@ -42,9 +42,11 @@ void AccumulateAllMatches(const Division& division, LeagueTable& table, bool cou
         const ResultRecord& match = division.Results[r];
         if (!Counts(match, table.variant, includePredicted))
             continue;
-        if (countHome)
+        if (countHome && countAway)
+            CountResult(table, match, winPoints);
+        else if (countHome)
             CountMatch(table.Standings[match.HomeTeam], true, match.HomeGoals, match.AwayGoals, winPoints);
-        if (countAway)
+        else if (countAway)
             CountMatch(table.Standings[match.AwayTeam], false, match.AwayGoals, match.HomeGoals, winPoints);
     }
 }
@@ -93,6 +95,25 @@ int CompareHigherFirst(int a, int b) {
 
 } // namespace
 
+void CountResult(LeagueTable& table, const ResultRecord& match, int winPoints) {
+    CountMatch(table.Standings[match.HomeTeam], true, match.HomeGoals, match.AwayGoals, winPoints);
+    CountMatch(table.Standings[match.AwayTeam], false, match.AwayGoals, match.HomeGoals, winPoints);
+}
+
+void OrderTable(LeagueTable& table, const DivisionHeader& header) {
+    table.SeasonGames = SeasonGamesOf(header, table.variant.games);
+    for (int t = 1; t <= table.TeamCount; ++t) {
+        StandingsRow& row = table.Standings[t];
+        row.GoalDiff = row.GoalsFor() - row.GoalsAgainst();
+        row.PossiblePoints = (table.SeasonGames - row.Played) * header.WinPoints + row.Points;
+        table.TableOrder[t] = t;
+    }
+    // A stable sort exchanges only teams that a rule separates, so full ties keep team order.
+    const std::string_view rules = header.SortRules.stored();
+    std::stable_sort(table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount,
+                     [&](int a, int b) { return OutOfOrder(table, rules, b, a); });
+}
+
 bool OutOfOrder(const LeagueTable& table, std::string_view sortRules, int teamA, int teamB) {
     const StandingsRow& a = table.Standings[teamA];
     const StandingsRow& b = table.Standings[teamB];
@@ -136,18 +157,7 @@ LeagueTable FillTable(const Division& division, const TableVariant& variant) {
         AccumulateForm(division, table, countHome, countAway);
     else
         AccumulateAllMatches(division, table, countHome, countAway);
-
-    table.SeasonGames = SeasonGamesOf(header, variant.games);
-    for (int t = 1; t <= table.TeamCount; ++t) {
-        StandingsRow& row = table.Standings[t];
-        row.GoalDiff = row.GoalsFor() - row.GoalsAgainst();
-        row.PossiblePoints = (table.SeasonGames - row.Played) * header.WinPoints + row.Points;
-        table.TableOrder[t] = t;
-    }
-    // A stable sort exchanges only teams that a rule separates, so full ties keep team order.
-    const std::string_view rules = header.SortRules.stored();
-    std::stable_sort(table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount,
-                     [&](int a, int b) { return OutOfOrder(table, rules, b, a); });
+    OrderTable(table, header);
     return table;
 }
 

@@ -52,6 +52,13 @@ struct LeagueTable {
 // nothing in the Division.
 LeagueTable FillTable(const Division& division, const TableVariant& variant);
 
+// Counts one match for both of its teams into a table being built, as FillTable does for a table of
+// every game; the order of counting does not matter.
+void CountResult(LeagueTable& table, const ResultRecord& match, int winPoints);
+// Completes a table whose matches have been counted: goal differences, possible points and the order by
+// the league's sort rules.
+void OrderTable(LeagueTable& table, const DivisionHeader& header);
+
 // True when team a must go below team b under the sort rules (codes '1'..'5'; other characters skipped).
 bool OutOfOrder(const LeagueTable& table, std::string_view sortRules, int teamA, int teamB);
 
