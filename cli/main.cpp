@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  import  enter results or add players from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers or players as comma-separated text\n"
     "  table   print the league table\n"
+    "  stats   print the division or goal statistics\n"
     "  set     change deductions, points for a win, sort rules, zones and the own team\n"
     "  info    print the league's settings and counts\n"
     "  check   tell whether a league file is valid\n"
@@ -48,6 +49,10 @@ const CommandEntry kCommands[] = {
     {"table", vantorel::cli::TableCommand,
      std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--date-format PATTERN]\n") +
          kTableOptions + "Prints the league table with U (promoted) and D (relegated) marks.\n"},
+    {"stats", vantorel::cli::StatsCommand,
+     "usage: vantorel-cli stats FILE.div division|goals [--date-format PATTERN]\n"
+     "Prints a statistics page: each list under its caption, then each figure as group, caption and "
+     "value.\n"},
     {"set", vantorel::cli::SetCommand,
      "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"
      "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"

@@ -16,6 +16,9 @@
 #include "app/TeamsTab.h"
 #include "platform/HelpWindow.h"
 #include "standings/LeagueTablePage.h"
+#include "stats/DivisionStatsPage.h"
+#include "stats/GoalStatsPage.h"
+#include "stats/TfrmGraph.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 
@@ -25,15 +28,19 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
+    goalStatsPage = new GoalStatsPage(app, Notebook1);
+    divisionStatsPage = new DivisionStatsPage(app, Notebook1);
     TabSet1 = new QTabBar(this);
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setExpanding(false);
     for (std::size_t k = 0; k < kPageCaptions.size(); ++k) {
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
-        Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
-                             : page == WorkspacePage::TableMaintenance ? maintenancePage
-                                                                       : new QWidget);
+        Notebook1->addWidget(page == WorkspacePage::LeagueTable          ? tablePage
+                             : page == WorkspacePage::GoalStatistics     ? goalStatsPage
+                             : page == WorkspacePage::DivisionStatistics ? divisionStatsPage
+                             : page == WorkspacePage::TableMaintenance   ? maintenancePage
+                                                                         : new QWidget);
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -47,6 +54,10 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
     tablePage->onExit = [this] { close(); };
+    goalStatsPage->onExit = [this] { close(); };
+    divisionStatsPage->onExit = [this] { close(); };
+    goalStatsPage->onShowPlayer = [this](int player) { ShowPlayer(player); };
+    divisionStatsPage->onShowResult = [this](int result) { ShowResult(result); };
     tablePage->onTeamStatistics = [this](int team) {
         workspace_.ShownTeam = team;
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -104,6 +115,12 @@ void TfrmProcess::Notebook1PageChanged() {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
         break;
+    case WorkspacePage::GoalStatistics:
+        goalStatsPage->GoalStats();
+        break;
+    case WorkspacePage::DivisionStatistics:
+        divisionStatsPage->DivisionStats();
+        break;
     case WorkspacePage::TableMaintenance:
         maintenancePage->SetupMaintPages();
         break;
@@ -131,6 +148,19 @@ void TfrmProcess::miSetupClick() {
     });
     setup->open();
 }
+
+void TfrmProcess::ShowProgressGraph(int team) {
+    auto* graph = new TfrmGraph(app_, team, app_.today ? app_.today() : 0, this);
+    graph->setAttribute(Qt::WA_DeleteOnClose);
+    graph->onShowResult = [this](int result) { ShowResult(result); };
+    graph->open();
+}
+
+// The result details and player record dialogs are not part of the workspace yet; these are the one place
+// the pages and the graph reach them through.
+void TfrmProcess::ShowResult(int) {}
+
+void TfrmProcess::ShowPlayer(int) {}
 
 void TfrmProcess::closeEvent(QCloseEvent* event) {
     if (!workspace_.MayClose(app_.division, app_.prompts)) {

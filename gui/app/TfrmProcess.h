@@ -14,6 +14,8 @@ class QTabBar;
 
 namespace vantorel {
 
+class DivisionStatsPage;
+class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
 
@@ -37,9 +39,18 @@ public:
     void miSaveClick();
     void miSetupClick();
 
+    // Opens the progress graph of a team, modally, for as long as the user keeps it open.
+    void ShowProgressGraph(int team);
+    // The result details of a result index and the record of a player index, which the statistics pages
+    // and the graph open on a double click.
+    void ShowResult(int result);
+    void ShowPlayer(int player);
+
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    GoalStatsPage* goalStatsPage;
+    DivisionStatsPage* divisionStatsPage;
     MaintenancePage* maintenancePage;
     QMenu* PopupMenu1;
     QAction* miSave;
