@@ -28,13 +28,15 @@ void DrawGoalTimeChart(Canvas& canvas, const Division& division, int width, int 
         return;
     const int colWidth = width / kGoalTimeBins;
     const int left = (width - kGoalTimeBins * colWidth) / 2;
-    const int unit = height / maxBin;
     for (int b = 1; b <= kGoalTimeBins; ++b) {
         const int count = bins[static_cast<std::size_t>(b)];
         if (count == 0)
             continue;
         canvas.setBrush(b <= kLastFirstHalfBin ? kBlue : b < kGoalTimeBins ? kRed : kYellow);
-        canvas.Rectangle(left + (b - 1) * colWidth, height - count * unit, left + b * colWidth, height);
+        // Scaled to the fullest bin: a whole pixel per goal would leave a chart of more goals than the box
+        // has pixels empty.
+        canvas.Rectangle(left + (b - 1) * colWidth, height - count * height / maxBin, left + b * colWidth,
+                         height);
     }
 }
 

@@ -15,14 +15,14 @@
 namespace vantorel {
 namespace {
 
-QListWidget* ScoreList(AppContext& app, const char* caption, QWidget* parent, QVBoxLayout* column) {
+QListWidget* ScoreList(AppContext& app, const char* caption, QWidget* parent, QHBoxLayout* row) {
     auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
     auto* list = new QListWidget(box);
     list->setItemDelegate(new OwnTeamLineDelegate(app, list));
     list->setToolTip(QStringLiteral("Double click to display the match details"));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(list);
-    column->addWidget(box, 1);
+    row->addWidget(box, 1);
     return list;
 }
 
@@ -57,8 +57,10 @@ std::vector<QLineEdit*> FigureGroup(const char* caption, const std::vector<const
 DivisionStatsPage::DivisionStatsPage(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
-    HighHome = ScoreList(app, kHighHomeCaption, panel, column);
-    HighAway = ScoreList(app, kHighAwayCaption, panel, column);
+    auto* lists = new QHBoxLayout;
+    column->addLayout(lists, 1);
+    HighHome = ScoreList(app, kHighHomeCaption, panel, lists);
+    HighAway = ScoreList(app, kHighAwayCaption, panel, lists);
     const auto goals =
         FigureGroup("Goals", {"Home:", "Away:", "Total:", "Ave/Game:", "Most in a match:", "Clean Sheets:"},
                     panel, column);
@@ -68,7 +70,7 @@ DivisionStatsPage::DivisionStatsPage(AppContext& app, QWidget* parent) : QWidget
     edAveGoals = goals[3], edMostGoals = goals[4], edClnShts = goals[5];
     edtGames = results[0], edtHmWins = results[1], edtAwWins = results[2];
     edtDraws = results[3], edtScDraws = results[4], edtNsDraws = results[5];
-    panel->setMaximumWidth(620);
+    panel->setMaximumWidth(900);
 
     btnExit3 = new QPushButton(QStringLiteral("Exit"), this);
     btnExit3->setToolTip(QStringLiteral("Exit back to main form"));
@@ -78,7 +80,7 @@ DivisionStatsPage::DivisionStatsPage(AppContext& app, QWidget* parent) : QWidget
     auto* layout = new QHBoxLayout(this);
     // The statistics panel sits centred in the space left of the buttons.
     layout->addStretch(1);
-    layout->addWidget(panel, 4);
+    layout->addWidget(panel, 40);
     layout->addStretch(1);
     layout->addLayout(buttons);
 

@@ -47,6 +47,7 @@ void GoalTimeBox::paintEvent(QPaintEvent*) {
 
 GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     GroupBox15 = new QGroupBox(QString::fromUtf8(kTopScorersCaption), this);
+    GroupBox14 = new QGroupBox(QString::fromUtf8(kGoalsPerMatchCaption), this);
     lbTopScorers = new QListWidget(GroupBox15);
     lbTopScorers->setItemDelegate(new OwnTeamLineDelegate(app, lbTopScorers));
     lbTopScorers->setToolTip(QStringLiteral("Double click to display the player's record"));
@@ -63,7 +64,6 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     const auto ownGoals = FigureLabels(GroupBox19, {"Total:", "Most:"});
     lbOwnTot = ownGoals[0], lbOwnMost = ownGoals[1];
 
-    GroupBox14 = new QGroupBox(QString::fromUtf8(kGoalsPerMatchCaption), this);
     lvGoalsPerMatch = new QTreeWidget(GroupBox14);
     lvGoalsPerMatch->setRootIsDecorated(false);
     lvGoalsPerMatch->setHeaderLabels({QStringLiteral("Goals"), QStringLiteral("Player"),
@@ -99,9 +99,14 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     top->addWidget(GroupBox15, 3);
     top->addWidget(GroupBox16, 3);
     top->addLayout(figures, 2);
+    // The statistics give way to the explanation as a whole while no scorer is known.
+    statistics_ = new QWidget(this);
+    auto* statistics = new QVBoxLayout(statistics_);
+    statistics->setContentsMargins(0, 0, 0, 0);
+    statistics->addLayout(top, 1);
+    statistics->addWidget(GroupBox14, 1);
     auto* page = new QVBoxLayout;
-    page->addLayout(top, 1);
-    page->addWidget(GroupBox14, 1);
+    page->addWidget(statistics_, 1);
     page->addWidget(Panel21, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
@@ -123,6 +128,7 @@ void GoalStatsPage::GoalStats() {
     for (QWidget* box :
          std::initializer_list<QWidget*>{GroupBox14, GroupBox15, GroupBox16, GroupBox18, GroupBox19})
         box->setVisible(shown_.HasScorers);
+    statistics_->setVisible(shown_.HasScorers);
     Panel21->setVisible(!shown_.HasScorers);
     if (!shown_.HasScorers)
         return;

@@ -55,6 +55,7 @@ public:
 
 private:
     AppContext& app_;
+    QWidget* statistics_;
     GoalStatistics shown_;
 };
 

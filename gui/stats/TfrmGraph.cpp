@@ -70,12 +70,10 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     pbGraph = new ProgressGraphBox(*this);
     Panel1 = new QWidget(this);
     edMatch = new QLabel(Panel1);
-    edMatch->setAutoFillBackground(true);
-    QPalette yellow = edMatch->palette();
-    yellow.setColor(QPalette::Window, ToQColor(kYellow));
-    yellow.setColor(QPalette::WindowText, Qt::black);
-    edMatch->setPalette(yellow);
-    edMatch->setFrameShape(QFrame::Box);
+    // The read-out has the yellow of a hint.
+    edMatch->setStyleSheet(
+        QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid gray; "
+                       "padding: 2px; }"));
     QSizePolicy keepPlace = edMatch->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     edMatch->setSizePolicy(keepPlace);

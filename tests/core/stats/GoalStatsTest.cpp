@@ -192,6 +192,15 @@ TEST(GoalTimeChart, BinsFiveMinutesWithStoppageTimeLastAndNoMinuteLeftOut) {
     EXPECT_EQ(std::vector<int>({last.left, last.top, last.right}), std::vector<int>({185, 0, 195}));
     EXPECT_EQ(last.brush, kYellow);
 
+    // More goals in a bin than the box has pixels still fill it.
+    for (int g = 0; g < 200; ++g)
+        Goal(*league, 2, 1, 30);
+    testing::RecordingCanvas crowded;
+    DrawGoalTimeChart(crowded, *league, 200, 90);
+    ASSERT_EQ(crowded.boxes.size(), 7u);
+    EXPECT_EQ(crowded.boxes[2].top, 0);      // 200 goals in minutes 26-30
+    EXPECT_EQ(crowded.boxes.back().top, 89); // 3 goals: 3 * 90 / 200 pixels high
+
     testing::RecordingCanvas empty;
     DrawGoalTimeChart(empty, *testing::MakeLeague(4, 2), 200, 90);
     EXPECT_TRUE(empty.boxes.empty());
