@@ -19,6 +19,7 @@ QListWidget* ScoreList(AppContext& app, const char* caption, QWidget* parent, QH
     auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
     auto* list = new QListWidget(box);
     list->setItemDelegate(new OwnTeamLineDelegate(app, list));
+    list->setUniformItemSizes(true);
     list->setToolTip(QStringLiteral("Double click to display the match details"));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(list);

@@ -50,6 +50,7 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     GroupBox14 = new QGroupBox(QString::fromUtf8(kGoalsPerMatchCaption), this);
     lbTopScorers = new QListWidget(GroupBox15);
     lbTopScorers->setItemDelegate(new OwnTeamLineDelegate(app, lbTopScorers));
+    lbTopScorers->setUniformItemSizes(true);
     lbTopScorers->setToolTip(QStringLiteral("Double click to display the player's record"));
     (new QVBoxLayout(GroupBox15))->addWidget(lbTopScorers);
 
