@@ -13,8 +13,8 @@ inline constexpr int kGoalTimeBins = 19;
 std::array<int, kGoalTimeBins + 1> GoalTimeBins(const Division& division);
 
 // Draws the bar chart of the goal minutes in a box of a width and height: first-half bins blue, second-half
-// bins red, stoppage time after 90 minutes yellow, the fullest bin as high as the box, the others in proportion, every bar outlined with the
-// canvas's pen. Nothing is drawn when no goal has a minute.
+// bins red, stoppage time after 90 minutes yellow, the fullest bin as high as the box, the others in
+// proportion, every bar outlined with the canvas's pen. Nothing is drawn when no goal has a minute.
 void DrawGoalTimeChart(Canvas& canvas, const Division& division, int width, int height);
 
 } // namespace vantorel

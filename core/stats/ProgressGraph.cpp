@@ -131,6 +131,8 @@ ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, 
         maxPoints = std::max<int>(maxPoints, team.Points);
         ++slots;
     }
+    // A single team's graph is always bars: its read-out follows the bars.
+    lineStyle = lineStyle && slots > 1;
     const int seasonGames = std::max(2 * (header.ResultCount / teamCount), 1);
     if (slots > 1)
         GiveOwnTeamItsColour(colours, teams, slots, header.OwnTeam, ownTeamColour);

@@ -42,11 +42,11 @@ struct ProgressGraphLayout {
     int HoverGameAt(int x, int y) const;
 };
 
-// Draws the progress graph of the slot teams in a box of a width and height. One team: a bar per game
-// coloured by its result, the league position after each game as markers joined by a line, position ticks
-// on the left axis and points ticks on the right. Several teams: grouped bars (lines when asked) in the
-// slot colours blue, yellow, red and white, the own team taking the own-team colour, with a line every five
-// points. A legend box tops the graph.
+// Draws the progress graph of the slot teams in a box of a width and height. One team (always as bars): a
+// bar per game coloured by its result, the league position after each game as markers joined by a line,
+// position ticks on the left axis and points ticks on the right. Several teams: grouped bars (lines when
+// asked) in the slot colours blue, yellow, red and white, the own team taking the own-team colour, with a
+// line every five points. A legend box tops the graph.
 ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, const GraphTeams& teams,
                                       bool lineStyle, Colour ownTeamColour, int width, int height);
 

@@ -93,6 +93,16 @@ private Q_SLOTS:
         page.lvGoalsPerMatchDblClick();
         QCOMPARE(opened, (std::vector<int>{1, 1}));
 
+        // The own team's name in a line is drawn in the own-team colour.
+        harness.app.settings.Colour4 = 0x00FF00;
+        QImage list(page.lbTopScorers->viewport()->size(), QImage::Format_RGB32);
+        page.lbTopScorers->viewport()->render(&list);
+        bool ownColourDrawn = false;
+        for (int y = 0; y < list.height() && !ownColourDrawn; ++y)
+            for (int x = 0; x < list.width() && !ownColourDrawn; ++x)
+                ownColourDrawn = list.pixelColor(x, y) == QColor(0, 255, 0);
+        QVERIFY(ownColourDrawn);
+
         QImage picture(page.pbGoals->size(), QImage::Format_RGB32);
         page.pbGoals->render(&picture);
         QVERIFY(picture.pixelColor(page.pbGoals->width() / 19 / 2 + 2, page.pbGoals->height() - 2) ==
@@ -152,6 +162,9 @@ private Q_SLOTS:
         QVERIFY(top[2] != 0);
         graph.RadioGroup2->button(0)->click();
         QVERIFY(!graph.lineStyle());
+
+        QTest::keyClick(&graph, Qt::Key_F1);
+        QCOMPARE(harness.help.contexts.back(), 1300);
 
         const QString file = QString::fromStdString((harness.folder.path() / "graph.png").string());
         graph.choosePictureFile = [&](QWidget*) { return file; };

@@ -89,6 +89,10 @@ TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
     EXPECT_EQ(layout.HoverGameAt(20, 315), 0);
     EXPECT_EQ(HoverText(*league, layout.hover[0], DateFormat::Default()),
               " " + DateFormat::Default().Format(40001) + " Team 01 0 Team 02 1 (0pts - Bottom) ");
+
+    RecordingCanvas asLines; // one team is drawn as bars whatever the style asked
+    EXPECT_EQ(DrawProgressGraph(asLines, *league, {1, 0, 0, 0}, true, kRed, 400, 330).hover.size(), 1u);
+    EXPECT_EQ(asLines.lines.size(), canvas.lines.size());
 }
 
 TEST(ProgressGraph, ATeamWithoutGamesGetsOnlyAxesTicksAndLegend) {
