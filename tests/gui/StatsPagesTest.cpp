@@ -131,6 +131,20 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 1);
     }
 
+    void theWorkspaceOpensTheGraphOfATeamAndClosesItWithEscape() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.Save(*League(false), "plain.div")));
+        window.show();
+        window.ShowProgressGraph(3);
+        auto* graph = window.findChild<TfrmGraph*>();
+        QVERIFY(graph);
+        QTRY_VERIFY(graph->isVisible());
+        QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 03"));
+        QTest::keyClick(graph, Qt::Key_Escape);
+        QTRY_VERIFY(!window.findChild<TfrmGraph*>());
+    }
+
     void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {
         GuiHarness harness;
         *harness.division = *League(false);
