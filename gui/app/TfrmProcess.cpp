@@ -15,6 +15,8 @@
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
 #include "platform/HelpWindow.h"
+#include "results/EnterResultsPage.h"
+#include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
@@ -27,6 +29,8 @@ namespace vantorel {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    enterPage = new EnterResultsPage(app, workspace_, Notebook1);
+    predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
     goalStatsPage = new GoalStatsPage(app, Notebook1);
     divisionStatsPage = new DivisionStatsPage(app, Notebook1);
@@ -39,6 +43,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         Notebook1->addWidget(page == WorkspacePage::LeagueTable          ? tablePage
                              : page == WorkspacePage::GoalStatistics     ? goalStatsPage
                              : page == WorkspacePage::DivisionStatistics ? divisionStatsPage
+                             : page == WorkspacePage::EnterResults       ? enterPage
+                             : page == WorkspacePage::PredictResults     ? predictPage
                              : page == WorkspacePage::TableMaintenance   ? maintenancePage
                                                                          : new QWidget);
     }
@@ -54,6 +60,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
     tablePage->onExit = [this] { close(); };
+    enterPage->onExit = [this] { close(); };
+    predictPage->onExit = [this] { close(); };
     goalStatsPage->onExit = [this] { close(); };
     divisionStatsPage->onExit = [this] { close(); };
     goalStatsPage->onShowPlayer = [this](int player) { ShowPlayer(player); };
@@ -83,7 +91,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
 }
 
 bool TfrmProcess::OpenLeague(const std::string& path) {
-    if (auto status = workspace_.Open(path, app_.division, app_.settings); !status) {
+    if (auto status = workspace_.Open(path, app_.division, app_.settings, app_.today ? app_.today() : 0);
+        !status) {
         app_.prompts.Error(status.message());
         return false;
     }
@@ -120,6 +129,12 @@ void TfrmProcess::Notebook1PageChanged() {
         break;
     case WorkspacePage::DivisionStatistics:
         divisionStatsPage->DivisionStats();
+        break;
+    case WorkspacePage::EnterResults:
+        enterPage->SetupResultsPage();
+        break;
+    case WorkspacePage::PredictResults:
+        predictPage->FillPredictList(workspace_.PredictSortColumn);
         break;
     case WorkspacePage::TableMaintenance:
         maintenancePage->SetupMaintPages();

@@ -15,9 +15,11 @@ class QTabBar;
 namespace vantorel {
 
 class DivisionStatsPage;
+class EnterResultsPage;
 class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class PredictResultsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -51,6 +53,8 @@ public:
     LeagueTablePage* tablePage;
     GoalStatsPage* goalStatsPage;
     DivisionStatsPage* divisionStatsPage;
+    EnterResultsPage* enterPage;
+    PredictResultsPage* predictPage;
     MaintenancePage* maintenancePage;
     QMenu* PopupMenu1;
     QAction* miSave;
