@@ -97,9 +97,12 @@ void DivisionStatsPage::DivisionStats() {
     const char separator = QLocale().decimalPoint().at(0).toLatin1();
     shown_ = vantorel::DivisionStats(app_.division, app_.dateFormat, separator ? separator : '.');
     auto fill = [](QListWidget* list, const std::vector<StatsLine>& lines) {
-        list->clear();
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(lines.size()));
         for (const StatsLine& line : lines)
-            list->addItem(QString::fromStdString(line.text));
+            texts.append(QString::fromStdString(line.text));
+        list->clear();
+        list->addItems(texts);
     };
     fill(HighHome, shown_.HighHome);
     fill(HighAway, shown_.HighAway);

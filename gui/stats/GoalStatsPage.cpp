@@ -134,9 +134,11 @@ void GoalStatsPage::GoalStats() {
     if (!shown_.HasScorers)
         return;
 
-    lbTopScorers->clear();
+    QStringList scorers;
     for (const StatsLine& line : shown_.TopScorers)
-        lbTopScorers->addItem(QString::fromStdString(line.text));
+        scorers.append(QString::fromStdString(line.text));
+    lbTopScorers->clear();
+    lbTopScorers->addItems(scorers);
 
     lvGoalsPerMatch->setUpdatesEnabled(false);
     lvGoalsPerMatch->clear();
