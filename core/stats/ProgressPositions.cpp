@@ -1,8 +1,11 @@
 #include "stats/ProgressPositions.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "standings/SortRules.h"
 #include "standings/Standings.h"
+#include "standings/TableOrdering.h"
 
 namespace vantorel {
 namespace {
@@ -30,10 +33,13 @@ std::vector<int> PositionsAfterGames(const Division& division, int team, const s
     const std::vector<int> season = PlayedByDate(division, 0);
     LeagueTable table;
     table.TeamCount = division.Header.TeamCount;
+    // The head-to-head rules replay the matches counted so far; other rules need only the rows.
+    const bool headToHead = UsesHeadToHead(division.Header.SortRules.stored());
+    auto counted = std::make_unique<CountedMatches>();
     for (int t = 1; t <= table.TeamCount; ++t)
         table.Standings[t].Points = -division.Teams[t].Deduction;
     std::vector<int> positions;
-    std::size_t counted = 0;
+    std::size_t next = 0;
     double orderedAt = 0;
     int position = 0;
     for (int game : games) {
@@ -42,9 +48,12 @@ std::vector<int> PositionsAfterGames(const Division& division, int team, const s
             positions.push_back(position);
             continue;
         }
-        while (counted < season.size() && division.Results[season[counted]].MatchDate <= date)
-            CountResult(table, division.Results[season[counted++]], division.Header.WinPoints);
-        OrderTable(table, division.Header);
+        for (; next < season.size() && division.Results[season[next]].MatchDate <= date; ++next) {
+            CountResult(table, division.Results[season[next]], division.Header.WinPoints);
+            if (headToHead)
+                counted->Add(season[next], true, true);
+        }
+        CompleteTable(division, *counted, table);
         orderedAt = date;
         position = static_cast<int>(
             std::find(table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount, team) -

@@ -34,16 +34,20 @@ void PlayUntilTeamOneHas(Division& league, int games) {
 TEST(PositionsAfterGames, EqualTheTableAsAtEachGamesDate) {
     auto season = testing::LoadSampleSeason();
     season->SetDeduction(3, 10);
-    season->Header.SortRules.assignStored("153");
-    for (int team = 1; team <= season->Header.TeamCount; ++team) {
-        const std::vector<int> games = TeamGamesByDate(*season, team);
-        ASSERT_EQ(static_cast<int>(games.size()), season->Teams[team].Played);
-        const std::vector<int> positions = PositionsAfterGames(*season, team, games);
-        for (std::size_t g = 0; g < games.size(); ++g) {
-            const LeagueTable table =
-                FillTable(*season, {TableContent::PlayedGames, GameSelection::HomeAndAway,
-                                    season->Results[games[g]].MatchDate});
-            ASSERT_EQ(table.TableOrder[positions[g]], team) << "team " << team << " game " << g + 1;
+    // Plain rules, possible points, and head-to-head rules with and without their second pass.
+    for (const char* rules : {"153", "16723", "1678R23"}) {
+        season->Header.SortRules.assignStored(rules);
+        for (int team = 1; team <= season->Header.TeamCount; ++team) {
+            const std::vector<int> games = TeamGamesByDate(*season, team);
+            ASSERT_EQ(static_cast<int>(games.size()), season->Teams[team].Played);
+            const std::vector<int> positions = PositionsAfterGames(*season, team, games);
+            for (std::size_t g = 0; g < games.size(); ++g) {
+                const LeagueTable table =
+                    FillTable(*season, {TableContent::PlayedGames, GameSelection::HomeAndAway,
+                                        season->Results[games[g]].MatchDate});
+                ASSERT_EQ(table.TableOrder[positions[g]], team)
+                    << rules << " team " << team << " game " << g + 1;
+            }
         }
     }
 }
