@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "stats/OwnTeamLineDelegate.h"
 
 namespace vantorel {
@@ -73,11 +74,8 @@ DivisionStatsPage::DivisionStatsPage(AppContext& app, QWidget* parent) : QWidget
     edtDraws = results[3], edtScDraws = results[4], edtNsDraws = results[5];
     panel->setMaximumWidth(900);
 
-    btnExit3 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit3->setToolTip(QStringLiteral("Exit back to main form"));
     auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnExit3);
+    btnExit3 = StackPageButtons(*buttons, *this, WorkspacePage::DivisionStatistics);
     auto* layout = new QHBoxLayout(this);
     // The statistics panel sits centred in the space left of the buttons.
     layout->addStretch(1);
@@ -87,10 +85,6 @@ DivisionStatsPage::DivisionStatsPage(AppContext& app, QWidget* parent) : QWidget
 
     connect(HighHome, &QListWidget::itemActivated, this, &DivisionStatsPage::HighHomeDblClick);
     connect(HighAway, &QListWidget::itemActivated, this, &DivisionStatsPage::HighAwayDblClick);
-    connect(btnExit3, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
 }
 
 void DivisionStatsPage::DivisionStats() {

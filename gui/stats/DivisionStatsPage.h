@@ -26,7 +26,6 @@ public:
     void HighHomeDblClick();
     void HighAwayDblClick();
 
-    std::function<void()> onExit;
     // Shows the result details of a result index.
     std::function<void(int result)> onShowResult;
 

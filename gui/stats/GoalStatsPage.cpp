@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "platform/QtCanvas.h"
 #include "stats/GoalTimeChart.h"
 #include "stats/OwnTeamLineDelegate.h"
@@ -89,9 +90,6 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     Label70->setFont(bigger);
     (new QVBoxLayout(Panel21))->addWidget(Label70);
 
-    btnExit7 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit7->setToolTip(QStringLiteral("Exit back to main form"));
-
     auto* figures = new QVBoxLayout;
     figures->addWidget(GroupBox18);
     figures->addWidget(GroupBox19);
@@ -110,18 +108,13 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     page->addWidget(statistics_, 1);
     page->addWidget(Panel21, 1);
     auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnExit7);
+    btnExit7 = StackPageButtons(*buttons, *this, WorkspacePage::GoalStatistics);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(page, 1);
     layout->addLayout(buttons);
 
     connect(lbTopScorers, &QListWidget::itemActivated, this, &GoalStatsPage::lbTopScorersDblClick);
     connect(lvGoalsPerMatch, &QTreeWidget::itemActivated, this, &GoalStatsPage::lvGoalsPerMatchDblClick);
-    connect(btnExit7, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
 }
 
 void GoalStatsPage::GoalStats() {

@@ -40,7 +40,6 @@ public:
     void lbTopScorersDblClick();
     void lvGoalsPerMatchDblClick();
 
-    std::function<void()> onExit;
     // Shows the record of a player index.
     std::function<void(int player)> onShowPlayer;
 
