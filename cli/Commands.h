@@ -17,9 +17,17 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
 int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
+// "stats FILE.div division|goals" prints a statistics page; "stats FILE.div team|player NAME" goes on to
+// TeamOrPlayerStatsCommand.
+int StatsCommand(const std::vector<std::string>& words, std::ostream& out);
+int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream& out);
 int ResultCommand(const std::vector<std::string>& words, std::ostream& out);
 int PredictCommand(const std::vector<std::string>& words, std::ostream& out);
 int ListCommand(const std::vector<std::string>& words, std::ostream& out);
-int StatsCommand(const std::vector<std::string>& words, std::ostream& out);
+int PlayersCommand(const std::vector<std::string>& words, std::ostream& out);
+int PlayerCommand(const std::vector<std::string>& words, std::ostream& out);
+int ScorerCommand(const std::vector<std::string>& words, std::ostream& out);
+int SquadCommand(const std::vector<std::string>& words, std::ostream& out);
+int ReportCommand(const std::vector<std::string>& words, std::ostream& out);
 
 } // namespace vantorel::cli

@@ -1,5 +1,6 @@
 #include "app/TfrmProcess.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,13 +18,18 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
+#include "results/TfrmResult.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
+#include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmGraph.h"
+#include "stats/TfrmPlayer.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -45,6 +51,7 @@ QWidget* PageToCome(WorkspacePage page) {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    teamStatsPage = new TeamStatisticsPage(app, workspace_, Notebook1);
     enterPage = new EnterResultsPage(app, workspace_, Notebook1);
     predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
@@ -57,6 +64,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable          ? tablePage
+                             : page == WorkspacePage::TeamStatistics     ? teamStatsPage
                              : page == WorkspacePage::GoalStatistics     ? goalStatsPage
                              : page == WorkspacePage::DivisionStatistics ? divisionStatsPage
                              : page == WorkspacePage::EnterResults       ? enterPage
@@ -77,8 +85,10 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     });
     goalStatsPage->onShowPlayer = [this](int player) { ShowPlayer(player); };
     divisionStatsPage->onShowResult = [this](int result) { ShowResult(result); };
+    teamStatsPage->onShowResult = [this](int result) { ShowResult(result); };
+    teamStatsPage->onShowGraph = [this](int team) { ShowProgressGraph(team); };
     tablePage->onTeamStatistics = [this](int team) {
-        workspace_.ShownTeam = team;
+        teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
     };
     maintenancePage->tableTab->onTableNameChanged = [this] {
@@ -119,9 +129,12 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     }
     Notebook1->setCurrentIndex(0);
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    maintenancePage->goalsTab->ResetSortKey();
+    maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
+    teamStatsPage->PageEntry();
     return true;
 }
 
@@ -140,6 +153,9 @@ void TfrmProcess::Notebook1PageChanged() {
     switch (workspace_.page) {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
+        break;
+    case WorkspacePage::TeamStatistics:
+        teamStatsPage->Refresh();
         break;
     case WorkspacePage::GoalStatistics:
         goalStatsPage->GoalStats();
@@ -187,11 +203,25 @@ void TfrmProcess::ShowProgressGraph(int team) {
     graph->open();
 }
 
-// The result details and player record dialogs are not part of the workspace yet; these are the one place
-// the pages and the graph reach them through.
-void TfrmProcess::ShowResult(int) {}
+void TfrmProcess::ShowResult(int result) {
+    // Over the player record or the graph when one of them asked for it, so that it does not block the
+    // details; the team page is computed again afterwards, as the squads may have changed.
+    QWidget* over = QApplication::activeModalWidget();
+    auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
+    details->setAttribute(Qt::WA_DeleteOnClose);
+    connect(details, &QDialog::finished, this, [this] {
+        if (workspace_.page == WorkspacePage::TeamStatistics)
+            teamStatsPage->Refresh();
+    });
+    details->open();
+}
 
-void TfrmProcess::ShowPlayer(int) {}
+void TfrmProcess::ShowPlayer(int player) {
+    auto* record = new TfrmPlayer(app_, player, this);
+    record->setAttribute(Qt::WA_DeleteOnClose);
+    record->onShowResult = [this](int result) { ShowResult(result); };
+    record->open();
+}
 
 void TfrmProcess::closeEvent(QCloseEvent* event) {
     if (!workspace_.MayClose(app_.division, app_.prompts)) {

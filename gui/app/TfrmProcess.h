@@ -19,6 +19,7 @@ class EnterResultsPage;
 class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class TeamStatisticsPage;
 class PredictResultsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
@@ -54,6 +55,7 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    TeamStatisticsPage* teamStatsPage;
     GoalStatsPage* goalStatsPage;
     DivisionStatsPage* divisionStatsPage;
     EnterResultsPage* enterPage;
