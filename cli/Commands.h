@@ -17,7 +17,10 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
 int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
+// "stats FILE.div division|goals" prints a statistics page; "stats FILE.div team|player NAME" goes on to
+// TeamOrPlayerStatsCommand.
 int StatsCommand(const std::vector<std::string>& words, std::ostream& out);
+int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream& out);
 int ResultCommand(const std::vector<std::string>& words, std::ostream& out);
 int PredictCommand(const std::vector<std::string>& words, std::ostream& out);
 int ListCommand(const std::vector<std::string>& words, std::ostream& out);

@@ -66,7 +66,7 @@ int PlayerStatsText(const Division& division, int player, const DateFormat& date
 
 } // namespace
 
-int StatsCommand(const std::vector<std::string>& words, std::ostream& out) {
+int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
     const std::string what = args.positional("team or player");

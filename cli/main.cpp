@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "  import  enter results or add players from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers or players as comma-separated text\n"
     "  table   print the league table\n"
-    "  stats   print the statistics of a team or the record of a player\n"
+    "  stats   print the division or goal statistics, a team's statistics or a player's record\n"
     "  result  enter, re-score, re-date or cancel a result\n"
     "  predict predict an open fixture's score and date, or tick and untick it\n"
     "  list    print the played results or the open fixtures\n"
@@ -60,9 +60,11 @@ const CommandEntry kCommands[] = {
          "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each\n"
          "team level with the team above on the first sort rule, the rule that put it below.\n"},
     {"stats", vantorel::cli::StatsCommand,
-     "usage: vantorel-cli stats FILE.div team NAME [--date-format PATTERN]\n"
+     "usage: vantorel-cli stats FILE.div division|goals [--date-format PATTERN]\n"
+     "       vantorel-cli stats FILE.div team NAME [--date-format PATTERN]\n"
      "       vantorel-cli stats FILE.div player NAME [--date-format PATTERN]\n"
-     "Prints a team's figures, its games newest first and its players, or a player's goal totals,\n"
+     "Prints a statistics page (each list under its caption, then each figure as group, caption and\n"
+     "value), a team's figures, its games newest first and its players, or a player's goal totals,\n"
      "cautions and matches newest first.\n"},
     {"set", vantorel::cli::SetCommand,
      "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"

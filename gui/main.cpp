@@ -56,7 +56,9 @@ int main(int argc, char* argv[]) {
         (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    // Headless runs keep their options to themselves: Qt would read "--style" as its own.
+    int qtArgc = printOnly || screenshotOnly ? 1 : argc;
+    QApplication application(qtArgc, argv);
     if (printOnly)
         return PrintLeagueToPdf(words);
     if (screenshotOnly)

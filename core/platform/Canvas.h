@@ -40,6 +40,8 @@ public:
     virtual void FillRect(int left, int top, int right, int bottom) = 0;
     // A rectangle filled with the brush and outlined with the pen.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // An ellipse in the bounding box, filled with the brush and outlined with the pen.
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     // One of the program's pictures, by name, with one colour left transparent.
     virtual void DrawBitmap(int x, int y, std::string_view name, Colour transparent) = 0;
 
@@ -60,6 +62,7 @@ inline int PrinterUnits(const Canvas& canvas, int units) {
 
 inline constexpr Colour kBlue = 0xFF0000;
 inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kYellow = 0x00FFFF;
 inline constexpr Colour kButtonFace = 0xC0C0C0;
 
 } // namespace vantorel

@@ -46,9 +46,11 @@ void AccumulateAllMatches(const Division& division, LeagueTable& table, bool cou
         const ResultRecord& match = division.Results[r];
         if (!Counts(match, table.variant, includePredicted))
             continue;
-        if (countHome)
+        if (countHome && countAway)
+            CountResult(table, match, winPoints);
+        else if (countHome)
             CountMatch(table.Standings[match.HomeTeam], true, match.HomeGoals, match.AwayGoals, winPoints);
-        if (countAway)
+        else if (countAway)
             CountMatch(table.Standings[match.AwayTeam], false, match.AwayGoals, match.HomeGoals, winPoints);
         if (counted)
             counted->Add(r, countHome, countAway);
@@ -99,6 +101,22 @@ int SeasonGamesOf(const DivisionHeader& header, GameSelection games) {
 
 } // namespace
 
+void CountResult(LeagueTable& table, const ResultRecord& match, int winPoints) {
+    CountMatch(table.Standings[match.HomeTeam], true, match.HomeGoals, match.AwayGoals, winPoints);
+    CountMatch(table.Standings[match.AwayTeam], false, match.AwayGoals, match.HomeGoals, winPoints);
+}
+
+void CompleteTable(const Division& division, const CountedMatches& counted, LeagueTable& table) {
+    const DivisionHeader& header = division.Header;
+    table.SeasonGames = SeasonGamesOf(header, table.variant.games);
+    for (int t = 1; t <= table.TeamCount; ++t) {
+        StandingsRow& row = table.Standings[t];
+        row.GoalDiff = row.GoalsFor() - row.GoalsAgainst();
+        row.PossiblePoints = (table.SeasonGames - row.Played) * header.WinPoints + row.Points;
+    }
+    OrderTable(division, header.SortRules.stored(), counted, table);
+}
+
 LeagueTable FillTable(const Division& division, const TableVariant& variant) {
     const DivisionHeader& header = division.Header;
     LeagueTable table;
@@ -117,14 +135,7 @@ LeagueTable FillTable(const Division& division, const TableVariant& variant) {
         AccumulateForm(division, table, countHome, countAway, record);
     else
         AccumulateAllMatches(division, table, countHome, countAway, record);
-
-    table.SeasonGames = SeasonGamesOf(header, variant.games);
-    for (int t = 1; t <= table.TeamCount; ++t) {
-        StandingsRow& row = table.Standings[t];
-        row.GoalDiff = row.GoalsFor() - row.GoalsAgainst();
-        row.PossiblePoints = (table.SeasonGames - row.Played) * header.WinPoints + row.Points;
-    }
-    OrderTable(division, rules, counted, table);
+    CompleteTable(division, counted, table);
     return table;
 }
 

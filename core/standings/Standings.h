@@ -7,6 +7,8 @@
 
 namespace vantorel {
 
+class CountedMatches;
+
 // Which matches a table counts: the item indices of the table page's two radio groups.
 enum class TableContent { PlayedGames = 0, PlayedPredicted = 1, CurrentForm = 2 };
 enum class GameSelection { HomeAndAway = 0, HomeOnly = 1, AwayOnly = 2 };
@@ -64,6 +66,13 @@ struct LeagueTable {
 // Computes the table of the Division in the given variant, ordered by the league's sort rules (unknown
 // codes skipped; teams level on every rule stay in team order). Changes nothing in the Division.
 LeagueTable FillTable(const Division& division, const TableVariant& variant);
+
+// Building a table of home and away games match by match, as FillTable does in one go: count each match
+// for both of its teams (in any order), then complete the rows and order them by the league's sort rules,
+// whose head-to-head rules replay the counted matches (CountedMatches, standings/TableOrdering.h). A table
+// may be completed again after more matches are counted.
+void CountResult(LeagueTable& table, const ResultRecord& match, int winPoints);
+void CompleteTable(const Division& division, const CountedMatches& counted, LeagueTable& table);
 
 // The text of the Pos cell at a position: "U" when promotion is certain, "D" when relegation is certain,
 // otherwise the position number. Only the table of played (or predicted) home and away games has marks.

@@ -1,5 +1,6 @@
 #include "app/HeadlessPrint.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "platform/Today.h"
 #include "standings/MatchesGrid.h"
 #include "standings/TablePrintout.h"
+#include "stats/GraphPicture.h"
 #include "stats/TeamSummaryPrintout.h"
 
 namespace vantorel {
@@ -33,6 +35,9 @@ int PrintTeamSummaryToPdf(const Division& division, int team, const DateFormat& 
 } // namespace
 
 int PrintLeagueToPdf(const std::vector<std::string>& words) {
+    const auto printed = std::find(words.begin(), words.end(), "--print");
+    if (printed != words.end() && printed + 1 != words.end() && printed[1] == "graph")
+        return PrintGraphPicture(words);
     try {
         cli::Arguments args(words, {"--short", "--poss", "--second", "--print"});
         args.flag("--print");

@@ -7,7 +7,9 @@ namespace vantorel {
 
 // "vantorel --print table|grid|summary LEAGUE.div --pdf OUT.pdf [table options] [--team NAME]": writes the
 // printout of a league to a PDF file without showing a window. The table options are those of vantorel-cli,
-// --second prints the second set of a grid, and the team summary is of the team --team names. Returns the exit code; errors go to standard error.
+// --second prints the second set of a grid, and the team summary is of the team --team names. "--print
+// graph" draws a progress graph picture instead (stats/GraphPicture.h). Returns the exit code; errors go to
+// standard error.
 int PrintLeagueToPdf(const std::vector<std::string>& words);
 
 } // namespace vantorel

@@ -25,7 +25,11 @@
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
 #include "results/TfrmResult.h"
+#include "stats/DivisionStatsPage.h"
+#include "stats/GoalStatsPage.h"
 #include "stats/TeamStatisticsPage.h"
+#include "stats/TfrmGraph.h"
+#include "stats/TfrmPlayer.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -51,18 +55,22 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     enterPage = new EnterResultsPage(app, workspace_, Notebook1);
     predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
+    goalStatsPage = new GoalStatsPage(app, Notebook1);
+    divisionStatsPage = new DivisionStatsPage(app, Notebook1);
     TabSet1 = new QTabBar(this);
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setExpanding(false);
     for (std::size_t k = 0; k < kPageCaptions.size(); ++k) {
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
-        Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
-                             : page == WorkspacePage::TeamStatistics   ? teamStatsPage
-                             : page == WorkspacePage::EnterResults     ? enterPage
-                             : page == WorkspacePage::PredictResults   ? predictPage
-                             : page == WorkspacePage::TableMaintenance ? maintenancePage
-                                                                       : PageToCome(page));
+        Notebook1->addWidget(page == WorkspacePage::LeagueTable          ? tablePage
+                             : page == WorkspacePage::TeamStatistics     ? teamStatsPage
+                             : page == WorkspacePage::GoalStatistics     ? goalStatsPage
+                             : page == WorkspacePage::DivisionStatistics ? divisionStatsPage
+                             : page == WorkspacePage::EnterResults       ? enterPage
+                             : page == WorkspacePage::PredictResults     ? predictPage
+                             : page == WorkspacePage::TableMaintenance   ? maintenancePage
+                                                                         : PageToCome(page));
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -75,18 +83,10 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(tablePage->DivTable, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
-    // The result in full; the team page is computed again when it closes, as its squads may have changed.
-    teamStatsPage->onShowResult = [this](int result) {
-        // Over the player record when that asked for it, so the record does not block the details.
-        QWidget* over = QApplication::activeModalWidget();
-        auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
-        details->setAttribute(Qt::WA_DeleteOnClose);
-        connect(details, &QDialog::finished, this, [this] {
-            if (workspace_.page == WorkspacePage::TeamStatistics)
-                teamStatsPage->Refresh();
-        });
-        details->open();
-    };
+    goalStatsPage->onShowPlayer = [this](int player) { ShowPlayer(player); };
+    divisionStatsPage->onShowResult = [this](int result) { ShowResult(result); };
+    teamStatsPage->onShowResult = [this](int result) { ShowResult(result); };
+    teamStatsPage->onShowGraph = [this](int team) { ShowProgressGraph(team); };
     tablePage->onTeamStatistics = [this](int team) {
         teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -159,6 +159,12 @@ void TfrmProcess::Notebook1PageChanged() {
     case WorkspacePage::TeamStatistics:
         teamStatsPage->Refresh();
         break;
+    case WorkspacePage::GoalStatistics:
+        goalStatsPage->GoalStats();
+        break;
+    case WorkspacePage::DivisionStatistics:
+        divisionStatsPage->DivisionStats();
+        break;
     case WorkspacePage::EnterResults:
         enterPage->SetupResultsPage();
         break;
@@ -190,6 +196,33 @@ void TfrmProcess::miSetupClick() {
         tablePage->Recompute();
     });
     setup->open();
+}
+
+void TfrmProcess::ShowProgressGraph(int team) {
+    auto* graph = new TfrmGraph(app_, team, app_.today ? app_.today() : 0, this);
+    graph->setAttribute(Qt::WA_DeleteOnClose);
+    graph->onShowResult = [this](int result) { ShowResult(result); };
+    graph->open();
+}
+
+void TfrmProcess::ShowResult(int result) {
+    // Over the player record or the graph when one of them asked for it, so that it does not block the
+    // details; the team page is computed again afterwards, as the squads may have changed.
+    QWidget* over = QApplication::activeModalWidget();
+    auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
+    details->setAttribute(Qt::WA_DeleteOnClose);
+    connect(details, &QDialog::finished, this, [this] {
+        if (workspace_.page == WorkspacePage::TeamStatistics)
+            teamStatsPage->Refresh();
+    });
+    details->open();
+}
+
+void TfrmProcess::ShowPlayer(int player) {
+    auto* record = new TfrmPlayer(app_, player, this);
+    record->setAttribute(Qt::WA_DeleteOnClose);
+    record->onShowResult = [this](int result) { ShowResult(result); };
+    record->open();
 }
 
 void TfrmProcess::closeEvent(QCloseEvent* event) {

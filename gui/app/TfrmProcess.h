@@ -14,7 +14,9 @@ class QTabBar;
 
 namespace vantorel {
 
+class DivisionStatsPage;
 class EnterResultsPage;
+class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
 class TeamStatisticsPage;
@@ -43,10 +45,19 @@ public:
     void miSaveClick();
     void miSetupClick();
 
+    // Opens the progress graph of a team, modally, for as long as the user keeps it open.
+    void ShowProgressGraph(int team);
+    // The result details of a result index and the record of a player index, which the statistics pages
+    // and the graph open on a double click.
+    void ShowResult(int result);
+    void ShowPlayer(int player);
+
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
     TeamStatisticsPage* teamStatsPage;
+    GoalStatsPage* goalStatsPage;
+    DivisionStatsPage* divisionStatsPage;
     EnterResultsPage* enterPage;
     PredictResultsPage* predictPage;
     MaintenancePage* maintenancePage;

@@ -90,6 +90,13 @@ void QtCanvas::Rectangle(int left, int top, int right, int bottom) {
     painter_.restore();
 }
 
+void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
+    painter_.save();
+    painter_.setBrush(brush_);
+    painter_.drawEllipse(left, top, right - left, bottom - top);
+    painter_.restore();
+}
+
 void QtCanvas::DrawBitmap(int x, int y, std::string_view name, Colour transparent) {
     QPixmap picture(QStringLiteral(":/bitmaps/") + Text(name) + QStringLiteral(".png"));
     if (picture.isNull())

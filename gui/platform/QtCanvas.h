@@ -28,6 +28,7 @@ public:
     void FrameRect(int left, int top, int right, int bottom) override;
     void FillRect(int left, int top, int right, int bottom) override;
     void Rectangle(int left, int top, int right, int bottom) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
     void DrawBitmap(int x, int y, std::string_view name, Colour transparent) override;
     int Resolution() const override;
 

@@ -92,6 +92,22 @@ TEST_F(Cli, TheWholeSampleSeasonEndsAsItsPublishedTable) {
     }
 }
 
+TEST_F(Cli, StatsPrintTheListsThenEachFigureWithItsGroup) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    const ToolRun division = Tool({"stats", League(), "division"});
+    ASSERT_EQ(division.exitCode, 0) << division.err;
+    EXPECT_EQ(division.out.rfind("Highest Home Scores:\n14/01/2006   7-0 Arsenal v Middlesbrough\n", 0), 0u);
+    for (const char* line :
+         {"\nHighest Away Scores:\n04/12/2005   2-5 Charlton Athletic v Manchester City\n",
+          "\nGoals Ave/Game: 2.48\n", "\nResults Home Wins: 192\n", "\nResults No Score: 32\n"})
+        EXPECT_NE(division.out.find(line), std::string::npos) << line;
+    const ToolRun goals = Tool({"stats", League(), "goals"});
+    EXPECT_EQ(goals.out, "Goal statistics are only available if you enter goal scorer details\n");
+    ExpectOneLineError({"stats", League(), "teams"}, "division, goals, team or player");
+}
+
 TEST_F(Cli, TheTableShowsMarksAndFollowsTheSettings) {
     ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt"), "--promote",
                     "1", "--relegate", "3", "--own-team", "Everton"})

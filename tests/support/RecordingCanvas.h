@@ -19,11 +19,13 @@ public:
     struct DrawnLine {
         int x1, y1, x2, y2;
         int penWidth;
+        Colour pen;
     };
     struct Box {
         int left, top, right, bottom;
         Colour brush;
         bool filled, outlined;
+        Colour pen;
     };
     struct Bitmap {
         int x, y;
@@ -32,7 +34,10 @@ public:
 
     CanvasFont font() const override { return font_; }
     void setFont(const CanvasFont& font) override { font_ = font; }
-    void setPen(Colour, int width) override { penWidth_ = width; }
+    void setPen(Colour colour, int width) override {
+        pen_ = colour;
+        penWidth_ = width;
+    }
     void setBrush(Colour colour) override { brush_ = colour; }
 
     int TextWidth(std::string_view text) override;
@@ -41,12 +46,19 @@ public:
         texts.push_back({x, y, std::string(text), font_});
     }
 
-    void Line(int x1, int y1, int x2, int y2) override { lines.push_back({x1, y1, x2, y2, penWidth_}); }
+    void Line(int x1, int y1, int x2, int y2) override { lines.push_back({x1, y1, x2, y2, penWidth_, pen_}); }
     void FrameRect(int l, int t, int r, int b) override {
-        boxes.push_back({l, t, r, b, brush_, false, true});
+        boxes.push_back({l, t, r, b, brush_, false, true, pen_});
     }
-    void FillRect(int l, int t, int r, int b) override { boxes.push_back({l, t, r, b, brush_, true, false}); }
-    void Rectangle(int l, int t, int r, int b) override { boxes.push_back({l, t, r, b, brush_, true, true}); }
+    void FillRect(int l, int t, int r, int b) override {
+        boxes.push_back({l, t, r, b, brush_, true, false, pen_});
+    }
+    void Rectangle(int l, int t, int r, int b) override {
+        boxes.push_back({l, t, r, b, brush_, true, true, pen_});
+    }
+    void Ellipse(int l, int t, int r, int b) override {
+        ellipses.push_back({l, t, r, b, brush_, true, true, pen_});
+    }
     void DrawBitmap(int x, int y, std::string_view name, Colour) override {
         bitmaps.push_back({x, y, std::string(name)});
     }
@@ -59,12 +71,14 @@ public:
     std::vector<Text> texts;
     std::vector<DrawnLine> lines;
     std::vector<Box> boxes;
+    std::vector<Box> ellipses;
     std::vector<Bitmap> bitmaps;
     int resolution = kLayoutResolution;
 
 private:
     CanvasFont font_{"Sans", 10};
     int penWidth_ = 1;
+    Colour pen_ = kBlack;
     Colour brush_ = kWhite;
 };
 

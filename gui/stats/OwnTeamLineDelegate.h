@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+#include "app/AppContext.h"
+
+namespace vantorel {
+
+// Draws a line of a statistics list box with the own team's name in the own-team colour.
+class OwnTeamLineDelegate : public QStyledItemDelegate {
+public:
+    OwnTeamLineDelegate(AppContext& app, QObject* parent) : QStyledItemDelegate(parent), app_(app) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    AppContext& app_;
+};
+
+} // namespace vantorel
