@@ -1,8 +1,6 @@
 #include "exchange/CsvImport.h"
 
-#include <charconv>
-#include <limits>
-
+#include "exchange/MatchDetailImport.h"
 #include "results/ResultEntry.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
@@ -10,43 +8,14 @@
 namespace vantorel {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string CleanField(std::string_view field) {
-    while (!field.empty() && IsBlank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && IsBlank(field.back()))
-        field.remove_suffix(1);
-    if (field.size() > 2 && (field.front() == '"' || field.front() == '\'')) {
-        field.remove_prefix(1);
-        field.remove_suffix(1);
-    }
-    return std::string(field);
-}
-
-std::optional<int> Integer(const std::string& text) {
-    long long value = 0;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end || begin == end || value < std::numeric_limits<int>::min() ||
-        value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
 bool ImportResult(Division& division, const std::vector<std::string>& fields, int count,
                   const DateFormat& format) {
     if (count != 5 && count != 6)
         return false;
     const auto date = format.Parse(fields[0]);
-    const auto homeGoals = Integer(fields[3]);
-    const auto awayGoals = Integer(fields[4]);
-    const auto attendance = count == 6 ? Integer(fields[5]) : std::optional<int>(0);
+    const auto homeGoals = FieldInteger(fields[3]);
+    const auto awayGoals = FieldInteger(fields[4]);
+    const auto attendance = count == 6 ? FieldInteger(fields[5]) : std::optional<int>(0);
     if (!date || !homeGoals || !awayGoals || !attendance)
         return false;
     // Only real teams play matches: "Transferred-Out" is not one.
@@ -75,30 +44,6 @@ bool ImportPlayer(Division& division, const std::vector<std::string>& fields, in
 
 } // namespace
 
-std::vector<std::string> SplitImportLine(std::string_view line, int* fieldCount) {
-    std::vector<std::string> fields;
-    int count = 0;
-    bool quoted = false;
-    std::size_t start = 0;
-    auto endField = [&](std::size_t end) {
-        ++count;
-        if (count <= kMaxImportFields)
-            fields.push_back(CleanField(line.substr(start, end - start)));
-        start = end + 1;
-    };
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"' || line[i] == '\'')
-            quoted = !quoted;
-        else if (line[i] == ',' && !quoted)
-            endField(i);
-    }
-    if (start < line.size())
-        endField(line.size());
-    if (fieldCount)
-        *fieldCount = count;
-    return fields;
-}
-
 std::vector<std::string> ImportTextLines(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
@@ -111,9 +56,21 @@ std::vector<std::string> ImportTextLines(std::string_view bytes) {
 
 bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat) {
     int count = 0;
-    const std::vector<std::string> fields = SplitImportLine(line, &count);
-    return kind == ImportKind::Results ? ImportResult(division, fields, count, dateFormat)
-                                       : ImportPlayer(division, fields, count);
+    const std::vector<std::string> fields =
+        SplitImportLine(line, &count, kind == ImportKind::Squads ? kSquadLineFields : kMaxImportFields);
+    switch (kind) {
+    case ImportKind::Results:
+        return ImportResult(division, fields, count, dateFormat);
+    case ImportKind::Players:
+        return ImportPlayer(division, fields, count);
+    case ImportKind::Scorers:
+        return ImportScorer(division, fields, count, dateFormat);
+    case ImportKind::Squads:
+        return ImportSquadLine(division, fields, count, dateFormat);
+    case ImportKind::Fixtures:
+        return ImportFixtureDate(division, fields, count, dateFormat);
+    }
+    return false;
 }
 
 ImportCounters ImportLines(Division& division, ImportKind kind, const std::vector<std::string>& lines,

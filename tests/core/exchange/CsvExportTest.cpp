@@ -46,7 +46,7 @@ TEST(CsvExport, ResultsAndDatedFixturesWithinTheRange) {
         Export(*division, ExportSection::Results),
         (Lines{"Date,Home-Team,Away-Team,For,Against,Attendance", "15/03/2023,Team 01,Team 02,2,1,1234"}));
     EXPECT_EQ(Export(*division, ExportSection::Fixtures),
-              (Lines{"Date,Home-Team,Away-Team,", "25/03/2023,Team 01,Brighton, Hove"}));
+              (Lines{"Date,Home-Team,Away-Team,", "25/03/2023,Team 01,\"Brighton, Hove\""}));
 
     ExportRequest narrow;
     narrow.section = ExportSection::Results;
@@ -114,7 +114,9 @@ TEST(CsvExport, ScorersAndPlayersLeaveOutWhatTheyShould) {
               (Lines{"Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal",
                      "Smith. J,Team 01,Team 01,Team 02,15/03/2023,12,1,0",
                      "Gone,Team 02,Team 01,Team 02,15/03/2023,0,0,1"}));
-    EXPECT_EQ(Export(*division, ExportSection::Players), (Lines{"Player Name,Team", "\"Smith, J\",Team 01"}));
+    // Players who left are written too, so that their goals can be read back.
+    EXPECT_EQ(Export(*division, ExportSection::Players),
+              (Lines{"Player Name,Team", "\"Smith, J\",Team 01", "\"Gone\",Transferred-Out"}));
 }
 
 TEST(CsvExport, AllSectionsWithTheirTitles) {
@@ -123,7 +125,8 @@ TEST(CsvExport, AllSectionsWithTheirTitles) {
     const Lines lines = Export(*division, ExportSection::All, &table);
     EXPECT_EQ(lines[0], "Test League");
     EXPECT_EQ(lines[1], "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts");
-    for (const char* title : {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players"})
+    for (const char* title :
+         {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players", "Squads"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), title), lines.end()) << title;
 }
 

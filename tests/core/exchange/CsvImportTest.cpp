@@ -21,10 +21,14 @@ TEST(ImportSplitting, CutsAtCommasOutsideQuotesAndCleansEachField) {
     EXPECT_EQ(Split(" 12/03/1997 , Leeds,\"Brighton, Hove\",2,1", &count),
               (Fields{"12/03/1997", "Leeds", "Brighton, Hove", "2", "1"}));
     EXPECT_EQ(count, 5);
-    // An apostrophe opens a quoted section that swallows the rest of the line.
-    EXPECT_EQ(Split("12/03/1997,Nott'm Forest,Leeds,2,1", &count),
-              (Fields{"12/03/1997", "Nott'm Forest,Leeds,2,1"}));
-    EXPECT_EQ(count, 2);
+    // A quote opens a quoted section only at the start of a field and closes it only before a comma, blanks
+    // or the end of the line: apostrophes inside names are plain text.
+    EXPECT_EQ(Split("12/03/1997,Nott'm Forest,Newell's Old Boys,2,1", &count),
+              (Fields{"12/03/1997", "Nott'm Forest", "Newell's Old Boys", "2", "1"}));
+    EXPECT_EQ(Split(" 'Queen's Park' ,\"Say \"\"Hi\"\", all\" ,x", &count),
+              (Fields{"Queen's Park", "Say \"Hi\", all", "x"}));
+    EXPECT_EQ(Split("\"a, b,c", &count), (Fields{"a, b,"})); // never closed: the rest is one field
+    EXPECT_EQ(Split("\"Queen', J\",x", &count), (Fields{"Queen', J", "x"})); // only its own quote closes
     // A trailing comma adds no empty field; an empty field inside the line stays.
     EXPECT_EQ(Split("a,b,c,1,2,", &count).size(), 5u);
     EXPECT_EQ(Split("a,,c", &count), (Fields{"a", "", "c"}));
