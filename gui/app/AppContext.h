@@ -48,6 +48,10 @@ struct AppContext {
     std::function<double(QWidget* parent, double day, const QPoint& topLeft)> pickDate;
     // Today's date as a day number.
     std::function<double()> today;
+    // The exchange dialogs' file choosers, starting in a folder (empty when cancelled), and the clipboard.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseExportFile;
+    std::function<QString(QWidget* parent, const QString& folder)> chooseImportFile;
+    std::function<void(const QString& text)> putClipboard;
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;

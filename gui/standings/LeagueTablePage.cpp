@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "exchange/TfrmExport.h"
+#include "exchange/TfrmImport.h"
 #include "platform/QtCanvas.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
@@ -131,6 +133,10 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnPrint->setToolTip(QStringLiteral("Print league table"));
     btnGrid = new QPushButton(QStringLiteral("Matches"), this);
     btnGrid->setToolTip(QStringLiteral("Display matches played grid"));
+    btnExport = new QPushButton(QStringLiteral("Export"), this);
+    btnExport->setToolTip(QStringLiteral("Export table data as comma-separated text"));
+    btnImport = new QPushButton(QStringLiteral("Import"), this);
+    btnImport->setToolTip(QStringLiteral("Import results, players, scorers or squads"));
     btnExit1 = new QPushButton(QStringLiteral("Exit"), this);
     btnExit1->setToolTip(QStringLiteral("Exit back to main form"));
 
@@ -138,6 +144,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     for (QWidget* box : std::initializer_list<QWidget*>{content, games, dateBox, format})
         panel->addWidget(box);
     panel->addStretch();
+    panel->addWidget(btnImport);
+    panel->addWidget(btnExport);
     panel->addWidget(btnGrid);
     panel->addWidget(btnPrint);
     panel->addWidget(btnExit1);
@@ -158,6 +166,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     connect(btnDivDate, &QToolButton::clicked, this, &LeagueTablePage::btnDivDateClick);
     connect(btnPrint, &QPushButton::clicked, this, &LeagueTablePage::btnPrintClick);
     connect(btnGrid, &QPushButton::clicked, this, &LeagueTablePage::btnGridClick);
+    connect(btnExport, &QPushButton::clicked, this, &LeagueTablePage::btnExportClick);
+    connect(btnImport, &QPushButton::clicked, this, &LeagueTablePage::btnImportClick);
     connect(DivTable, &QTableWidget::cellDoubleClicked, this, &LeagueTablePage::DivTableDblClick);
     connect(btnExit1, &QPushButton::clicked, this, [this] {
         if (onExit)
@@ -287,6 +297,20 @@ void LeagueTablePage::btnGridClick() {
     auto* grid = new TfrmGrid(app_, this);
     grid->setAttribute(Qt::WA_DeleteOnClose);
     grid->open();
+}
+
+void LeagueTablePage::btnExportClick() {
+    auto* exporter = new TfrmExport(app_, workspace_, this);
+    exporter->setAttribute(Qt::WA_DeleteOnClose);
+    exporter->open();
+}
+
+// After an import the match dates and the table are rebuilt, whatever the dialog brought in.
+void LeagueTablePage::btnImportClick() {
+    auto* importer = new TfrmImport(app_, this);
+    importer->setAttribute(Qt::WA_DeleteOnClose);
+    connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
+    importer->open();
 }
 
 void LeagueTablePage::DivTableDblClick(int row) {

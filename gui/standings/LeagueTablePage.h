@@ -37,6 +37,8 @@ public:
     void btnDivDateClick();
     void btnPrintClick();
     void btnGridClick();
+    void btnExportClick();
+    void btnImportClick();
     void DivTableDblClick(int row);
 
     std::function<void()> onExit;
@@ -55,6 +57,8 @@ public:
     QCheckBox* cbShowPoss;
     QPushButton* btnPrint;
     QPushButton* btnGrid;
+    QPushButton* btnExport;
+    QPushButton* btnImport;
     QPushButton* btnExit1;
 
 protected:
