@@ -15,6 +15,7 @@
 
 #include "exchange/CsvExport.h"
 #include "platform/HelpWindow.h"
+#include "platform/RadioGroupBox.h"
 #include "store/FileIo.h"
 
 namespace vantorel {
@@ -40,15 +41,8 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     : QDialog(parent), app_(app), workspace_(workspace) {
     setWindowTitle(QStringLiteral("Export Table Data"));
 
-    auto* what = new QGroupBox(QStringLiteral("Export What"), this);
-    auto* whatLayout = new QVBoxLayout(what);
     RadioGroup1 = new QButtonGroup(this);
-    for (std::size_t i = 0; i < kExportChoices.size(); ++i) {
-        auto* choice = new QRadioButton(QString::fromUtf8(kExportChoices[i]), what);
-        RadioGroup1->addButton(choice, static_cast<int>(i));
-        whatLayout->addWidget(choice);
-    }
-    RadioGroup1->button(0)->setChecked(true);
+    auto* what = RadioGroupBox(QStringLiteral("Export What"), kExportChoices, RadioGroup1, this);
 
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Export Results/Fixtures Date Range:"), this);
     edFromDate = DateBox(GroupBox1);

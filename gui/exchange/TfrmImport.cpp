@@ -16,6 +16,7 @@
 
 #include "exchange/ImportRun.h"
 #include "platform/HelpWindow.h"
+#include "platform/RadioGroupBox.h"
 #include "store/FileIo.h"
 
 namespace vantorel {
@@ -39,15 +40,8 @@ QLineEdit* Counter(QWidget* parent) {
 TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Import Table Data"));
 
-    auto* what = new QGroupBox(QStringLiteral("Import What"), this);
-    auto* whatLayout = new QVBoxLayout(what);
     RadioGroup1 = new QButtonGroup(this);
-    for (std::size_t i = 0; i < kImportChoices.size(); ++i) {
-        auto* choice = new QRadioButton(QString::fromUtf8(kImportChoices[i]), what);
-        RadioGroup1->addButton(choice, static_cast<int>(i));
-        whatLayout->addWidget(choice);
-    }
-    RadioGroup1->button(0)->setChecked(true);
+    auto* what = RadioGroupBox(QStringLiteral("Import What"), kImportChoices, RadioGroup1, this);
 
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Import From"), this);
     edFile = new QLineEdit(GroupBox1);

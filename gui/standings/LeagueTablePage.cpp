@@ -18,6 +18,7 @@
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
 #include "platform/QtCanvas.h"
+#include "platform/RadioGroupBox.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TablePrintout.h"
@@ -53,18 +54,6 @@ private:
     Workspace& workspace_;
 };
 
-QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
-                      QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    auto* layout = new QVBoxLayout(box);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(items[i]), box);
-        group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
-    }
-    return box;
-}
-
 } // namespace
 
 LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget* parent)
@@ -97,10 +86,10 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
 
     RadioGroup1 = new QButtonGroup(this);
     RadioGroup2 = new QButtonGroup(this);
-    auto* content = RadioGroup(QStringLiteral("Table Content"),
-                               {"Played Games", "Played+Predicted", "Current Form"}, RadioGroup1, this);
-    auto* games = RadioGroup(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
-                             RadioGroup2, this);
+    auto* content = RadioGroupBox(QStringLiteral("Table Content"),
+                                  {"Played Games", "Played+Predicted", "Current Form"}, RadioGroup1, this);
+    auto* games = RadioGroupBox(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
+                                RadioGroup2, this);
 
     auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
     lbDivDate = new QLabel(QStringLiteral("dd/mm/yy"), dateBox);
@@ -134,9 +123,9 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnGrid = new QPushButton(QStringLiteral("Matches"), this);
     btnGrid->setToolTip(QStringLiteral("Display matches played grid"));
     btnExport = new QPushButton(QStringLiteral("Export"), this);
-    btnExport->setToolTip(QStringLiteral("Export table data as comma-separated text"));
+    btnExport->setToolTip(QStringLiteral("Export table data to an ASCII file"));
     btnImport = new QPushButton(QStringLiteral("Import"), this);
-    btnImport->setToolTip(QStringLiteral("Import results, players, scorers or squads"));
+    btnImport->setToolTip(QStringLiteral("Import data from an ASCII file"));
     btnExit1 = new QPushButton(QStringLiteral("Exit"), this);
     btnExit1->setToolTip(QStringLiteral("Exit back to main form"));
 

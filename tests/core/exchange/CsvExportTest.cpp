@@ -7,6 +7,7 @@
 #include "exchange/CsvImport.h"
 #include "results/ResultEntry.h"
 #include "standings/DateList.h"
+#include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
 
@@ -14,13 +15,6 @@ namespace vantorel {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Collects exported lines.
-class LineList : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { lines.emplace_back(line); }
-    Lines lines;
-};
 
 constexpr double kWholeSeason = 1e9;
 
@@ -32,7 +26,7 @@ Lines Export(const Division& division, ExportSection section, const LeagueTable*
     request.format = format;
     request.from = 0;
     request.to = kWholeSeason;
-    LineList out;
+    testing::LineList out;
     ExportSections(division, request, DateFormat::Default(), out);
     return out.lines;
 }
@@ -52,7 +46,7 @@ TEST(CsvExport, ResultsAndDatedFixturesWithinTheRange) {
     narrow.section = ExportSection::Results;
     narrow.from = 45001;
     narrow.to = 45020;
-    LineList out;
+    testing::LineList out;
     ExportSections(*division, narrow, DateFormat::Default(), out);
     EXPECT_EQ(out.lines.size(), 1u);
 }

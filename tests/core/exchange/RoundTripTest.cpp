@@ -4,23 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "app/NewLeague.h"
-#include "exchange/CsvExport.h"
 #include "exchange/ImportRun.h"
 #include "results/ResultEntry.h"
 #include "standings/Standings.h"
 #include "standings/TableCells.h"
 #include "store/TextCodec.h"
+#include "support/ExportLines.h"
 
 namespace vantorel {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class LineList : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { lines.emplace_back(line); }
-    Lines lines;
-};
 
 NewLeagueAnswers Answers() {
     NewLeagueAnswers answers;
@@ -110,17 +104,6 @@ std::unique_ptr<Division> TypedSeason() {
     return division;
 }
 
-Lines ExportAll(const Division& division) {
-    const LeagueTable table = FillTable(division, {});
-    ExportRequest request;
-    request.table = &table;
-    request.from = 0;
-    request.to = 1e9;
-    LineList out;
-    ExportSections(division, request, DateFormat::Default(), out);
-    return out.lines;
-}
-
 auto Fields(const ResultRecord& r) {
     return std::tuple(r.MatchNo, r.Played, r.HomeTeam, r.AwayTeam, r.HomeGoals, r.AwayGoals, r.MatchDate,
                       r.Attendance, r.HomeSquad, r.AwaySquad);
@@ -159,7 +142,7 @@ void ExpectSameRecords(const Array& expected, const Array& actual, int count, co
 
 TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecord) {
     const auto season = TypedSeason();
-    const Lines exported = ExportAll(*season);
+    const Lines exported = testing::ExportLines(*season, ExportSection::All);
 
     auto rebuilt = FreshLeague();
     const ImportCounters counters = ImportAll(*rebuilt, ImportChoice::All, exported, DateFormat::Default());
