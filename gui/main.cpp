@@ -10,6 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/HeadlessPrint.h"
+#include "app/HeadlessScreenshot.h"
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -49,12 +50,17 @@ int main(int argc, char* argv[]) {
     using namespace vantorel;
     const std::vector<std::string> words(argv + 1, argv + argc);
     const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
-    // Printing to a file needs no window, and no display.
-    if (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    const bool screenshotOnly = WantsScreenshot(words);
+    // Printing to a file needs no window, and no display; a screenshot is always taken offscreen so that it
+    // looks the same on every desktop.
+    if (screenshotOnly || (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (printOnly)
         return PrintLeagueToPdf(words);
+    if (screenshotOnly)
+        return ScreenshotLeague(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
 
     auto splash = std::make_unique<TfrmSplash>();
