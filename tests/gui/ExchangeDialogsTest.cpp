@@ -104,8 +104,11 @@ private Q_SLOTS:
         QCOMPARE(dialog.ExportTo(), 45010.0);
         // A cancelled save dialog leaves the export dialog open with nothing written.
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnExport->click();
         QVERIFY(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(harness.help.contexts, std::vector<int>{1200});
     }
 
     void theClipboardTakesWhatFitsAndWarnsWhenFull() {
@@ -146,6 +149,10 @@ private Q_SLOTS:
         harness.chosenImportFiles = {QStringLiteral("/chosen/file.csv")};
         dialog.btnBrowse->click();
         QCOMPARE(dialog.edFile->text(), QStringLiteral("/chosen/file.csv"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(harness.help.contexts, std::vector<int>{1250});
     }
 
     void eachImportChoiceCountsItsLines_data() {
