@@ -23,6 +23,7 @@ public:
 
     // The next positional word; a UsageError naming what when there is none.
     std::string positional(const std::string& what);
+    bool hasPositional() const { return !positionals_.empty(); }
     std::optional<std::string> value(const std::string& option);
     std::vector<std::string> values(const std::string& option);
     bool flag(const std::string& option);

@@ -17,5 +17,8 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
 int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
+int ResultCommand(const std::vector<std::string>& words, std::ostream& out);
+int PredictCommand(const std::vector<std::string>& words, std::ostream& out);
+int ListCommand(const std::vector<std::string>& words, std::ostream& out);
 
 } // namespace vantorel::cli

@@ -16,6 +16,9 @@ constexpr const char* kUsage =
     "  import  enter results, players, scorers or squads from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated text\n"
     "  table   print the league table\n"
+    "  result  enter, re-score, re-date or cancel a result\n"
+    "  predict predict an open fixture's score and date, or tick and untick it\n"
+    "  list    print the played results or the open fixtures\n"
     "  set     change deductions, points for a win, sort rules, zones and the own team\n"
     "  info    print the league's settings and counts\n"
     "  check   tell whether a league file is valid\n"
@@ -57,6 +60,26 @@ const CommandEntry kCommands[] = {
      "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
      "Changes the league's settings. Sort-rule codes: 1 points, 2 goal difference, 3 goals scored,\n"
      "4 team order, 5 possible points, highest priority first.\n"},
+    {"result", vantorel::cli::ResultCommand,
+     "usage: vantorel-cli result FILE.div enter HOME AWAY SCORE [--date DATE] [--attendance N]\n"
+     "                                       [--date-format PATTERN]\n"
+     "       vantorel-cli result FILE.div rescore (HOME AWAY | --match N) SCORE [--attendance N]\n"
+     "       vantorel-cli result FILE.div redate (HOME AWAY | --match N) DATE [--date-format PATTERN]\n"
+     "       vantorel-cli result FILE.div cancel (HOME AWAY | --match N)\n"
+     "SCORE is written H-A. enter fills the first open fixture of the pairing, dated today unless --date\n"
+     "is given; the others pick the pairing's latest played result, or match number N. A cancelled\n"
+     "result's fixture is open again and keeps its score, date and prediction mark.\n"},
+    {"predict", vantorel::cli::PredictCommand,
+     "usage: vantorel-cli predict FILE.div (HOME AWAY | --match N) [SCORE] [--date DATE] [--untick]\n"
+     "                            [--date-format PATTERN]\n"
+     "Predicts the pairing's first open fixture, or match number N: a SCORE (H-A) is stored and ticks it,\n"
+     "--date dates it, and without a score it is ticked, or unticked with --untick.\n"},
+    {"list", vantorel::cli::ListCommand,
+     "usage: vantorel-cli list FILE.div results|open [--sort date|attend|home|away|for|against|predicted]\n"
+     "                         [--date-format PATTERN]\n"
+     "Prints the played results (match, date, attendance, home, away, score) or the open fixtures\n"
+     "(match, predicted mark, date, home, away, predicted score), one a line, fields separated by tabs,\n"
+     "sorted by home team unless --sort says otherwise.\n"},
     {"info", vantorel::cli::InfoCommand,
      "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
     {"check", vantorel::cli::CheckCommand,

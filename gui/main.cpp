@@ -51,10 +51,11 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
     const bool screenshotOnly = WantsScreenshot(words);
-    // Printing to a file needs no window, and no display; a screenshot is always taken offscreen so that it
-    // looks the same on every desktop.
-    if (screenshotOnly || (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
-                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
+    // Printing to a file needs no window, and no display; a screenshot is taken offscreen, so that it looks
+    // the same on every desktop, unless a platform is named.
+    if ((screenshotOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) ||
+        (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
+         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (printOnly)

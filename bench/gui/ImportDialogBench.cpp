@@ -22,13 +22,6 @@
 namespace vantorel {
 namespace {
 
-class NoHelp : public HelpViewer {
-public:
-    void ShowContext(int) override {}
-    void ShowContents() override {}
-    void Close() override {}
-};
-
 void BM_ImportDialogHundredThousandLines(benchmark::State& state) {
     testing::TempFolder folder;
     const std::string path = folder.file("long.csv");

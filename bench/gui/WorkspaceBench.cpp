@@ -19,13 +19,6 @@
 namespace vantorel {
 namespace {
 
-class NoHelp : public HelpViewer {
-public:
-    void ShowContext(int) override {}
-    void ShowContents() override {}
-    void Close() override {}
-};
-
 // A shown workspace on the largest league.
 struct LargestWorkspace {
     LargestWorkspace() : app(*division, prompts, help) {

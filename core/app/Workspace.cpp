@@ -4,7 +4,7 @@
 
 namespace vantorel {
 
-Status Workspace::Open(const std::string& path, Division& division, const Settings& settings) {
+Status Workspace::Open(const std::string& path, Division& division, const Settings& settings, double today) {
     if (auto status = LoadDivision(path, division); !status)
         return status;
     leaguePath = path;
@@ -18,6 +18,9 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     sortRules.Load(division.Header.SortRules.stored());
     page = WorkspacePage::LeagueTable;
     maintenanceTab = MaintenanceTab::Table;
+    ResultsSortColumn = kDefaultResultSort;
+    PredictSortColumn = kDefaultResultSort;
+    PredictDate = today;
     RefreshTable(division);
     return Status::Ok();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Prompts.h"
+#include "results/ResultList.h"
 #include "standings/DateList.h"
 #include "standings/SortRules.h"
 #include "standings/TableCells.h"
@@ -50,10 +51,14 @@ public:
     WorkspacePage page = WorkspacePage::LeagueTable;
     int ShownTeam = 0; // the team the statistics page shows, 0 = none yet
     MaintenanceTab maintenanceTab = MaintenanceTab::Table;
+    int ResultsSortColumn = kDefaultResultSort; // sort key of the results grid
+    int PredictSortColumn = kDefaultResultSort; // sort key of the predictions grid
+    double PredictDate = 0;                     // the date last set on the predictions page
 
     // Loads the league and resets the view state from the settings: the first page, played home and away
-    // games, the table as at the last match date. Refused with the file's error, leaving no league open.
-    Status Open(const std::string& path, Division& division, const Settings& settings);
+    // games, the table as at the last match date, both result grids sorted by home team and today as the
+    // date last set for predictions. Refused with the file's error, leaving no league open.
+    Status Open(const std::string& path, Division& division, const Settings& settings, double today = 0);
 
     // Rebuilds the match dates (the as-at date goes to the last one) and recomputes the table.
     void RefreshTable(const Division& division);

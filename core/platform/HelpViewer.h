@@ -11,6 +11,14 @@ public:
     virtual void Close() = 0;
 };
 
+// Help for a run without a window (a screenshot, a benchmark): nothing is shown.
+class NoHelp : public HelpViewer {
+public:
+    void ShowContext(int) override {}
+    void ShowContents() override {}
+    void Close() override {}
+};
+
 // The help context numbers of the windows.
 namespace HelpContext {
 inline constexpr int MainWindow = 200;

@@ -54,6 +54,27 @@ Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, s
     return Status::Ok();
 }
 
+int FindPlayedResult(const Division& division, int homeTeam, int awayTeam) {
+    for (int r = division.Header.ResultCount; r >= 1; --r) {
+        const ResultRecord& match = division.Results[r];
+        if (match.Played && match.HomeTeam == homeTeam && match.AwayTeam == awayTeam)
+            return r;
+    }
+    return 0;
+}
+
+int FindMatch(const Division& division, int matchNo) {
+    for (int r = 1; r <= division.Header.ResultCount; ++r)
+        if (division.Results[r].MatchNo == matchNo)
+            return r;
+    return 0;
+}
+
+void ChangeResultDate(Division& division, int result, double date) {
+    division.Results[result].MatchDate = date;
+    division.DataChanged = true;
+}
+
 void CancelResult(Division& division, int result) {
     DeleteGoals(division, result);
     division.DebitResult(result);
@@ -64,6 +85,17 @@ Status RescoreResult(Division& division, int result, int homeGoals, int awayGoal
                      std::vector<int>* newGoals) {
     if (auto status = CheckScore(homeGoals, awayGoals); !status)
         return status;
+    if (attendance < 0)
+        return Status::Error(kNegativeAttendance);
+    ResultRecord& match = division.Results[result];
+    if (match.HomeGoals == homeGoals && match.AwayGoals == awayGoals) {
+        // Only the crowd changed: the goal records and their scorers stay.
+        match.Attendance = attendance;
+        division.DataChanged = true;
+        if (newGoals)
+            newGoals->clear();
+        return Status::Ok();
+    }
     int existingGoals = 0;
     for (int g = 1; g <= division.Header.GoalCount; ++g)
         existingGoals += division.Goals[g].Result == result ? 1 : 0;
@@ -72,7 +104,6 @@ Status RescoreResult(Division& division, int result, int homeGoals, int awayGoal
 
     DeleteGoals(division, result);
     division.DebitResult(result);
-    ResultRecord& match = division.Results[result];
     StoreScore(match, homeGoals, awayGoals);
     match.Attendance = attendance;
     division.CreditResult(result);

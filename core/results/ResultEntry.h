@@ -18,6 +18,7 @@ struct ResultEntry {
 };
 
 inline constexpr int kMaxGoalsInAMatch = 255;
+inline constexpr const char* kNegativeAttendance = "An attendance cannot be negative.";
 
 // Enters a result into the first open fixture of the pairing: marks it played with the score, date and
 // attendance, credits both teams and records one unassigned goal record per goal. Refused, changing nothing,
@@ -27,12 +28,22 @@ inline constexpr int kMaxGoalsInAMatch = 255;
 Status EnterResult(Division& division, const ResultEntry& entry, int* fixture = nullptr,
                    std::vector<int>* newGoals = nullptr);
 
-// Cancels a played result: its goal records go, the teams are debited and the fixture is open again.
+// The last played result of home against away (the later meeting where they meet twice there); 0 if none.
+int FindPlayedResult(const Division& division, int homeTeam, int awayTeam);
+// The result record with a match number; 0 if none.
+int FindMatch(const Division& division, int matchNo);
+
+// Gives a result or a fixture another date.
+void ChangeResultDate(Division& division, int result, double date);
+
+// Cancels a played result: its goal records go, the teams are debited and the fixture is open again. The
+// fixture keeps its score, date, attendance and prediction mark.
 void CancelResult(Division& division, int result);
 
 // Changes a played result's score and attendance: the old score is debited and its goal records removed,
-// then the new score is credited with fresh unassigned goal records. Refused, changing nothing, for a
-// score out of range or when the goal array has no room.
+// then the new score is credited with fresh unassigned goal records; the teams' Played stay. When the score
+// is unchanged only the attendance changes and the goal records stay. Refused, changing nothing, for a
+// score out of range, a negative attendance or when the goal array has no room.
 Status RescoreResult(Division& division, int result, int homeGoals, int awayGoals, int attendance,
                      std::vector<int>* newGoals = nullptr);
 

@@ -48,6 +48,12 @@ struct AppContext {
     std::function<double(QWidget* parent, double day, const QPoint& topLeft)> pickDate;
     // Today's date as a day number.
     std::function<double()> today;
+    // Asks, modally, for the details of one new goal record of a result just entered or re-scored (scorer,
+    // minute, penalty, own goal); goalNumber counts that team's goals of the match from 1. Called once per
+    // goal, home goals first, when the league tracks goals. Unset: goals cannot be tracked yet.
+    std::function<void(QWidget* parent, int goal, int goalNumber)> askGoalDetails;
+    // Shows, modally, the squads of a played result. Unset: the Squads button does nothing.
+    std::function<void(QWidget* parent, int result)> showSquads;
     // The exchange dialogs' file choosers, starting in a folder (empty when cancelled), and the clipboard.
     std::function<QString(QWidget* parent, const QString& folder)> chooseExportFile;
     std::function<QString(QWidget* parent, const QString& folder)> chooseImportFile;

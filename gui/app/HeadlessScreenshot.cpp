@@ -59,13 +59,6 @@ public:
     void Beep() override {}
 };
 
-class NoHelp : public HelpViewer {
-public:
-    void ShowContext(int) override {}
-    void ShowContents() override {}
-    void Close() override {}
-};
-
 } // namespace
 
 bool WantsScreenshot(const std::vector<std::string>& words) {

@@ -7,6 +7,7 @@
 
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "results/ResultsTab.h"
 #include "standings/SortOrderTab.h"
 
 namespace vantorel {
@@ -30,9 +31,10 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     : QWidget(parent), app_(app), workspace_(workspace) {
     TabbedNotebook1 = new QTabWidget(this);
     tableTab = new TableSettingsTab(app, TabbedNotebook1);
+    resultsTab = new ResultsTab(app, workspace, TabbedNotebook1);
     teamsTab = new TeamsTab(app, TabbedNotebook1);
     sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
-    QWidget* tabs[] = {tableTab, new QWidget, new QWidget, new QWidget, teamsTab, sortOrderTab};
+    QWidget* tabs[] = {tableTab, resultsTab, new QWidget, new QWidget, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
         TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
     (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
@@ -57,6 +59,9 @@ void MaintenancePage::SetupMaintPages() {
     switch (workspace_.maintenanceTab) {
     case MaintenanceTab::Table:
         tableTab->Setup();
+        break;
+    case MaintenanceTab::Results:
+        resultsTab->Setup();
         break;
     case MaintenanceTab::Teams:
         teamsTab->Setup();

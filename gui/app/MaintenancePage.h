@@ -9,6 +9,7 @@ class QTabWidget;
 
 namespace vantorel {
 
+class ResultsTab;
 class SortOrderTab;
 class TableSettingsTab;
 class TeamsTab;
@@ -23,6 +24,7 @@ public:
 
     QTabWidget* TabbedNotebook1;
     TableSettingsTab* tableTab;
+    ResultsTab* resultsTab;
     TeamsTab* teamsTab;
     SortOrderTab* sortOrderTab;
 

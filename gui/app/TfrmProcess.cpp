@@ -15,6 +15,8 @@
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
 #include "platform/HelpWindow.h"
+#include "results/EnterResultsPage.h"
+#include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
@@ -24,6 +26,8 @@ namespace vantorel {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    enterPage = new EnterResultsPage(app, workspace_, Notebook1);
+    predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
     TabSet1 = new QTabBar(this);
     TabSet1->setShape(QTabBar::RoundedSouth);
@@ -32,6 +36,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
+                             : page == WorkspacePage::EnterResults     ? enterPage
+                             : page == WorkspacePage::PredictResults   ? predictPage
                              : page == WorkspacePage::TableMaintenance ? maintenancePage
                                                                        : new QWidget);
     }
@@ -47,6 +53,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
     tablePage->onExit = [this] { close(); };
+    enterPage->onExit = [this] { close(); };
+    predictPage->onExit = [this] { close(); };
     tablePage->onTeamStatistics = [this](int team) {
         workspace_.ShownTeam = team;
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -72,7 +80,8 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
 }
 
 bool TfrmProcess::OpenLeague(const std::string& path) {
-    if (auto status = workspace_.Open(path, app_.division, app_.settings); !status) {
+    if (auto status = workspace_.Open(path, app_.division, app_.settings, app_.today ? app_.today() : 0);
+        !status) {
         app_.prompts.Error(status.message());
         return false;
     }
@@ -103,6 +112,12 @@ void TfrmProcess::Notebook1PageChanged() {
     switch (workspace_.page) {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
+        break;
+    case WorkspacePage::EnterResults:
+        enterPage->SetupResultsPage();
+        break;
+    case WorkspacePage::PredictResults:
+        predictPage->FillPredictList(workspace_.PredictSortColumn);
         break;
     case WorkspacePage::TableMaintenance:
         maintenancePage->SetupMaintPages();

@@ -14,8 +14,10 @@ class QTabBar;
 
 namespace vantorel {
 
+class EnterResultsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class PredictResultsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -40,6 +42,8 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    EnterResultsPage* enterPage;
+    PredictResultsPage* predictPage;
     MaintenancePage* maintenancePage;
     QMenu* PopupMenu1;
     QAction* miSave;

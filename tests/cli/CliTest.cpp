@@ -187,13 +187,48 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    for (const char* command : {"new", "import", "export", "table", "set", "info", "check"}) {
+    for (const char* command :
+         {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list"}) {
         const ToolRun run = Tool({command, "--help"});
         EXPECT_EQ(run.exitCode, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
     }
     EXPECT_EQ(Tool({"--help"}).exitCode, 0);
     EXPECT_EQ(Tool({}).exitCode, 1);
+}
+
+TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
+    ASSERT_EQ(
+        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
+            .exitCode,
+        0);
+    const ToolRun entered = Tool(
+        {"result", League(), "enter", "Hull", "Bury", "2-1", "--date", "09/08/2025", "--attendance", "1500"});
+    EXPECT_EQ(entered.out, "Entered match 4: Hull v Bury 2-1\n") << entered.err;
+    ASSERT_EQ(Tool({"result", League(), "enter", "York", "Leeds", "0-3", "--date", "09/08/2025"}).exitCode,
+              0);
+    EXPECT_EQ(Tool({"result", League(), "rescore", "Hull", "Bury", "1-1"}).out,
+              "Rescored match 4: Hull v Bury 1-1\n");
+    ASSERT_EQ(Tool({"result", League(), "redate", "--match", "12", "02/08/2025"}).exitCode, 0);
+    EXPECT_EQ(Tool({"list", League(), "results", "--sort", "date"}).out,
+              "12\t02/08/2025\t0\tYork\tLeeds\t0-3\n"
+              "4\t09/08/2025\t1,500\tHull\tBury\t1-1\n");
+
+    ASSERT_EQ(Tool({"predict", League(), "Hull", "Leeds", "2-0", "--date", "16/08/2025"}).exitCode, 0);
+    ASSERT_EQ(Tool({"result", League(), "cancel", "Hull", "Bury"}).exitCode, 0);
+    const ToolRun open = Tool({"list", League(), "open", "--sort", "predicted"});
+    EXPECT_EQ(open.out.rfind("5\tpredicted\t16/08/2025\tHull\tLeeds\t2-0\n", 0), 0u) << open.out;
+    // The cancelled result is open again, keeping its score and date.
+    EXPECT_NE(open.out.find("\n4\t-\t09/08/2025\tHull\tBury\t1-1\n"), std::string::npos) << open.out;
+
+    ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2:0"}, "H-A");
+    ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2-0", "--attendance", "-5"},
+                       "--attendance");
+    ExpectOneLineError({"result", League(), "rescore", "Hull", "Bury", "1-0"}, "has been played");
+    ExpectOneLineError({"result", League(), "cancel", "--match", "99"}, "no match number 99");
+    ExpectOneLineError({"predict", League(), "York", "Leeds"}, "already been played");
+    ExpectOneLineError({"predict", League(), "Hull", "York", "1-0", "--untick"}, "--untick");
+    ExpectOneLineError({"list", League(), "open", "--sort", "crowd"}, "--sort");
 }
 
 } // namespace

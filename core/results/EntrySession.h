@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "results/ResultEntry.h"
+#include "store/Division.h"
+#include "store/Status.h"
+
+namespace vantorel {
+
+inline constexpr const char* kAllMatchesPlayed = "All matches have been played !";
+inline constexpr const char* kResultInputCanceled = "Result input canceled";
+inline constexpr const char* kSelectBothTeams = "You have not selected both teams";
+inline constexpr const char* kInputInvalid = "Input is invalid, please correct";
+inline constexpr const char* kAttendanceNotNumeric = "Attendance figure is not numeric";
+
+// An attendance typed by the user: a whole number of 0 or more, blanks around it allowed. Nothing for any
+// other text, a negative number included.
+std::optional<int> ParseAttendance(std::string_view text);
+
+// The warning for an attendance typed in the score dialog: empty for a valid attendance, kInputInvalid for a
+// negative number, kAttendanceNotNumeric for anything else.
+std::string AttendanceWarning(std::string_view text);
+
+// The names of teams, ordered as the drop-down lists show them (byte by byte).
+std::vector<int> SortedByName(const Division& division, std::vector<int> teams);
+
+// Switches goal tracking of the league. A choice about asking, not an edit of the results: it does not mark
+// the league changed, and is saved with the next change.
+void SetTrackGoals(Division& division, bool track);
+
+// One sitting of result entry: the date given to the results entered now, and the teams that already got a
+// result on it, which are withheld so that no team gets two results on one date.
+class EntrySession {
+public:
+    double EntryDate = 0;
+    std::uint32_t EnteredTeams = 0; // bit t set: team t got a result on EntryDate
+
+    // Entering the page: the date is today, nobody is withheld.
+    void Start(double today);
+    // A new date: nobody is withheld any more.
+    void ChangeDate(double date);
+    bool Withheld(int team) const { return (EnteredTeams >> team) & 1u; }
+
+    // The home teams offered, in list order: every team not withheld, or none when every fixture is played.
+    std::vector<int> HomeTeams(const Division& division) const;
+    // The opponents the home team still has to meet at home, withheld teams left out, in list order.
+    std::vector<int> OpenOpponents(const Division& division, int home) const;
+    // The status text on entering the page: empty, or kAllMatchesPlayed when nothing is left to play.
+    static std::string StartStatus(const Division& division);
+    // "Predicted result for this match: H-A" for the first open fixture of the pairing that carries a
+    // prediction; nothing when none does.
+    static std::optional<std::string> PredictionHint(const Division& division, int home, int away);
+
+    // Enters the result on EntryDate (see EnterResult; a negative attendance is refused too) and withholds
+    // both teams. On success the status text
+    // "HOME v AWAY Result recorded" comes back through recorded.
+    Status Enter(Division& division, int home, int away, int homeGoals, int awayGoals, int attendance,
+                 std::string* recorded = nullptr, std::vector<int>* newGoals = nullptr);
+};
+
+} // namespace vantorel

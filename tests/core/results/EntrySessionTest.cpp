@@ -1,0 +1,111 @@
+#include "results/EntrySession.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+using testing::PlayFixture;
+
+TEST(EntrySession, AttendanceIsAWholeNumberOfNoLessThanNought) {
+    EXPECT_EQ(ParseAttendance("0"), 0);
+    EXPECT_EQ(ParseAttendance(" 23456 "), 23456);
+    EXPECT_EQ(ParseAttendance("+12"), 12);
+    for (const char* bad : {"12a", "", " ", "-5", "1.5", "a12", "99999999999", "+-3"})
+        EXPECT_FALSE(ParseAttendance(bad)) << bad;
+    EXPECT_EQ(AttendanceWarning("250"), "");
+    EXPECT_EQ(AttendanceWarning("-250"), kInputInvalid);
+    EXPECT_EQ(AttendanceWarning("12a"), kAttendanceNotNumeric);
+}
+
+TEST(EntrySession, EnteredTeamsAreWithheldUntilTheDateChanges) {
+    auto division = MakeLeague(4, 2);
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{2, 3, 4}));
+    std::string recorded;
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 1, 500, &recorded));
+    EXPECT_EQ(recorded, "Team 01 v Team 02 Result recorded");
+    EXPECT_EQ(division->Results[1].MatchDate, 40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 3), (std::vector<int>{4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{3, 4})); // 2 played and withheld
+    session.ChangeDate(40007);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 2), (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{3, 4})); // the home match is played
+}
+
+TEST(EntrySession, ListsFollowTheNamesAndEmptyOutWhenAllIsPlayed) {
+    auto division = MakeLeague(4, 1);
+    division->Teams[1].Name.assignStored("Zeta");
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(EntrySession::StartStatus(*division), "");
+    for (int r = 1; r <= division->Header.ResultCount; ++r)
+        PlayFixture(*division, r, 0, 0);
+    EXPECT_EQ(EntrySession::StartStatus(*division), kAllMatchesPlayed);
+    EXPECT_TRUE(session.HomeTeams(*division).empty());
+}
+
+TEST(EntrySession, ADrawGivesOnePointEachWhateverAWinIsWorth) {
+    for (int winPoints : {2, 3}) {
+        auto division = MakeLeague(4, 2, winPoints);
+        EntrySession session;
+        session.Start(40000);
+        ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 1, 0));
+        ASSERT_TRUE(session.Enter(*division, 3, 4, 2, 0, 0));
+        EXPECT_EQ(division->Teams[1].Points, 1);
+        EXPECT_EQ(division->Teams[2].Points, 1);
+        EXPECT_EQ(division->Teams[3].Points, winPoints);
+        EXPECT_EQ(division->Teams[4].Points, 0);
+        for (int t = 1; t <= 4; ++t)
+            EXPECT_EQ(division->Teams[t].Played, 1);
+    }
+}
+
+TEST(EntrySession, TwoMeetingsAtOneGroundFillInRecordOrder) {
+    auto division = MakeLeague(4, 4);
+    const int first = division->FindFixture(1, 2);
+    EntrySession session;
+    session.Start(40000);
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
+    const int second = division->FindFixture(1, 2);
+    EXPECT_GT(second, first);
+    session.ChangeDate(40100);
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 0, 2, 0));
+    EXPECT_EQ(division->Results[first].MatchDate, 40000);
+    EXPECT_EQ(division->Results[second].MatchDate, 40100);
+    EXPECT_EQ(division->Results[second].AwayGoals, 2);
+}
+
+TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
+    auto division = MakeLeague(4, 4);
+    EXPECT_FALSE(EntrySession::PredictionHint(*division, 1, 2));
+    const int second = 13; // the pair's second fixture at the same ground
+    ASSERT_EQ(division->Results[second].HomeTeam, 1);
+    ASSERT_EQ(division->Results[second].AwayTeam, 2);
+    division->Results[second].Predicted = true;
+    division->Results[second].HomeGoals = 2;
+    division->Results[second].AwayGoals = 1;
+    EXPECT_EQ(EntrySession::PredictionHint(*division, 1, 2), "Predicted result for this match: 2-1");
+    EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
+}
+
+TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
+    auto division = MakeLeague(4, 2);
+    division->DataChanged = false;
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
+    EXPECT_FALSE(division->DataChanged);
+    EXPECT_EQ(session.EnteredTeams, 0u);
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,158 @@
+#include "results/ResultList.h"
+
+#include <gtest/gtest.h>
+
+#include "results/ResultEntry.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+using testing::PlayFixture;
+
+std::vector<int> Rows(const ResultList& list) {
+    std::vector<int> rows;
+    for (int r = 0; r < list.count(); ++r)
+        rows.push_back(list.At(r));
+    return rows;
+}
+
+// Five played results of four teams meeting twice, chosen so that every key has ties to break.
+std::unique_ptr<Division> SortLeague() {
+    auto division = MakeLeague(4, 2);
+    struct Played {
+        int fixture, home, away;
+        double date;
+        int attendance;
+    };
+    // Fixtures 1..5 are 01-02, 01-03, 01-04, 02-01, 02-03 (home-away).
+    for (const auto& [fixture, home, away, date, attendance] : std::vector<Played>{{1, 2, 1, 40010, 900},
+                                                                                   {2, 1, 0, 40000, 900},
+                                                                                   {3, 2, 2, 40000, 500},
+                                                                                   {4, 0, 1, 40005, 1200},
+                                                                                   {5, 0, 0, 40000, 100}}) {
+        PlayFixture(*division, fixture, home, away, date);
+        division->Results[fixture].Attendance = attendance;
+    }
+    return division;
+}
+
+TEST(ResultList, EachKeyOrdersAndBreaksItsTies) {
+    auto division = SortLeague();
+    struct Case {
+        int key;
+        std::vector<int> rows;
+    };
+    for (const auto& [key, expected] : std::vector<Case>{{kSortByDate, {2, 3, 5, 4, 1}},
+                                                         {kSortByAttendance, {4, 2, 1, 3, 5}},
+                                                         {kSortByHomeTeam, {1, 2, 3, 4, 5}},
+                                                         {kSortByAwayTeam, {4, 1, 2, 5, 3}},
+                                                         {kSortByHomeGoals, {3, 1, 2, 5, 4}},
+                                                         {kSortByAwayGoals, {3, 4, 1, 2, 5}}}) {
+        // Sorted first by another key, so that the tie-breaks and not the record order decide.
+        ResultList list = ResultList::Played(*division);
+        list.Sort(*division, kSortByAttendance);
+        list.Sort(*division, key);
+        EXPECT_EQ(Rows(list), expected) << "key " << key;
+    }
+}
+
+TEST(ResultList, HeadingsGiveTheirKeys) {
+    EXPECT_EQ(ResultsSortKey(0), kSortByDate);
+    EXPECT_EQ(ResultsSortKey(5), kSortByAwayGoals);
+    EXPECT_EQ(PredictSortKey(0), kSortByPredicted);
+    EXPECT_EQ(PredictSortKey(1), kSortByDate);
+    EXPECT_EQ(PredictSortKey(2), kSortByHomeTeam);
+    EXPECT_EQ(PredictSortKey(5), kSortByAwayGoals);
+}
+
+TEST(ResultList, TickedFixturesComeFirstEachGroupByDate) {
+    auto division = MakeLeague(4, 1);
+    division->Results[1].MatchDate = 40005;
+    division->Results[2].Predicted = true;
+    division->Results[2].MatchDate = 40003;
+    division->Results[3].Predicted = true;
+    division->Results[4].MatchDate = 40001;
+    ResultList list = ResultList::Open(*division);
+    list.Sort(*division, kSortByPredicted);
+    EXPECT_EQ(Rows(list), (std::vector<int>{3, 2, 5, 6, 4, 1}));
+}
+
+TEST(ResultList, ACancelledRowIsRefusedUntilCompacted) {
+    auto division = SortLeague();
+    ResultList list = ResultList::Played(*division);
+    list.MarkCancelled(1);
+    EXPECT_EQ(list.At(1), 0);
+    EXPECT_EQ(list.At(5), 0);
+    EXPECT_EQ(list.At(-1), 0);
+    EXPECT_EQ(ResultCells(*division, 2, true, DateFormat::Default())[0], "  N/A");
+    list.Compact();
+    EXPECT_EQ(Rows(list), (std::vector<int>{1, 3, 4, 5}));
+}
+
+TEST(ResultList, CellsAndTexts) {
+    auto division = SortLeague();
+    division->Results[4].Attendance = 1234567;
+    EXPECT_EQ(ResultCells(*division, 4, false, DateFormat::Default()),
+              (std::array<std::string, 6>{"11/07/2009", "1234,567", "Team 02", "Team 01", "0", "1"}));
+    for (const auto& [attendance, text] :
+         std::vector<std::pair<int, std::string>>{{0, "0"}, {950, "950"}, {1000, "1,000"}, {12345, "12,345"}})
+        EXPECT_EQ(FormatAttendance(attendance), text);
+    division->Results[5].Predicted = true;
+    EXPECT_EQ(PredictCells(*division, 5, DateFormat::Default())[0], " ");
+    EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[0], "");
+    EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[1], " ");
+    EXPECT_EQ(RemainingGamesText(1), "Remaining Game");
+    EXPECT_EQ(RemainingGamesText(12), "Remaining 12 Games");
+    EXPECT_EQ(RemainingGamesText(0), "All games have been played");
+    EXPECT_EQ(CancelResultQuestion(*division, 1), "Cancel result for Team 01 v Team 02");
+}
+
+TEST(ResultList, GridWidthsGiveTheRemainderToTheDate) {
+    EXPECT_EQ(ResultsGridWidths(600, 17, 1), (std::vector<int>{60 + 17, 60, 180, 180, 40, 40}));
+    EXPECT_EQ(PredictGridWidths(600, 17, 1), (std::vector<int>{30, 60 + 3, 180, 180, 60, 60}));
+}
+
+TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {
+    auto division = MakeLeague(4, 2, 3);
+    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 40000, 100}));
+    division->Goals[1].Player = 1;
+    division->Players[1].Goals = 1;
+
+    ASSERT_TRUE(RescoreResult(*division, 1, 1, 0, 2500)); // only the crowd changes
+    EXPECT_EQ(division->Goals[1].Player, 1);
+    EXPECT_EQ(division->Results[1].Attendance, 2500);
+    EXPECT_EQ(division->Teams[1].Points, 3);
+
+    ASSERT_TRUE(RescoreResult(*division, 1, 1, 1, 2500));
+    EXPECT_EQ(division->Teams[1].Points, 1);
+    EXPECT_EQ(division->Teams[2].Points, 1);
+    EXPECT_EQ(division->Teams[1].Played, 1);
+    EXPECT_EQ(division->Teams[2].Played, 1);
+    EXPECT_EQ(division->Header.GoalCount, 2);
+    EXPECT_EQ(division->Goals[1].Player, 0);
+    EXPECT_EQ(division->Players[1].Goals, 0);
+    EXPECT_FALSE(RescoreResult(*division, 1, 1, 1, -3));
+}
+
+TEST(ResultEdits, ACancelledDrawReturnsAsAnOpenFixtureWithItsOldValues) {
+    auto division = MakeLeague(4, 2);
+    division->Results[1].Predicted = true;
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 2, 40000, 300}));
+    ChangeResultDate(*division, 1, 40003);
+    CancelResult(*division, 1);
+    EXPECT_EQ(division->Teams[1].Points, 0);
+    EXPECT_EQ(division->Teams[2].Played, 0);
+    EXPECT_EQ(division->Header.GoalCount, 0);
+    EXPECT_EQ(division->FindFixture(1, 2), 1);
+    const ResultRecord& fixture = division->Results[1];
+    EXPECT_EQ(fixture.MatchDate, 40003);
+    EXPECT_EQ(fixture.HomeGoals, 2);
+    EXPECT_TRUE(fixture.Predicted);
+    EXPECT_EQ(ResultList::Open(*division).At(0), 1);
+}
+
+} // namespace
+} // namespace vantorel

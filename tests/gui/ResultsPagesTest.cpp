@@ -1,0 +1,265 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/MaintenancePage.h"
+#include "app/TfrmProcess.h"
+#include "results/EnterResultsPage.h"
+#include "results/PredictResultsPage.h"
+#include "results/ResultListModel.h"
+#include "results/ResultsTab.h"
+#include "results/TfrmChScore.h"
+#include "results/TfrmPredict.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+void Choose(QComboBox* list, const QString& name) {
+    const int at = list->findText(name);
+    QVERIFY2(at >= 0, qPrintable(name));
+    list->setCurrentIndex(at);
+}
+
+QString Cell(QTableView* grid, int row, int column) {
+    return grid->model()->index(row, column).data().toString();
+}
+
+void ClickCell(QTableView* grid, int row, int column, bool twice = false) {
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    if (twice)
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// A workspace open on a league of four teams meeting twice, with the given results played.
+struct Workspace4 {
+    Workspace4(GuiHarness& harness, std::unique_ptr<Division> league) : window(harness.app) {
+        if (!window.OpenLeague(harness.Save(*league, "r.div")))
+            throw std::runtime_error("cannot open league");
+        window.show();
+    }
+    void Show(WorkspacePage page) { window.TabSet1->setCurrentIndex(static_cast<int>(page)); }
+    TfrmProcess window;
+};
+
+class ResultsPagesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void enteringWithholdsTheTeamsAndRefusesBadInput() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 2);
+        league->Results[2].Predicted = true; // Team 01 v Team 03, 0-0
+        Workspace4 workspace(harness, std::move(league));
+        workspace.Show(WorkspacePage::EnterResults);
+        EnterResultsPage& page = *workspace.window.enterPage;
+        QCOMPARE(page.HomeList->count(), 4);
+        QVERIFY(!page.btnUpdate->isEnabled());
+        QVERIFY(!page.cbTrackGoals->isEnabled()); // no goal dialog to ask with
+
+        Choose(page.HomeList, QStringLiteral("Team 01"));
+        QCOMPARE(page.AwayList->count(), 3);
+        QVERIFY(page.btnUpdate->isEnabled());
+        Choose(page.AwayList, QStringLiteral("Team 03"));
+        QCOMPARE(page.panResults->text(), QStringLiteral("Predicted result for this match: 0-0"));
+        workspace.Show(WorkspacePage::LeagueTable);
+        QCOMPARE(workspace.window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::EnterResults));
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Result update in progress. Complete it or cancel"));
+
+        for (const char* bad : {"12a", "-3"}) {
+            page.edAttend->setText(QString::fromUtf8(bad));
+            page.btnUpdate->click();
+            QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                     QStringLiteral("Input is invalid, please correct"));
+            QVERIFY(!harness.division->DataChanged);
+        }
+        page.edAttend->setText(QStringLiteral("1200"));
+        page.Score1->setValue(2);
+        QTest::keyClick(page.edAttend, Qt::Key_Return);
+        QCOMPARE(page.panResults->text(), QStringLiteral("Team 01 v Team 03 Result recorded"));
+        QCOMPARE(harness.division->Results[2].Attendance, 1200);
+        QCOMPARE(harness.division->Results[2].MatchDate, 46000.0);
+        QCOMPARE(page.HomeList->count(), 2);
+        QVERIFY(!workspace.window.workspace().ResultPending);
+
+        Choose(page.HomeList, QStringLiteral("Team 02"));
+        QCOMPARE(page.AwayList->count(), 1); // Team 04 only
+        QTest::keyClick(page.HomeList, Qt::Key_Escape);
+        QCOMPARE(page.panResults->text(), QStringLiteral("Result input canceled"));
+        harness.pickedDates = {46007};
+        page.btnCal->click();
+        QCOMPARE(page.HomeList->count(), 4);
+        QCOMPARE(page.Date1->text(), QString::fromStdString(harness.app.dateFormat.Format(46007)));
+    }
+
+    void eachGoalIsAskedForWhenGoalsAreTracked() {
+        GuiHarness harness;
+        std::vector<std::pair<int, int>> asked;
+        harness.app.askGoalDetails = [&](QWidget*, int goal, int number) {
+            asked.emplace_back(goal, number);
+        };
+        Workspace4 workspace(harness, MakeLeague(4, 2));
+        workspace.Show(WorkspacePage::EnterResults);
+        EnterResultsPage& page = *workspace.window.enterPage;
+        QVERIFY(page.cbTrackGoals->isEnabled());
+        page.cbTrackGoals->click();
+        QVERIFY(harness.division->Header.TrackGoals);
+        Choose(page.HomeList, QStringLiteral("Team 02"));
+        Choose(page.AwayList, QStringLiteral("Team 01"));
+        page.Score1->setValue(2);
+        page.Score2->setValue(1);
+        page.btnUpdate->click();
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
+    }
+
+    void aPlayedOutLeagueOffersNoTeam() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 1);
+        for (int r = 1; r <= league->Header.ResultCount; ++r)
+            PlayFixture(*league, r, 1, 0, 40000);
+        Workspace4 workspace(harness, std::move(league));
+        workspace.Show(WorkspacePage::EnterResults);
+        QCOMPARE(workspace.window.enterPage->HomeList->count(), 0);
+        QCOMPARE(workspace.window.enterPage->panResults->text(),
+                 QStringLiteral("All matches have been played !"));
+        workspace.Show(WorkspacePage::PredictResults);
+        PredictResultsPage& predict = *workspace.window.predictPage;
+        QCOMPARE(predict.panPredict->text(), QStringLiteral("All games have been played"));
+        QVERIFY(predict.sgPredict->isHidden());
+        QVERIFY(predict.btnPrScore->isHidden());
+    }
+
+    void theResultsTabCorrectsAndCancelsResults() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 2);
+        PlayFixture(*league, 1, 2, 0, 40000);  // Team 01 v Team 02
+        PlayFixture(*league, 12, 1, 0, 40001); // Team 04 v Team 03
+        league->Results[1].Attendance = 5000;
+        league->Results[12].Attendance = 12000;
+        Workspace4 workspace(harness, std::move(league));
+        std::vector<int> squadsShown;
+        harness.app.showSquads = [&](QWidget*, int result) { squadsShown.push_back(result); };
+        workspace.Show(WorkspacePage::TableMaintenance);
+        workspace.window.maintenancePage->TabbedNotebook1->setCurrentIndex(
+            static_cast<int>(MaintenanceTab::Results));
+        ResultsTab& tab = *workspace.window.maintenancePage->resultsTab;
+        QTableView* grid = tab.sgResults;
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(Cell(grid, 0, 2), QStringLiteral("Team 01")); // by home team
+        QTest::mouseClick(tab.hcResults->viewport(), Qt::LeftButton, {},
+                          QPoint(tab.hcResults->sectionViewportPosition(1) + 5, 5));
+        QCOMPARE(Cell(grid, 0, 1), QStringLiteral("12,000")); // the largest crowd first
+
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        tab.btnSquad->click();
+        QCOMPARE(squadsShown, (std::vector<int>{12}));
+
+        // Team 04 v Team 03 1-0 becomes 1-1.
+        tab.btnChScore->click();
+        auto* dialog = tab.findChild<TfrmChScore*>();
+        QVERIFY(dialog);
+        dialog->udAgainst->setValue(1);
+        dialog->edAttend->setText(QStringLiteral("12a"));
+        dialog->BitBtn2->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Attendance figure is not numeric"));
+        dialog->edAttend->setText(QStringLiteral("-40"));
+        dialog->BitBtn2->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Input is invalid, please correct"));
+        QVERIFY(dialog->isVisible());
+        dialog->edAttend->setText(QStringLiteral("11000"));
+        dialog->BitBtn2->click();
+        QCOMPARE(harness.division->Teams[3].Points, std::int16_t{1});
+        QCOMPARE(harness.division->Teams[4].Points, std::int16_t{1});
+        QCOMPARE(harness.division->Teams[4].Played, std::uint8_t{1});
+        QCOMPARE(Cell(grid, 0, 5), QStringLiteral("1"));
+        QCOMPARE(Cell(grid, 0, 1), QStringLiteral("11,000"));
+
+        harness.prompts.answers = {Answer::Yes};
+        tab.btnRemove->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Cancel result for Team 04 v Team 03"));
+        QCOMPARE(Cell(grid, 0, 0), QStringLiteral("  N/A"));
+        QVERIFY(!harness.division->Results[12].Played);
+        const int beeps = harness.prompts.beeps;
+        tab.btnChDate->click();
+        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        tab.hcResultsSectionClick(0);
+        QCOMPARE(grid->model()->rowCount(), 1);
+    }
+
+    void predictionsTickSpinAndTakeDates() {
+        GuiHarness harness;
+        Workspace4 workspace(harness, MakeLeague(4, 2));
+        workspace.Show(WorkspacePage::PredictResults);
+        PredictResultsPage& page = *workspace.window.predictPage;
+        QTableView* grid = page.sgPredict;
+        QCOMPARE(page.panPredict->text(), QStringLiteral("Remaining 12 Games"));
+        const int first = page.model->list().At(0);
+
+        ClickCell(grid, 0, 0);
+        QVERIFY(harness.division->Results[first].Predicted);
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!harness.division->Results[first].Predicted);
+
+        grid->setCurrentIndex(grid->model()->index(0, 5));
+        QVERIFY(page.sbScore->isVisible());
+        const int beeps = harness.prompts.beeps;
+        page.sbScoreDownClick();
+        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        QVERIFY(!harness.division->Results[first].Predicted);
+        QTest::keyClick(grid, Qt::Key_Plus);
+        QCOMPARE(harness.division->Results[first].AwayGoals, std::uint8_t{1});
+        QVERIFY(harness.division->Results[first].Predicted);
+        QCOMPARE(Cell(grid, 0, 5), QStringLiteral("1"));
+
+        // Right after opening a double click does nothing; after a Set Date it copies that date.
+        const int second = page.model->list().At(1);
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        page.sgPredictDblClick();
+        QCOMPARE(harness.division->Results[second].MatchDate, 0.0);
+        grid->setCurrentIndex(grid->model()->index(0, 1));
+        harness.pickedDates = {46010};
+        page.btnPrDate->click();
+        QCOMPARE(harness.division->Results[first].MatchDate, 46010.0);
+        QCOMPARE(harness.calendarStarts.back(), 46000.0);
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        page.sgPredictDblClick();
+        QCOMPARE(harness.division->Results[second].MatchDate, 46010.0);
+
+        page.btnPrScore->click();
+        auto* dialog = page.findChild<TfrmPredict*>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->edDate->text(), QString::fromStdString(harness.app.dateFormat.Format(46010)));
+        dialog->udFor->setValue(3);
+        dialog->btnOK->click();
+        QCOMPARE(harness.division->Results[second].HomeGoals, std::uint8_t{3});
+        QVERIFY(harness.division->Results[second].Predicted);
+        QCOMPARE(Cell(grid, 1, 4), QStringLiteral("3"));
+
+        page.hcPredictSectionClick(0); // the ticked fixtures first, by date
+        QCOMPARE(page.model->list().At(0), first);
+        QCOMPARE(page.model->list().At(1), second);
+    }
+};
+
+} // namespace
+VANTOREL_GUI_TEST(ResultsPagesTest);
+} // namespace vantorel::testing
+
+#include "ResultsPagesTest.moc"
