@@ -73,17 +73,4 @@ bool ProcessImport(Division& division, ImportKind kind, std::string_view line, c
     return false;
 }
 
-ImportCounters ImportLines(Division& division, ImportKind kind, const std::vector<std::string>& lines,
-                           const DateFormat& dateFormat) {
-    ImportCounters counters;
-    for (const std::string& line : lines) {
-        ++counters.read;
-        if (ProcessImport(division, kind, line, dateFormat))
-            ++counters.imported;
-        else
-            ++counters.errors;
-    }
-    return counters;
-}
-
 } // namespace vantorel

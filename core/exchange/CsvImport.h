@@ -23,15 +23,12 @@ enum class ImportKind { Results, Players, Scorers, Squads, Fixtures };
 // Returns false (an error line) when the line cannot be used; the Division is then unchanged.
 bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat);
 
+// The counts of one import run (ImportRun.h).
 struct ImportCounters {
     int read = 0;
     int imported = 0;
     int errors = 0;
 };
-
-// Imports every line, counting successes and errors.
-ImportCounters ImportLines(Division& division, ImportKind kind, const std::vector<std::string>& lines,
-                           const DateFormat& dateFormat);
 
 inline constexpr const char* kImportFileUnreadable = "The file you specified could not be opened";
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/CsvImport.h"
+#include "exchange/ImportRun.h"
 #include "results/ResultEntry.h"
 #include "standings/DateList.h"
 #include "support/ExportLines.h"
@@ -159,7 +159,7 @@ TEST(CsvExport, ExportedResultsImportedIntoAFreshLeagueGiveTheSameTable) {
     auto fresh = testing::LoadSampleSeason();
     for (int r = 1; r <= fresh->Header.ResultCount; ++r)
         CancelResult(*fresh, r);
-    const ImportCounters counters = ImportLines(*fresh, ImportKind::Results, exported, DateFormat::Default());
+    const ImportCounters counters = ImportAll(*fresh, ImportChoice::Results, exported, DateFormat::Default());
     EXPECT_EQ(counters.errors, 1); // the heading line
     EXPECT_EQ(counters.imported, 380);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/ImportRun.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -56,8 +57,8 @@ TEST(ImportText, ReadsUtf8WithOrWithoutAByteOrderMarkAndFallsBackToWindows1252) 
 TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
     auto division = testing::MakeLeague(4, 4);
     const DateFormat dates = DateFormat::Default();
-    const ImportCounters counters = ImportLines(
-        *division, ImportKind::Results,
+    const ImportCounters counters = ImportAll(
+        *division, ImportChoice::Results,
         {"Date,Home-Team,Away-Team,For,Against,Attendance", "01/08/2025,Team 01,Team 02,2,1,3000",
          "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
@@ -80,12 +81,12 @@ TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
                                             "Bob,Transferred-Out", "ann smith,Team 02",
                                             "Cy,Nobody",           "A name longer than twenty,Team 03",
                                             "Łukasz,Team 01",      "Dee"};
-    const ImportCounters first = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    const ImportCounters first = ImportAll(*division, ImportChoice::Players, lines, DateFormat::Default());
     EXPECT_EQ(first.imported, 4);
     EXPECT_EQ(first.errors, 4);
     EXPECT_EQ(division->Players[2].Team, 5);
     EXPECT_EQ(division->Players[4].Name.stored(), "A name longer than t");
-    const ImportCounters second = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    const ImportCounters second = ImportAll(*division, ImportChoice::Players, lines, DateFormat::Default());
     EXPECT_EQ(second.imported, 0);
     EXPECT_EQ(second.errors, 8);
     EXPECT_EQ(division->Header.PlayerCount, 4);
@@ -104,7 +105,7 @@ TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
         lines.push_back(line);
     }
     lines.push_back("01/08/2025,Team 01,Team 02,9,9,1");
-    const ImportCounters counters = ImportLines(*division, ImportKind::Results, lines, DateFormat::Default());
+    const ImportCounters counters = ImportAll(*division, ImportChoice::Results, lines, DateFormat::Default());
     EXPECT_EQ(counters.read, 3001);
     EXPECT_EQ(counters.imported + counters.errors, counters.read);
     int played = 0, goals = 0;
