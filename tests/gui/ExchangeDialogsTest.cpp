@@ -137,6 +137,20 @@ private Q_SLOTS:
         QVERIFY(large.clipboard.value(0).size() < 256000);
     }
 
+    void aFileThatCannotBeWrittenIsReportedAndTheDialogStays() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        Workspace workspace;
+        workspace.RefreshTable(*harness.division);
+        TfrmExport dialog(harness.app, workspace, nullptr);
+        dialog.show();
+        harness.chosenExportFiles = {QString::fromStdString(harness.folder.file("no-such-folder/out.csv"))};
+        dialog.btnExport->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.prompts.shown.size(), 1u);
+        QCOMPARE(harness.prompts.shown[0].kind, std::string("error"));
+    }
+
     void importNeedsAReadableFile() {
         GuiHarness harness;
         PrepareLeague(harness);
