@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "standings/Standings.h"
+#include "store/Division.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -27,6 +28,39 @@ void BM_FillTableCurrentForm(benchmark::State& state) {
         benchmark::DoNotOptimize(FillTable(*largest, variant));
 }
 BENCHMARK(BM_FillTableCurrentForm)->Unit(benchmark::kMicrosecond);
+
+// The largest league ordered as a UEFA group is: points, then the head-to-head rules, again for a smaller
+// tie, then goal difference and goals scored.
+void BM_FillTableHeadToHeadRules(benchmark::State& state) {
+    auto largest = testing::MakeLargestLeague();
+    largest->Header.SortRules.assignStored("1678R23");
+    const TableVariant variant{TableContent::PlayedGames, GameSelection::HomeAndAway, kEndOfSeason, 10};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FillTable(*largest, variant));
+}
+BENCHMARK(BM_FillTableHeadToHeadRules)->Unit(benchmark::kMicrosecond);
+
+// The worst case for the head-to-head rules: all 24 teams of the largest league level on points. Each
+// team beats the eleven teams after it in a circle by as many goals as the gap, loses to the eleven before
+// it and draws with the team opposite; in the second half of the season team 1 beats team 13 once, so teams
+// split into groups that the head-to-head rules, and again for smaller ties, have to work through.
+void BM_FillTableHeadToHeadManyTied(benchmark::State& state) {
+    auto league = testing::MakeLeague(kMaxTeams, 4);
+    for (int r = 1; r <= league->Header.ResultCount; ++r) {
+        const ResultRecord& match = league->Results[r];
+        const int gap = (match.AwayTeam - match.HomeTeam + kMaxTeams) % kMaxTeams;
+        const bool decider =
+            match.HomeTeam == 1 && match.AwayTeam == 13 && r > league->Header.ResultCount / 2;
+        const int homeGoals = gap < 12 ? gap : gap == 12 ? 1 + decider : 0;
+        const int awayGoals = gap > 12 ? kMaxTeams - gap : gap == 12 ? 1 : 0;
+        testing::PlayFixture(*league, r, homeGoals, awayGoals, 1 + r / 12);
+    }
+    league->Header.SortRules.assignStored("1678R23");
+    const TableVariant variant{TableContent::PlayedGames, GameSelection::HomeAndAway, kEndOfSeason, 10};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FillTable(*league, variant));
+}
+BENCHMARK(BM_FillTableHeadToHeadManyTied)->Unit(benchmark::kMicrosecond);
 
 // The table as at each of one team's 92 match dates, one after another, as a progress graph needs them.
 void BM_TableAtEachMatchDateOfATeam(benchmark::State& state) {

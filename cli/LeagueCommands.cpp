@@ -87,11 +87,12 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
     if (const auto winPoints = args.number("--win-points", 2, 3))
         SetWinPoints(*division, *winPoints);
     if (const auto rules = args.value("--sort-rules")) {
-        if (rules->empty() || ActiveRuleCodes(*rules) != *rules)
-            throw UsageError("--sort-rules takes 1 to 5 different codes from 1 to 5, not '" + *rules + "'");
         SortRuleLists lists;
         lists.Load(*rules);
-        (void)lists.SortUpdate(*division);
+        if (ActiveRuleCodes(*rules) != *rules || !lists.SortUpdate(*division))
+            throw UsageError("--sort-rules takes 1 to 8 different codes from 1-9, A, B and R, with at least "
+                             "one rule besides R, not '" +
+                             *rules + "'");
     }
     const std::pair<const char*, Zone> zones[] = {
         {"--promote", Zone::Promotion}, {"--playoff", Zone::Playoff}, {"--relegate", Zone::Relegation}};

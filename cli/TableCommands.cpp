@@ -9,12 +9,14 @@
 #include "exchange/ImportRun.h"
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
+#include "standings/TableExplanation.h"
 #include "store/TextCodec.h"
 
 namespace vantorel::cli {
 namespace {
 
 const std::set<std::string> kTableFlags = {"--short", "--poss"};
+const std::set<std::string> kTableCommandFlags = {"--short", "--poss", "--explain"};
 
 std::string VariantDescription(const TableVariant& variant, const DateFormat& dateFormat) {
     std::string text = variant.content == TableContent::PlayedGames       ? "Played games"
@@ -57,18 +59,27 @@ ImportChoice ImportChoiceByName(const std::string& name) {
 } // namespace
 
 int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
-    Arguments args(words, kTableFlags);
+    Arguments args(words, kTableCommandFlags);
     const std::string path = args.positional("league file");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     const DateFormat dateFormat = DateFormatOption(args);
     const TableChoice choice = TableOptions(args, *division, dateFormat);
+    const bool explain = args.flag("--explain");
     args.finish();
 
     const LeagueTable table = FillTable(*division, choice.variant);
     out << Windows1252ToUtf8(division->Header.TableName.stored()) << "\n"
         << VariantDescription(choice.variant, dateFormat) << "\n\n"
         << FormatPlainTable(TableHeadings(choice.format), TableRows(*division, table, choice.format));
+    if (explain) {
+        bool any = false;
+        for (int position = 2; position <= table.TeamCount; ++position)
+            if (const std::string why = ExplainPosition(*division, table, position); !why.empty()) {
+                out << (any ? "" : "\n") << why << "\n";
+                any = true;
+            }
+    }
     return 0;
 }
 

@@ -53,13 +53,17 @@ const CommandEntry kCommands[] = {
          "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format PATTERN]\n") +
          kTableOptions + "Writes comma-separated text (UTF-8, CR LF line ends) to standard output.\n"},
     {"table", vantorel::cli::TableCommand,
-     std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--date-format PATTERN]\n") +
-         kTableOptions + "Prints the league table with U (promoted) and D (relegated) marks.\n"},
+     std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--explain] [--date-format PATTERN]\n") +
+         kTableOptions +
+         "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each\n"
+         "team level with the team above on the first sort rule, the rule that put it below.\n"},
     {"set", vantorel::cli::SetCommand,
      "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"
      "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
-     "Changes the league's settings. Sort-rule codes: 1 points, 2 goal difference, 3 goals scored,\n"
-     "4 team order, 5 possible points, highest priority first.\n"},
+     "Changes the league's settings. Sort-rule codes, highest priority first: 1 points, 2 goal\n"
+     "difference, 3 goals scored, 4 team order, 5 possible points, 6 head-to-head points, 7 head-to-head\n"
+     "goal difference, 8 head-to-head goals scored, 9 head-to-head away goals, A games won, B away goals\n"
+     "scored; R starts the head-to-head rules again for a smaller tie. At most 8 codes, e.g. 16723.\n"},
     {"result", vantorel::cli::ResultCommand,
      "usage: vantorel-cli result FILE.div enter HOME AWAY SCORE [--date DATE] [--attendance N]\n"
      "                                       [--date-format PATTERN]\n"

@@ -58,6 +58,18 @@ void BM_TablePageEntryWithPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_TablePageEntryWithPainting)->Unit(benchmark::kMillisecond);
 
+// The same under a UEFA group's rules: head-to-head mini-leagues and an explanation for every level team.
+void BM_TablePageEntryHeadToHeadWithPainting(benchmark::State& state) {
+    LargestWorkspace workspace;
+    workspace.division->Header.SortRules.assignStored("1678R23");
+    LeagueTablePage& page = *workspace.window->tablePage;
+    for (auto _ : state) {
+        page.Refresh();
+        page.DivTable->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_TablePageEntryHeadToHeadWithPainting)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace vantorel
 

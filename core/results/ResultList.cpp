@@ -19,8 +19,9 @@ std::string TeamName(const Division& division, int team) {
     return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
-// Shares a width among columns by units, the remainder going to one column.
-std::vector<int> UnitWidths(int space, const std::vector<int>& units, std::size_t remainderColumn) {
+// Shares a width among columns by units, the remainder going to the date column. A date column narrower than
+// its dates takes what it lacks from the two team columns, so that no date is cut.
+std::vector<int> UnitWidths(int space, const std::vector<int>& units, std::size_t dateColumn, int dateWidth) {
     int totalUnits = 0;
     for (int u : units)
         totalUnits += u;
@@ -28,7 +29,14 @@ std::vector<int> UnitWidths(int space, const std::vector<int>& units, std::size_
     std::vector<int> widths;
     for (int u : units)
         widths.push_back(u * unit);
-    widths[remainderColumn] += std::max(space, 0) - unit * totalUnits;
+    widths[dateColumn] += std::max(space, 0) - unit * totalUnits;
+    if (const int lacking = dateWidth - widths[dateColumn]; lacking > 0) {
+        const int fromHome = std::min(lacking / 2, widths[2]);
+        const int fromAway = std::min(lacking - fromHome, widths[3]);
+        widths[2] -= fromHome;
+        widths[3] -= fromAway;
+        widths[dateColumn] += fromHome + fromAway;
+    }
     return widths;
 }
 
@@ -135,12 +143,12 @@ std::array<std::string, 6> PredictCells(const Division& division, int fixture, c
             std::to_string(match.HomeGoals),    std::to_string(match.AwayGoals)};
 }
 
-std::vector<int> ResultsGridWidths(int width, int scrollBarWidth, int lineWidth) {
-    return UnitWidths(width - scrollBarWidth - 6 * lineWidth, {3, 3, 9, 9, 2, 2}, 0);
+std::vector<int> ResultsGridWidths(int width, int scrollBarWidth, int lineWidth, int dateWidth) {
+    return UnitWidths(width - scrollBarWidth - 6 * lineWidth, {3, 3, 9, 9, 2, 2}, 0, dateWidth);
 }
 
-std::vector<int> PredictGridWidths(int width, int scrollBarWidth, int lineWidth) {
-    return UnitWidths(width - scrollBarWidth - 10 * lineWidth, {1, 2, 6, 6, 2, 2}, 1);
+std::vector<int> PredictGridWidths(int width, int scrollBarWidth, int lineWidth, int dateWidth) {
+    return UnitWidths(width - scrollBarWidth - 10 * lineWidth, {1, 2, 6, 6, 2, 2}, 1, dateWidth);
 }
 
 std::string RemainingGamesText(int count) {

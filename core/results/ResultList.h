@@ -68,11 +68,12 @@ std::array<std::string, 6> ResultCells(const Division& division, int result, boo
 std::array<std::string, 6> PredictCells(const Division& division, int fixture, const DateFormat& format);
 
 // The column widths of the results grid: a unit of (width - scroll bar - 6 lines) / 28, shared 3, 3, 9, 9,
-// 2, 2 with the remainder to the date column.
-std::vector<int> ResultsGridWidths(int width, int scrollBarWidth, int lineWidth);
+// 2, 2 with the remainder to the date column. A date column narrower than dateWidth takes what it lacks
+// from the team columns.
+std::vector<int> ResultsGridWidths(int width, int scrollBarWidth, int lineWidth, int dateWidth = 0);
 // The column widths of the predictions grid: a unit of (width - scroll bar - 10 lines) / 19, shared 1, 2, 6,
-// 6, 2, 2 with the remainder to the date column.
-std::vector<int> PredictGridWidths(int width, int scrollBarWidth, int lineWidth);
+// 6, 2, 2 with the remainder to the date column, which takes from the team columns as above.
+std::vector<int> PredictGridWidths(int width, int scrollBarWidth, int lineWidth, int dateWidth = 0);
 
 // "Remaining Game", "Remaining N Games", or kAllGamesPlayed for none.
 std::string RemainingGamesText(int count);

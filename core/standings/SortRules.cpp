@@ -29,6 +29,20 @@ std::string RuleName(char code) {
         return "Team name";
     case '5':
         return "Possible Points";
+    case '6':
+        return "Head-to-head points";
+    case '7':
+        return "Head-to-head goal difference";
+    case '8':
+        return "Head-to-head goals scored";
+    case '9':
+        return "Head-to-head away goals";
+    case 'A':
+        return "Games won";
+    case 'B':
+        return "Away goals scored";
+    case kReapplyHeadToHead:
+        return "Head-to-head again for a smaller tie";
     default:
         return {};
     }
@@ -37,9 +51,15 @@ std::string RuleName(char code) {
 std::string ActiveRuleCodes(std::string_view sortRules) {
     std::string codes;
     for (char code : sortRules)
-        if (kRuleCodes.find(code) != std::string_view::npos && codes.find(code) == std::string::npos)
+        if (kRuleCodes.find(code) != std::string_view::npos && codes.find(code) == std::string::npos &&
+            codes.size() < kMaxActiveRules)
             codes += code;
     return codes;
+}
+
+bool UsesHeadToHead(std::string_view sortRules) {
+    const std::string codes = ActiveRuleCodes(sortRules);
+    return std::any_of(codes.begin(), codes.end(), IsHeadToHeadRule);
 }
 
 void SortRuleLists::Load(std::string_view sortRules) {
@@ -62,7 +82,7 @@ void SortRuleLists::Restore(std::string_view sortRules) {
 }
 
 bool SortRuleLists::MoveRight(int availableIndex) {
-    if (!InRange(availableIndex, available_))
+    if (!InRange(availableIndex, available_) || ActiveIsFull())
         return false;
     MoveToEnd(available_, availableIndex, active_);
     pending_ = true;
@@ -98,7 +118,8 @@ bool SortRuleLists::MoveDown(int& activeIndex) {
 }
 
 bool SortRuleLists::Drop(List source, int dragIndex, List target) {
-    if (!InRange(dragIndex, list(source)))
+    if (!InRange(dragIndex, list(source)) ||
+        (source == List::Available && target == List::Active && ActiveIsFull()))
         return false;
     MoveToEnd(list(source), dragIndex, list(target));
     pending_ = true;
@@ -106,7 +127,7 @@ bool SortRuleLists::Drop(List source, int dragIndex, List target) {
 }
 
 Status SortRuleLists::SortUpdate(Division& division) {
-    if (active_.empty())
+    if (std::all_of(active_.begin(), active_.end(), [](char code) { return code == kReapplyHeadToHead; }))
         return Status::Error(kNoActiveRuleWarning);
     pending_ = false;
     const std::string codes(active_.begin(), active_.end());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,17 +10,29 @@
 
 namespace vantorel {
 
-// The five sort rules by code: '1' "Points total", '2' "Goal difference", '3' "Goals scored",
-// '4' "Team name", '5' "Possible Points".
-inline constexpr std::string_view kRuleCodes = "12345";
+// The sort rules by code, in the order the editor lists them: '1' "Points total", '2' "Goal difference",
+// '3' "Goals scored", '4' "Team name", '5' "Possible Points", the head-to-head rules '6' "Head-to-head
+// points", '7' "Head-to-head goal difference", '8' "Head-to-head goals scored", '9' "Head-to-head away
+// goals", then 'A' "Games won", 'B' "Away goals scored" and 'R' "Head-to-head again for a smaller tie",
+// which is not a rule of its own but says how the head-to-head rules treat a tie they only partly break.
+inline constexpr std::string_view kRuleCodes = "123456789ABR";
+inline constexpr char kReapplyHeadToHead = 'R';
+// The stored rules hold at most this many codes.
+inline constexpr std::size_t kMaxActiveRules = 8;
 std::string RuleName(char code);
+// True for the rules computed in a mini-league of the tied teams' matches against each other.
+constexpr bool IsHeadToHeadRule(char code) {
+    return code >= '6' && code <= '9';
+}
 
 inline constexpr const char* kNoActiveRuleWarning = "You must have at least one active sort rule";
 
-// The rules a stored SortRules text makes active, in priority order: each known code once, at most five.
+// The rules a stored SortRules text makes active, in priority order: each known code once, at most eight.
 // Repeated codes and other characters change nothing in the table's order, so they are left out here; the
 // stored text itself stays as it was until the user edits the rules.
 std::string ActiveRuleCodes(std::string_view sortRules);
+// True when the stored rules make a head-to-head rule active.
+bool UsesHeadToHead(std::string_view sortRules);
 
 // The two lists of the sort-order editor: available rules and active rules (top = applied first), holding
 // rule codes. Every edit that applies sets pending(); an edit that cannot apply returns false, and the
@@ -37,23 +50,25 @@ public:
     const std::vector<char>& active() const { return active_; }
     bool pending() const { return pending_; }
 
-    // Move the selected rule (index in its list, -1 for none) to the end of the other list.
+    // Move the selected rule (index in its list, -1 for none) to the end of the other list. The active list
+    // takes at most kMaxActiveRules.
     bool MoveRight(int availableIndex);
     bool MoveLeft(int activeIndex);
     // Move the selected active rule one place; the new selected index is returned through the argument.
     bool MoveUp(int& activeIndex);
     bool MoveDown(int& activeIndex);
     // A drag from item dragIndex of one list dropped on a list (the same or the other): the item goes to
-    // the end of the target list.
+    // the end of the target list; refused when it would make the active list too long.
     bool Drop(List source, int dragIndex, List target);
 
     // Applies the active list to the Division's sort rules. Refused with the warning while no rule is
-    // active, leaving pending() set so the caller refuses to leave. DataChanged is set only when the stored
-    // rules change.
+    // active ('R' alone orders nothing), leaving pending() set so the caller refuses to leave. DataChanged is
+    // set only when the stored rules change.
     Status SortUpdate(Division& division);
 
 private:
     std::vector<char>& list(List which) { return which == List::Available ? available_ : active_; }
+    bool ActiveIsFull() const { return active_.size() >= kMaxActiveRules; }
 
     std::vector<char> available_;
     std::vector<char> active_;

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "standings/SortRules.h"
+#include "standings/TableOrdering.h"
+
 namespace vantorel {
 namespace {
 
@@ -35,7 +38,8 @@ void CountForTeam(LeagueTable& table, const ResultRecord& match, int team, bool 
 }
 
 // Played and predicted tables: every fixture counts for both of its teams, so one pass does.
-void AccumulateAllMatches(const Division& division, LeagueTable& table, bool countHome, bool countAway) {
+void AccumulateAllMatches(const Division& division, LeagueTable& table, bool countHome, bool countAway,
+                          CountedMatches* counted) {
     const bool includePredicted = table.variant.content == TableContent::PlayedPredicted;
     const int winPoints = division.Header.WinPoints;
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
@@ -46,12 +50,15 @@ void AccumulateAllMatches(const Division& division, LeagueTable& table, bool cou
             CountMatch(table.Standings[match.HomeTeam], true, match.HomeGoals, match.AwayGoals, winPoints);
         if (countAway)
             CountMatch(table.Standings[match.AwayTeam], false, match.AwayGoals, match.HomeGoals, winPoints);
+        if (counted)
+            counted->Add(r, countHome, countAway);
     }
 }
 
 // Current form: each team's latest played matches by date (same-date matches in fixture order), then the
 // as-at date and the venue filter among those.
-void AccumulateForm(const Division& division, LeagueTable& table, bool countHome, bool countAway) {
+void AccumulateForm(const Division& division, LeagueTable& table, bool countHome, bool countAway,
+                    CountedMatches* counted) {
     const int winPoints = division.Header.WinPoints;
     // Each team's played matches in fixture order, gathered in one pass over the fixtures.
     std::array<std::vector<int>, kMaxTeams + 1> matchesOf;
@@ -71,8 +78,12 @@ void AccumulateForm(const Division& division, LeagueTable& table, bool countHome
         });
         for (std::size_t i = 0; i < std::min(candidates.size(), formGames); ++i) {
             const ResultRecord& match = division.Results[candidates[i]];
-            if (Counts(match, table.variant, false))
-                CountForTeam(table, match, team, countHome, countAway, winPoints);
+            if (!Counts(match, table.variant, false))
+                continue;
+            CountForTeam(table, match, team, countHome, countAway, winPoints);
+            if (counted)
+                counted->Add(candidates[i], countHome && match.HomeTeam == team,
+                             countAway && match.AwayTeam == team);
         }
     }
 }
@@ -86,41 +97,7 @@ int SeasonGamesOf(const DivisionHeader& header, GameSelection games) {
     return seasonGames;
 }
 
-// Compares a higher-is-better value: +1 when a must go below b, -1 when above, 0 when level.
-int CompareHigherFirst(int a, int b) {
-    return a < b ? 1 : a > b ? -1 : 0;
-}
-
 } // namespace
-
-bool OutOfOrder(const LeagueTable& table, std::string_view sortRules, int teamA, int teamB) {
-    const StandingsRow& a = table.Standings[teamA];
-    const StandingsRow& b = table.Standings[teamB];
-    for (char code : sortRules) {
-        int verdict = 0;
-        switch (code) {
-        case '1':
-            verdict = CompareHigherFirst(a.Points, b.Points);
-            break;
-        case '2':
-            verdict = CompareHigherFirst(a.GoalDiff, b.GoalDiff);
-            break;
-        case '3':
-            verdict = CompareHigherFirst(a.GoalsFor(), b.GoalsFor());
-            break;
-        case '4':
-            return teamA > teamB;
-        case '5':
-            verdict = CompareHigherFirst(a.PossiblePoints, b.PossiblePoints);
-            break;
-        default:
-            continue;
-        }
-        if (verdict != 0)
-            return verdict > 0;
-    }
-    return false;
-}
 
 LeagueTable FillTable(const Division& division, const TableVariant& variant) {
     const DivisionHeader& header = division.Header;
@@ -132,22 +109,22 @@ LeagueTable FillTable(const Division& division, const TableVariant& variant) {
 
     const bool countHome = variant.games != GameSelection::AwayOnly;
     const bool countAway = variant.games != GameSelection::HomeOnly;
+    const std::string_view rules = header.SortRules.stored();
+    // The head-to-head rules replay the counted matches; other rules need only the rows.
+    CountedMatches counted;
+    CountedMatches* record = UsesHeadToHead(rules) ? &counted : nullptr;
     if (variant.content == TableContent::CurrentForm)
-        AccumulateForm(division, table, countHome, countAway);
+        AccumulateForm(division, table, countHome, countAway, record);
     else
-        AccumulateAllMatches(division, table, countHome, countAway);
+        AccumulateAllMatches(division, table, countHome, countAway, record);
 
     table.SeasonGames = SeasonGamesOf(header, variant.games);
     for (int t = 1; t <= table.TeamCount; ++t) {
         StandingsRow& row = table.Standings[t];
         row.GoalDiff = row.GoalsFor() - row.GoalsAgainst();
         row.PossiblePoints = (table.SeasonGames - row.Played) * header.WinPoints + row.Points;
-        table.TableOrder[t] = t;
     }
-    // A stable sort exchanges only teams that a rule separates, so full ties keep team order.
-    const std::string_view rules = header.SortRules.stored();
-    std::stable_sort(table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount,
-                     [&](int a, int b) { return OutOfOrder(table, rules, b, a); });
+    OrderTable(division, rules, counted, table);
     return table;
 }
 

@@ -37,6 +37,16 @@ struct StandingsRow {
     int GoalsAgainst() const { return HomeAgainst + AwayAgainst; }
 };
 
+// Why a team is below the team above it when the two are level on the first sort rule: the rule that
+// separated them (0 when none did, so they stand in team order) and its figures for each of them.
+struct TieBreak {
+    bool levelOnFirstRule = false;
+    int level = 0; // the figure both have on the first rule
+    char rule = 0; // 0 when no rule separated them
+    int above = 0, below = 0;
+    int miniLeagueTeams = 0; // for a head-to-head rule: the teams whose matches among each other counted
+};
+
 // A computed league table: a value the caller keeps.
 struct LeagueTable {
     TableVariant variant;
@@ -44,16 +54,16 @@ struct LeagueTable {
     int SeasonGames = 0; // matches a team plays in the season (halved for home-only or away-only tables)
     std::array<StandingsRow, kMaxTeams + 1> Standings{}; // by team index, 1-based
     std::array<int, kMaxTeams + 1> TableOrder{};         // TableOrder[p] = the team at position p, 1-based
+    char FirstRule = 0;                                  // the first rule the order applied, 0 for none
+    // TieBreaks[p] for p >= 2: how positions p - 1 and p were told apart.
+    std::array<TieBreak, kMaxTeams + 1> TieBreaks{};
 
     const StandingsRow& rowAt(int position) const { return Standings[TableOrder[position]]; }
 };
 
-// Computes the table of the Division in the given variant, ordered by the league's sort rules. Changes
-// nothing in the Division.
+// Computes the table of the Division in the given variant, ordered by the league's sort rules (unknown
+// codes skipped; teams level on every rule stay in team order). Changes nothing in the Division.
 LeagueTable FillTable(const Division& division, const TableVariant& variant);
-
-// True when team a must go below team b under the sort rules (codes '1'..'5'; other characters skipped).
-bool OutOfOrder(const LeagueTable& table, std::string_view sortRules, int teamA, int teamB);
 
 // The text of the Pos cell at a position: "U" when promotion is certain, "D" when relegation is certain,
 // otherwise the position number. Only the table of played (or predicted) home and away games has marks.

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -89,6 +90,9 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         TfrmProcess window(app);
         if (!window.OpenLeague(path))
             return 1;
+        // The picture has the size asked for, even below what the pages' layouts want: it shows how the
+        // window looks at that size.
+        window.layout()->setSizeConstraint(QLayout::SetNoConstraint);
         window.setMinimumSize(0, 0);
         window.resize(size);
         window.maintenancePage->TabbedNotebook1->setCurrentIndex(tab);

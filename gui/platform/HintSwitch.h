@@ -4,9 +4,12 @@
 
 namespace vantorel {
 
-// Switches the pop-up hints of the whole application on or off.
+// Switches the pop-up hints of the whole application on or off. A widget whose tooltips carry content
+// rather than help (marked with kContentTips) keeps them either way.
 class HintSwitch : public QObject {
 public:
+    static constexpr const char* kContentTips = "vantorelContentTips";
+
     using QObject::QObject;
     void setHintsShown(bool shown) { shown_ = shown; }
 

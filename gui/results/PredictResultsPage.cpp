@@ -279,7 +279,8 @@ void PredictResultsPage::PlaceSpinButton() {
 }
 
 void PredictResultsPage::LayOutColumns() {
-    const std::vector<int> widths = PredictGridWidths(sgPredict->viewport()->width(), 0, 1);
+    const std::vector<int> widths =
+        PredictGridWidths(sgPredict->viewport()->width(), 0, 1, DateColumnWidth(sgPredict, app_.dateFormat));
     for (int c = 0; c < 6; ++c)
         hcPredict->resizeSection(c, widths[static_cast<std::size_t>(c)] + 1);
 }

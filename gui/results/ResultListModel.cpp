@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 
 namespace vantorel {
 namespace {
@@ -12,6 +13,11 @@ constexpr std::array<const char*, 6> kResultHeadings = {"Date", "Attend", "Home 
 constexpr std::array<const char*, 6> kPredictHeadings = {"", "Date", "Home Team", "Away Team", "F", "A"};
 
 } // namespace
+
+int DateColumnWidth(const QWidget* grid, const DateFormat& format) {
+    constexpr double kWideDate = 47115; // 28 December 2028: two-digit day and month
+    return grid->fontMetrics().horizontalAdvance(QString::fromStdString(format.Format(kWideDate))) + 12;
+}
 
 QPixmap TickPicture() {
     QPixmap tick(16, 16);

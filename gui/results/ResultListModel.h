@@ -39,6 +39,9 @@ private:
     QPixmap tick_;
 };
 
+// The width a date column needs in a grid's font and the date format, with its cell margins.
+int DateColumnWidth(const QWidget* grid, const DateFormat& format);
+
 // A 16 by 16 tick on white, for the predicted fixtures.
 QPixmap TickPicture();
 

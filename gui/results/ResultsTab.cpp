@@ -41,7 +41,6 @@ ResultsTab::ResultsTab(AppContext& app, Workspace& workspace, QWidget* parent)
     btnChDate->setToolTip(QStringLiteral("Change the date of the selected result"));
     btnChScore->setToolTip(QStringLiteral("Change the score and attendance of the selected result"));
     btnRemove->setToolTip(QStringLiteral("Cancel the selected result"));
-    btnSquad->setToolTip(QStringLiteral("Show the squads of the selected result"));
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->setSpacing(8);
@@ -64,6 +63,10 @@ ResultsTab::ResultsTab(AppContext& app, Workspace& workspace, QWidget* parent)
 }
 
 void ResultsTab::Setup() {
+    // Until the squad dialog is there the button says so rather than doing nothing.
+    btnSquad->setEnabled(static_cast<bool>(app_.showSquads));
+    btnSquad->setToolTip(app_.showSquads ? QStringLiteral("Show the squads of the selected result")
+                                         : QStringLiteral("Squads cannot be shown in this version yet"));
     model->Fill(workspace_.ResultsSortColumn);
     sgResults->setCurrentIndex(model->index(0, 0));
     LayOutColumns();
@@ -164,7 +167,8 @@ void ResultsTab::resizeEvent(QResizeEvent* event) {
 
 void ResultsTab::LayOutColumns() {
     // The scroll bar is always shown, so the viewport is the width to share; each section holds its line.
-    const std::vector<int> widths = ResultsGridWidths(sgResults->viewport()->width(), 0, 1);
+    const std::vector<int> widths =
+        ResultsGridWidths(sgResults->viewport()->width(), 0, 1, DateColumnWidth(sgResults, app_.dateFormat));
     for (int c = 0; c < 6; ++c)
         hcResults->resizeSection(c, widths[static_cast<std::size_t>(c)] + 1);
 }

@@ -17,10 +17,12 @@
 
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
+#include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
 #include "platform/RadioGroupBox.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
+#include "standings/TableExplanation.h"
 #include "standings/TablePrintout.h"
 #include "standings/TfrmGrid.h"
 #include "standings/TableLayout.h"
@@ -83,6 +85,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
     DivTable->viewport()->installEventFilter(this);
+    // The rows' tooltips say why a level team is below the one above: content, shown even without hints.
+    DivTable->viewport()->setProperty(HintSwitch::kContentTips, true);
 
     RadioGroup1 = new QButtonGroup(this);
     RadioGroup2 = new QButtonGroup(this);
@@ -243,8 +247,13 @@ void LeagueTablePage::FillGrid() {
                               new QTableWidgetItem(QString::fromStdString(cells[c])));
     };
     put(0, headings);
-    for (int position = 1; position <= table.TeamCount; ++position)
+    for (int position = 1; position <= table.TeamCount; ++position) {
         put(position, TableRowCells(division, table, position, format));
+        // A team level with the one above on the first rule says which rule put it below.
+        if (const std::string why = ExplainPosition(division, table, position); !why.empty())
+            for (int c = 0; c < DivTable->columnCount(); ++c)
+                DivTable->item(position, c)->setToolTip(QString::fromStdString(why));
+    }
     LayOut();
 }
 

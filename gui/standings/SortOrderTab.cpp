@@ -117,6 +117,7 @@ SortOrderTab::SortOrderTab(AppContext& app, SortRuleLists& lists, QWidget* paren
         "The position of an active rule, from top to bottom, determines the order that the rules are applied",
         this));
     notes->addWidget(Note("There must be at least one active sort rule.", this));
+    notes->addWidget(Note("At most eight rules can be active.", this));
     notes->addWidget(btnRestore, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists_row, 1);

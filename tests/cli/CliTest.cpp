@@ -118,6 +118,31 @@ TEST_F(Cli, TheTableShowsMarksAndFollowsTheSettings) {
     EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
 }
 
+// Fulham and Middlesbrough both ended on a goal difference of -10. Between them: Middlesbrough 3-2 Fulham,
+// Fulham 1-0 Middlesbrough, so 3 points and 3 goals each, but Fulham scored 2 away goals to none.
+TEST_F(Cli, TheTableExplainsTiesUnderTheSortRules) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"26789", "Fulham above Middlesbrough: Level on a goal difference of -10; ahead on head-to-head away "
+                  "goals: 2 to 0\n"},
+        {"2678",
+         "Fulham above Middlesbrough: Level on a goal difference of -10; level on every sort rule, so "
+         "in team order\n"},
+        {"21", "Fulham above Middlesbrough: Level on a goal difference of -10; ahead on points total: 48 to "
+               "45\n"},
+    };
+    for (const auto& [rules, explanation] : cases) {
+        ASSERT_EQ(Tool({"set", League(), "--sort-rules", rules}).exitCode, 0);
+        const ToolRun table = Tool({"table", League(), "--explain"});
+        ASSERT_EQ(table.exitCode, 0) << table.err;
+        EXPECT_NE(table.out.find(explanation), std::string::npos) << table.out;
+        EXPECT_EQ(table.out.find(" above "), table.out.rfind(" above ")) << "only one pair is level";
+    }
+    EXPECT_EQ(Tool({"table", League()}).out.find(" above "), std::string::npos);
+}
+
 TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
     ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams",
                     File("teams.txt", "\xEF\xBB\xBF"
@@ -181,7 +206,8 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"import", League(), "teams", teams}, "results, players, scorers, squads or all");
     ExpectOneLineError({"set", League(), "--deduct", "Z=3"}, "no team called 'Z'");
     ExpectOneLineError({"set", League(), "--deduct", "A=21"}, "--deduct");
-    ExpectOneLineError({"set", League(), "--sort-rules", "1126"}, "--sort-rules");
+    for (const char* rules : {"1126", "R", "", "123456789", "16x"})
+        ExpectOneLineError({"set", League(), "--sort-rules", rules}, "--sort-rules");
     ExpectOneLineError({"info"}, "missing league file");
     ExpectOneLineError({"frobnicate"}, "unknown command");
 }

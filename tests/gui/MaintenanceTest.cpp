@@ -116,7 +116,11 @@ private Q_SLOTS:
         MaintenanceWindow maintenance(harness);
         maintenance.ShowTab(MaintenanceTab::SortOrder);
         SortOrderTab& tab = *maintenance.page().sortOrderTab;
-        QCOMPARE(Items(tab.lbAvail), QStringList{QStringLiteral("Possible Points")});
+        // The further rules follow the first five, 'R' last.
+        QCOMPARE(Items(tab.lbAvail),
+                 (QStringList{"Possible Points", "Head-to-head points", "Head-to-head goal difference",
+                              "Head-to-head goals scored", "Head-to-head away goals", "Games won",
+                              "Away goals scored", "Head-to-head again for a smaller tie"}));
         QCOMPARE(Items(tab.lbActive),
                  (QStringList{"Points total", "Goal difference", "Goals scored", "Team name"}));
 
@@ -137,7 +141,7 @@ private Q_SLOTS:
         tab.ListDrop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active);
         QCOMPARE(Items(tab.lbActive).last(), QStringLiteral("Possible Points"));
         tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
-        QCOMPARE(Items(tab.lbAvail), QStringList{QStringLiteral("Team name")});
+        QCOMPARE(Items(tab.lbAvail).last(), QStringLiteral("Team name"));
         maintenance.ShowTab(MaintenanceTab::Table);
         QCOMPARE(std::string(harness.division->Header.SortRules.stored()), std::string("1235"));
         QVERIFY(harness.division->DataChanged);

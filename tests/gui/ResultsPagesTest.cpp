@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
+#include "app/HeadlessScreenshot.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "results/EnterResultsPage.h"
@@ -72,6 +74,9 @@ private Q_SLOTS:
         Choose(page.HomeList, QStringLiteral("Team 01"));
         QCOMPARE(page.AwayList->count(), 3);
         QVERIFY(page.btnUpdate->isEnabled());
+        page.btnUpdate->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("You have not selected both teams"));
         Choose(page.AwayList, QStringLiteral("Team 03"));
         QCOMPARE(page.panResults->text(), QStringLiteral("Predicted result for this match: 0-0"));
         workspace.Show(WorkspacePage::LeagueTable);
@@ -200,6 +205,19 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, beeps + 1);
         tab.hcResultsSectionClick(0);
         QCOMPARE(grid->model()->rowCount(), 1);
+    }
+
+    void theScreenshotOptionPaintsTheAskedPage() {
+        GuiHarness harness;
+        const std::string league = harness.Save(*MakeLeague(4, 2), "s.div");
+        const std::string out = harness.folder.file("predict.png");
+        QCOMPARE(ScreenshotLeague({league, "--page", "maintenance", "--tab", "results", "--screenshot", out,
+                                   "--size", "700x500"}),
+                 0);
+        QCOMPARE(QImage(QString::fromStdString(out)).size(), QSize(700, 500));
+        QCOMPARE(ScreenshotLeague({league, "--page", "scores", "--screenshot", out}), 1);
+        QCOMPARE(ScreenshotLeague({league, "--page", "enter", "--screenshot", out, "--size", "700"}), 1);
+        QCOMPARE(ScreenshotLeague({harness.folder.file("none.div"), "--screenshot", out}), 1);
     }
 
     void predictionsTickSpinAndTakeDates() {

@@ -49,6 +49,16 @@ TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
     EXPECT_EQ(workspace_.HelpContext(), 950);
 }
 
+TEST_F(WorkspaceTest, OpeningResetsTheResultGridsAndThePredictionDate) {
+    workspace_.ResultsSortColumn = kSortByDate;
+    workspace_.PredictSortColumn = kSortByPredicted;
+    workspace_.PredictDate = 40000;
+    ASSERT_TRUE(workspace_.Open(path_, division_, settings_, 46000));
+    EXPECT_EQ(workspace_.ResultsSortColumn, kSortByHomeTeam);
+    EXPECT_EQ(workspace_.PredictSortColumn, kSortByHomeTeam);
+    EXPECT_EQ(workspace_.PredictDate, 46000);
+}
+
 TEST_F(WorkspaceTest, AFailedOpenLeavesNoLeague) {
     Workspace other;
     std::ofstream(folder_.file("bad.div")) << "rubbish";

@@ -112,6 +112,8 @@ TEST(ResultList, CellsAndTexts) {
 TEST(ResultList, GridWidthsGiveTheRemainderToTheDate) {
     EXPECT_EQ(ResultsGridWidths(600, 17, 1), (std::vector<int>{60 + 17, 60, 180, 180, 40, 40}));
     EXPECT_EQ(PredictGridWidths(600, 17, 1), (std::vector<int>{30, 60 + 3, 180, 180, 60, 60}));
+    // A narrow grid keeps its dates whole, at the team columns' cost.
+    EXPECT_EQ(PredictGridWidths(600, 17, 1, 80), (std::vector<int>{30, 80, 172, 171, 60, 60}));
 }
 
 TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {

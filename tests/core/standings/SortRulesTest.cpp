@@ -19,12 +19,22 @@ using RuleNames = std::vector<std::string>;
 TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
     SortRuleLists lists;
     lists.Load("1234");
-    EXPECT_EQ(Names(lists.available()), RuleNames{"Possible Points"});
+    const RuleNames added = {"Head-to-head points",
+                             "Head-to-head goal difference",
+                             "Head-to-head goals scored",
+                             "Head-to-head away goals",
+                             "Games won",
+                             "Away goals scored",
+                             "Head-to-head again for a smaller tie"};
+    RuleNames available = {"Possible Points"};
+    available.insert(available.end(), added.begin(), added.end());
+    EXPECT_EQ(Names(lists.available()), available);
     EXPECT_EQ(Names(lists.active()),
               (RuleNames{"Points total", "Goal difference", "Goals scored", "Team name"}));
     lists.Load("21");
     EXPECT_EQ(Names(lists.active()), (RuleNames{"Goal difference", "Points total"}));
-    EXPECT_EQ(Names(lists.available()), (RuleNames{"Goals scored", "Team name", "Possible Points"}));
+    available.insert(available.begin(), {"Goals scored", "Team name"});
+    EXPECT_EQ(Names(lists.available()), available);
     int selected = 1;
     ASSERT_TRUE(lists.MoveUp(selected));
     EXPECT_TRUE(lists.pending());
@@ -54,13 +64,24 @@ TEST(SortRuleLists, MovesApplyOrAskForABeep) {
     ASSERT_TRUE(lists.MoveRight(0)); // "Possible Points" joins at the end
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "12345");
     ASSERT_TRUE(lists.MoveLeft(0));
-    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "1");
+    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "6789ABR1");
     // Dropping an item on its own list moves it to the end of that list.
     ASSERT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "3452");
-    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active));
+    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 7, SortRuleLists::List::Active));
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "34521");
+    EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 99, SortRuleLists::List::Active));
+}
+
+TEST(SortRuleLists, TheActiveListHoldsAtMostEightCodes) {
+    SortRuleLists lists;
+    lists.Load("1678R23");
+    ASSERT_TRUE(lists.MoveRight(0)); // "Team name" makes eight
+    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "1678R234");
+    EXPECT_FALSE(lists.MoveRight(0));
     EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active));
+    EXPECT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
+    EXPECT_EQ(ActiveRuleCodes("123456789AB"), "12345678");
 }
 
 TEST(SortRuleLists, SortUpdateStoresTheActiveListOnlyWhenItChanged) {
@@ -79,7 +100,7 @@ TEST(SortRuleLists, SortUpdateStoresTheActiveListOnlyWhenItChanged) {
     division->DataChanged = false;
     lists.Load(division->Header.SortRules.stored());
     ASSERT_TRUE(lists.MoveLeft(3));
-    ASSERT_TRUE(lists.MoveRight(1));
+    ASSERT_TRUE(lists.MoveRight(static_cast<int>(lists.available().size()) - 1));
     ASSERT_TRUE(lists.SortUpdate(*division));
     EXPECT_FALSE(division->DataChanged);
 }
@@ -93,6 +114,9 @@ TEST(SortRuleLists, RefusesToLeaveWithoutAnActiveRule) {
     EXPECT_EQ(status.message(), "You must have at least one active sort rule");
     EXPECT_TRUE(lists.pending());
     EXPECT_EQ(division->Header.SortRules.stored(), "1234");
+    // "Head-to-head again for a smaller tie" alone orders nothing.
+    lists.Load("R");
+    EXPECT_EQ(lists.SortUpdate(*division).message(), kNoActiveRuleWarning);
 }
 
 TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
@@ -101,7 +125,7 @@ TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
     SortRuleLists lists;
     lists.Load("3a3");
     EXPECT_EQ(Names(lists.active()), RuleNames{"Goals scored"});
-    EXPECT_EQ(lists.available().size(), 4u);
+    EXPECT_EQ(lists.available().size(), kRuleCodes.size() - 1);
     // The first edit stores the lists as shown, each rule once.
     auto division = testing::MakeLeague(4, 2);
     division->Header.SortRules.assignStored("3a3");

@@ -3,6 +3,7 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -205,8 +206,13 @@ TEST(FillTable, AgreesWithAPlainReplayAndKeepsItsInvariants) {
             goalDifferenceSum += row.GoalDiff;
         }
         EXPECT_EQ(goalDifferenceSum, 0);
+        // "1234": points, goal difference, goals scored, then the team stored first.
+        auto rank = [&](int p) {
+            const StandingsRow& row = table.rowAt(p);
+            return std::make_tuple(row.Points, row.GoalDiff, row.GoalsFor(), -table.TableOrder[p]);
+        };
         for (int p = 1; p < table.TeamCount; ++p)
-            EXPECT_FALSE(OutOfOrder(table, "1234", table.TableOrder[p], table.TableOrder[p + 1]));
+            EXPECT_GT(rank(p), rank(p + 1));
     }
 }
 

@@ -1,0 +1,350 @@
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "standings/SortRules.h"
+#include "standings/Standings.h"
+#include "standings/TableExplanation.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+using testing::PlayFixture;
+
+constexpr double kLastDay = 1e9;
+
+TableVariant AllPlayed() {
+    return {TableContent::PlayedGames, GameSelection::HomeAndAway, kLastDay, kDefaultFormGames};
+}
+
+std::vector<int> Order(const LeagueTable& table) {
+    return {table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount};
+}
+
+LeagueTable TableUnder(Division& division, const char* rules, const TableVariant& variant = AllPlayed()) {
+    division.Header.SortRules.assignStored(rules);
+    return FillTable(division, variant);
+}
+
+// Plays the next open fixture between two teams, whichever of them the fixture list has at home; the
+// goals stay with their teams.
+void Play(Division& division, int home, int away, int homeGoals, int awayGoals) {
+    if (const int r = division.FindFixture(home, away))
+        return PlayFixture(division, r, homeGoals, awayGoals, 1);
+    const int r = division.FindFixture(away, home);
+    ASSERT_NE(r, 0) << home << " v " << away;
+    PlayFixture(division, r, awayGoals, homeGoals, 1);
+}
+
+// Plays a team's open fixtures against everyone but `rival` so that they add up to a season record: draws
+// 0-0, wins 1-0 and defeats 0-1, with the goals left over in the first win and the first defeat.
+void PlayRecord(Division& division, int team, int rival, int won, int drawn, int lost, int goalsFor,
+                int goalsAgainst) {
+    std::vector<int> open;
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& m = division.Results[r];
+        if (!m.Played && (m.HomeTeam == team || m.AwayTeam == team) && m.HomeTeam != rival &&
+            m.AwayTeam != rival)
+            open.push_back(r);
+    }
+    ASSERT_EQ(static_cast<int>(open.size()), won + drawn + lost);
+    for (int i = 0; i < won + drawn + lost; ++i) {
+        int own = i < won ? 1 : 0, other = i >= won + drawn ? 1 : 0;
+        if (i == 0)
+            own += goalsFor - won;
+        if (i == won + drawn)
+            other += goalsAgainst - lost;
+        const bool atHome = division.Results[open[static_cast<std::size_t>(i)]].HomeTeam == team;
+        PlayFixture(division, open[static_cast<std::size_t>(i)], atHome ? own : other, atHome ? other : own,
+                    1);
+    }
+}
+
+void Name(Division& division, const std::vector<std::string>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        division.Teams[static_cast<int>(i) + 1].Name.assignStored(names[i]);
+}
+
+// Spain 2006-07: Real Madrid and Barcelona finished on 76 points. Barcelona had the better goal difference
+// (78-33 against 66-40), but Real Madrid won the title on their two matches: 2-0 at home, 3-3 away.
+TEST(TieBreaks, TwoTeamsLevelOnPointsAreToldApartByTheirOwnMatchesNotGoalDifference) {
+    auto division = MakeLeague(20, 2);
+    Name(*division, {"Barcelona", "Real Madrid"});
+    Play(*division, 2, 1, 2, 0);
+    Play(*division, 1, 2, 3, 3);
+    PlayRecord(*division, 2, 1, 22, 6, 8, 61, 37); // with the two matches: 23-7-8, 66-40
+    PlayRecord(*division, 1, 2, 22, 9, 5, 75, 28); // with the two matches: 22-10-6, 78-33
+
+    const LeagueTable plain = TableUnder(*division, "1234");
+    ASSERT_EQ(plain.rowAt(1).Points, 76);
+    ASSERT_EQ(plain.rowAt(2).Points, 76);
+    EXPECT_EQ(Order(plain)[0], 1);
+    EXPECT_EQ(ExplainTieBreak(plain, 2), "Level on 76 points; ahead on goal difference: 45 to 26");
+
+    const LeagueTable spain = TableUnder(*division, "16723");
+    EXPECT_EQ(Order(spain)[0], 2);
+    EXPECT_EQ(Order(spain)[1], 1);
+    EXPECT_EQ(ExplainPosition(*division, spain, 2),
+              "Real Madrid above Barcelona: Level on 76 points; ahead on head-to-head points: 4 to 1");
+    EXPECT_EQ(ExplainTieBreak(spain, 3), ""); // third place is behind on points
+}
+
+// Euro 2004, group C: Sweden, Denmark and Italy on 5 points, every match among them drawn (Denmark 0-0
+// Italy, Italy 1-1 Sweden, Denmark 2-2 Sweden). Level on head-to-head points and goal difference, they were
+// ranked by goals scored among themselves: Sweden 3, Denmark 2, Italy 1, and Italy went out.
+class ThreeWayDraws : public ::testing::Test {
+protected:
+    void SetUp() override {
+        division_ = MakeLeague(4, 1);
+        Name(*division_, {"Bulgaria", "Denmark", "Italy", "Sweden"});
+        Play(*division_, 2, 3, 0, 0);
+        Play(*division_, 4, 1, 5, 0);
+        Play(*division_, 1, 2, 0, 2);
+        Play(*division_, 3, 4, 1, 1);
+        Play(*division_, 3, 1, 2, 1);
+        Play(*division_, 2, 4, 2, 2);
+    }
+    std::unique_ptr<Division> division_;
+};
+
+TEST_F(ThreeWayDraws, TheMiniLeaguesGoalsDecideAsPublished) {
+    const LeagueTable uefa = TableUnder(*division_, "1678R23");
+    EXPECT_EQ(Order(uefa), (std::vector<int>{4, 2, 3, 1}));
+    EXPECT_EQ(ExplainTieBreak(uefa, 2),
+              "Level on 5 points; ahead on head-to-head goals scored among 3 teams: 3 to 2");
+    EXPECT_EQ(ExplainTieBreak(uefa, 3),
+              "Level on 5 points; ahead on head-to-head goals scored among 3 teams: 2 to 1");
+    EXPECT_EQ(ExplainTieBreak(uefa, 4), "");
+}
+
+TEST_F(ThreeWayDraws, HeadToHeadLevelFallsThroughToGoalDifference) {
+    // Overall goal difference: Sweden +5, Denmark +2, Italy +1.
+    const LeagueTable table = TableUnder(*division_, "1672");
+    EXPECT_EQ(Order(table), (std::vector<int>{4, 2, 3, 1}));
+    EXPECT_EQ(ExplainTieBreak(table, 2), "Level on 5 points; ahead on goal difference: 5 to 2");
+    // Level on everything but team order.
+    const LeagueTable flat = TableUnder(*division_, "167");
+    EXPECT_EQ(Order(flat), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(ExplainTieBreak(flat, 2), "Level on 5 points; level on every sort rule, so in team order");
+}
+
+// Teams 1, 2 and 3 end on 10 points. Among themselves team 1 has 9 points, teams 2 and 3 have 4 each and
+// the same head-to-head goal difference, but team 2 took 4 points from their own two matches to team 3's 1;
+// team 3 has the better goal difference overall (+5 to +1).
+class PartlyBrokenTie : public ::testing::Test {
+protected:
+    void SetUp() override {
+        division_ = MakeLeague(4, 2);
+        Play(*division_, 1, 2, 1, 0);
+        Play(*division_, 2, 1, 0, 1);
+        Play(*division_, 1, 3, 1, 0);
+        Play(*division_, 3, 1, 1, 0);
+        Play(*division_, 2, 3, 1, 0);
+        Play(*division_, 3, 2, 0, 0);
+        Play(*division_, 1, 4, 0, 0);
+        Play(*division_, 4, 1, 3, 0);
+        Play(*division_, 2, 4, 1, 0);
+        Play(*division_, 4, 2, 0, 1);
+        Play(*division_, 3, 4, 5, 0);
+        Play(*division_, 4, 3, 0, 1);
+    }
+    std::unique_ptr<Division> division_;
+};
+
+TEST_F(PartlyBrokenTie, TheRemainingPairGoesOnToTheNextRuleOrStartsTheHeadToHeadRulesAgain) {
+    const LeagueTable carryOn = TableUnder(*division_, "1672");
+    ASSERT_EQ(carryOn.rowAt(1).Points, 10);
+    ASSERT_EQ(carryOn.rowAt(3).Points, 10);
+    EXPECT_EQ(Order(carryOn), (std::vector<int>{1, 3, 2, 4}));
+    EXPECT_EQ(ExplainTieBreak(carryOn, 2),
+              "Level on 10 points; ahead on head-to-head points among 3 teams: 9 to 4");
+    EXPECT_EQ(ExplainTieBreak(carryOn, 3), "Level on 10 points; ahead on goal difference: 5 to 1");
+
+    const LeagueTable again = TableUnder(*division_, "1672R");
+    EXPECT_EQ(Order(again), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(ExplainTieBreak(again, 3), "Level on 10 points; ahead on head-to-head points: 4 to 1");
+    // Where 'R' stands among the codes makes no difference.
+    EXPECT_EQ(Order(TableUnder(*division_, "R1672")), Order(again));
+}
+
+TEST_F(PartlyBrokenTie, UnknownCodesAreSkipped) {
+    EXPECT_EQ(Order(TableUnder(*division_, "1x6?7z2")), Order(TableUnder(*division_, "1672")));
+    EXPECT_EQ(Order(TableUnder(*division_, "1r672")), Order(TableUnder(*division_, "1672")));
+}
+
+// Two teams level on points and wins, one of them with more away goals overall and between them.
+TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
+    auto division = MakeLeague(4, 2);
+    Play(*division, 1, 3, 1, 0); // team 1: win, draw, defeat at home
+    Play(*division, 1, 4, 0, 0);
+    Play(*division, 1, 2, 0, 1);
+    Play(*division, 3, 2, 4, 4); // team 2: the away win at team 1 and two away draws
+    Play(*division, 4, 2, 2, 2);
+    // Both on 4 points with one win; away goals: team 1 none, team 2 seven.
+    division->SetDeduction(2, 1);
+    EXPECT_EQ(Order(TableUnder(*division, "1A"))[0], 1); // wins 1 each: team order
+    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "1A"), 2),
+              "Level on 4 points; level on every sort rule, so in team order");
+    EXPECT_EQ(Order(TableUnder(*division, "1B"))[0], 2);
+    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "1B"), 2),
+              "Level on 4 points; ahead on away goals scored: 7 to 0");
+    EXPECT_EQ(Order(TableUnder(*division, "19"))[0], 2); // the 1-0 away win at team 1
+    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "19"), 2),
+              "Level on 4 points; ahead on head-to-head away goals: 1 to 0");
+}
+
+// In the current-form table each team's head-to-head figures come from the matches its own form counts.
+TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, division->FindFixture(1, 2), 1, 2, 10); // team 2's latest match
+    PlayFixture(*division, division->FindFixture(1, 3), 1, 0, 20); // team 1's latest match
+    TableVariant form = AllPlayed();
+    form.content = TableContent::CurrentForm;
+    form.formGames = 1;
+    const LeagueTable table = TableUnder(*division, "17", form);
+    EXPECT_EQ(Order(table), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(ExplainTieBreak(table, 2), "Level on 3 points; ahead on head-to-head goal difference: 1 to 0");
+}
+
+// A plain reference: every rule re-read from the results, each group ordered on its own.
+class ReferenceOrder {
+public:
+    ReferenceOrder(const Division& division, const LeagueTable& table, const std::string& rules)
+        : division_(division), table_(table) {
+        for (char code : rules) {
+            if (code == 'R')
+                reapply_ = true;
+            else
+                rules_.push_back(code);
+        }
+    }
+
+    std::vector<int> Order(std::vector<int> teams, std::size_t rule) const {
+        if (teams.size() < 2 || rule == rules_.size())
+            return teams;
+        if (rules_[rule] == '4')
+            return teams;
+        std::size_t end = rule;
+        while (end < rules_.size() && IsHeadToHeadRule(rules_[end]))
+            ++end;
+        if (end > rule)
+            return HeadToHead(teams, rule, rule, end, teams);
+        return SplitBy(
+            teams, [&](int t) { return Figure(rules_[rule], t); },
+            [&](std::vector<int> run) { return Order(run, rule + 1); });
+    }
+
+private:
+    template <typename FigureOf, typename Next>
+    static std::vector<int> SplitBy(std::vector<int> teams, FigureOf figure, Next next) {
+        std::stable_sort(teams.begin(), teams.end(), [&](int a, int b) { return figure(a) > figure(b); });
+        std::vector<int> ordered;
+        for (std::size_t i = 0; i < teams.size();) {
+            std::size_t j = i;
+            while (j < teams.size() && figure(teams[j]) == figure(teams[i]))
+                ++j;
+            const std::vector<int> run = next(std::vector<int>(teams.begin() + i, teams.begin() + j));
+            ordered.insert(ordered.end(), run.begin(), run.end());
+            i = j;
+        }
+        return ordered;
+    }
+
+    // The head-to-head rules start..end-1 from `rule` on, over the matches among `members`.
+    std::vector<int> HeadToHead(const std::vector<int>& group, std::size_t rule, std::size_t start,
+                                std::size_t end, const std::vector<int>& members) const {
+        if (group.size() < 2)
+            return group;
+        if (rule == end)
+            return reapply_ && group.size() < members.size() ? HeadToHead(group, start, start, end, group)
+                                                             : Order(group, end);
+        return SplitBy(
+            group, [&](int team) { return MiniFigure(rules_[rule], team, members); },
+            [&](std::vector<int> run) { return HeadToHead(run, rule + 1, start, end, members); });
+    }
+
+    int MiniFigure(char code, int team, const std::vector<int>& members) const {
+        auto in = [&](int t) { return std::find(members.begin(), members.end(), t) != members.end(); };
+        int points = 0, goalsFor = 0, goalsAgainst = 0, awayGoals = 0;
+        for (int r = 1; r <= division_.Header.ResultCount; ++r) {
+            const ResultRecord& m = division_.Results[r];
+            const bool counts = (m.HomeTeam == team && table_.variant.games != GameSelection::AwayOnly) ||
+                                (m.AwayTeam == team && table_.variant.games != GameSelection::HomeOnly);
+            if (!m.Played || !in(m.HomeTeam) || !in(m.AwayTeam) || !counts)
+                continue;
+            const int own = m.HomeTeam == team ? m.HomeGoals : m.AwayGoals;
+            const int other = m.HomeTeam == team ? m.AwayGoals : m.HomeGoals;
+            goalsFor += own;
+            goalsAgainst += other;
+            awayGoals += m.AwayTeam == team ? own : 0;
+            points += own > other ? division_.Header.WinPoints : own == other ? 1 : 0;
+        }
+        return code == '6'   ? points
+               : code == '7' ? goalsFor - goalsAgainst
+               : code == '8' ? goalsFor
+                             : awayGoals;
+    }
+
+    int Figure(char code, int team) const {
+        const StandingsRow& row = table_.Standings[team];
+        switch (code) {
+        case '1':
+            return row.Points;
+        case '2':
+            return row.GoalDiff;
+        case '3':
+            return row.GoalsFor();
+        case '5':
+            return row.PossiblePoints;
+        case 'A':
+            return row.Won();
+        default:
+            return row.AwayFor;
+        }
+    }
+
+    const Division& division_;
+    const LeagueTable& table_;
+    std::vector<char> rules_;
+    bool reapply_ = false;
+};
+
+TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
+    std::mt19937 random(1404);
+    const std::string codes = "123456789ABR";
+    for (int round = 0; round < 300; ++round) {
+        auto division = MakeLeague(4 + static_cast<int>(random() % 6), 1 + static_cast<int>(random() % 2));
+        // Low scores and many draws make ties of several teams common.
+        for (int r = 1; r <= division->Header.ResultCount; ++r)
+            if (random() % 4)
+                PlayFixture(*division, r, static_cast<int>(random() % 2), static_cast<int>(random() % 2), 1);
+        // Points first, head-to-head rules most of the time, up to eight codes.
+        std::string rules = random() % 4 ? "16" : "1";
+        if (random() % 2)
+            rules += 'R';
+        const std::size_t length = rules.size() + random() % 5;
+        while (rules.size() < length) {
+            const char code = codes[random() % codes.size()];
+            if (rules.find(code) == std::string::npos)
+                rules += code;
+        }
+        TableVariant variant = AllPlayed();
+        variant.games = static_cast<GameSelection>(random() % 3);
+        const LeagueTable table = TableUnder(*division, rules.c_str(), variant);
+        std::vector<int> teams;
+        for (int t = 1; t <= table.TeamCount; ++t)
+            teams.push_back(t);
+        EXPECT_EQ(Order(table), ReferenceOrder(*division, table, rules).Order(teams, 0)) << "rules " << rules;
+        // The order in which the results are stored changes nothing.
+        std::shuffle(&division->Results[1], &division->Results[1] + division->Header.ResultCount, random);
+        EXPECT_EQ(Order(FillTable(*division, variant)), Order(table)) << "rules " << rules;
+    }
+}
+
+} // namespace
+} // namespace vantorel
