@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 
 #include "app/AppContext.h"
 #include "app/HeadlessPrint.h"
 #include "app/HeadlessScreenshot.h"
+#include "app/StartupArguments.h"
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -22,24 +23,18 @@
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
 #include "platform/WaveSound.h"
+#include "platform/WindowModal.h"
 #include "results/TfrmCal.h"
+#include "store/ProgramPlaces.h"
 
 namespace {
-
-// The league folder given by "--folder DIR" for this run only; empty when none was given.
-QString FolderArgument(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--folder"));
-    if (at < 0 || at + 1 >= arguments.size())
-        return {};
-    return QDir(arguments[at + 1]).absolutePath();
-}
 
 QString ChooseNewLeagueFile(QWidget* parent, const QString& folder) {
     QFileDialog dialog(parent, QStringLiteral("Save the new league"), folder,
                        QStringLiteral("League Division (*.div)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("div"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (vantorel::ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
 }
@@ -49,6 +44,11 @@ QString ChooseNewLeagueFile(QWidget* parent, const QString& folder) {
 int main(int argc, char* argv[]) {
     using namespace vantorel;
     const std::vector<std::string> words(argv + 1, argv + argc);
+    if (std::find(words.begin(), words.end(), "--help") != words.end() ||
+        std::find(words.begin(), words.end(), "-h") != words.end()) {
+        std::cout << kDesktopUsage;
+        return 0;
+    }
     const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
     const bool screenshotOnly = WantsScreenshot(words);
     // Printing to a file needs no window, and no display; a screenshot is taken offscreen, so that it looks
@@ -63,25 +63,32 @@ int main(int argc, char* argv[]) {
     if (screenshotOnly)
         return ScreenshotLeague(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    // What is left of the command line once Qt has taken its own options.
+    const StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!startup.error.empty()) {
+        std::cerr << startup.error << '\n';
+        return 2;
+    }
 
     auto splash = std::make_unique<TfrmSplash>();
     splash->show();
     QApplication::processEvents();
 
-    const std::string programFolder = WithTrailingSeparator(QApplication::applicationDirPath().toStdString());
+    const ProgramPlaces places = LocateProgramPlaces(QApplication::applicationDirPath().toStdString(),
+                                                     std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     auto division = std::make_unique<Division>();
     QtPrompts prompts;
-    HelpWindow help(QString::fromStdString(programFolder) + QStringLiteral("vantorel.html"));
+    HelpWindow help(QString::fromStdString(places.helpFile.string()));
     HintSwitch hints;
     application.installEventFilter(&hints);
 
     AppContext app(*division, prompts, help);
     app.hints = &hints;
-    app.settingsFile = SettingsFilePath(programFolder, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    app.settings = ReadSettings(app.settingsFile, programFolder);
-    const QString folder = FolderArgument(QApplication::arguments());
-    app.leagueFolder =
-        folder.isEmpty() ? app.settings.LeagueFolder : WithTrailingSeparator(folder.toStdString());
+    app.settingsFile = places.settingsFile;
+    app.settings = ReadSettings(app.settingsFile, places.leagueFolder);
+    if (auto status = PrepareLeagueFolder(places, app.settings.LeagueFolder); !status)
+        std::cerr << "vantorel: " << app.settings.LeagueFolder << ": " << status.message() << '\n';
+    app.leagueFolder = startup.leagueFolder.empty() ? app.settings.LeagueFolder : startup.leagueFolder;
     app.dateFormat = SystemDateFormat();
     app.chooseFolder = [&help](QWidget* parent, const QString& start) {
         return ChooseLeagueFolder(parent, start, help);
@@ -100,6 +107,6 @@ int main(int argc, char* argv[]) {
     TfrmMain mainWindow(app);
     prompts.setParent(&mainWindow);
     mainWindow.setSplash(splash.release());
-    mainWindow.show();
+    mainWindow.Start(startup);
     return application.exec();
 }

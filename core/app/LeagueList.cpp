@@ -20,7 +20,7 @@ std::string FolderCaption(const std::string& leagueFolder) {
     std::string shown = leagueFolder;
     if (shown.size() > 1 && shown.back() == std::filesystem::path::preferred_separator)
         shown.pop_back();
-    return "Current Folder: " + shown;
+    return kFolderCaption + shown;
 }
 
 } // namespace vantorel

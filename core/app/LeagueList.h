@@ -8,6 +8,7 @@
 namespace vantorel {
 
 inline constexpr const char* kNoTableSelectedWarning = "You have not selected a table to open";
+inline constexpr const char* kFolderCaption = "Current Folder: ";
 
 // The entry (0-based) of the league list to open: the only one, or the selected one. With several and none
 // selected, the user is warned and nothing opens; with none at all nothing opens.

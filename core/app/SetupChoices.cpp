@@ -24,6 +24,8 @@ SetupChoices SetupChoices::From(const Settings& settings) {
 Status SetupChoices::ApplyTo(Settings& settings) const {
     if (std::find(colours.begin(), colours.begin() + 3, colours[3]) != colours.begin() + 3)
         return Status::Error(kOwnTeamColourClash);
+    if (formGames < kMinFormGames || formGames > kMaxFormGames)
+        return Status::Error(kFormGamesOutOfRange);
     settings.Colour1 = colours[0];
     settings.Colour2 = colours[1];
     settings.Colour3 = colours[2];
@@ -31,7 +33,7 @@ Status SetupChoices::ApplyTo(Settings& settings) const {
     settings.ShowPoss = showPoss;
     settings.ShortTab = shortTab;
     settings.ShowHints = showHints;
-    settings.FormGames = std::clamp(formGames, kMinFormGames, kMaxFormGames);
+    settings.FormGames = formGames;
     return Status::Ok();
 }
 

@@ -19,6 +19,8 @@ std::optional<int> ColourChoiceIndex(Colour colour);
 
 inline constexpr const char* kOwnTeamColourClash =
     "Your Own Team colour cannot be the same as one of the other three";
+inline constexpr const char* kFormGamesOutOfRange =
+    "The number of games to include in the current form must be from 2 to 30";
 
 // The settings dialog's working copy: the four colours being edited (element 0..3 = Colour1..Colour4) and
 // the options, applied to the program's settings only when they pass the check.
@@ -30,7 +32,8 @@ struct SetupChoices {
     int formGames = 10;
 
     static SetupChoices From(const Settings& settings);
-    // Refused when the own-team colour equals one of the other three.
+    // Refused when the own-team colour equals one of the other three, or the number of current-form games
+    // is outside kMinFormGames..kMaxFormGames; nothing changes then.
     Status ApplyTo(Settings& settings) const;
 };
 

@@ -8,6 +8,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     if (auto status = LoadDivision(path, division); !status)
         return status;
     leaguePath = path;
+    saveGuard_.Remember(path);
     ShowPossNow = settings.ShowPoss;
     ShortTabNow = settings.ShortTab;
     formGames = settings.FormGames;
@@ -66,17 +67,17 @@ bool Workspace::MayClose(Division& division, Prompts& prompts) {
         return true;
     switch (prompts.AskYesNoCancel(kSaveChangesQuestion)) {
     case Answer::Yes:
-        if (auto status = SaveDivision(leaguePath, division); !status) {
-            prompts.Error(status.message());
-            return false;
-        }
-        return true;
+        return Save(division, prompts);
     case Answer::No:
         return true;
     case Answer::Cancel:
         return false;
     }
     return false;
+}
+
+bool Workspace::Save(Division& division, Prompts& prompts) {
+    return saveGuard_.Save(leaguePath, division, prompts);
 }
 
 } // namespace vantorel

@@ -9,6 +9,7 @@
 #include "standings/SortRules.h"
 #include "standings/TableCells.h"
 #include "store/Division.h"
+#include "store/SaveGuard.h"
 #include "store/Settings.h"
 
 namespace vantorel {
@@ -74,8 +75,14 @@ public:
     // no rule is active), and a half-entered result keeps the user on the page.
     bool MayLeavePage(Division& division, Prompts& prompts);
     // Whether the workspace may close: as leaving a page, then, when the league changed, the question
-    // whether to save it (Yes saves, and a failed save keeps the workspace open; Cancel stays).
+    // whether to save it (Yes saves, and a save that does not happen keeps the workspace open; Cancel stays).
     bool MayClose(Division& division, Prompts& prompts);
+
+    // Saves the league over its file (see SaveGuard); false when nothing was saved.
+    bool Save(Division& division, Prompts& prompts);
+
+private:
+    SaveGuard saveGuard_;
 };
 
 } // namespace vantorel

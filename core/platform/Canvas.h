@@ -42,7 +42,21 @@ public:
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     // One of the program's pictures, by name, with one colour left transparent.
     virtual void DrawBitmap(int x, int y, std::string_view name, Colour transparent) = 0;
+
+    // Device units per inch.
+    virtual int Resolution() const { return kLayoutResolution; }
+
+    // The resolution the printouts' fixed measures (pen widths, insets) are given in: a 300 dpi printer.
+    static constexpr int kLayoutResolution = 300;
 };
+
+// A fixed printout measure, given in units of a 300 dpi printer, in this canvas's device units (at least 1),
+// so that lines and gaps keep their size on paper whatever the printer's resolution.
+inline int PrinterUnits(const Canvas& canvas, int units) {
+    const int scaled =
+        (units * canvas.Resolution() + Canvas::kLayoutResolution / 2) / Canvas::kLayoutResolution;
+    return scaled < 1 ? 1 : scaled;
+}
 
 inline constexpr Colour kBlue = 0xFF0000;
 inline constexpr Colour kRed = 0x0000FF;

@@ -47,23 +47,27 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
     titleFont.name = "Ariel";
     titleFont.size = 20;
     canvas.setFont(titleFont);
-    canvas.TextOut(L, 20, input.tableName);
-    canvas.TextOut(L + W - canvas.TextWidth(input.printDate), 20, input.printDate);
-    int T = canvas.TextHeight("M") + 20 + 3 * RowH;
+    // Fixed measures are those of a 300 dpi printer, scaled to the printer's resolution; the text keeps an
+    // inset from the column lines.
+    const int margin = PrinterUnits(canvas, 20), inset = PrinterUnits(canvas, 10);
+    const int thinPen = PrinterUnits(canvas, 1), thickPen = PrinterUnits(canvas, 5);
+    canvas.TextOut(L, margin, input.tableName);
+    canvas.TextOut(L + W - canvas.TextWidth(input.printDate), margin, input.printDate);
+    int T = canvas.TextHeight("M") + margin + 3 * RowH;
     if (input.shortFormat)
         T -= RowH;
 
     CanvasFont tableFont = baseFont;
     tableFont.size = 10;
     canvas.setFont(tableFont);
-    canvas.setPen(kBlack, 1);
+    canvas.setPen(kBlack, thinPen);
     canvas.FrameRect(L, T, L + W, T + m.height);
     for (int i = 1; i <= teams; ++i) {
         const bool relegationEdge = input.relegateCount > 0 && i == teams - input.relegateCount + 1;
-        canvas.setPen(kBlack, relegationEdge ? 5 : 1);
+        canvas.setPen(kBlack, relegationEdge ? thickPen : thinPen);
         canvas.Line(L, T + i * RowH, L + W, T + i * RowH);
     }
-    canvas.setPen(kBlack, 1);
+    canvas.setPen(kBlack, thinPen);
     canvas.Line(L + ColW, T, L + ColW, T + m.height);
     canvas.Line(L + ColW + TeamW, T, L + ColW + TeamW, T + m.height);
     for (int k = 1; k <= columns - 3; ++k)
@@ -85,11 +89,11 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
             const std::string text =
                 r >= 1 && c == 0 ? std::to_string(r) : cells[static_cast<std::size_t>(c)];
             if (c == 1)
-                canvas.TextOut(L + ColW + 10, y, text);
+                canvas.TextOut(L + ColW + inset, y, text);
             else if (c == 0)
-                canvas.TextOut(L + ColW - canvas.TextWidth(text) - 10, y, text);
+                canvas.TextOut(L + ColW - canvas.TextWidth(text) - inset, y, text);
             else
-                canvas.TextOut(L + TeamW + (c - 1) * ColW + ColW - canvas.TextWidth(text) - 10, y, text);
+                canvas.TextOut(L + TeamW + (c - 1) * ColW + ColW - canvas.TextWidth(text) - inset, y, text);
         }
     }
 

@@ -73,6 +73,10 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolde
                                        const char* home) {
     if (IsWritableFolder(programFolder))
         return programFolder / kSettingsFileName;
+    return UserSettingsFile(xdgConfigHome, home);
+}
+
+std::filesystem::path UserSettingsFile(const char* xdgConfigHome, const char* home) {
     std::filesystem::path configFolder;
     if (xdgConfigHome && *xdgConfigHome)
         configFolder = xdgConfigHome;
@@ -81,7 +85,7 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolde
     return configFolder / "vantorel" / kSettingsFileName;
 }
 
-Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& programFolder) {
+Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& defaultLeagueFolder) {
     const IniFile ini = ReadIni(settingsFile);
     Settings settings;
     ReadColour(ini, "Colour1", settings.Colour1);
@@ -95,7 +99,7 @@ Settings ReadSettings(const std::filesystem::path& settingsFile, const std::stri
     if (const auto games = IntegerValue(ini, "Options", "FormGames"))
         settings.FormGames = static_cast<int>(std::clamp<long long>(*games, kMinFormGames, kMaxFormGames));
     const auto folder = ini.value("Options", "FilePath");
-    settings.LeagueFolder = WithTrailingSeparator(folder && !folder->empty() ? *folder : programFolder);
+    settings.LeagueFolder = WithTrailingSeparator(folder && !folder->empty() ? *folder : defaultLeagueFolder);
     return settings;
 }
 

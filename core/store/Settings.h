@@ -35,9 +35,13 @@ struct Settings {
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, const char* xdgConfigHome,
                                        const char* home);
 
+// The settings file in the user's configuration folder: $XDG_CONFIG_HOME/vantorel/ (or ~/.config/vantorel/
+// when that variable is unset or empty).
+std::filesystem::path UserSettingsFile(const char* xdgConfigHome, const char* home);
+
 // Reads the settings file; a missing file or key, or a value that is not a number, gives the default. The
-// league folder defaults to the program's folder.
-Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& programFolder);
+// league folder defaults to defaultLeagueFolder.
+Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& defaultLeagueFolder);
 
 // Writes the colours, the three display options and FormGames, keeping every other line of the file.
 Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& settings);

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
 #include "results/ResultsTab.h"
@@ -37,7 +38,11 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     QWidget* tabs[] = {tableTab, resultsTab, new QWidget, new QWidget, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
         TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
-    (new QVBoxLayout(this))->addWidget(TabbedNotebook1);
+    auto* panel = new QVBoxLayout;
+    StackPageButtons(*panel, *this, WorkspacePage::TableMaintenance);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(TabbedNotebook1, 1);
+    layout->addLayout(panel);
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &MaintenancePage::TabbedNotebook1Change);
 }
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "platform/HelpWindow.h"
+#include "platform/WindowModal.h"
 
 namespace vantorel {
 
@@ -11,7 +12,7 @@ QString ChooseLeagueFolder(QWidget* parent, const QString& start, HelpViewer& he
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     InstallHelpKey(&dialog, help, [] { return HelpContext::FolderDialog; });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
 }

@@ -1,8 +1,10 @@
 #include "app/TfrmMain.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -59,15 +61,17 @@ TfrmMain::TfrmMain(AppContext& app)
     btnAbout = Button("&About", "Display program version information", this);
     btnExit = Button("&Exit", "Exit Vantorel", this);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {btnNew, btnOpen, btnSetup, btnDirect, btnHelp, btnAbout}) {
-        button->setAutoDefault(false);
+    // A focused button takes Enter itself, as buttons do everywhere on the desktop; anywhere else Enter
+    // means Open (keyPressEvent).
+    for (QPushButton* button : {btnNew, btnOpen, btnSetup, btnDirect, btnHelp, btnAbout, btnExit})
+        button->setAutoDefault(true);
+    for (QPushButton* button : {btnNew, btnOpen, btnSetup, btnDirect, btnHelp, btnAbout})
         buttons->addWidget(button);
-    }
     buttons->addStretch();
     buttons->addWidget(btnExit);
 
     lbDirect = new QLabel(this);
-    lbDirect->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lbDirect->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* middle = new QHBoxLayout;
     middle->addWidget(DivList, 1);
     middle->addLayout(buttons);
@@ -80,7 +84,6 @@ TfrmMain::TfrmMain(AppContext& app)
         move(screen->availableGeometry().center() - rect().center());
 
     connect(DivList, &QListWidget::itemDoubleClicked, this, &TfrmMain::btnOpenClick);
-    connect(DivList, &QListWidget::itemActivated, this, &TfrmMain::btnOpenClick);
     connect(btnOpen, &QPushButton::clicked, this, &TfrmMain::btnOpenClick);
     connect(btnNew, &QPushButton::clicked, this, &TfrmMain::btnNewClick);
     connect(btnSetup, &QPushButton::clicked, this, &TfrmMain::btnSetupClick);
@@ -96,7 +99,14 @@ TfrmMain::TfrmMain(AppContext& app)
     connect(timer_, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
     timer_->start(500);
 
-    lbDirect->setText(QString::fromStdString(FolderCaption(app.leagueFolder)));
+    // The focused button always shows its focus mark, however it got the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this)
+            setAttribute(Qt::WA_KeyboardFocusChange);
+    });
+
+    layout->activate();
+    ShowFolder();
     UpdateFileTable();
     app.ApplyHints();
 }
@@ -118,6 +128,27 @@ void TfrmMain::Timer1Timer() {
 void TfrmMain::showEvent(QShowEvent* event) {
     DivList->setFocus();
     QWidget::showEvent(event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    // The list and the other controls pass Enter on: it opens the selected league.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (btnOpen->isEnabled())
+            btnOpen->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TfrmMain::ShowFolder() {
+    // A long folder is shortened in the middle to fit the line; the tooltip shows it whole.
+    const QString caption = QString::fromStdString(FolderCaption(app_.leagueFolder));
+    const QString prefix = QString::fromUtf8(kFolderCaption);
+    const QString folder = caption.mid(prefix.size());
+    const QFontMetrics metrics(lbDirect->font());
+    const int room = lbDirect->contentsRect().width() - metrics.horizontalAdvance(prefix);
+    lbDirect->setText(prefix + metrics.elidedText(folder, Qt::ElideMiddle, room));
+    lbDirect->setToolTip(folder);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -146,16 +177,27 @@ void TfrmMain::btnOpenClick() {
     if (!chosen)
         return;
     DivList->setFocus();
+    OpenLeagueFile(app_.leagueFolder + leagues_[static_cast<std::size_t>(*chosen)].FileName);
+}
+
+void TfrmMain::Start(const StartupArguments& startup) {
+    show();
+    if (!startup.leagueFile.empty())
+        OpenLeagueFile(startup.leagueFile);
+}
+
+bool TfrmMain::OpenLeagueFile(const std::string& path) {
     if (!workspace_) {
         workspace_ = new TfrmProcess(app_);
         connect(workspace_, &TfrmProcess::closed, this, &TfrmMain::WorkspaceClosed);
     }
-    const std::string path = app_.leagueFolder + leagues_[static_cast<std::size_t>(*chosen)].FileName;
     if (!workspace_->OpenLeague(path))
-        return;
+        return false;
+    // The workspace stands in for the hidden main window; it is not modal, so that the help window stays
+    // usable beside it.
     hide();
-    workspace_->setWindowModality(Qt::ApplicationModal);
     workspace_->show();
+    return true;
 }
 
 void TfrmMain::WorkspaceClosed() {
@@ -178,7 +220,7 @@ void TfrmMain::btnDirectClick() {
     app_.leagueFolder = WithTrailingSeparator(chosen.toStdString());
     if (auto status = WriteLeagueFolder(app_.settingsFile, app_.leagueFolder); !status)
         app_.prompts.Error(status.message());
-    lbDirect->setText(QString::fromStdString(FolderCaption(app_.leagueFolder)));
+    ShowFolder();
     app_.warnedInvalid = false;
     UpdateFileTable();
 }

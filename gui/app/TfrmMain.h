@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/AppContext.h"
+#include "app/StartupArguments.h"
 #include "store/LeagueFolder.h"
 
 class QLabel;
@@ -25,6 +26,12 @@ public:
 
     // Closes the splash window 500 ms after the main window was made.
     void setSplash(QWidget* splash);
+
+    // Shows the main window, and opens the league the command line named over it.
+    void Start(const StartupArguments& startup);
+    // Opens a league file's workspace, hiding the main window; false (with the error shown) when it cannot
+    // be loaded.
+    bool OpenLeagueFile(const std::string& path);
 
     void UpdateFileTable();
     void btnOpenClick();
@@ -49,10 +56,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Timer1Timer();
+    void ShowFolder();
     void WorkspaceClosed();
 
     AppContext& app_;

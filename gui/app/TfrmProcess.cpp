@@ -2,15 +2,18 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/MaintenancePage.h"
+#include "app/PageButtons.h"
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
@@ -18,10 +21,23 @@
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
-#include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
+namespace {
+
+// A page whose content is still to be built: only its way out.
+QWidget* PageToCome(WorkspacePage page) {
+    auto* widget = new QWidget;
+    auto* panel = new QVBoxLayout;
+    StackPageButtons(*panel, *widget, page);
+    auto* layout = new QHBoxLayout(widget);
+    layout->addStretch();
+    layout->addLayout(panel);
+    return widget;
+}
+
+} // namespace
 
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
@@ -39,7 +55,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
                              : page == WorkspacePage::EnterResults     ? enterPage
                              : page == WorkspacePage::PredictResults   ? predictPage
                              : page == WorkspacePage::TableMaintenance ? maintenancePage
-                                                                       : new QWidget);
+                                                                       : PageToCome(page));
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -52,9 +68,6 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(tablePage->DivTable, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
-    tablePage->onExit = [this] { close(); };
-    enterPage->onExit = [this] { close(); };
-    predictPage->onExit = [this] { close(); };
     tablePage->onTeamStatistics = [this](int team) {
         workspace_.ShownTeam = team;
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
@@ -66,17 +79,23 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
     InstallHelpKey(this, app.help, [this] { return helpContext(); });
 
-    // The window opens at a comfortable size, or the whole screen when that is smaller, and cannot be
-    // dragged smaller than it opened; a small screen shows it maximised.
-    QSize opening(960, 680);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize available = screen->availableSize();
-        opening = opening.boundedTo(available);
-        if (available.width() <= 640 || available.height() <= 480)
-            setWindowState(Qt::WindowMaximized);
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        FitToScreen(screen->availableGeometry());
+}
+
+void TfrmProcess::FitToScreen(const QRect& available) {
+    // The window opens at a comfortable size, or the whole area less the window frame when that is
+    // smaller, and cannot be dragged smaller than it opened; a small screen shows it maximised.
+    // Before the window is first shown its frame is not known yet: allow for a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isNull())
+        frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize opening = QSize(960, 680).boundedTo(available.size() - frame);
+    setMinimumSize(0, 0);
     resize(opening);
     setMinimumSize(opening);
+    if (available.width() <= 640 || available.height() <= 480)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 bool TfrmProcess::OpenLeague(const std::string& path) {
@@ -133,8 +152,7 @@ QMenu* TfrmProcess::PopupMenu1Popup() {
 }
 
 void TfrmProcess::miSaveClick() {
-    if (auto status = SaveDivision(workspace_.leaguePath, app_.division); !status)
-        app_.prompts.Error(status.message());
+    workspace_.Save(app_.division, app_.prompts);
 }
 
 void TfrmProcess::miSetupClick() {

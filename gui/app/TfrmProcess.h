@@ -30,6 +30,9 @@ public:
     // Loads the league and shows its table; refused, with the error shown, when the file cannot be loaded.
     bool OpenLeague(const std::string& path);
 
+    // Sizes the window for a screen's available area.
+    void FitToScreen(const QRect& available);
+
     // The help context of what is shown.
     int helpContext() const { return workspace_.HelpContext(); }
     Workspace& workspace() { return workspace_; }

@@ -1,5 +1,7 @@
 #include "app/TfrmSetup.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +29,28 @@ QIcon Swatch(Colour colour) {
     painter.fillRect(swatch.rect().adjusted(2, 2, -2, -2), ToQColor(colour));
     return QIcon(swatch);
 }
+
+// The number of form games: any number may be typed, so that Ok can refuse one out of range with a message
+// instead of the box silently going back to its old value; the arrows stay within the range.
+class FormGamesBox : public QSpinBox {
+public:
+    explicit FormGamesBox(QWidget* parent) : QSpinBox(parent) { setRange(0, 99); }
+
+    void stepBy(int steps) override {
+        setValue(std::clamp(value() + steps, kMinFormGames, kMaxFormGames));
+        selectAll();
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = StepNone;
+        if (value() < kMaxFormGames)
+            enabled |= StepUpEnabled;
+        if (value() > kMinFormGames)
+            enabled |= StepDownEnabled;
+        return enabled;
+    }
+};
 
 } // namespace
 
@@ -60,8 +84,7 @@ TfrmSetup::TfrmSetup(AppContext& app, QWidget* parent) : QDialog(parent), app_(a
     auto* form = new QGroupBox(QStringLiteral("Current Form"), this);
     auto* formLayout = new QHBoxLayout(form);
     formLayout->addWidget(new QLabel(QStringLiteral("Number of games to include :"), form));
-    udForm = new QSpinBox(form);
-    udForm->setRange(kMinFormGames, kMaxFormGames);
+    udForm = new FormGamesBox(form);
     formLayout->addWidget(udForm);
 
     btnApply = new QPushButton(QStringLiteral("&Ok"), this);

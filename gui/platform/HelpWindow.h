@@ -24,6 +24,8 @@ public:
 
     // The anchor of a context's section in the help file.
     static QString AnchorOf(int context) { return QStringLiteral("context-%1").arg(context); }
+    // The window showing the help; none before the help was first asked for.
+    QTextBrowser* browser() const { return browser_; }
 
 private:
     void ShowAnchor(const QString& anchor);

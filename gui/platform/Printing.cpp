@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "platform/QtCanvas.h"
+#include "platform/WindowModal.h"
 
 namespace vantorel {
 namespace {
@@ -30,7 +31,7 @@ bool PrintWithDialog(QWidget* parent, const QString& jobTitle, const PageDrawer&
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecWindowModal(dialog) != QDialog::Accepted)
         return false;
     return PrintOn(printer, jobTitle, draw);
 }

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPixmap>
 
 namespace vantorel {
@@ -95,6 +96,10 @@ void QtCanvas::DrawBitmap(int x, int y, std::string_view name, Colour transparen
         return;
     picture.setMask(picture.createMaskFromColor(ToQColor(transparent)));
     painter_.drawPixmap(x, y, picture);
+}
+
+int QtCanvas::Resolution() const {
+    return painter_.device() ? painter_.device()->logicalDpiY() : kLayoutResolution;
 }
 
 } // namespace vantorel

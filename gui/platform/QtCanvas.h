@@ -29,6 +29,7 @@ public:
     void FillRect(int left, int top, int right, int bottom) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void DrawBitmap(int x, int y, std::string_view name, Colour transparent) override;
+    int Resolution() const override;
 
 private:
     QPainter& painter_;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/WindowModal.h"
+
 namespace vantorel {
 namespace {
 
@@ -15,30 +17,36 @@ QString Text(const std::string& text) {
 QWidget* QtPrompts::parentWindow() const {
     if (QWidget* active = QApplication::activeModalWidget())
         return active;
-    return parent_ ? parent_.data() : QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return parent_.data();
 }
 
 void QtPrompts::Warn(const std::string& text) {
-    QMessageBox::warning(parentWindow(), QApplication::applicationName(), Text(text));
+    Show(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 void QtPrompts::Error(const std::string& text) {
-    QMessageBox::critical(parentWindow(), QApplication::applicationName(), Text(text));
+    Show(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 void QtPrompts::Info(const std::string& text) {
-    QMessageBox::information(parentWindow(), QApplication::applicationName(), Text(text));
+    Show(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 bool QtPrompts::AskYesNo(const std::string& text) {
-    return QMessageBox::question(parentWindow(), QApplication::applicationName(), Text(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtPrompts::AskYesNoCancel(const std::string& text) {
-    const auto button = QMessageBox::question(parentWindow(), QApplication::applicationName(), Text(text),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const int button =
+        Show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+int QtPrompts::Show(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, QApplication::applicationName(), Text(text), buttons, parentWindow());
+    return ExecWindowModal(box);
 }
 
 void QtPrompts::Beep() {

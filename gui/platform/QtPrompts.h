@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -21,7 +22,9 @@ public:
     void Beep() override;
 
 private:
+    // The window the message belongs to: the dialog or window in use, else the main window.
     QWidget* parentWindow() const;
+    int Show(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons buttons);
 
     QPointer<QWidget> parent_;
 };

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -80,9 +81,6 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     btnUpdate = new QPushButton(QStringLiteral("Update"), this);
     btnUpdate->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnExit4 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit4->setToolTip(QStringLiteral("Exit back to main form"));
-    btnExit4->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
 
     auto* dateRow = new QHBoxLayout;
@@ -124,8 +122,8 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     left->addWidget(panResults);
     left->addStretch();
     auto* panel = new QVBoxLayout;
-    panel->addStretch();
-    panel->addWidget(btnExit4);
+    btnExit4 = StackPageButtons(*panel, *this, WorkspacePage::EnterResults);
+    btnExit4->setAutoDefault(false);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(panel);
@@ -136,10 +134,6 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     connect(btnCancel, &QPushButton::clicked, this, &EnterResultsPage::btnCancelClick);
     connect(btnCal, &QToolButton::clicked, this, &EnterResultsPage::btnCalClick);
     connect(cbTrackGoals, &QCheckBox::clicked, this, &EnterResultsPage::cbTrackGoalsClick);
-    connect(btnExit4, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
 }
 
 void EnterResultsPage::SetupResultsPage() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 
 #include <QWidget>
 
@@ -33,7 +32,6 @@ public:
     void btnCalClick();
     void cbTrackGoalsClick();
 
-    std::function<void()> onExit;
 
     QComboBox* HomeList;
     QComboBox* AwayList;

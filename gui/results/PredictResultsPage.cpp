@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "results/Predictions.h"
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
@@ -88,9 +89,7 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
                    this);
     Panel15->setFrameShape(QFrame::Panel);
     Panel15->setFrameShadow(QFrame::Sunken);
-    btnExit5 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit5->setToolTip(QStringLiteral("Exit back to main form"));
-    for (QPushButton* button : {btnPrDate, btnPrScore, btnExit5})
+    for (QPushButton* button : {btnPrDate, btnPrScore})
         button->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -105,8 +104,8 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     left->addLayout(buttons);
     left->addWidget(Panel15, 0, Qt::AlignHCenter);
     auto* panel = new QVBoxLayout;
-    panel->addStretch();
-    panel->addWidget(btnExit5);
+    btnExit5 = StackPageButtons(*panel, *this, WorkspacePage::PredictResults);
+    btnExit5->setAutoDefault(false);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(panel);
@@ -121,10 +120,6 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     connect(down, &QToolButton::clicked, this, &PredictResultsPage::sbScoreDownClick);
     connect(btnPrDate, &QPushButton::clicked, this, &PredictResultsPage::btnPrDateClick);
     connect(btnPrScore, &QPushButton::clicked, this, &PredictResultsPage::btnPrScoreClick);
-    connect(btnExit5, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
 }
 
 void PredictResultsPage::FillPredictList(int key) {

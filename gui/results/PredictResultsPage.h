@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 
 #include <QWidget>
 
@@ -37,7 +36,6 @@ public:
     // The fixture of the current row; 0 when there is none.
     int CurrentFixture() const;
 
-    std::function<void()> onExit;
 
     QLabel* panPredict;
     QHeaderView* hcPredict;

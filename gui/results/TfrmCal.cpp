@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/HelpWindow.h"
+#include "platform/WindowModal.h"
 #include "store/Dates.h"
 
 namespace vantorel {
@@ -81,7 +82,7 @@ void TfrmCal::Start(double day, const QPoint& topLeft) {
 double TfrmCal::Pick(HelpViewer& help, QWidget* parent, double day, const QPoint& topLeft) {
     TfrmCal calendar(help, parent);
     calendar.Start(day, topLeft);
-    calendar.exec();
+    ExecWindowModal(calendar);
     return calendar.CalDate();
 }
 

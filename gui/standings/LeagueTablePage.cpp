@@ -1,5 +1,7 @@
 #include "standings/LeagueTablePage.h"
 
+#include <cstdlib>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -7,19 +9,23 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/PageButtons.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
-#include "platform/RadioGroupBox.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TableExplanation.h"
@@ -56,6 +62,25 @@ private:
     Workspace& workspace_;
 };
 
+// The choices sit close together, so that the page fits a 640 x 480 screen.
+void Compact(QBoxLayout& layout) {
+    layout.setContentsMargins(6, 2, 6, 4);
+    layout.setSpacing(0);
+}
+
+QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
+                      QWidget* parent) {
+    auto* box = new QGroupBox(caption, parent);
+    auto* layout = new QVBoxLayout(box);
+    Compact(*layout);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(QString::fromUtf8(items[i]), box);
+        group->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+    }
+    return box;
+}
+
 } // namespace
 
 LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget* parent)
@@ -79,24 +104,30 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->verticalHeader()->hide();
     DivTable->horizontalHeader()->hide();
     DivTable->setItemDelegate(new DivTableDelegate(app, workspace, DivTable));
-    DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
+    DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
     DivTable->setContextMenuPolicy(Qt::CustomContextMenu);
     DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
     DivTable->viewport()->installEventFilter(this);
+    DivTable->viewport()->setMouseTracking(true);
     // The rows' tooltips say why a level team is below the one above: content, shown even without hints.
     DivTable->viewport()->setProperty(HintSwitch::kContentTips, true);
 
     RadioGroup1 = new QButtonGroup(this);
     RadioGroup2 = new QButtonGroup(this);
-    auto* content = RadioGroupBox(QStringLiteral("Table Content"),
-                                  {"Played Games", "Played+Predicted", "Current Form"}, RadioGroup1, this);
-    auto* games = RadioGroupBox(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
-                                RadioGroup2, this);
+    auto* content = RadioGroup(QStringLiteral("Table Content"),
+                               {"Played Games", "Played+Predicted", "Current Form"}, RadioGroup1, this);
+    auto* games = RadioGroup(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
+                             RadioGroup2, this);
 
     auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
     lbDivDate = new QLabel(QStringLiteral("dd/mm/yy"), dateBox);
+    // Whatever the label says, the panel keeps its width: a long text wraps within two lines.
+    lbDivDate->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lbDivDate->setWordWrap(true);
+    lbDivDate->setFixedHeight(2 * lbDivDate->fontMetrics().lineSpacing());
     btnSpinUp = new QToolButton(dateBox);
     btnSpinUp->setArrowType(Qt::UpArrow);
     btnSpinUp->setToolTip(QStringLiteral("Include the next match date"));
@@ -111,6 +142,7 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnDivDate->setText(QStringLiteral("..."));
     btnDivDate->setToolTip(QStringLiteral("Set end date of included matches"));
     auto* dateLayout = new QHBoxLayout(dateBox);
+    Compact(*dateLayout);
     dateLayout->addWidget(lbDivDate, 1);
     dateLayout->addWidget(btnDivDate);
     dateLayout->addLayout(spin);
@@ -119,6 +151,7 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     cbShort = new QCheckBox(QStringLiteral("Short Format"), format);
     cbShowPoss = new QCheckBox(QStringLiteral("Show Poss Points"), format);
     auto* formatLayout = new QVBoxLayout(format);
+    Compact(*formatLayout);
     formatLayout->addWidget(cbShort);
     formatLayout->addWidget(cbShowPoss);
 
@@ -130,23 +163,32 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnExport->setToolTip(QStringLiteral("Export table data to an ASCII file"));
     btnImport = new QPushButton(QStringLiteral("Import"), this);
     btnImport->setToolTip(QStringLiteral("Import data from an ASCII file"));
-    btnExit1 = new QPushButton(QStringLiteral("Exit"), this);
-    btnExit1->setToolTip(QStringLiteral("Exit back to main form"));
 
-    auto* panel = new QVBoxLayout;
+    // The choices scroll when the screen is too low for them all; the buttons below always show.
+    auto* choices = new QWidget;
+    auto* choicesLayout = new QVBoxLayout(choices);
+    choicesLayout->setContentsMargins(0, 0, 0, 0);
+    choicesLayout->setSpacing(4);
     for (QWidget* box : std::initializer_list<QWidget*>{content, games, dateBox, format})
-        panel->addWidget(box);
-    panel->addStretch();
-    panel->addWidget(btnImport);
-    panel->addWidget(btnExport);
-    panel->addWidget(btnGrid);
-    panel->addWidget(btnPrint);
-    panel->addWidget(btnExit1);
+        choicesLayout->addWidget(box);
+    choicesLayout->addStretch();
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(choices);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setMinimumWidth(choices->minimumSizeHint().width() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    auto* panel = new QVBoxLayout;
+    panel->addWidget(scroller, 1);
+    btnExit1 = StackPageButtons(*panel, *this, WorkspacePage::LeagueTable,
+                                {btnPrint, btnGrid, btnExport, btnImport});
     auto* left = new QVBoxLayout;
     left->addWidget(panLeague);
     left->addWidget(DivTable, 1);
     left->addStretch(0);
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(left, 1);
     layout->addLayout(panel);
 
@@ -162,10 +204,6 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     connect(btnExport, &QPushButton::clicked, this, &LeagueTablePage::btnExportClick);
     connect(btnImport, &QPushButton::clicked, this, &LeagueTablePage::btnImportClick);
     connect(DivTable, &QTableWidget::cellDoubleClicked, this, &LeagueTablePage::DivTableDblClick);
-    connect(btnExit1, &QPushButton::clicked, this, [this] {
-        if (onExit)
-            onExit();
-    });
 }
 
 void LeagueTablePage::PageEntry() {
@@ -239,6 +277,8 @@ void LeagueTablePage::FillGrid() {
     const TableFormat format = workspace_.format();
     const std::vector<std::string> headings = TableHeadings(format);
     DivTable->clear();
+    if (DivTable->columnCount() != static_cast<int>(headings.size()))
+        draggedWidths_.clear();
     DivTable->setColumnCount(static_cast<int>(headings.size()));
     DivTable->setRowCount(table.TeamCount + 1);
     auto put = [this](int row, const std::vector<std::string>& cells) {
@@ -260,9 +300,10 @@ void LeagueTablePage::FillGrid() {
 void LeagueTablePage::LayOut() {
     if (DivTable->columnCount() < 2)
         return;
-    // The grid is never taller than its rows need.
+    // The grid is never taller than its rows need (and a sideways scroll bar when one is shown).
+    const QScrollBar* sideways = DivTable->horizontalScrollBar();
     DivTable->setMaximumHeight(DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
-                               2 * DivTable->frameWidth());
+                               2 * DivTable->frameWidth() + (sideways->isVisible() ? sideways->height() : 0));
     int widestName = 0;
     for (int row = 1; row < DivTable->rowCount(); ++row)
         if (const QTableWidgetItem* item = DivTable->item(row, 1))
@@ -271,8 +312,17 @@ void LeagueTablePage::LayOut() {
     // margin that the name's width does not include.
     const std::vector<int> widths = TableColumnWidths(DivTable->viewport()->width(), widestName + 8,
                                                       DivTable->columnCount(), 0, 0, workspace_.ShowPossNow);
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        DivTable->setColumnWidth(static_cast<int>(c), widths[c]);
+    // No column is narrower than its widest text; a column the user dragged keeps its width.
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+        int widest = 0;
+        for (int row = 0; row < DivTable->rowCount(); ++row)
+            if (const QTableWidgetItem* item = DivTable->item(row, c))
+                widest = std::max(widest, DivTable->fontMetrics().horizontalAdvance(item->text()) + 6);
+        const auto dragged = draggedWidths_.find(c);
+        DivTable->setColumnWidth(c, dragged != draggedWidths_.end()
+                                        ? dragged->second
+                                        : std::max(widths[static_cast<std::size_t>(c)], widest));
+    }
 }
 
 void LeagueTablePage::btnDivDateClick() {
@@ -316,9 +366,54 @@ void LeagueTablePage::DivTableDblClick(int row) {
         onTeamStatistics(workspace_.table.TableOrder[row]);
 }
 
+int LeagueTablePage::ColumnBorderAt(int x) const {
+    constexpr int kGrip = 3;
+    for (int c = 0; c < DivTable->columnCount(); ++c) {
+        const int border = DivTable->columnViewportPosition(c) + DivTable->columnWidth(c);
+        if (std::abs(x - border) <= kGrip)
+            return c;
+    }
+    return -1;
+}
+
+bool LeagueTablePage::DragColumnBorder(QMouseEvent& event) {
+    constexpr int kNarrowest = 8;
+    const int x = event.position().toPoint().x();
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        if (event.button() != Qt::LeftButton || (dragged_.column = ColumnBorderAt(x)) < 0)
+            return false;
+        dragged_.startX = x;
+        dragged_.startWidth = DivTable->columnWidth(dragged_.column);
+        return true;
+    case QEvent::MouseMove:
+        if (dragged_.column < 0) {
+            if (ColumnBorderAt(x) >= 0)
+                DivTable->viewport()->setCursor(Qt::SplitHCursor);
+            else
+                DivTable->viewport()->unsetCursor();
+            return false;
+        }
+        draggedWidths_[dragged_.column] = std::max(kNarrowest, dragged_.startWidth + x - dragged_.startX);
+        DivTable->setColumnWidth(dragged_.column, draggedWidths_[dragged_.column]);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (dragged_.column < 0)
+            return false;
+        dragged_.column = -1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool LeagueTablePage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == DivTable->viewport() && event->type() == QEvent::Resize)
-        LayOut();
+    if (watched == DivTable->viewport()) {
+        if (event->type() == QEvent::Resize)
+            LayOut();
+        else if (auto* mouse = dynamic_cast<QMouseEvent*>(event); mouse && DragColumnBorder(*mouse))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

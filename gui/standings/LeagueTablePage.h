@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QMouseEvent;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -41,7 +43,6 @@ public:
     void btnImportClick();
     void DivTableDblClick(int row);
 
-    std::function<void()> onExit;
     // Called with the team whose statistics the user asked for.
     std::function<void(int team)> onTeamStatistics;
 
@@ -68,9 +69,19 @@ private:
     void FillGrid();
     void ShowDate();
     void LayOut();
+    // The column whose right border lies under a viewport position; -1 when none.
+    int ColumnBorderAt(int x) const;
+    // Lets the user drag a column border to resize the column; true when the event was used for that.
+    bool DragColumnBorder(QMouseEvent& event);
 
     AppContext& app_;
     Workspace& workspace_;
+    struct ColumnDrag {
+        int column = -1;
+        int startX = 0;
+        int startWidth = 0;
+    } dragged_;
+    std::map<int, int> draggedWidths_; // column -> width, kept until the format changes
 };
 
 } // namespace vantorel

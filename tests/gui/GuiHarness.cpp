@@ -12,7 +12,7 @@
 
 namespace vantorel::testing {
 
-GuiHarness::GuiHarness() : app(*division, prompts, help) {
+GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp ? *realHelp : help) {
     std::filesystem::create_directory(folder.path() / "leagues");
     app.leagueFolder = (folder.path() / "leagues").string() + "/";
     app.settingsFile = folder.path() / "vantorel.ini";

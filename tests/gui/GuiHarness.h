@@ -26,7 +26,8 @@ public:
 // Everything a window needs, in a temporary folder: a league folder, a settings file, scripted prompts,
 // recorded help and sounds, and file choosers that answer from lists.
 struct GuiHarness {
-    GuiHarness();
+    // The help goes to `help` when one is given, else it is recorded.
+    explicit GuiHarness(HelpViewer* help = nullptr);
 
     // Writes a league into the league folder and returns its path.
     std::string Save(const Division& league, const std::string& fileName);

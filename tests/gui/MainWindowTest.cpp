@@ -1,5 +1,7 @@
 #include <fstream>
 
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,6 +36,27 @@ private Q_SLOTS:
         QVERIFY(window.workspace()->close());
         QVERIFY(window.isVisible());
         QCOMPARE(window.DivList->currentRow(), 0);
+    }
+
+    void aLeagueNamedOnTheCommandLineOpensAtOnce() {
+        GuiHarness harness;
+        harness.WriteLeague("a.div", "Alpha");
+        const std::string cup = harness.WriteLeague("cup.div", "Cup");
+        const StartupArguments startup = ReadStartupArguments({cup});
+        harness.app.leagueFolder = startup.leagueFolder;
+        TfrmMain window(harness.app);
+        window.Start(startup);
+        QVERIFY(window.workspace() && window.workspace()->isVisible());
+        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Cup")));
+        QVERIFY(window.workspace()->close());
+        QVERIFY(window.isVisible()); // the main window lists the file's folder behind it
+        QCOMPARE(window.DivList->count(), 2);
+
+        GuiHarness missing;
+        TfrmMain alone(missing.app);
+        alone.Start(ReadStartupArguments({missing.app.leagueFolder + "none.div"}));
+        QVERIFY(alone.isVisible());
+        QCOMPARE(QString::fromStdString(missing.prompts.last()), QStringLiteral("File not found"));
     }
 
     void severalLeaguesNeedASelection() {
@@ -86,6 +109,53 @@ private Q_SLOTS:
                  QString::fromStdString(harness.app.leagueFolder));
         QVERIFY(window.lbDirect->text().startsWith(QStringLiteral("Current Folder: ")));
         QVERIFY(!window.lbDirect->text().endsWith(QLatin1Char('/')));
+    }
+
+    void enterPressesTheFocusedButtonAndOpensEverywhereElse() {
+        GuiHarness harness;
+        harness.WriteLeague("a.div", "Alpha");
+        TfrmMain window(harness.app);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // The focused button shows its mark and takes Enter itself.
+        window.btnAbout->setFocus();
+        const QImage focused = window.btnAbout->grab().toImage();
+        window.btnSetup->setFocus();
+        QVERIFY(window.btnAbout->grab().toImage() != focused);
+        window.btnAbout->setFocus();
+        QTest::keyClick(window.btnAbout, Qt::Key_Return);
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(dynamic_cast<TAboutBox*>(about));
+        about->close();
+
+        // With no button focused, as after a dialog has closed, Enter opens the league.
+        window.btnAbout->clearFocus();
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(window.workspace() && window.workspace()->isVisible());
+        QVERIFY(window.workspace()->close());
+        window.DivList->setFocus();
+        QTest::keyClick(window.DivList, Qt::Key_Enter);
+        QVERIFY(window.workspace()->isVisible());
+        QVERIFY(window.workspace()->close());
+    }
+
+    void aLongFolderIsShortenedInTheMiddle() {
+        GuiHarness harness;
+        std::filesystem::path folder = harness.folder.path();
+        for (int depth = 0; depth < 12; ++depth)
+            folder /= "a-rather-long-folder-name-" + std::to_string(depth);
+        std::filesystem::create_directories(folder);
+        harness.app.leagueFolder = folder.string() + "/";
+        TfrmMain window(harness.app);
+        window.show();
+        const QString shown = window.lbDirect->text();
+        QVERIFY(shown.startsWith(QStringLiteral("Current Folder: ") +
+                                 QString::fromStdString(harness.folder.path().string()).left(4)));
+        QVERIFY(shown.endsWith(QStringLiteral("name-11")));
+        QVERIFY(shown.contains(QChar(0x2026)));
+        QVERIFY(window.lbDirect->fontMetrics().horizontalAdvance(shown) <= window.lbDirect->width());
+        QCOMPARE(window.lbDirect->toolTip(), QString::fromStdString(folder.string()));
     }
 
     void aCancelledFolderChoiceChangesNothing() {

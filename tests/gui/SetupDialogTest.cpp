@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -62,6 +63,23 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(*ini.value("Options", "ShortTab")), QStringLiteral("0"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "FormGames")), QStringLiteral("6"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "FilePath")), QStringLiteral("/somewhere/"));
+    }
+
+    void refusesAFormValueOutOfRangeWithAMessage() {
+        GuiHarness harness;
+        TfrmSetup dialog(harness.app, nullptr);
+        dialog.show();
+        dialog.udForm->setFocus();
+        dialog.udForm->selectAll();
+        QTest::keyClicks(dialog.udForm, QStringLiteral("1"));
+        QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("The number of games to include in the current form must be from 2 to 30"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.app.settings.FormGames, 10);
+        dialog.udForm->setValue(30);
+        dialog.udForm->stepBy(1); // the arrows stay within the range
+        QCOMPARE(dialog.udForm->value(), 30);
     }
 
     void aColourOutsideTheListLeavesTheSelectionAndTheValue() {

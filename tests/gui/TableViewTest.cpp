@@ -93,6 +93,24 @@ private Q_SLOTS:
         QCOMPARE(played(), 12);
     }
 
+    void draggingAColumnBorderResizesTheColumn() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WriteLeague(harness)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTableWidget* table = window.tablePage->DivTable;
+        const int before = table->columnWidth(2);
+        const QPoint border(table->columnViewportPosition(2) + before, 5);
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseMove(table->viewport(), border + QPoint(30, 0));
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+        QCOMPARE(table->columnWidth(2), before + 30);
+        window.tablePage->Recompute(); // a new as-at date keeps the user's width
+        QCOMPARE(table->columnWidth(2), before + 30);
+        window.close();
+    }
+
     void printingDrawsThePageAndDoubleClickOpensTheTeam() {
         GuiHarness harness;
         TfrmProcess window(harness.app);

@@ -1,6 +1,11 @@
 #include <fstream>
 
 #include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -163,6 +168,67 @@ private Q_SLOTS:
         window.close();
     }
 
+    void fitsSmallScreensWithTheTableScrollingSideways_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("640 x 480") << QSize(640, 480);
+        QTest::newRow("800 x 600") << QSize(800, 600);
+    }
+
+    void fitsSmallScreensWithTheTableScrollingSideways() {
+        QFETCH(QSize, screen);
+        // The area left by a title bar and a task bar.
+        const QRect available(QPoint(0, 0), screen - QSize(0, 60));
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        window.FitToScreen(available);
+        window.setWindowState(Qt::WindowNoState); // what the window needs, not what maximising gives it
+        window.show();
+        for (int page = 0; page < window.Notebook1->count(); ++page) {
+            window.TabSet1->setCurrentIndex(page);
+            const QSize needed = window.layout()->totalMinimumSize();
+            QVERIFY2(needed.width() <= available.width() && needed.height() <= available.height(),
+                     qPrintable(QStringLiteral("page %1 needs %2 x %3")
+                                    .arg(page)
+                                    .arg(needed.width())
+                                    .arg(needed.height())));
+        }
+        QVERIFY(available.contains(QRect(QPoint(0, 0), window.size())));
+
+        // In the full format every column shows its widest text, and what does not fit scrolls.
+        window.TabSet1->setCurrentIndex(0);
+        window.resize(available.size());
+        QApplication::processEvents();
+        QTableWidget* table = window.tablePage->DivTable;
+        int total = 0;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            total += table->columnWidth(c);
+            for (int row = 0; row < table->rowCount(); ++row)
+                QVERIFY(table->fontMetrics().horizontalAdvance(table->item(row, c)->text()) <
+                        table->columnWidth(c));
+        }
+        if (total > table->viewport()->width())
+            QVERIFY(table->horizontalScrollBar()->isVisible());
+        window.close();
+    }
+
+    void everyPageHasAnExitThatClosesTheWorkspace() {
+        GuiHarness harness;
+        const std::string path = WritePlayedLeague(harness);
+        TfrmProcess window(harness.app);
+        for (int page = 0; page < window.Notebook1->count(); ++page) {
+            QVERIFY(window.OpenLeague(path));
+            window.show();
+            window.TabSet1->setCurrentIndex(page);
+            auto* exit = window.Notebook1->currentWidget()->findChild<QPushButton*>(
+                QStringLiteral("btnExit%1").arg(page + 1));
+            QVERIFY2(exit && exit->isVisible(), qPrintable(QStringLiteral("page %1").arg(page)));
+            QCOMPARE(exit->text(), QStringLiteral("Exit"));
+            exit->click();
+            QVERIFY(!window.isVisible());
+        }
+    }
+
     void theAsAtDateStepsThroughMatchDatesAndBeepsAtTheEnds() {
         GuiHarness harness;
         TfrmProcess window(harness.app);
@@ -176,9 +242,19 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 1);
         page.btnSpinDown->click();
         QVERIFY(played() < atEnd);
+        // The table's width, once every layout of the window has been worked out afresh.
+        window.show();
+        auto tableWidth = [&] {
+            for (QLayout* layout : window.findChildren<QLayout*>())
+                layout->invalidate();
+            window.layout()->activate();
+            return page.DivTable->width();
+        };
+        const int dated = tableWidth();
         page.btnSpinDown->click();
         QCOMPARE(played(), 0);
         QCOMPARE(page.lbDivDate->text(), QStringLiteral("Before the first match"));
+        QCOMPARE(tableWidth(), dated); // the panel beside it keeps its width
         page.btnSpinDown->click();
         QCOMPARE(harness.prompts.beeps, 2);
         page.RadioGroup1->button(2)->click();

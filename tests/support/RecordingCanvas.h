@@ -51,6 +51,8 @@ public:
         bitmaps.push_back({x, y, std::string(name)});
     }
 
+    int Resolution() const override { return resolution; }
+
     // The first text drawn with these characters; a failed test when there is none.
     const Text& TextNamed(const std::string& text) const;
 
@@ -58,6 +60,7 @@ public:
     std::vector<DrawnLine> lines;
     std::vector<Box> boxes;
     std::vector<Bitmap> bitmaps;
+    int resolution = kLayoutResolution;
 
 private:
     CanvasFont font_{"Sans", 10};

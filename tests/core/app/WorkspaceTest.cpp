@@ -7,6 +7,7 @@
 #include "app/LeagueList.h"
 #include "app/NewLeagueWizard.h"
 #include "app/SetupChoices.h"
+#include "app/StartupArguments.h"
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
@@ -131,6 +132,21 @@ TEST(LeagueList, OpensTheOnlyLeagueOrTheSelectedOne) {
     EXPECT_EQ(FolderCaption("/"), "Current Folder: /");
 }
 
+TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
+    const StartupArguments league = ReadStartupArguments({"/home/fan/leagues/../cups/cup.div"});
+    EXPECT_EQ(league.leagueFile, "/home/fan/cups/cup.div");
+    EXPECT_EQ(league.leagueFolder, "/home/fan/cups/");
+    EXPECT_TRUE(league.error.empty());
+    EXPECT_EQ(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFolder, "/srv/leagues/");
+    EXPECT_TRUE(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFile.empty());
+    EXPECT_EQ(ReadStartupArguments({"/a/cup.div", "--page", "table", "--screenshot", "out.png"}).leagueFile,
+              "/a/cup.div");
+    const std::string relative = ReadStartupArguments({"cup.div"}).leagueFile;
+    EXPECT_TRUE(std::filesystem::path(relative).is_absolute());
+    EXPECT_EQ(ReadStartupArguments({"a.div", "b.div"}).error,
+              "vantorel: only one league file can be opened at a time");
+}
+
 TEST(SetupChoicesTest, TheOwnTeamColourMustDifferFromTheOtherThree) {
     Settings settings;
     SetupChoices choices = SetupChoices::From(settings);
@@ -143,6 +159,17 @@ TEST(SetupChoicesTest, TheOwnTeamColourMustDifferFromTheOtherThree) {
     ASSERT_TRUE(choices.ApplyTo(settings));
     EXPECT_EQ(settings.Colour1, settings.Colour2);
     EXPECT_EQ(settings.FormGames, 6);
+    for (const int refused : {1, 31}) {
+        choices.formGames = refused;
+        EXPECT_EQ(choices.ApplyTo(settings).message(),
+                  "The number of games to include in the current form must be from 2 to 30");
+        EXPECT_EQ(settings.FormGames, 6);
+    }
+    for (const int accepted : {2, 30}) {
+        choices.formGames = accepted;
+        ASSERT_TRUE(choices.ApplyTo(settings));
+        EXPECT_EQ(settings.FormGames, accepted);
+    }
     EXPECT_EQ(ColourChoiceIndex(0xFFFF00), 12);
     EXPECT_EQ(ColourChoiceIndex(0x123456), std::nullopt);
 }

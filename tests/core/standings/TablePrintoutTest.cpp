@@ -114,5 +114,32 @@ TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
               "Note: Table includes away matches only");
 }
 
+class TablePrintoutResolution : public ::testing::TestWithParam<int> {};
+
+// Lines and the gaps between text and lines keep their size on paper at any printer resolution.
+TEST_P(TablePrintoutResolution, ScalesPensAndInsetsFromThePrintersResolution) {
+    const int dpi = GetParam();
+    const int scale = dpi / 300;
+    RecordingCanvas canvas;
+    canvas.resolution = dpi;
+    const int pageWidth = kPageWidth * scale, pageHeight = kPageHeight * scale;
+    PrintTable(canvas, pageWidth, pageHeight, Printout({true, false}, 3));
+    const TablePrintoutLayout m(pageWidth, pageHeight, 20, 10);
+    const int nameLine = m.left + m.columnWidth;
+    const RecordingCanvas::Text& position = canvas.TextNamed("1");
+    const RecordingCanvas::Text& name = canvas.TextNamed("Team 01");
+    EXPECT_EQ(nameLine - (position.x + canvas.TextWidth("1")), 10 * scale);
+    EXPECT_EQ(name.x - nameLine, 10 * scale);
+    EXPECT_EQ(canvas.texts[0].y, 20 * scale);
+    auto drawnWith = [&](int pen) {
+        return std::count_if(canvas.lines.begin(), canvas.lines.end(),
+                             [pen](const auto& line) { return line.penWidth == pen; });
+    };
+    EXPECT_EQ(drawnWith(5 * scale), 1); // the rule above the relegation zone
+    EXPECT_EQ(drawnWith(scale), static_cast<long>(canvas.lines.size()) - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Printers, TablePrintoutResolution, ::testing::Values(300, 600, 1200));
+
 } // namespace
 } // namespace vantorel
