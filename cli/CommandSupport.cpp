@@ -6,10 +6,12 @@
 #include <sstream>
 
 #include "exchange/CsvImport.h"
+#include "results/ResultEntry.h"
 #include "standings/DateList.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
 #include "store/Settings.h"
+#include "store/TextCodec.h"
 
 namespace vantorel::cli {
 
@@ -99,6 +101,36 @@ TableChoice TableOptions(Arguments& args, const Division& division, const DateFo
     choice.format.shortFormat = args.flag("--short");
     choice.format.showPoss = args.flag("--poss");
     return choice;
+}
+
+int PickMatch(Arguments& args, const Division& division, bool played) {
+    int result = 0;
+    if (const auto number = args.value("--match")) {
+        result = FindMatch(division, ParseNumber(*number, 1, kMaxResults, "--match"));
+        if (result == 0)
+            throw UsageError("there is no match number " + *number);
+    } else {
+        const int home = TeamByName(division, args.positional("home team"));
+        const int away = TeamByName(division, args.positional("away team"));
+        result = played ? FindPlayedResult(division, home, away) : division.FindFixture(home, away);
+        if (result == 0) {
+            const std::string pair = Windows1252ToUtf8(division.Teams[home].Name.stored()) + " v " +
+                                     Windows1252ToUtf8(division.Teams[away].Name.stored());
+            throw UsageError(played ? "no result of " + pair + " has been played"
+                                    : "every match of " + pair + " has already been played");
+        }
+    }
+    if (division.Results[result].Played != played)
+        throw UsageError("match " + std::to_string(division.Results[result].MatchNo) +
+                         (played ? " has not been played" : " has already been played"));
+    return result;
+}
+
+int PlayerByName(const Division& division, const std::string& name) {
+    const int player = division.FindPlayer(name);
+    if (player == 0)
+        throw UsageError("there is no player called '" + name + "' in this league");
+    return player;
 }
 
 int TeamByName(const Division& division, const std::string& name) {

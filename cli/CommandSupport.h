@@ -34,6 +34,14 @@ struct TableChoice {
 };
 TableChoice TableOptions(Arguments& args, const Division& division, const DateFormat& dateFormat);
 
+// The result record named by --match N or by the HOME AWAY words; played picks the last played result of
+// the pairing, otherwise its first open fixture. A UsageError when there is none, or when the match named
+// by number is not played (or not open) as asked.
+int PickMatch(Arguments& args, const Division& division, bool played);
+
+// A player by his exact name; a UsageError when there is none.
+int PlayerByName(const Division& division, const std::string& name);
+
 // A team of the league by its exact name; a UsageError when there is none.
 int TeamByName(const Division& division, const std::string& name);
 

@@ -17,8 +17,14 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
 int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
+int StatsCommand(const std::vector<std::string>& words, std::ostream& out);
 int ResultCommand(const std::vector<std::string>& words, std::ostream& out);
 int PredictCommand(const std::vector<std::string>& words, std::ostream& out);
 int ListCommand(const std::vector<std::string>& words, std::ostream& out);
+int PlayersCommand(const std::vector<std::string>& words, std::ostream& out);
+int PlayerCommand(const std::vector<std::string>& words, std::ostream& out);
+int ScorerCommand(const std::vector<std::string>& words, std::ostream& out);
+int SquadCommand(const std::vector<std::string>& words, std::ostream& out);
+int ReportCommand(const std::vector<std::string>& words, std::ostream& out);
 
 } // namespace vantorel::cli

@@ -10,7 +10,6 @@
 #include "results/Predictions.h"
 #include "results/ResultEntry.h"
 #include "results/ResultList.h"
-#include "store/TextCodec.h"
 
 namespace vantorel::cli {
 namespace {
@@ -28,10 +27,6 @@ Score ParseScore(const std::string& text) {
             ParseNumber(text.substr(dash + 1), 0, kMaxGoalsInAMatch, "away goals")};
 }
 
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
 std::string ScoreText(const ResultRecord& match) {
     return std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals);
 }
@@ -44,30 +39,6 @@ int AttendanceOption(Arguments& args, int fallback) {
     if (!attendance)
         throw UsageError("--attendance must be a whole number of 0 or more, not '" + *text + "'");
     return *attendance;
-}
-
-// The result record named by --match N or by the HOME AWAY words; played picks the last played result of
-// the pairing, otherwise its first open fixture.
-int PickMatch(Arguments& args, const Division& division, bool played) {
-    int result = 0;
-    if (const auto number = args.value("--match")) {
-        result = FindMatch(division, ParseNumber(*number, 1, kMaxResults, "--match"));
-        if (result == 0)
-            throw UsageError("there is no match number " + *number);
-    } else {
-        const int home = TeamByName(division, args.positional("home team"));
-        const int away = TeamByName(division, args.positional("away team"));
-        result = played ? FindPlayedResult(division, home, away) : division.FindFixture(home, away);
-        if (result == 0) {
-            const std::string pair = TeamName(division, home) + " v " + TeamName(division, away);
-            throw UsageError(played ? "no result of " + pair + " has been played"
-                                    : "every match of " + pair + " has already been played");
-        }
-    }
-    if (division.Results[result].Played != played)
-        throw UsageError("match " + std::to_string(division.Results[result].MatchNo) +
-                         (played ? " has not been played" : " has already been played"));
-    return result;
 }
 
 void Describe(std::ostream& out, const char* what, const Division& division, int result) {

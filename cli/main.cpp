@@ -16,12 +16,18 @@ constexpr const char* kUsage =
     "  import  enter results, players, scorers or squads from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated text\n"
     "  table   print the league table\n"
+    "  stats   print the statistics of a team or the record of a player\n"
     "  result  enter, re-score, re-date or cancel a result\n"
     "  predict predict an open fixture's score and date, or tick and untick it\n"
     "  list    print the played results or the open fixtures\n"
     "  set     change deductions, points for a win, sort rules, zones and the own team\n"
     "  info    print the league's settings and counts\n"
     "  check   tell whether a league file is valid\n"
+    "  players list the players of a team or of all teams\n"
+    "  player  add, change or delete a player\n"
+    "  scorer  set the scorer, minute and marks of a goal\n"
+    "  squad   record the squad of one side of a match\n"
+    "  report  print the report of a played match\n"
     "Run vantorel-cli COMMAND --help for the options of a command.\n";
 
 constexpr const char* kTableOptions = "TABLE OPTIONS: [--content played|predicted|form] [--games "
@@ -57,6 +63,11 @@ const CommandEntry kCommands[] = {
          kTableOptions +
          "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each\n"
          "team level with the team above on the first sort rule, the rule that put it below.\n"},
+    {"stats", vantorel::cli::StatsCommand,
+     "usage: vantorel-cli stats FILE.div team NAME [--date-format PATTERN]\n"
+     "       vantorel-cli stats FILE.div player NAME [--date-format PATTERN]\n"
+     "Prints a team's figures, its games newest first and its players, or a player's goal totals,\n"
+     "cautions and matches newest first.\n"},
     {"set", vantorel::cli::SetCommand,
      "usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3] [--sort-rules CODES]\n"
      "                        [--promote N] [--playoff N] [--relegate N] [--own-team NAME|none]\n"
@@ -88,6 +99,29 @@ const CommandEntry kCommands[] = {
      "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
     {"check", vantorel::cli::CheckCommand,
      "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the reason.\n"},
+    {"players", vantorel::cli::PlayersCommand,
+     "usage: vantorel-cli players FILE.div [--team NAME] [--sort player|team|goals]\n"
+     "Lists players with their team and goals; --team \"Transferred-Out\" lists those who left.\n"},
+    {"player", vantorel::cli::PlayerCommand,
+     "usage: vantorel-cli player FILE.div add NAME --team TEAM\n"
+     "       vantorel-cli player FILE.div change NAME [--name NEW] [--team TEAM]\n"
+     "       vantorel-cli player FILE.div delete NAME\n"
+     "Names are unique without regard to letter case. A player with goals or in a squad cannot be deleted;\n"
+     "move him to \"Transferred-Out\" instead.\n"},
+    {"scorer", vantorel::cli::ScorerCommand,
+     "usage: vantorel-cli scorer FILE.div (HOME AWAY | --match N) --for home|away --goal K\n"
+     "                           (--player NAME | --none) [--minute M] [--own-goal] [--penalty]\n"
+     "Sets the K-th goal of that side (in record order). Without --minute the minute is kept; the marks\n"
+     "are set as given. An own goal's scorer is a player of the other side.\n"},
+    {"squad", vantorel::cli::SquadCommand,
+     "usage: vantorel-cli squad FILE.div (HOME AWAY | --match N) --side home|away\n"
+     "                          --players \"NAME[:ON[:OFF[:CARDS]]];...\"\n"
+     "Replaces the side's squad. The first TeamSize players start (on 0, off 90), the rest are\n"
+     "substitutes (on 0, off 0) unless ON and OFF are given (an empty one keeps that default).\n"
+     "CARDS: Y first yellow, 2 second yellow (with the first and the red), R red.\n"},
+    {"report", vantorel::cli::ReportCommand,
+     "usage: vantorel-cli report FILE.div (HOME AWAY | --match N) [--date-format PATTERN]\n"
+     "Prints the match report: date, teams and score, half-time score, attendance and scorers.\n"},
 };
 
 bool WantsHelp(const std::vector<std::string>& words) {

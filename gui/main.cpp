@@ -24,6 +24,7 @@
 #include "platform/Today.h"
 #include "platform/WaveSound.h"
 #include "platform/WindowModal.h"
+#include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
 #include "store/ProgramPlaces.h"
 
@@ -96,6 +97,7 @@ int main(int argc, char* argv[]) {
     app.chooseNewLeagueFile = ChooseNewLeagueFile;
     app.playSound = PlayWave;
     app.print = PrintWithDialog;
+    app.printPages = PrintPagesWithDialog;
     app.pickDate = [&help](QWidget* parent, double day, const QPoint& topLeft) {
         return TfrmCal::Pick(help, parent, day, topLeft);
     };
@@ -103,6 +105,7 @@ int main(int argc, char* argv[]) {
     app.chooseExportFile = ChooseExportFile;
     app.chooseImportFile = ChooseImportFile;
     app.putClipboard = PutClipboardText;
+    InstallPlayerDialogs(app);
 
     TfrmMain mainWindow(app);
     prompts.setParent(&mainWindow);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "exchange/CsvFields.h"
+#include "players/GoalScorers.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -74,22 +75,6 @@ int ScorerNamed(const Division& division, const std::string& name) {
     return 0;
 }
 
-// Gives a goal without a scorer its scorer and details, keeping the scorer's goal total.
-bool AssignScorer(Division& division, int goal, int player, int minute, bool penalty, bool ownGoal) {
-    PlayerRecord& scorer = division.Players[player];
-    if (!ownGoal && scorer.Goals == UINT8_MAX)
-        return false;
-    GoalRecord& record = division.Goals[goal];
-    record.Player = static_cast<std::uint16_t>(player);
-    record.GoalTime = static_cast<std::uint16_t>(minute);
-    record.Penalty = penalty;
-    record.OwnGoal = ownGoal;
-    if (!ownGoal)
-        ++scorer.Goals;
-    division.DataChanged = true;
-    return true;
-}
-
 } // namespace
 
 bool ImportScorer(Division& division, const std::vector<std::string>& fields, int count,
@@ -99,7 +84,7 @@ bool ImportScorer(Division& division, const std::vector<std::string>& fields, in
     const int player = ScorerNamed(division, fields[0]);
     const int teamFor = LeagueTeam(division, fields[1]);
     const int result = NamedMatch(division, fields[2], fields[3], fields[4], dateFormat, true);
-    const auto minute = Count(fields[5], UINT16_MAX);
+    const auto minute = Count(fields[5], kLatestGoalTime);
     const auto penalty = Mark(fields[6]);
     const auto ownGoal = Mark(fields[7]);
     if (player == 0 || teamFor == 0 || result == 0 || !minute || !penalty || !ownGoal)
@@ -107,7 +92,7 @@ bool ImportScorer(Division& division, const std::vector<std::string>& fields, in
     for (int g = 1; g <= division.Header.GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Result == result && goal.Team == teamFor && goal.Player == 0)
-            return AssignScorer(division, g, player, *minute, *penalty, *ownGoal);
+            return SetGoalDetails(division, g, {player, *minute, *ownGoal, *penalty}).ok();
     }
     return false;
 }

@@ -16,7 +16,7 @@ inline constexpr int kSquadLineFields = 11;
 // empty date names a fixture without one).
 
 // "Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal": the next goal record of that played
-// result for TeamFor that has no scorer yet gets the player, minute and marks; the player's goal total rises
+// result for TeamFor that has no scorer yet gets the player, minute (0..93) and marks; the goal total rises
 // unless it is an own goal. The player must exist: exactly that name, or a name whose commas the export
 // wrote as full stops.
 bool ImportScorer(Division& division, const std::vector<std::string>& fields, int count,

@@ -108,8 +108,11 @@ ResultList ResultList::Open(const Division& division) {
 }
 
 void ResultList::Sort(const Division& division, int key) {
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [&](int a, int b) { return CompareResults(division, a, b, key) < 0; });
+    // Entries the key cannot tell apart stand in record order, whatever order the list had before.
+    std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+        const int order = CompareResults(division, a, b, key);
+        return order != 0 ? order < 0 : a < b;
+    });
 }
 
 void ResultList::Compact() {

@@ -44,7 +44,7 @@ public:
     static ResultList Played(const Division& division);
     static ResultList Open(const Division& division);
 
-    // Sorts by a key; entries the key cannot tell apart keep their order.
+    // Sorts by a key; entries the key cannot tell apart stand in record order.
     void Sort(const Division& division, int key);
     // Drops the rows of cancelled results.
     void Compact();

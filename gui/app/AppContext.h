@@ -44,6 +44,8 @@ struct AppContext {
     std::function<void(const QString& resource)> playSound;
     // Prints one page, asking for the printer first; false when the user cancels.
     std::function<bool(QWidget* parent, const QString& jobTitle, const PageDrawer& draw)> print;
+    // Prints a document of one or more pages, asking for the printer first; false when the user cancels.
+    std::function<bool(QWidget* parent, const QString& jobTitle, const PagesDrawer& draw)> printPages;
     // Picks a date with the calendar, starting on a day, placed at a screen position; 0 when cancelled.
     std::function<double(QWidget* parent, double day, const QPoint& topLeft)> pickDate;
     // Today's date as a day number.

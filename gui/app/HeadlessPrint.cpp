@@ -11,16 +11,34 @@
 #include "platform/Today.h"
 #include "standings/MatchesGrid.h"
 #include "standings/TablePrintout.h"
+#include "stats/TeamSummaryPrintout.h"
 
 namespace vantorel {
+namespace {
+
+int PrintTeamSummaryToPdf(const Division& division, int team, const DateFormat& dateFormat,
+                          const std::string& pdf) {
+    const TeamStatistics stats = TeamStats(division, team);
+    const std::string today = dateFormat.Format(Today());
+    const bool written = PrintPagesToPdf(QString::fromStdString(pdf), QStringLiteral("Vantorel Team Summary"),
+                                         [&](Canvas& canvas, int width, int height, int page) {
+                                             return PrintTeamSummary(canvas, width, height, division, stats,
+                                                                     dateFormat, today, page);
+                                         });
+    if (!written)
+        throw cli::UsageError(pdf + ": cannot be written");
+    return 0;
+}
+
+} // namespace
 
 int PrintLeagueToPdf(const std::vector<std::string>& words) {
     try {
         cli::Arguments args(words, {"--short", "--poss", "--second", "--print"});
         args.flag("--print");
-        const std::string what = args.positional("table or grid");
-        if (what != "table" && what != "grid")
-            throw cli::UsageError("--print takes table or grid, not '" + what + "'");
+        const std::string what = args.positional("table, grid or summary");
+        if (what != "table" && what != "grid" && what != "summary")
+            throw cli::UsageError("--print takes table, grid or summary, not '" + what + "'");
         const std::string path = args.positional("league file");
         const auto pdf = args.value("--pdf");
         if (!pdf)
@@ -30,7 +48,12 @@ int PrintLeagueToPdf(const std::vector<std::string>& words) {
         const DateFormat dateFormat = cli::DateFormatOption(args);
         const cli::TableChoice choice = cli::TableOptions(args, *division, dateFormat);
         const bool second = args.flag("--second");
+        const auto teamName = args.value("--team");
+        if (what == "summary" && !teamName)
+            throw cli::UsageError("missing --team NAME");
         args.finish();
+        if (what == "summary")
+            return PrintTeamSummaryToPdf(*division, cli::TeamByName(*division, *teamName), dateFormat, *pdf);
 
         PageDrawer draw;
         TablePrintoutInput printout;

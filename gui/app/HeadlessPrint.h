@@ -5,9 +5,9 @@
 
 namespace vantorel {
 
-// "vantorel --print table|grid LEAGUE.div --pdf OUT.pdf [table options]": writes the printout of a league
-// to a PDF file without showing a window. The table options are those of vantorel-cli, and --second prints
-// the second set of a grid. Returns the exit code; errors go to standard error.
+// "vantorel --print table|grid|summary LEAGUE.div --pdf OUT.pdf [table options] [--team NAME]": writes the
+// printout of a league to a PDF file without showing a window. The table options are those of vantorel-cli,
+// --second prints the second set of a grid, and the team summary is of the team --team names. Returns the exit code; errors go to standard error.
 int PrintLeagueToPdf(const std::vector<std::string>& words);
 
 } // namespace vantorel

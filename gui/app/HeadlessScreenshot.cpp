@@ -13,11 +13,14 @@
 #include <QTabWidget>
 
 #include "Arguments.h"
+#include "CommandSupport.h"
 #include "app/AppContext.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
+#include "players/PlayerDialogs.h"
+#include "stats/TeamStatisticsPage.h"
 
 namespace vantorel {
 namespace {
@@ -78,6 +81,7 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         const auto tabName = args.value("--tab");
         const int tab = tabName ? IndexOfName(kTabNames, *tabName, "--tab") : 0;
         const QSize size = SizeOption(args);
+        const auto teamName = args.value("--team");
         args.finish();
 
         auto division = std::make_unique<Division>();
@@ -87,9 +91,12 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         app.dateFormat = SystemDateFormat();
         app.today = Today;
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
+        InstallPlayerDialogs(app);
         TfrmProcess window(app);
         if (!window.OpenLeague(path))
             return 1;
+        if (teamName)
+            window.teamStatsPage->SelectTeam(cli::TeamByName(*division, *teamName));
         // The picture has the size asked for, even below what the pages' layouts want: it shows how the
         // window looks at that size.
         window.layout()->setSizeConstraint(QLayout::SetNoConstraint);

@@ -8,6 +8,8 @@
 #include "app/PageButtons.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "results/ResultsTab.h"
 #include "standings/SortOrderTab.h"
 
@@ -35,7 +37,9 @@ MaintenancePage::MaintenancePage(AppContext& app, Workspace& workspace, QWidget*
     resultsTab = new ResultsTab(app, workspace, TabbedNotebook1);
     teamsTab = new TeamsTab(app, TabbedNotebook1);
     sortOrderTab = new SortOrderTab(app, workspace.sortRules, TabbedNotebook1);
-    QWidget* tabs[] = {tableTab, resultsTab, new QWidget, new QWidget, teamsTab, sortOrderTab};
+    goalsTab = new GoalsTab(app, TabbedNotebook1);
+    playersTab = new PlayersTab(app, TabbedNotebook1);
+    QWidget* tabs[] = {tableTab, resultsTab, goalsTab, playersTab, teamsTab, sortOrderTab};
     for (std::size_t k = 0; k < kMaintenanceCaptions.size(); ++k)
         TabbedNotebook1->addTab(Centred(tabs[k]), QString::fromUtf8(kMaintenanceCaptions[k]));
     auto* panel = new QVBoxLayout;
@@ -67,6 +71,12 @@ void MaintenancePage::SetupMaintPages() {
         break;
     case MaintenanceTab::Results:
         resultsTab->Setup();
+        break;
+    case MaintenanceTab::Goals:
+        goalsTab->Setup();
+        break;
+    case MaintenanceTab::Players:
+        playersTab->Setup();
         break;
     case MaintenanceTab::Teams:
         teamsTab->Setup();

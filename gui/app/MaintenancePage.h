@@ -9,6 +9,8 @@ class QTabWidget;
 
 namespace vantorel {
 
+class GoalsTab;
+class PlayersTab;
 class ResultsTab;
 class SortOrderTab;
 class TableSettingsTab;
@@ -27,6 +29,8 @@ public:
     ResultsTab* resultsTab;
     TeamsTab* teamsTab;
     SortOrderTab* sortOrderTab;
+    GoalsTab* goalsTab;
+    PlayersTab* playersTab;
 
 private:
     void TabbedNotebook1Change(int tab);

@@ -1,5 +1,6 @@
 #include "app/TfrmProcess.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,10 +18,14 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "players/GoalsTab.h"
+#include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
+#include "results/TfrmResult.h"
+#include "stats/TeamStatisticsPage.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -42,6 +47,7 @@ QWidget* PageToCome(WorkspacePage page) {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    teamStatsPage = new TeamStatisticsPage(app, workspace_, Notebook1);
     enterPage = new EnterResultsPage(app, workspace_, Notebook1);
     predictPage = new PredictResultsPage(app, workspace_, Notebook1);
     maintenancePage = new MaintenancePage(app, workspace_, Notebook1);
@@ -52,6 +58,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable        ? tablePage
+                             : page == WorkspacePage::TeamStatistics   ? teamStatsPage
                              : page == WorkspacePage::EnterResults     ? enterPage
                              : page == WorkspacePage::PredictResults   ? predictPage
                              : page == WorkspacePage::TableMaintenance ? maintenancePage
@@ -68,8 +75,20 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     connect(tablePage->DivTable, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup()->popup(tablePage->DivTable->viewport()->mapToGlobal(at));
     });
+    // The result in full; the team page is computed again when it closes, as its squads may have changed.
+    teamStatsPage->onShowResult = [this](int result) {
+        // Over the player record when that asked for it, so the record does not block the details.
+        QWidget* over = QApplication::activeModalWidget();
+        auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
+        details->setAttribute(Qt::WA_DeleteOnClose);
+        connect(details, &QDialog::finished, this, [this] {
+            if (workspace_.page == WorkspacePage::TeamStatistics)
+                teamStatsPage->Refresh();
+        });
+        details->open();
+    };
     tablePage->onTeamStatistics = [this](int team) {
-        workspace_.ShownTeam = team;
+        teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
     };
     maintenancePage->tableTab->onTableNameChanged = [this] {
@@ -110,9 +129,12 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     }
     Notebook1->setCurrentIndex(0);
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
+    maintenancePage->goalsTab->ResetSortKey();
+    maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
+    teamStatsPage->PageEntry();
     return true;
 }
 
@@ -131,6 +153,9 @@ void TfrmProcess::Notebook1PageChanged() {
     switch (workspace_.page) {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
+        break;
+    case WorkspacePage::TeamStatistics:
+        teamStatsPage->Refresh();
         break;
     case WorkspacePage::EnterResults:
         enterPage->SetupResultsPage();

@@ -17,6 +17,7 @@ namespace vantorel {
 class EnterResultsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class TeamStatisticsPage;
 class PredictResultsPage;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
@@ -45,6 +46,7 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    TeamStatisticsPage* teamStatsPage;
     EnterResultsPage* enterPage;
     PredictResultsPage* predictPage;
     MaintenancePage* maintenancePage;

@@ -11,23 +11,43 @@
 namespace vantorel {
 namespace {
 
-bool PrintOn(QPrinter& printer, const QString& jobTitle, const PageDrawer& draw) {
+bool PrintOn(QPrinter& printer, const QString& jobTitle, const PagesDrawer& draw) {
     printer.setDocName(jobTitle);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QtCanvas canvas(painter);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    draw(canvas, page.width(), page.height());
+    for (int number = 0;; ++number) {
+        if (number > 0 && !printer.newPage())
+            break;
+        QtCanvas canvas(painter);
+        if (!draw(canvas, page.width(), page.height(), number))
+            break;
+    }
     painter.end();
     QApplication::restoreOverrideCursor();
     return true;
 }
 
+PagesDrawer OnePage(const PageDrawer& draw) {
+    return [draw](Canvas& canvas, int width, int height, int) {
+        draw(canvas, width, height);
+        return false;
+    };
+}
+
 } // namespace
 
 bool PrintWithDialog(QWidget* parent, const QString& jobTitle, const PageDrawer& draw) {
+    return PrintPagesWithDialog(parent, jobTitle, OnePage(draw));
+}
+
+bool PrintToPdf(const QString& file, const QString& jobTitle, const PageDrawer& draw) {
+    return PrintPagesToPdf(file, jobTitle, OnePage(draw));
+}
+
+bool PrintPagesWithDialog(QWidget* parent, const QString& jobTitle, const PagesDrawer& draw) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     QPrintDialog dialog(&printer, parent);
@@ -36,7 +56,7 @@ bool PrintWithDialog(QWidget* parent, const QString& jobTitle, const PageDrawer&
     return PrintOn(printer, jobTitle, draw);
 }
 
-bool PrintToPdf(const QString& file, const QString& jobTitle, const PageDrawer& draw) {
+bool PrintPagesToPdf(const QString& file, const QString& jobTitle, const PagesDrawer& draw) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);

@@ -224,7 +224,9 @@ void PredictResultsPage::btnPrScoreClick() {
 }
 
 bool PredictResultsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == sgPredict->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // A quick second click on a tick arrives as a double click rather than a press: it toggles too.
+    if (watched == sgPredict->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         const QModelIndex pressed =
             sgPredict->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (pressed.isValid() && pressed.column() == kTickColumn)

@@ -76,8 +76,9 @@ int ResultListModel::columnCount(const QModelIndex& parent) const {
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     const int row = index.row();
     const int column = index.column();
-    if (role == Qt::TextAlignmentRole)
-        return column >= 4 ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole) // goals stand under their heading
+        return column >= 4 && kind_ == Kind::Open ? int(Qt::AlignCenter)
+                                                  : int(Qt::AlignLeft | Qt::AlignVCenter);
     const int cancelled = cancelled_[static_cast<std::size_t>(row)];
     const int result = cancelled != 0 ? cancelled : list_.At(row);
     if (result == 0)
@@ -106,8 +107,11 @@ QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, i
                                                        : kPredictHeadings[static_cast<std::size_t>(section)]);
     if (role == Qt::DecorationRole && kind_ == Kind::Open && section == 0)
         return tick_;
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
+    if (role == Qt::TextAlignmentRole) {
+        // The results grid centres its first four headings, the predictions grid its last two (F and A).
+        const bool centred = kind_ == Kind::Played ? section < 4 : section >= 4;
+        return centred ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     return {};
 }
 

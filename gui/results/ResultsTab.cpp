@@ -47,8 +47,8 @@ ResultsTab::ResultsTab(AppContext& app, Workspace& workspace, QWidget* parent)
     buttons->addWidget(btnChDate);
     buttons->addWidget(btnChScore);
     buttons->addStretch();
-    buttons->addWidget(btnRemove);
     buttons->addWidget(btnSquad);
+    buttons->addWidget(btnRemove);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sgResults, 1);
     layout->addLayout(buttons);

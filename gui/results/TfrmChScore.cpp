@@ -1,5 +1,7 @@
 #include "results/TfrmChScore.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,11 +23,13 @@ TfrmChScore::TfrmChScore(AppContext& app, int result, QWidget* parent)
     const ResultRecord& match = app.division.Results[result];
     lblTeams = new QLabel(QString::fromStdString(MatchTitle(app.division, result)), this);
     lblTeams->setAlignment(Qt::AlignCenter);
+    // The spins reach 30, or the stored score when that is higher (the entry page takes away scores up to
+    // 100): a dialog opened only for the crowd must not cut a score down and so rescore the match.
     udFor = new QSpinBox(this);
-    udFor->setRange(0, 30);
+    udFor->setRange(0, std::max(30, int(match.HomeGoals)));
     udFor->setValue(match.HomeGoals);
     udAgainst = new QSpinBox(this);
-    udAgainst->setRange(0, 30);
+    udAgainst->setRange(0, std::max(30, int(match.AwayGoals)));
     udAgainst->setValue(match.AwayGoals);
     edAttend = new QLineEdit(QString::number(match.Attendance), this);
     BitBtn2 = new QPushButton(QStringLiteral("OK"), this);

@@ -35,6 +35,7 @@ TfrmPredict::TfrmPredict(AppContext& app, int fixture, double predictDate, QWidg
     btnDate = new QPushButton(QStringLiteral("..."), this);
     btnDate->setToolTip(QStringLiteral("Set the date of the match"));
     btnDate->setAutoDefault(false);
+    btnDate->setFixedWidth(btnDate->fontMetrics().horizontalAdvance(btnDate->text()) + 20);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
@@ -46,6 +47,7 @@ TfrmPredict::TfrmPredict(AppContext& app, int fixture, double predictDate, QWidg
     score->addWidget(udFor);
     score->addWidget(new QLabel(QStringLiteral("-"), this));
     score->addWidget(udAgainst);
+    score->addStretch();
     fields->addLayout(score, 0, 1, 1, 2);
     fields->addWidget(new QLabel(QStringLiteral("Match Date:"), this), 1, 0);
     fields->addWidget(edDate, 1, 1);

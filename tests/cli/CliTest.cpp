@@ -212,9 +212,32 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"frobnicate"}, "unknown command");
 }
 
+TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    ASSERT_EQ(Tool({"import", League(), "players", File("players.csv", "Frank Lampard,Chelsea\n")}).exitCode,
+              0);
+    const ToolRun team = Tool({"stats", League(), "team", "Chelsea", "--date-format", "d/M/yy"});
+    ASSERT_EQ(team.exitCode, 0) << team.err;
+    for (const char* line :
+         {"\nWon: 29\n", "\nHighest Score (For) Home: 5 Bolton Wanderers\n", "\nSummary: Unbeaten at home\n",
+          "\nClean Sheets Total: 20 (52%)\n",
+          "\nDate      Attend  H/A  Opposition            F  A\n7/5/06    0       A    Newcastle",
+          "\nPlayer         Appear  Goals  Penalties  Own Goals\nFrank Lampard          0"})
+        EXPECT_NE(team.out.find(line), std::string::npos) << line << team.out;
+    const ToolRun player = Tool({"stats", League(), "player", "Frank Lampard"});
+    ASSERT_EQ(player.exitCode, 0) << player.err;
+    EXPECT_EQ(player.out.rfind("Statistics for Frank Lampard (Chelsea)\nTotal: 0\n", 0), 0u) << player.out;
+    EXPECT_NE(player.out.find("\nYellow: n/a\nRed: n/a\n"), std::string::npos) << player.out;
+    ExpectOneLineError({"stats", League(), "team", "Chelsea FC"}, "no team called 'Chelsea FC'");
+    ExpectOneLineError({"stats", League(), "coach", "Chelsea"}, "team or player");
+}
+
 TEST_F(Cli, EveryCommandHasHelp) {
     for (const char* command :
-         {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list"}) {
+         {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list", "players",
+          "player", "scorer", "squad", "report", "stats"}) {
         const ToolRun run = Tool({command, "--help"});
         EXPECT_EQ(run.exitCode, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
@@ -255,6 +278,64 @@ TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
     ExpectOneLineError({"predict", League(), "York", "Leeds"}, "already been played");
     ExpectOneLineError({"predict", League(), "Hull", "York", "1-0", "--untick"}, "--untick");
     ExpectOneLineError({"list", League(), "open", "--sort", "crowd"}, "--sort");
+}
+
+TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
+    ASSERT_EQ(
+        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
+            .exitCode,
+        0);
+    ASSERT_EQ(
+        Tool({"import", League(), "results", File("r.csv", "09/08/2025,Hull,Bury,3,1,23456\n")}).exitCode, 0);
+    for (auto [name, team] : {std::pair{"Ann", "Hull"}, {"Bea", "Hull"}, {"Cal", "Bury"}})
+        ASSERT_EQ(Tool({"player", League(), "add", name, "--team", team}).exitCode, 0) << name;
+    ExpectOneLineError({"player", League(), "add", "ANN", "--team", "York"},
+                       "A player with the name \"ANN\" already exists");
+
+    struct Goal {
+        std::vector<std::string> words;
+        std::string out;
+    };
+    const Goal goals[] = {
+        {{"--for", "home", "--goal", "1", "--player", "Ann", "--minute", "67"}, "Goal 1 for Hull: Ann\n"},
+        {{"--for", "home", "--goal", "2", "--player", "Ann", "--minute", "23", "--penalty"},
+         "Goal 2 for Hull: Ann\n"},
+        {{"--for", "home", "--goal", "3", "--player", "Cal", "--minute", "80", "--own-goal"},
+         "Goal 3 for Hull: Cal\n"},
+        {{"--for", "away", "--goal", "1", "--player", "Cal", "--minute", "30"}, "Goal 1 for Bury: Cal\n"},
+    };
+    for (const Goal& goal : goals) {
+        std::vector<std::string> words = {"scorer", League(), "Hull", "Bury"};
+        words.insert(words.end(), goal.words.begin(), goal.words.end());
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.out, goal.out) << run.err;
+    }
+    ExpectOneLineError(
+        {"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "1", "--player", "Bea"},
+        "Bea is not a player of Bury");
+    ExpectOneLineError({"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "2", "--none"},
+                       "Bury has 1 goals in this match");
+    ExpectOneLineError({"report", League(), "Bury", "Hull"},
+                       "no result of Bury v Hull has been played");
+
+    EXPECT_EQ(Tool({"report", League(), "Hull", "Bury"}).out,
+              "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"
+              "Hull:\n  Ann 23 Pen,67\n  Cal 80 og\nBury:\n  Cal 30\n");
+    EXPECT_EQ(Tool({"players", League(), "--sort", "goals"}).out,
+              "Ann                   Hull                            2\n"
+              "Cal                   Bury                            1\n"
+              "Bea                   Hull                            0\n");
+
+    const ToolRun squad =
+        Tool({"squad", League(), "Hull", "Bury", "--side", "home", "--players", "Bea;Ann:0:70:2"});
+    EXPECT_EQ(squad.out, "Squad of Hull: 2 players\n") << squad.err;
+    EXPECT_NE(Tool({"info", League()}).out.find("Squads: 1\n"), std::string::npos);
+    ExpectOneLineError({"squad", League(), "Hull", "Bury", "--side", "away", "--players", "Ann"},
+                       "Ann is not a player of Bury");
+    ExpectOneLineError({"player", League(), "delete", "Bea"}, "appears in a squad. Delete not performed.");
+    ASSERT_EQ(Tool({"player", League(), "change", "Bea", "--team", "Transferred-Out"}).exitCode, 0);
+    EXPECT_EQ(Tool({"players", League(), "--team", "Transferred-Out"}).out,
+              "Bea                   Transferred-Out                 0\n");
 }
 
 } // namespace

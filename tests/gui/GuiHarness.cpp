@@ -32,6 +32,19 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
         draw(canvas, page.width(), page.height());
         return true;
     };
+    app.printPages = [this](QWidget*, const QString& title, const PagesDrawer& draw) {
+        printJobs.append(title);
+        for (int number = 0;; ++number) {
+            QImage page(850, 1100, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            QtCanvas canvas(painter);
+            printedPages = number + 1;
+            if (!draw(canvas, page.width(), page.height(), number))
+                break;
+        }
+        return true;
+    };
     app.pickDate = [this](QWidget*, double day, const QPoint&) {
         calendarStarts.push_back(day);
         return pickedDates.isEmpty() ? 0.0 : pickedDates.takeFirst();

@@ -44,6 +44,7 @@ struct GuiHarness {
     QStringList chosenFiles;   // answers of the new-league file chooser
     QStringList playedSounds;
     QStringList printJobs;              // titles of the pages printed
+    int printedPages = 0;               // pages of the last document of several pages
     QList<double> pickedDates;          // answers of the calendar, first first; none = cancel
     std::vector<double> calendarStarts; // the days the calendar opened on
     QStringList chosenExportFiles;      // answers of the export's save dialog; empty = cancel

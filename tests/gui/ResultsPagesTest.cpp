@@ -207,6 +207,37 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 1);
     }
 
+    void aScoreAboveTheDialogRangeSurvivesAnAttendanceChange() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 2);
+        PlayFixture(*league, 1, 0, 31, 40000); // Team 01 v Team 02, entered with the wider away range
+        Workspace4 workspace(harness, std::move(league));
+        workspace.Show(WorkspacePage::TableMaintenance);
+        workspace.window.maintenancePage->TabbedNotebook1->setCurrentIndex(
+            static_cast<int>(MaintenanceTab::Results));
+        ResultsTab& tab = *workspace.window.maintenancePage->resultsTab;
+        tab.btnChScore->click();
+        auto* dialog = tab.findChild<TfrmChScore*>();
+        QVERIFY(dialog);
+        dialog->edAttend->setText(QStringLiteral("900"));
+        dialog->BitBtn2->click();
+        QCOMPARE(harness.division->Results[1].AwayGoals, std::uint8_t{31});
+        QCOMPARE(harness.division->Results[1].Attendance, 900);
+        // Squads stands left of Delete, which is the rightmost button.
+        QVERIFY(tab.btnSquad->geometry().right() < tab.btnRemove->geometry().left());
+    }
+
+    void aQuickSecondClickOnATickUnticksIt() {
+        GuiHarness harness;
+        Workspace4 workspace(harness, MakeLeague(4, 2));
+        workspace.Show(WorkspacePage::PredictResults);
+        PredictResultsPage& page = *workspace.window.predictPage;
+        const int first = page.model->list().At(0);
+        ClickCell(page.sgPredict, 0, 0, true); // the second click arrives as a double click
+        QVERIFY(!harness.division->Results[first].Predicted);
+        QCOMPARE(Cell(page.sgPredict, 0, 1), QStringLiteral(" ")); // still undated: nothing set yet
+    }
+
     void theScreenshotOptionPaintsTheAskedPage() {
         GuiHarness harness;
         const std::string league = harness.Save(*MakeLeague(4, 2), "s.div");

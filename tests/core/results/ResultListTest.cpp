@@ -79,6 +79,21 @@ TEST(ResultList, TickedFixturesComeFirstEachGroupByDate) {
     EXPECT_EQ(Rows(list), (std::vector<int>{3, 2, 5, 6, 4, 1}));
 }
 
+TEST(ResultList, EntriesAKeyCannotTellApartKeepRecordOrderWhateverTheOrderBefore) {
+    auto division = MakeLeague(4, 4);
+    const int first = division->FindFixture(1, 2);
+    int second = 0;
+    for (int r = first + 1; second == 0; ++r)
+        second = division->Results[r].HomeTeam == 1 && division->Results[r].AwayTeam == 2 ? r : 0;
+    division->Results[second].MatchDate = 40000; // the later meeting comes first by date
+    division->Results[first].MatchDate = 40100;
+    ResultList list = ResultList::Open(*division);
+    list.Sort(*division, kSortByDate);
+    list.Sort(*division, kSortByHomeTeam);
+    EXPECT_EQ(list.At(0), first);
+    EXPECT_EQ(list.At(1), second);
+}
+
 TEST(ResultList, ACancelledRowIsRefusedUntilCompacted) {
     auto division = SortLeague();
     ResultList list = ResultList::Played(*division);

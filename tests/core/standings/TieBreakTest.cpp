@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "results/Predictions.h"
 #include "standings/SortRules.h"
 #include "standings/Standings.h"
 #include "standings/TableExplanation.h"
@@ -198,6 +199,36 @@ TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
               "Level on 4 points; ahead on head-to-head away goals: 1 to 0");
 }
 
+// Team 1 beat team 2 and has 7 points to their 6, with the worse goal difference (+2 to +5). A deduction of
+// one point makes them level, so the match between them decides; the head-to-head figures never count it.
+TEST(TieBreaks, ADeductionCountsInTheLevelPointsButNotInTheHeadToHeadPoints) {
+    auto division = MakeLeague(4, 1);
+    Play(*division, 1, 2, 1, 0);
+    Play(*division, 1, 3, 1, 0);
+    Play(*division, 1, 4, 0, 0);
+    Play(*division, 2, 3, 3, 0);
+    Play(*division, 2, 4, 3, 0);
+    Play(*division, 3, 4, 0, 0);
+    const struct {
+        int deduction;
+        const char* rules;
+        int top;
+        const char* second;
+    } cases[] = {
+        {1, "162", 1, "Level on 6 points; ahead on head-to-head points: 3 to 0"},
+        {1, "16R2", 1, "Level on 6 points; ahead on head-to-head points: 3 to 0"},
+        {1, "12", 2, "Level on 6 points; ahead on goal difference: 5 to 2"},
+        {2, "162", 2, ""}, // 6 points to 5: not level
+        {0, "162", 1, ""},
+    };
+    for (const auto& c : cases) {
+        division->SetDeduction(1, c.deduction);
+        const LeagueTable table = TableUnder(*division, c.rules);
+        EXPECT_EQ(Order(table)[0], c.top) << c.deduction << " " << c.rules;
+        EXPECT_EQ(ExplainTieBreak(table, 2), c.second) << c.deduction << " " << c.rules;
+    }
+}
+
 // In the current-form table each team's head-to-head figures come from the matches its own form counts.
 TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
     auto division = MakeLeague(4, 2);
@@ -275,7 +306,9 @@ private:
             const ResultRecord& m = division_.Results[r];
             const bool counts = (m.HomeTeam == team && table_.variant.games != GameSelection::AwayOnly) ||
                                 (m.AwayTeam == team && table_.variant.games != GameSelection::HomeOnly);
-            if (!m.Played || !in(m.HomeTeam) || !in(m.AwayTeam) || !counts)
+            const bool predicted = table_.variant.content == TableContent::PlayedPredicted && m.Predicted;
+            if (!(m.Played || predicted) || m.MatchDate > table_.variant.asAt || !in(m.HomeTeam) ||
+                !in(m.AwayTeam) || !counts)
                 continue;
             const int own = m.HomeTeam == team ? m.HomeGoals : m.AwayGoals;
             const int other = m.HomeTeam == team ? m.AwayGoals : m.HomeGoals;
@@ -318,11 +351,24 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
     std::mt19937 random(1404);
     const std::string codes = "123456789ABR";
     for (int round = 0; round < 300; ++round) {
-        auto division = MakeLeague(4 + static_cast<int>(random() % 6), 1 + static_cast<int>(random() % 2));
-        // Low scores and many draws make ties of several teams common.
-        for (int r = 1; r <= division->Header.ResultCount; ++r)
-            if (random() % 4)
-                PlayFixture(*division, r, static_cast<int>(random() % 2), static_cast<int>(random() % 2), 1);
+        const int teamCount = 4 + static_cast<int>(random() % 6);
+        auto division =
+            MakeLeague(teamCount, 1 + static_cast<int>(random() % 2), 2 + static_cast<int>(random() % 2));
+        // Low scores and many draws make ties of several teams common; some open fixtures are predicted, and
+        // the matches spread over three days.
+        for (int r = 1; r <= division->Header.ResultCount; ++r) {
+            const int home = static_cast<int>(random() % 2), away = static_cast<int>(random() % 2);
+            const double day = 1 + static_cast<double>(random() % 3);
+            if (random() % 4) {
+                PlayFixture(*division, r, home, away, day);
+            } else if (random() % 2) {
+                ASSERT_TRUE(SetPrediction(*division, r, home, away, day));
+            }
+        }
+        // A deduction counts in the table's points but never in the head-to-head figures.
+        if (random() % 3 == 0)
+            division->SetDeduction(1 + static_cast<int>(random() % teamCount),
+                                   1 + static_cast<int>(random() % 3));
         // Points first, head-to-head rules most of the time, up to eight codes.
         std::string rules = random() % 4 ? "16" : "1";
         if (random() % 2)
@@ -335,6 +381,8 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
         }
         TableVariant variant = AllPlayed();
         variant.games = static_cast<GameSelection>(random() % 3);
+        variant.content = static_cast<TableContent>(random() % 2);
+        variant.asAt = random() % 3 ? kLastDay : 2;
         const LeagueTable table = TableUnder(*division, rules.c_str(), variant);
         std::vector<int> teams;
         for (int t = 1; t <= table.TeamCount; ++t)

@@ -5,31 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/RunningTotals.h"
 
 namespace vantorel {
 namespace {
 
+using testing::ExpectRunningTotalsMatchRecords;
 using testing::MakeLeague;
 using testing::PlayFixture;
-
-// The running totals recomputed from the records, to compare with the stored ones.
-void ExpectRunningTotalsMatchRecords(const Division& division) {
-    const DivisionHeader& header = division.Header;
-    for (int t = 1; t <= header.TeamCount; ++t) {
-        int played = 0, points = -division.Teams[t].Deduction;
-        for (int r = 1; r <= header.ResultCount; ++r) {
-            const ResultRecord& match = division.Results[r];
-            if (!match.Played || (match.HomeTeam != t && match.AwayTeam != t))
-                continue;
-            ++played;
-            const int own = match.HomeTeam == t ? match.HomeGoals : match.AwayGoals;
-            const int other = match.HomeTeam == t ? match.AwayGoals : match.HomeGoals;
-            points += own > other ? header.WinPoints : own == other ? 1 : 0;
-        }
-        EXPECT_EQ(division.Teams[t].Played, played) << "team " << t;
-        EXPECT_EQ(division.Teams[t].Points, points) << "team " << t;
-    }
-}
 
 TEST(DivisionLookups, FindTeamIsExactAndFindsTransferredOutAfterTheLastTeam) {
     auto division = MakeLeague(8, 2);

@@ -1,0 +1,79 @@
+#include "players/GoalScorers.h"
+
+#include <algorithm>
+
+#include "players/Players.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+
+std::string GoalMatchText(const Division& division, int goal) {
+    const ResultRecord& match = division.Results[division.Goals[goal].Result];
+    return TeamName(division, match.HomeTeam) + " v " + TeamName(division, match.AwayTeam);
+}
+
+std::string GoalText(const Division& division, int goal, int goalNumber) {
+    const std::string team = TeamName(division, division.Goals[goal].Team);
+    if (goalNumber != 0)
+        return "Goal " + std::to_string(goalNumber) + " for " + team;
+    return "Goal for " + team;
+}
+
+int OwnGoalTeam(const Division& division, int goal) {
+    const GoalRecord& record = division.Goals[goal];
+    const ResultRecord& match = division.Results[record.Result];
+    return record.Team == match.HomeTeam ? match.AwayTeam : match.HomeTeam;
+}
+
+int ScorerTeam(const Division& division, int goal, bool ownGoal) {
+    return ownGoal ? OwnGoalTeam(division, goal) : division.Goals[goal].Team;
+}
+
+std::vector<std::string> ScorerNames(const Division& division, int team, int keep) {
+    std::vector<std::string> stored;
+    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+        if (division.Players[p].Team == team || p == keep)
+            stored.emplace_back(division.Players[p].Name.stored());
+    std::sort(stored.begin(), stored.end());
+    std::vector<std::string> names;
+    names.reserve(stored.size());
+    for (const std::string& name : stored)
+        names.push_back(Windows1252ToUtf8(name));
+    return names;
+}
+
+Status SetGoalDetails(Division& division, int goal, const GoalDetails& details) {
+    if (goal < 1 || goal > division.Header.GoalCount)
+        return Status::Error("There is no such goal.");
+    if (details.player < 0 || details.player > division.Header.PlayerCount)
+        return Status::Error("There is no such player.");
+    if (details.goalTime < 0 || details.goalTime > kLatestGoalTime)
+        return Status::Error("The goal time must be between 0 and " + std::to_string(kLatestGoalTime) + ".");
+    GoalRecord& record = division.Goals[goal];
+    const bool counts = !details.ownGoal && details.player != 0;
+    const bool counted = !record.OwnGoal && record.Player != 0;
+    if (counts && !(counted && record.Player == details.player) &&
+        division.Players[details.player].Goals == kMostGoalsOfAPlayer)
+        return Status::Error(PlayerName(division, details.player) + " already has " +
+                             std::to_string(kMostGoalsOfAPlayer) + " goals, the most a league file holds.");
+    if (counted)
+        --division.Players[record.Player].Goals;
+    record.Player = static_cast<std::uint16_t>(details.player);
+    record.GoalTime = static_cast<std::uint16_t>(details.goalTime);
+    record.OwnGoal = details.ownGoal;
+    record.Penalty = details.penalty;
+    if (counts)
+        ++division.Players[record.Player].Goals;
+    division.DataChanged = true;
+    return Status::Ok();
+}
+
+std::vector<int> GoalsOfSide(const Division& division, int result, int team) {
+    std::vector<int> goals;
+    for (int g = 1; g <= division.Header.GoalCount; ++g)
+        if (division.Goals[g].Result == result && division.Goals[g].Team == team)
+            goals.push_back(g);
+    return goals;
+}
+
+} // namespace vantorel

@@ -1,0 +1,187 @@
+#include "players/Squads.h"
+
+#include <algorithm>
+
+#include "platform/Canvas.h"
+#include "players/Players.h"
+#include "store/TextCodec.h"
+
+namespace vantorel {
+namespace {
+
+constexpr Colour kCardYellow = 0x00FFFF; // RGB FFFF00
+constexpr Colour kCardRed = 0x0000FF;    // RGB FF0000
+
+const char* YesNo(bool flag) {
+    return flag ? "Y" : "N";
+}
+
+} // namespace
+
+std::string SquadGameText(const Division& division, int result, const DateFormat& dates) {
+    const ResultRecord& match = division.Results[result];
+    return TeamName(division, match.HomeTeam) + " v " + TeamName(division, match.AwayTeam) + " (" +
+           dates.Format(match.MatchDate) + ")";
+}
+
+SquadEditor::SquadEditor(const Division& division, int result) : division_(division), result_(result) {
+    const ResultRecord& match = division.Results[result];
+    const std::uint16_t records[] = {match.HomeSquad, match.AwaySquad};
+    for (std::size_t side = 0; side < 2; ++side)
+        if (records[side] != 0)
+            lines_[side] = division.Squads[records[side]].Entries;
+}
+
+std::string SquadEditor::Caption(const DateFormat& dates) const {
+    const ResultRecord& match = division_.Results[result_];
+    return "Squads for " + TeamName(division_, match.HomeTeam) + " vs " +
+           TeamName(division_, match.AwayTeam) + " (" + dates.Format(match.MatchDate) + ")";
+}
+
+std::array<std::string, 2> SquadEditor::SideNames() const {
+    return {TeamName(division_, Team(0)), TeamName(division_, Team(1))};
+}
+
+int SquadEditor::FirstSide() const {
+    return Team(1) == division_.Header.OwnTeam ? 1 : 0;
+}
+
+int SquadEditor::Team(int side) const {
+    const ResultRecord& match = division_.Results[result_];
+    return side == 0 ? match.HomeTeam : match.AwayTeam;
+}
+
+std::vector<std::string> SquadEditor::AvailablePlayers(int side) const {
+    const SquadLines& lines = Lines(side);
+    std::vector<std::string> stored;
+    for (int p = 1; p <= division_.Header.PlayerCount; ++p) {
+        const bool inSquad =
+            std::any_of(lines.begin(), lines.end(), [p](const SquadEntry& e) { return e.Player == p; });
+        if (division_.Players[p].Team == Team(side) && !inSquad)
+            stored.emplace_back(division_.Players[p].Name.stored());
+    }
+    std::sort(stored.begin(), stored.end());
+    std::vector<std::string> names;
+    for (const std::string& name : stored)
+        names.push_back(Windows1252ToUtf8(name));
+    return names;
+}
+
+std::array<std::string, 6> SquadEditor::Row(int side, int line) const {
+    const SquadEntry& entry = Lines(side)[static_cast<std::size_t>(line - 1)];
+    if (entry.Player == 0)
+        return {};
+    return {PlayerName(division_, entry.Player),
+            std::to_string(entry.TimeOn),
+            std::to_string(entry.TimeOff),
+            YesNo(entry.Yellow1),
+            YesNo(entry.Yellow2),
+            YesNo(entry.Red)};
+}
+
+bool SquadEditor::Add(int side, std::string_view name) {
+    const int player = division_.FindPlayer(name);
+    if (player == 0)
+        return true;
+    SquadLines& lines = lines_[static_cast<std::size_t>(side)];
+    const int teamSize = division_.Header.TeamSize;
+    const int usable = std::min(teamSize + division_.Header.SubsCount, kSquadLines);
+    for (int k = 1; k <= usable; ++k) {
+        SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
+        if (line.Player != 0)
+            continue;
+        line = {static_cast<std::uint16_t>(player),
+                0,
+                static_cast<std::uint8_t>(k <= teamSize ? kFullTime : 0),
+                false,
+                false,
+                false};
+        changed_ = true;
+        return true;
+    }
+    return false;
+}
+
+bool SquadEditor::Remove(int side, int line) {
+    SquadLines& lines = lines_[static_cast<std::size_t>(side)];
+    if (lines[static_cast<std::size_t>(line - 1)].Player == 0)
+        return false;
+    std::move(lines.begin() + line, lines.end(), lines.begin() + line - 1);
+    lines.back() = SquadEntry{};
+    changed_ = true;
+    return true;
+}
+
+bool SquadEditor::Update(int side, int line, const SquadEntry& details) {
+    SquadEntry& entry = lines_[static_cast<std::size_t>(side)][static_cast<std::size_t>(line - 1)];
+    if (entry.Player == 0)
+        return false;
+    const std::uint16_t player = entry.Player;
+    entry = details;
+    entry.Player = player;
+    changed_ = true;
+    return true;
+}
+
+Status SquadEditor::Save(Division& division) {
+    if (!changed_)
+        return Status::Ok();
+    ResultRecord& match = division.Results[result_];
+    std::uint16_t* records[] = {&match.HomeSquad, &match.AwaySquad};
+    auto hasPlayer = [](const SquadLines& lines) {
+        return std::any_of(lines.begin(), lines.end(), [](const SquadEntry& e) { return e.Player != 0; });
+    };
+    int needed = 0;
+    for (std::size_t side = 0; side < 2; ++side)
+        needed += *records[side] == 0 && hasPlayer(lines_[side]) ? 1 : 0;
+    if (division.Header.SquadCount + needed > kMaxSquads)
+        return Status::Error("The league already holds the largest possible number of squads (" +
+                             std::to_string(kMaxSquads) + "). The squads were not saved.");
+
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (*records[side] == 0 && hasPlayer(lines_[side])) {
+            SquadRecord record;
+            record.Result = static_cast<std::uint16_t>(result_);
+            record.Team = static_cast<std::uint8_t>(Team(static_cast<int>(side)));
+            if (auto status = division.AddSquad(record); !status)
+                return status;
+            *records[side] = static_cast<std::uint16_t>(division.Header.SquadCount);
+        }
+        if (*records[side] != 0)
+            division.Squads[*records[side]].Entries = lines_[side];
+    }
+    division.DataChanged = true;
+    changed_ = false;
+    return Status::Ok();
+}
+
+void SetSecondYellow(SquadEntry& line, bool ticked) {
+    line.Yellow2 = ticked;
+    if (ticked)
+        line.Yellow1 = line.Red = true;
+}
+
+void DrawSquadCell(Canvas& canvas, int left, int top, int right, int bottom, int row, int column,
+                   std::string_view text, bool selected, const HighlightColours& highlight) {
+    const bool lit = selected && row > 0;
+    canvas.setBrush(row == 0 ? kButtonFace : lit ? highlight.background : kWhite);
+    canvas.FillRect(left, top, right, bottom);
+    if (column >= 3) {
+        if (text != "Y")
+            return;
+        const int width = canvas.TextWidth("W");
+        const int cardLeft = left + (right - left - width) / 2;
+        canvas.setPen(kBlack, 1);
+        canvas.setBrush(column == 5 ? kCardRed : kCardYellow);
+        canvas.Rectangle(cardLeft, top + 1, cardLeft + width, bottom - 1);
+        return;
+    }
+    CanvasFont font = canvas.font();
+    font.colour = lit ? highlight.text : kBlack;
+    canvas.setFont(font);
+    constexpr int kRightMargin = 4;
+    const int x = column == 0 ? left : right - kRightMargin - canvas.TextWidth(text);
+    canvas.TextOut(x, top, text);
+}
+
+} // namespace vantorel

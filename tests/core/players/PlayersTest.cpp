@@ -1,0 +1,104 @@
+#include "players/Players.h"
+
+#include <gtest/gtest.h>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+using testing::MakeLeague;
+
+// A league of four teams with players added through the dialog's rule.
+std::unique_ptr<Division> LeagueWithPlayers(const std::vector<std::pair<std::string, int>>& players) {
+    auto division = MakeLeague(4, 2);
+    for (const auto& [name, team] : players)
+        if (!SavePlayer(*division, 0, name, team))
+            throw std::logic_error("player refused: " + name);
+    return division;
+}
+
+std::vector<std::string> Names(const Division& division, const std::vector<int>& players) {
+    std::vector<std::string> names;
+    for (int p : players)
+        names.push_back(PlayerName(division, p));
+    return names;
+}
+
+TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOwn) {
+    auto division = LeagueWithPlayers({{"Éric Durand", 1}, {"Ann Lee", 2}});
+    division->DataChanged = false;
+    struct Case {
+        int player;
+        std::string name;
+        int team;
+        std::string refusal; // empty = accepted
+    };
+    const Case cases[] = {
+        {0, "éRIC DURAND", 3, DuplicatePlayerMessage("éRIC DURAND")},
+        {2, "ÉRIC durand", 2, DuplicatePlayerMessage("ÉRIC durand")},
+        {0, "", 1, kNameAndTeamWarning},
+        {0, "Bo", 0, kNameAndTeamWarning},
+        {0, "Bo", 6, kNameAndTeamWarning}, // 4 teams: 5 is Transferred-Out, 6 is nothing
+        {0, "Twenty-one characters", 1, "A player's name may have at most 20 characters."},
+    };
+    for (const Case& c : cases) {
+        const Status status = SavePlayer(*division, c.player, c.name, c.team);
+        EXPECT_EQ(status.message(), c.refusal) << c.name;
+    }
+    EXPECT_EQ(division->Header.PlayerCount, 2);
+    EXPECT_FALSE(division->DataChanged);
+
+    int saved = 0;
+    ASSERT_TRUE(SavePlayer(*division, 1, "ÉRIC DURAND", 5, &saved)); // own name, other case, transferred out
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(PlayerName(*division, 1), "ÉRIC DURAND");
+    EXPECT_EQ(TeamName(*division, division->Players[1].Team), "Transferred-Out");
+    ASSERT_TRUE(SavePlayer(*division, 0, "Twenty characters ok", 1, &saved));
+    EXPECT_EQ(saved, 3);
+    EXPECT_TRUE(division->DataChanged);
+}
+
+TEST(SavePlayer, KeepsAChangedPlayersGoalsAndRefusesAPlayerPastTheArray) {
+    auto division = LeagueWithPlayers({{"Ann", 1}});
+    division->Players[1].Goals = 4;
+    ASSERT_TRUE(SavePlayer(*division, 1, "Anne", 2));
+    EXPECT_EQ(division->Players[1].Goals, 4);
+
+    division->Header.PlayerCount = kMaxPlayers;
+    EXPECT_FALSE(SavePlayer(*division, 0, "One too many", 1));
+    EXPECT_EQ(division->Header.PlayerCount, kMaxPlayers);
+}
+
+TEST(PlayerList, FiltersByTeamAndSortsByEachKeyKeepingTiesInNameOrder) {
+    auto division = LeagueWithPlayers({{"Cy", 2}, {"al", 1}, {"Bo", 5}, {"Di", 1}, {"Ed", 2}});
+    division->Players[1].Goals = 3; // Cy
+    division->Players[4].Goals = 3; // Di
+    division->Players[5].Goals = 1; // Ed
+    struct Case {
+        int team;
+        PlayerSortKey key;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {0, PlayerSortKey::Player, {"Bo", "Cy", "Di", "Ed", "al"}}, // ordinal: capitals first
+        {0, PlayerSortKey::Goals, {"Cy", "Di", "Ed", "Bo", "al"}},
+        {0, PlayerSortKey::Team, {"Di", "al", "Cy", "Ed", "Bo"}},
+        {2, PlayerSortKey::Player, {"Cy", "Ed"}},
+        {5, PlayerSortKey::Player, {"Bo"}},
+        {3, PlayerSortKey::Goals, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Names(*division, SortedPlayerList(*division, c.team, c.key)), c.names)
+            << c.team << " " << static_cast<int>(c.key);
+}
+
+TEST(PlayerList, HeadingsGiveTheirSortKeysAndTheDeleteQuestionNamesTheTeam) {
+    EXPECT_EQ(SortKeyOfHeading(kPlayerHeadings, "Goals"), 3);
+    EXPECT_EQ(SortKeyOfHeading(kPlayerHeadings, "Nothing"), 1);
+    auto division = LeagueWithPlayers({{"Ann", 3}});
+    EXPECT_EQ(DeletePlayerQuestion(*division, 1), "Are you sure you want to delete Ann of Team 03");
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,215 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/MaintenancePage.h"
+#include "app/TfrmProcess.h"
+#include "players/GoalsTab.h"
+#include "players/Players.h"
+#include "players/PlayersTab.h"
+#include "players/TfrmAddPlayer.h"
+#include "players/TfrmUpGoal.h"
+#include "results/EnterResultsPage.h"
+#include "results/ResultEntry.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+QStringList Column(const QTableWidget* grid, int column) {
+    QStringList cells;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    return cells;
+}
+
+// Four teams; Team 01 has Ann and Bea, Team 02 Cal; Team 01 beat Team 02 3-1 (goals 1-3 and 4).
+std::unique_ptr<Division> ThreeOneLeague() {
+    auto league = MakeLeague(4, 2);
+    for (auto [name, team] : {std::pair{"Bea", 1}, {"Ann", 1}, {"Cal", 2}})
+        if (!SavePlayer(*league, 0, name, team))
+            throw std::logic_error("player refused");
+    if (!EnterResult(*league, {1, 2, 3, 1, 40000, 0}))
+        throw std::logic_error("result refused");
+    league->DataChanged = false;
+    return league;
+}
+
+class PlayersPagesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theGoalsTabIsReachedFromTheMaintenancePage() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.Save(*ThreeOneLeague(), "g.div")));
+        window.show();
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
+        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Goals));
+        GoalsTab& tab = *window.maintenancePage->goalsTab;
+        QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (3 are not yet assigned)"));
+        QCOMPARE(window.helpContext(), 920);
+        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Players));
+        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(),
+                 QStringLiteral(" [All Teams]"));
+        QCOMPARE(window.maintenancePage->playersTab->sgPlayers->rowCount(), 3);
+    }
+
+    void aGoalIsAssignedAndTurnedIntoAnOwnGoalFromTheGoalsTab() {
+        GuiHarness harness;
+        *harness.division = *ThreeOneLeague();
+        GoalsTab tab(harness.app, nullptr);
+        tab.show();
+        tab.Setup();
+        QCOMPARE(Items(tab.cbGoalsTeam).first(), QStringLiteral("Team 01"));
+        tab.sgGoals->setCurrentCell(1, 0);
+        tab.btnUpdGoal->click();
+        TfrmUpGoal& dialog = *tab.frmUpGoal;
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.lbMatch->text(), QStringLiteral("Team 01 v Team 02"));
+        QCOMPARE(dialog.lbGoal->text(), QStringLiteral("Goal for Team 01"));
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Ann", "Bea"}));
+        dialog.cbScorer->setCurrentText(QStringLiteral("Bea"));
+        dialog.edGoalTime->setValue(44);
+        dialog.BitBtn1->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{1}); // Bea
+        QCOMPARE(tab.sgGoals->item(1, 4)->text(), QStringLiteral("Bea"));
+        QCOMPARE(tab.sgGoals->item(1, 5)->text(), QStringLiteral("44"));
+        QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (2 are not yet assigned)"));
+
+        // The same goal as an own goal: the list turns to the other side and Bea loses the goal.
+        tab.btnUpdGoal->click();
+        QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Bea"));
+        dialog.cbOwnGoal->click();
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Cal"}));
+        dialog.cbScorer->setCurrentText(QStringLiteral("Cal"));
+        dialog.BitBtn1->click();
+        QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{0});
+        QCOMPARE(harness.division->Players[3].Goals, std::uint8_t{0});
+        QCOMPARE(tab.sgGoals->item(1, 2)->text(), QStringLiteral("OG"));
+
+        // A new player of the other side is listed at once, the chosen scorer still selected.
+        tab.btnUpdGoal->click();
+        dialog.btnAddPlayer->click();
+        QCOMPARE(dialog.frmAddPlayer->cbTeam->currentText(), QStringLiteral("Team 02"));
+        dialog.frmAddPlayer->edName->setText(QStringLiteral("Abe"));
+        dialog.frmAddPlayer->BitBtn1->click();
+        dialog.frmAddPlayer->BitBtn2->click();
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Abe", "Cal"}));
+        QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Cal"));
+        dialog.BitBtn2->click();
+
+        // Headings sort; a team without goals leaves nothing to update.
+        tab.hcGoalsSectionClick(4);
+        QCOMPARE(Column(tab.sgGoals, 4), (QStringList{"", "", "Cal"}));
+        tab.cbGoalsTeam->setCurrentIndex(2);
+        tab.cbGoalsTeamChange();
+        QCOMPARE(tab.sgGoals->rowCount(), 0);
+        tab.btnUpdGoal->click();
+        QCOMPARE(harness.prompts.beeps, 1);
+    }
+
+    void enteringAResultAsksForEveryGoalInTurn() {
+        GuiHarness harness;
+        *harness.division = *ThreeOneLeague();
+        harness.division->Header.TrackGoals = true;
+        QWidget page;
+        page.show();
+        // The goal dialog as the program opens it for each goal, answered at once: Ann scores the first, the
+        // others are cancelled and stay unassigned.
+        QStringList asked;
+        harness.app.askGoalDetails = [&](QWidget* parent, int goal, int goalNumber) {
+            TfrmUpGoal dialog(harness.app, parent);
+            dialog.FormShow(goal, goalNumber);
+            dialog.show();
+            asked << dialog.lbGoal->text();
+            if (asked.size() == 1)
+                dialog.cbScorer->setCurrentText(QStringLiteral("Ann"));
+            (asked.size() == 1 ? dialog.BitBtn1 : dialog.BitBtn2)->click();
+        };
+        AskGoalDetails(harness.app, &page, {1, 2, 3, 4});
+        QCOMPARE(asked, (QStringList{"Goal 1 for Team 01", "Goal 2 for Team 01", "Goal 3 for Team 01",
+                                     "Goal 1 for Team 02"}));
+        QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2});
+        QCOMPARE(harness.division->Players[2].Goals, std::uint8_t{1});
+        QCOMPARE(harness.division->Goals[2].Player, std::uint16_t{0});
+    }
+
+    void thePlayersTabAddsChangesAndDeletes() {
+        GuiHarness harness;
+        *harness.division = *ThreeOneLeague();
+        harness.division->Goals[1].Player = 3; // Cal has scored, so he cannot be deleted
+        harness.division->Players[3].Goals = 1;
+        PlayersTab tab(harness.app, nullptr);
+        tab.show();
+        tab.Setup();
+        QCOMPARE(Items(tab.cbPlayersTeam), (QStringList{" [All Teams]", "Team 01", "Team 02", "Team 03",
+                                                        "Team 04", "Transferred-Out"}));
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Ann", "Bea", "Cal"}));
+
+        tab.cbPlayersTeam->setCurrentIndex(3); // Team 03
+        tab.btnPlAdd->click();
+        TfrmAddPlayer& dialog = *tab.frmAddPlayer;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add New Players"));
+        QCOMPARE(dialog.cbTeam->currentText(), QStringLiteral("Team 03"));
+        for (const char* name : {"Dee", "ANN", "Eli"}) {
+            dialog.edName->setText(QString::fromUtf8(name));
+            dialog.BitBtn1->click();
+        }
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("A player with the name \"ANN\" already exists"));
+        QVERIFY(dialog.isVisible());
+        dialog.BitBtn2->click();
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Dee", "Eli"}));
+
+        tab.sgPlayers->setCurrentCell(0, 0);
+        tab.btnPlChange->click();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Change Player Details"));
+        dialog.edName->setText(QStringLiteral("DEE"));
+        dialog.BitBtn1->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"DEE", "Eli"}));
+
+        tab.cbPlayersTeam->setCurrentIndex(0);
+        tab.cbPlayersTeamChange();
+        tab.hcPlayersSectionClick(2);
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Cal", "Ann", "Bea", "DEE", "Eli"}));
+        tab.sgPlayers->setCurrentCell(0, 0);
+        tab.btnPlDelete->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()), QString::fromUtf8(kPlayerInUseError));
+        harness.prompts.answers = {Answer::No, Answer::Yes};
+        tab.sgPlayers->setCurrentCell(1, 0);
+        tab.btnPlDelete->click();
+        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+                 QStringLiteral("Are you sure you want to delete Ann of Team 01"));
+        QCOMPARE(harness.division->Header.PlayerCount, std::int16_t{5});
+        tab.btnPlDelete->click();
+        QCOMPARE(harness.division->Header.PlayerCount, std::int16_t{4});
+        QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2}); // Cal renumbered
+        QCOMPARE(tab.sgPlayers->rowCount(), 4);
+    }
+};
+
+} // namespace
+
+VANTOREL_GUI_TEST(PlayersPagesTest);
+
+} // namespace vantorel::testing
+
+#include "PlayersPagesTest.moc"

@@ -1,0 +1,174 @@
+#include <fstream>
+#include <regex>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/HeadlessPrint.h"
+#include "app/TfrmProcess.h"
+#include "standings/LeagueTablePage.h"
+#include "results/TfrmResult.h"
+#include "stats/TeamStatisticsPage.h"
+#include "stats/TfrmPlayer.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+// Six teams meeting twice; team 1 has played four games, one with a squad and a goal of its player "Ann",
+// and its supporters are the own team's.
+std::string WriteTeamLeague(GuiHarness& harness) {
+    auto league = MakeLeague(6, 2);
+    league->Header.OwnTeam = 3;
+    league->Header.TrackGoals = true;
+    PlayerRecord ann;
+    ann.Name.assignStored("Ann");
+    ann.Team = 1;
+    (void)league->AddPlayer(ann);
+    const int scored = league->FindFixture(1, 2);
+    PlayFixture(*league, scored, 3, 0, 45000);
+    PlayFixture(*league, league->FindFixture(3, 1), 2, 2, 45007);
+    PlayFixture(*league, league->FindFixture(1, 4), 1, 0, 45014);
+    PlayFixture(*league, league->FindFixture(5, 1), 4, 1, 45021);
+    (void)league->AddGoal({static_cast<std::uint16_t>(scored), 1, 1, 20, false, false});
+    ++league->Players[1].Goals;
+    SquadRecord squad;
+    squad.Result = static_cast<std::uint16_t>(scored);
+    squad.Team = 1;
+    squad.Entries[0] = {1, 0, 90, true, false, false};
+    (void)league->AddSquad(squad);
+    league->Results[scored].HomeSquad = 1;
+    return harness.Save(*league, "team.div");
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+QStringList Column(QTableWidget* grid, int column) {
+    QStringList cells;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        cells.append(grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    return cells;
+}
+
+class TeamStatisticsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theLeagueTableOpensATeamAndItsFiguresShow() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WriteTeamLeague(harness)));
+        window.show();
+        TeamStatisticsPage& page = *window.teamStatsPage;
+        QCOMPARE(page.SelTeamList->currentText(), QStringLiteral("Team 03")); // the own team first
+        int row = 1;
+        while (window.workspace().table.TableOrder[row] != 1)
+            ++row;
+        window.tablePage->DivTableDblClick(row);
+        QCOMPARE(window.TabSet1->currentIndex(), 1);
+        QCOMPARE(window.helpContext(), 400);
+        QCOMPARE(page.SelTeamList->currentText(), QStringLiteral("Team 01"));
+        QCOMPARE(page.lblPoints->text(), QStringLiteral("7"));
+        QCOMPARE(page.lblLost->text(), QStringLiteral("1"));
+        QCOMPARE(page.hfHome->text() + page.hfHomeTeam->text(), QStringLiteral("3Team 02"));
+        QCOMPARE(page.haAwayTeam->text(), QStringLiteral("Team 05"));
+        QCOMPARE(page.hForm->text() + "|" + page.aForm->text(), QStringLiteral("WW|DL"));
+        QCOMPARE(page.labFormSum->text(), QStringLiteral("Not won away"));
+        QCOMPARE(page.labHmClean->text(), QStringLiteral("2 (100%)"));
+        QCOMPARE(Column(page.sgGames, 3),
+                 (QStringList{"Team 05", "Team 04", "Team 03", "Team 02"})); // newest first
+        QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{"1"});
+
+        // The A heading sorts by most goals conceded, then fewest; the own team is drawn in its colour.
+        page.hcGames->sectionClicked(5);
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{"4", "2", "0", "0"}));
+        page.hcGames->sectionClicked(5);
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{"0", "0", "2", "4"}));
+        QCOMPARE(page.GamesSortKey, 12);
+        page.sgGames->setCurrentCell(3, 0);
+        page.sgGamesDblClick();
+        auto* details = window.findChild<TfrmResult*>();
+        QVERIFY(details != nullptr);
+        QVERIFY(details->isModal());
+        details->reject();
+
+        page.SelTeamList->setCurrentIndex(page.SelTeamList->findText(QStringLiteral("Team 06")));
+        page.SelTeamListChange();
+        QCOMPARE(page.labTotClean->text(), QStringLiteral("n/a"));
+        QCOMPARE(page.sgGames->rowCount(), 1);
+        QCOMPARE(page.GamesSortKey, 12); // the sort key stays with the next team
+        window.close();
+    }
+
+    void thePlayerRecordAndThePrintoutFollowTheShownTeam() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WriteTeamLeague(harness)));
+        window.show();
+        TeamStatisticsPage& page = *window.teamStatsPage;
+        page.SelectTeam(1);
+        window.TabSet1->setCurrentIndex(1);
+        page.btnTSPrint->click();
+        QCOMPARE(harness.printJobs, QStringList{QStringLiteral("Vantorel Team Summary")});
+        QCOMPARE(harness.printedPages, 1);
+
+        QList<int> shownResults;
+        page.onShowResult = [&shownResults](int result) { shownResults.append(result); };
+        page.sgTmPlayers->setCurrentCell(0, 0);
+        page.sgTmPlayersDblClick();
+        auto* record = page.findChild<TfrmPlayer*>();
+        QVERIFY(record != nullptr);
+        QVERIFY(record->isModal());
+        QCOMPARE(record->windowTitle(), QStringLiteral("Statistics for Ann (Team 01)"));
+        QCOMPARE(record->lbYellow->text(), QStringLiteral("1"));
+        QCOMPARE(record->sgGoals->rowCount(), 1);
+        QCOMPARE(record->sgGoals->item(0, 1)->text(), QStringLiteral("Team 01 v Team 02"));
+        const QImage bars = record->pbGoals->grab().toImage();
+        QVERIFY(!bars.isNull());
+        record->sgGoals->setCurrentCell(0, 0);
+        record->sgGoalsDblClick(); // the one match: the oldest game
+        record->BitBtn1->click();
+
+        page.sgGames->setCurrentCell(0, 0);
+        page.sgGamesDblClick();
+        QCOMPARE(shownResults, (QList<int>{page.shown().games[3], page.shown().games[0]}));
+        page.SelectTeam(6);
+        page.SelTeamListChange();
+        page.sgGames->setCurrentCell(0, 0);
+        page.sgGamesDblClick();
+        QCOMPARE(harness.prompts.beeps, 1); // below the last game
+        window.close();
+    }
+
+    void theSummaryOfALongSeasonPrintsToPdfOnTwoPages() {
+        GuiHarness harness;
+        const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
+        const std::string pdf = harness.folder.file("summary.pdf");
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
+        const std::string text = FileText(pdf);
+        QVERIFY(text.starts_with("%PDF-"));
+        const std::regex page("/Type\\s*/Page[^s]");
+        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
+                 2);
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--pdf", pdf}), 1);
+        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
+    }
+};
+
+} // namespace
+
+VANTOREL_GUI_TEST(TeamStatisticsTest);
+
+} // namespace vantorel::testing
+
+#include "TeamStatisticsTest.moc"
