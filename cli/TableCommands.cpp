@@ -6,7 +6,7 @@
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "exchange/CsvExport.h"
-#include "exchange/CsvImport.h"
+#include "exchange/ImportRun.h"
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
 #include "standings/TableExplanation.h"
@@ -33,18 +33,28 @@ std::string VariantDescription(const TableVariant& variant, const DateFormat& da
 }
 
 ExportSection SectionByName(const std::string& name) {
-    const std::pair<const char*, ExportSection> sections[] = {{"table", ExportSection::Table},
-                                                              {"results", ExportSection::Results},
-                                                              {"fixtures", ExportSection::Fixtures},
-                                                              {"grid", ExportSection::Grid},
-                                                              {"scorers", ExportSection::Scorers},
-                                                              {"players", ExportSection::Players},
-                                                              {"all", ExportSection::All}};
+    const std::pair<const char*, ExportSection> sections[] = {
+        {"table", ExportSection::Table},       {"results", ExportSection::Results},
+        {"fixtures", ExportSection::Fixtures}, {"grid", ExportSection::Grid},
+        {"scorers", ExportSection::Scorers},   {"players", ExportSection::Players},
+        {"squads", ExportSection::Squads},     {"all", ExportSection::All}};
     for (const auto& [text, section] : sections)
         if (name == text)
             return section;
     throw UsageError("unknown section '" + name +
-                     "': table, results, fixtures, grid, scorers, players or all");
+                     "': table, results, fixtures, grid, scorers, players, squads or all");
+}
+
+ImportChoice ImportChoiceByName(const std::string& name) {
+    const std::pair<const char*, ImportChoice> choices[] = {{"results", ImportChoice::Results},
+                                                            {"players", ImportChoice::Players},
+                                                            {"scorers", ImportChoice::Scorers},
+                                                            {"squads", ImportChoice::Squads},
+                                                            {"all", ImportChoice::All}};
+    for (const auto& [text, choice] : choices)
+        if (name == text)
+            return choice;
+    throw UsageError("import takes results, players, scorers, squads or all, not '" + name + "'");
 }
 
 } // namespace
@@ -104,9 +114,7 @@ int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
-    const std::string kindName = args.positional("results or players");
-    if (kindName != "results" && kindName != "players")
-        throw UsageError("import takes results or players, not '" + kindName + "'");
+    const ImportChoice choice = ImportChoiceByName(args.positional("what to import"));
     const std::string dataPath = args.positional("data file");
     const DateFormat dateFormat = DateFormatOption(args);
     args.finish();
@@ -114,8 +122,7 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const ImportKind kind = kindName == "results" ? ImportKind::Results : ImportKind::Players;
-    const ImportCounters counters = ImportLines(*division, kind, ReadDataLines(dataPath), dateFormat);
+    const ImportCounters counters = ImportAll(*division, choice, ReadDataLines(dataPath), dateFormat);
     // The counts are shown only once the import is kept.
     if (counters.imported > 0)
         if (auto status = SaveDivision(path, *division); !status)
@@ -127,8 +134,8 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     if (counters.refusedFull > 0)
         out << "Refused because the league is full: " << counters.refusedFull << " (" << counters.fullReason
             << ")\n";
-    // Nothing usable in a file that had lines is a failure of the command.
-    return counters.imported == 0 && counters.errors > 0 ? 2 : 0;
+    // A file of which nothing could be used is a failure that scripts should notice.
+    return counters.read > 0 && counters.imported == 0 ? 2 : 0;
 }
 
 } // namespace vantorel::cli

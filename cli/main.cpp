@@ -13,8 +13,8 @@ constexpr const char* kUsage =
     "usage: vantorel-cli COMMAND FILE.div ...\n"
     "commands:\n"
     "  new     create a league with its whole fixture list\n"
-    "  import  enter results or add players from comma-separated text\n"
-    "  export  write the table, results, fixtures, grid, scorers or players as comma-separated text\n"
+    "  import  enter results, players, scorers or squads from comma-separated text\n"
+    "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated text\n"
     "  table   print the league table\n"
     "  stats   print the division or goal statistics, a team's statistics or a player's record\n"
     "  result  enter, re-score, re-date or cancel a result\n"
@@ -46,12 +46,16 @@ const CommandEntry kCommands[] = {
      "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N]\n"
      "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n"},
     {"import", vantorel::cli::ImportCommand,
-     "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
+     "usage: vantorel-cli import FILE.div results|players|scorers|squads|all DATA.csv [--date-format "
+     "PATTERN]\n"
      "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
-     "The league is saved when something was imported. Exits 2 when no line could be used.\n"},
+     "Scorers: player,team for,home,away,date,minute,penalty,own goal.\n"
+     "Squads: date,home,away,team,line,player,time on,time off,yellow,second yellow,red.\n"
+     "All: a file written by export all, read section by section, players before scorers.\n"
+     "The league is saved when something was imported; exits 2 when nothing could be imported.\n"},
     {"export", vantorel::cli::ExportCommand,
      std::string(
-         "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
+         "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|squads|all\n"
          "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format PATTERN]\n") +
          kTableOptions + "Writes comma-separated text (UTF-8, CR LF line ends) to standard output.\n"},
     {"table", vantorel::cli::TableCommand,

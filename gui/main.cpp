@@ -15,6 +15,8 @@
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "platform/Clipboard.h"
+#include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtPrompts.h"
@@ -102,6 +104,9 @@ int main(int argc, char* argv[]) {
         return TfrmCal::Pick(help, parent, day, topLeft);
     };
     app.today = Today;
+    app.chooseExportFile = ChooseExportFile;
+    app.chooseImportFile = ChooseImportFile;
+    app.putClipboard = PutClipboardText;
     InstallPlayerDialogs(app);
 
     TfrmMain mainWindow(app);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "exchange/CsvFields.h"
+#include "exchange/CsvHeadings.h"
 #include "standings/DateList.h"
 #include "store/TextCodec.h"
 
@@ -25,6 +27,19 @@ std::string Name(const Division& division, int team) {
     return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
+// A team's name as a field.
+std::string TeamField(const Division& division, int team) {
+    return CsvName(Name(division, team));
+}
+
+std::string PlayerName(const Division& division, int player) {
+    return Windows1252ToUtf8(division.Players[player].Name.stored());
+}
+
+std::string Flag(bool set) {
+    return set ? "1" : "0";
+}
+
 std::string Joined(const std::vector<std::string>& fields) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -41,30 +56,31 @@ void ExportTable(const Division& division, const ExportRequest& request, LineSin
     for (int position = 1; position <= request.table->TeamCount; ++position) {
         std::vector<std::string> cells = TableRowCells(division, *request.table, position, request.format);
         cells[0] = std::to_string(position);
+        cells[1] = CsvName(cells[1]);
         out.WriteLine(Joined(cells));
     }
 }
 
 void ExportResults(const Division& division, const ExportRequest& request, const DateFormat& dates,
                    LineSink& out) {
-    out.WriteLine("Date,Home-Team,Away-Team,For,Against,Attendance");
+    out.WriteLine(kResultsHeading);
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && InRange(match.MatchDate, request))
-            out.WriteLine(Joined({dates.Format(match.MatchDate), Name(division, match.HomeTeam),
-                                  Name(division, match.AwayTeam), std::to_string(match.HomeGoals),
+            out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
+                                  TeamField(division, match.AwayTeam), std::to_string(match.HomeGoals),
                                   std::to_string(match.AwayGoals), std::to_string(match.Attendance)}));
     }
 }
 
 void ExportFixtures(const Division& division, const ExportRequest& request, const DateFormat& dates,
                     LineSink& out) {
-    out.WriteLine("Date,Home-Team,Away-Team,");
+    out.WriteLine(kFixturesHeading);
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played && match.MatchDate != 0 && InRange(match.MatchDate, request))
-            out.WriteLine(Joined({dates.Format(match.MatchDate), Name(division, match.HomeTeam),
-                                  Name(division, match.AwayTeam)}));
+            out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
+                                  TeamField(division, match.AwayTeam)}));
     }
 }
 
@@ -81,10 +97,10 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
 
     std::string heading = "Team";
     for (int c = 1; c <= teams; ++c)
-        heading += "," + ShortTeamName(Name(division, c));
+        heading += "," + CsvName(ShortTeamName(Name(division, c)));
     out.WriteLine(heading);
     for (int home = 1; home <= teams; ++home) {
-        std::string line = Name(division, home);
+        std::string line = TeamField(division, home);
         for (int away = 1; away <= teams; ++away) {
             line += ",";
             const int r = fixtureOf[cell(home, away)];
@@ -114,28 +130,48 @@ void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out
 }
 
 void ExportScorers(const Division& division, const DateFormat& dates, LineSink& out) {
-    out.WriteLine("Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal");
+    out.WriteLine(kScorersHeading);
     for (int g = 1; g <= division.Header.GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Player == 0)
             continue;
-        std::string player = Windows1252ToUtf8(division.Players[goal.Player].Name.stored());
+        std::string player = PlayerName(division, goal.Player);
         std::replace(player.begin(), player.end(), ',', '.');
         const ResultRecord& match = division.Results[goal.Result];
         out.WriteLine(
-            Joined({player, Name(division, goal.Team), Name(division, match.HomeTeam),
-                    Name(division, match.AwayTeam), dates.Format(match.MatchDate),
-                    std::to_string(goal.GoalTime), goal.Penalty ? "1" : "0", goal.OwnGoal ? "1" : "0"}));
+            Joined({CsvName(player), TeamField(division, goal.Team), TeamField(division, match.HomeTeam),
+                    TeamField(division, match.AwayTeam), dates.Format(match.MatchDate),
+                    std::to_string(goal.GoalTime), Flag(goal.Penalty), Flag(goal.OwnGoal)}));
     }
 }
 
+// Players who left the division are written too, with the team "Transferred-Out", so that the goals they
+// scored before leaving can be read back.
 void ExportPlayers(const Division& division, LineSink& out) {
-    out.WriteLine("Player Name,Team");
+    out.WriteLine(kPlayersHeading);
     for (int p = 1; p <= division.Header.PlayerCount; ++p) {
         const PlayerRecord& player = division.Players[p];
-        if (player.Team >= 1 && player.Team <= division.Header.TeamCount)
-            out.WriteLine("\"" + Windows1252ToUtf8(player.Name.stored()) + "\"," +
-                          Name(division, player.Team));
+        if (player.Team >= 1 && player.Team <= division.Header.TeamCount + 1)
+            out.WriteLine(CsvQuoted(PlayerName(division, p)) + "," + TeamField(division, player.Team));
+    }
+}
+
+// One line per filled squad line, squads in record order, lines in squad order.
+void ExportSquads(const Division& division, const DateFormat& dates, LineSink& out) {
+    out.WriteLine(kSquadsHeading);
+    for (int s = 1; s <= division.Header.SquadCount; ++s) {
+        const SquadRecord& squad = division.Squads[s];
+        const ResultRecord& match = division.Results[squad.Result];
+        for (int line = 1; line <= kSquadLines; ++line) {
+            const SquadEntry& entry = squad.Entries[static_cast<std::size_t>(line - 1)];
+            if (entry.Player == 0)
+                continue;
+            out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
+                                  TeamField(division, match.AwayTeam), TeamField(division, squad.Team),
+                                  std::to_string(line), CsvName(PlayerName(division, entry.Player)),
+                                  std::to_string(entry.TimeOn), std::to_string(entry.TimeOff),
+                                  Flag(entry.Yellow1), Flag(entry.Yellow2), Flag(entry.Red)}));
+        }
     }
 }
 
@@ -161,11 +197,10 @@ void ExportSections(const Division& division, const ExportRequest& request, cons
         out.WriteLine(Windows1252ToUtf8(division.Header.TableName.stored()));
     if (wanted(ExportSection::Table) && request.table)
         ExportTable(division, request, out);
-    const std::pair<ExportSection, const char*> titled[] = {{ExportSection::Results, "Match Results"},
-                                                            {ExportSection::Fixtures, "Match Fixtures"},
-                                                            {ExportSection::Grid, "Matches Grid"},
-                                                            {ExportSection::Scorers, "Goal Scorers"},
-                                                            {ExportSection::Players, "Players"}};
+    const std::pair<ExportSection, const char*> titled[] = {
+        {ExportSection::Results, kResultsTitle}, {ExportSection::Fixtures, kFixturesTitle},
+        {ExportSection::Grid, kGridTitle},       {ExportSection::Scorers, kScorersTitle},
+        {ExportSection::Players, kPlayersTitle}, {ExportSection::Squads, kSquadsTitle}};
     for (const auto& [section, title] : titled) {
         if (!wanted(section))
             continue;
@@ -184,8 +219,11 @@ void ExportSections(const Division& division, const ExportRequest& request, cons
         case ExportSection::Scorers:
             ExportScorers(division, dateFormat, out);
             break;
-        default:
+        case ExportSection::Players:
             ExportPlayers(division, out);
+            break;
+        default:
+            ExportSquads(division, dateFormat, out);
             break;
         }
     }

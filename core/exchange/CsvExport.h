@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "exchange/LineSink.h"
@@ -10,7 +11,11 @@ namespace vantorel {
 
 class DateList;
 
-enum class ExportSection { Table, Results, Fixtures, Grid, Scorers, Players, All };
+// The choices of the export, in the order the dialog lists them.
+enum class ExportSection { Table, Results, Fixtures, Grid, Scorers, Players, Squads, All };
+inline constexpr std::array<const char*, 8> kExportChoices = {
+    "Leage Table Standings", "Match Results", "Fixtures", "Matches Grid",
+    "Goal Scorers",          "Players",       "Squads",   "All of the Above"};
 
 // What an export writes beside the Division: the table as it is shown, and the date range of results and
 // fixtures.
@@ -28,7 +33,8 @@ void DefaultExportRange(const Division& division, const DateList& dates, double 
                         double& to);
 
 // Writes the chosen sections as comma-separated lines, UTF-8, with a title line before each when all are
-// written.
+// written. Names holding a comma or a double quote are written in double quotes (CsvName), so that they
+// read back as one field.
 void ExportSections(const Division& division, const ExportRequest& request, const DateFormat& dateFormat,
                     LineSink& out);
 

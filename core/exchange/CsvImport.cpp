@@ -1,9 +1,8 @@
 #include "exchange/CsvImport.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
+#include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
 #include "store/TextCodec.h"
@@ -12,131 +11,62 @@
 namespace vantorel {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+// Records why a line was refused when the only reason is a full array.
+bool RefusedFull(const Status& status, std::string* fullReason) {
+    if (fullReason)
+        *fullReason = status.message();
+    return false;
 }
 
-std::string CleanField(std::string_view field) {
-    while (!field.empty() && IsBlank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && IsBlank(field.back()))
-        field.remove_suffix(1);
-    if (field.size() > 2 && (field.front() == '"' || field.front() == '\'')) {
-        field.remove_prefix(1);
-        field.remove_suffix(1);
-    }
-    return std::string(field);
-}
-
-std::optional<int> Integer(const std::string& text) {
-    long long value = 0;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end || begin == end || value < std::numeric_limits<int>::min() ||
-        value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-// What became of one line; a line refused because an array is full carries the reason.
-struct LineOutcome {
-    bool imported = false;
-    std::string fullReason;
-};
-
-LineOutcome Imported() {
-    return {true, {}};
-}
-LineOutcome Refused() {
-    return {false, {}};
-}
-LineOutcome Full(const Status& status) {
-    return {false, status.message()};
-}
-
-LineOutcome ImportResult(Division& division, const std::vector<std::string>& fields, int count,
-                         const DateFormat& format) {
+bool ImportResult(Division& division, const std::vector<std::string>& fields, int count,
+                  const DateFormat& format, std::string* fullReason) {
     if (count != 5 && count != 6)
-        return Refused();
+        return false;
     const auto date = format.Parse(fields[0]);
-    const auto homeGoals = Integer(fields[3]);
-    const auto awayGoals = Integer(fields[4]);
-    const auto attendance = count == 6 ? Integer(fields[5]) : std::optional<int>(0);
+    const auto homeGoals = FieldInteger(fields[3]);
+    const auto awayGoals = FieldInteger(fields[4]);
+    const auto attendance = count == 6 ? FieldInteger(fields[5]) : std::optional<int>(0);
     // Day 0 would be stored as "no date".
     if (!date || *date == 0 || !homeGoals || !awayGoals || !attendance)
-        return Refused();
+        return false;
     // Only real teams play matches: "Transferred-Out" is not one.
     const int home = division.FindTeam(fields[1]);
     const int away = division.FindTeam(fields[2]);
     if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
-        return Refused();
+        return false;
     const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
     const Status status = EnterResult(division, entry);
     if (status)
-        return Imported();
+        return true;
     // A refusal for want of goal records is told apart from a bad line by its message.
     const bool soundScore = std::clamp(entry.homeGoals, 0, kMaxGoalsInAMatch) == entry.homeGoals &&
                             std::clamp(entry.awayGoals, 0, kMaxGoalsInAMatch) == entry.awayGoals;
-    const bool full =
-        soundScore &&
-        status.message() == CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals).message();
-    return full ? Full(status) : Refused();
+    if (soundScore &&
+        status.message() == CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals).message())
+        return RefusedFull(status, fullReason);
+    return false;
 }
 
-LineOutcome ImportPlayer(Division& division, const std::vector<std::string>& fields, int count) {
+bool ImportPlayer(Division& division, const std::vector<std::string>& fields, int count,
+                  std::string* fullReason) {
     if (count != 2 || fields[0].empty())
-        return Refused();
+        return false;
     const int team = division.FindTeam(fields[1]);
     const auto stored = Utf8ToWindows1252(fields[0]);
     if (team == 0 || !stored)
-        return Refused();
+        return false;
     // The name is compared as it will be stored, so that importing the same list twice adds nobody twice.
     PlayerRecord player;
     player.Name.assignStored(*stored);
     player.Team = static_cast<std::uint8_t>(team);
     if (division.FindPlayer(Windows1252ToUtf8(player.Name.stored())) != 0)
-        return Refused();
+        return false;
     if (auto status = division.AddPlayer(player); !status)
-        return Full(status);
-    return Imported();
-}
-
-LineOutcome ImportLine(Division& division, ImportKind kind, std::string_view line,
-                       const DateFormat& dateFormat) {
-    int count = 0;
-    const std::vector<std::string> fields = SplitImportLine(line, &count);
-    return kind == ImportKind::Results ? ImportResult(division, fields, count, dateFormat)
-                                       : ImportPlayer(division, fields, count);
+        return RefusedFull(status, fullReason);
+    return true;
 }
 
 } // namespace
-
-std::vector<std::string> SplitImportLine(std::string_view line, int* fieldCount) {
-    std::vector<std::string> fields;
-    int count = 0;
-    bool quoted = false;
-    std::size_t start = 0;
-    auto endField = [&](std::size_t end) {
-        ++count;
-        if (count <= kMaxImportFields)
-            fields.push_back(CleanField(line.substr(start, end - start)));
-        start = end + 1;
-    };
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"' || line[i] == '\'')
-            quoted = !quoted;
-        else if (line[i] == ',' && !quoted)
-            endField(i);
-    }
-    if (start < line.size())
-        endField(line.size());
-    if (fieldCount)
-        *fieldCount = count;
-    return fields;
-}
 
 std::vector<std::string> ImportTextLines(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -148,27 +78,24 @@ std::vector<std::string> ImportTextLines(std::string_view bytes) {
     return lines;
 }
 
-bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat) {
-    return ImportLine(division, kind, line, dateFormat).imported;
-}
-
-ImportCounters ImportLines(Division& division, ImportKind kind, const std::vector<std::string>& lines,
-                           const DateFormat& dateFormat) {
-    ImportCounters counters;
-    for (const std::string& line : lines) {
-        ++counters.read;
-        const LineOutcome outcome = ImportLine(division, kind, line, dateFormat);
-        if (outcome.imported) {
-            ++counters.imported;
-            continue;
-        }
-        ++counters.errors;
-        if (!outcome.fullReason.empty()) {
-            ++counters.refusedFull;
-            counters.fullReason = outcome.fullReason;
-        }
+bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat,
+                   std::string* fullReason) {
+    int count = 0;
+    const std::vector<std::string> fields =
+        SplitImportLine(line, &count, kind == ImportKind::Squads ? kSquadLineFields : kMaxImportFields);
+    switch (kind) {
+    case ImportKind::Results:
+        return ImportResult(division, fields, count, dateFormat, fullReason);
+    case ImportKind::Players:
+        return ImportPlayer(division, fields, count, fullReason);
+    case ImportKind::Scorers:
+        return ImportScorer(division, fields, count, dateFormat);
+    case ImportKind::Squads:
+        return ImportSquadLine(division, fields, count, dateFormat);
+    case ImportKind::Fixtures:
+        return ImportFixtureDate(division, fields, count, dateFormat);
     }
-    return counters;
+    return false;
 }
 
 } // namespace vantorel

@@ -56,6 +56,10 @@ struct AppContext {
     std::function<void(QWidget* parent, int goal, int goalNumber)> askGoalDetails;
     // Shows, modally, the squads of a played result. Unset: the Squads button does nothing.
     std::function<void(QWidget* parent, int result)> showSquads;
+    // The exchange dialogs' file choosers, starting in a folder (empty when cancelled), and the clipboard.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseExportFile;
+    std::function<QString(QWidget* parent, const QString& folder)> chooseImportFile;
+    std::function<void(const QString& text)> putClipboard;
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;

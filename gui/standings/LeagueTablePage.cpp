@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "exchange/TfrmExport.h"
+#include "exchange/TfrmImport.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
 #include "standings/TableCellDrawing.h"
@@ -157,6 +159,10 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnPrint->setToolTip(QStringLiteral("Print league table"));
     btnGrid = new QPushButton(QStringLiteral("Matches"), this);
     btnGrid->setToolTip(QStringLiteral("Display matches played grid"));
+    btnExport = new QPushButton(QStringLiteral("Export"), this);
+    btnExport->setToolTip(QStringLiteral("Export table data to an ASCII file"));
+    btnImport = new QPushButton(QStringLiteral("Import"), this);
+    btnImport->setToolTip(QStringLiteral("Import data from an ASCII file"));
 
     // The choices scroll when the screen is too low for them all; the buttons below always show.
     auto* choices = new QWidget;
@@ -175,7 +181,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     auto* panel = new QVBoxLayout;
     panel->addWidget(scroller, 1);
-    btnExit1 = StackPageButtons(*panel, *this, WorkspacePage::LeagueTable, {btnPrint, btnGrid});
+    btnExit1 = StackPageButtons(*panel, *this, WorkspacePage::LeagueTable,
+                                {btnPrint, btnGrid, btnExport, btnImport});
     auto* left = new QVBoxLayout;
     left->addWidget(panLeague);
     left->addWidget(DivTable, 1);
@@ -194,6 +201,8 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     connect(btnDivDate, &QToolButton::clicked, this, &LeagueTablePage::btnDivDateClick);
     connect(btnPrint, &QPushButton::clicked, this, &LeagueTablePage::btnPrintClick);
     connect(btnGrid, &QPushButton::clicked, this, &LeagueTablePage::btnGridClick);
+    connect(btnExport, &QPushButton::clicked, this, &LeagueTablePage::btnExportClick);
+    connect(btnImport, &QPushButton::clicked, this, &LeagueTablePage::btnImportClick);
     connect(DivTable, &QTableWidget::cellDoubleClicked, this, &LeagueTablePage::DivTableDblClick);
 }
 
@@ -336,6 +345,20 @@ void LeagueTablePage::btnGridClick() {
     auto* grid = new TfrmGrid(app_, this);
     grid->setAttribute(Qt::WA_DeleteOnClose);
     grid->open();
+}
+
+void LeagueTablePage::btnExportClick() {
+    auto* exporter = new TfrmExport(app_, workspace_, this);
+    exporter->setAttribute(Qt::WA_DeleteOnClose);
+    exporter->open();
+}
+
+// After an import the match dates and the table are rebuilt, whatever the dialog brought in.
+void LeagueTablePage::btnImportClick() {
+    auto* importer = new TfrmImport(app_, this);
+    importer->setAttribute(Qt::WA_DeleteOnClose);
+    connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
+    importer->open();
 }
 
 void LeagueTablePage::DivTableDblClick(int row) {

@@ -39,6 +39,8 @@ public:
     void btnDivDateClick();
     void btnPrintClick();
     void btnGridClick();
+    void btnExportClick();
+    void btnImportClick();
     void DivTableDblClick(int row);
 
     // Called with the team whose statistics the user asked for.
@@ -56,6 +58,8 @@ public:
     QCheckBox* cbShowPoss;
     QPushButton* btnPrint;
     QPushButton* btnGrid;
+    QPushButton* btnExport;
+    QPushButton* btnImport;
     QPushButton* btnExit1;
 
 protected:

@@ -170,6 +170,7 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
     const ToolRun nothing =
         Tool({"import", League(), "players", File("bad.csv", "Player Name,Team\nAnn,Nowhere\n")});
     EXPECT_EQ(nothing.out, "Records Read: 2\nSuccessful: 0\nErrors: 2\n");
+    EXPECT_EQ(nothing.exitCode, 2); // every line was an error
     EXPECT_EQ(ReadFile(League()), before);
     const ToolRun players =
         Tool({"import", League(), "players", File("good.csv", "\"Ann\",Hull\nBob,Transferred-Out\n")});
@@ -182,6 +183,16 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
     const ToolRun exported = Tool({"export", League(), "all", "--date-format", "d.M.yy"});
     EXPECT_NE(exported.out.find("9.8.25,Bury,Hull,1,0,999\r\n"), std::string::npos) << exported.out;
     EXPECT_NE(exported.out.find("\"Ann\",Hull\r\n"), std::string::npos);
+
+    // The whole export rebuilds the league's results and players in a new league of the same teams.
+    const std::string copy = folder_.file("copy.div");
+    ASSERT_EQ(Tool({"new", copy, "--name", "L", "--teams", File("teams.txt", "Leeds\nHull\nYork\nBury\n")})
+                  .exitCode,
+              0);
+    const ToolRun all =
+        Tool({"import", copy, "all", File("all.csv", exported.out), "--date-format", "d.M.yy"});
+    EXPECT_EQ(all.exitCode, 0);
+    EXPECT_NE(all.out.find("Successful: 3\nErrors: 0\n"), std::string::npos) << all.out;
 }
 
 TEST_F(Cli, ImportExitsWithTwoWhenNothingWasUsableAndSaysWhenNothingWasSaved) {
@@ -277,7 +288,7 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"export", League(), "everything"}, "unknown section");
     ExpectOneLineError({"export", League(), "results", "--date-format", "MMM d"}, "--date-format");
     ExpectOneLineError({"import", League(), "results", folder_.file("none.csv")}, "could not be opened");
-    ExpectOneLineError({"import", League(), "teams", teams}, "results or players");
+    ExpectOneLineError({"import", League(), "teams", teams}, "results, players, scorers, squads or all");
     ExpectOneLineError({"set", League(), "--deduct", "Z=3"}, "no team called 'Z'");
     ExpectOneLineError({"set", League(), "--deduct", "A=21"}, "--deduct");
     for (const char* rules : {"1126", "R", "", "123456789", "16x"})

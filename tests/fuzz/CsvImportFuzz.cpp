@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "exchange/CsvImport.h"
+#include "exchange/ImportRun.h"
 #include "results/ResultEntry.h"
 #include "store/DivisionCheck.h"
 #include "store/LeagueFile.h"
@@ -40,14 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     // The first byte chooses what is imported and the date format.
-    const ImportKind kind = data[0] % 2 == 0 ? ImportKind::Results : ImportKind::Players;
+    const ImportChoice choice = static_cast<ImportChoice>(data[0] % kImportChoices.size());
     const char* patterns[] = {"dd/MM/yyyy", "M/d/yy", "yyyy-MM-dd", "d.M.yyyy"};
-    const DateFormat format = *DateFormat::FromPattern(patterns[(data[0] / 2) % 4]);
+    const DateFormat format = *DateFormat::FromPattern(patterns[(data[0] / kImportChoices.size()) % 4]);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
     auto division = std::make_unique<Division>(StartingLeague());
     const std::vector<std::string> lines = ImportTextLines(bytes);
-    const ImportCounters counters = ImportLines(*division, kind, lines, format);
+    const ImportCounters counters = ImportAll(*division, choice, lines, format);
     Require(counters.read == static_cast<int>(lines.size()));
     Require(counters.imported + counters.errors == counters.read);
     Require(CheckDivision(*division).ok());

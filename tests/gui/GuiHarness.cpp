@@ -50,6 +50,13 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
         return pickedDates.isEmpty() ? 0.0 : pickedDates.takeFirst();
     };
     app.today = [] { return 46000.0; };
+    app.chooseExportFile = [this](QWidget*, const QString&) {
+        return chosenExportFiles.isEmpty() ? QString() : chosenExportFiles.takeFirst();
+    };
+    app.chooseImportFile = [this](QWidget*, const QString&) {
+        return chosenImportFiles.isEmpty() ? QString() : chosenImportFiles.takeFirst();
+    };
+    app.putClipboard = [this](const QString& text) { clipboard.append(text); };
 }
 
 std::string GuiHarness::WriteLeague(const std::string& fileName, const std::string& tableName, int teams,

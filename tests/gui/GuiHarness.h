@@ -47,6 +47,9 @@ struct GuiHarness {
     int printedPages = 0;               // pages of the last document of several pages
     QList<double> pickedDates;          // answers of the calendar, first first; none = cancel
     std::vector<double> calendarStarts; // the days the calendar opened on
+    QStringList chosenExportFiles;      // answers of the export's save dialog; empty = cancel
+    QStringList chosenImportFiles;      // answers of the import's open dialog
+    QStringList clipboard;              // texts put on the clipboard
 };
 
 } // namespace vantorel::testing

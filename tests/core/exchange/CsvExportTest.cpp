@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/CsvImport.h"
+#include "exchange/ImportRun.h"
 #include "results/ResultEntry.h"
 #include "standings/DateList.h"
+#include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
 
@@ -14,13 +15,6 @@ namespace vantorel {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Collects exported lines.
-class LineList : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { lines.emplace_back(line); }
-    Lines lines;
-};
 
 constexpr double kWholeSeason = 1e9;
 
@@ -32,7 +26,7 @@ Lines Export(const Division& division, ExportSection section, const LeagueTable*
     request.format = format;
     request.from = 0;
     request.to = kWholeSeason;
-    LineList out;
+    testing::LineList out;
     ExportSections(division, request, DateFormat::Default(), out);
     return out.lines;
 }
@@ -46,13 +40,13 @@ TEST(CsvExport, ResultsAndDatedFixturesWithinTheRange) {
         Export(*division, ExportSection::Results),
         (Lines{"Date,Home-Team,Away-Team,For,Against,Attendance", "15/03/2023,Team 01,Team 02,2,1,1234"}));
     EXPECT_EQ(Export(*division, ExportSection::Fixtures),
-              (Lines{"Date,Home-Team,Away-Team,", "25/03/2023,Team 01,Brighton, Hove"}));
+              (Lines{"Date,Home-Team,Away-Team,", "25/03/2023,Team 01,\"Brighton, Hove\""}));
 
     ExportRequest narrow;
     narrow.section = ExportSection::Results;
     narrow.from = 45001;
     narrow.to = 45020;
-    LineList out;
+    testing::LineList out;
     ExportSections(*division, narrow, DateFormat::Default(), out);
     EXPECT_EQ(out.lines.size(), 1u);
 }
@@ -114,7 +108,9 @@ TEST(CsvExport, ScorersAndPlayersLeaveOutWhatTheyShould) {
               (Lines{"Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal",
                      "Smith. J,Team 01,Team 01,Team 02,15/03/2023,12,1,0",
                      "Gone,Team 02,Team 01,Team 02,15/03/2023,0,0,1"}));
-    EXPECT_EQ(Export(*division, ExportSection::Players), (Lines{"Player Name,Team", "\"Smith, J\",Team 01"}));
+    // Players who left are written too, so that their goals can be read back.
+    EXPECT_EQ(Export(*division, ExportSection::Players),
+              (Lines{"Player Name,Team", "\"Smith, J\",Team 01", "\"Gone\",Transferred-Out"}));
 }
 
 TEST(CsvExport, AllSectionsWithTheirTitles) {
@@ -123,7 +119,8 @@ TEST(CsvExport, AllSectionsWithTheirTitles) {
     const Lines lines = Export(*division, ExportSection::All, &table);
     EXPECT_EQ(lines[0], "Test League");
     EXPECT_EQ(lines[1], "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts");
-    for (const char* title : {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players"})
+    for (const char* title :
+         {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players", "Squads"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), title), lines.end()) << title;
 }
 
@@ -166,7 +163,7 @@ TEST(CsvExport, ExportedResultsImportedIntoAFreshLeagueGiveTheSameTable) {
     auto fresh = testing::LoadSampleSeason();
     for (int r = 1; r <= fresh->Header.ResultCount; ++r)
         CancelResult(*fresh, r);
-    const ImportCounters counters = ImportLines(*fresh, ImportKind::Results, exported, DateFormat::Default());
+    const ImportCounters counters = ImportAll(*fresh, ImportChoice::Results, exported, DateFormat::Default());
     EXPECT_EQ(counters.errors, 1); // the heading line
     EXPECT_EQ(counters.imported, 380);
 

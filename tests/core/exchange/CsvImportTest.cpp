@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "store/DivisionCheck.h"
+#include "exchange/ImportRun.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -22,10 +23,14 @@ TEST(ImportSplitting, CutsAtCommasOutsideQuotesAndCleansEachField) {
     EXPECT_EQ(Split(" 12/03/1997 , Leeds,\"Brighton, Hove\",2,1", &count),
               (Fields{"12/03/1997", "Leeds", "Brighton, Hove", "2", "1"}));
     EXPECT_EQ(count, 5);
-    // An apostrophe opens a quoted section that swallows the rest of the line.
-    EXPECT_EQ(Split("12/03/1997,Nott'm Forest,Leeds,2,1", &count),
-              (Fields{"12/03/1997", "Nott'm Forest,Leeds,2,1"}));
-    EXPECT_EQ(count, 2);
+    // A quote opens a quoted section only at the start of a field and closes it only before a comma, blanks
+    // or the end of the line: apostrophes inside names are plain text.
+    EXPECT_EQ(Split("12/03/1997,Nott'm Forest,Newell's Old Boys,2,1", &count),
+              (Fields{"12/03/1997", "Nott'm Forest", "Newell's Old Boys", "2", "1"}));
+    EXPECT_EQ(Split(" 'Queen's Park' ,\"Say \"\"Hi\"\", all\" ,x", &count),
+              (Fields{"Queen's Park", "Say \"Hi\", all", "x"}));
+    EXPECT_EQ(Split("\"a, b,c", &count), (Fields{"a, b,"})); // never closed: the rest is one field
+    EXPECT_EQ(Split("\"Queen', J\",x", &count), (Fields{"Queen', J", "x"})); // only its own quote closes
     // A trailing comma adds no empty field; an empty field inside the line stays.
     EXPECT_EQ(Split("a,b,c,1,2,", &count).size(), 5u);
     EXPECT_EQ(Split("a,,c", &count), (Fields{"a", "", "c"}));
@@ -60,8 +65,8 @@ TEST(ImportText, DecodesEachLineOnItsOwnAndAcceptsMixedLineEnds) {
 TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
     auto division = testing::MakeLeague(4, 4);
     const DateFormat dates = DateFormat::Default();
-    const ImportCounters counters = ImportLines(
-        *division, ImportKind::Results,
+    const ImportCounters counters = ImportAll(
+        *division, ImportChoice::Results,
         {"Date,Home-Team,Away-Team,For,Against,Attendance", "01/08/2025,Team 01,Team 02,2,1,3000",
          "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
@@ -84,18 +89,18 @@ TEST(ImportResults, LinesRefusedBecauseTheLeagueIsFullAreCountedWithTheReason) {
     auto division = testing::MakeLeague(4, 2);
     division->Header.GoalCount = kMaxGoals - 2;
     const ImportCounters results =
-        ImportLines(*division, ImportKind::Results,
-                    {"01/08/2025,Team 01,Team 02,2,1", "01/08/2025,Team 01,Team 09,2,1",
-                     "01/08/2025,Team 01,Team 02,1,1", "01/08/2025,Team 03,Team 04,0,1"},
-                    DateFormat::Default());
+        ImportAll(*division, ImportChoice::Results,
+                  {"01/08/2025,Team 01,Team 02,2,1", "01/08/2025,Team 01,Team 09,2,1",
+                   "01/08/2025,Team 01,Team 02,1,1", "01/08/2025,Team 03,Team 04,0,1"},
+                  DateFormat::Default());
     EXPECT_EQ(results.imported, 1);
     EXPECT_EQ(results.errors, 3);
     EXPECT_EQ(results.refusedFull, 2);
     EXPECT_NE(results.fullReason.find("goals"), std::string::npos) << results.fullReason;
 
     division->Header.PlayerCount = kMaxPlayers - 1;
-    const ImportCounters players = ImportLines(
-        *division, ImportKind::Players, {"Ann,Team 01", "Bob,Team 01", "Cy,Nobody"}, DateFormat::Default());
+    const ImportCounters players = ImportAll(
+        *division, ImportChoice::Players, {"Ann,Team 01", "Bob,Team 01", "Cy,Nobody"}, DateFormat::Default());
     EXPECT_EQ(players.imported, 1);
     EXPECT_EQ(players.refusedFull, 1);
     EXPECT_NE(players.fullReason.find(std::to_string(kMaxPlayers)), std::string::npos) << players.fullReason;
@@ -107,12 +112,12 @@ TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
                                             "Bob,Transferred-Out", "ann smith,Team 02",
                                             "Cy,Nobody",           "A name longer than twenty,Team 03",
                                             "Łukasz,Team 01",      "Dee"};
-    const ImportCounters first = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    const ImportCounters first = ImportAll(*division, ImportChoice::Players, lines, DateFormat::Default());
     EXPECT_EQ(first.imported, 4);
     EXPECT_EQ(first.errors, 4);
     EXPECT_EQ(division->Players[2].Team, 5);
     EXPECT_EQ(division->Players[4].Name.stored(), "A name longer than t");
-    const ImportCounters second = ImportLines(*division, ImportKind::Players, lines, DateFormat::Default());
+    const ImportCounters second = ImportAll(*division, ImportChoice::Players, lines, DateFormat::Default());
     EXPECT_EQ(second.imported, 0);
     EXPECT_EQ(second.errors, 8);
     EXPECT_EQ(division->Header.PlayerCount, 4);
@@ -131,7 +136,7 @@ TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
         lines.push_back(line);
     }
     lines.push_back("01/08/2025,Team 01,Team 02,9,9,1");
-    const ImportCounters counters = ImportLines(*division, ImportKind::Results, lines, DateFormat::Default());
+    const ImportCounters counters = ImportAll(*division, ImportChoice::Results, lines, DateFormat::Default());
     EXPECT_EQ(counters.read, 3001);
     EXPECT_EQ(counters.imported + counters.errors, counters.read);
     int played = 0, goals = 0;

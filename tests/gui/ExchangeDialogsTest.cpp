@@ -1,0 +1,264 @@
+#include <fstream>
+#include <sstream>
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/TfrmProcess.h"
+#include "exchange/CsvHeadings.h"
+#include "exchange/CsvImport.h"
+#include "exchange/TfrmExport.h"
+#include "exchange/TfrmImport.h"
+#include "standings/LeagueTablePage.h"
+#include "results/ResultEntry.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find("\r\n"));
+}
+
+QString WriteText(GuiHarness& harness, const std::string& name, const std::string& text) {
+    const std::string path = harness.folder.file(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return QString::fromStdString(path);
+}
+
+// A league of four teams meeting twice with Team 01 2-1 Team 02 on 15 March 2023 and a dated fixture.
+void PrepareLeague(GuiHarness& harness) {
+    *harness.division = std::move(*MakeLeague(4, 2));
+    QVERIFY(EnterResult(*harness.division, {1, 2, 2, 1, 45000, 0}));
+    harness.division->Results[2].MatchDate = 45010;
+}
+
+class ExchangeDialogsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachExportChoiceWritesItsSection_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("table") << 0 << "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts";
+        QTest::newRow("results") << 1 << kResultsHeading;
+        QTest::newRow("fixtures") << 2 << kFixturesHeading;
+        QTest::newRow("grid") << 3 << "Team,T.0,T.0,T.0,T.0";
+        QTest::newRow("scorers") << 4 << kScorersHeading;
+        QTest::newRow("players") << 5 << kPlayersHeading;
+        QTest::newRow("squads") << 6 << kSquadsHeading;
+        QTest::newRow("all") << 7 << "Test League";
+    }
+    void eachExportChoiceWritesItsSection() {
+        QFETCH(int, choice);
+        QFETCH(QString, firstLine);
+        GuiHarness harness;
+        PrepareLeague(harness);
+        Workspace workspace;
+        workspace.RefreshTable(*harness.division);
+        TfrmExport dialog(harness.app, workspace, nullptr);
+        dialog.RadioGroup1->button(choice)->click();
+        const std::string path = harness.folder.file("out.csv");
+        harness.chosenExportFiles = {QString::fromStdString(path)};
+        dialog.btnExport->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(FirstLine(ReadText(path))), firstLine);
+    }
+
+    void theDateRangeDefaultsAndTheCalendarButtons() {
+        GuiHarness harness;
+        *harness.division = std::move(*MakeLeague(4, 2));
+        Workspace workspace;
+        workspace.RefreshTable(*harness.division);
+        {
+            TfrmExport empty(harness.app, workspace, nullptr); // no dated result: today for both
+            QCOMPARE(std::pair(empty.ExportFrom(), empty.ExportTo()), std::pair(46000.0, 46000.0));
+            QCOMPARE(empty.edFromDate->text(), QStringLiteral("09/12/2025"));
+        }
+        PrepareLeague(harness);
+        workspace.RefreshTable(*harness.division);
+        TfrmExport dialog(harness.app, workspace, nullptr);
+        QCOMPARE(std::pair(dialog.ExportFrom(), dialog.ExportTo()), std::pair(45000.0, 45010.0));
+        harness.pickedDates = {45005};
+        dialog.btnFromDate->click();
+        dialog.btnToDate->click(); // cancelled: the date stays
+        QCOMPARE(harness.calendarStarts, (std::vector<double>{45000, 45010}));
+        QCOMPARE(dialog.edFromDate->text(), QStringLiteral("20/03/2023"));
+        QCOMPARE(dialog.ExportTo(), 45010.0);
+        // A cancelled save dialog leaves the export dialog open with nothing written.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.btnExport->click();
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(harness.help.contexts, std::vector<int>{1200});
+    }
+
+    void theClipboardTakesWhatFitsAndWarnsWhenFull() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        Workspace workspace;
+        workspace.RefreshTable(*harness.division);
+        TfrmExport small(harness.app, workspace, nullptr);
+        small.rbClip->click();
+        small.RadioGroup1->button(1)->click();
+        small.show();
+        small.btnExport->click();
+        QVERIFY(!small.isVisible());
+        QCOMPARE(harness.clipboard.value(0).left(4), QStringLiteral("Date"));
+
+        GuiHarness large;
+        *large.division = std::move(*MakeLargestLeague());
+        workspace.RefreshTable(*large.division);
+        TfrmExport full(large.app, workspace, nullptr);
+        full.rbClip->click();
+        full.RadioGroup1->button(7)->click();
+        full.show();
+        full.btnExport->click();
+        QVERIFY(full.isVisible());
+        QCOMPARE(large.prompts.last(), std::string(kClipboardTruncatedWarning));
+        QVERIFY(large.clipboard.value(0).size() < 256000);
+    }
+
+    void aFileThatCannotBeWrittenIsReportedAndTheDialogStays() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        Workspace workspace;
+        workspace.RefreshTable(*harness.division);
+        TfrmExport dialog(harness.app, workspace, nullptr);
+        dialog.show();
+        harness.chosenExportFiles = {QString::fromStdString(harness.folder.file("no-such-folder/out.csv"))};
+        dialog.btnExport->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.prompts.shown.size(), 1u);
+        QCOMPARE(harness.prompts.shown[0].kind, std::string("error"));
+    }
+
+    void importNeedsAReadableFile() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        TfrmImport dialog(harness.app, nullptr);
+        dialog.btnImport->click();
+        QCOMPARE(harness.prompts.beeps, 1);
+        dialog.edFile->setText(QString::fromStdString(harness.folder.file("missing.csv")));
+        dialog.btnImport->click();
+        QCOMPARE(harness.prompts.last(), std::string(kImportFileUnreadable));
+        harness.chosenImportFiles = {QStringLiteral("/chosen/file.csv")};
+        dialog.btnBrowse->click();
+        QCOMPARE(dialog.edFile->text(), QStringLiteral("/chosen/file.csv"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(harness.help.contexts, std::vector<int>{1250});
+    }
+
+    void eachImportChoiceCountsItsLines_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("counters"); // read, successful, errors
+        QTest::newRow("results") << 0
+                                 << "Date,Home-Team,Away-Team,For,Against,Attendance\n"
+                                    "01/04/2023,Team 03,Team 04,1,0,99\n"
+                                 << QStringList{"2", "1", "1"};
+        QTest::newRow("players") << 1 << "\"Queen's Park Jo\",Team 01\nAnn,Nowhere\n"
+                                 << QStringList{"2", "1", "1"};
+        QTest::newRow("scorers before players") << 2 << "Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"
+                                                << QStringList{"1", "0", "1"};
+        QTest::newRow("squads") << 3 << "15/03/2023,Team 01,Team 02,Team 01,1,Bo,0,90,0,0,0\n"
+                                << QStringList{"1", "1", "0"};
+        QTest::newRow("all") << 4
+                             << "Players\nPlayer Name,Team\nAnn,Team 01\nGoal Scorers\n"
+                                "Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"
+                             << QStringList{"5", "2", "0"};
+    }
+    void eachImportChoiceCountsItsLines() {
+        QFETCH(int, choice);
+        QFETCH(QString, text);
+        QFETCH(QStringList, counters);
+        GuiHarness harness;
+        PrepareLeague(harness);
+        PlayerRecord bo;
+        bo.Name.assignStored("Bo");
+        bo.Team = 1;
+        QVERIFY(harness.division->AddPlayer(bo));
+        TfrmImport dialog(harness.app, nullptr);
+        dialog.RadioGroup1->button(choice)->click();
+        dialog.edFile->setText(WriteText(harness, "in.csv", text.toStdString()));
+        dialog.btnImport->click();
+        QTRY_COMPARE(dialog.lbStatus->text(), QStringLiteral("Done"));
+        QCOMPARE((QStringList{dialog.edRead->text(), dialog.edImported->text(), dialog.edErrors->text()}),
+                 counters);
+        QCOMPARE(dialog.pbStatus->value(), dialog.pbStatus->maximum());
+        QVERIFY(dialog.btnImport->isEnabled());
+    }
+
+    void aLongImportKeepsTheWindowResponsive() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        std::string text;
+        for (int i = 0; i < 100000; ++i)
+            text += "\"Player " + std::to_string(i % 400) + "\",Team 0" + std::to_string(1 + i % 4) + "\n";
+        TfrmImport dialog(harness.app, nullptr);
+        dialog.RadioGroup1->button(1)->click();
+        dialog.edFile->setText(WriteText(harness, "long.csv", text));
+        dialog.show();
+        QSignalSpy progress(dialog.pbStatus, &QProgressBar::valueChanged);
+        dialog.btnImport->click();
+        QVERIFY(dialog.running()); // the click returned to the event loop before the end
+        QVERIFY(!dialog.btnImport->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 30000);
+        QVERIFY(progress.count() > 1); // the bar moved while the lines were read
+        QVERIFY(progress.first().first().toInt() < 100000);
+        QCOMPARE(dialog.edRead->text(), QStringLiteral("100000"));
+        QCOMPARE(dialog.edImported->text(), QStringLiteral("400"));
+        QCOMPARE(dialog.lbStatus->text(), QStringLiteral("Done"));
+    }
+
+    void theTablePageOpensBothDialogsAndRefreshesAfterAnImport() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
+        LeagueTablePage& page = *window.tablePage;
+        page.btnExport->click();
+        auto* exporter = page.findChild<TfrmExport*>();
+        QVERIFY(exporter);
+        exporter->btnCancel->click();
+        QTRY_VERIFY(!page.findChild<TfrmExport*>());
+
+        page.btnImport->click();
+        auto* importer = page.findChild<TfrmImport*>();
+        QVERIFY(importer);
+        importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
+        importer->btnImport->click();
+        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
+        QCOMPARE(page.DivTable->item(1, 1)->text(), QStringLiteral("Team 01")); // not refreshed yet
+        importer->BitBtn2->click();
+        QTRY_COMPARE(page.DivTable->item(1, 2)->text(), QStringLiteral("1")); // one game played
+        QVERIFY(harness.division->DataChanged);
+    }
+};
+
+} // namespace
+
+VANTOREL_GUI_TEST(ExchangeDialogsTest);
+
+} // namespace vantorel::testing
+
+#include "ExchangeDialogsTest.moc"
