@@ -55,7 +55,11 @@ TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_
     connect(btnAddPlayer, &QPushButton::clicked, this, &TfrmUpGoal::btnAddPlayerClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TfrmUpGoal::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(frmAddPlayer, &QDialog::finished, this, [this] { FillScorer(0, cbScorer->currentText()); });
+    // The scorer chosen before stays listed and chosen, even one who has changed team since.
+    connect(frmAddPlayer, &QDialog::finished, this, [this] {
+        const QString chosen = cbScorer->currentText();
+        FillScorer(app_.division.FindPlayer(chosen.toStdString()), chosen);
+    });
     InstallHelpKey(this, app.help, [] { return HelpContext::UpdateGoal; });
 }
 

@@ -104,7 +104,9 @@ private Q_SLOTS:
         QCOMPARE(harness.division->Players[3].Goals, std::uint8_t{0});
         QCOMPARE(tab.sgGoals->item(1, 2)->text(), QStringLiteral("OG"));
 
-        // A new player of the other side is listed at once, the chosen scorer still selected.
+        // A new player of the other side is listed at once, the chosen scorer still listed and selected
+        // though he has left the division since.
+        QVERIFY(SavePlayer(*harness.division, 3, "Cal", 5));
         tab.btnUpdGoal->click();
         dialog.btnAddPlayer->click();
         QCOMPARE(dialog.frmAddPlayer->cbTeam->currentText(), QStringLiteral("Team 02"));
