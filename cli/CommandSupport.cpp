@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <ctime>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
+#include <iostream>
 
 #include "exchange/CsvImport.h"
 #include "results/ResultEntry.h"
@@ -16,8 +16,20 @@
 namespace vantorel::cli {
 
 void LoadLeague(const std::string& path, Division& division) {
-    if (auto status = LoadDivision(path, division); !status)
+    bool recomputed = false;
+    if (auto status = LoadDivision(path, division, &recomputed); !status)
         throw UsageError(path + ": " + status.message());
+    if (recomputed)
+        std::cerr << path
+                  << ": the teams' and players' running totals disagreed with the results and were "
+                     "recomputed\n";
+}
+
+FileLock LockLeague(const std::string& path) {
+    FileLock lock;
+    if (auto status = FileLock::Take(path, lock); !status)
+        throw UsageError(path + ": " + status.message());
+    return lock;
 }
 
 void SaveLeague(const std::string& path, Division& division) {
@@ -26,11 +38,13 @@ void SaveLeague(const std::string& path, Division& division) {
 }
 
 std::vector<std::string> ReadDataLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf()))
+    // An empty file has no lines; only a file that cannot be read is an error.
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    std::vector<std::uint8_t> bytes;
+    if (sizeError || !ReadFileBytes(path, static_cast<std::size_t>(size), bytes))
         throw UsageError(path + ": " + kImportFileUnreadable);
-    return ImportTextLines(bytes.str());
+    return ImportTextLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 DateFormat DateFormatOption(Arguments& args) {
@@ -39,7 +53,8 @@ DateFormat DateFormatOption(Arguments& args) {
         return DateFormat::Default();
     const auto format = DateFormat::FromPattern(*pattern);
     if (!format)
-        throw UsageError("--date-format '" + *pattern + "' needs d or dd, M or MM and yy or yyyy");
+        throw UsageError("--date-format '" + *pattern +
+                         "' needs d or dd, M or MM and yy or yyyy, with a separator between them");
     return *format;
 }
 

@@ -7,11 +7,16 @@
 #include "platform/DateFormat.h"
 #include "standings/TableCells.h"
 #include "store/Division.h"
+#include "store/FileIo.h"
 
 namespace vantorel::cli {
 
-// Loads a league file; a UsageError naming the file and the reason when it cannot be loaded.
+// Loads a league file; a UsageError naming the file and the reason when it cannot be loaded. Running totals
+// that disagree with the results are recomputed, with a note on the error stream.
 void LoadLeague(const std::string& path, Division& division);
+// Takes the league file's lock for a command that changes it, from loading to saving; a UsageError when
+// another program holds it for too long.
+FileLock LockLeague(const std::string& path);
 // Saves a league file over itself; a UsageError when it cannot be written.
 void SaveLeague(const std::string& path, Division& division);
 

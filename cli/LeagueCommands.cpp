@@ -10,6 +10,8 @@
 #include "app/LeagueSettings.h"
 #include "app/NewLeague.h"
 #include "standings/SortRules.h"
+#include "store/DivisionCheck.h"
+#include "store/FileIo.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
@@ -59,8 +61,11 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
             throw UsageError("--own-team '" + *ownTeam + "' is not one of the teams");
         answers.ownTeam = static_cast<int>(found - sorted.begin()) + 1;
     }
-    if (std::filesystem::exists(path))
+    std::error_code existsError;
+    if (std::filesystem::exists(path, existsError) || std::filesystem::is_symlink(path, existsError))
         throw UsageError(path + " already exists; choose another name");
+    if (existsError && existsError != std::errc::no_such_file_or_directory)
+        throw UsageError(path + ": " + IoErrorText(existsError.value()));
     auto division = std::make_unique<Division>();
     if (auto status = BuildNewLeague(answers, *division); !status)
         throw UsageError(status.message());
@@ -74,6 +79,7 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
 int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
 
@@ -148,8 +154,18 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
     args.finish();
+    // The league is checked as stored, before loading would recompute its running totals.
+    std::vector<std::uint8_t> bytes;
     auto division = std::make_unique<Division>();
-    LoadLeague(path, *division);
+    if (auto status = ReadFileBytes(path, kLargestFileSize, bytes); !status)
+        throw UsageError(path + ": " + status.message());
+    if (auto status = ReadDivision(bytes, *division); !status)
+        throw UsageError(path + ": " + status.message());
+    const std::vector<std::string> broken = BrokenRules(*division);
+    for (const std::string& rule : broken)
+        out << path << ": " << rule << "\n";
+    if (!broken.empty())
+        return 1;
     out << path << ": valid league \"" << Windows1252ToUtf8(division->Header.TableName.stored()) << "\"\n";
     return 0;
 }

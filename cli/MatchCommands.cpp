@@ -64,6 +64,7 @@ SquadEntry ApplySquadFields(SquadEntry line, const std::vector<std::string>& fie
 int ScorerCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {"--none", "--own-goal", "--penalty"});
     const std::string path = args.positional("league file");
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     const int result = PickMatch(args, *division, true);
@@ -108,6 +109,7 @@ int ScorerCommand(const std::vector<std::string>& words, std::ostream& out) {
 int SquadCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     const int result = PickMatch(args, *division, true);

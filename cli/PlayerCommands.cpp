@@ -63,6 +63,7 @@ int PlayerCommand(const std::vector<std::string>& words, std::ostream& out) {
     const auto newName = action == "change" ? args.value("--name") : std::nullopt;
     const auto teamName = action != "delete" ? args.value("--team") : std::nullopt;
     args.finish();
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
 

@@ -69,6 +69,7 @@ int ResultCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
     const std::string action = args.positional("enter, rescore, redate or cancel");
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     if (action == "enter") {
@@ -103,6 +104,7 @@ int ResultCommand(const std::vector<std::string>& words, std::ostream& out) {
 int PredictCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {"--untick"});
     const std::string path = args.positional("league file");
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     const int fixture = PickMatch(args, *division, false);

@@ -10,6 +10,7 @@
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
 #include "standings/TableExplanation.h"
+#include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 
 namespace vantorel::cli {
@@ -110,16 +111,24 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     const DateFormat dateFormat = DateFormatOption(args);
     args.finish();
 
+    const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
     const ImportKind kind = kindName == "results" ? ImportKind::Results : ImportKind::Players;
     const ImportCounters counters = ImportLines(*division, kind, ReadDataLines(dataPath), dateFormat);
+    // The counts are shown only once the import is kept.
+    if (counters.imported > 0)
+        if (auto status = SaveDivision(path, *division); !status)
+            throw UsageError(path + ": " + status.message() +
+                             ". Nothing was saved: the league is as it was before the import.");
     out << "Records Read: " << counters.read << "\n"
         << "Successful: " << counters.imported << "\n"
         << "Errors: " << counters.errors << "\n";
-    if (counters.imported > 0)
-        SaveLeague(path, *division);
-    return 0;
+    if (counters.refusedFull > 0)
+        out << "Refused because the league is full: " << counters.refusedFull << " (" << counters.fullReason
+            << ")\n";
+    // Nothing usable in a file that had lines is a failure of the command.
+    return counters.imported == 0 && counters.errors > 0 ? 2 : 0;
 }
 
 } // namespace vantorel::cli

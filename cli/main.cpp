@@ -48,7 +48,7 @@ const CommandEntry kCommands[] = {
     {"import", vantorel::cli::ImportCommand,
      "usage: vantorel-cli import FILE.div results|players DATA.csv [--date-format PATTERN]\n"
      "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
-     "The league is saved when something was imported.\n"},
+     "The league is saved when something was imported. Exits 2 when no line could be used.\n"},
     {"export", vantorel::cli::ExportCommand,
      std::string(
          "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|all\n"
@@ -94,7 +94,8 @@ const CommandEntry kCommands[] = {
     {"info", vantorel::cli::InfoCommand,
      "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
     {"check", vantorel::cli::CheckCommand,
-     "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with the reason.\n"},
+     "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with every broken rule on "
+     "a line.\n"},
     {"players", vantorel::cli::PlayersCommand,
      "usage: vantorel-cli players FILE.div [--team NAME] [--sort player|team|goals]\n"
      "Lists players with their team and goals; --team \"Transferred-Out\" lists those who left.\n"},

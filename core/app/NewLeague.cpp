@@ -80,6 +80,12 @@ Status CheckTableName(const std::string& tableName) {
 Status CheckTeamNames(const std::vector<std::string>& names, int wantedTeams) {
     if (static_cast<int>(names.size()) != wantedTeams)
         return Status::Error(kMissingTeamsMessage);
+    // Names are stored in 30 characters: a longer one would be cut, and two cut names could become one.
+    for (const std::string& name : names)
+        if (IsValidUtf8(name) && Utf8Length(name) > decltype(TeamRecord::Name)::kCapacity)
+            return Status::Error("The team name \"" + name + "\" is longer than " +
+                                 std::to_string(decltype(TeamRecord::Name)::kCapacity) +
+                                 " characters; please shorten it");
     for (std::size_t i = 0; i < names.size(); ++i)
         for (std::size_t k = i + 1; k < names.size(); ++k)
             if (names[i] == names[k])

@@ -5,7 +5,7 @@
 namespace vantorel {
 
 Status Workspace::Open(const std::string& path, Division& division, const Settings& settings, double today) {
-    if (auto status = LoadDivision(path, division); !status)
+    if (auto status = LoadDivision(path, division, &TotalsRecomputed); !status)
         return status;
     leaguePath = path;
     saveGuard_.Remember(path);

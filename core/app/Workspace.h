@@ -14,6 +14,10 @@
 
 namespace vantorel {
 
+inline constexpr const char* kTotalsRecomputedMessage =
+    "The teams' points and games or the players' goals stored in this league did not agree with its results "
+    "and goal records. They have been recomputed; save the league to keep the correction.";
+
 inline constexpr const char* kResultPendingWarning = "Result update in progress. Complete it or cancel";
 inline constexpr const char* kSaveChangesQuestion = "Table data updated ! Do you want to save the changes?";
 
@@ -58,8 +62,11 @@ public:
 
     // Loads the league and resets the view state from the settings: the first page, played home and away
     // games, the table as at the last match date, both result grids sorted by home team and today as the
-    // date last set for predictions. Refused with the file's error, leaving no league open.
+    // date last set for predictions. Refused with the file's error, leaving no league open. Running totals
+    // that disagreed with the results have been recomputed when TotalsRecomputed is set; the window then
+    // shows kTotalsRecomputedMessage once.
     Status Open(const std::string& path, Division& division, const Settings& settings, double today = 0);
+    bool TotalsRecomputed = false;
 
     // Rebuilds the match dates (the as-at date goes to the last one) and recomputes the table.
     void RefreshTable(const Division& division);

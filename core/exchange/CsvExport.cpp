@@ -1,6 +1,7 @@
 #include "exchange/CsvExport.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "standings/DateList.h"
 #include "store/TextCodec.h"
@@ -67,9 +68,17 @@ void ExportFixtures(const Division& division, const ExportRequest& request, cons
     }
 }
 
-// The grid of one set of fixtures (first..last): a row per home team, a column per away team.
+// The grid of one set of fixtures (first..last): a row per home team, a column per away team. The set is
+// indexed once by pairing (its first fixture of each), so the cost grows with the fixtures, not beyond.
 void ExportGridSet(const Division& division, int first, int last, const DateFormat& dates, LineSink& out) {
     const int teams = division.Header.TeamCount;
+    const auto cell = [teams](int home, int away) {
+        return static_cast<std::size_t>(home * (teams + 1) + away);
+    };
+    std::vector<int> fixtureOf(cell(teams, teams) + 1, 0);
+    for (int r = last; r >= first; --r)
+        fixtureOf[cell(division.Results[r].HomeTeam, division.Results[r].AwayTeam)] = r;
+
     std::string heading = "Team";
     for (int c = 1; c <= teams; ++c)
         heading += "," + ShortTeamName(Name(division, c));
@@ -78,18 +87,14 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
         std::string line = Name(division, home);
         for (int away = 1; away <= teams; ++away) {
             line += ",";
-            if (away == home)
+            const int r = fixtureOf[cell(home, away)];
+            if (away == home || r == 0)
                 continue;
-            for (int r = first; r <= last; ++r) {
-                const ResultRecord& match = division.Results[r];
-                if (match.HomeTeam != home || match.AwayTeam != away)
-                    continue;
-                if (match.Played)
-                    line += std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals);
-                else
-                    line += match.MatchDate != 0 ? dates.Format(match.MatchDate) : "-";
-                break;
-            }
+            const ResultRecord& match = division.Results[r];
+            if (match.Played)
+                line += std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals);
+            else
+                line += match.MatchDate != 0 ? dates.Format(match.MatchDate) : "-";
         }
         out.WriteLine(line);
     }

@@ -18,8 +18,8 @@ inline constexpr int kMaxImportFields = 10;
 // characters.
 std::vector<std::string> SplitImportLine(std::string_view line, int* fieldCount = nullptr);
 
-// The lines of an imported file as UTF-8: read as UTF-8 (a byte-order mark is dropped), or as
-// Windows-1252 when the bytes are not valid UTF-8. LF and CR LF line ends are accepted.
+// The lines of an imported file as UTF-8. Each line is decoded on its own: as UTF-8 when it is valid UTF-8,
+// otherwise as Windows-1252; a byte-order mark is dropped. CR, LF and CR LF line ends are accepted, mixed.
 std::vector<std::string> ImportTextLines(std::string_view bytes);
 
 enum class ImportKind { Results, Players };
@@ -33,6 +33,9 @@ struct ImportCounters {
     int read = 0;
     int imported = 0;
     int errors = 0;
+    // Error lines refused only because the league cannot hold more records, and why.
+    int refusedFull = 0;
+    std::string fullReason;
 };
 
 // Imports every line, counting successes and errors.

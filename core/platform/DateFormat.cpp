@@ -65,7 +65,8 @@ std::optional<DateFormat> DateFormat::FromPattern(std::string_view pattern) {
                 tokens.push_back({Field::Literal, 0, std::string(pattern.substr(pos, run))});
         } else {
             const auto index = static_cast<std::size_t>(field);
-            if (seen[index])
+            // Fields of one or two digits run together could not be told apart when read back.
+            if (seen[index] || (!tokens.empty() && tokens.back().field != Field::Literal))
                 return std::nullopt;
             seen[index] = true;
             tokens.push_back({field, static_cast<int>(run), {}});

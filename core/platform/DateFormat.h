@@ -12,7 +12,8 @@ namespace vantorel {
 // from the system; tests and the command line give one explicitly.
 class DateFormat {
 public:
-    // The pattern, or nothing when it lacks a day, month or year field or holds another letter.
+    // The pattern, or nothing when it lacks a day, month or year field, holds another letter or puts two
+    // fields side by side without a separator (such dates could not be read back).
     static std::optional<DateFormat> FromPattern(std::string_view pattern);
     static DateFormat Default(); // dd/MM/yyyy
 

@@ -1,7 +1,12 @@
 #include "store/DivisionCheck.h"
 
+#include <map>
 #include <string>
 #include <tuple>
+#include <vector>
+
+#include "store/Dates.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {
@@ -61,6 +66,8 @@ Status CheckResults(const Division& division) {
         if (!InRange(match.AwayTeam, 1, header.TeamCount))
             return Damaged(which + " names away team " + std::to_string(match.AwayTeam) + " of " +
                            Count(header.TeamCount, "teams"));
+        if (!IsStorableDate(match.MatchDate))
+            return Damaged(which + " has a date that is no day of the years 1 to 9999");
         if (match.HomeSquad > header.SquadCount || match.AwaySquad > header.SquadCount)
             return Damaged(which + " points to a squad past the " + Count(header.SquadCount, "squads"));
     }
@@ -122,7 +129,153 @@ Status CheckSquads(const Division& division) {
     return Status::Ok();
 }
 
+// The running totals as the results and goal records give them.
+struct Recount {
+    std::vector<int> played, points, goals;
+};
+
+Recount CountTotals(const Division& division) {
+    const DivisionHeader& header = division.Header;
+    Recount count{std::vector<int>(static_cast<std::size_t>(header.TeamCount) + 1, 0),
+                  std::vector<int>(static_cast<std::size_t>(header.TeamCount) + 1, 0),
+                  std::vector<int>(static_cast<std::size_t>(header.PlayerCount) + 1, 0)};
+    for (int t = 1; t <= header.TeamCount; ++t)
+        count.points[static_cast<std::size_t>(t)] = -division.Teams[t].Deduction;
+    for (int r = 1; r <= header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if (!match.Played)
+            continue;
+        const auto home = static_cast<std::size_t>(match.HomeTeam);
+        const auto away = static_cast<std::size_t>(match.AwayTeam);
+        ++count.played[home];
+        ++count.played[away];
+        if (match.HomeGoals > match.AwayGoals) {
+            count.points[home] += header.WinPoints;
+        } else if (match.HomeGoals < match.AwayGoals) {
+            count.points[away] += header.WinPoints;
+        } else {
+            ++count.points[home];
+            ++count.points[away];
+        }
+    }
+    for (int g = 1; g <= header.GoalCount; ++g)
+        if (const GoalRecord& goal = division.Goals[g]; !goal.OwnGoal && goal.Player != 0)
+            ++count.goals[goal.Player];
+    return count;
+}
+
+// The totals as the record fields hold them: the same arithmetic the edits use, so that a league kept by
+// its edits always agrees with its recount.
+std::uint8_t AsPlayed(int count) {
+    return static_cast<std::uint8_t>(count);
+}
+std::int16_t AsPoints(int count) {
+    return static_cast<std::int16_t>(count);
+}
+
+std::string TeamName(const Division& division, int team) {
+    return "team " + std::to_string(team) + " (" + Windows1252ToUtf8(division.Teams[team].Name.stored()) +
+           ")";
+}
+
+void CheckTotals(const Division& division, std::vector<std::string>& broken) {
+    const Recount count = CountTotals(division);
+    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+        const TeamRecord& team = division.Teams[t];
+        const auto i = static_cast<std::size_t>(t);
+        if (team.Played != AsPlayed(count.played[i]))
+            broken.push_back(TeamName(division, t) + " has Played " + std::to_string(team.Played) +
+                             " but took part in " + std::to_string(count.played[i]) + " played results");
+        if (team.Points != AsPoints(count.points[i]))
+            broken.push_back(TeamName(division, t) + " has Points " + std::to_string(team.Points) +
+                             " but its results and deduction give " + std::to_string(count.points[i]));
+    }
+    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+        const PlayerRecord& player = division.Players[p];
+        const int goals = count.goals[static_cast<std::size_t>(p)];
+        if (player.Goals != AsPlayed(goals))
+            broken.push_back("player " + std::to_string(p) + " (" + Windows1252ToUtf8(player.Name.stored()) +
+                             ") has Goals " + std::to_string(player.Goals) + " but scored " +
+                             std::to_string(goals) + " goals in the goal records");
+    }
+}
+
+void CheckMatches(const Division& division, std::vector<std::string>& broken) {
+    const DivisionHeader& header = division.Header;
+    std::vector<int> homeGoals(static_cast<std::size_t>(header.ResultCount) + 1, 0);
+    std::vector<int> awayGoals(homeGoals.size(), 0);
+    for (int g = 1; g <= header.GoalCount; ++g) {
+        const GoalRecord& goal = division.Goals[g];
+        const ResultRecord& match = division.Results[goal.Result];
+        const std::string which = "goal " + std::to_string(g);
+        if (!match.Played)
+            broken.push_back(which + " belongs to result " + std::to_string(goal.Result) +
+                             ", which has not been played");
+        else if (goal.Team == match.HomeTeam)
+            ++homeGoals[goal.Result];
+        else if (goal.Team == match.AwayTeam)
+            ++awayGoals[goal.Result];
+        else
+            broken.push_back(which + " is credited to team " + std::to_string(goal.Team) +
+                             ", which did not play in result " + std::to_string(goal.Result));
+    }
+    for (int r = 1; r <= header.ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        const std::string which = "result " + std::to_string(r);
+        const auto i = static_cast<std::size_t>(r);
+        if (match.HomeTeam == match.AwayTeam)
+            broken.push_back(which + " has " + TeamName(division, match.HomeTeam) + " playing itself");
+        if (match.Played && (homeGoals[i] > match.HomeGoals || awayGoals[i] > match.AwayGoals))
+            broken.push_back(which + " has more goal records (" + std::to_string(homeGoals[i]) + "-" +
+                             std::to_string(awayGoals[i]) + ") than its score (" +
+                             std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals) + ")");
+    }
+}
+
+void CheckTeamNames(const Division& division, std::vector<std::string>& broken) {
+    std::map<std::string_view, int> first;
+    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+        const auto [at, added] = first.emplace(division.Teams[t].Name.stored(), t);
+        if (!added)
+            broken.push_back(TeamName(division, t) + " has the same name as team " +
+                             std::to_string(at->second));
+    }
+}
+
 } // namespace
+
+bool IsStorableDate(double dayNumber) {
+    static const double kFirst = *DayNumberOf({1, 1, 1});
+    static const double kPastLast = *DayNumberOf({9999, 12, 31}) + 1;
+    // Written so that NaN fails the range test.
+    return dayNumber == 0 || (dayNumber >= kFirst && dayNumber < kPastLast);
+}
+
+std::vector<std::string> BrokenRules(const Division& division) {
+    std::vector<std::string> broken;
+    CheckMatches(division, broken);
+    CheckTeamNames(division, broken);
+    CheckTotals(division, broken);
+    return broken;
+}
+
+bool RecomputeRunningTotals(Division& division) {
+    const Recount count = CountTotals(division);
+    bool changed = false;
+    auto store = [&changed](auto& field, auto value) {
+        changed = changed || field != value;
+        field = value;
+    };
+    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+        store(division.Teams[t].Played, AsPlayed(count.played[static_cast<std::size_t>(t)]));
+        store(division.Teams[t].Points, AsPoints(count.points[static_cast<std::size_t>(t)]));
+    }
+    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+        store(division.Players[p].Goals, AsPlayed(count.goals[static_cast<std::size_t>(p)]));
+    if (changed)
+        division.DataChanged = true;
+    return changed;
+}
 
 Status CheckCounts(const DivisionHeader& header) {
     // Tables, grids and printouts share their width among the teams: a league has at least two.

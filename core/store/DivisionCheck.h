@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "store/Division.h"
 #include "store/Status.h"
 
@@ -11,5 +14,18 @@ Status CheckCounts(const DivisionHeader& header);
 // Refuses a Division whose settings or records point outside their arrays: the guard that lets every other
 // part of the program index the arrays without checking.
 Status CheckDivision(const Division& division);
+
+// A date a league may hold: 0 (no date) or a day of the years 1 to 9999. NaN, infinities and days outside
+// those years are damage.
+bool IsStorableDate(double dayNumber);
+
+// The rules of the data model that a sound Division keeps but that loading does not refuse, one line each:
+// no team plays itself, no goal belongs to an unplayed result or outnumbers its side's score, team names
+// differ, and the running totals (Played, Points, a player's Goals) equal a recount of the records. Empty for
+// a league that keeps them all. Needs a Division that CheckDivision accepts.
+std::vector<std::string> BrokenRules(const Division& division);
+
+// Sets every running total to its recount; true, with DataChanged set, when any of them was wrong.
+bool RecomputeRunningTotals(Division& division);
 
 } // namespace vantorel

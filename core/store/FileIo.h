@@ -13,6 +13,10 @@ namespace vantorel {
 // The error code of a file shorter than its contents say; the others are the operating system's.
 inline constexpr int kReadBeyondEnd = 100;
 
+// The message when another program holds a file's lock for longer than a save waits.
+inline constexpr const char* kFileBusyMessage =
+    "Another program is changing this file at the moment; try again shortly.";
+
 // The text the user sees for a failed file operation: "File not found", "File access denied",
 // "Read beyond end of file", "Disk full", ... or "I/O error n".
 std::string IoErrorText(int errorCode);
@@ -20,8 +24,37 @@ std::string IoErrorText(int errorCode);
 // Reads at most maxBytes from the start of a file.
 Status ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes);
 
-// Replaces a file with new contents: they are written to a temporary file in the same folder, flushed to
-// disk and renamed over the target, so a failure leaves the previous file as it was.
+// The file a path names, following symbolic links to their end (the path itself when it is not a link).
+std::string ResolveLinks(const std::string& path);
+
+// An exclusive advisory lock on an existing file, held while the object lives. Programs that change a file
+// take it first, so that two of them never replace the same file at once. The lock belongs to the process:
+// taking it again while it is held (a save during a command that holds it) succeeds at once.
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock() { Release(); }
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Locks the file a path names (after its links), waiting up to about five seconds for another holder.
+    // A file that does not exist yet needs no lock: the lock then holds nothing and succeeds.
+    static Status Take(const std::string& path, FileLock& lock);
+
+    void Release();
+
+private:
+    bool held_ = false;
+    std::uint64_t device_ = 0;
+    std::uint64_t inode_ = 0;
+};
+
+// Replaces a file with new contents, under its lock. The contents go to a fresh temporary file made
+// exclusively beside the real file (links followed), flushed to disk, given the previous file's mode, owner
+// and group, and renamed over it; every failure removes the temporary file and leaves the previous file as
+// it was. A file that the user may not write is refused with "File access denied".
 Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> contents);
 
 } // namespace vantorel

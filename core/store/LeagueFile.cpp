@@ -124,11 +124,32 @@ Status ReadRecords(ByteReader& in, RecordArray<Record, Capacity>& records, int c
 }
 
 Status CheckIdentity(const DivisionHeader& header) {
-    if (header.Magic.stored() != kMagic)
+    if (header.Magic.lengthByte() != 5 || header.Magic.stored() != kMagic)
         return Status::Error("This is not a league file.");
     if (header.Version < kOldestVersion || header.Version > kCurrentVersion)
         return Status::Error("This league file has format version " + std::to_string(header.Version) +
                              ", which this program cannot read.");
+    return Status::Ok();
+}
+
+// The bytes a file of this header's format and counts takes.
+std::size_t FileSizeFor(const DivisionHeader& header) {
+    const bool old = IsOldFormat(header);
+    auto count = [](std::int16_t n) { return static_cast<std::size_t>(n > 0 ? n : 0); };
+    return (old ? kOldHeaderSize : kHeaderSize) + 36 * count(header.TeamCount) +
+           (old ? 19 : 24) * count(header.ResultCount) + 10 * count(header.GoalCount) +
+           23 * count(header.PlayerCount) + (old ? 0 : 115 * count(header.SquadCount));
+}
+
+// The test the loader and the folder list share: a league file's magic and version, counts the arrays can
+// hold, and a file long enough for its header and records.
+Status CheckLeagueHeader(const DivisionHeader& header, std::size_t fileSize) {
+    if (auto status = CheckIdentity(header); !status)
+        return status;
+    if (auto status = CheckCounts(header); !status)
+        return status;
+    if (fileSize < FileSizeFor(header))
+        return ReadBeyondEnd();
     return Status::Ok();
 }
 
@@ -139,9 +160,7 @@ Status ReadInto(std::span<const std::uint8_t> bytes, Division& staged) {
     ReadHeader(in, header);
     if (in.overrun())
         return ReadBeyondEnd();
-    if (auto status = CheckIdentity(header); !status)
-        return status;
-    if (auto status = CheckCounts(header); !status)
+    if (auto status = CheckLeagueHeader(header, bytes.size()); !status)
         return status;
     const bool oldFormat = IsOldFormat(header);
     auto readResult = [oldFormat](ByteReader& reader, ResultRecord& match) {
@@ -250,20 +269,26 @@ std::vector<std::uint8_t> WriteDivision(const Division& division) {
     return bytes;
 }
 
-std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes) {
+std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes,
+                                                 std::uint64_t fileSize) {
     ByteReader in(firstBytes);
     DivisionHeader header;
-    ReadCommonHeader(in, header);
-    if (firstBytes.size() < kOldHeaderSize || !CheckIdentity(header))
+    ReadHeader(in, header);
+    if (in.overrun() || !CheckLeagueHeader(header, static_cast<std::size_t>(fileSize)))
         return std::nullopt;
     return header;
 }
 
-Status LoadDivision(const std::string& path, Division& division) {
+Status LoadDivision(const std::string& path, Division& division, bool* totalsRecomputed) {
     std::vector<std::uint8_t> bytes;
     if (auto status = ReadFileBytes(path, kLargestFileSize, bytes); !status)
         return status;
-    return ReadDivision(bytes, division);
+    if (auto status = ReadDivision(bytes, division); !status)
+        return status;
+    const bool recomputed = RecomputeRunningTotals(division);
+    if (totalsRecomputed)
+        *totalsRecomputed = recomputed;
+    return Status::Ok();
 }
 
 Status SaveDivision(const std::string& path, Division& division) {

@@ -24,14 +24,19 @@ Status ReadDivision(std::span<const std::uint8_t> bytes, Division& division);
 // The bytes of the Division in the current file format.
 std::vector<std::uint8_t> WriteDivision(const Division& division);
 
-// The header of a league file that the folder list accepts: magic "DIVHD" and version 6..20.
-std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes);
+// The header of a league file that the folder list accepts, by the loader's own test of the header: magic
+// "DIVHD", version 6..20, counts within the capacities and a file of fileSize bytes long enough for them.
+std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes,
+                                                 std::uint64_t fileSize);
 
-// Loads the league file at path (see ReadDivision); on success DataChanged is clear.
-Status LoadDivision(const std::string& path, Division& division);
+// Loads the league file at path (see ReadDivision). The running totals are caches of the results: any that
+// disagree with a recount are recomputed, DataChanged is then set and totalsRecomputed tells the caller,
+// which says so once; otherwise DataChanged is clear.
+Status LoadDivision(const std::string& path, Division& division, bool* totalsRecomputed = nullptr);
 
-// Writes the Division over the file at path, through a temporary file so that a failure leaves the previous
-// file intact. On success DataChanged is cleared; on failure it stays as it was.
+// Writes the Division over the file at path (see ReplaceFile: locked, through an exclusive temporary file,
+// keeping the file's mode and following links), so that a failure leaves the previous file intact. On success
+// DataChanged is cleared; on failure it stays as it was.
 Status SaveDivision(const std::string& path, Division& division);
 
 // Writes a freshly built league (header, teams and fixtures; no goals, players or squads) to a new file.

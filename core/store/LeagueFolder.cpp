@@ -42,8 +42,10 @@ LeagueFileTable UpdateFileTable(const std::string& leagueFolder, bool& warnedInv
     for (const std::string& name : LeagueFileNames(leagueFolder)) {
         std::vector<std::uint8_t> firstBytes;
         const std::filesystem::path path = std::filesystem::path(leagueFolder) / name;
-        const auto header = ReadFileBytes(path.string(), kHeaderSize, firstBytes).ok()
-                                ? IdentifyLeagueFile(firstBytes)
+        std::error_code sizeError;
+        const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+        const auto header = !sizeError && ReadFileBytes(path.string(), kHeaderSize, firstBytes).ok()
+                                ? IdentifyLeagueFile(firstBytes, size)
                                 : std::nullopt;
         if (!header) {
             ignored = true;

@@ -7,15 +7,17 @@
 
 namespace vantorel {
 
-// Capacities of the record arrays. The team array has one slot more than the largest league for the
-// "Transferred-Out" pseudo-team.
+// Capacities of the record arrays, enough for a whole real season of the largest league: 24 teams meeting
+// four times, with all their goals, every player of squads of 16 and both sides' squad of every fixture. The
+// team array has one slot more than the largest league for the "Transferred-Out" pseudo-team. The file
+// layout does not depend on them: the counts are 16-bit fields and only records in use are written.
 inline constexpr int kMinTeams = 4;
 inline constexpr int kMaxTeams = 24;
 inline constexpr int kTeamSlots = kMaxTeams + 1;
 inline constexpr int kMaxResults = 1104;
-inline constexpr int kMaxGoals = 2000;
-inline constexpr int kMaxPlayers = 480;
-inline constexpr int kMaxSquads = 1104;
+inline constexpr int kMaxGoals = 4000;
+inline constexpr int kMaxPlayers = 1500;
+inline constexpr int kMaxSquads = 2208;
 inline constexpr int kSquadLines = 16;
 
 inline constexpr std::uint8_t kCurrentVersion = 20;

@@ -135,6 +135,8 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
                    QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
     tablePage->PageEntry();
     teamStatsPage->PageEntry();
+    if (workspace_.TotalsRecomputed)
+        app_.prompts.Info(kTotalsRecomputedMessage);
     return true;
 }
 

@@ -35,8 +35,9 @@ std::string Quoted(const std::string& word) {
 
 class Cli : public ::testing::Test {
 protected:
-    ToolRun Tool(const std::vector<std::string>& words) {
-        std::string command = Quoted(VANTOREL_CLI);
+    // Runs the tool; shellPrefix runs first in the same shell (to set limits).
+    ToolRun Tool(const std::vector<std::string>& words, const std::string& shellPrefix = "") {
+        std::string command = shellPrefix + Quoted(VANTOREL_CLI);
         for (const std::string& word : words)
             command += " " + Quoted(word);
         command += " >" + folder_.file("out.txt") + " 2>" + folder_.file("err.txt");
@@ -167,6 +168,68 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
     EXPECT_NE(exported.out.find("\"Ann\",Hull\r\n"), std::string::npos);
 }
 
+TEST_F(Cli, ImportExitsWithTwoWhenNothingWasUsableAndSaysWhenNothingWasSaved) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    const std::string before = ReadFile(League());
+    const ToolRun empty = Tool({"import", League(), "results", File("empty.csv", "")});
+    EXPECT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_EQ(empty.out, "Records Read: 0\nSuccessful: 0\nErrors: 0\n");
+    const ToolRun useless = Tool({"import", League(), "results", File("bad.csv", "a,b\r\nc,d\re,f\n")});
+    EXPECT_EQ(useless.exitCode, 2);
+    EXPECT_EQ(useless.out, "Records Read: 3\nSuccessful: 0\nErrors: 3\n");
+
+    // A file size limit makes the save fail as a full disk does: no success is claimed.
+    const ToolRun full =
+        Tool({"import", League(), "results", Season("results.csv")}, "trap '' XFSZ; ulimit -f 1; ");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.out, "");
+    EXPECT_NE(full.err.find("Disk full. Nothing was saved"), std::string::npos) << full.err;
+    EXPECT_EQ(ReadFile(League()), before);
+}
+
+TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
+              0);
+    // Twelve imports at once, one fixture each: each command holds the league from loading to saving.
+    std::string command;
+    const char* teams = "ABCD";
+    for (int home = 0; home < 4; ++home)
+        for (int away = 0; away < 4; ++away)
+            if (home != away) {
+                const std::string name = std::string("r") + teams[home] + teams[away] + ".csv";
+                const std::string line =
+                    "01/08/2025," + std::string(1, teams[home]) + "," + teams[away] + ",1,0\n";
+                command += Quoted(VANTOREL_CLI) + " import " + Quoted(League()) + " results " +
+                           Quoted(File(name, line)) + " >/dev/null 2>>" + Quoted(folder_.file("errors.txt")) +
+                           " & ";
+            }
+    ASSERT_EQ(std::system((command + "wait").c_str()), 0);
+    EXPECT_EQ(ReadFile(folder_.file("errors.txt")), "");
+    const ToolRun info = Tool({"info", League()});
+    EXPECT_NE(info.out.find("Played: 12\n"), std::string::npos) << info.out;
+    EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
+}
+
+TEST_F(Cli, CheckReportsEveryBrokenRuleAndOpeningRecomputesTheTotals) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", File("r.csv", "01/08/2025,A,B,2,0\n")}).exitCode, 0);
+    EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
+    std::string bytes = ReadFile(League());
+    bytes[68 + 32] = 9;      // team A's Points
+    bytes[68 + 36 + 31] = 5; // team B's Played
+    File("league.div", bytes);
+    const ToolRun check = Tool({"check", League()});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(std::count(check.out.begin(), check.out.end(), '\n'), 2) << check.out;
+    EXPECT_NE(check.out.find("(A) has Points 9 but its results and deduction give 3"), std::string::npos);
+    EXPECT_NE(check.out.find("(B) has Played 5 but took part in 1"), std::string::npos);
+    const ToolRun table = Tool({"table", League(), "--short"});
+    EXPECT_EQ(table.exitCode, 0);
+    EXPECT_NE(table.err.find("recomputed"), std::string::npos) << table.err;
+}
+
 TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     const std::string teams = File("teams.txt", "A\nB\nC\nD\n");
     ExpectOneLineError({"new", League(), "--teams", teams}, "You must enter a name for this table");
@@ -178,8 +241,14 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"new", League(), "--name", "L", "--teams", teams, "--own-team", "Z"}, "--own-team");
     ExpectOneLineError({"new", League(), "--name", "L", "--teams", folder_.file("none.txt")},
                        "could not be opened");
+    ExpectOneLineError(
+        {"new", League(), "--name", "L", "--teams", File("long.txt", "A\nB\nC\n" + std::string(31, 'D'))},
+        "longer than 30 characters");
+    ExpectOneLineError({"new", folder_.file(std::string(300, 'x') + ".div"), "--name", "L", "--teams", teams},
+                       "Invalid filename");
     ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", teams}).exitCode, 0);
     ExpectOneLineError({"new", League(), "--name", "L", "--teams", teams}, "already exists");
+    ExpectOneLineError({"export", League(), "results", "--date-format", "yyyyMd"}, "with a separator");
 
     ExpectOneLineError({"table", folder_.file("missing.div")}, "File not found");
     ExpectOneLineError({"check", File("junk.div", "not a league")}, "Read beyond end of file");

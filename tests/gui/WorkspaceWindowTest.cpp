@@ -120,6 +120,19 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(harness.prompts.last()), QStringLiteral("Read beyond end of file"));
     }
 
+    void wrongRunningTotalsAreRecomputedOnOpeningAndTheUserToldOnce() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 2);
+        PlayFixture(*league, 1, 2, 0, 40000);
+        league->Teams[1].Points = 30;
+        const std::string path = harness.Save(*league, "wrong.div");
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(path));
+        QCOMPARE(harness.prompts.texts(), std::vector<std::string>{kTotalsRecomputedMessage});
+        QCOMPARE(harness.division->Teams[1].Points, std::int16_t{3});
+        QVERIFY(harness.division->DataChanged);
+    }
+
     void theTableShowsZonesTheOwnTeamAndEachFormat() {
         GuiHarness harness;
         harness.app.settings.ShowPoss = true;

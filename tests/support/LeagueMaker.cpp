@@ -38,6 +38,7 @@ void PlayFixture(Division& division, int result, int homeGoals, int awayGoals, d
 
 std::unique_ptr<Division> MakeLargestLeague() {
     auto division = MakeLeague(kMaxTeams, 4);
+    // The players left over after an equal share for every team are transferred out (team 25).
     constexpr int kPlayersPerTeam = kMaxPlayers / kMaxTeams;
     for (int p = 1; p <= kMaxPlayers; ++p) {
         PlayerRecord player;
@@ -45,11 +46,11 @@ std::unique_ptr<Division> MakeLargestLeague() {
         player.Team = static_cast<std::uint8_t>((p - 1) / kPlayersPerTeam + 1);
         (void)division->AddPlayer(player);
     }
-    // 896 results of two goals and 208 of one give exactly 2000 goals.
+    // Every result gets an equal share of the goals, the first ones one more, so that the goals fill up.
     const double firstDate = 38577; // 13 August 2005
     for (int r = 1; r <= kMaxResults; ++r) {
-        const int goals = r <= 896 ? 2 : 1;
-        const int homeGoals = goals == 2 ? r % 3 : r % 2;
+        const int goals = kMaxGoals / kMaxResults + (r <= kMaxGoals % kMaxResults ? 1 : 0);
+        const int homeGoals = r % (goals + 1);
         PlayFixture(*division, r, homeGoals, goals - homeGoals, firstDate + r / 6);
         const ResultRecord& match = division->Results[r];
         for (int g = 0; g < goals; ++g) {
@@ -60,19 +61,22 @@ std::unique_ptr<Division> MakeLargestLeague() {
                                      false, g == 1});
             ++division->Players[scorer].Goals;
         }
-        SquadRecord squad;
-        squad.Result = static_cast<std::uint16_t>(r);
-        squad.Team = match.HomeTeam;
-        for (int line = 0; line < 14; ++line)
-            squad.Entries[static_cast<std::size_t>(line)] = {
-                static_cast<std::uint16_t>((match.HomeTeam - 1) * kPlayersPerTeam + 1 + line),
-                0,
-                static_cast<std::uint8_t>(line < 11 ? 90 : 0),
-                false,
-                false,
-                false};
-        (void)division->AddSquad(squad);
-        division->Results[r].HomeSquad = static_cast<std::uint16_t>(r);
+        for (const int team : {match.HomeTeam, match.AwayTeam}) {
+            SquadRecord squad;
+            squad.Result = static_cast<std::uint16_t>(r);
+            squad.Team = static_cast<std::uint8_t>(team);
+            for (int line = 0; line < 14; ++line)
+                squad.Entries[static_cast<std::size_t>(line)] = {
+                    static_cast<std::uint16_t>((team - 1) * kPlayersPerTeam + 1 + line),
+                    0,
+                    static_cast<std::uint8_t>(line < 11 ? 90 : 0),
+                    false,
+                    false,
+                    false};
+            (void)division->AddSquad(squad);
+            (team == match.HomeTeam ? division->Results[r].HomeSquad : division->Results[r].AwaySquad) =
+                static_cast<std::uint16_t>(division->Header.SquadCount);
+        }
     }
     return division;
 }

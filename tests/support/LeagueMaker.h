@@ -18,8 +18,8 @@ std::unique_ptr<Division> MakeLeague(int teams, int playTimes, int winPoints = 3
 // Enters a score for fixture r on a date and credits it to the teams' running totals.
 void PlayFixture(Division& division, int result, int homeGoals, int awayGoals, double date = 0);
 
-// The largest league the capacities allow: 24 teams meeting four times with every fixture played, 2000
-// goals with their scorers, 480 players and 1104 squads.
+// The largest league the capacities allow: 24 teams meeting four times with every fixture played, every goal
+// record in use with its scorer, every player and both squads of every fixture.
 std::unique_ptr<Division> MakeLargestLeague();
 
 // The bytes of a current-format league file rewritten in the older format (version 19): the header and result

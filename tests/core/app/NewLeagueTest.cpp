@@ -80,6 +80,13 @@ TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "Leeds", "York"}, 4).message(),
               "Duplicate team names entered, please correct");
     EXPECT_TRUE(CheckTeamNames({"Leeds", "leeds", "Hull", "York"}, 4));
+    // Two names that would be the same once cut to 30 characters: refused, naming the long one.
+    const std::string thirty = "Wolverhampton Wanderers Footba";
+    EXPECT_TRUE(CheckTeamNames({thirty, "Hull", "York", "Zürich Grasshopper Club Zürich"}, 4));
+    EXPECT_NE(CheckTeamNames({thirty + "ll", thirty + "ll Club", "Hull", "York"}, 4)
+                  .message()
+                  .find("longer than 30"),
+              std::string::npos);
     EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "York"}, 4).message(),
               "You have not yet added all the team names");
     EXPECT_EQ(RemainingTeamsText(0), "All teams entered");

@@ -50,6 +50,16 @@ TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
     EXPECT_EQ(workspace_.HelpContext(), 950);
 }
 
+TEST_F(WorkspaceTest, OpensALeagueWithWrongTotalsRecomputingThemAndSayingSo) {
+    EXPECT_FALSE(workspace_.TotalsRecomputed);
+    division_.Teams[3].Points = 40;
+    ASSERT_TRUE(SaveDivision(path_, division_));
+    ASSERT_TRUE(workspace_.Open(path_, division_, settings_));
+    EXPECT_TRUE(workspace_.TotalsRecomputed);
+    EXPECT_TRUE(division_.DataChanged);
+    EXPECT_EQ(division_.Teams[3].Points, 1);
+}
+
 TEST_F(WorkspaceTest, OpeningResetsTheResultGridsAndThePredictionDate) {
     workspace_.ResultsSortColumn = kSortByDate;
     workspace_.PredictSortColumn = kSortByPredicted;

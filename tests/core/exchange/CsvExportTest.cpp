@@ -153,6 +153,10 @@ TEST(ClipboardExport, StopsShortOfTheLimitAndTakesLaterShorterLines) {
     clipboard.WriteLine(std::string(60, 'y')); // 255,934 + 62 = 255,996: still fits
     EXPECT_EQ(clipboard.text().size(), 2534u * 101 + 62);
     EXPECT_EQ(clipboard.text().substr(clipboard.text().size() - 4), "yy\r\n");
+    clipboard.WriteLine("zz"); // 255,996 + 4 reaches the limit exactly: left out
+    EXPECT_EQ(clipboard.text().size(), 2534u * 101 + 62);
+    clipboard.WriteLine("z"); // 255,999 fits
+    EXPECT_EQ(clipboard.text().size(), 2534u * 101 + 62 + 3);
 }
 
 TEST(CsvExport, ExportedResultsImportedIntoAFreshLeagueGiveTheSameTable) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/DivisionCheck.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -49,6 +50,13 @@ TEST(ImportText, ReadsUtf8WithOrWithoutAByteOrderMarkAndFallsBackToWindows1252) 
     EXPECT_TRUE(ImportTextLines("").empty());
 }
 
+TEST(ImportText, DecodesEachLineOnItsOwnAndAcceptsMixedLineEnds) {
+    // One Windows-1252 line among UTF-8 lines leaves the UTF-8 lines as they are.
+    EXPECT_EQ(ImportTextLines("M\xC3\xBCnchen,1\nK\xF6ln,2\r\nZ\xC3\xBCrich,3"),
+              (Fields{"München,1", "Köln,2", "Zürich,3"}));
+    EXPECT_EQ(ImportTextLines("a\rb\r\nc\nd\r\r\ne\r"), (Fields{"a", "b", "c", "d", "", "e"}));
+}
+
 TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
     auto division = testing::MakeLeague(4, 4);
     const DateFormat dates = DateFormat::Default();
@@ -58,16 +66,39 @@ TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
          "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
          "01/08/2025,Team 03,Team 04,1,0,12a", "01/08/2025,Team 03,Transferred-Out,1,0", "01/08/2025,Team 03",
-         "01/08/2025,Team 03,Team 04,+2,0,-5"},
+         "01/08/2025,Team 03,Team 04,+2,0,-5", "01/08/2025,Team 03,Team 04,1,0,100,7",
+         "30/12/1899,Team 03,Team 04,1,0"},
         dates);
-    EXPECT_EQ(counters.read, 12);
+    EXPECT_EQ(counters.read, 14);
     EXPECT_EQ(counters.imported, 3);
-    EXPECT_EQ(counters.errors, 9);
+    EXPECT_EQ(counters.errors, 11);
+    EXPECT_EQ(counters.refusedFull, 0);
     EXPECT_EQ(division->Results[1].Attendance, 3000);
     EXPECT_EQ(division->Results[13].MatchDate, *dates.Parse("08/08/2025"));
     EXPECT_EQ(division->Teams[1].Points, 3 + 1);
     EXPECT_EQ(division->Header.GoalCount, 3 + 2);
     EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, -5);
+}
+
+TEST(ImportResults, LinesRefusedBecauseTheLeagueIsFullAreCountedWithTheReason) {
+    auto division = testing::MakeLeague(4, 2);
+    division->Header.GoalCount = kMaxGoals - 2;
+    const ImportCounters results =
+        ImportLines(*division, ImportKind::Results,
+                    {"01/08/2025,Team 01,Team 02,2,1", "01/08/2025,Team 01,Team 09,2,1",
+                     "01/08/2025,Team 01,Team 02,1,1", "01/08/2025,Team 03,Team 04,0,1"},
+                    DateFormat::Default());
+    EXPECT_EQ(results.imported, 1);
+    EXPECT_EQ(results.errors, 3);
+    EXPECT_EQ(results.refusedFull, 2);
+    EXPECT_NE(results.fullReason.find("goals"), std::string::npos) << results.fullReason;
+
+    division->Header.PlayerCount = kMaxPlayers - 1;
+    const ImportCounters players = ImportLines(
+        *division, ImportKind::Players, {"Ann,Team 01", "Bob,Team 01", "Cy,Nobody"}, DateFormat::Default());
+    EXPECT_EQ(players.imported, 1);
+    EXPECT_EQ(players.refusedFull, 1);
+    EXPECT_NE(players.fullReason.find(std::to_string(kMaxPlayers)), std::string::npos) << players.fullReason;
 }
 
 TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
@@ -111,6 +142,8 @@ TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
         }
     EXPECT_EQ(played, counters.imported);
     EXPECT_EQ(division->Header.GoalCount, goals);
+    EXPECT_TRUE(CheckDivision(*division));
+    EXPECT_EQ(BrokenRules(*division), std::vector<std::string>());
 }
 
 } // namespace

@@ -86,5 +86,20 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     EXPECT_FALSE(RescoreResult(*division, 1, 300, 0, 0));
 }
 
+TEST(ResultEntry, CancellingAResultWithANamedOwnGoalLeavesTheScorersTotalAlone) {
+    auto division = MakeLeague(4, 2);
+    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 10, 0})); // goal 1: Ann scores for team 1
+    division->Goals[1].Player = 1;
+    division->Players[1].Goals = 1;
+    int ownGoalMatch = 0;
+    ASSERT_TRUE(EnterResult(*division, {2, 1, 1, 0, 11, 0}, &ownGoalMatch)); // goal 2: Ann's own goal
+    division->Goals[2].Player = 1;
+    division->Goals[2].OwnGoal = true;
+    CancelResult(*division, ownGoalMatch);
+    EXPECT_EQ(division->Players[1].Goals, 1);
+    EXPECT_EQ(division->Header.GoalCount, 1);
+}
+
 } // namespace
 } // namespace vantorel

@@ -70,6 +70,9 @@ TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
         }
     // Nothing played: the most a team can reach is the whole season less its deduction.
     EXPECT_EQ(FillTable(*division, Variant()).Standings[1].PossiblePoints, 6 * 3 - 5);
+    auto twoPoints = MakeLeague(4, 2, 2);
+    twoPoints->SetDeduction(1, 5);
+    EXPECT_EQ(FillTable(*twoPoints, Variant()).Standings[1].PossiblePoints, 6 * 2 - 5);
 }
 
 TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {

@@ -1,10 +1,22 @@
 #include "platform/DateFormat.h"
 #include "store/Dates.h"
+#include "store/DivisionCheck.h"
+
+#include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 namespace vantorel {
 namespace {
+
+// The format of a pattern the test expects to be accepted; a refused pattern fails the test rather than
+// being dereferenced.
+DateFormat Accepted(std::string_view pattern) {
+    const auto format = DateFormat::FromPattern(pattern);
+    EXPECT_TRUE(format) << pattern;
+    return format.value_or(DateFormat::Default());
+}
 
 TEST(Dates, DayNumbersCountFromTheThirtiethOfDecember1899) {
     EXPECT_EQ(DayNumberOf({1899, 12, 30}), 0.0);
@@ -28,13 +40,15 @@ TEST(Dates, RefusesDaysThatDoNotExist) {
 TEST(DateFormat, WritesEachFieldAsThePatternSays) {
     const double day = *DayNumberOf({2006, 5, 7});
     EXPECT_EQ(DateFormat::Default().Format(day), "07/05/2006");
-    EXPECT_EQ(DateFormat::FromPattern("M/d/yy")->Format(day), "5/7/06");
-    EXPECT_EQ(DateFormat::FromPattern("yyyy-MM-dd")->Format(day), "2006-05-07");
-    EXPECT_EQ(DateFormat::FromPattern("d.M.yyyy")->Format(*DayNumberOf({2006, 11, 23})), "23.11.2006");
+    EXPECT_EQ(Accepted("M/d/yy").Format(day), "5/7/06");
+    EXPECT_EQ(Accepted("yyyy-MM-dd").Format(day), "2006-05-07");
+    EXPECT_EQ(Accepted("d.M.yyyy").Format(*DayNumberOf({2006, 11, 23})), "23.11.2006");
     EXPECT_EQ(DateFormat::Default().Format(0), "");
 }
 
-TEST(DateFormat, RefusesPatternsWithoutDayMonthAndYear) {
+TEST(DateFormat, RefusesPatternsWithoutDayMonthAndYearOrWhoseFieldsRunTogether) {
+    for (const char* pattern : {"yyyyMd", "yyMMdd", "ddMM/yyyy", "d/Myyyy"})
+        EXPECT_FALSE(DateFormat::FromPattern(pattern)) << pattern;
     EXPECT_FALSE(DateFormat::FromPattern("dd/MM"));
     EXPECT_FALSE(DateFormat::FromPattern("dd/MMM/yyyy"));
     EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyy"));
@@ -49,9 +63,18 @@ TEST(DateFormat, ReadsDatesWithTheTwoDigitYearWindow) {
     EXPECT_EQ(format.Parse("1/1/49"), DayNumberOf({2049, 1, 1}));
     EXPECT_EQ(format.Parse("1/1/50"), DayNumberOf({1950, 1, 1}));
     EXPECT_EQ(format.Parse("1/1/00"), DayNumberOf({2000, 1, 1}));
-    const auto american = DateFormat::FromPattern("M/d/yy");
-    EXPECT_EQ(american->Parse("3/12/97"), 35501.0);
-    EXPECT_EQ(american->Parse("3/12/1997"), 35501.0);
+    const DateFormat american = Accepted("M/d/yy");
+    EXPECT_EQ(american.Parse("3/12/97"), 35501.0);
+    EXPECT_EQ(american.Parse("3/12/1997"), 35501.0);
+}
+
+TEST(Dates, ALeagueHoldsNoDateOrADayOfTheYearsOneTo9999) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (double day : {0.0, 35501.0, 35501.75, *DayNumberOf({1, 1, 1}), *DayNumberOf({9999, 12, 31}) + 0.5})
+        EXPECT_TRUE(IsStorableDate(day)) << day;
+    for (double day : {std::nan(""), infinity, -infinity, 1e300, *DayNumberOf({1, 1, 1}) - 1,
+                       *DayNumberOf({9999, 12, 31}) + 1})
+        EXPECT_FALSE(IsStorableDate(day)) << day;
 }
 
 TEST(DateFormat, ATextThatIsNotAValidDateIsAnErrorNeverZero) {

@@ -127,12 +127,12 @@ TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     EXPECT_FALSE(goal);
     EXPECT_FALSE(player);
     EXPECT_FALSE(squad);
-    EXPECT_NE(goal.message().find("2000"), std::string::npos);
-    EXPECT_NE(player.message().find("480"), std::string::npos);
-    EXPECT_NE(squad.message().find("1104"), std::string::npos);
-    EXPECT_EQ(division->Header.GoalCount, 2000);
-    EXPECT_EQ(division->Header.PlayerCount, 480);
-    EXPECT_EQ(division->Header.SquadCount, 1104);
+    EXPECT_NE(goal.message().find("4000"), std::string::npos);
+    EXPECT_NE(player.message().find("1500"), std::string::npos);
+    EXPECT_NE(squad.message().find("2208"), std::string::npos);
+    EXPECT_EQ(division->Header.GoalCount, 4000);
+    EXPECT_EQ(division->Header.PlayerCount, 1500);
+    EXPECT_EQ(division->Header.SquadCount, 2208);
     EXPECT_FALSE(division->DataChanged);
 }
 

@@ -1,5 +1,7 @@
 #include "store/LeagueFile.h"
 
+#include <cmath>
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -54,6 +56,10 @@ void PutI16(Bytes& bytes, std::size_t offset, int value) {
     bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
+void PutF64(Bytes& bytes, std::size_t offset, double value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
 class LeagueFileRefusal : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(LeagueFileRefusal, RefusesTheFileNamingWhatIsWrongAndKeepsTheOpenLeague) {
@@ -72,14 +78,22 @@ TEST_P(LeagueFileRefusal, RefusesTheFileNamingWhatIsWrongAndKeepsTheOpenLeague) 
 
 const Damage kDamages[] = {
     {"NotALeagueFile", [](SampleFile& f) { f.bytes[1] = 'X'; }, "not a league file"},
+    {"MagicLength", [](SampleFile& f) { f.bytes[0] = 6; }, "not a league file"},
+    {"ShorterThanItsRecords", [](SampleFile& f) { f.bytes.pop_back(); }, "Read beyond end of file"},
+    {"DateNaN", [](SampleFile& f) { PutF64(f.bytes, f.results + 7, std::nan("")); }, "result 1 has a date"},
+    {"DateInfinite", [](SampleFile& f) { PutF64(f.bytes, f.results + 24 + 7, HUGE_VAL); },
+     "result 2 has a date"},
+    {"DateHuge", [](SampleFile& f) { PutF64(f.bytes, f.results + 7, 1e300); }, "result 1 has a date"},
+    {"DateBeforeYearOne", [](SampleFile& f) { PutF64(f.bytes, f.results + 7, -693594); },
+     "result 1 has a date"},
     {"VersionTooOld", [](SampleFile& f) { f.bytes[6] = 5; }, "version 5"},
     {"VersionTooNew", [](SampleFile& f) { f.bytes[6] = 21; }, "version 21"},
     {"TooManyTeams", [](SampleFile& f) { PutI16(f.bytes, 38, 25); }, "25 teams"},
     {"NoTeams", [](SampleFile& f) { PutI16(f.bytes, 38, 0); }, "0 teams"},
     {"TooManyResults", [](SampleFile& f) { PutI16(f.bytes, 40, 1105); }, "1105 results"},
-    {"TooManyGoals", [](SampleFile& f) { PutI16(f.bytes, 42, 2001); }, "2001 goals"},
-    {"TooManyPlayers", [](SampleFile& f) { PutI16(f.bytes, 44, 481); }, "481 players"},
-    {"TooManySquads", [](SampleFile& f) { PutI16(f.bytes, 64, 1105); }, "1105 squads"},
+    {"TooManyGoals", [](SampleFile& f) { PutI16(f.bytes, 42, 4001); }, "4001 goals"},
+    {"TooManyPlayers", [](SampleFile& f) { PutI16(f.bytes, 44, 1501); }, "1501 players"},
+    {"TooManySquads", [](SampleFile& f) { PutI16(f.bytes, 64, 2209); }, "2209 squads"},
     {"NegativeCount", [](SampleFile& f) { PutI16(f.bytes, 42, -1); }, "-1 goals"},
     {"WinPoints", [](SampleFile& f) { f.bytes[47] = 4; }, "worth 4 points"},
     {"OwnTeam", [](SampleFile& f) { f.bytes[50] = 5; }, "own team is team 5"},

@@ -1,7 +1,10 @@
 #include "store/LeagueFile.h"
 
 #include <filesystem>
+#include <csignal>
 #include <fstream>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +28,20 @@ Bytes FileBytes(const std::string& path) {
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Saves with the process's file size limit lowered for the length of the save.
+Status SaveWithFileSizeLimit(const std::string& path, Division& division, rlim_t limit) {
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = previous;
+    lowered.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    const Status status = SaveDivision(path, division);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    return status;
 }
 
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
@@ -105,7 +122,8 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     ASSERT_TRUE(SaveDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged);
     EXPECT_EQ(FileBytes(folder.file("league.div")), onDisk);
-    EXPECT_FALSE(std::filesystem::exists(folder.file("league.div.saving")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "temporary file left";
 }
 
 TEST(LeagueFile, TheLargestLeagueRoundTrips) {
@@ -177,14 +195,15 @@ TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
     ASSERT_TRUE(WriteNewLeague(folder.file("league.div"), *league));
     const Bytes before = FileBytes(folder.file("league.div"));
 
-    // A folder standing where the temporary file would go makes the save fail before the rename.
-    std::filesystem::create_directory(folder.file("league.div.saving"));
+    // A file size limit below the league's size makes the write fail half way, as a full disk does.
     PlayFixture(*league, 1, 1, 0);
-    const Status status = SaveDivision(folder.file("league.div"), *league);
+    const Status status = SaveWithFileSizeLimit(folder.file("league.div"), *league, 100);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message(), "File access denied");
+    EXPECT_EQ(status.message(), "Disk full");
     EXPECT_TRUE(league->DataChanged);
     EXPECT_EQ(FileBytes(folder.file("league.div")), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "temporary file left";
 
     EXPECT_FALSE(SaveDivision(folder.file("no-such-folder/league.div"), *league));
     EXPECT_TRUE(league->DataChanged);

@@ -1,5 +1,6 @@
 #include "store/LeagueFolder.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,11 @@ TEST(LeagueFolder, ForeignFilesAreIgnoredWithOneMessagePerFolder) {
     std::ofstream(folder.file("empty.div")).put('x');
     std::ofstream(folder.file("text.div"))
         << "not a league at all, but long enough to hold a header of 68 bytes";
+    // The loader's own test: a file cut short of its records, and a magic with a wrong length byte.
+    WriteLeague(folder, "cut.div", "Cut");
+    std::filesystem::resize_file(folder.file("cut.div"), 68 + 36 * 4);
+    WriteLeague(folder, "magic.div", "Magic");
+    std::fstream(folder.file("magic.div"), std::ios::in | std::ios::out | std::ios::binary).put('\x06');
 
     bool warned = false;
     const LeagueFileTable first = UpdateFileTable(folder.folder(), warned);

@@ -1,0 +1,90 @@
+#include "store/DivisionCheck.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "results/ResultEntry.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+// A league kept by its edits: two results with goals, one of them assigned to a scorer.
+std::unique_ptr<Division> SoundLeague() {
+    auto division = testing::MakeLeague(4, 2);
+    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0});
+    EXPECT_TRUE(EnterResult(*division, {1, 2, 2, 1, 35501, 0}));
+    EXPECT_TRUE(EnterResult(*division, {3, 4, 0, 0, 35502, 0}));
+    division->Goals[1].Player = 1;
+    division->Players[1].Goals = 1;
+    return division;
+}
+
+struct BrokenRule {
+    const char* name;
+    std::function<void(Division&)> breakIt;
+    const char* expected; // a part of the line
+};
+
+void PrintTo(const BrokenRule& rule, std::ostream* out) {
+    *out << rule.name;
+}
+
+class DivisionRules : public ::testing::TestWithParam<BrokenRule> {};
+
+TEST_P(DivisionRules, EachBrokenRuleIsReportedOnItsOwnLine) {
+    auto division = SoundLeague();
+    ASSERT_TRUE(CheckDivision(*division));
+    ASSERT_EQ(BrokenRules(*division), std::vector<std::string>());
+    GetParam().breakIt(*division);
+    ASSERT_TRUE(CheckDivision(*division)) << "loading refuses only damage, not broken rules";
+    const std::vector<std::string> broken = BrokenRules(*division);
+    ASSERT_EQ(broken.size(), 1u) << ::testing::PrintToString(broken);
+    EXPECT_NE(broken[0].find(GetParam().expected), std::string::npos) << broken[0];
+    EXPECT_EQ(broken[0].find('\n'), std::string::npos);
+}
+
+const BrokenRule kBrokenRules[] = {
+    {"TeamPlaysItself", [](Division& d) { d.Results[5].AwayTeam = d.Results[5].HomeTeam; }, "playing itself"},
+    {"PlayedTotal", [](Division& d) { ++d.Teams[1].Played; }, "Team 01) has Played 2"},
+    {"PointsTotal", [](Division& d) { d.Teams[3].Points = 7; }, "has Points 7 but its results"},
+    {"ScorerTotal", [](Division& d) { d.Players[1].Goals = 0; }, "(Ann) has Goals 0 but scored 1"},
+    {"GoalOnAnUnplayedFixture", [](Division& d) { d.Goals[3].Result = 7; }, "which has not been played"},
+    {"MoreGoalsThanTheScore", [](Division& d) { d.Goals[3].Team = d.Goals[1].Team; },
+     "more goal records (3-0) than its score (2-1)"},
+    {"DuplicateTeamNames", [](Division& d) { d.Teams[4].Name = d.Teams[2].Name; }, "same name as team 2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryRule, DivisionRules, ::testing::ValuesIn(kBrokenRules),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DivisionRules, RecomputingTheTotalsRepairsThemOnceAndSaysSo) {
+    auto division = SoundLeague();
+    const Division sound = *division;
+    division->Teams[1].Played = 9;
+    division->Teams[2].Points = -3;
+    division->Players[1].Goals = 4;
+    division->DataChanged = false;
+    EXPECT_EQ(BrokenRules(*division).size(), 3u);
+    EXPECT_TRUE(RecomputeRunningTotals(*division));
+    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(BrokenRules(*division).empty());
+    EXPECT_EQ(division->Teams[1].Played, sound.Teams[1].Played);
+    EXPECT_EQ(division->Teams[2].Points, sound.Teams[2].Points);
+    EXPECT_EQ(division->Players[1].Goals, 1);
+    division->DataChanged = false;
+    EXPECT_FALSE(RecomputeRunningTotals(*division));
+    EXPECT_FALSE(division->DataChanged);
+}
+
+TEST(DivisionRules, TheRecountSubtractsDeductionsAndUsesTwoPointsForAWin) {
+    auto division = testing::MakeLeague(4, 2, 2);
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 3, 0, 35501, 0}));
+    division->SetDeduction(1, 5);
+    EXPECT_EQ(division->Teams[1].Points, -3);
+    EXPECT_TRUE(BrokenRules(*division).empty());
+}
+
+} // namespace
+} // namespace vantorel

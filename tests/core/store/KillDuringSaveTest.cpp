@@ -1,0 +1,67 @@
+// Saves of the largest league killed at random moments: the file is always the old league or the new one.
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "store/LeagueFile.h"
+#include "support/LeagueMaker.h"
+#include "support/TempFolder.h"
+
+namespace vantorel {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(KillDuringSave, TheLeagueAlwaysLoadsAsTheOldOrTheNewLeague) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("largest.div");
+    auto first = testing::MakeLargestLeague();
+    auto second = testing::MakeLargestLeague();
+    second->Header.TableName.assignStored("Second");
+    second->Results[kMaxResults].Attendance = 99999;
+    const Bytes versions[] = {WriteDivision(*first), WriteDivision(*second)};
+    ASSERT_TRUE(SaveDivision(path, *first));
+
+    std::mt19937 random(15);
+    int seen[2] = {0, 0};
+    constexpr int kKills = 200;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Saves the two leagues in turn until it is killed.
+            for (int s = 0;; ++s)
+                (void)SaveDivision(path, s % 2 == 0 ? *second : *first);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+
+        Division loaded;
+        ASSERT_TRUE(LoadDivision(path, loaded)) << "after kill " << kill;
+        const Bytes bytes = FileBytes(path);
+        const bool isFirst = bytes == versions[0], isSecond = bytes == versions[1];
+        ASSERT_TRUE(isFirst || isSecond) << "after kill " << kill;
+        ++seen[isSecond ? 1 : 0];
+    }
+    // The kills landed at different moments of the saves.
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+}
+
+} // namespace
+} // namespace vantorel
