@@ -53,8 +53,12 @@ QGroupBox* FigureBox(const QString& title, const std::vector<std::pair<const cha
 QTableWidget* StatsGrid(const std::vector<std::string>& headings, TeamGridDelegate* delegate,
                         QWidget* parent) {
     auto* grid = new QTableWidget(0, static_cast<int>(headings.size()), parent);
-    for (std::size_t c = 0; c < headings.size(); ++c)
-        grid->setHorizontalHeaderItem(static_cast<int>(c), new QTableWidgetItem(Qs(headings[c])));
+    // Headings sit at the left of their sections unless a grid centres them.
+    for (std::size_t c = 0; c < headings.size(); ++c) {
+        auto* heading = new QTableWidgetItem(Qs(headings[c]));
+        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        grid->setHorizontalHeaderItem(static_cast<int>(c), heading);
+    }
     grid->horizontalHeader()->setSectionsClickable(true);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

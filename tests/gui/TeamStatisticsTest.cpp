@@ -88,6 +88,10 @@ private Q_SLOTS:
         QCOMPARE(Column(page.sgGames, 3),
                  (QStringList{"Team 05", "Team 04", "Team 03", "Team 02"})); // newest first
         QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{"1"});
+        // Only the H/A, F and A headings are centred.
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(page.sgGames->horizontalHeaderItem(c)->textAlignment() & Qt::AlignHorizontal_Mask,
+                     int(c == 2 || c >= 4 ? Qt::AlignHCenter : Qt::AlignLeft));
 
         // The A heading sorts by most goals conceded, then fewest; the own team is drawn in its colour.
         page.hcGames->sectionClicked(5);
