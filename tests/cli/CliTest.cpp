@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cmdline/Usage.h"
 #include "support/SampleSeason.h"
 #include "support/TempFolder.h"
 
@@ -320,15 +321,17 @@ TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    for (const char* command :
-         {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list", "players",
-          "player", "scorer", "squad", "report", "stats"}) {
-        const ToolRun run = Tool({command, "--help"});
-        EXPECT_EQ(run.exitCode, 0) << command;
-        EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
+    for (const cmdline::CommandUsage& command : cmdline::CliUsage().commands) {
+        const std::string name(command.name);
+        const ToolRun run = Tool({name, "--help"});
+        EXPECT_EQ(run.exitCode, 0) << name;
+        EXPECT_EQ(run.out.rfind("usage: vantorel-cli " + name, 0), 0u) << run.out;
+        // Every command listed runs: without its arguments it refuses them, not the command.
+        EXPECT_EQ(Tool({name}).err.find("unknown command"), std::string::npos) << name;
     }
     EXPECT_EQ(Tool({"--help"}).exitCode, 0);
     EXPECT_EQ(Tool({}).exitCode, 1);
+    EXPECT_EQ(Tool({"--version"}).out, cmdline::VersionLine("vantorel-cli") + "\n");
 }
 
 TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {

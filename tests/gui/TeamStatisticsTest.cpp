@@ -11,7 +11,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
 #include "results/TfrmResult.h"
@@ -158,14 +157,14 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
         const std::string pdf = harness.folder.file("summary.pdf");
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
         const std::string text = FileText(pdf);
         QVERIFY(text.starts_with("%PDF-"));
         const std::regex page("/Type\\s*/Page[^s]");
         QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
                  2);
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--pdf", pdf}), 1);
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 };
 
