@@ -1,6 +1,5 @@
 #include "CommandSupport.h"
 
-#include <ctime>
 #include <filesystem>
 
 #include "exchange/CsvImport.h"
@@ -31,13 +30,6 @@ std::vector<std::string> ReadDataLines(const std::string& path) {
     if (sizeError || !ReadFileBytes(path, static_cast<std::size_t>(size), bytes))
         throw UsageError(path + ": " + kImportFileUnreadable);
     return ImportTextLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
-double Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return *DayNumberOf({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
 int PickMatch(Arguments& args, const Division& division, bool played) {

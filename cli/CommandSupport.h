@@ -30,9 +30,6 @@ void SaveLeague(const std::string& path, Division& division);
 // The lines of a data file (team names, results, players) as UTF-8; a UsageError when it cannot be read.
 std::vector<std::string> ReadDataLines(const std::string& path);
 
-// Today's date in the local time zone, as a day number.
-double Today();
-
 // The result record named by --match N or by the HOME AWAY words; played picks the last played result of
 // the pairing, otherwise its first open fixture. A UsageError when there is none, or when the match named
 // by number is not played (or not open) as asked.

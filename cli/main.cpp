@@ -18,14 +18,14 @@ struct CommandEntry {
 
 // What runs each command; its usage is its entry in cmdline::CliUsage.
 const CommandEntry kCommands[] = {
-    {"new", vantorel::cli::NewCommand},         {"import", vantorel::cli::ImportCommand},
-    {"export", vantorel::cli::ExportCommand},   {"table", vantorel::cli::TableCommand},
-    {"stats", vantorel::cli::StatsCommand},     {"set", vantorel::cli::SetCommand},
-    {"result", vantorel::cli::ResultCommand},   {"predict", vantorel::cli::PredictCommand},
-    {"list", vantorel::cli::ListCommand},       {"info", vantorel::cli::InfoCommand},
-    {"check", vantorel::cli::CheckCommand},     {"players", vantorel::cli::PlayersCommand},
-    {"player", vantorel::cli::PlayerCommand},   {"scorer", vantorel::cli::ScorerCommand},
-    {"squad", vantorel::cli::SquadCommand},     {"report", vantorel::cli::ReportCommand},
+    {"new", vantorel::cli::NewCommand},       {"import", vantorel::cli::ImportCommand},
+    {"export", vantorel::cli::ExportCommand}, {"table", vantorel::cli::TableCommand},
+    {"stats", vantorel::cli::StatsCommand},   {"set", vantorel::cli::SetCommand},
+    {"result", vantorel::cli::ResultCommand}, {"predict", vantorel::cli::PredictCommand},
+    {"list", vantorel::cli::ListCommand},     {"info", vantorel::cli::InfoCommand},
+    {"check", vantorel::cli::CheckCommand},   {"players", vantorel::cli::PlayersCommand},
+    {"player", vantorel::cli::PlayerCommand}, {"scorer", vantorel::cli::ScorerCommand},
+    {"squad", vantorel::cli::SquadCommand},   {"report", vantorel::cli::ReportCommand},
 };
 
 bool WantsHelp(const std::vector<std::string>& words) {

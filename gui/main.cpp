@@ -20,11 +20,11 @@
 #include "platform/HintSwitch.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemDateFormat.h"
-#include "platform/Today.h"
 #include "platform/WaveSound.h"
 #include "platform/WindowModal.h"
 #include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
+#include "store/Dates.h"
 #include "store/ProgramPlaces.h"
 
 namespace {

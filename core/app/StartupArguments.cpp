@@ -18,7 +18,8 @@ constexpr std::array<const char*, 7> kPageNames = {"table", "team",    "goals", 
 constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
 
 template <typename Choice, std::size_t N>
-Choice NamedChoice(const std::array<const char*, N>& names, const std::string& name, const std::string& option) {
+Choice NamedChoice(const std::array<const char*, N>& names, const std::string& name,
+                   const std::string& option) {
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) {
         std::string known;
@@ -133,7 +134,9 @@ void ReadWindow(Arguments& args, StartupArguments& startup) {
 
 StartupArguments ReadStartupArguments(const std::vector<std::string>& words) {
     StartupArguments startup;
-    const auto given = [&words](const char* word) { return std::find(words.begin(), words.end(), word) != words.end(); };
+    const auto given = [&words](const char* word) {
+        return std::find(words.begin(), words.end(), word) != words.end();
+    };
     if (given("--help") || given("-h")) {
         startup.action = StartupAction::Help;
         return startup;
@@ -156,9 +159,9 @@ StartupArguments ReadStartupArguments(const std::vector<std::string>& words) {
     } catch (const UsageError& error) {
         // A window's command line has its own exit code, which scripts starting the program rely on.
         const bool window = startup.action == StartupAction::Open;
-        startup.error = std::string(window                                        ? "vantorel: "
+        startup.error = std::string(window                                   ? "vantorel: "
                                     : startup.action == StartupAction::Print ? "vantorel --print: "
-                                                                                  : "vantorel --screenshot: ") +
+                                                                             : "vantorel --screenshot: ") +
                         error.what();
         startup.exitCode = window ? 2 : 1;
     }

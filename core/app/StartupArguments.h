@@ -32,11 +32,11 @@ struct StartupArguments {
     MaintenanceTab tab = MaintenanceTab::Table;
     // Print and Screenshot
     Printout printout = Printout::Table;
-    std::string output;       // the file --pdf, --png or --screenshot names
+    std::string output;              // the file --pdf, --png or --screenshot names
     std::optional<std::string> team; // --team: the team summarised, graphed or shown
-    bool secondSet = false;   // --second: the second set of a grid
+    bool secondSet = false;          // --second: the second set of a grid
     GraphType graphType = GraphType::PointsProgress;
-    bool graphLines = false;  // --style lines
+    bool graphLines = false;   // --style lines
     int width = 0, height = 0; // --size, or the default of the picture
     DateFormat dateFormat = DateFormat::Default();
     // Print table and grid: the TABLE OPTIONS, read with cmdline::TableOptions once the league is loaded

@@ -13,19 +13,24 @@ const ProgramUsage& DesktopUsage() {
             {"window",
              "open the program",
              {"[LEAGUE.div] [--folder DIR]"},
-             "Opens the league file at once, over a main window listing the file's folder; without one, lists "
-             "the leagues of the league folder, or of DIR for this run only (the settings keep their folder). "
+             "Opens the league file at once, over a main window listing the file's folder; without one, "
+             "lists "
+             "the leagues of the league folder, or of DIR for this run only (the settings keep their "
+             "folder). "
              "Only one league file can be named."},
             {"print",
              "print a table or the grid of all results",
-             {"--print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second] [--date-format PATTERN]"},
-             "--print table and --print grid write the league table, or the grid of all results, to a PDF file "
+             {"--print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second] [--date-format "
+              "PATTERN]"},
+             "--print table and --print grid write the league table, or the grid of all results, to a PDF "
+             "file "
              "without a window and without a display; --second prints the second set of matches of a league "
              "whose teams meet four times."},
             {"summary",
              "print a team summary",
              {"--print summary LEAGUE.div --team NAME --pdf OUT.pdf [--date-format PATTERN]"},
-             "--print summary writes the summary of team NAME, as the Team Statistics page prints it, to a PDF "
+             "--print summary writes the summary of team NAME, as the Team Statistics page prints it, to a "
+             "PDF "
              "file."},
             {"graph",
              "draw a progress graph",
@@ -38,9 +43,12 @@ const ProgramUsage& DesktopUsage() {
              {"LEAGUE.div --screenshot OUT.png [--page NAME] [--tab TAB] [--team NAME] [--size WxH]"},
              "--screenshot writes a PNG picture of a workspace page (--page table, team, goals, division, "
              "enter, predict or maintenance; table unless named) and exits, offscreen unless QT_QPA_PLATFORM "
-             "names a platform. --tab picks the maintenance tab (table, results, goals, players, teams, sort), "
+             "names a platform. --tab picks the maintenance tab (table, results, goals, players, teams, "
+             "sort), "
              "--team the team of the team page and --size the window's size (960x680 unless given)."},
-            {"help", "print the usage or the version", {"--help | --version"},
+            {"help",
+             "print the usage or the version",
+             {"--help | --version"},
              "--help prints the usage and --version the program's version."},
         },
         {

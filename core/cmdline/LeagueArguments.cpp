@@ -17,7 +17,6 @@ void LoadLeague(const std::string& path, Division& division) {
                      "recomputed\n";
 }
 
-
 DateFormat DateFormatOption(Arguments& args) {
     const auto pattern = args.value("--date-format");
     if (!pattern)
@@ -29,14 +28,12 @@ DateFormat DateFormatOption(Arguments& args) {
     return *format;
 }
 
-
 double ParseDateArgument(const std::string& text, const DateFormat& format, const std::string& what) {
     const auto date = format.Parse(text);
     if (!date)
         throw UsageError(what + ": " + InvalidDateMessage(text, format));
     return *date;
 }
-
 
 namespace {
 
@@ -84,13 +81,11 @@ TableChoice TableOptions(Arguments& args, const Division& division, const DateFo
     return choice;
 }
 
-
 int TeamByName(const Division& division, const std::string& name) {
     const int team = division.FindTeam(name);
     if (team < 1 || team > division.Header.TeamCount)
         throw UsageError("there is no team called '" + name + "' in this league");
     return team;
 }
-
 
 } // namespace vantorel::cmdline

@@ -141,7 +141,8 @@ std::string RoffForm(std::string_view form) {
             return;
         const bool hasLetterOrDigit =
             std::any_of(word.begin(), word.end(), [](unsigned char c) { return std::isalnum(c); });
-        const bool replaced = std::any_of(word.begin(), word.end(), [](unsigned char c) { return std::isupper(c); });
+        const bool replaced =
+            std::any_of(word.begin(), word.end(), [](unsigned char c) { return std::isupper(c); });
         if (!hasLetterOrDigit)
             roff += RoffText(word);
         else
@@ -217,8 +218,8 @@ std::string HelpText(const ProgramUsage& usage) {
     for (const CommandUsage& command : usage.commands)
         nameWidth = std::max(nameWidth, command.name.size());
     for (const CommandUsage& command : usage.commands) {
-        const std::string lead = "  " + std::string(command.name) +
-                                 std::string(nameWidth + 1 - command.name.size(), ' ');
+        const std::string lead =
+            "  " + std::string(command.name) + std::string(nameWidth + 1 - command.name.size(), ' ');
         Wrap(out, lead, Words(command.summary), lead.size());
     }
     out << "Run " << usage.program << " COMMAND --help for the options of a command.\n";

@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
     std::ostringstream manualTemplate;
     manualTemplate << in.rdbuf();
     if (!in || (program != "vantorel" && program != "vantorel-cli")) {
-        std::cerr << "vantorel_manual_page: cannot make the page of " << program << " from " << argv[2] << "\n";
+        std::cerr << "vantorel_manual_page: cannot make the page of " << program << " from " << argv[2]
+                  << "\n";
         return 1;
     }
     std::ofstream out(argv[3], std::ios::binary);

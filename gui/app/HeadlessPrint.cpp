@@ -8,11 +8,11 @@
 #include "app/HeadlessScreenshot.h"
 #include "cmdline/LeagueArguments.h"
 #include "platform/Printing.h"
-#include "platform/Today.h"
 #include "standings/MatchesGrid.h"
 #include "standings/TablePrintout.h"
 #include "stats/GraphPicture.h"
 #include "stats/TeamSummaryPrintout.h"
+#include "store/Dates.h"
 
 namespace vantorel {
 namespace {
@@ -44,7 +44,8 @@ int PrintLeague(const StartupArguments& startup) {
                                          startup.dateFormat, startup.output);
 
         cmdline::Arguments tableOptions = startup.tableOptions;
-        const cmdline::TableChoice choice = cmdline::TableOptions(tableOptions, *division, startup.dateFormat);
+        const cmdline::TableChoice choice =
+            cmdline::TableOptions(tableOptions, *division, startup.dateFormat);
         tableOptions.finish();
         const bool table = startup.printout == Printout::Table;
         PageDrawer draw;
@@ -60,7 +61,8 @@ int PrintLeague(const StartupArguments& startup) {
                 DrawGrid(canvas, *division, width, height, true, second);
             };
         }
-        const QString title = table ? QStringLiteral("Vantorel League Table") : QStringLiteral("Vantorel Grid");
+        const QString title =
+            table ? QStringLiteral("Vantorel League Table") : QStringLiteral("Vantorel Grid");
         if (!PrintToPdf(QString::fromStdString(startup.output), title, draw))
             throw cmdline::UsageError(startup.output + ": cannot be written");
         return 0;

@@ -14,9 +14,9 @@
 #include "app/TfrmProcess.h"
 #include "cmdline/LeagueArguments.h"
 #include "platform/SystemDateFormat.h"
-#include "platform/Today.h"
 #include "players/PlayerDialogs.h"
 #include "stats/TeamStatisticsPage.h"
+#include "store/Dates.h"
 
 namespace vantorel {
 namespace {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/TfrmSquad.h"
 #include "results/ResultDetails.h"
@@ -39,10 +40,7 @@ TfrmResult::TfrmResult(AppContext& app, int ShownResult, QWidget* parent)
     BitBtn1->setDefault(true);
     btnSquads = new QPushButton(QStringLiteral("&Squads"), this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnSquads);
-    buttons->addWidget(BitBtn1);
+    auto* buttons = ButtonRow({btnSquads, BitBtn1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Panel1, 1);
     layout->addLayout(buttons);

@@ -10,8 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -24,6 +22,7 @@
 #include "app/PageButtons.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
+#include "platform/CanvasCellDelegate.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
 #include "standings/TableCellDrawing.h"
@@ -36,31 +35,6 @@
 
 namespace vantorel {
 namespace {
-
-// Draws every cell of the table grid, headings included, as the league's table says.
-class DivTableDelegate : public QStyledItemDelegate {
-public:
-    DivTableDelegate(AppContext& app, Workspace& workspace, QObject* parent)
-        : QStyledItemDelegate(parent), app_(app), workspace_(workspace) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->save();
-        painter->setFont(option.font);
-        QtCanvas canvas(*painter);
-        const QRect cell = option.rect;
-        const HeadingColours headings{ToColour(option.palette.color(QPalette::Button)),
-                                      ToColour(option.palette.color(QPalette::ButtonText))};
-        DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, index.row(),
-                      index.column(), index.data(Qt::DisplayRole).toString().toStdString(),
-                      app_.division.Header, workspace_.table, app_.settings, headings);
-        painter->restore();
-    }
-
-private:
-    AppContext& app_;
-    Workspace& workspace_;
-};
 
 // The choices sit close together, so that the page fits a 640 x 480 screen.
 void Compact(QBoxLayout& layout) {
@@ -103,7 +77,15 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DivTable->verticalHeader()->hide();
     DivTable->horizontalHeader()->hide();
-    DivTable->setItemDelegate(new DivTableDelegate(app, workspace, DivTable));
+    // Every cell of the grid, headings included, is drawn as the league's table says.
+    DivTable->setItemDelegate(new CanvasCellDelegate(
+        [&app, &workspace](Canvas& canvas, const CanvasCell& cell) {
+            const HeadingColours headings{ToColour(cell.option.palette.color(QPalette::Button)),
+                                          ToColour(cell.option.palette.color(QPalette::ButtonText))};
+            DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row, cell.column,
+                          cell.text, app.division.Header, workspace.table, app.settings, headings);
+        },
+        DivTable));
     // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));

@@ -10,8 +10,8 @@
 
 #include "cmdline/LeagueArguments.h"
 #include "platform/QtCanvas.h"
-#include "platform/Today.h"
 #include "stats/ProgressGraph.h"
+#include "store/Dates.h"
 #include "store/Settings.h"
 
 namespace vantorel {

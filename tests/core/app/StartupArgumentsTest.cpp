@@ -10,7 +10,8 @@ namespace {
 using Words = std::vector<std::string>;
 
 TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
-    const StartupArguments league = ReadStartupArguments({"/home/fan/leagues/../cups/cup.div", "--page", "team"});
+    const StartupArguments league =
+        ReadStartupArguments({"/home/fan/leagues/../cups/cup.div", "--page", "team"});
     EXPECT_EQ(league.action, StartupAction::Open);
     EXPECT_EQ(league.leagueFile, "/home/fan/cups/cup.div");
     EXPECT_EQ(league.leagueFolder, "/home/fan/cups/");
@@ -26,8 +27,8 @@ TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
 }
 
 TEST(StartupArgumentsTest, EachFormIsReadWithItsDefaults) {
-    const StartupArguments table = ReadStartupArguments(
-        {"--print", "grid", "/a/cup.div", "--pdf", "out.pdf", "--second", "--short", "--date-format", "d/M/yy"});
+    const StartupArguments table = ReadStartupArguments({"--print", "grid", "/a/cup.div", "--pdf", "out.pdf",
+                                                         "--second", "--short", "--date-format", "d/M/yy"});
     EXPECT_EQ(table.action, StartupAction::Print);
     EXPECT_EQ(table.printout, Printout::Grid);
     EXPECT_EQ(table.leagueFile, "/a/cup.div");
@@ -38,8 +39,8 @@ TEST(StartupArgumentsTest, EachFormIsReadWithItsDefaults) {
     EXPECT_TRUE(rest.flag("--short"));
     EXPECT_NO_THROW(rest.finish());
 
-    const StartupArguments graph =
-        ReadStartupArguments({"--print", "graph", "cup.div", "--team", "Hull", "--png", "g.png", "--style", "lines"});
+    const StartupArguments graph = ReadStartupArguments(
+        {"--print", "graph", "cup.div", "--team", "Hull", "--png", "g.png", "--style", "lines"});
     EXPECT_EQ(graph.printout, Printout::Graph);
     EXPECT_EQ(*graph.team, "Hull");
     EXPECT_TRUE(graph.graphLines);
@@ -79,22 +80,28 @@ INSTANTIATE_TEST_SUITE_P(
     EveryForm, StartupRefusalTest,
     ::testing::Values(
         Refusal{{"--print", "chart", "cup.div", "--pdf", "o.pdf"},
-                "vantorel --print: --print takes table, grid, summary or graph, not 'chart'", 1},
+                "vantorel --print: --print takes table, grid, summary or graph, not 'chart'",
+                1},
         Refusal{{"--print", "table", "cup.div"}, "vantorel --print: missing --pdf OUT.pdf", 1},
         Refusal{{"--print"}, "vantorel --print: option --print needs a value", 1},
-        Refusal{{"--print", "summary", "cup.div", "--pdf", "o.pdf"}, "vantorel --print: missing --team NAME", 1},
+        Refusal{
+            {"--print", "summary", "cup.div", "--pdf", "o.pdf"}, "vantorel --print: missing --team NAME", 1},
         Refusal{{"--print", "graph", "cup.div", "--team", "Hull", "--png", "g.png", "--type", "middle"},
-                "vantorel --print: --type takes progress, top or bottom, not 'middle'", 1},
+                "vantorel --print: --type takes progress, top or bottom, not 'middle'",
+                1},
         Refusal{{"--print", "graph", "cup.div", "--team", "Hull", "--png", "g.png", "--size", "99x200"},
-                "vantorel --print: --size width must be a whole number from 100 to 8000, not '99'", 1},
+                "vantorel --print: --size width must be a whole number from 100 to 8000, not '99'",
+                1},
         Refusal{{"--print", "summary", "cup.div", "--team", "Hull", "--pdf", "o.pdf", "--short"},
-                "vantorel --print: unknown option --short", 1},
+                "vantorel --print: unknown option --short",
+                1},
         Refusal{{"cup.div", "--screenshot", "s.png", "--page", "scores"},
                 "vantorel --screenshot: --page takes one of table, team, goals, division, enter, predict, "
                 "maintenance, not 'scores'",
                 1},
         Refusal{{"cup.div", "--screenshot", "s.png", "--size", "700"},
-                "vantorel --screenshot: --size takes WIDTHxHEIGHT, not '700'", 1},
+                "vantorel --screenshot: --size takes WIDTHxHEIGHT, not '700'",
+                1},
         Refusal{{"--screenshot", "s.png"}, "vantorel --screenshot: missing league file", 1},
         Refusal{{"cup.div", "--tab", "sort"}, "vantorel: unknown option --tab", 2}));
 

@@ -242,7 +242,7 @@ private Q_SLOTS:
         const std::string league = harness.Save(*MakeLeague(4, 2), "s.div");
         const std::string out = harness.folder.file("predict.png");
         QCOMPARE(RunHeadless({league, "--page", "maintenance", "--tab", "results", "--screenshot", out,
-                                   "--size", "700x500"}),
+                              "--size", "700x500"}),
                  0);
         QCOMPARE(QImage(QString::fromStdString(out)).size(), QSize(700, 500));
         QCOMPARE(RunHeadless({league, "--page", "scores", "--screenshot", out}), 1);
