@@ -19,10 +19,12 @@
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
+#include "platform/InstantMnemonics.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
 #include "platform/WaveSound.h"
+#include "platform/WidgetMap.h"
 #include "platform/WindowModal.h"
 #include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
@@ -66,6 +68,8 @@ int main(int argc, char* argv[]) {
     if (screenshotOnly)
         return ScreenshotLeague(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    InstantMnemonics::Install();
+    WidgetMap::InstallFromEnvironment();
     // What is left of the command line once Qt has taken its own options.
     const StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!startup.error.empty()) {
