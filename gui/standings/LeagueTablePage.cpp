@@ -356,23 +356,27 @@ void LeagueTablePage::btnPrintClick() {
 }
 
 void LeagueTablePage::btnGridClick() {
-    auto* grid = new TfrmGrid(app_, this);
-    grid->setAttribute(Qt::WA_DeleteOnClose);
-    grid->open();
+    if (grid_ == nullptr)
+        grid_ = new TfrmGrid(app_, this);
+    grid_->Prepare();
+    grid_->open();
 }
 
 void LeagueTablePage::btnExportClick() {
-    auto* exporter = new TfrmExport(app_, workspace_, this);
-    exporter->setAttribute(Qt::WA_DeleteOnClose);
-    exporter->open();
+    if (exporter_ == nullptr)
+        exporter_ = new TfrmExport(app_, workspace_, this);
+    exporter_->Prepare();
+    exporter_->open();
 }
 
 // After an import the match dates and the table are rebuilt, whatever the dialog brought in.
 void LeagueTablePage::btnImportClick() {
-    auto* importer = new TfrmImport(app_, this);
-    importer->setAttribute(Qt::WA_DeleteOnClose);
-    connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
-    importer->open();
+    if (importer_ == nullptr) {
+        importer_ = new TfrmImport(app_, this);
+        connect(importer_, &QDialog::finished, this, &LeagueTablePage::Refresh);
+    }
+    importer_->Prepare();
+    importer_->open();
 }
 
 void LeagueTablePage::DivTableDblClick(int row) {
