@@ -18,9 +18,11 @@
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
+#include "platform/InstantMnemonics.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/WaveSound.h"
+#include "platform/WidgetMap.h"
 #include "platform/WindowModal.h"
 #include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
@@ -62,6 +64,8 @@ int main(int argc, char* argv[]) {
     if (headless)
         return RunWithoutWindow(startup);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    InstantMnemonics::Install();
+    WidgetMap::InstallFromEnvironment();
     // What is left of the command line once Qt has taken its own options.
     startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + qtArgc));
     if (!startup.error.empty()) {

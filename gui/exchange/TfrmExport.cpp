@@ -85,7 +85,11 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     InstallHelpKey(this, app.help, [] { return HelpContext::Export; });
 
-    DefaultExportRange(app.division, workspace.dates, app.today(), from_, to_);
+    Prepare();
+}
+
+void TfrmExport::Prepare() {
+    DefaultExportRange(app_.division, workspace_.dates, app_.today(), from_, to_);
     ShowDates();
 }
 

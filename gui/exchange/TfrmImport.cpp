@@ -95,6 +95,14 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_
 
 TfrmImport::~TfrmImport() = default;
 
+void TfrmImport::Prepare() {
+    run_.reset();
+    for (QLineEdit* counter : {edRead, edImported, edErrors})
+        counter->clear();
+    lbStatus->clear();
+    pbStatus->setValue(0);
+}
+
 bool TfrmImport::running() const {
     return chunkTimer_->isActive();
 }

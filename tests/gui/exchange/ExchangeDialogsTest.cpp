@@ -242,7 +242,7 @@ private Q_SLOTS:
         auto* exporter = page.findChild<TfrmExport*>();
         QVERIFY(exporter);
         exporter->btnCancel->click();
-        QTRY_VERIFY(!page.findChild<TfrmExport*>());
+        QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
         auto* importer = page.findChild<TfrmImport*>();
