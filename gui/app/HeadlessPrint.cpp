@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -11,6 +12,7 @@
 #include "platform/Printing.h"
 #include "platform/Today.h"
 #include "standings/MatchesGrid.h"
+#include "standings/TablePicture.h"
 #include "standings/TablePrintout.h"
 #include "stats/GraphPicture.h"
 #include "stats/TeamSummaryPrintout.h"
@@ -46,8 +48,10 @@ int PrintLeagueToPdf(const std::vector<std::string>& words) {
             throw cli::UsageError("--print takes table, grid or summary, not '" + what + "'");
         const std::string path = args.positional("league file");
         const auto pdf = args.value("--pdf");
-        if (!pdf)
-            throw cli::UsageError("missing --pdf OUT.pdf");
+        const auto png = what == "table" ? args.value("--png") : std::nullopt;
+        if (!pdf && !png)
+            throw cli::UsageError(what == "table" ? "missing --pdf OUT.pdf or --png OUT.png"
+                                                  : "missing --pdf OUT.pdf");
         auto division = std::make_unique<Division>();
         cli::LoadLeague(path, *division);
         const DateFormat dateFormat = cli::DateFormatOption(args);
@@ -65,6 +69,11 @@ int PrintLeagueToPdf(const std::vector<std::string>& words) {
         if (what == "table") {
             printout = MakeTablePrintout(*division, FillTable(*division, choice.variant), choice.format,
                                          dateFormat.Format(Today()));
+            if (png) {
+                if (!TablePicture(printout).save(QString::fromStdString(*png), "PNG"))
+                    throw cli::UsageError(*png + ": cannot be written");
+                return 0;
+            }
             draw = [&printout](Canvas& canvas, int width, int height) {
                 PrintTable(canvas, width, height, printout);
             };

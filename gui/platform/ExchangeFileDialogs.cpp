@@ -4,11 +4,10 @@
 
 namespace vantorel {
 
-QString ChooseExportFile(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder,
-                       QStringLiteral("CSV (comma delimited) (*.csv);;TXT (text file) (*.txt)"));
+QString ChooseExportFile(QWidget* parent, const QString& folder, const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(suffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

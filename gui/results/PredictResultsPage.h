@@ -32,6 +32,8 @@ public:
     void sgPredictDblClick();
     void btnPrDateClick();
     void btnPrScoreClick();
+    // Opens "Match Days" for the open fixtures; the list is refilled once they are dated.
+    void btnPrScheduleClick();
 
     // The fixture of the current row; 0 when there is none.
     int CurrentFixture() const;
@@ -43,6 +45,7 @@ public:
     QWidget* sbScore;
     QPushButton* btnPrDate;
     QPushButton* btnPrScore;
+    QPushButton* btnPrSchedule;
     QLabel* Panel15;
     QPushButton* btnExit5;
     ResultListModel* model;

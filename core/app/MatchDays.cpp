@@ -1,0 +1,182 @@
+#include "app/MatchDays.h"
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <map>
+
+#include "store/DivisionCheck.h"
+#include "store/TextLines.h"
+
+namespace vantorel {
+namespace {
+
+// One single round robin of an even number of places (0-based) by the circle method: the last place stays
+// put while the others turn. Its own match alternates home and away, and the k-th pair around the circle
+// puts its leading place at home when k is odd; together this leaves breaks only where the turning carries
+// a place past the fixed one, once for every place but two.
+std::vector<MatchDay> CircleDays(int places) {
+    const int turning = places - 1;
+    std::vector<MatchDay> days;
+    for (int round = 0; round < turning; ++round) {
+        MatchDay day;
+        const int fixed = places - 1;
+        day.push_back(round % 2 == 0 ? Pairing{fixed, round} : Pairing{round, fixed});
+        for (int k = 1; k < places / 2; ++k) {
+            const int leading = (round + k) % turning;
+            const int trailing = (round - k + turning) % turning;
+            day.push_back(k % 2 == 1 ? Pairing{leading, trailing} : Pairing{trailing, leading});
+        }
+        days.push_back(std::move(day));
+    }
+    return days;
+}
+
+Pairing Reversed(const Pairing& pairing) {
+    return {pairing.away, pairing.home};
+}
+
+// The league's most met pair: how many round robins its season holds.
+int MeetingsOf(const Division& division) {
+    std::map<std::pair<int, int>, int> meetings;
+    int most = 0;
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& fixture = division.Results[r];
+        const auto key = std::minmax<int>(fixture.HomeTeam, fixture.AwayTeam);
+        most = std::max(most, ++meetings[key]);
+    }
+    return most;
+}
+
+// The open fixtures of each home and away pairing, in record order.
+using OpenFixtures = std::map<std::pair<int, int>, std::deque<int>>;
+
+int TakeOpen(OpenFixtures& open, const Pairing& pairing) {
+    auto found = open.find({pairing.home, pairing.away});
+    if (found == open.end() || found->second.empty())
+        return 0;
+    const int fixture = found->second.front();
+    found->second.pop_front();
+    return fixture;
+}
+
+} // namespace
+
+std::vector<MatchDay> RoundRobinDays(int teamCount, int meetings) {
+    // An odd count gets a place without a team: whoever meets it rests that day.
+    const int places = teamCount + teamCount % 2;
+    const std::vector<MatchDay> circle = CircleDays(places);
+    std::vector<MatchDay> season;
+    for (int leg = 0; leg < meetings; ++leg)
+        for (const MatchDay& round : circle) {
+            MatchDay day;
+            for (const Pairing& place : round) {
+                if (place.home >= teamCount || place.away >= teamCount)
+                    continue;
+                const Pairing teams{place.home + 1, place.away + 1};
+                day.push_back(leg % 2 == 0 ? teams : Reversed(teams));
+            }
+            season.push_back(std::move(day));
+        }
+    return season;
+}
+
+Status ParseDateList(std::string_view text, const DateFormat& format, std::vector<double>& dates) {
+    std::vector<double> parsed;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of(",;");
+        const std::string_view item = Trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (item.empty())
+            continue;
+        const auto date = format.Parse(item);
+        if (!date)
+            return Status::Error(InvalidDateMessage(item, format));
+        parsed.push_back(*date);
+    }
+    dates = std::move(parsed);
+    return Status::Ok();
+}
+
+Status CheckMatchDayPlan(const MatchDayPlan& plan) {
+    if (plan.firstDate <= 0 || !IsStorableDate(plan.firstDate))
+        return Status::Error("The first match day needs a date.");
+    if (plan.everyDays < 1 || plan.everyDays > 365)
+        return Status::Error("Match days come every 1 to 365 days.");
+    return Status::Ok();
+}
+
+std::vector<double> MatchDayDates(const MatchDayPlan& plan, int count) {
+    std::vector<double> skipped;
+    for (double date : plan.skipDates)
+        skipped.push_back(std::floor(date));
+    std::vector<double> dates;
+    double date = std::floor(plan.firstDate);
+    while (static_cast<int>(dates.size()) < count) {
+        if (std::find(skipped.begin(), skipped.end(), date) == skipped.end())
+            dates.push_back(date);
+        date += plan.everyDays;
+    }
+    return dates;
+}
+
+Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan) {
+    if (auto status = CheckMatchDayPlan(plan); !status)
+        return status;
+    OpenFixtures open;
+    int openCount = 0;
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const ResultRecord& fixture = division.Results[r];
+        if (!fixture.Played) {
+            open[{fixture.HomeTeam, fixture.AwayTeam}].push_back(r);
+            ++openCount;
+        }
+    }
+    if (openCount == 0)
+        return Status::Error("All games have been played");
+
+    const std::vector<MatchDay> season = RoundRobinDays(division.Header.TeamCount, MeetingsOf(division));
+    std::vector<std::vector<int>> days(season.size());
+    std::vector<std::vector<bool>> filled(season.size());
+    // Same home side first over the whole season, so that a reversed pairing never takes the day of a
+    // fixture that is still to come the right way round.
+    for (std::size_t d = 0; d < season.size(); ++d) {
+        filled[d].assign(season[d].size(), false);
+        for (std::size_t s = 0; s < season[d].size(); ++s)
+            if (const int fixture = TakeOpen(open, season[d][s])) {
+                days[d].push_back(fixture);
+                filled[d][s] = true;
+            }
+    }
+    for (std::size_t d = 0; d < season.size(); ++d)
+        for (std::size_t s = 0; s < season[d].size(); ++s)
+            if (!filled[d][s])
+                if (const int fixture = TakeOpen(open, Reversed(season[d][s])))
+                    days[d].push_back(fixture);
+    const auto plays = [&division](const std::vector<int>& day, int team) {
+        return std::any_of(day.begin(), day.end(), [&](int r) {
+            return division.Results[r].HomeTeam == team || division.Results[r].AwayTeam == team;
+        });
+    };
+    for (const auto& [pairing, fixtures] : open)
+        for (int fixture : fixtures) {
+            auto day = std::find_if(days.begin(), days.end(), [&](const std::vector<int>& candidate) {
+                return !plays(candidate, pairing.first) && !plays(candidate, pairing.second);
+            });
+            if (day == days.end())
+                day = days.insert(days.end(), std::vector<int>{});
+            day->push_back(fixture);
+        }
+    std::erase_if(days, [](const std::vector<int>& day) { return day.empty(); });
+
+    const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
+    if (!IsStorableDate(dates.back()))
+        return Status::Error("The match days would run past the last date a league can hold.");
+    for (std::size_t d = 0; d < days.size(); ++d)
+        for (int fixture : days[d])
+            division.Results[fixture].MatchDate = dates[d];
+    division.DataChanged = true;
+    return Status::Ok();
+}
+
+} // namespace vantorel
