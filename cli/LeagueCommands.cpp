@@ -65,7 +65,8 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     const auto ownTeam = args.value("--own-team");
     const DateFormat dateFormat = DateFormatOption(args);
     if (const auto firstDate = args.value("--schedule"))
-        answers.matchDays = MatchDayOptions(args, ParseDateArgument(*firstDate, dateFormat, "--schedule"), dateFormat);
+        answers.matchDays =
+            MatchDayOptions(args, ParseDateArgument(*firstDate, dateFormat, "--schedule"), dateFormat);
     args.finish();
 
     if (ownTeam) {
@@ -86,7 +87,11 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     if (auto status = WriteNewLeague(path, *division); !status)
         throw UsageError(path + ": " + status.message());
     out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
-        << division->Header.ResultCount << " fixtures\n";
+        << division->Header.ResultCount << " fixtures";
+    if (answers.matchDays)
+        out << " from " << dateFormat.Format(division->Results[1].MatchDate) << " to "
+            << dateFormat.Format(division->Results[division->Header.ResultCount].MatchDate);
+    out << "\n";
     return 0;
 }
 
@@ -95,7 +100,8 @@ int ScheduleCommand(const std::vector<std::string>& words, std::ostream& out) {
     const std::string path = args.positional("league file");
     const std::string firstDate = args.positional("first date");
     const DateFormat dateFormat = DateFormatOption(args);
-    const MatchDayPlan plan = MatchDayOptions(args, ParseDateArgument(firstDate, dateFormat, "first date"), dateFormat);
+    const MatchDayPlan plan =
+        MatchDayOptions(args, ParseDateArgument(firstDate, dateFormat, "first date"), dateFormat);
     args.finish();
     const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();

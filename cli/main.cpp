@@ -15,7 +15,8 @@ constexpr const char* kUsage =
     "  new     create a league with its whole fixture list\n"
     "  schedule lay the open fixtures on match days\n"
     "  import  enter results, players, scorers or squads from comma-separated text\n"
-    "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated text,\n"
+    "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated "
+    "text,\n"
     "          the table or a team's summary as a web page, the table as a picture, or a calendar\n"
     "  table   print the league table\n"
     "  stats   print the division or goal statistics, a team's statistics or a player's record\n"
@@ -46,12 +47,14 @@ const CommandEntry kCommands[] = {
     {"new", vantorel::cli::NewCommand,
      "usage: vantorel-cli new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet 1|2|4]\n"
      "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N]\n"
-     "                        [--schedule FIRST-DATE [--every DAYS] [--skip DATE]...] [--date-format PATTERN]\n"
+     "                        [--schedule FIRST-DATE [--every DAYS] [--skip DATE]...] [--date-format "
+     "PATTERN]\n"
      "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n"
      "--schedule lays the fixtures on match days, numbered day by day: the first on FIRST-DATE, then\n"
      "every DAYS days (7 unless given), passing over each --skip date.\n"},
     {"schedule", vantorel::cli::ScheduleCommand,
-     "usage: vantorel-cli schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]\n"
+     "usage: vantorel-cli schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format "
+     "PATTERN]\n"
      "Dates the open fixtures by match days: every team plays at most once a day, as few teams as can be\n"
      "play two home or two away games running, the second half mirrors the first. Days whose fixtures\n"
      "are all played are left out; played results keep their dates.\n"},
@@ -71,9 +74,12 @@ const CommandEntry kCommands[] = {
          "       vantorel-cli export FILE.div calendar [--team NAME]\n"
          "       vantorel-cli export FILE.div summary --team NAME [--date-format PATTERN]\n") +
          kTableOptions +
-         "Writes comma-separated text (UTF-8, CR LF line ends) to standard output; --format html a web page of\n"
-         "the table, svg the table printout as a picture (png: use vantorel --print table FILE.div --png OUT.png).\n"
-         "calendar writes an iCalendar file of the dated fixtures, all or one team's; summary a team's web page.\n"},
+         "Writes comma-separated text (UTF-8, CR LF line ends) to standard output; --format html a web page "
+         "of\n"
+         "the table, svg the table printout as a picture (png: use vantorel --print table FILE.div --png "
+         "OUT.png).\n"
+         "calendar writes an iCalendar file of the dated fixtures, all or one team's; summary a team's web "
+         "page.\n"},
     {"table", vantorel::cli::TableCommand,
      std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--explain] [--date-format PATTERN]\n") +
          kTableOptions +

@@ -152,7 +152,8 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     header.TeamSize = static_cast<std::uint8_t>(answers.teamSize);
     header.SubsCount = static_cast<std::uint8_t>(answers.subsCount);
     if (answers.matchDays) {
-        if (auto status = AddMatchDayFixtures(*built, header.TeamCount, answers.playTimes, *answers.matchDays);
+        if (auto status =
+                AddMatchDayFixtures(*built, header.TeamCount, answers.playTimes, *answers.matchDays);
             !status)
             return status;
     } else {

@@ -40,10 +40,12 @@ std::string TeamName(const Division& division, int team) {
 }
 
 std::string Summary(const Division& division, const ResultRecord& fixture) {
-    const std::string home = TeamName(division, fixture.HomeTeam), away = TeamName(division, fixture.AwayTeam);
+    const std::string home = TeamName(division, fixture.HomeTeam),
+                      away = TeamName(division, fixture.AwayTeam);
     if (!fixture.Played)
         return home + " v " + away;
-    return home + " " + std::to_string(fixture.HomeGoals) + "-" + std::to_string(fixture.AwayGoals) + " " + away;
+    return home + " " + std::to_string(fixture.HomeGoals) + "-" + std::to_string(fixture.AwayGoals) + " " +
+           away;
 }
 
 // The league's name reduced to lower-case letters and digits joined by hyphens, for the UIDs.

@@ -34,7 +34,8 @@ bool ChoiceTakesEveryTeam(ExportSection section) {
 ExportFileType ExportFileTypeOf(ExportSection section, TableExportFormat format) {
     if (section == ExportSection::Calendar)
         return {"iCalendar (*.ics)", "ics"};
-    if (section == ExportSection::TeamSummary || (section == ExportSection::Table && format == TableExportFormat::Html))
+    if (section == ExportSection::TeamSummary ||
+        (section == ExportSection::Table && format == TableExportFormat::Html))
         return {"Web page (*.html *.htm)", "html"};
     if (section == ExportSection::Table && format == TableExportFormat::Svg)
         return {"SVG picture (*.svg)", "svg"};
@@ -55,7 +56,8 @@ void ExportChosen(const Division& division, const ExportChoice& choice, const Da
         return;
     case ExportSection::Table:
         if (choice.tableFormat == TableExportFormat::Html) {
-            WriteText(out, TableWebPage(division, *request.table, request.format, choice.colours, dateFormat));
+            WriteText(out,
+                      TableWebPage(division, *request.table, request.format, choice.colours, dateFormat));
             return;
         }
         if (choice.tableFormat == TableExportFormat::Svg) {

@@ -10,17 +10,17 @@ namespace vantorel {
 
 // How the table is written: comma-separated, a web page, or a picture.
 enum class TableExportFormat { Csv, Html, Svg, Png };
-inline constexpr std::array<const char*, 4> kTableExportFormats = {
-    "Comma-separated (CSV)", "Web page (HTML)", "Picture (SVG)", "Picture (PNG)"};
+inline constexpr std::array<const char*, 4> kTableExportFormats = {"Comma-separated (CSV)", "Web page (HTML)",
+                                                                   "Picture (SVG)", "Picture (PNG)"};
 
 // What else an export choice takes beside the sections' request.
 struct ExportChoice {
     ExportRequest request;
     TableExportFormat tableFormat = TableExportFormat::Csv;
-    int team = 0;            // the calendar's team (0: every team) or the summary's team
-    Settings colours;        // the zone and own-team colours of the web pages
-    std::string stamp;       // when the calendar is made (CalendarStamp)
-    std::string printDate;   // today in the short date format, for the table picture's title line
+    int team = 0;          // the calendar's team (0: every team) or the summary's team
+    Settings colours;      // the zone and own-team colours of the web pages
+    std::string stamp;     // when the calendar is made (CalendarStamp)
+    std::string printDate; // today in the short date format, for the table picture's title line
 };
 
 // What the dialog offers with a choice: a format for the table, a team for the calendar (where every team

@@ -21,8 +21,8 @@ constexpr const char* kStyle = "body{font-family:Arial,Helvetica,sans-serif;marg
                                "th[scope=row]{text-align:left;font-weight:normal}";
 
 std::string PageStart(const std::string& title) {
-    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + MarkupEscaped(title) +
-           "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+           MarkupEscaped(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
 }
 
 constexpr const char* kPageEnd = "</body>\n</html>\n";
@@ -104,8 +104,8 @@ std::string TeamSummaryWebPage(const Division& division, int team, const Setting
     const std::string name = TeamNameText(division, team);
     const bool ownTeam = division.Header.OwnTeam == team;
     std::string html = PageStart(name) + "<h1" +
-                       (ownTeam ? " style=\"color:" + CssColour(settings.Colour4) + "\"" : std::string()) + ">" +
-                       MarkupEscaped(name) + "</h1>\n<p>" +
+                       (ownTeam ? " style=\"color:" + CssColour(settings.Colour4) + "\"" : std::string()) +
+                       ">" + MarkupEscaped(name) + "</h1>\n<p>" +
                        MarkupEscaped(Windows1252ToUtf8(division.Header.TableName.stored())) + "</p>\n";
     std::vector<std::vector<std::string>> figures;
     for (const auto& [caption, value] : TeamStatsListing(TeamStatsLabels(division, stats)))

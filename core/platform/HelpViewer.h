@@ -33,7 +33,6 @@ inline constexpr int UpdateSquad = 1055;
 inline constexpr int Setup = 1058;
 inline constexpr int About = 1060;
 inline constexpr int NewLeague = 1100;
-inline constexpr int MatchDays = 1110;
 inline constexpr int Export = 1200;
 inline constexpr int Import = 1250;
 inline constexpr int Graph = 1300;

@@ -13,11 +13,11 @@ namespace {
 // Advance widths of the printable ASCII characters in thousandths of the font size (Helvetica's metrics,
 // which Arial shares); any other character counts as wide as a digit.
 constexpr short kWidths[95] = {
-    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556, 556,
-    556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667, 611, 778,
-    722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278,
-    278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,
-    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333,  278, 278, 556, 556, 556,
+    556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667,
+    611, 778, 722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667,  611, 722, 667, 944, 667,
+    667, 611, 278, 278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278,  556, 556, 222, 222, 500,
+    222, 833, 556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500,  500, 334, 260, 334, 584};
 constexpr int kDigitWidth = 556;
 constexpr double kAscent = 0.905, kLineHeight = 1.15;
 
@@ -32,9 +32,9 @@ std::string Number(double value) {
 }
 
 std::string Box(int left, int top, int right, int bottom) {
-    return "x=\"" + std::to_string(std::min(left, right)) + "\" y=\"" + std::to_string(std::min(top, bottom)) +
-           "\" width=\"" + std::to_string(std::abs(right - left)) + "\" height=\"" +
-           std::to_string(std::abs(bottom - top)) + "\"";
+    return "x=\"" + std::to_string(std::min(left, right)) + "\" y=\"" +
+           std::to_string(std::min(top, bottom)) + "\" width=\"" + std::to_string(std::abs(right - left)) +
+           "\" height=\"" + std::to_string(std::abs(bottom - top)) + "\"";
 }
 
 } // namespace
@@ -94,21 +94,23 @@ void SvgCanvas::FillRect(int left, int top, int right, int bottom) {
 }
 
 void SvgCanvas::Rectangle(int left, int top, int right, int bottom) {
-    body_ += "<rect " + Box(left, top, right, bottom) + " fill=\"" + CssColour(brush_) + "\"" + Stroke() + "/>\n";
+    body_ +=
+        "<rect " + Box(left, top, right, bottom) + " fill=\"" + CssColour(brush_) + "\"" + Stroke() + "/>\n";
 }
 
 void SvgCanvas::Ellipse(int left, int top, int right, int bottom) {
     body_ += "<ellipse cx=\"" + Number((left + right) / 2.0) + "\" cy=\"" + Number((top + bottom) / 2.0) +
-             "\" rx=\"" + Number(std::abs(right - left) / 2.0) + "\" ry=\"" + Number(std::abs(bottom - top) / 2.0) +
-             "\" fill=\"" + CssColour(brush_) + "\"" + Stroke() + "/>\n";
+             "\" rx=\"" + Number(std::abs(right - left) / 2.0) + "\" ry=\"" +
+             Number(std::abs(bottom - top) / 2.0) + "\" fill=\"" + CssColour(brush_) + "\"" + Stroke() +
+             "/>\n";
 }
 
 std::string SvgCanvas::Document(int width, int height) const {
     const std::string w = std::to_string(width), h = std::to_string(height);
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w +
-           "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
-           "\" font-family=\"Ariel, Arial, Helvetica, sans-serif\">\n<rect width=\"" + w + "\" height=\"" + h +
-           "\" fill=\"#ffffff\"/>\n" + body_ + "</svg>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+           w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
+           "\" font-family=\"Ariel, Arial, Helvetica, sans-serif\">\n<rect width=\"" + w + "\" height=\"" +
+           h + "\" fill=\"#ffffff\"/>\n" + body_ + "</svg>\n";
 }
 
 } // namespace vantorel

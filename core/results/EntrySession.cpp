@@ -61,8 +61,9 @@ bool EntrySession::OfferFixtureDate(const Division& division, int home, int away
     if (datePicked_)
         return false;
     const int fixture = division.FindFixture(home, away);
-    const double offered =
-        fixture > 0 && division.Results[fixture].MatchDate > 0 ? division.Results[fixture].MatchDate : sittingDate_;
+    const double offered = fixture > 0 && division.Results[fixture].MatchDate > 0
+                               ? division.Results[fixture].MatchDate
+                               : sittingDate_;
     if (offered == EntryDate)
         return false;
     EntryDate = offered;

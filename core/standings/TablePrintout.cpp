@@ -64,8 +64,8 @@ int TableTop(Canvas& canvas, const TablePrintoutLayout& m, const TablePrintoutIn
 } // namespace
 
 int TablePictureHeight(Canvas& canvas, const TablePrintoutInput& input) {
-    const TablePrintoutLayout m(kTablePictureWidth, kTablePicturePageHeight, static_cast<int>(input.rows.size()),
-                                static_cast<int>(input.headings.size()));
+    const TablePrintoutLayout m(kTablePictureWidth, kTablePicturePageHeight,
+                                static_cast<int>(input.rows.size()), static_cast<int>(input.headings.size()));
     const CanvasFont baseFont = canvas.font();
     const int top = TableTop(canvas, m, input);
     canvas.setFont(baseFont);

@@ -57,10 +57,7 @@ struct AppContext {
     // Shows, modally, the squads of a played result. Unset: the Squads button does nothing.
     std::function<void(QWidget* parent, int result)> showSquads;
     // The exchange dialogs' file choosers, starting in a folder (empty when cancelled), and the clipboard.
-    // A file to export to, of the type a filter names ("Name (*.ext)", entries split by ";;"), with the
-    // suffix added to a name that has none.
-    std::function<QString(QWidget* parent, const QString& folder, const QString& filter, const QString& suffix)>
-        chooseExportFile;
+    std::function<QString(QWidget* parent, const QString& folder)> chooseExportFile;
     std::function<QString(QWidget* parent, const QString& folder)> chooseImportFile;
     std::function<void(const QString& text)> putClipboard;
 

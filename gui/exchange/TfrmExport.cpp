@@ -19,6 +19,7 @@
 
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
+#include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "results/EntrySession.h"
@@ -177,8 +178,8 @@ Status TfrmExport::WriteChoice(const QString& path, bool& truncated) {
     choice.stamp = CalendarStamp(std::chrono::system_clock::now());
     choice.printDate = app_.dateFormat.Format(app_.today());
     if (choice.tableFormat == TableExportFormat::Png) {
-        const QImage picture = TablePicture(MakeTablePrintout(app_.division, workspace_.table,
-                                                              choice.request.format, choice.printDate));
+        const QImage picture = TablePicture(
+            MakeTablePrintout(app_.division, workspace_.table, choice.request.format, choice.printDate));
         return picture.save(path, "PNG") ? Status::Ok()
                                          : Status::Error(path.toStdString() + ": cannot be written");
     }
@@ -201,8 +202,9 @@ void TfrmExport::btnExportClick() {
     QString path;
     if (rbFile->isChecked()) {
         const ExportFileType type = ExportFileTypeOf(Section(), Format());
-        path = app_.chooseExportFile(this, QString::fromStdString(app_.leagueFolder),
-                                     QString::fromStdString(type.filter), QString::fromStdString(type.suffix));
+        setProperty(kExportFilterProperty, QString::fromStdString(type.filter));
+        setProperty(kExportSuffixProperty, QString::fromStdString(type.suffix));
+        path = app_.chooseExportFile(this, QString::fromStdString(app_.leagueFolder));
         if (path.isEmpty())
             return;
     }

@@ -1,10 +1,17 @@
 #include "platform/ExchangeFileDialogs.h"
 
 #include <QFileDialog>
+#include <QVariant>
 
 namespace vantorel {
 
-QString ChooseExportFile(QWidget* parent, const QString& folder, const QString& filter, const QString& suffix) {
+QString ChooseExportFile(QWidget* parent, const QString& folder) {
+    QString filter = QStringLiteral("CSV (comma delimited) (*.csv);;TXT (text file) (*.txt)");
+    QString suffix = QStringLiteral("csv");
+    if (parent && parent->property(kExportFilterProperty).isValid()) {
+        filter = parent->property(kExportFilterProperty).toString();
+        suffix = parent->property(kExportSuffixProperty).toString();
+    }
     QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);

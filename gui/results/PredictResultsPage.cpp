@@ -140,7 +140,8 @@ void PredictResultsPage::FillPredictList(int key) {
     model->Fill(key);
     const int count = model->list().count();
     panPredict->setText(QString::fromStdString(RemainingGamesText(count)));
-    for (QWidget* part : std::initializer_list<QWidget*>{sgPredict, btnPrDate, btnPrScore, btnPrSchedule, Panel15})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{sgPredict, btnPrDate, btnPrScore, btnPrSchedule, Panel15})
         part->setVisible(count > 0);
     if (count > 0) {
         sgPredict->setCurrentIndex(model->index(0, kDateColumn));

@@ -9,6 +9,12 @@
 #include "results/MatchDaysBox.h"
 
 namespace vantorel {
+namespace {
+
+// The help section on match days, beside the new-league wizard's.
+constexpr int kMatchDaysHelpContext = 1110;
+
+} // namespace
 
 TfrmSchedule::TfrmSchedule(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Match Days"));
@@ -34,7 +40,7 @@ TfrmSchedule::TfrmSchedule(AppContext& app, QWidget* parent) : QDialog(parent), 
 
     connect(btnOK, &QPushButton::clicked, this, &TfrmSchedule::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    InstallHelpKey(this, app.help, [] { return HelpContext::MatchDays; });
+    InstallHelpKey(this, app.help, [] { return kMatchDaysHelpContext; });
 }
 
 void TfrmSchedule::btnOKClick() {

@@ -29,7 +29,7 @@ def run(*words, expect=0):
 
 
 def make_league(folder):
-    """The sample season's teams laid on match days, with its first 150 results played."""
+    """The sample season's teams laid on match days, its first 150 results played, the rest laid again."""
     league = os.path.join(folder, "league.div")
     run("new", league, "--name", "Fans' League & <Friends>", "--teams", os.path.join(SEASON, "teams.txt"),
         "--promote", "3", "--relegate", "3", "--own-team", "Chelsea",
@@ -40,6 +40,8 @@ def make_league(folder):
     with open(part, "w", encoding="utf-8") as out:
         out.writelines(first)
     run("import", league, "results", part)
+    # The rest of the season laid again from the new year, every four days.
+    run("schedule", league, "02/01/2006", "--every", "4")
     return league
 
 
@@ -56,26 +58,31 @@ def calendar_checks(league):
     check(calendar.get("VERSION") == "2.0" and calendar.get("PRODID"), "VERSION and PRODID")
     events = calendar.walk("VEVENT")
     check(len(events) == 380, f"380 events, not {len(events)}")
+    # The played results keep the dates and scores they were imported with.
     played = {}
-    for line in run("list", league, "results").decode().splitlines():
-        number, date, _, home, away, score = line.split("\t")
-        played[int(number)] = (date, f"{home} {score} {away}")
-    uids = []
+    with open(os.path.join(SEASON, "results.csv"), encoding="utf-8") as results:
+        for line in results.readlines()[:150]:
+            date, home, away, home_goals, away_goals = line.strip().split(",")[:5]
+            played[f"{home} {home_goals}-{away_goals} {away}"] = date
+    uids, open_days = [], set()
     for event in events:
         uids.append(str(event["UID"]))
         start = event["DTSTART"].dt
         check(type(start).__name__ == "date", f"{event['UID']} is an all-day event")
         check(event.get("DTSTAMP") is not None, "each event has a DTSTAMP")
         summary = str(event["SUMMARY"])
-        number = int(re.search(r"match (\d+)", str(event["DESCRIPTION"])).group(1))
-        if number in played:
-            date, expected = played[number]
-            check(summary == expected, f"{summary!r} reads {expected!r}")
-            check(start.strftime("%d/%m/%Y") == date, f"match {number} on {date}")
+        if " v " not in summary:
+            check(played.get(summary) == start.strftime("%d/%m/%Y"), f"{summary!r} on its own date")
         else:
-            check(re.fullmatch(r".+ v .+", summary) is not None, f"{summary!r} names an open fixture")
+            teams = summary.split(" v ")
+            check(len(teams) == 2, f"{summary!r} names an open fixture")
+            check(start.isoformat() >= "2006-01-02" and (start.toordinal() - 732313) % 4 == 0,
+                  f"{summary!r} on a match day from 2 January 2006")
+            for team in teams:
+                check((team, start) not in open_days, f"{team} plays once on {start}")
+                open_days.add((team, start))
     check(len(set(uids)) == len(uids), "UIDs are unique")
-    check(len(played) == 150, f"150 played results, not {len(played)}")
+    check(sum(" v " not in str(e["SUMMARY"]) for e in events) == 150, "150 played results")
 
     # A result entered later changes its event's summary, not its UID.
     run("result", league, "enter", "Arsenal", "Wigan Athletic", "4-2", "--date", "01/05/2006")

@@ -50,7 +50,7 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
         return pickedDates.isEmpty() ? 0.0 : pickedDates.takeFirst();
     };
     app.today = [] { return 46000.0; };
-    app.chooseExportFile = [this](QWidget*, const QString&, const QString&, const QString&) {
+    app.chooseExportFile = [this](QWidget*, const QString&) {
         return chosenExportFiles.isEmpty() ? QString() : chosenExportFiles.takeFirst();
     };
     app.chooseImportFile = [this](QWidget*, const QString&) {

@@ -331,8 +331,8 @@ private Q_SLOTS:
         QVERIFY(harness.division->DataChanged);
         // Six match days of two matches, the second moved past the skipped date; the grid shows them.
         const int first = page.model->list().At(0);
-        QCOMPARE(Cell(page.sgPredict, 0, 1),
-                 QString::fromStdString(harness.app.dateFormat.Format(harness.division->Results[first].MatchDate)));
+        QCOMPARE(Cell(page.sgPredict, 0, 1), QString::fromStdString(harness.app.dateFormat.Format(
+                                                 harness.division->Results[first].MatchDate)));
         std::map<double, int> perDay;
         for (int r = 1; r <= 12; ++r)
             ++perDay[harness.division->Results[r].MatchDate];

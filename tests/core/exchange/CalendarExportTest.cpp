@@ -73,7 +73,8 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
             // A fold never starts inside a character.
             EXPECT_NE(static_cast<unsigned char>(line[line[0] == ' ' ? 1 : 0]) & 0xC0, 0x80u) << line;
         }
-    EXPECT_EQ(Values(one, "X-WR-CALNAME:")[0], "Første Division Ærøskøbing Øst - Ålesund Ærøskøbing Østerå IK");
+    EXPECT_EQ(Values(one, "X-WR-CALNAME:")[0],
+              "Første Division Ærøskøbing Øst - Ålesund Ærøskøbing Østerå IK");
     EXPECT_EQ(all.unfolded.front(), "BEGIN:VCALENDAR");
     EXPECT_EQ(all.unfolded.back(), "END:VCALENDAR");
     const std::vector<std::string> summaries = Values(all, "SUMMARY:");

@@ -37,8 +37,8 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
     division->Header.OwnTeam = 4;
     const Settings settings;
     for (const TableFormat format : {TableFormat{false, false}, TableFormat{true, true}}) {
-        const LeagueTable table = FillTable(*division, {TableContent::PlayedGames, GameSelection::HomeAndAway,
-                                                        46001, kDefaultFormGames});
+        const LeagueTable table = FillTable(
+            *division, {TableContent::PlayedGames, GameSelection::HomeAndAway, 46001, kDefaultFormGames});
         const std::string html = TableWebPage(*division, table, format, settings, DateFormat::Default());
         EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
         EXPECT_EQ(html.find("<script"), std::string::npos);
@@ -72,8 +72,7 @@ TEST(WebPages, TheTablePictureIsAsHighAsTheTableAndEscapesItsText) {
     auto division = testing::MakeLeague(24, 1);
     ASSERT_TRUE(RenameTeam(*division, 1, "A & B"));
     const LeagueTable table = FillTable(*division, {});
-    const std::string svg =
-        TableSvgPicture(MakeTablePrintout(*division, table, TableFormat{}, "14/03/2026"));
+    const std::string svg = TableSvgPicture(MakeTablePrintout(*division, table, TableFormat{}, "14/03/2026"));
     EXPECT_NE(svg.find("width=\"1000\" height=\""), std::string::npos);
     EXPECT_NE(svg.find(">A &amp; B</text>"), std::string::npos);
     // The last team's row lies inside the picture.
