@@ -56,8 +56,8 @@ const CommandEntry kCommands[] = {
      "usage: vantorel-cli schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format "
      "PATTERN]\n"
      "Dates the open fixtures by match days: every team plays at most once a day, as few teams as can be\n"
-     "play two home or two away games running, the second half mirrors the first. Days whose fixtures\n"
-     "are all played are left out; played results keep their dates.\n"},
+     "play two home or two away games running, the second half mirrors the first. Once matches have\n"
+     "been played the rest keep that order and close up the days; played results keep their dates.\n"},
     {"import", vantorel::cli::ImportCommand,
      "usage: vantorel-cli import FILE.div results|players|scorers|squads|all DATA.csv [--date-format "
      "PATTERN]\n"

@@ -153,21 +153,29 @@ Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan) {
             if (!filled[d][s])
                 if (const int fixture = TakeOpen(open, Reversed(season[d][s])))
                     days[d].push_back(fixture);
-    const auto plays = [&division](const std::vector<int>& day, int team) {
-        return std::any_of(day.begin(), day.end(), [&](int r) {
-            return division.Results[r].HomeTeam == team || division.Results[r].AwayTeam == team;
-        });
-    };
+    // The fixtures in the season's order, those that fit no day of it last; then day by day each fixture in
+    // that order whose teams are both still free that day. An untouched season comes back exactly as its
+    // match days lie; in one with matches played the days they thinned close up.
+    std::vector<int> order;
+    for (const std::vector<int>& day : days)
+        order.insert(order.end(), day.begin(), day.end());
     for (const auto& [pairing, fixtures] : open)
-        for (int fixture : fixtures) {
-            auto day = std::find_if(days.begin(), days.end(), [&](const std::vector<int>& candidate) {
-                return !plays(candidate, pairing.first) && !plays(candidate, pairing.second);
-            });
-            if (day == days.end())
-                day = days.insert(days.end(), std::vector<int>{});
-            day->push_back(fixture);
+        order.insert(order.end(), fixtures.begin(), fixtures.end());
+    days.clear();
+    std::vector<bool> placed(order.size(), false);
+    for (std::size_t left = order.size(); left > 0;) {
+        std::vector<bool> busy(kTeamSlots + 1, false);
+        std::vector<int>& day = days.emplace_back();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const ResultRecord& fixture = division.Results[order[i]];
+            if (placed[i] || busy[fixture.HomeTeam] || busy[fixture.AwayTeam])
+                continue;
+            busy[fixture.HomeTeam] = busy[fixture.AwayTeam] = true;
+            placed[i] = true;
+            day.push_back(order[i]);
+            --left;
         }
-    std::erase_if(days, [](const std::vector<int>& day) { return day.empty(); });
+    }
 
     const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
     if (!IsStorableDate(dates.back()))

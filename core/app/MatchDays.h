@@ -42,13 +42,14 @@ Status CheckMatchDayPlan(const MatchDayPlan& plan);
 std::vector<double> MatchDayDates(const MatchDayPlan& plan, int count);
 
 // Dates the open fixtures of the league by match days, leaving played results as they are. The fixtures
-// follow the match days of the whole season (RoundRobinDays for as many meetings as the league's most met
-// pair), each fixture in the first day that holds its pairing with the same home side, then the first that
-// holds it the other way round; days left empty by played matches are dropped, so the remaining fixtures
-// keep the days' order and every team still plays at most once a day. A fixture that fits no such day (a
-// fixture list not made by the new-league builder) goes to the first day on which neither side plays.
-// Refused, changing nothing, when the plan is refused, when every fixture is played, or when the dates would
-// run past the last date a league can hold.
+// are taken in the order of the whole season's match days (RoundRobinDays for as many meetings as the
+// league's most met pair), each fixture where that season holds its pairing with the same home side, else
+// where it holds it the other way round, else at the end (a fixture list not made by the new-league
+// builder). Each match day then takes, in that order, every fixture whose teams are both still free that
+// day. An untouched season is laid exactly as RoundRobinDays lays it; in a season with matches played the
+// days those matches thinned close up, so the rest of the season is not drawn out, and every team still
+// plays at most once a day. Home sides stay as stored. Refused, changing nothing, when the plan is refused,
+// when every fixture is played, or when the dates would run past the last date a league can hold.
 Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan);
 
 } // namespace vantorel

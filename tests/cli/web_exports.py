@@ -82,6 +82,10 @@ def calendar_checks(league):
                 check((team, start) not in open_days, f"{team} plays once on {start}")
                 open_days.add((team, start))
     check(len(set(uids)) == len(uids), "UIDs are unique")
+    # The rest of the season is not drawn out: hardly more days than the busiest team has matches left.
+    busiest = max(sum(1 for team, _ in open_days if team == one) for one, _ in open_days)
+    days = len(set(day for _, day in open_days))
+    check(days <= busiest + 3, f"{days} match days for at most {busiest} matches a team")
     check(sum(" v " not in str(e["SUMMARY"]) for e in events) == 150, "150 played results")
 
     # A result entered later changes its event's summary, not its UID.
