@@ -60,6 +60,56 @@ int TakeOpen(OpenFixtures& open, const Pairing& pairing) {
     return fixture;
 }
 
+// The open fixtures in the order of the whole season's match days: each where the season holds its pairing
+// with the same home side, else the other way round, and those that fit neither last. Same home side first
+// over the whole season, so that a reversed pairing never takes the day of a fixture that is still to come
+// the right way round.
+std::vector<int> SeasonOrder(const Division& division, OpenFixtures& open) {
+    const std::vector<MatchDay> season = RoundRobinDays(division.Header.TeamCount, MeetingsOf(division));
+    std::vector<std::vector<int>> days(season.size());
+    std::vector<std::vector<bool>> filled(season.size());
+    for (std::size_t d = 0; d < season.size(); ++d) {
+        filled[d].assign(season[d].size(), false);
+        for (std::size_t s = 0; s < season[d].size(); ++s)
+            if (const int fixture = TakeOpen(open, season[d][s])) {
+                days[d].push_back(fixture);
+                filled[d][s] = true;
+            }
+    }
+    for (std::size_t d = 0; d < season.size(); ++d)
+        for (std::size_t s = 0; s < season[d].size(); ++s)
+            if (!filled[d][s])
+                if (const int fixture = TakeOpen(open, Reversed(season[d][s])))
+                    days[d].push_back(fixture);
+    std::vector<int> order;
+    for (const std::vector<int>& day : days)
+        order.insert(order.end(), day.begin(), day.end());
+    for (const auto& [pairing, fixtures] : open)
+        order.insert(order.end(), fixtures.begin(), fixtures.end());
+    return order;
+}
+
+// Day by day, every fixture in the order whose teams are both still free that day. An untouched season comes
+// back exactly as its match days lie; in one with matches played the days they thinned close up.
+std::vector<std::vector<int>> LayByDays(const Division& division, const std::vector<int>& order) {
+    std::vector<std::vector<int>> days;
+    std::vector<bool> placed(order.size(), false);
+    for (std::size_t left = order.size(); left > 0;) {
+        std::vector<bool> busy(kTeamSlots + 1, false);
+        std::vector<int>& day = days.emplace_back();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const ResultRecord& fixture = division.Results[order[i]];
+            if (placed[i] || busy[fixture.HomeTeam] || busy[fixture.AwayTeam])
+                continue;
+            busy[fixture.HomeTeam] = busy[fixture.AwayTeam] = true;
+            placed[i] = true;
+            day.push_back(order[i]);
+            --left;
+        }
+    }
+    return days;
+}
+
 } // namespace
 
 std::vector<MatchDay> RoundRobinDays(int teamCount, int meetings) {
@@ -135,48 +185,7 @@ Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan) {
     if (openCount == 0)
         return Status::Error("All games have been played");
 
-    const std::vector<MatchDay> season = RoundRobinDays(division.Header.TeamCount, MeetingsOf(division));
-    std::vector<std::vector<int>> days(season.size());
-    std::vector<std::vector<bool>> filled(season.size());
-    // Same home side first over the whole season, so that a reversed pairing never takes the day of a
-    // fixture that is still to come the right way round.
-    for (std::size_t d = 0; d < season.size(); ++d) {
-        filled[d].assign(season[d].size(), false);
-        for (std::size_t s = 0; s < season[d].size(); ++s)
-            if (const int fixture = TakeOpen(open, season[d][s])) {
-                days[d].push_back(fixture);
-                filled[d][s] = true;
-            }
-    }
-    for (std::size_t d = 0; d < season.size(); ++d)
-        for (std::size_t s = 0; s < season[d].size(); ++s)
-            if (!filled[d][s])
-                if (const int fixture = TakeOpen(open, Reversed(season[d][s])))
-                    days[d].push_back(fixture);
-    // The fixtures in the season's order, those that fit no day of it last; then day by day each fixture in
-    // that order whose teams are both still free that day. An untouched season comes back exactly as its
-    // match days lie; in one with matches played the days they thinned close up.
-    std::vector<int> order;
-    for (const std::vector<int>& day : days)
-        order.insert(order.end(), day.begin(), day.end());
-    for (const auto& [pairing, fixtures] : open)
-        order.insert(order.end(), fixtures.begin(), fixtures.end());
-    days.clear();
-    std::vector<bool> placed(order.size(), false);
-    for (std::size_t left = order.size(); left > 0;) {
-        std::vector<bool> busy(kTeamSlots + 1, false);
-        std::vector<int>& day = days.emplace_back();
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const ResultRecord& fixture = division.Results[order[i]];
-            if (placed[i] || busy[fixture.HomeTeam] || busy[fixture.AwayTeam])
-                continue;
-            busy[fixture.HomeTeam] = busy[fixture.AwayTeam] = true;
-            placed[i] = true;
-            day.push_back(order[i]);
-            --left;
-        }
-    }
-
+    const std::vector<std::vector<int>> days = LayByDays(division, SeasonOrder(division, open));
     const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
     if (!IsStorableDate(dates.back()))
         return Status::Error("The match days would run past the last date a league can hold.");
