@@ -65,7 +65,7 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     range->addWidget(edToDate, 1);
     range->addWidget(btnToDate);
 
-    auto* GroupBox3 = new QGroupBox(QStringLiteral("Table and Calendar:"), this);
+    auto* GroupBox3 = new QGroupBox(QStringLiteral("Format and Team:"), this);
     cbFormat = new QComboBox(GroupBox3);
     for (const char* format : kTableExportFormats)
         cbFormat->addItem(QString::fromUtf8(format));
@@ -124,9 +124,10 @@ TableExportFormat TfrmExport::Format() const {
 
 void TfrmExport::RadioGroup1Click() {
     const ExportSection section = Section();
+    // The team chosen for the calendar or the summary stays chosen; any other choice starts at the top.
+    const int team = cbTeam->isEnabled() ? cbTeam->currentData().toInt() : 0;
     cbFormat->setEnabled(ChoiceHasFormats(section));
     cbTeam->setEnabled(ChoiceHasTeam(section));
-    const int team = cbTeam->currentData().toInt();
     cbTeam->clear();
     if (ChoiceTakesEveryTeam(section))
         cbTeam->addItem(QStringLiteral("All Teams"), 0);

@@ -88,6 +88,9 @@ private Q_SLOTS:
         dialog.RadioGroup1->button(choice)->click();
         QCOMPARE(dialog.cbFormat->isEnabled(), choice == 0);
         QCOMPARE(dialog.rbClip->isEnabled(), choice != 0 || format != 3);
+        QCOMPARE(dialog.cbTeam->isEnabled(), choice >= 8);
+        if (choice == 8)
+            QCOMPARE(dialog.cbTeam->currentText(), QStringLiteral("All Teams"));
         const std::string path = harness.folder.file("out.csv");
         harness.chosenExportFiles = {QString::fromStdString(path)};
         dialog.btnExport->click();
