@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
-#include <map>
 
 #include "store/DivisionCheck.h"
 #include "store/TextLines.h"
@@ -38,27 +36,60 @@ Pairing Reversed(const Pairing& pairing) {
 
 // The league's most met pair: how many round robins its season holds.
 int MeetingsOf(const Division& division) {
-    std::map<std::pair<int, int>, int> meetings;
+    std::vector<int> meetings(kTeamSlots * kTeamSlots, 0);
     int most = 0;
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
-        const ResultRecord& fixture = division.Results[r];
-        const auto key = std::minmax<int>(fixture.HomeTeam, fixture.AwayTeam);
-        most = std::max(most, ++meetings[key]);
+        const int home = division.Results[r].HomeTeam, away = division.Results[r].AwayTeam;
+        const int pair = std::min(home, away) * kTeamSlots + std::max(home, away);
+        most = std::max(most, ++meetings[static_cast<std::size_t>(pair)]);
     }
     return most;
 }
 
-// The open fixtures of each home and away pairing, in record order.
-using OpenFixtures = std::map<std::pair<int, int>, std::deque<int>>;
+// The open fixtures of each home and away pairing, in record order, taken one after the other: one array
+// sorted by pairing (a counting sort), with where each pairing's fixtures start and how many are taken.
+class OpenFixtures {
+public:
+    explicit OpenFixtures(const Division& division) : start_(kPairings + 1, 0), taken_(kPairings, 0) {
+        for (int r = 1; r <= division.Header.ResultCount; ++r)
+            if (!division.Results[r].Played)
+                ++start_[Index(division.Results[r]) + 1];
+        for (std::size_t i = 1; i <= kPairings; ++i)
+            start_[i] += start_[i - 1];
+        fixtures_.resize(start_[kPairings]);
+        std::vector<int> filled(start_.begin(), start_.end() - 1);
+        for (int r = 1; r <= division.Header.ResultCount; ++r)
+            if (!division.Results[r].Played)
+                fixtures_[static_cast<std::size_t>(filled[Index(division.Results[r])]++)] = r;
+    }
+    int count() const { return static_cast<int>(fixtures_.size()); }
+    // The pairing's next open fixture, 0 when none is left.
+    int Take(const Pairing& pairing) {
+        const std::size_t i = Index(pairing.home, pairing.away);
+        const int at = start_[i] + taken_[i];
+        if (at >= start_[i + 1])
+            return 0;
+        ++taken_[i];
+        return fixtures_[static_cast<std::size_t>(at)];
+    }
+    // Every fixture not taken, pairing by pairing.
+    void AppendLeft(std::vector<int>& order) const {
+        for (std::size_t i = 0; i < kPairings; ++i)
+            order.insert(order.end(), fixtures_.begin() + start_[i] + taken_[i],
+                         fixtures_.begin() + start_[i + 1]);
+    }
 
-int TakeOpen(OpenFixtures& open, const Pairing& pairing) {
-    auto found = open.find({pairing.home, pairing.away});
-    if (found == open.end() || found->second.empty())
-        return 0;
-    const int fixture = found->second.front();
-    found->second.pop_front();
-    return fixture;
-}
+private:
+    static constexpr std::size_t kPairings = kTeamSlots * kTeamSlots;
+    static std::size_t Index(int home, int away) {
+        return static_cast<std::size_t>(home * kTeamSlots + away);
+    }
+    static std::size_t Index(const ResultRecord& fixture) {
+        return Index(fixture.HomeTeam, fixture.AwayTeam);
+    }
+
+    std::vector<int> start_, taken_, fixtures_;
+};
 
 // The open fixtures in the order of the whole season's match days: each where the season holds its pairing
 // with the same home side, else the other way round, and those that fit neither last. Same home side first
@@ -71,7 +102,7 @@ std::vector<int> SeasonOrder(const Division& division, OpenFixtures& open) {
     for (std::size_t d = 0; d < season.size(); ++d) {
         filled[d].assign(season[d].size(), false);
         for (std::size_t s = 0; s < season[d].size(); ++s)
-            if (const int fixture = TakeOpen(open, season[d][s])) {
+            if (const int fixture = open.Take(season[d][s])) {
                 days[d].push_back(fixture);
                 filled[d][s] = true;
             }
@@ -79,33 +110,38 @@ std::vector<int> SeasonOrder(const Division& division, OpenFixtures& open) {
     for (std::size_t d = 0; d < season.size(); ++d)
         for (std::size_t s = 0; s < season[d].size(); ++s)
             if (!filled[d][s])
-                if (const int fixture = TakeOpen(open, Reversed(season[d][s])))
+                if (const int fixture = open.Take(Reversed(season[d][s])))
                     days[d].push_back(fixture);
     std::vector<int> order;
     for (const std::vector<int>& day : days)
         order.insert(order.end(), day.begin(), day.end());
-    for (const auto& [pairing, fixtures] : open)
-        order.insert(order.end(), fixtures.begin(), fixtures.end());
+    open.AppendLeft(order);
     return order;
 }
 
 // Day by day, every fixture in the order whose teams are both still free that day. An untouched season comes
 // back exactly as its match days lie; in one with matches played the days they thinned close up.
 std::vector<std::vector<int>> LayByDays(const Division& division, const std::vector<int>& order) {
+    struct Open {
+        int fixture, home, away;
+    };
+    std::vector<Open> left;
+    for (const int fixture : order)
+        left.push_back({fixture, division.Results[fixture].HomeTeam, division.Results[fixture].AwayTeam});
     std::vector<std::vector<int>> days;
-    std::vector<bool> placed(order.size(), false);
-    for (std::size_t left = order.size(); left > 0;) {
+    while (!left.empty()) {
         std::vector<bool> busy(kTeamSlots + 1, false);
         std::vector<int>& day = days.emplace_back();
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const ResultRecord& fixture = division.Results[order[i]];
-            if (placed[i] || busy[fixture.HomeTeam] || busy[fixture.AwayTeam])
+        std::vector<Open> later;
+        for (const Open& open : left) {
+            if (busy[open.home] || busy[open.away]) {
+                later.push_back(open);
                 continue;
-            busy[fixture.HomeTeam] = busy[fixture.AwayTeam] = true;
-            placed[i] = true;
-            day.push_back(order[i]);
-            --left;
+            }
+            busy[open.home] = busy[open.away] = true;
+            day.push_back(open.fixture);
         }
+        left = std::move(later);
     }
     return days;
 }
@@ -173,16 +209,8 @@ std::vector<double> MatchDayDates(const MatchDayPlan& plan, int count) {
 Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan) {
     if (auto status = CheckMatchDayPlan(plan); !status)
         return status;
-    OpenFixtures open;
-    int openCount = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
-        const ResultRecord& fixture = division.Results[r];
-        if (!fixture.Played) {
-            open[{fixture.HomeTeam, fixture.AwayTeam}].push_back(r);
-            ++openCount;
-        }
-    }
-    if (openCount == 0)
+    OpenFixtures open(division);
+    if (open.count() == 0)
         return Status::Error("All games have been played");
 
     const std::vector<std::vector<int>> days = LayByDays(division, SeasonOrder(division, open));

@@ -28,6 +28,8 @@ struct ExportChoice {
 bool ChoiceHasFormats(ExportSection section);
 bool ChoiceHasTeam(ExportSection section);
 bool ChoiceTakesEveryTeam(ExportSection section);
+// The first team choice of the calendar: every team's fixtures.
+inline constexpr const char* kEveryTeamChoice = "All Teams";
 
 // The file chooser's filter ("Name (*.ext)", entries split by ";;") and the suffix it adds.
 struct ExportFileType {

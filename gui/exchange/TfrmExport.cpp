@@ -130,7 +130,7 @@ void TfrmExport::RadioGroup1Click() {
     cbTeam->setEnabled(ChoiceHasTeam(section));
     cbTeam->clear();
     if (ChoiceTakesEveryTeam(section))
-        cbTeam->addItem(QStringLiteral("All Teams"), 0);
+        cbTeam->addItem(QString::fromUtf8(kEveryTeamChoice), 0);
     std::vector<int> teams;
     for (int t = 1; t <= app_.division.Header.TeamCount; ++t)
         teams.push_back(t);
