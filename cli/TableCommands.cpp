@@ -14,6 +14,7 @@
 #include "standings/PlainTable.h"
 #include "standings/TableExplanation.h"
 #include "standings/TablePrintout.h"
+#include "store/Dates.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 

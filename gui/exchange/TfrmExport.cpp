@@ -19,6 +19,7 @@
 
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
+#include "platform/ButtonRow.h"
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
@@ -85,10 +86,7 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     btnExport = new QPushButton(QStringLiteral("&Export"), this);
     btnExport->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnExport);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnExport, btnCancel});
 
     auto* right = new QVBoxLayout;
     right->addWidget(GroupBox1);
@@ -108,7 +106,11 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     InstallHelpKey(this, app.help, [] { return HelpContext::Export; });
 
-    DefaultExportRange(app.division, workspace.dates, app.today(), from_, to_);
+    Prepare();
+}
+
+void TfrmExport::Prepare() {
+    DefaultExportRange(app_.division, workspace_.dates, app_.today(), from_, to_);
     ShowDates();
     RadioGroup1Click();
 }
