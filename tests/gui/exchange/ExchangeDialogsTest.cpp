@@ -53,6 +53,15 @@ void PrepareLeague(GuiHarness& harness) {
     harness.division->Results[2].MatchDate = 45010;
 }
 
+// The page's dialog of a class. The dialogs declare no meta-object of their own, so findChild would take any
+// QDialog for them; the class is told by its type instead.
+template <typename Dialog> Dialog* FindDialog(const QObject& parent) {
+    for (QDialog* dialog : parent.findChildren<QDialog*>())
+        if (auto* found = dynamic_cast<Dialog*>(dialog))
+            return found;
+    return nullptr;
+}
+
 class ExchangeDialogsTest : public QObject {
     Q_OBJECT
 
@@ -255,13 +264,13 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
-        auto* exporter = page.findChild<TfrmExport*>();
+        auto* exporter = FindDialog<TfrmExport>(page);
         QVERIFY(exporter);
         exporter->btnCancel->click();
         QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
-        auto* importer = page.findChild<TfrmImport*>();
+        auto* importer = FindDialog<TfrmImport>(page);
         QVERIFY(importer);
         importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
         importer->btnImport->click();
