@@ -11,6 +11,7 @@ namespace vantorel::cli {
 using Command = int (*)(const std::vector<std::string>& words, std::ostream& out);
 
 int NewCommand(const std::vector<std::string>& words, std::ostream& out);
+int ScheduleCommand(const std::vector<std::string>& words, std::ostream& out);
 int SetCommand(const std::vector<std::string>& words, std::ostream& out);
 int InfoCommand(const std::vector<std::string>& words, std::ostream& out);
 int CheckCommand(const std::vector<std::string>& words, std::ostream& out);

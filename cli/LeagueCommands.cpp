@@ -8,6 +8,7 @@
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "app/LeagueSettings.h"
+#include "app/MatchDays.h"
 #include "app/NewLeague.h"
 #include "standings/SortRules.h"
 #include "store/DivisionCheck.h"
@@ -26,6 +27,16 @@ std::vector<std::string> ReadTeamNames(const std::string& path) {
         if (const std::string_view name = Trimmed(line); !name.empty())
             names.emplace_back(name);
     return names;
+}
+
+// The match days of --every DAYS (7 unless given) and --skip DATE..., from a first date.
+MatchDayPlan MatchDayOptions(Arguments& args, double firstDate, const DateFormat& dateFormat) {
+    MatchDayPlan plan;
+    plan.firstDate = firstDate;
+    plan.everyDays = args.number("--every", 1, 365).value_or(7);
+    for (const std::string& skip : args.values("--skip"))
+        plan.skipDates.push_back(ParseDateArgument(skip, dateFormat, "--skip"));
+    return plan;
 }
 
 std::string Name(const Division& division, int team) {
@@ -52,6 +63,10 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     answers.teamSize = args.number("--team-size", 5, 11).value_or(11);
     answers.subsCount = args.number("--subs", 0, 5).value_or(3);
     const auto ownTeam = args.value("--own-team");
+    const DateFormat dateFormat = DateFormatOption(args);
+    if (const auto firstDate = args.value("--schedule"))
+        answers.matchDays =
+            MatchDayOptions(args, ParseDateArgument(*firstDate, dateFormat, "--schedule"), dateFormat);
     args.finish();
 
     if (ownTeam) {
@@ -72,7 +87,37 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     if (auto status = WriteNewLeague(path, *division); !status)
         throw UsageError(path + ": " + status.message());
     out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
-        << division->Header.ResultCount << " fixtures\n";
+        << division->Header.ResultCount << " fixtures";
+    if (answers.matchDays)
+        out << " from " << dateFormat.Format(division->Results[1].MatchDate) << " to "
+            << dateFormat.Format(division->Results[division->Header.ResultCount].MatchDate);
+    out << "\n";
+    return 0;
+}
+
+int ScheduleCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {});
+    const std::string path = args.positional("league file");
+    const std::string firstDate = args.positional("first date");
+    const DateFormat dateFormat = DateFormatOption(args);
+    const MatchDayPlan plan =
+        MatchDayOptions(args, ParseDateArgument(firstDate, dateFormat, "first date"), dateFormat);
+    args.finish();
+    const FileLock lock = LockLeague(path);
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    if (auto status = ScheduleOpenFixtures(*division, plan); !status)
+        throw UsageError(status.message());
+    SaveLeague(path, *division);
+    double last = 0;
+    int open = 0;
+    for (int r = 1; r <= division->Header.ResultCount; ++r)
+        if (!division->Results[r].Played) {
+            ++open;
+            last = std::max(last, division->Results[r].MatchDate);
+        }
+    out << "Scheduled " << open << " open fixtures from " << dateFormat.Format(plan.firstDate) << " to "
+        << dateFormat.Format(last) << "\n";
     return 0;
 }
 

@@ -1,15 +1,19 @@
 // The commands that show the table and exchange data as comma-separated text.
 
+#include <chrono>
 #include <memory>
 #include <ostream>
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
+#include "exchange/ExportChoice.h"
 #include "exchange/ImportRun.h"
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
 #include "standings/TableExplanation.h"
+#include "standings/TablePrintout.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
@@ -20,30 +24,29 @@ namespace {
 const std::set<std::string> kTableFlags = {"--short", "--poss"};
 const std::set<std::string> kTableCommandFlags = {"--short", "--poss", "--explain"};
 
-std::string VariantDescription(const TableVariant& variant, const DateFormat& dateFormat) {
-    std::string text = variant.content == TableContent::PlayedGames       ? "Played games"
-                       : variant.content == TableContent::PlayedPredicted ? "Played and predicted games"
-                                                                          : "Current form";
-    text += variant.games == GameSelection::HomeOnly   ? ", home only"
-            : variant.games == GameSelection::AwayOnly ? ", away only"
-                                                       : "";
-    if (variant.content == TableContent::CurrentForm)
-        return text + ", last " + std::to_string(variant.formGames) + " games";
-    return text + (variant.asAt != 0 ? ", up to " + dateFormat.Format(variant.asAt)
-                                     : ", before the first match date");
-}
-
 ExportSection SectionByName(const std::string& name) {
     const std::pair<const char*, ExportSection> sections[] = {
         {"table", ExportSection::Table},       {"results", ExportSection::Results},
         {"fixtures", ExportSection::Fixtures}, {"grid", ExportSection::Grid},
         {"scorers", ExportSection::Scorers},   {"players", ExportSection::Players},
-        {"squads", ExportSection::Squads},     {"all", ExportSection::All}};
+        {"squads", ExportSection::Squads},     {"all", ExportSection::All},
+        {"calendar", ExportSection::Calendar}, {"summary", ExportSection::TeamSummary}};
     for (const auto& [text, section] : sections)
         if (name == text)
             return section;
     throw UsageError("unknown section '" + name +
-                     "': table, results, fixtures, grid, scorers, players, squads or all");
+                     "': table, results, fixtures, grid, scorers, players, squads, all, calendar or summary");
+}
+
+TableExportFormat TableFormatByName(const std::string& name) {
+    const std::pair<const char*, TableExportFormat> formats[] = {{"csv", TableExportFormat::Csv},
+                                                                 {"html", TableExportFormat::Html},
+                                                                 {"svg", TableExportFormat::Svg},
+                                                                 {"png", TableExportFormat::Png}};
+    for (const auto& [text, format] : formats)
+        if (name == text)
+            return format;
+    throw UsageError("--format takes csv, html, svg or png, not '" + name + "'");
 }
 
 ImportChoice ImportChoiceByName(const std::string& name) {
@@ -88,15 +91,28 @@ int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, kTableFlags);
     const std::string path = args.positional("league file");
-    const ExportSection section = SectionByName(args.positional("section"));
     auto division = std::make_unique<Division>();
+    ExportChoice choice;
+    ExportRequest& request = choice.request;
+    request.section = SectionByName(args.positional("section"));
     LoadLeague(path, *division);
     const DateFormat dateFormat = DateFormatOption(args);
-    const TableChoice choice = TableOptions(args, *division, dateFormat);
-
-    ExportRequest request;
-    request.section = section;
-    request.format = choice.format;
+    const TableChoice table = TableOptions(args, *division, dateFormat);
+    choice.tableFormat = TableFormatByName(args.value("--format").value_or("csv"));
+    if (choice.tableFormat != TableExportFormat::Csv && !ChoiceHasFormats(request.section))
+        throw UsageError("--format is for the table; the other sections have one format each");
+    if (choice.tableFormat == TableExportFormat::Png)
+        throw UsageError("PNG pictures are drawn by the desktop program, which has the fonts to draw them "
+                         "with: vantorel --print table " +
+                         path + " --png OUT.png [TABLE OPTIONS]");
+    if (ChoiceHasTeam(request.section)) {
+        const auto teamName = args.value("--team");
+        if (teamName)
+            choice.team = TeamByName(*division, *teamName);
+        else if (!ChoiceTakesEveryTeam(request.section))
+            throw UsageError("missing --team NAME");
+    }
+    request.format = table.format;
     DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), Today(),
                        request.from, request.to);
     if (const auto from = args.value("--from"))
@@ -105,10 +121,12 @@ int ExportCommand(const std::vector<std::string>& words, std::ostream& out) {
         request.to = ParseDateArgument(*to, dateFormat, "--to");
     args.finish();
 
-    const LeagueTable table = FillTable(*division, choice.variant);
-    request.table = &table;
+    const LeagueTable computed = FillTable(*division, table.variant);
+    request.table = &computed;
+    choice.stamp = CalendarStamp(std::chrono::system_clock::now());
+    choice.printDate = dateFormat.Format(Today());
     StreamLineSink sink(out);
-    ExportSections(*division, request, dateFormat, sink);
+    ExportChosen(*division, choice, dateFormat, sink);
     return 0;
 }
 

@@ -18,7 +18,8 @@ struct CommandEntry {
 
 // What runs each command; its usage is its entry in cmdline::CliUsage.
 const CommandEntry kCommands[] = {
-    {"new", vantorel::cli::NewCommand},       {"import", vantorel::cli::ImportCommand},
+    {"new", vantorel::cli::NewCommand},       {"schedule", vantorel::cli::ScheduleCommand},
+    {"import", vantorel::cli::ImportCommand},
     {"export", vantorel::cli::ExportCommand}, {"table", vantorel::cli::TableCommand},
     {"stats", vantorel::cli::StatsCommand},   {"set", vantorel::cli::SetCommand},
     {"result", vantorel::cli::ResultCommand}, {"predict", vantorel::cli::PredictCommand},

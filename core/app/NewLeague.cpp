@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "store/DivisionCheck.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -46,13 +47,25 @@ template <std::size_t N> Status StoreName(const std::string& name, ShortString<N
     return Status::Ok();
 }
 
-void AddFixture(Division& division, int home, int away) {
+void AddFixture(Division& division, int home, int away, double date = 0) {
     const int number = ++division.Header.ResultCount;
     ResultRecord& fixture = division.Results[number];
     fixture = ResultRecord{};
     fixture.MatchNo = static_cast<std::uint16_t>(number);
     fixture.HomeTeam = static_cast<std::uint8_t>(home);
     fixture.AwayTeam = static_cast<std::uint8_t>(away);
+    fixture.MatchDate = date;
+}
+
+Status AddMatchDayFixtures(Division& division, int teams, int playTimes, const MatchDayPlan& plan) {
+    const std::vector<MatchDay> days = RoundRobinDays(teams, playTimes);
+    const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
+    if (!IsStorableDate(dates.back()))
+        return Status::Error("The match days would run past the last date a league can hold.");
+    for (std::size_t d = 0; d < days.size(); ++d)
+        for (const Pairing& match : days[d])
+            AddFixture(division, match.home, match.away, dates[d]);
+    return Status::Ok();
 }
 
 void AddFixtures(Division& division, int teams, int playTimes) {
@@ -120,6 +133,9 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
         return status;
     if (auto status = CheckTeamNames(answers.teamNames, static_cast<int>(answers.teamNames.size())); !status)
         return status;
+    if (answers.matchDays)
+        if (auto status = CheckMatchDayPlan(*answers.matchDays); !status)
+            return status;
     auto built = std::make_unique<Division>();
     DivisionHeader& header = built->Header;
     if (auto status = StoreName(answers.tableName, header.TableName); !status)
@@ -135,7 +151,14 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     header.RelegateCount = static_cast<std::uint8_t>(answers.relegateCount);
     header.TeamSize = static_cast<std::uint8_t>(answers.teamSize);
     header.SubsCount = static_cast<std::uint8_t>(answers.subsCount);
-    AddFixtures(*built, header.TeamCount, answers.playTimes);
+    if (answers.matchDays) {
+        if (auto status =
+                AddMatchDayFixtures(*built, header.TeamCount, answers.playTimes, *answers.matchDays);
+            !status)
+            return status;
+    } else {
+        AddFixtures(*built, header.TeamCount, answers.playTimes);
+    }
     built->PlaceTransferredOut();
     division = std::move(*built);
     return Status::Ok();

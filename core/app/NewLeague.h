@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/MatchDays.h"
 #include "store/Division.h"
 #include "store/Status.h"
 
@@ -19,6 +21,9 @@ struct NewLeagueAnswers {
     int relegateCount = 0;              // 0..4
     int teamSize = 11;                  // 5..11
     int subsCount = 3;                  // 0..5
+    // When given, the fixtures are laid on match days (RoundRobinDays), dated and numbered day by day;
+    // otherwise they are undated, in the order of the pairings.
+    std::optional<MatchDayPlan> matchDays;
 };
 
 inline constexpr const char* kNoTableNameMessage = "You must enter a name for this table";

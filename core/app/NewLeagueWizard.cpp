@@ -12,6 +12,7 @@ void NewLeagueWizard::Reset() {
     relegateCount = 0;
     teamSize = 11;
     subsCount = 3;
+    matchDays.reset();
     page_ = Introduction;
     wantedTeams_ = 20;
     teamNames_.clear();
@@ -81,6 +82,7 @@ NewLeagueAnswers NewLeagueWizard::Answers() const {
     answers.relegateCount = relegateCount;
     answers.teamSize = teamSize;
     answers.subsCount = subsCount;
+    answers.matchDays = matchDays;
     return answers;
 }
 

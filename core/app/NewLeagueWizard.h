@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
     int relegateCount = 0;
     int teamSize = 11;
     int subsCount = 3;
+    std::optional<MatchDayPlan> matchDays; // none: the fixtures stay undated
 
     NewLeagueWizard() { Reset(); }
     // Back to the Introduction with every answer at its start value.

@@ -98,7 +98,12 @@ void ReadPrint(Arguments& args, StartupArguments& startup) {
     if (what != "table" && what != "grid")
         throw UsageError("--print takes table, grid, summary or graph, not '" + what + "'");
     startup.printout = what == "table" ? Printout::Table : Printout::Grid;
-    startup.output = Required(args, "--pdf", "OUT.pdf");
+    if (const auto png = what == "table" ? args.value("--png") : std::nullopt) {
+        startup.printout = Printout::TablePicture;
+        startup.output = *png;
+    } else {
+        startup.output = Required(args, "--pdf", "OUT.pdf");
+    }
     startup.dateFormat = cmdline::DateFormatOption(args);
     startup.secondSet = args.flag("--second");
     // The table options need the league to be read; what is left is read with them.

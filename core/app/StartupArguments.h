@@ -19,7 +19,8 @@ enum class StartupAction {
     Help,
     Version
 };
-enum class Printout { Table, Grid, Summary, Graph };
+// TablePicture: the table printout drawn into a PNG picture (--print table ... --png OUT.png).
+enum class Printout { Table, Grid, Summary, Graph, TablePicture };
 
 struct StartupArguments {
     StartupAction action = StartupAction::Open;

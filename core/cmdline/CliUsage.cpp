@@ -14,8 +14,19 @@ const ProgramUsage& CliUsage() {
              "create a league with its whole fixture list",
              {"new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet 1|2|4] [--own-team "
               "NAME] "
-              "[--promote N] [--relegate N] [--team-size N] [--subs N]"},
-             "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line."},
+              "[--promote N] [--relegate N] [--team-size N] [--subs N] [--schedule FIRST-DATE [--every DAYS] "
+              "[--skip DATE]...] [--date-format PATTERN]"},
+             "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line. "
+             "--schedule lays the fixtures on match days, numbered day by day: the first on FIRST-DATE, then "
+             "every DAYS days (7 unless given), passing over each --skip date."},
+            {"schedule",
+             "lay the open fixtures on match days",
+             {"schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]"},
+             "Dates the open fixtures by match days: every team plays at most once a day (one rests each day "
+             "when the number of teams is odd), as few teams as a round robin allows play two home or two "
+             "away games running, and the second half mirrors the first. Once matches have been played the "
+             "rest keep that order, each match day taking every fixture whose teams are both free, so that "
+             "the days close up; played results keep their dates and every fixture keeps its home side."},
             {"import",
              "enter results, players, scorers or squads from comma-separated text",
              {"import FILE.div results|players|scorers|squads|all DATA.csv [--date-format PATTERN]"},
@@ -27,11 +38,21 @@ const ProgramUsage& CliUsage() {
              "be "
              "imported."},
             {"export",
-             "write the table, results, fixtures, grid, scorers, players or squads as comma-separated text",
+             "write the table, results, fixtures, grid, scorers, players or squads as comma-separated text, "
+             "the table or a team's summary as a web page, the table as a picture, or a calendar",
              {"export FILE.div table|results|fixtures|grid|scorers|players|squads|all [--from DATE] [--to "
               "DATE] "
-              "[TABLE OPTIONS] [--date-format PATTERN]"},
-             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output."},
+              "[TABLE OPTIONS] [--date-format PATTERN]",
+              "export FILE.div table --format csv|html|svg|png [TABLE OPTIONS]",
+              "export FILE.div calendar [--team NAME]",
+              "export FILE.div summary --team NAME [--date-format PATTERN]"},
+             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output. --format html writes "
+             "the table as a standalone HTML5 page (a captioned table with the zone and own-team colours, no "
+             "scripts), svg as a picture drawn like the printout; PNG pictures are drawn by the desktop "
+             "program: vantorel --print table FILE.div --png OUT.png. calendar writes the dated fixtures, all "
+             "or one team's, as an iCalendar file: one all-day event a fixture, \"Arsenal v Chelsea\" or "
+             "\"Arsenal 2-1 Chelsea\" once played, each with a UID that a later export keeps. summary writes "
+             "a team's figures, games and players as a web page."},
             {"table",
              "print the league table",
              {"table FILE.div [TABLE OPTIONS] [--explain] [--date-format PATTERN]"},

@@ -20,12 +20,14 @@ const ProgramUsage& DesktopUsage() {
              "Only one league file can be named."},
             {"print",
              "print a table or the grid of all results",
-             {"--print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second] [--date-format "
+             {"--print table LEAGUE.div --png OUT.png [TABLE OPTIONS] [--date-format PATTERN]",
+              "--print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second] [--date-format "
               "PATTERN]"},
              "--print table and --print grid write the league table, or the grid of all results, to a PDF "
              "file "
              "without a window and without a display; --second prints the second set of matches of a league "
-             "whose teams meet four times."},
+             "whose teams meet four times. With --png the table printout is drawn into a PNG picture 1000 "
+             "pixels wide instead, for the web."},
             {"summary",
              "print a team summary",
              {"--print summary LEAGUE.div --team NAME --pdf OUT.pdf [--date-format PATTERN]"},

@@ -12,10 +12,29 @@ namespace vantorel {
 class DateList;
 
 // The choices of the export, in the order the dialog lists them.
-enum class ExportSection { Table, Results, Fixtures, Grid, Scorers, Players, Squads, All };
-inline constexpr std::array<const char*, 8> kExportChoices = {
-    "Leage Table Standings", "Match Results", "Fixtures", "Matches Grid",
-    "Goal Scorers",          "Players",       "Squads",   "All of the Above"};
+// "All of the Above" writes the comma-separated sections; the calendar and the team summary come after it.
+enum class ExportSection {
+    Table,
+    Results,
+    Fixtures,
+    Grid,
+    Scorers,
+    Players,
+    Squads,
+    All,
+    Calendar,
+    TeamSummary
+};
+inline constexpr std::array<const char*, 10> kExportChoices = {"Leage Table Standings",
+                                                               "Match Results",
+                                                               "Fixtures",
+                                                               "Matches Grid",
+                                                               "Goal Scorers",
+                                                               "Players",
+                                                               "Squads",
+                                                               "All of the Above",
+                                                               "Calendar",
+                                                               "Team Summary"};
 
 // What an export writes beside the Division: the table as it is shown, and the date range of results and
 // fixtures.

@@ -46,13 +46,29 @@ void SetTrackGoals(Division& division, bool track) {
 }
 
 void EntrySession::Start(double today) {
-    EntryDate = today;
+    EntryDate = sittingDate_ = today;
     EnteredTeams = 0;
+    datePicked_ = false;
 }
 
 void EntrySession::ChangeDate(double date) {
-    EntryDate = date;
+    EntryDate = sittingDate_ = date;
     EnteredTeams = 0;
+    datePicked_ = true;
+}
+
+bool EntrySession::OfferFixtureDate(const Division& division, int home, int away) {
+    if (datePicked_)
+        return false;
+    const int fixture = division.FindFixture(home, away);
+    const double offered = fixture > 0 && division.Results[fixture].MatchDate > 0
+                               ? division.Results[fixture].MatchDate
+                               : sittingDate_;
+    if (offered == EntryDate)
+        return false;
+    EntryDate = offered;
+    EnteredTeams = 0;
+    return true;
 }
 
 std::vector<int> EntrySession::HomeTeams(const Division& division) const {

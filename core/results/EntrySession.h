@@ -42,8 +42,13 @@ public:
 
     // Entering the page: the date is today, nobody is withheld.
     void Start(double today);
-    // A new date: nobody is withheld any more.
+    // A new date picked by the user: nobody is withheld any more, and the date holds for the rest of the
+    // sitting, whatever dates the fixtures have.
     void ChangeDate(double date);
+    // Picking a pairing offers the date of its first open fixture when it has one and no date was picked in
+    // this sitting; a pairing without a date goes back to the sitting's date. Moving to another date
+    // withholds nobody. True when EntryDate changed.
+    bool OfferFixtureDate(const Division& division, int home, int away);
     bool Withheld(int team) const { return (EnteredTeams >> team) & 1u; }
 
     // The home teams offered, in list order: every team not withheld, or none when every fixture is played.
@@ -61,6 +66,10 @@ public:
     // "HOME v AWAY Result recorded" comes back through recorded.
     Status Enter(Division& division, int home, int away, int homeGoals, int awayGoals, int attendance,
                  std::string* recorded = nullptr, std::vector<int>* newGoals = nullptr);
+
+private:
+    double sittingDate_ = 0; // today, or the date the user picked
+    bool datePicked_ = false;
 };
 
 } // namespace vantorel

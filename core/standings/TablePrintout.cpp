@@ -35,6 +35,43 @@ std::string VariantNote(TableContent content, GameSelection games) {
     return {};
 }
 
+std::string VariantDescription(const TableVariant& variant, const DateFormat& dateFormat) {
+    std::string text = variant.content == TableContent::PlayedGames       ? "Played games"
+                       : variant.content == TableContent::PlayedPredicted ? "Played and predicted games"
+                                                                          : "Current form";
+    text += variant.games == GameSelection::HomeOnly   ? ", home only"
+            : variant.games == GameSelection::AwayOnly ? ", away only"
+                                                       : "";
+    if (variant.content == TableContent::CurrentForm)
+        return text + ", last " + std::to_string(variant.formGames) + " games";
+    return text + (variant.asAt != 0 ? ", up to " + dateFormat.Format(variant.asAt)
+                                     : ", before the first match date");
+}
+
+namespace {
+
+// The top of the table frame: below the title line and, in the full format, the "Home"/"Away" box. The
+// title is measured in its own font, which the canvas keeps afterwards.
+int TableTop(Canvas& canvas, const TablePrintoutLayout& m, const TablePrintoutInput& input) {
+    CanvasFont titleFont = canvas.font();
+    titleFont.name = "Ariel";
+    titleFont.size = 20;
+    canvas.setFont(titleFont);
+    const int top = canvas.TextHeight("M") + PrinterUnits(canvas, 20) + 3 * m.rowHeight;
+    return input.shortFormat ? top - m.rowHeight : top;
+}
+
+} // namespace
+
+int TablePictureHeight(Canvas& canvas, const TablePrintoutInput& input) {
+    const TablePrintoutLayout m(kTablePictureWidth, kTablePicturePageHeight,
+                                static_cast<int>(input.rows.size()), static_cast<int>(input.headings.size()));
+    const CanvasFont baseFont = canvas.font();
+    const int top = TableTop(canvas, m, input);
+    canvas.setFont(baseFont);
+    return top + m.height + 2 * m.rowHeight;
+}
+
 void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrintoutInput& input) {
     const int teams = static_cast<int>(input.rows.size());
     const int columns = static_cast<int>(input.headings.size());
@@ -43,19 +80,13 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
               TeamW = m.teamWidth;
 
     const CanvasFont baseFont = canvas.font();
-    CanvasFont titleFont = baseFont;
-    titleFont.name = "Ariel";
-    titleFont.size = 20;
-    canvas.setFont(titleFont);
+    const int T = TableTop(canvas, m, input);
     // Fixed measures are those of a 300 dpi printer, scaled to the printer's resolution; the text keeps an
     // inset from the column lines.
     const int margin = PrinterUnits(canvas, 20), inset = PrinterUnits(canvas, 10);
     const int thinPen = PrinterUnits(canvas, 1), thickPen = PrinterUnits(canvas, 5);
     canvas.TextOut(L, margin, input.tableName);
     canvas.TextOut(L + W - canvas.TextWidth(input.printDate), margin, input.printDate);
-    int T = canvas.TextHeight("M") + margin + 3 * RowH;
-    if (input.shortFormat)
-        T -= RowH;
 
     CanvasFont tableFont = baseFont;
     tableFont.size = 10;

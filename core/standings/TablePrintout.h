@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/DateFormat.h"
 #include "standings/Standings.h"
 #include "standings/TableCells.h"
 
@@ -34,9 +35,18 @@ TablePrintoutInput MakeTablePrintout(const Division& division, const LeagueTable
 // The note under the table naming its variant; empty for played home and away games.
 std::string VariantNote(TableContent content, GameSelection games);
 
+// The variant in words: "Played games, home only, up to 14/03/2026", "Current form, last 6 games", ...
+std::string VariantDescription(const TableVariant& variant, const DateFormat& dateFormat);
+
 // Draws the one-page printout of the league table: title and print date, the framed table with a thick
 // rule above the relegation zone, the "Home"/"Away" box in the full format, position numbers in place of
 // the marks, and the variant's note.
 void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrintoutInput& input);
+
+// The table as a picture for the web (SVG, PNG) rather than a page: the printout drawn on a page of these
+// measures in pixels, cut below the note (TablePictureHeight).
+inline constexpr int kTablePictureWidth = 1000;
+inline constexpr int kTablePicturePageHeight = 810;
+int TablePictureHeight(Canvas& canvas, const TablePrintoutInput& input);
 
 } // namespace vantorel

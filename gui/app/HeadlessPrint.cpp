@@ -9,6 +9,7 @@
 #include "cmdline/LeagueArguments.h"
 #include "platform/Printing.h"
 #include "standings/MatchesGrid.h"
+#include "standings/TablePicture.h"
 #include "standings/TablePrintout.h"
 #include "stats/GraphPicture.h"
 #include "stats/TeamSummaryPrintout.h"
@@ -47,6 +48,13 @@ int PrintLeague(const StartupArguments& startup) {
         const cmdline::TableChoice choice =
             cmdline::TableOptions(tableOptions, *division, startup.dateFormat);
         tableOptions.finish();
+        if (startup.printout == Printout::TablePicture) {
+            const TablePrintoutInput printout = MakeTablePrintout(
+                *division, FillTable(*division, choice.variant), choice.format, startup.dateFormat.Format(Today()));
+            if (!TablePicture(printout).save(QString::fromStdString(startup.output), "PNG"))
+                throw cmdline::UsageError(startup.output + ": cannot be written");
+            return 0;
+        }
         const bool table = startup.printout == Printout::Table;
         PageDrawer draw;
         TablePrintoutInput printout;

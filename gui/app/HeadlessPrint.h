@@ -5,7 +5,8 @@
 namespace vantorel {
 
 // Writes the printout the command line asks for (--print table, grid or summary) to a PDF file, or draws
-// the graph picture (--print graph, stats/GraphPicture.h), without showing a window. Returns the exit code;
+// the table printout into a PNG picture (--print table ... --png, standings/TablePicture.h) or the graph
+// picture (--print graph, stats/GraphPicture.h), without showing a window. Returns the exit code;
 // errors go to standard error.
 int PrintLeague(const StartupArguments& startup);
 

@@ -18,6 +18,7 @@
 
 #include "app/Pictures.h"
 #include "platform/HelpWindow.h"
+#include "results/MatchDaysBox.h"
 #include "store/LeagueFile.h"
 
 namespace vantorel {
@@ -206,6 +207,10 @@ QWidget* TfrmNew::MakeStep4() {
              "the number of substitutes (0 - 5).",
              page));
     layout->addWidget(squad);
+    gbMatchDays = new MatchDaysBox(app_, QStringLiteral("Lay the fixtures on match days"), page);
+    gbMatchDays->setCheckable(true);
+    gbMatchDays->setChecked(false);
+    layout->addWidget(gbMatchDays);
     layout->addStretch();
     return page;
 }
@@ -295,6 +300,15 @@ void TfrmNew::btnEditClick() {
 
 void TfrmNew::btnFinishClick() {
     TakeAnswers();
+    wizard_.matchDays.reset();
+    if (gbMatchDays->isChecked()) {
+        MatchDayPlan plan;
+        if (auto status = gbMatchDays->Plan(plan); !status) {
+            app_.prompts.Error(status.message());
+            return;
+        }
+        wizard_.matchDays = plan;
+    }
     auto division = std::make_unique<Division>();
     if (auto status = BuildNewLeague(wizard_.Answers(), *division); !status) {
         app_.prompts.Error(status.message());

@@ -16,6 +16,8 @@ class QStackedWidget;
 
 namespace vantorel {
 
+class MatchDaysBox;
+
 // The new-league wizard: an introduction and four steps over the core wizard, ending in a league file
 // written where the user chooses. It does not open the league.
 class TfrmNew : public QDialog {
@@ -48,6 +50,7 @@ public:
     QSpinBox* spnDown;
     QSpinBox* seTeamSize;
     QSpinBox* seNumSubs;
+    MatchDaysBox* gbMatchDays; // checked: the fixtures are laid on match days
     QPushButton* btnBack;
     QPushButton* btnNext;
     QPushButton* btnFinish;

@@ -4,8 +4,10 @@
 
 #include "app/AppContext.h"
 #include "app/Workspace.h"
+#include "exchange/ExportChoice.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +32,8 @@ public:
     void btnFromDateClick();
     void btnToDateClick();
     void btnExportClick();
+    // A choice of what to export enables the format, team and target that apply to it.
+    void RadioGroup1Click();
 
     double ExportFrom() const { return from_; }
     double ExportTo() const { return to_; }
@@ -39,6 +43,8 @@ public:
     QToolButton* btnFromDate;
     QLineEdit* edToDate;
     QToolButton* btnToDate;
+    QComboBox* cbFormat; // how the table is written
+    QComboBox* cbTeam;   // the calendar's team ("All Teams" first) or the summary's team
     QRadioButton* rbFile;
     QRadioButton* rbClip;
     QPushButton* btnExport;
@@ -47,6 +53,9 @@ public:
 private:
     double PickDate(QToolButton* button, double day);
     void ShowDates();
+    ExportSection Section() const;
+    TableExportFormat Format() const;
+    Status WriteChoice(const QString& path, bool& truncated);
 
     AppContext& app_;
     const Workspace& workspace_;

@@ -1,14 +1,20 @@
 #include "platform/ExchangeFileDialogs.h"
 
 #include <QFileDialog>
+#include <QVariant>
 
 namespace vantorel {
 
 QString ChooseExportFile(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder,
-                       QStringLiteral("CSV (comma delimited) (*.csv);;TXT (text file) (*.txt)"));
+    QString filter = QStringLiteral("CSV (comma delimited) (*.csv);;TXT (text file) (*.txt)");
+    QString suffix = QStringLiteral("csv");
+    if (parent && parent->property(kExportFilterProperty).isValid()) {
+        filter = parent->property(kExportFilterProperty).toString();
+        suffix = parent->property(kExportSuffixProperty).toString();
+    }
+    QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(suffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

@@ -196,6 +196,8 @@ void EnterResultsPage::AwayListChange() {
     const int away = SelectedTeam(AwayList);
     if (home == 0 || away == 0)
         return;
+    if (session_.OfferFixtureDate(app_.division, home, away))
+        Date1->setText(QString::fromStdString(app_.dateFormat.Format(session_.EntryDate)));
     if (const auto hint = EntrySession::PredictionHint(app_.division, home, away))
         panResults->setText(QString::fromStdString(*hint));
 }

@@ -18,6 +18,7 @@
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
 #include "results/TfrmPredict.h"
+#include "results/TfrmSchedule.h"
 
 namespace vantorel {
 namespace {
@@ -82,6 +83,8 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     btnPrDate->setToolTip(QStringLiteral("Set the date of the selected match"));
     btnPrScore = new QPushButton(QStringLiteral("Set Score"), this);
     btnPrScore->setToolTip(QStringLiteral("Set the predicted score of the selected match"));
+    btnPrSchedule = new QPushButton(QStringLiteral("&Match Days..."), this);
+    btnPrSchedule->setToolTip(QStringLiteral("Date every match still to play by match days"));
     Panel15 =
         new QLabel(QStringLiteral("TIP: To quickly set the date of all the matches played on the same day:\n"
                                   "1. Select the first match and set it's date by clicking Set Date\n"
@@ -89,7 +92,7 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
                    this);
     Panel15->setFrameShape(QFrame::Panel);
     Panel15->setFrameShadow(QFrame::Sunken);
-    for (QPushButton* button : {btnPrDate, btnPrScore})
+    for (QPushButton* button : {btnPrDate, btnPrScore, btnPrSchedule})
         button->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -97,6 +100,8 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     buttons->addWidget(btnPrDate);
     buttons->addSpacing(btnPrDate->sizeHint().width());
     buttons->addWidget(btnPrScore);
+    buttons->addSpacing(btnPrDate->sizeHint().width());
+    buttons->addWidget(btnPrSchedule);
     buttons->addStretch();
     auto* left = new QVBoxLayout;
     left->addWidget(panPredict);
@@ -120,6 +125,14 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     connect(down, &QToolButton::clicked, this, &PredictResultsPage::sbScoreDownClick);
     connect(btnPrDate, &QPushButton::clicked, this, &PredictResultsPage::btnPrDateClick);
     connect(btnPrScore, &QPushButton::clicked, this, &PredictResultsPage::btnPrScoreClick);
+    connect(btnPrSchedule, &QPushButton::clicked, this, &PredictResultsPage::btnPrScheduleClick);
+}
+
+void PredictResultsPage::btnPrScheduleClick() {
+    auto* dialog = new TfrmSchedule(app_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] { FillPredictList(workspace_.PredictSortColumn); });
+    dialog->open();
 }
 
 void PredictResultsPage::FillPredictList(int key) {
@@ -127,7 +140,8 @@ void PredictResultsPage::FillPredictList(int key) {
     model->Fill(key);
     const int count = model->list().count();
     panPredict->setText(QString::fromStdString(RemainingGamesText(count)));
-    for (QWidget* part : std::initializer_list<QWidget*>{sgPredict, btnPrDate, btnPrScore, Panel15})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{sgPredict, btnPrDate, btnPrScore, btnPrSchedule, Panel15})
         part->setVisible(count > 0);
     if (count > 0) {
         sgPredict->setCurrentIndex(model->index(0, kDateColumn));

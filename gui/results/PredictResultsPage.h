@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QWidget>
 
 #include "app/AppContext.h"
@@ -32,10 +31,11 @@ public:
     void sgPredictDblClick();
     void btnPrDateClick();
     void btnPrScoreClick();
+    // Opens "Match Days" for the open fixtures; the list is refilled once they are dated.
+    void btnPrScheduleClick();
 
     // The fixture of the current row; 0 when there is none.
     int CurrentFixture() const;
-
 
     QLabel* panPredict;
     QHeaderView* hcPredict;
@@ -43,6 +43,7 @@ public:
     QWidget* sbScore;
     QPushButton* btnPrDate;
     QPushButton* btnPrScore;
+    QPushButton* btnPrSchedule;
     QLabel* Panel15;
     QPushButton* btnExit5;
     ResultListModel* model;

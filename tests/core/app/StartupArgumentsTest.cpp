@@ -39,6 +39,13 @@ TEST(StartupArgumentsTest, EachFormIsReadWithItsDefaults) {
     EXPECT_TRUE(rest.flag("--short"));
     EXPECT_NO_THROW(rest.finish());
 
+    const StartupArguments picture =
+        ReadStartupArguments({"--print", "table", "cup.div", "--png", "t.png", "--games", "home"});
+    EXPECT_EQ(picture.printout, Printout::TablePicture);
+    EXPECT_EQ(picture.output, "t.png");
+    cmdline::Arguments pictureOptions = picture.tableOptions;
+    EXPECT_EQ(pictureOptions.value("--games"), "home");
+
     const StartupArguments graph = ReadStartupArguments(
         {"--print", "graph", "cup.div", "--team", "Hull", "--png", "g.png", "--style", "lines"});
     EXPECT_EQ(graph.printout, Printout::Graph);

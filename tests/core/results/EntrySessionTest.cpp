@@ -97,6 +97,30 @@ TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
 }
 
+TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
+    auto division = testing::MakeLeague(4, 2);
+    const int dated = division->FindFixture(1, 2), undated = division->FindFixture(3, 4);
+    division->Results[dated].MatchDate = 46010;
+    EntrySession session;
+    session.Start(46000);
+    // Each step: the pairing picked, whether the date moves, the date it is entered on.
+    const struct {
+        int home, away;
+        bool moves;
+        double date;
+    } steps[] = {{1, 2, true, 46010}, {1, 2, false, 46010}, {3, 4, true, 46000}, {1, 2, true, 46010}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(session.OfferFixtureDate(*division, step.home, step.away), step.moves) << step.home;
+        EXPECT_EQ(session.EntryDate, step.date) << step.home;
+    }
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
+    EXPECT_EQ(division->Results[dated].MatchDate, 46010);
+    session.ChangeDate(46020);
+    division->Results[undated].MatchDate = 46030;
+    EXPECT_FALSE(session.OfferFixtureDate(*division, 3, 4));
+    EXPECT_EQ(session.EntryDate, 46020);
+}
+
 TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
     auto division = MakeLeague(4, 2);
     division->DataChanged = false;

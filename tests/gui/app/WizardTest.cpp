@@ -1,14 +1,17 @@
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmNew.h"
+#include "results/MatchDaysBox.h"
 #include "store/LeagueFile.h"
 
 namespace vantorel::testing {
@@ -88,6 +91,38 @@ private Q_SLOTS:
 
         TfrmMain main(harness.app);
         QCOMPARE(main.DivList->item(0)->text(), QStringLiteral("Sunday League"));
+    }
+
+    void laysTheFixturesOnMatchDaysWhenAsked() {
+        GuiHarness harness;
+        TfrmNew wizard(harness.app, nullptr);
+        wizard.show();
+        wizard.btnNextClick();
+        wizard.TableName->setText(QStringLiteral("Five"));
+        wizard.edtTeams->setValue(5);
+        wizard.btnNextClick();
+        AddNames(wizard, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                          QStringLiteral("E")});
+        for (int step = 0; step < 3; ++step)
+            wizard.btnNextClick();
+        QVERIFY(!wizard.gbMatchDays->isChecked());
+        wizard.gbMatchDays->setChecked(true);
+        harness.pickedDates = {46010};
+        wizard.gbMatchDays->btnFirstDate->click();
+        wizard.gbMatchDays->edSkip->setText(QStringLiteral("31/02/2026"));
+        wizard.btnFinishClick();
+        QVERIFY(wizard.isVisible()); // a date that does not exist is refused before the save dialog
+        wizard.gbMatchDays->edSkip->setText(QString::fromStdString(harness.app.dateFormat.Format(46017)));
+        harness.chosenFiles << QString::fromStdString(harness.app.leagueFolder) + QStringLiteral("five.div");
+        wizard.btnFinishClick();
+        Division league;
+        QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
+        // Twenty matches on ten match days a week apart, two a day (one team rests), the second day moved on
+        // past the skipped date.
+        QCOMPARE(league.Header.ResultCount, std::int16_t{20});
+        QCOMPARE(league.Results[2].MatchDate, 46010.0);
+        QCOMPARE(league.Results[3].MatchDate, 46024.0);
+        QCOMPARE(league.Results[20].MatchDate, 46080.0);
     }
 
     void aLoweredTeamCountShowsANegativeRemainder() {

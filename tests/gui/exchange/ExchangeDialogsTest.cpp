@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -52,31 +53,55 @@ void PrepareLeague(GuiHarness& harness) {
     harness.division->Results[2].MatchDate = 45010;
 }
 
+// The page's dialog of a class. The dialogs declare no meta-object of their own, so findChild would take any
+// QDialog for them; the class is told by its type instead.
+template <typename Dialog> Dialog* FindDialog(const QObject& parent) {
+    for (QDialog* dialog : parent.findChildren<QDialog*>())
+        if (auto* found = dynamic_cast<Dialog*>(dialog))
+            return found;
+    return nullptr;
+}
+
 class ExchangeDialogsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void eachExportChoiceWritesItsSection_data() {
         QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("format");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("table") << 0 << "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts";
-        QTest::newRow("results") << 1 << kResultsHeading;
-        QTest::newRow("fixtures") << 2 << kFixturesHeading;
-        QTest::newRow("grid") << 3 << "Team,T.0,T.0,T.0,T.0";
-        QTest::newRow("scorers") << 4 << kScorersHeading;
-        QTest::newRow("players") << 5 << kPlayersHeading;
-        QTest::newRow("squads") << 6 << kSquadsHeading;
-        QTest::newRow("all") << 7 << "Test League";
+        QTest::newRow("table") << 0 << 0 << "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts";
+        QTest::newRow("results") << 1 << 0 << kResultsHeading;
+        QTest::newRow("fixtures") << 2 << 0 << kFixturesHeading;
+        QTest::newRow("grid") << 3 << 0 << "Team,T.0,T.0,T.0,T.0";
+        QTest::newRow("scorers") << 4 << 0 << kScorersHeading;
+        QTest::newRow("players") << 5 << 0 << kPlayersHeading;
+        QTest::newRow("squads") << 6 << 0 << kSquadsHeading;
+        QTest::newRow("all") << 7 << 0 << "Test League";
+        QTest::newRow("calendar") << 8 << 0 << "BEGIN:VCALENDAR";
+        QTest::newRow("team summary") << 9 << 0 << "<!DOCTYPE html>";
+        QTest::newRow("table as a web page") << 0 << 1 << "<!DOCTYPE html>";
+        QTest::newRow("table as SVG") << 0 << 2 << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+        QTest::newRow("table as PNG") << 0 << 3 << QString::fromStdString("\x89PNG");
+        // The format belongs to the table: another choice writes its own kind whatever the box says.
+        QTest::newRow("results whatever the format") << 1 << 1 << kResultsHeading;
     }
     void eachExportChoiceWritesItsSection() {
         QFETCH(int, choice);
+        QFETCH(int, format);
         QFETCH(QString, firstLine);
         GuiHarness harness;
         PrepareLeague(harness);
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         TfrmExport dialog(harness.app, workspace, nullptr);
+        dialog.cbFormat->setCurrentIndex(format);
         dialog.RadioGroup1->button(choice)->click();
+        QCOMPARE(dialog.cbFormat->isEnabled(), choice == 0);
+        QCOMPARE(dialog.rbClip->isEnabled(), choice != 0 || format != 3);
+        QCOMPARE(dialog.cbTeam->isEnabled(), choice >= 8);
+        if (choice == 8)
+            QCOMPARE(dialog.cbTeam->currentText(), QStringLiteral("All Teams"));
         const std::string path = harness.folder.file("out.csv");
         harness.chosenExportFiles = {QString::fromStdString(path)};
         dialog.btnExport->click();
@@ -239,13 +264,13 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
-        auto* exporter = page.findChild<TfrmExport*>();
+        auto* exporter = FindDialog<TfrmExport>(page);
         QVERIFY(exporter);
         exporter->btnCancel->click();
         QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
-        auto* importer = page.findChild<TfrmImport*>();
+        auto* importer = FindDialog<TfrmImport>(page);
         QVERIFY(importer);
         importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
         importer->btnImport->click();

@@ -1,3 +1,5 @@
+#include <map>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -22,6 +24,8 @@
 #include "results/ResultsTab.h"
 #include "results/TfrmChScore.h"
 #include "results/TfrmPredict.h"
+#include "results/MatchDaysBox.h"
+#include "results/TfrmSchedule.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
@@ -303,6 +307,55 @@ private Q_SLOTS:
         page.hcPredictSectionClick(0); // the ticked fixtures first, by date
         QCOMPARE(page.model->list().At(0), first);
         QCOMPARE(page.model->list().At(1), second);
+    }
+
+    void matchDaysDateTheOpenFixturesAndEntryOffersThem() {
+        GuiHarness harness;
+        Workspace4 workspace(harness, MakeLeague(4, 2));
+        workspace.Show(WorkspacePage::PredictResults);
+        PredictResultsPage& page = *workspace.window.predictPage;
+        page.btnPrSchedule->click();
+        auto* dialog = page.findChild<TfrmSchedule*>();
+        QVERIFY(dialog);
+        harness.pickedDates = {46010};
+        dialog->gbMatchDays->btnFirstDate->click();
+        dialog->gbMatchDays->seEvery->setValue(3);
+        dialog->gbMatchDays->edSkip->setText(QStringLiteral("not a date"));
+        dialog->btnOK->click();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!harness.division->DataChanged);
+        dialog->gbMatchDays->edSkip->setText(QString::fromStdString(harness.app.dateFormat.Format(46013)));
+        dialog->btnOK->click();
+        QTRY_VERIFY(!page.findChild<TfrmSchedule*>());
+        QVERIFY(harness.division->DataChanged);
+        // Six match days of two matches, the second moved past the skipped date; the grid shows them.
+        const int first = page.model->list().At(0);
+        QCOMPARE(Cell(page.sgPredict, 0, 1), QString::fromStdString(harness.app.dateFormat.Format(
+                                                 harness.division->Results[first].MatchDate)));
+        std::map<double, int> perDay;
+        for (int r = 1; r <= 12; ++r)
+            ++perDay[harness.division->Results[r].MatchDate];
+        QCOMPARE(perDay, (std::map<double, int>{
+                             {46010, 2}, {46016, 2}, {46019, 2}, {46022, 2}, {46025, 2}, {46028, 2}}));
+
+        // Entering a result offers the fixture's own date until a date is picked.
+        workspace.Show(WorkspacePage::EnterResults);
+        EnterResultsPage& entry = *workspace.window.enterPage;
+        const int fixture = harness.division->FindFixture(2, 1);
+        const double scheduled = harness.division->Results[fixture].MatchDate;
+        Choose(entry.HomeList, QStringLiteral("Team 02"));
+        Choose(entry.AwayList, QStringLiteral("Team 01"));
+        QCOMPARE(entry.Date1->text(), QString::fromStdString(harness.app.dateFormat.Format(scheduled)));
+        entry.btnUpdate->click();
+        QVERIFY(harness.division->Results[fixture].Played);
+        QCOMPARE(harness.division->Results[fixture].MatchDate, scheduled);
+        harness.pickedDates = {46100};
+        entry.btnCal->click();
+        const int next = harness.division->FindFixture(3, 4);
+        Choose(entry.HomeList, QStringLiteral("Team 03"));
+        Choose(entry.AwayList, QStringLiteral("Team 04"));
+        entry.btnUpdate->click();
+        QCOMPARE(harness.division->Results[next].MatchDate, 46100.0);
     }
 };
 
