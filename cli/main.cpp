@@ -44,11 +44,26 @@ const CommandEntry kCommands[] = {
     {"new", vantorel::cli::NewCommand,
      "usage: vantorel-cli new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet 1|2|4]\n"
      "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N]\n"
-     "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n"},
+     "       vantorel-cli new FILE.div --from-results DATA.csv [--name NAME] [--win-points 2|3] [--meet "
+     "1|2|4]\n"
+     "                        [--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N]\n"
+     "                        [--date-format PATTERN]\n"
+     "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line.\n"
+     "--from-results takes the teams (alphabetical), how often they meet and every result from a results\n"
+     "file, read as import reads it; its dates in the layout the file shows unless --date-format is "
+     "given.\n"},
     {"import", vantorel::cli::ImportCommand,
-     "usage: vantorel-cli import FILE.div results|players|scorers|squads|all DATA.csv [--date-format "
+     "usage: vantorel-cli import FILE.div results|players|scorers|squads|all DATA.csv|- [--date-format "
      "PATTERN]\n"
-     "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team.\n"
+     "                           [--alias \"NAME=TEAM\"]... [--aliases FILE]\n"
+     "DATA.csv - reads standard input. Dates are read as dd/MM/yyyy unless --date-format is given, and as\n"
+     "yyyy-MM-dd and with four-digit years besides; a file whose dates have day and month the other way\n"
+     "round is refused whole.\n"
+     "Results: date,home,away,home goals,away goals[,attendance]; or a results file whose first line names\n"
+     "its columns (Date, HomeTeam|Home, AwayTeam|Away, FTHG|HG|HomeGoals, FTAG|AG|AwayGoals[, Attendance]),\n"
+     "its dates read in the layout the whole file shows unless --date-format is given, its team names\n"
+     "matched by safe rules and by --alias (or the NAME=TEAM lines of --aliases FILE); a name not found is\n"
+     "listed with the closest team and nothing is imported. Players: name,team.\n"
      "Scorers: player,team for,home,away,date,minute,penalty,own goal.\n"
      "Squads: date,home,away,team,line,player,time on,time off,yellow,second yellow,red.\n"
      "All: a file written by export all, read section by section, players before scorers.\n"
@@ -57,7 +72,9 @@ const CommandEntry kCommands[] = {
      std::string(
          "usage: vantorel-cli export FILE.div table|results|fixtures|grid|scorers|players|squads|all\n"
          "                           [--from DATE] [--to DATE] [TABLE OPTIONS] [--date-format PATTERN]\n") +
-         kTableOptions + "Writes comma-separated text (UTF-8, CR LF line ends) to standard output.\n"},
+         kTableOptions +
+         "Writes comma-separated text (UTF-8, CR LF line ends) to standard output, dates as dd/MM/yyyy or\n"
+         "--date-format with the year widened to four digits.\n"},
     {"table", vantorel::cli::TableCommand,
      std::string("usage: vantorel-cli table FILE.div [TABLE OPTIONS] [--explain] [--date-format PATTERN]\n") +
          kTableOptions +

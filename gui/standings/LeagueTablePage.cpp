@@ -1,6 +1,7 @@
 #include "standings/LeagueTablePage.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -355,7 +356,8 @@ void LeagueTablePage::btnExportClick() {
 
 // After an import the match dates and the table are rebuilt, whatever the dialog brought in.
 void LeagueTablePage::btnImportClick() {
-    auto* importer = new TfrmImport(app_, this);
+    auto* importer =
+        new TfrmImport(app_, this, std::filesystem::path(workspace_.leaguePath).filename().string());
     importer->setAttribute(Qt::WA_DeleteOnClose);
     connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
     importer->open();
