@@ -191,14 +191,14 @@ int ClosestTeam(const Division& division, std::string_view name) {
 }
 
 std::string UnmatchedNamesMessage(const Division& division, const std::vector<std::string>& unmatched) {
-    std::string message = "Nothing was imported: these team names of the file are not the league's. Map "
-                          "each to a team and import again.";
-    for (const std::string& name : unmatched) {
-        message += "\n  \"" + name + "\"";
-        if (const int closest = ClosestTeam(division, name))
+    std::string message = "Nothing was imported: these team names of the file are not the league's: ";
+    for (std::size_t i = 0; i < unmatched.size(); ++i) {
+        message += (i ? ", \"" : "\"") + unmatched[i] + "\"";
+        if (const int closest = ClosestTeam(division, unmatched[i]))
             message += " (closest: \"" + TeamName(division, closest) + "\")";
     }
-    return message;
+    return message +
+           ". Map each to a team (on the command line with --alias \"NAME=TEAM\") and import again.";
 }
 
 } // namespace vantorel
