@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "Arguments.h"
+#include "CommandSupport.h"
 #include "exchange/ImportSource.h"
 #include "exchange/TeamNames.h"
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/ImportRun.h"
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "exchange/TeamAliases.h"
@@ -43,8 +44,7 @@ QLineEdit* Counter(QWidget* parent) {
 
 } // namespace
 
-TfrmImport::TfrmImport(AppContext& app, QWidget* parent, std::string leagueFileName)
-    : QDialog(parent), app_(app), leagueFileName_(std::move(leagueFileName)) {
+TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Import Table Data"));
 
     RadioGroup1 = new QButtonGroup(this);
@@ -93,10 +93,7 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent, std::string leagueFileN
     btnImport = new QPushButton(QStringLiteral("Import"), this);
     btnImport->setDefault(true);
     BitBtn2 = new QPushButton(QStringLiteral("&Close"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnImport);
-    buttons->addWidget(BitBtn2);
+    auto* buttons = ButtonRow({btnImport, BitBtn2});
 
     auto* top = new QHBoxLayout;
     top->addWidget(what);
@@ -117,6 +114,16 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent, std::string leagueFileN
 }
 
 TfrmImport::~TfrmImport() = default;
+
+void TfrmImport::Prepare(std::string leagueFileName) {
+    leagueFileName_ = std::move(leagueFileName);
+    mapped_.clear();
+    run_.reset();
+    for (QLineEdit* counter : {edRead, edImported, edErrors})
+        counter->clear();
+    lbStatus->clear();
+    pbStatus->setValue(0);
+}
 
 bool TfrmImport::running() const {
     return chunkTimer_->isActive();

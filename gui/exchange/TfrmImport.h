@@ -30,8 +30,11 @@ class TfrmTeamNames;
 // opens "Team Names" to map them; the mapping is kept in the settings for the league's file name.
 class TfrmImport : public QDialog {
 public:
-    TfrmImport(AppContext& app, QWidget* parent, std::string leagueFileName = {});
+    TfrmImport(AppContext& app, QWidget* parent);
     ~TfrmImport() override;
+
+    // Clears the counters of the last import: built once, the dialog is reused.
+    void Prepare(std::string leagueFileName = {});
 
     void btnBrowseClick();
     void btnImportClick();
