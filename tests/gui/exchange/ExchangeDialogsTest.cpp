@@ -243,7 +243,8 @@ private Q_SLOTS:
         const QString file = WriteText(harness, "e0.csv",
                                        "Div,Date,Time,HomeTeam,AwayTeam,FTHG,FTAG,FTR,Referee\r\n"
                                        "E0,16/03/23,15:00,team 03,Fours,1,0,H,M Dean\r\n");
-        auto importer = std::make_unique<TfrmImport>(harness.app, nullptr, "mine.div");
+        auto importer = std::make_unique<TfrmImport>(harness.app, nullptr);
+        importer->Prepare("mine.div");
         importer->edFile->setText(file);
         importer->btnImport->click();
         QTRY_VERIFY(importer->teamNames());
@@ -256,7 +257,8 @@ private Q_SLOTS:
         QCOMPARE(harness.division->FindFixture(3, 4), 0); // played
 
         // A fresh dialog finds the kept mapping; the fixture is played now, so the line is an error.
-        importer = std::make_unique<TfrmImport>(harness.app, nullptr, "mine.div");
+        importer = std::make_unique<TfrmImport>(harness.app, nullptr);
+        importer->Prepare("mine.div");
         importer->edFile->setText(file);
         importer->btnImport->click();
         QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
