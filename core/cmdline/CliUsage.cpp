@@ -21,7 +21,8 @@ const ProgramUsage& CliUsage() {
              "--from-results makes the league of a results file, read as import reads it, with every result "
              "entered: its teams in alphabetical order, meeting once, twice or four times as the file shows "
              "unless --meet says so, its dates in the layout the whole file shows unless --date-format is "
-             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more often "
+             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more "
+             "often "
              "than the league allows, a line that is not a result or dates that cannot be read safely."},
             {"import",
              "enter results, players, scorers or squads from comma-separated text",
@@ -32,8 +33,10 @@ const ProgramUsage& CliUsage() {
              "Squads: date,home,away,team,line,player,time on,time off,yellow,second yellow,red. "
              "All: a file written by export all, read section by section, players before scorers.\n"
              "A results file whose first line names its columns (Date, HomeTeam or Home, AwayTeam or Away, "
-             "FTHG, HG or HomeGoals, FTAG, AG or AwayGoals, and Attendance) is read by those names, every other "
-             "column ignored; its dates in the layout the whole file shows unless --date-format is given, its "
+             "FTHG, HG or HomeGoals, FTAG, AG or AwayGoals, and Attendance) is read by those names, every "
+             "other "
+             "column ignored; its dates in the layout the whole file shows unless --date-format is given, "
+             "its "
              "team names matched to the league's exactly, by --alias (or the NAME=TEAM lines of --aliases "
              "FILE) and by safe rules (case, punctuation, FC, AFC, & for and, Utd for United, Man for "
              "Manchester, the leading words of one team's name). A name not found is listed with the closest "
@@ -49,7 +52,8 @@ const ProgramUsage& CliUsage() {
              {"export FILE.div table|results|fixtures|grid|scorers|players|squads|all [--from DATE] [--to "
               "DATE] "
               "[TABLE OPTIONS] [--date-format PATTERN]"},
-             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output, dates in dd/MM/yyyy or "
+             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output, dates in dd/MM/yyyy "
+             "or "
              "the --date-format pattern with the year widened to four digits."},
             {"table",
              "print the league table",

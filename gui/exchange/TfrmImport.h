@@ -29,6 +29,8 @@ class TfrmTeamNames;
 // runs. The dialog stays open for another file. A results file whose team names are not all the league's
 // opens "Team Names" to map them; the mapping is kept in the settings for the league's file name.
 class TfrmImport : public QDialog {
+    Q_OBJECT
+
 public:
     TfrmImport(AppContext& app, QWidget* parent);
     ~TfrmImport() override;
