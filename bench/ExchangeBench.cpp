@@ -97,7 +97,8 @@ void BM_ImportDownloadedResultsFile(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto league = std::make_unique<Division>();
-        BuildNewLeague(answers, *league);
+        if (!BuildNewLeague(answers, *league))
+            state.SkipWithError("the league was refused");
         std::istringstream in(text);
         state.ResumeTiming();
         StreamLineSource source(in);
