@@ -2,12 +2,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "app/NewLeague.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvHeadings.h"
 #include "exchange/ImportRun.h"
 #include "standings/Standings.h"
 #include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
+#include "support/ResultsFiles.h"
+#include "support/SampleSeason.h"
 
 namespace vantorel {
 namespace {
@@ -74,6 +77,36 @@ void BM_ImportHundredThousandResultLines(benchmark::State& state) {
     RunImport(state, ImportChoice::Results, lines);
 }
 BENCHMARK(BM_ImportHundredThousandResultLines)->Unit(benchmark::kMillisecond);
+
+// A downloaded results file of a whole season (380 matches, 16 columns, short team names) imported into the
+// league of its teams as the dialog does: read from a stream, looked at whole, names matched, then entered.
+void BM_ImportDownloadedResultsFile(benchmark::State& state) {
+    const testing::ResultsFileStyle style = {"season",
+                                             {"Div", "Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR",
+                                              "HTHG", "HTAG", "HTR", "Referee", "HS", "AS", "B365H", "B365D",
+                                              "B365A"},
+                                             "dd/MM/yy",
+                                             true,
+                                             "\r\n"};
+    const std::string text = testing::SampleSeasonResultsFile(style);
+    NewLeagueAnswers answers;
+    answers.tableName = "Season";
+    answers.teamNames = testing::SampleSeasonLines("teams.txt");
+    ImportOptions options;
+    options.aliases = {{"West Brom", "West Bromwich Albion"}};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto league = std::make_unique<Division>();
+        if (!BuildNewLeague(answers, *league))
+            state.SkipWithError("the league was refused");
+        std::istringstream in(text);
+        state.ResumeTiming();
+        StreamLineSource source(in);
+        const ImportCounters counters = ImportAll(*league, ImportChoice::Results, source, options);
+        benchmark::DoNotOptimize(counters.imported);
+    }
+}
+BENCHMARK(BM_ImportDownloadedResultsFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vantorel

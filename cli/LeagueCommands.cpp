@@ -6,6 +6,8 @@
 #include <ostream>
 
 #include "CommandSupport.h"
+#include "DataFiles.h"
+#include "app/LeagueFromResults.h"
 #include "Commands.h"
 #include "app/LeagueSettings.h"
 #include "app/MatchDays.h"
@@ -45,49 +47,83 @@ std::string Name(const Division& division, int team) {
 
 } // namespace
 
+namespace {
+
+// The own team named by --own-team, as its position among the sorted names.
+int OwnTeamPosition(const std::vector<std::string>& names, const std::string& ownTeam) {
+    const std::vector<std::string> sorted = SortedTeamNames(names);
+    const auto found = std::find(sorted.begin(), sorted.end(), ownTeam);
+    if (found == sorted.end())
+        throw UsageError("--own-team '" + ownTeam + "' is not one of the teams");
+    return static_cast<int>(found - sorted.begin()) + 1;
+}
+
+} // namespace
+
 int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
     NewLeagueAnswers answers;
     answers.tableName = args.value("--name").value_or("");
     const auto teamsFile = args.value("--teams");
-    if (!teamsFile)
-        throw UsageError("missing --teams TEAMS.txt");
-    answers.teamNames = ReadTeamNames(*teamsFile);
+    const auto resultsFile = args.value("--from-results");
+    if (teamsFile.has_value() == resultsFile.has_value())
+        throw UsageError("give either --teams TEAMS.txt or --from-results DATA.csv");
+    if (teamsFile)
+        answers.teamNames = ReadTeamNames(*teamsFile);
     answers.winPoints = args.number("--win-points", 2, 3).value_or(3);
-    answers.playTimes = args.number("--meet", 1, 4).value_or(2);
-    if (answers.playTimes == 3)
+    const auto meet = args.number("--meet", 1, 4);
+    if (meet == 3)
         throw UsageError("--meet must be 1, 2 or 4");
+    answers.playTimes = meet.value_or(2);
     answers.promoteCount = args.number("--promote", 0, 4).value_or(0);
     answers.relegateCount = args.number("--relegate", 0, 4).value_or(0);
     answers.teamSize = args.number("--team-size", 5, 11).value_or(11);
     answers.subsCount = args.number("--subs", 0, 5).value_or(3);
     const auto ownTeam = args.value("--own-team");
     const DateFormat dateFormat = DateFormatOption(args);
+    SeasonReading reading;
+    reading.formatGiven = args.hasOption("--date-format");
+    reading.dateFormat = dateFormat;
+    reading.playTimes = meet;
     if (const auto firstDate = args.value("--schedule"))
         answers.matchDays =
             MatchDayOptions(args, ParseDateArgument(*firstDate, dateFormat, "--schedule"), dateFormat);
     args.finish();
 
-    if (ownTeam) {
-        const std::vector<std::string> sorted = SortedTeamNames(answers.teamNames);
-        const auto found = std::find(sorted.begin(), sorted.end(), *ownTeam);
-        if (found == sorted.end())
-            throw UsageError("--own-team '" + *ownTeam + "' is not one of the teams");
-        answers.ownTeam = static_cast<int>(found - sorted.begin()) + 1;
-    }
     std::error_code existsError;
     if (std::filesystem::exists(path, existsError) || std::filesystem::is_symlink(path, existsError))
         throw UsageError(path + " already exists; choose another name");
     if (existsError && existsError != std::errc::no_such_file_or_directory)
         throw UsageError(path + ": " + IoErrorText(existsError.value()));
     auto division = std::make_unique<Division>();
-    if (auto status = BuildNewLeague(answers, *division); !status)
-        throw UsageError(status.message());
+    if (resultsFile) {
+        DataFile data(*resultsFile);
+        if (answers.tableName.empty())
+            answers.tableName = std::filesystem::path(*resultsFile).stem().string();
+        if (ownTeam) {
+            ResultsSeason season;
+            if (auto status = SurveySeason(data.lines(), reading, season); !status)
+                throw UsageError(*resultsFile + ": " + status.message());
+            answers.ownTeam = OwnTeamPosition(season.teamNames, *ownTeam);
+        }
+        if (auto status = BuildLeagueFromResults(answers, data.lines(), reading, *division); !status)
+            throw UsageError(*resultsFile + ": " + status.message());
+    } else {
+        if (ownTeam)
+            answers.ownTeam = OwnTeamPosition(answers.teamNames, *ownTeam);
+        if (auto status = BuildNewLeague(answers, *division); !status)
+            throw UsageError(status.message());
+    }
     if (auto status = WriteNewLeague(path, *division); !status)
         throw UsageError(path + ": " + status.message());
+    int played = 0;
+    for (int r = 1; r <= division->Header.ResultCount; ++r)
+        played += division->Results[r].Played ? 1 : 0;
     out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
         << division->Header.ResultCount << " fixtures";
+    if (resultsFile)
+        out << ", " << played << " results";
     if (answers.matchDays)
         out << " from " << dateFormat.Format(division->Results[1].MatchDate) << " to "
             << dateFormat.Format(division->Results[division->Header.ResultCount].MatchDate);

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "CommandSupport.h"
+#include "DataFiles.h"
 #include "Commands.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
@@ -135,13 +136,19 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
     const std::string path = args.positional("league file");
     const ImportChoice choice = ImportChoiceByName(args.positional("what to import"));
     const std::string dataPath = args.positional("data file");
-    const DateFormat dateFormat = DateFormatOption(args);
+    ImportOptions options;
+    options.formatGiven = args.hasOption("--date-format");
+    options.dateFormat = DateFormatOption(args);
+    options.aliases = AliasOptions(args);
     args.finish();
 
     const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const ImportCounters counters = ImportAll(*division, choice, ReadDataLines(dataPath), dateFormat);
+    DataFile data(dataPath);
+    const ImportCounters counters = ImportAll(*division, choice, data.lines(), options);
+    if (!counters.refusal.empty())
+        throw UsageError(dataPath + ": " + counters.refusal);
     // The counts are shown only once the import is kept.
     if (counters.imported > 0)
         if (auto status = SaveDivision(path, *division); !status)

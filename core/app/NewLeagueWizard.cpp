@@ -16,13 +16,25 @@ void NewLeagueWizard::Reset() {
     page_ = Introduction;
     wantedTeams_ = 20;
     teamNames_.clear();
+    fromResults_ = false;
+}
+
+void NewLeagueWizard::TakeSeason(const ResultsSeason& season, const std::string& suggestedName) {
+    Reset();
+    tableName = suggestedName;
+    teamNames_ = season.teamNames;
+    teamCount = wantedTeams_ = static_cast<int>(teamNames_.size());
+    playTimes = season.playTimes;
+    fromResults_ = true;
+    page_ = Step1;
 }
 
 bool NewLeagueWizard::Next(Prompts& prompts) {
     if (page_ == Step4)
         return false;
     if (page_ == Step1) {
-        wantedTeams_ = teamCount;
+        if (!fromResults_)
+            wantedTeams_ = teamCount;
         if (auto status = CheckTableName(tableName); !status) {
             prompts.Error(status.message());
             return false;
@@ -54,7 +66,7 @@ bool NewLeagueWizard::AddName(const std::string& name) {
 }
 
 std::string NewLeagueWizard::TakeName(int position) {
-    if (position < 0 || position >= static_cast<int>(teamNames_.size()))
+    if (fromResults_ || position < 0 || position >= static_cast<int>(teamNames_.size()))
         return {};
     std::string name = teamNames_[static_cast<std::size_t>(position)];
     teamNames_.erase(teamNames_.begin() + position);

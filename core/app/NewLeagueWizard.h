@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LeagueFromResults.h"
 #include "app/NewLeague.h"
 #include "platform/Prompts.h"
 
@@ -30,6 +31,10 @@ public:
     NewLeagueWizard() { Reset(); }
     // Back to the Introduction with every answer at its start value.
     void Reset();
+    // Starts over with the teams and meetings of a results file ("From a results file..."): the team list
+    // is the file's and cannot be changed, and the wizard goes on at Step 1 with the suggested table name.
+    void TakeSeason(const ResultsSeason& season, const std::string& suggestedName);
+    bool fromResults() const { return fromResults_; }
 
     Page page() const { return page_; }
     int wantedTeams() const { return wantedTeams_; }
@@ -44,7 +49,7 @@ public:
     bool backEnabled() const { return page_ >= Step2; }
     bool nextEnabled() const { return page_ != Step4; }
     bool finishEnabled() const { return page_ == Step4; }
-    bool addEnabled() const { return static_cast<int>(teamNames_.size()) < wantedTeams_; }
+    bool addEnabled() const { return !fromResults_ && static_cast<int>(teamNames_.size()) < wantedTeams_; }
 
     // Adds a name to the alphabetical list; an empty name, or one when the list is full, changes nothing.
     bool AddName(const std::string& name);
@@ -62,6 +67,7 @@ private:
     Page page_ = Introduction;
     int wantedTeams_ = 20;
     std::vector<std::string> teamNames_;
+    bool fromResults_ = false;
 };
 
 } // namespace vantorel

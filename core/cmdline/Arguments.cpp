@@ -50,6 +50,10 @@ std::vector<std::string> Arguments::values(const std::string& option) {
     return found;
 }
 
+bool Arguments::hasOption(const std::string& option) const {
+    return std::any_of(options_.begin(), options_.end(), [&](const auto& o) { return o.first == option; });
+}
+
 bool Arguments::flag(const std::string& option) {
     return !values(option).empty();
 }

@@ -27,6 +27,8 @@ public:
     std::optional<std::string> value(const std::string& option);
     std::vector<std::string> values(const std::string& option);
     bool flag(const std::string& option);
+    // Whether an option is given, leaving it to be taken.
+    bool hasOption(const std::string& option) const;
     // A whole number option within a range.
     std::optional<int> number(const std::string& option, int low, int high);
     void finish() const;

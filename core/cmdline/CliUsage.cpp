@@ -13,12 +13,19 @@ const ProgramUsage& CliUsage() {
             {"new",
              "create a league with its whole fixture list",
              {"new FILE.div --name NAME --teams TEAMS.txt [--win-points 2|3] [--meet 1|2|4] [--own-team "
-              "NAME] "
-              "[--promote N] [--relegate N] [--team-size N] [--subs N] [--schedule FIRST-DATE [--every DAYS] "
-              "[--skip DATE]...] [--date-format PATTERN]"},
+              "NAME] [--promote N] [--relegate N] [--team-size N] [--subs N] [--schedule FIRST-DATE [--every "
+              "DAYS] [--skip DATE]...] [--date-format PATTERN]",
+              "new FILE.div --from-results DATA.csv [--name NAME] [--win-points 2|3] [--meet 1|2|4] "
+              "[--own-team NAME] [--promote N] [--relegate N] [--team-size N] [--subs N] [--date-format "
+              "PATTERN]"},
              "Creates a league with every fixture of its season. TEAMS.txt holds one team name per line. "
              "--schedule lays the fixtures on match days, numbered day by day: the first on FIRST-DATE, then "
-             "every DAYS days (7 unless given), passing over each --skip date."},
+             "every DAYS days (7 unless given), passing over each --skip date.\n"
+             "--from-results makes the league of a results file, read as import reads it, with every result "
+             "entered: its teams in alphabetical order, meeting once, twice or four times as the file shows "
+             "unless --meet says so, its dates in the layout the whole file shows unless --date-format is "
+             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more "
+             "often than the league allows, a line that is not a result or dates that cannot be read safely."},
             {"schedule",
              "lay the open fixtures on match days",
              {"schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]"},
@@ -29,14 +36,27 @@ const ProgramUsage& CliUsage() {
              "the days close up; played results keep their dates and every fixture keeps its home side."},
             {"import",
              "enter results, players, scorers or squads from comma-separated text",
-             {"import FILE.div results|players|scorers|squads|all DATA.csv [--date-format PATTERN]"},
+             {"import FILE.div results|players|scorers|squads|all DATA.csv|- [--date-format PATTERN] "
+              "[--alias NAME=TEAM]... [--aliases FILE]"},
              "Results: date,home,away,home goals,away goals[,attendance]. Players: name,team. "
              "Scorers: player,team for,home,away,date,minute,penalty,own goal. "
              "Squads: date,home,away,team,line,player,time on,time off,yellow,second yellow,red. "
              "All: a file written by export all, read section by section, players before scorers.\n"
+             "A results file whose first line names its columns (Date, HomeTeam or Home, AwayTeam or Away, "
+             "FTHG, HG or HomeGoals, FTAG, AG or AwayGoals, and Attendance) is read by those names, every "
+             "other "
+             "column ignored; its dates in the layout the whole file shows unless --date-format is given, "
+             "its "
+             "team names matched to the league's exactly, by --alias (or the NAME=TEAM lines of --aliases "
+             "FILE) and by safe rules (case, punctuation, FC, AFC, & for and, Utd for United, Man for "
+             "Manchester, the leading words of one team's name). A name not found is listed with the closest "
+             "team and nothing is imported.\n"
+             "Dates are read as dd/MM/yyyy unless --date-format is given, with four-digit years and as "
+             "yyyy-MM-dd besides. A file whose dates could be read two ways, or have day and month the other "
+             "way round from the format, is refused whole (exit 1).\n"
+             "DATA.csv - reads standard input; files of any size are read line by line.\n"
              "The league is saved when something was imported; exits 2 when lines were read but none could "
-             "be "
-             "imported."},
+             "be imported."},
             {"export",
              "write the table, results, fixtures, grid, scorers, players or squads as comma-separated text, "
              "the table or a team's summary as a web page, the table as a picture, or a calendar",
@@ -46,7 +66,8 @@ const ProgramUsage& CliUsage() {
               "export FILE.div table --format csv|html|svg|png [TABLE OPTIONS]",
               "export FILE.div calendar [--team NAME]",
               "export FILE.div summary --team NAME [--date-format PATTERN]"},
-             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output. --format html writes "
+             "Writes comma-separated text (UTF-8, CR LF line ends) to standard output, dates in dd/MM/yyyy "
+             "or the --date-format pattern with the year widened to four digits. --format html writes "
              "the table as a standalone HTML5 page (a captioned table with the zone and own-team colours, no "
              "scripts), svg as a picture drawn like the printout; PNG pictures are drawn by the desktop "
              "program: vantorel --print table FILE.div --png OUT.png. calendar writes the dated fixtures, all "

@@ -185,12 +185,19 @@ void DefaultExportRange(const Division& division, const DateList& dates, double 
     }
     from = dates.dates().front();
     to = dates.dates().back();
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
-        to = std::max(to, division.Results[r].MatchDate);
+    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+        const double date = division.Results[r].MatchDate;
+        to = std::max(to, date);
+        // Every dated result is covered, those before 30 December 1899 (below day 0) too.
+        if (date != 0)
+            from = std::min(from, date);
+    }
 }
 
-void ExportSections(const Division& division, const ExportRequest& request, const DateFormat& dateFormat,
+void ExportSections(const Division& division, const ExportRequest& request, const DateFormat& shownFormat,
                     LineSink& out) {
+    // Four-digit years, so that no date moves a century when it is read back.
+    const DateFormat dateFormat = shownFormat.WithFourDigitYear();
     const bool all = request.section == ExportSection::All;
     auto wanted = [&](ExportSection section) { return all || request.section == section; };
     if (all)

@@ -46,12 +46,13 @@ struct ExportRequest {
     double to = 0;
 };
 
-// The default date range: the first and last dates of the match-date list, the end raised to the latest
-// date of any fixture; both today when the list is empty.
+// The default date range: the first and last dates of the match-date list, widened to the earliest and the
+// latest date of any fixture; both today when the list is empty.
 void DefaultExportRange(const Division& division, const DateList& dates, double today, double& from,
                         double& to);
 
-// Writes the chosen sections as comma-separated lines, UTF-8, with a title line before each when all are
+// Writes the chosen sections as comma-separated lines, UTF-8, dates in the given format with its year widened
+// to four digits, with a title line before each when all are
 // written. Names holding a comma or a double quote are written in double quotes (CsvName), so that they
 // read back as one field.
 void ExportSections(const Division& division, const ExportRequest& request, const DateFormat& dateFormat,

@@ -1,12 +1,13 @@
 #include "exchange/CsvImport.h"
 
 #include <algorithm>
+#include <sstream>
 
+#include "exchange/ImportSource.h"
 #include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
 #include "store/TextCodec.h"
-#include "store/TextLines.h"
 
 namespace vantorel {
 namespace {
@@ -18,33 +19,13 @@ bool RefusedFull(const Status& status, std::string* fullReason) {
     return false;
 }
 
-bool ImportResult(Division& division, const std::vector<std::string>& fields, int count,
-                  const DateFormat& format, std::string* fullReason) {
-    if (count != 5 && count != 6)
+bool ImportPlainResult(Division& division, std::string_view line, const DateFormat& format,
+                       std::string* fullReason) {
+    ResultFields fields;
+    if (ReadPlainResult(line, fields) != ResultLineShape::Result)
         return false;
-    const auto date = format.Parse(fields[0]);
-    const auto homeGoals = FieldInteger(fields[3]);
-    const auto awayGoals = FieldInteger(fields[4]);
-    const auto attendance = count == 6 ? FieldInteger(fields[5]) : std::optional<int>(0);
-    // Day 0 would be stored as "no date".
-    if (!date || *date == 0 || !homeGoals || !awayGoals || !attendance)
-        return false;
-    // Only real teams play matches: "Transferred-Out" is not one.
-    const int home = division.FindTeam(fields[1]);
-    const int away = division.FindTeam(fields[2]);
-    if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
-        return false;
-    const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
-    const Status status = EnterResult(division, entry);
-    if (status)
-        return true;
-    // A refusal for want of goal records is told apart from a bad line by its message.
-    const bool soundScore = std::clamp(entry.homeGoals, 0, kMaxGoalsInAMatch) == entry.homeGoals &&
-                            std::clamp(entry.awayGoals, 0, kMaxGoalsInAMatch) == entry.awayGoals;
-    if (soundScore &&
-        status.message() == CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals).message())
-        return RefusedFull(status, fullReason);
-    return false;
+    return ImportResultFields(division, fields, division.FindTeam(fields.home),
+                              division.FindTeam(fields.away), format, fullReason);
 }
 
 bool ImportPlayer(Division& division, const std::vector<std::string>& fields, int count,
@@ -68,13 +49,37 @@ bool ImportPlayer(Division& division, const std::vector<std::string>& fields, in
 
 } // namespace
 
+bool ImportResultFields(Division& division, const ResultFields& fields, int home, int away,
+                        const DateFormat& format, std::string* fullReason) {
+    const auto date = format.Parse(fields.date);
+    const auto homeGoals = FieldInteger(fields.homeGoals);
+    const auto awayGoals = FieldInteger(fields.awayGoals);
+    const auto attendance = fields.attendance ? FieldInteger(*fields.attendance) : std::optional<int>(0);
+    // Day 0 would be stored as "no date".
+    if (!date || *date == 0 || !homeGoals || !awayGoals || !attendance)
+        return false;
+    // Only real teams play matches: "Transferred-Out" is not one.
+    if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
+        return false;
+    const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
+    const Status status = EnterResult(division, entry);
+    if (status)
+        return true;
+    // A refusal for want of goal records is told apart from a bad line by its message.
+    const bool soundScore = std::clamp(entry.homeGoals, 0, kMaxGoalsInAMatch) == entry.homeGoals &&
+                            std::clamp(entry.awayGoals, 0, kMaxGoalsInAMatch) == entry.awayGoals;
+    if (soundScore &&
+        status.message() == CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals).message())
+        return RefusedFull(status, fullReason);
+    return false;
+}
+
 std::vector<std::string> ImportTextLines(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    // Each line on its own, so that one stray byte changes only the line it is in.
+    std::istringstream in{std::string(bytes)};
+    StreamLineSource source(in);
     std::vector<std::string> lines;
-    for (const std::string_view line : SplitLines(bytes))
-        lines.push_back(IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line));
+    for (std::string line; source.NextLine(line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -85,7 +90,7 @@ bool ProcessImport(Division& division, ImportKind kind, std::string_view line, c
         SplitImportLine(line, &count, kind == ImportKind::Squads ? kSquadLineFields : kMaxImportFields);
     switch (kind) {
     case ImportKind::Results:
-        return ImportResult(division, fields, count, dateFormat, fullReason);
+        return ImportPlainResult(division, line, dateFormat, fullReason);
     case ImportKind::Players:
         return ImportPlayer(division, fields, count, fullReason);
     case ImportKind::Scorers:

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "exchange/CsvFields.h"
+#include "exchange/ResultsFile.h"
 #include "platform/DateFormat.h"
 #include "store/Division.h"
 
 namespace vantorel {
 
-// The lines of an imported file as UTF-8. Each line is decoded on its own: as UTF-8 when it is valid UTF-8,
-// otherwise as Windows-1252; a byte-order mark is dropped. CR, LF and CR LF line ends are accepted, mixed.
+// The lines of an imported file as UTF-8, decoded as a StreamLineSource decodes them (ImportSource.h).
 std::vector<std::string> ImportTextLines(std::string_view bytes);
 
 // The kinds of line an import reads; a whole-league file holds several, each after its section's title.
@@ -25,6 +25,12 @@ enum class ImportKind { Results, Players, Scorers, Squads, Fixtures };
 bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat,
                    std::string* fullReason = nullptr);
 
+// Enters one result whose teams were found already (0: not found) into the first open fixture of the
+// pairing. Returns false (an error line, the Division unchanged) when a field is not what it should be or
+// the result cannot be entered; fullReason as for ProcessImport.
+bool ImportResultFields(Division& division, const ResultFields& fields, int home, int away,
+                        const DateFormat& format, std::string* fullReason = nullptr);
+
 // The counts of one import run (ImportRun.h).
 struct ImportCounters {
     int read = 0;
@@ -33,6 +39,8 @@ struct ImportCounters {
     // Error lines refused only because the league cannot hold more records, and why.
     int refusedFull = 0;
     std::string fullReason;
+    // Why nothing was imported, when the file was refused whole (its dates or team names, for example).
+    std::string refusal;
 };
 
 inline constexpr const char* kImportFileUnreadable = "The file you specified could not be opened";

@@ -1,5 +1,6 @@
 #include "platform/DateFormat.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "store/Dates.h"
@@ -106,7 +107,47 @@ std::string DateFormat::Format(double dayNumber) const {
     return text;
 }
 
+DateFormat DateFormat::WithFourDigitYear() const {
+    std::string pattern;
+    for (const Token& token : tokens_) {
+        switch (token.field) {
+        case Field::Day:
+            pattern += std::string(static_cast<std::size_t>(token.width), 'd');
+            break;
+        case Field::Month:
+            pattern += std::string(static_cast<std::size_t>(token.width), 'M');
+            break;
+        case Field::Year:
+            pattern += "yyyy";
+            break;
+        case Field::Literal:
+            pattern += token.literal;
+            break;
+        }
+    }
+    return *FromPattern(pattern);
+}
+
+DateFormat DateFormat::WithDayAndMonthExchanged() const {
+    std::string pattern = pattern_;
+    for (char& c : pattern)
+        c = c == 'd' ? 'M' : c == 'M' ? 'd' : c;
+    return *FromPattern(pattern);
+}
+
 std::optional<double> DateFormat::Parse(std::string_view text) const {
+    if (const auto day = ParseInPattern(text))
+        return day;
+    // Only a four-digit year opens an ISO date, so that "13-08-05" never reads as 2013.
+    const std::string_view trimmed = Trimmed(text);
+    if (trimmed.size() < 5 || !std::all_of(trimmed.begin(), trimmed.begin() + 4, IsDigit) ||
+        trimmed[4] != '-')
+        return std::nullopt;
+    static const DateFormat iso = *FromPattern("yyyy-MM-dd");
+    return iso.ParseInPattern(trimmed);
+}
+
+std::optional<double> DateFormat::ParseInPattern(std::string_view text) const {
     text = Trimmed(text);
     CalendarDate date;
     std::size_t pos = 0;

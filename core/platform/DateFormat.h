@@ -19,13 +19,22 @@ public:
 
     const std::string& pattern() const { return pattern_; }
 
+    // The same format with a four-digit year ("M/d/yy" gives "M/d/yyyy"), so that a written date reads back
+    // in any century.
+    DateFormat WithFourDigitYear() const;
+
     // The text of a day number; the empty text for day 0 ("no date").
     std::string Format(double dayNumber) const;
 
     // The day number of a text in this format. Day and month take one or two digits whatever the pattern;
-    // a year takes two digits (00-49 read as 20xx, 50-99 as 19xx) or four. Nothing when the text is not a
-    // valid date in this format.
+    // a year takes two digits (00-49 read as 20xx, 50-99 as 19xx) or four. A text that is not in this
+    // format is also read as yyyy-MM-dd. Nothing when the text is not a valid date either way.
     std::optional<double> Parse(std::string_view text) const;
+    // As Parse, without the yyyy-MM-dd reading.
+    std::optional<double> ParseInPattern(std::string_view text) const;
+
+    // The same format with day and month exchanged ("dd/MM/yy" gives "MM/dd/yy").
+    DateFormat WithDayAndMonthExchanged() const;
 
 private:
     enum class Field { Day, Month, Year, Literal };

@@ -8,7 +8,8 @@ DateList DateList::Build(const Division& division, TableContent content) {
     DateList list;
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
-        if ((match.Played || content == TableContent::PlayedPredicted) && match.MatchDate > 0)
+        // Day numbers below 0 are dates before 30 December 1899; only 0 means "no date".
+        if ((match.Played || content == TableContent::PlayedPredicted) && match.MatchDate != 0)
             list.dates_.push_back(match.MatchDate);
     }
     std::sort(list.dates_.begin(), list.dates_.end());
@@ -22,8 +23,12 @@ bool DateList::StepBack() {
     if (index_ == 0)
         return false;
     --index_;
-    asAt_ = index_ == 0 ? 0 : dates_[static_cast<std::size_t>(index_ - 1)];
+    asAt_ = index_ == 0 ? BeforeFirstDate() : dates_[static_cast<std::size_t>(index_ - 1)];
     return true;
+}
+
+double DateList::BeforeFirstDate() const {
+    return dates_.empty() || dates_.front() > 0 ? 0 : dates_.front() - 1;
 }
 
 bool DateList::StepForward() {

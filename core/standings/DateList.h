@@ -7,7 +7,8 @@
 namespace vantorel {
 
 // The distinct match dates of a table variant, ascending, with the as-at date that the table page steps
-// through them. Index 0 means before the first date, with as-at date 0.
+// through them. Index 0 means before the first date, with as-at date 0, or the day before the first date when
+// that is before 30 December 1899 (day 0), so that such a season too starts with an empty table.
 class DateList {
 public:
     // The dates of played fixtures, and with "Played+Predicted" also of unplayed fixtures that have a date.
@@ -27,6 +28,8 @@ public:
     void SetTo(double date);
 
 private:
+    double BeforeFirstDate() const;
+
     std::vector<double> dates_;
     int index_ = 0;
     double asAt_ = 0;

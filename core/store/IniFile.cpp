@@ -66,6 +66,14 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     lines_.push_back(std::move(added));
 }
 
+std::vector<std::string> IniFile::keys(std::string_view section) const {
+    std::vector<std::string> found;
+    for (const Line& line : lines_)
+        if (!line.key.empty() && SameName(line.section, section))
+            found.push_back(line.key);
+    return found;
+}
+
 std::string IniFile::text() const {
     std::string out;
     for (const Line& line : lines_)

@@ -17,6 +17,8 @@ public:
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // The keys of a section, in file order.
+    std::vector<std::string> keys(std::string_view section) const;
 
     std::string text() const;
 

@@ -38,21 +38,6 @@ void ReadFlag(const IniFile& ini, std::string_view key, bool& flag) {
         flag = *value != 0;
 }
 
-IniFile ReadIni(const std::filesystem::path& settingsFile) {
-    std::ifstream in(settingsFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return IniFile(text.str());
-}
-
-Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
-    std::error_code ignored;
-    std::filesystem::create_directories(settingsFile.parent_path(), ignored);
-    const std::string text = ini.text();
-    return ReplaceFile(settingsFile.string(),
-                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
-
 bool IsWritableFolder(const std::filesystem::path& folder) {
     const std::filesystem::path probe = folder / ".vantorel-write-probe";
     const bool writable = std::ofstream(probe).good();
@@ -67,6 +52,21 @@ std::string WithTrailingSeparator(std::string folder) {
     if (folder.empty() || folder.back() != kSeparator)
         folder += kSeparator;
     return folder;
+}
+
+IniFile ReadIni(const std::filesystem::path& settingsFile) {
+    std::ifstream in(settingsFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return IniFile(text.str());
+}
+
+Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
+    std::error_code ignored;
+    std::filesystem::create_directories(settingsFile.parent_path(), ignored);
+    const std::string text = ini.text();
+    return ReplaceFile(settingsFile.string(),
+                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, const char* xdgConfigHome,

@@ -17,6 +17,9 @@ std::string Windows1252ToUtf8(std::string_view stored);
 // Windows-1252 cannot store.
 std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // True when the bytes form valid UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 

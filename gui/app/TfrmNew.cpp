@@ -1,5 +1,6 @@
 #include "app/TfrmNew.h"
 
+#include <fstream>
 #include <memory>
 
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 
 #include "app/Pictures.h"
 #include "platform/HelpWindow.h"
+#include "exchange/CsvImport.h"
 #include "results/MatchDaysBox.h"
 #include "store/LeagueFile.h"
 
@@ -83,6 +85,7 @@ TfrmNew::TfrmNew(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) 
             btnAddClick();
     });
     connect(btnEdit, &QPushButton::clicked, this, &TfrmNew::btnEditClick);
+    connect(btnFromResults, &QPushButton::clicked, this, &TfrmNew::btnFromResultsClick);
     connect(TeamList, &QListWidget::itemDoubleClicked, this, &TfrmNew::btnEditClick);
     InstallHelpKey(this, app.help, [] { return HelpContext::NewLeague; });
     resize(560, 400);
@@ -97,6 +100,12 @@ QWidget* TfrmNew::MakeIntroduction() {
     words->addWidget(Heading("Procedure:", page));
     words->addWidget(Text("To start the league table creation process, click the Next button.", page));
     words->addWidget(Text("To cancel the entire process, click the Cancel button.", page));
+    words->addWidget(Text("To make the league of a season whose results are in a file, with every result "
+                          "entered, click From a results file.",
+                          page));
+    btnFromResults = new QPushButton(QStringLiteral("From a &results file..."), page);
+    btnFromResults->setAutoDefault(false);
+    words->addWidget(btnFromResults, 0, Qt::AlignLeft);
     words->addStretch();
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(picture, 0, Qt::AlignTop);
@@ -241,6 +250,13 @@ void TfrmNew::ShowPage() {
         seNumSubs->setValue(wizard_.subsCount);
     }
     Notebook1->setCurrentIndex(page);
+    // A league from a results file has the file's teams and meetings.
+    const bool fixedTeams = wizard_.fromResults();
+    edtTeams->setEnabled(!fixedTeams);
+    for (QAbstractButton* button : rgPlayTimes->buttons())
+        button->setEnabled(!fixedTeams);
+    Edit1->setEnabled(!fixedTeams);
+    btnEdit->setEnabled(!fixedTeams);
     btnBack->setEnabled(wizard_.backEnabled());
     btnNext->setEnabled(wizard_.nextEnabled());
     btnFinish->setEnabled(wizard_.finishEnabled());
@@ -298,6 +314,36 @@ void TfrmNew::btnEditClick() {
     Edit1->setFocus();
 }
 
+Status TfrmNew::ReadResultsFile(const std::function<Status(LineSource&)>& read) {
+    std::ifstream in(resultsFile_.toStdString(), std::ios::binary);
+    if (!in)
+        return Status::Error(kImportFileUnreadable);
+    StreamLineSource source(in);
+    return read(source);
+}
+
+// The file's dates are read in the layout they show.
+void TfrmNew::btnFromResultsClick() {
+    const QString chosen = app_.chooseImportFile(this, QString::fromStdString(app_.leagueFolder));
+    if (chosen.isEmpty())
+        return;
+    resultsFile_ = chosen;
+    ResultsSeason season;
+    SeasonReading reading;
+    reading.dateFormat = app_.dateFormat;
+    if (auto status =
+            ReadResultsFile([&](LineSource& lines) { return SurveySeason(lines, reading, season); });
+        !status) {
+        app_.prompts.Error(status.message());
+        return;
+    }
+    wizard_.TakeSeason(season, QFileInfo(chosen).completeBaseName().toStdString());
+    TableName->setText(QString::fromStdString(wizard_.tableName));
+    edtTeams->setValue(wizard_.teamCount);
+    rgPlayTimes->button(wizard_.playTimes)->setChecked(true);
+    ShowPage();
+}
+
 void TfrmNew::btnFinishClick() {
     TakeAnswers();
     wizard_.matchDays.reset();
@@ -310,7 +356,13 @@ void TfrmNew::btnFinishClick() {
         wizard_.matchDays = plan;
     }
     auto division = std::make_unique<Division>();
-    if (auto status = BuildNewLeague(wizard_.Answers(), *division); !status) {
+    SeasonReading reading;
+    reading.dateFormat = app_.dateFormat;
+    if (auto status = wizard_.fromResults() ? ReadResultsFile([&](LineSource& lines) {
+            return BuildLeagueFromResults(wizard_.Answers(), lines, reading, *division);
+        })
+                                            : BuildNewLeague(wizard_.Answers(), *division);
+        !status) {
         app_.prompts.Error(status.message());
         return;
     }

@@ -4,6 +4,9 @@
 
 #include "app/AppContext.h"
 #include "app/NewLeagueWizard.h"
+#include "exchange/ImportSource.h"
+
+#include <functional>
 
 class QButtonGroup;
 class QLabel;
@@ -29,12 +32,15 @@ public:
     void btnAddClick();
     void btnEditClick();
     void btnFinishClick();
+    // "From a results file...": the teams, meetings and results of a file the user chooses.
+    void btnFromResultsClick();
 
     const NewLeagueWizard& wizard() const { return wizard_; }
     // The file the wizard wrote, empty until it has written one.
     const QString& writtenFile() const { return writtenFile_; }
 
     QStackedWidget* Notebook1;
+    QPushButton* btnFromResults;
     QLineEdit* TableName;
     QSpinBox* edtTeams;
     QRadioButton* rbtTwo;
@@ -66,8 +72,12 @@ private:
     void ShowPage();
     void UpdateTeamList();
 
+    // Reads the results file chosen, from its first line.
+    Status ReadResultsFile(const std::function<Status(LineSource&)>& read);
+
     AppContext& app_;
     NewLeagueWizard wizard_;
+    QString resultsFile_;
     QString writtenFile_;
 };
 

@@ -1,6 +1,7 @@
 #include "exchange/TfrmImport.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -18,13 +19,18 @@
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
-#include "store/FileIo.h"
+#include "exchange/TeamAliases.h"
+#include "exchange/TfrmTeamNames.h"
+#include "store/Settings.h"
 
 namespace vantorel {
 namespace {
 
-// A larger file is not a league's data.
-constexpr std::size_t kLargestImportFile = 256u << 20;
+constexpr int kProgressSteps = 1000;
+// Date formats the user may give in place of finding the file's own.
+constexpr const char* kGivenDateFormats[] = {"dd/MM/yyyy", "MM/dd/yyyy", "yyyy-MM-dd", "dd.MM.yyyy",
+                                             "dd-MM-yyyy"};
+constexpr const char* kNothingImported = "Nothing was imported";
 // How long one chunk of lines may keep the event loop waiting.
 constexpr int kChunkMilliseconds = 15;
 constexpr int kLinesBetweenClockReadings = 64;
@@ -53,6 +59,20 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_
     fileLayout->addWidget(Label1);
     fileLayout->addWidget(edFile, 1);
     fileLayout->addWidget(btnBrowse);
+    cbDates = new QComboBox(GroupBox1);
+    cbDates->addItem(QStringLiteral("As the file writes them"));
+    for (const char* pattern : kGivenDateFormats)
+        cbDates->addItem(QString::fromUtf8(pattern));
+    if (cbDates->findText(QString::fromStdString(app.dateFormat.pattern())) < 0)
+        cbDates->addItem(QString::fromStdString(app.dateFormat.pattern()));
+    cbDates->setToolTip(
+        QStringLiteral("Files with named columns are read in the layout of their dates unless "
+                       "a format is chosen; other files in the system's short date format "
+                       "unless a format is chosen"));
+    auto* Label2 = new QLabel(QStringLiteral("&Dates:"), GroupBox1);
+    Label2->setBuddy(cbDates);
+    fileLayout->addWidget(Label2);
+    fileLayout->addWidget(cbDates);
 
     auto* GroupBox2 = new QGroupBox(QStringLiteral("Status"), this);
     edRead = Counter(GroupBox2);
@@ -95,7 +115,9 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_
 
 TfrmImport::~TfrmImport() = default;
 
-void TfrmImport::Prepare() {
+void TfrmImport::Prepare(std::string leagueFileName) {
+    leagueFileName_ = std::move(leagueFileName);
+    mapped_.clear();
     run_.reset();
     for (QLineEdit* counter : {edRead, edImported, edErrors})
         counter->clear();
@@ -125,21 +147,29 @@ void TfrmImport::btnImportClick() {
         app_.prompts.Beep();
         return;
     }
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(edFile->text().toStdString(), kLargestImportFile, bytes)) {
+    run_.reset();
+    source_.reset();
+    file_ = std::ifstream(edFile->text().toStdString(), std::ios::binary);
+    if (!file_) {
         app_.prompts.Error(kImportFileUnreadable);
         return;
     }
+    source_ = std::make_unique<StreamLineSource>(file_);
+    ImportOptions options;
+    options.formatGiven = cbDates->currentIndex() > 0;
+    options.dateFormat =
+        options.formatGiven
+            ? DateFormat::FromPattern(cbDates->currentText().toStdString()).value_or(app_.dateFormat)
+            : app_.dateFormat;
+    if (!leagueFileName_.empty())
+        options.aliases = RememberedAliases(ReadIni(app_.settingsFile), leagueFileName_);
+    for (const auto& [name, team] : mapped_)
+        options.aliases[name] = team;
     const auto choice = static_cast<ImportChoice>(RadioGroup1->checkedId());
-    run_ = std::make_unique<ImportRun>(
-        app_.division, choice,
-        ImportTextLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())),
-        app_.dateFormat);
+    run_ = std::make_unique<ImportRun>(app_.division, choice, *source_, std::move(options));
     ShowCounters();
-    if (run_->lineCount() == 0)
-        return;
     lbStatus->setText(QStringLiteral("Processing"));
-    pbStatus->setMaximum(run_->lineCount());
+    pbStatus->setMaximum(kProgressSteps);
     SetRunning(true);
 }
 
@@ -149,15 +179,49 @@ void TfrmImport::ProcessChunk() {
     while (run_->Step(kLinesBetweenClockReadings) && clock.elapsed() < kChunkMilliseconds) {
     }
     ShowCounters();
-    if (run_->done()) {
-        SetRunning(false);
+    if (run_->done())
+        RunFinished();
+}
+
+void TfrmImport::RunFinished() {
+    SetRunning(false);
+    const std::string& refusal = run_->counters().refusal;
+    if (refusal.empty()) {
         lbStatus->setText(QStringLiteral("Done"));
+        return;
     }
+    lbStatus->setText(QString::fromUtf8(kNothingImported));
+    if (run_->unmatchedNames().empty())
+        app_.prompts.Error(refusal);
+    else
+        MapTeamNames();
+}
+
+// The user maps the names; the import then runs again with them, and they are kept for the league.
+void TfrmImport::MapTeamNames() {
+    teamNames_ = new TfrmTeamNames(app_.division, run_->unmatchedNames(), this);
+    teamNames_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(teamNames_, &QDialog::finished, this, [this](int result) {
+        const TeamAliases chosen = teamNames_->aliases();
+        teamNames_ = nullptr;
+        if (result != QDialog::Accepted)
+            return;
+        for (const auto& [name, team] : chosen)
+            mapped_[name] = team;
+        if (!leagueFileName_.empty()) {
+            IniFile settings = ReadIni(app_.settingsFile);
+            RememberAliases(settings, leagueFileName_, chosen);
+            if (auto status = WriteIni(app_.settingsFile, settings); !status)
+                app_.prompts.Error(status.message());
+        }
+        btnImportClick();
+    });
+    teamNames_->open();
 }
 
 void TfrmImport::ShowCounters() {
     const ImportCounters& counters = run_->counters();
-    pbStatus->setValue(counters.read);
+    pbStatus->setValue(static_cast<int>(run_->progress() * kProgressSteps));
     edRead->setText(QString::number(counters.read));
     edImported->setText(QString::number(counters.imported));
     edErrors->setText(QString::number(counters.errors));
@@ -168,6 +232,7 @@ void TfrmImport::SetRunning(bool running) {
     for (QAbstractButton* button : RadioGroup1->buttons())
         button->setEnabled(!running);
     edFile->setEnabled(!running);
+    cbDates->setEnabled(!running);
     btnBrowse->setEnabled(!running);
     btnImport->setEnabled(!running);
     if (running)

@@ -1,6 +1,7 @@
 #include "standings/LeagueTablePage.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -357,7 +358,7 @@ void LeagueTablePage::btnImportClick() {
         importer_ = new TfrmImport(app_, this);
         connect(importer_, &QDialog::finished, this, &LeagueTablePage::Refresh);
     }
-    importer_->Prepare();
+    importer_->Prepare(std::filesystem::path(workspace_.leaguePath).filename().string());
     importer_->open();
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -181,7 +182,8 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
               "yyyy-MM-dd"});
     EXPECT_EQ(results.out, "Records Read: 1\nSuccessful: 1\nErrors: 0\n");
     const ToolRun exported = Tool({"export", League(), "all", "--date-format", "d.M.yy"});
-    EXPECT_NE(exported.out.find("9.8.25,Bury,Hull,1,0,999\r\n"), std::string::npos) << exported.out;
+    // Exports widen the year to four digits, so that no date changes its century when read back.
+    EXPECT_NE(exported.out.find("9.8.2025,Bury,Hull,1,0,999\r\n"), std::string::npos) << exported.out;
     EXPECT_NE(exported.out.find("\"Ann\",Hull\r\n"), std::string::npos);
 
     // The whole export rebuilds the league's results and players in a new league of the same teams.
@@ -292,6 +294,44 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
         ExpectOneLineError({"set", League(), "--sort-rules", rules}, "--sort-rules");
     ExpectOneLineError({"info"}, "missing league file");
     ExpectOneLineError({"frobnicate"}, "unknown command");
+}
+
+// A downloaded results file, from a pipe: a new league of its own teams, or the results of a league named in
+// full once the one name no rule may match is mapped.
+TEST_F(Cli, ResultsFilesMakeALeagueOrImportThroughAliasesFromStandardInput) {
+    const std::string data = File("e0.csv", "Div,Date,HomeTeam,AwayTeam,FTHG,FTAG,FTR,Referee\r\n"
+                                            "E0,13/08/05,Man United,West Brom,2,1,H,M Dean\r\n"
+                                            "E0,14/08/05,Wigan,Arsenal,0,0,D,M Dean\r\n"
+                                            "E0,20/08/05,West Brom,Wigan,1,3,A,M Dean\r\n");
+    const ToolRun made = Tool({"new", League(), "--from-results", data, "--name", "E0"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(made.out, "Created " + League() + ": 4 teams, 12 fixtures, 3 results\n");
+    // Every result with its date in four digits, the short names kept.
+    const std::string exported = Tool({"export", League(), "results"}).out;
+    EXPECT_NE(exported.find("\r\n13/08/2005,Man United,West Brom,2,1,0\r\n"), std::string::npos) << exported;
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 4);
+
+    const std::string full = folder_.file("full.div");
+    ASSERT_EQ(Tool({"new", full, "--name", "Full", "--teams",
+                    File("teams.txt", "Manchester United\nWest Bromwich Albion\nWigan Athletic\nArsenal\n")})
+                  .exitCode,
+              0);
+    const std::string pipe = "cat " + Quoted(data) + " | ";
+    ToolRun run = Tool({"import", full, "results", "-"}, pipe);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("\"West Brom\" (closest: \"West Bromwich Albion\")"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    run = Tool({"import", full, "results", "-", "--aliases",
+                File("aliases.txt", "West Brom=West Bromwich Albion\n")},
+               pipe);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Successful: 3"), std::string::npos) << run.out;
+    // Dates that read two ways are refused unless the format is given.
+    const std::string twoWays =
+        File("two.csv", "Date,Home,Away,HG,AG\n04/05/2006,Arsenal,Wigan Athletic,1,0\n");
+    ExpectOneLineError({"import", full, "results", twoWays}, "as dd/MM/yyyy or as MM/dd/yyyy");
+    EXPECT_EQ(Tool({"import", full, "results", twoWays, "--date-format", "MM/dd/yyyy"}).exitCode, 0);
 }
 
 TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {

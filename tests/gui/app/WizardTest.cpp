@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +143,38 @@ private Q_SLOTS:
         wizard.btnNextClick();
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("You have not yet added all the team names"));
+    }
+
+    // A league from a results file: the file's teams and meetings, every result entered on Finish.
+    void aLeagueFromAResultsFileHoldsEveryResult() {
+        GuiHarness harness;
+        const std::string csv = harness.folder.file("Sunday League.csv");
+        std::ofstream(csv, std::ios::binary) << "Date,Home,Away,HomeGoals,AwayGoals\n"
+                                                "13/09/2025,Rovers,albion,2,1\n14/09/2025,City,Dynamo,0,0\n"
+                                                "20/09/2025,albion,City,1,1\n";
+        TfrmNew wizard(harness.app, nullptr);
+        harness.chosenImportFiles = {QString::fromStdString(csv)};
+        wizard.btnFromResults->click();
+        QCOMPARE(wizard.TableName->text(), QStringLiteral("Sunday League"));
+        QVERIFY(!wizard.edtTeams->isEnabled());
+        QCOMPARE(wizard.edtTeams->value(), 4);
+        wizard.btnNextClick();
+        QCOMPARE(wizard.TeamList->item(0)->text(), QStringLiteral("albion"));
+        QVERIFY(!wizard.btnAdd->isEnabled());
+        wizard.btnNextClick();
+        wizard.btnNextClick();
+        const QString file = QString::fromStdString(harness.app.leagueFolder) + QStringLiteral("sunday.div");
+        harness.chosenFiles << file;
+        wizard.btnFinishClick();
+        QCOMPARE(wizard.writtenFile(), file);
+        Division league;
+        QVERIFY(LoadDivision(file.toStdString(), league).ok());
+        QCOMPARE(league.Header.ResultCount, std::int16_t{12}); // meeting twice: Rovers were at home
+        int played = 0;
+        for (int r = 1; r <= league.Header.ResultCount; ++r)
+            played += league.Results[r].Played;
+        QCOMPARE(played, 3);
+        QCOMPARE(league.Teams[4].Points, std::int16_t{3}); // Rovers
     }
 };
 

@@ -19,6 +19,7 @@
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/TfrmExport.h"
+#include "exchange/TfrmTeamNames.h"
 #include "exchange/TfrmImport.h"
 #include "standings/LeagueTablePage.h"
 #include "results/ResultEntry.h"
@@ -256,6 +257,53 @@ private Q_SLOTS:
         QCOMPARE(dialog.edRead->text(), QStringLiteral("100000"));
         QCOMPARE(dialog.edImported->text(), QStringLiteral("400"));
         QCOMPARE(dialog.lbStatus->text(), QStringLiteral("Done"));
+    }
+
+    // A results file with named columns and a name of its own: nothing goes in until the name is mapped, and
+    // the mapping is kept for the league, so the same file then imports at once.
+    void unmatchedNamesAreMappedByHandAndRemembered() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        const QString file = WriteText(harness, "e0.csv",
+                                       "Div,Date,Time,HomeTeam,AwayTeam,FTHG,FTAG,FTR,Referee\r\n"
+                                       "E0,16/03/23,15:00,team 03,Fours,1,0,H,M Dean\r\n");
+        auto importer = std::make_unique<TfrmImport>(harness.app, nullptr);
+        importer->Prepare("mine.div");
+        importer->edFile->setText(file);
+        importer->btnImport->click();
+        QTRY_VERIFY(importer->teamNames());
+        QCOMPARE(importer->lbStatus->text(), QStringLiteral("Nothing was imported"));
+        QCOMPARE(importer->teamNames()->cbTeams.size(), 1u); // "team 03" is Team 03 by its letter case
+        importer->teamNames()->cbTeams[0]->setCurrentIndex(3);
+        importer->teamNames()->btnOK->click();
+        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
+        QCOMPARE(importer->edImported->text(), QStringLiteral("1"));
+        QCOMPARE(harness.division->FindFixture(3, 4), 0); // played
+
+        // A fresh dialog finds the kept mapping; the fixture is played now, so the line is an error.
+        importer = std::make_unique<TfrmImport>(harness.app, nullptr);
+        importer->Prepare("mine.div");
+        importer->edFile->setText(file);
+        importer->btnImport->click();
+        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
+        QVERIFY(!importer->teamNames());
+        QCOMPARE(importer->edErrors->text(), QStringLiteral("1"));
+        QVERIFY(harness.prompts.shown.empty());
+    }
+
+    void datesThatCouldSwapAreRefusedWithTheirReadings() {
+        GuiHarness harness;
+        PrepareLeague(harness);
+        TfrmImport importer(harness.app, nullptr);
+        importer.edFile->setText(
+            WriteText(harness, "two-ways.csv", "Date,Home,Away,HG,AG\n04/05/2023,Team 03,Team 04,1,0\n"));
+        importer.btnImport->click();
+        QTRY_COMPARE(importer.lbStatus->text(), QStringLiteral("Nothing was imported"));
+        QVERIFY(harness.prompts.last().find("as dd/MM/yyyy or as MM/dd/yyyy") != std::string::npos);
+        importer.cbDates->setCurrentText(QStringLiteral("MM/dd/yyyy"));
+        importer.btnImport->click();
+        QTRY_COMPARE(importer.lbStatus->text(), QStringLiteral("Done"));
+        QCOMPARE(importer.edImported->text(), QStringLiteral("1"));
     }
 
     void theTablePageOpensBothDialogsAndRefreshesAfterAnImport() {

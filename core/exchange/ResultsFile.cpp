@@ -1,0 +1,90 @@
+#include "exchange/ResultsFile.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+#include "exchange/CsvFields.h"
+
+namespace vantorel {
+namespace {
+
+// The most fields a named line may have that are read (football results files run past a hundred columns).
+constexpr int kMostNamedColumns = 1000;
+
+std::string ColumnKey(std::string_view name) {
+    std::string key;
+    for (const char c : name)
+        if (c != ' ' && c != '_')
+            key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return key;
+}
+
+bool IsOneOf(const std::string& key, std::initializer_list<const char*> names) {
+    return std::any_of(names.begin(), names.end(), [&](const char* name) { return key == name; });
+}
+
+} // namespace
+
+int ResultsColumns::fieldsUsed() const {
+    return std::max({date, home, away, homeGoals, awayGoals, attendance}) + 1;
+}
+
+std::optional<ResultsColumns> FindResultsColumns(std::string_view line) {
+    const std::vector<std::string> names = SplitImportLine(line, nullptr, kMostNamedColumns);
+    ResultsColumns columns;
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        const std::string key = ColumnKey(names[static_cast<std::size_t>(i)]);
+        int* column = nullptr;
+        if (key == "date")
+            column = &columns.date;
+        else if (IsOneOf(key, {"hometeam", "home"}))
+            column = &columns.home;
+        else if (IsOneOf(key, {"awayteam", "away"}))
+            column = &columns.away;
+        else if (IsOneOf(key, {"fthg", "hg", "homegoals"}))
+            column = &columns.homeGoals;
+        else if (IsOneOf(key, {"ftag", "ag", "awaygoals"}))
+            column = &columns.awayGoals;
+        else if (key == "attendance")
+            column = &columns.attendance;
+        if (column && *column < 0)
+            *column = i;
+    }
+    if (columns.date < 0 || columns.home < 0 || columns.away < 0 || columns.homeGoals < 0 ||
+        columns.awayGoals < 0)
+        return std::nullopt;
+    return columns;
+}
+
+ResultLineShape ReadNamedResult(std::string_view line, const ResultsColumns& columns, ResultFields& fields) {
+    const int used = columns.fieldsUsed();
+    const std::vector<std::string> cut = SplitImportLine(line, nullptr, used);
+    auto field = [&](int column) {
+        return column >= 0 && column < static_cast<int>(cut.size()) ? cut[static_cast<std::size_t>(column)]
+                                                                    : std::string();
+    };
+    fields = {field(columns.date),      field(columns.home),      field(columns.away),
+              field(columns.homeGoals), field(columns.awayGoals), std::nullopt};
+    // An empty attendance cell means none was recorded.
+    if (std::string attendance = field(columns.attendance); !attendance.empty())
+        fields.attendance = std::move(attendance);
+    if (fields.date.empty() && fields.home.empty() && fields.away.empty() && fields.homeGoals.empty() &&
+        fields.awayGoals.empty() && !fields.attendance)
+        return ResultLineShape::Blank;
+    // The attendance may be missing at the end of a short line; the other columns may not.
+    const int needed =
+        std::max({columns.date, columns.home, columns.away, columns.homeGoals, columns.awayGoals}) + 1;
+    return static_cast<int>(cut.size()) < needed ? ResultLineShape::Bad : ResultLineShape::Result;
+}
+
+ResultLineShape ReadPlainResult(std::string_view line, ResultFields& fields) {
+    int count = 0;
+    const std::vector<std::string> cut = SplitImportLine(line, &count);
+    if (count != 5 && count != 6)
+        return ResultLineShape::Bad;
+    fields = {cut[0], cut[1], cut[2], cut[3], cut[4], count == 6 ? std::optional(cut[5]) : std::nullopt};
+    return ResultLineShape::Result;
+}
+
+} // namespace vantorel

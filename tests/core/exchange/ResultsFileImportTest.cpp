@@ -1,0 +1,251 @@
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/LeagueFromResults.h"
+#include "exchange/CsvExport.h"
+#include "exchange/ImportRun.h"
+#include "standings/DateList.h"
+#include "store/Dates.h"
+#include "support/LeagueMaker.h"
+#include "support/ResultsFiles.h"
+#include "support/SampleSeason.h"
+
+namespace vantorel {
+namespace {
+
+using testing::ResultsFileStyle;
+
+// Results files as fans download them: several layouts, with and without Time and Attendance, two- and
+// four-digit years, the short names of such files.
+const ResultsFileStyle kStyles[] = {
+    {"OlderSeasonTwoDigitYears",
+     {"Div", "Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "HTHG", "HTAG", "HTR", "Referee", "HS",
+      "AS", "B365H", "B365D", "B365A"},
+     "dd/MM/yy",
+     true,
+     "\r\n"},
+    {"NewerSeasonWithTimeAndAttendance",
+     {"Div", "Date", "Time", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "Attendance", "Referee", "BWH",
+      "BWD", "BWA", "MaxH", "AvgH"},
+     "dd/MM/yyyy",
+     true,
+     "\n"},
+    {"SecondCountryLayout",
+     {"Country", "League", "Season", "Date", "Time", "Home", "Away", "HG", "AG", "Res", "PH", "PD", "PA"},
+     "dd/MM/yyyy",
+     true,
+     "\r\n"},
+    {"PlainNamesIsoDates",
+     {"date", "home", "away", "homegoals", "awaygoals", "attendance"},
+     "yyyy-MM-dd",
+     false,
+     "\n"},
+    {"DashesFourDigitYears", {"Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG"}, "dd-MM-yyyy", true, "\r"},
+};
+
+class ResultsFileImport : public ::testing::TestWithParam<ResultsFileStyle> {};
+
+std::unique_ptr<Division> EmptySampleLeague() {
+    auto division = std::make_unique<Division>();
+    NewLeagueAnswers answers;
+    answers.tableName = "Premier League";
+    answers.teamNames = testing::SampleSeasonLines("teams.txt");
+    EXPECT_TRUE(BuildNewLeague(answers, *division));
+    division->Header.SortRules.assignStored("123");
+    return division;
+}
+
+TEST_P(ResultsFileImport, ImportsWholeIntoTheLeagueAndGivesThePublishedTable) {
+    auto division = EmptySampleLeague();
+    MemoryLineSource source(ImportTextLines(testing::SampleSeasonResultsFile(GetParam())));
+    ImportOptions options;
+    // The window's short format on an American system; the file's own layout is found all the same.
+    options.dateFormat = *DateFormat::FromPattern("M/d/yy");
+    ImportCounters counters = ImportAll(*division, ImportChoice::Results, source, options);
+    if (GetParam().shortNames) {
+        // "West Brom" is not the leading words of "West Bromwich Albion": nothing goes in until it is mapped.
+        EXPECT_NE(counters.refusal.find("\"West Brom\" (closest: \"West Bromwich Albion\")"),
+                  std::string::npos)
+            << counters.refusal;
+        EXPECT_EQ(counters.imported, 0);
+        options.aliases["West Brom"] = "West Bromwich Albion";
+        counters = ImportAll(*division, ImportChoice::Results, source, options);
+    }
+    EXPECT_EQ(counters.refusal, "");
+    EXPECT_EQ(counters.imported, 380);
+    EXPECT_EQ(counters.errors, 0);
+    EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
+    EXPECT_EQ(
+        DateFormat::Default().Format(DateList::Build(*division, TableContent::PlayedGames).dates().front()),
+        "13/08/2005");
+}
+
+TEST_P(ResultsFileImport, MakesANewLeagueWithEveryResult) {
+    MemoryLineSource source(ImportTextLines(testing::SampleSeasonResultsFile(GetParam())));
+    NewLeagueAnswers answers;
+    answers.tableName = "From a file";
+    auto division = testing::MakeLeague(4, 1);
+    ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
+    EXPECT_EQ(division->Header.TeamCount, 20);
+    EXPECT_EQ(division->Header.ResultCount, 380); // meeting twice, inferred
+    division->Header.SortRules.assignStored("123");
+    EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ResultsFileImport, ::testing::ValuesIn(kStyles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::unique_ptr<Division> FourTeams() {
+    return testing::MakeLeague(4, 2);
+}
+
+// Dates that could be read two ways, or that fit the chosen format only with day and month swapped, are
+// refused whole: nothing is stored.
+TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
+    const std::string named = "Date,HomeTeam,AwayTeam,FTHG,FTAG\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* format;  // given, or nullptr to find the layout
+        const char* refusal; // part of the message, or "" when it imports
+        int imported;
+    } cases[] = {
+        {"ambiguous", named + "04/05/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n", nullptr,
+         "can be read two ways, as dd/MM/yyyy or as MM/dd/yyyy", 0},
+        {"ambiguous but given", named + "04/05/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n",
+         "MM/dd/yyyy", "", 2},
+        {"a day above twelve settles it",
+         named + "04/05/06,Team 01,Team 02,1,0\n13/02/06,Team 03,Team 04,2,2\n", nullptr, "", 2},
+        {"given the other way round", "02/13/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n",
+         "dd/MM/yyyy", "written MM/dd/yyyy, with day and month the other way round", 0},
+        {"both orders in one file", "13/02/2006,Team 01,Team 02,1,0\n02/14/2006,Team 03,Team 04,2,2\n",
+         "dd/MM/yyyy", "written in two orders", 0},
+        {"another separator", "13.02.2006,Team 01,Team 02,1,0\n", "dd/MM/yyyy", "written dd.MM.yyyy, not", 0},
+        {"heading and a bad date are only bad lines",
+         "Date,Home-Team,Away-Team,For,Against,Attendance\n13/02/2006,Team 01,Team 02,1,0\n32/02/2006,Team "
+         "03,"
+         "Team 04,2,2\n",
+         "dd/MM/yyyy", "", 1},
+        {"no layout at all", named + "13/13/2006,Team 01,Team 02,1,0\n", nullptr, "in no layout", 0},
+    };
+    for (const Case& c : cases) {
+        auto division = FourTeams();
+        MemoryLineSource source(ImportTextLines(c.text));
+        ImportOptions options;
+        options.formatGiven = c.format != nullptr;
+        options.dateFormat = c.format ? *DateFormat::FromPattern(c.format) : DateFormat::Default();
+        const ImportCounters counters = ImportAll(*division, ImportChoice::Results, source, options);
+        EXPECT_NE(counters.refusal.find(c.refusal), std::string::npos) << c.name << ": " << counters.refusal;
+        EXPECT_EQ(counters.refusal.empty(), std::string(c.refusal).empty()) << c.name;
+        EXPECT_EQ(counters.imported, c.imported) << c.name;
+    }
+}
+
+// Exported under the short formats of American and German systems and imported again, every date stays,
+// those before 1900 included.
+TEST(ResultsFileDates, ExportedUnderEachShortFormatEveryDateComesBack) {
+    const CalendarDate dates[] = {{1888, 9, 8}, {1899, 12, 29}, {1938, 4, 30}, {2005, 8, 13}, {2049, 1, 2}};
+    for (const char* pattern : {"M/d/yy", "dd.MM.yy", "dd/MM/yyyy"}) {
+        const DateFormat format = *DateFormat::FromPattern(pattern);
+        auto division = testing::MakeLeague(4, 2);
+        for (int r = 1; r <= 5; ++r)
+            testing::PlayFixture(*division, r, r, 0, *DayNumberOf(dates[r - 1]));
+        double from = 0;
+        double to = 0;
+        DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), 1, from, to);
+        ExportRequest request;
+        request.section = ExportSection::Results;
+        request.from = from;
+        request.to = to;
+        std::ostringstream text;
+        StreamLineSink sink(text);
+        ExportSections(*division, request, format, sink);
+
+        auto fresh = testing::MakeLeague(4, 2);
+        MemoryLineSource source(ImportTextLines(text.str()));
+        ImportOptions options;
+        options.dateFormat = format;
+        const ImportCounters counters = ImportAll(*fresh, ImportChoice::Results, source, options);
+        EXPECT_EQ(counters.imported, 5) << pattern << "\n" << text.str() << counters.refusal;
+        for (int r = 1; r <= 5; ++r)
+            EXPECT_EQ(fresh->Results[r].MatchDate, division->Results[r].MatchDate)
+                << pattern << " result " << r;
+        // Results before 1900 are match dates too: the table steps back to before the first of them.
+        DateList list = DateList::Build(*fresh, TableContent::PlayedGames);
+        EXPECT_EQ(list.DateCount(), 5);
+        while (list.StepBack()) {
+        }
+        EXPECT_LT(list.AsAtDate(), *DayNumberOf(dates[0]));
+    }
+}
+
+TEST(ResultsFileImport, ReadsUtf16WithEitherByteOrderMark) {
+    const std::string text = "Date,Home,Away,HG,AG\r\n13/08/2005,Team 01,Team 02,2,1\r\n";
+    for (const bool littleEndian : {true, false}) {
+        std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : text)
+            bytes += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
+        std::istringstream in(bytes);
+        StreamLineSource source(in);
+        auto division = FourTeams();
+        const ImportCounters counters = ImportAll(*division, ImportChoice::Results, source, {});
+        EXPECT_TRUE(source.utf16());
+        EXPECT_EQ(counters.imported, 1) << counters.refusal;
+    }
+}
+
+TEST(ResultsFileImport, AWholeLeagueImportOfAFileWithoutTitlesSaysSo) {
+    auto division = FourTeams();
+    const ImportCounters counters =
+        ImportAll(*division, ImportChoice::All, {"13/08/2005,Team 01,Team 02,2,1"}, DateFormat::Default());
+    EXPECT_EQ(counters.refusal, kNoSectionTitles);
+    EXPECT_EQ(counters.imported, 0);
+}
+
+TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
+    auto lines = [](int teams, int extraMeetings) {
+        std::vector<std::string> text = {"Date,Home,Away,HomeGoals,AwayGoals"};
+        for (int h = 1; h <= teams; ++h)
+            for (int a = 1; a <= teams; ++a)
+                if (h != a)
+                    text.push_back("13/09/2005,T" + std::to_string(h) + ",T" + std::to_string(a) + ",1,0");
+        for (int i = 0; i < extraMeetings; ++i)
+            text.push_back("14/09/2005,T1,T2,0,0");
+        return text;
+    };
+    struct Case {
+        std::vector<std::string> lines;
+        std::optional<int> meet;
+        const char* refusal;
+    } cases[] = {
+        {lines(3, 0), std::nullopt, "The file has 3 teams"},
+        {lines(25, 0), std::nullopt, "more than 24 teams"},
+        {lines(4, 2), std::nullopt, "\"T1\" play \"T2\" at home 3 times"},
+        {lines(4, 1), 2, "at home 2 times; in a league whose teams meet twice that is at most 1"},
+        {{"99/99/2005,A,B,1,0", "31/31/2005,C,D,1,0", "0/0/2005,A,C,1,0"}, std::nullopt, "in no layout"},
+        {{"01/09/2005,A,B,1,0", "01/09/2005,C,D,1"},
+         std::nullopt,
+         "Line 2 (\"01/09/2005,C,D,1\") is not a result"},
+    };
+    for (const Case& c : cases) {
+        MemoryLineSource source(c.lines);
+        SeasonReading reading;
+        reading.playTimes = c.meet;
+        NewLeagueAnswers answers;
+        answers.tableName = "Refused";
+        auto division = testing::MakeLeague(4, 1);
+        const Status status = BuildLeagueFromResults(answers, source, reading, *division);
+        EXPECT_NE(status.message().find(c.refusal), std::string::npos) << status.message();
+        EXPECT_EQ(division->Header.TeamCount, 4);
+        EXPECT_EQ(division->Header.ResultCount, 6);
+    }
+    // Four meetings are inferred when pairs meet twice at the same ground.
+    MemoryLineSource four(lines(4, 1));
+    ResultsSeason season;
+    ASSERT_TRUE(SurveySeason(four, {}, season));
+    EXPECT_EQ(season.playTimes, 4);
+}
+
+} // namespace
+} // namespace vantorel
