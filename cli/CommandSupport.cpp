@@ -10,6 +10,7 @@
 #include "standings/DateList.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
+#include "store/SaveGuard.h"
 #include "store/Settings.h"
 #include "store/TextCodec.h"
 
@@ -32,8 +33,14 @@ FileLock LockLeague(const std::string& path) {
     return lock;
 }
 
+Status SaveWithBackup(const std::string& path, Division& division) {
+    if (const std::string warning = KeepBackup(path); !warning.empty())
+        std::cerr << path << ": " << warning << "\n";
+    return SaveDivision(path, division);
+}
+
 void SaveLeague(const std::string& path, Division& division) {
-    if (auto status = SaveDivision(path, division); !status)
+    if (auto status = SaveWithBackup(path, division); !status)
         throw UsageError(path + ": " + status.message());
 }
 

@@ -1,11 +1,14 @@
 // vantorel-cli: the league tool without a window.
 
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Arguments.h"
 #include "Commands.h"
+#include "store/FileIo.h"
 
 namespace {
 
@@ -76,7 +79,9 @@ const CommandEntry kCommands[] = {
      "Changes the league's settings. Sort-rule codes, highest priority first: 1 points, 2 goal\n"
      "difference, 3 goals scored, 4 team order, 5 possible points, 6 head-to-head points, 7 head-to-head\n"
      "goal difference, 8 head-to-head goals scored, 9 head-to-head away goals, A games won, B away goals\n"
-     "scored; R starts the head-to-head rules again for a smaller tie. At most 8 codes, e.g. 16723.\n"},
+     "scored; R starts the head-to-head rules again for a smaller tie; H applies the head-to-head rules\n"
+     "only once the tied teams have met in every match, the later rules deciding until then (as in Spain:\n"
+     "1H6723). At most 8 codes, e.g. 16723.\n"},
     {"result", vantorel::cli::ResultCommand,
      "usage: vantorel-cli result FILE.div enter HOME AWAY SCORE [--date DATE] [--attendance N]\n"
      "                                       [--date-format PATTERN]\n"
@@ -127,6 +132,25 @@ const CommandEntry kCommands[] = {
      "Prints the match report: date, teams and score, half-time score, attendance and scorers.\n"},
 };
 
+// Everything written to standard output reached it; otherwise says so. A full disk or a closed pipe must not
+// pass for success.
+bool OutputWritten(const char* command) {
+    std::cout.flush();
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (std::cout.good() && flushed && !std::ferror(stdout))
+        return true;
+    std::cerr << "vantorel-cli" << (command ? std::string(" ") + command : std::string())
+              << ": the output could not be written: " << vantorel::IoErrorText(errno != 0 ? errno : EIO)
+              << "\n";
+    return false;
+}
+
+// The exit code of a command: non-zero as well when its output was lost.
+int Finish(int code, const char* command) {
+    return OutputWritten(command) || code != 0 ? code : 1;
+}
+
 bool WantsHelp(const std::vector<std::string>& words) {
     for (const std::string& word : words)
         if (word == "--help" || word == "-h")
@@ -140,7 +164,7 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         (words.empty() ? std::cerr : std::cout) << kUsage;
-        return words.empty() ? 1 : 0;
+        return Finish(words.empty() ? 1 : 0, nullptr);
     }
     for (const CommandEntry& command : kCommands) {
         if (words[0] != command.name)
@@ -148,15 +172,16 @@ int main(int argc, char* argv[]) {
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         if (WantsHelp(rest)) {
             std::cout << command.usage;
-            return 0;
+            return Finish(0, command.name);
         }
+        int code = 1;
         try {
-            return command.run(rest, std::cout);
+            code = command.run(rest, std::cout);
         } catch (const std::exception& error) {
             // A user error, reported as one line.
             std::cerr << "vantorel-cli " << command.name << ": " << error.what() << "\n";
         }
-        return 1;
+        return Finish(code, command.name);
     }
     std::cerr << "vantorel-cli: unknown command '" << words[0] << "'; run vantorel-cli --help\n";
     return 1;

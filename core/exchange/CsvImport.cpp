@@ -5,6 +5,7 @@
 #include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
 
@@ -49,7 +50,7 @@ bool ImportResult(Division& division, const std::vector<std::string>& fields, in
 
 bool ImportPlayer(Division& division, const std::vector<std::string>& fields, int count,
                   std::string* fullReason) {
-    if (count != 2 || fields[0].empty())
+    if (count != 2 || fields[0].empty() || !CheckName(fields[0], NameKind::Player))
         return false;
     const int team = division.FindTeam(fields[1]);
     const auto stored = Utf8ToWindows1252(fields[0]);

@@ -72,8 +72,8 @@ private Q_SLOTS:
         QCOMPARE(std::string(division.Header.TableName.stored()), std::string("Cup"));
         QCOMPARE(maintenance.window.tablePage->panLeague->text(), QStringLiteral("Cup"));
 
-        tab.seRelegate->setValue(9);
-        QCOMPARE(division.Header.RelegateCount, std::uint8_t{9});
+        tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
+        QCOMPARE(division.Header.RelegateCount, std::uint8_t{4});
 
         tab.lbOwnTeam->setCurrentRow(2);
         QCOMPARE(division.Header.OwnTeam, std::uint8_t{2});
