@@ -1,10 +1,13 @@
 // vantorel-cli: the league tool without a window.
 
+#include <array>
 #include <cerrno>
-#include <cstdio>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "Arguments.h"
 #include "Commands.h"
@@ -132,23 +135,53 @@ const CommandEntry kCommands[] = {
      "Prints the match report: date, teams and score, half-time score, attendance and scorers.\n"},
 };
 
-// Everything written to standard output reached it; otherwise says so. A full disk or a closed pipe must not
-// pass for success.
-bool OutputWritten(const char* command) {
-    std::cout.flush();
-    errno = 0;
-    const bool flushed = std::fflush(stdout) == 0;
-    if (std::cout.good() && flushed && !std::ferror(stdout))
-        return true;
-    std::cerr << "vantorel-cli" << (command ? std::string(" ") + command : std::string())
-              << ": the output could not be written: " << vantorel::IoErrorText(errno != 0 ? errno : EIO)
-              << "\n";
-    return false;
-}
+// Standard output, written straight to its descriptor through a buffer that remembers the first write that
+// failed: a full disk or a closed pipe must not pass for success.
+class CheckedOutput : public std::streambuf {
+public:
+    CheckedOutput() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+    ~CheckedOutput() override { sync(); }
 
-// The exit code of a command: non-zero as well when its output was lost.
-int Finish(int code, const char* command) {
-    return OutputWritten(command) || code != 0 ? code : 1;
+    // The error of the first failed write, 0 while every byte reached the descriptor.
+    int error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+
+    int sync() override {
+        const char* next = pbase();
+        while (error_ == 0 && next < pptr()) {
+            const ssize_t n = ::write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                error_ = n < 0 ? errno : EIO;
+            else
+                next += n;
+        }
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        return error_ == 0 ? 0 : -1;
+    }
+
+private:
+    std::array<char, 8192> buffer_;
+    int error_ = 0;
+};
+
+// The exit code of a command: non-zero as well when its output did not reach standard output in full.
+int Finish(int code, const char* command, std::ostream& out, const CheckedOutput& output) {
+    out.flush();
+    if (output.error() == 0)
+        return code;
+    std::cerr << "vantorel-cli" << (command ? std::string(" ") + command : std::string())
+              << ": the output could not be written: " << vantorel::IoErrorText(output.error()) << "\n";
+    return code != 0 ? code : 1;
 }
 
 bool WantsHelp(const std::vector<std::string>& words) {
@@ -162,26 +195,28 @@ bool WantsHelp(const std::vector<std::string>& words) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> words(argv + 1, argv + argc);
+    CheckedOutput output;
+    std::ostream out(&output);
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        (words.empty() ? std::cerr : std::cout) << kUsage;
-        return Finish(words.empty() ? 1 : 0, nullptr);
+        (words.empty() ? std::cerr : out) << kUsage;
+        return Finish(words.empty() ? 1 : 0, nullptr, out, output);
     }
     for (const CommandEntry& command : kCommands) {
         if (words[0] != command.name)
             continue;
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         if (WantsHelp(rest)) {
-            std::cout << command.usage;
-            return Finish(0, command.name);
+            out << command.usage;
+            return Finish(0, command.name, out, output);
         }
         int code = 1;
         try {
-            code = command.run(rest, std::cout);
+            code = command.run(rest, out);
         } catch (const std::exception& error) {
             // A user error, reported as one line.
             std::cerr << "vantorel-cli " << command.name << ": " << error.what() << "\n";
         }
-        return Finish(code, command.name);
+        return Finish(code, command.name, out, output);
     }
     std::cerr << "vantorel-cli: unknown command '" << words[0] << "'; run vantorel-cli --help\n";
     return 1;
