@@ -44,8 +44,8 @@ int AttendanceOption(Arguments& args, int fallback) {
 // The line that tells what a command did to a result; printed once the change is saved.
 std::string Described(const char* what, const Division& division, int result) {
     const ResultRecord& match = division.Results[result];
-    return std::string(what) + " match " + std::to_string(match.MatchNo) + ": " + MatchTitle(division, result) +
-           " " + ScoreText(match) + "\n";
+    return std::string(what) + " match " + std::to_string(match.MatchNo) + ": " +
+           MatchTitle(division, result) + " " + ScoreText(match) + "\n";
 }
 
 // Enters the result the words give; returns the line that tells so.

@@ -30,7 +30,8 @@ int MaxZoneCount(const Division& division);
 void SetWinPoints(Division& division, int winPoints);
 
 // Renames a team, keeping its index (and so its results, goals, players and squads). An empty name changes
-// nothing; a name a league file cannot hold, or that CheckName refuses, is refused. The name is not checked against the other teams'.
+// nothing; a name a league file cannot hold, or that CheckName refuses, is refused. The name is not checked
+// against the other teams'.
 Status RenameTeam(Division& division, int team, std::string_view name);
 
 } // namespace vantorel

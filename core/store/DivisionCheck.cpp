@@ -117,7 +117,8 @@ Status CheckGoals(const Division& division) {
     // A player's goal total is one byte: more goals would wrap round and show a small total.
     std::vector<int> scored(static_cast<std::size_t>(header.PlayerCount) + 1, 0);
     for (int g = 1; g <= header.GoalCount; ++g)
-        if (const GoalRecord& goal = division.Goals[g]; CountsForScorer(goal) && ++scored[goal.Player] > kMostGoals)
+        if (const GoalRecord& goal = division.Goals[g];
+            CountsForScorer(goal) && ++scored[goal.Player] > kMostGoals)
             return Damaged("player " + std::to_string(goal.Player) + " is credited with more than " +
                            std::to_string(kMostGoals) + " goals, the most a player's total holds");
     return Status::Ok();
@@ -293,13 +294,14 @@ void CheckSettings(const Division& division, std::vector<std::string>& broken) {
     const DivisionHeader& header = division.Header;
     for (const ZoneField& zone : kZones)
         if (header.*zone.count > header.TeamCount)
-            broken.push_back(std::string("the ") + zone.name + " zone holds " + std::to_string(header.*zone.count) +
-                             " teams but the league has " + std::to_string(header.TeamCount));
+            broken.push_back(std::string("the ") + zone.name + " zone holds " +
+                             std::to_string(header.*zone.count) + " teams but the league has " +
+                             std::to_string(header.TeamCount));
     const std::string_view rules = header.SortRules.stored();
     for (char code : rules)
         if (!IsKnownRuleCode(code))
-            broken.push_back("the sort rules hold the unknown code '" + Windows1252ToUtf8(std::string(1, code)) +
-                             "'");
+            broken.push_back("the sort rules hold the unknown code '" +
+                             Windows1252ToUtf8(std::string(1, code)) + "'");
     if (!MakesARuleActive(ActiveRuleCodes(rules)))
         broken.push_back("the sort rules make no rule active");
 }
@@ -309,7 +311,8 @@ void CheckSettings(const Division& division, std::vector<std::string>& broken) {
 std::string ActiveRuleCodes(std::string_view sortRules) {
     std::string codes;
     for (char code : sortRules)
-        if (IsKnownRuleCode(code) && codes.find(code) == std::string::npos && codes.size() < kMaxSortRuleCodes)
+        if (IsKnownRuleCode(code) && codes.find(code) == std::string::npos &&
+            codes.size() < kMaxSortRuleCodes)
             codes += code;
     return codes;
 }

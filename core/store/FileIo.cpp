@@ -5,10 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <random>
 #include <string_view>
-#include <memory>
-#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -137,7 +136,8 @@ void SyncFolder(const fs::path& folder) {
 // Names of up to this many characters are kept whole in their temporary names.
 constexpr std::size_t kWholeNameLength = 24;
 // The characters mkstemp puts in place of XXXXXX.
-constexpr std::string_view kSuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kSuffixCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kSuffixLength = 6;
 
 fs::path FolderOf(const fs::path& target) {
@@ -167,8 +167,8 @@ std::string TemporaryPrefix(const fs::path& target) {
 
 bool IsTemporaryOf(const std::string& name, const std::string& stem) {
     const std::size_t prefixLength = stem.size() + 2;
-    if (name.size() != prefixLength + kSuffixLength || name[0] != '.' || name.compare(1, stem.size(), stem) != 0 ||
-        name[prefixLength - 1] != '.')
+    if (name.size() != prefixLength + kSuffixLength || name[0] != '.' ||
+        name.compare(1, stem.size(), stem) != 0 || name[prefixLength - 1] != '.')
         return false;
     return name.find_first_not_of(kSuffixCharacters, prefixLength) == std::string::npos;
 }
@@ -230,8 +230,8 @@ Status RenameOver(const std::string& temporary, const fs::path& target) {
 
 // Writes a new file beside target and renames it over the name target (a link there is replaced, never
 // followed). The file is written unnamed where the file system allows it and linked in only when it is whole,
-// so that a kill leaves no copy behind; elsewhere it is a temporary made exclusively with mkstemp, which never
-// opens an existing file or follows a planted link. Every failure removes the temporary file.
+// so that a kill leaves no copy behind; elsewhere it is a temporary made exclusively with mkstemp, which
+// never opens an existing file or follows a planted link. Every failure removes the temporary file.
 Status WriteBeside(const fs::path& target, std::span<const std::uint8_t> contents, mode_t mode,
                    const struct stat* owner) {
     const std::string prefix = TemporaryPrefix(target);

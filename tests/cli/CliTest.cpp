@@ -405,8 +405,7 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
         "Bea is not a player of Bury");
     ExpectOneLineError({"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "2", "--none"},
                        "Bury has 1 goals in this match");
-    ExpectOneLineError({"report", League(), "Bury", "Hull"},
-                       "no result of Bury v Hull has been played");
+    ExpectOneLineError({"report", League(), "Bury", "Hull"}, "no result of Bury v Hull has been played");
 
     EXPECT_EQ(Tool({"report", League(), "Hull", "Bury"}).out,
               "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"
@@ -434,10 +433,15 @@ TEST_F(Cli, OutputThatCannotBeWrittenExitsWithAnError) {
               0);
     ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
     const std::vector<std::vector<std::string>> commands = {
-        {"export", League(), "all"},      {"export", League(), "table"},     {"table", League(), "--explain"},
-        {"list", League(), "results"},    {"info", League()},                {"stats", League(), "division"},
+        {"export", League(), "all"},
+        {"export", League(), "table"},
+        {"table", League(), "--explain"},
+        {"list", League(), "results"},
+        {"info", League()},
+        {"stats", League(), "division"},
         {"check", League()},
-        {"stats", League(), "team", "Arsenal"}, {"help"},
+        {"stats", League(), "team", "Arsenal"},
+        {"help"},
         {"result", League(), "rescore", "Arsenal", "Aston Villa", "1-0"}};
     for (const auto& words : commands) {
         const ToolRun run = Tool(words, "", "/dev/full");
@@ -502,9 +506,10 @@ TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
 TEST_F(Cli, APipeNamedLikeALeagueIsRefusedAtOnce) {
     const std::string pipe = folder_.file("pipe.div");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::vector<std::string>& words :
-         {std::vector<std::string>{"table", pipe}, {"check", pipe}, {"info", pipe},
-          {"result", pipe, "enter", "A", "B", "1-0"}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"table", pipe},
+                                                  {"check", pipe},
+                                                  {"info", pipe},
+                                                  {"result", pipe, "enter", "A", "B", "1-0"}}) {
         const ToolRun run = Tool(words, "timeout 20 ");
         EXPECT_EQ(run.exitCode, 1) << words[0];
         EXPECT_NE(run.err.find("This is not a regular file."), std::string::npos) << run.err;
@@ -517,8 +522,9 @@ TEST_F(Cli, NamesWithControlCharactersOrFormulaStartsAreRefused) {
     ExpectOneLineError({"player", League(), "add", "Bell\a", "--team", "Arsenal"}, "control characters");
     ExpectOneLineError({"player", League(), "add", "=cmd|'/c calc'!A1", "--team", "Arsenal"},
                        "may not begin with");
-    ExpectOneLineError({"new", folder_.file("other.div"), "--name", "@League", "--teams", Season("teams.txt")},
-                       "A league name may not begin with");
+    ExpectOneLineError(
+        {"new", folder_.file("other.div"), "--name", "@League", "--teams", Season("teams.txt")},
+        "A league name may not begin with");
 }
 
 } // namespace

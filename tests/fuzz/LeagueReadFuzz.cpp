@@ -42,7 +42,8 @@ void ReadTables(const Division& division) {
         for (const GameSelection games :
              {GameSelection::HomeAndAway, GameSelection::HomeOnly, GameSelection::AwayOnly}) {
             const DateList dates = DateList::Build(division, content);
-            const LeagueTable table = FillTable(division, {content, games, dates.AsAtDate(), kDefaultFormGames});
+            const LeagueTable table =
+                FillTable(division, {content, games, dates.AsAtDate(), kDefaultFormGames});
             for (const TableFormat format : {TableFormat{false, false}, TableFormat{true, true}})
                 (void)TableRows(division, table, format);
             for (int position = 1; position <= table.TeamCount; ++position)
@@ -54,9 +55,9 @@ void ReadPagesAndExports(const Division& division, const DateFormat& format) {
     (void)DivisionStats(division, format, '.');
     (void)GoalStats(division, format);
     (void)GoalsPerMatch(division);
-    const LeagueTable table = FillTable(division, {TableContent::PlayedGames, GameSelection::HomeAndAway,
-                                                   DateList::Build(division, TableContent::PlayedGames).AsAtDate(),
-                                                   kDefaultFormGames});
+    const LeagueTable table = FillTable(
+        division, {TableContent::PlayedGames, GameSelection::HomeAndAway,
+                   DateList::Build(division, TableContent::PlayedGames).AsAtDate(), kDefaultFormGames});
     ExportRequest request;
     request.table = &table;
     request.to = 3e6;

@@ -126,7 +126,8 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
 
     ASSERT_TRUE(RenameTeam(division, 1, "Wigan")); // another team's name is accepted
     // A zone holds at most the league's four teams.
-    EXPECT_EQ(SetZoneCount(division, Zone::Playoff, 9).message(), "A zone of this league holds 0 to 4 teams, not 9.");
+    EXPECT_EQ(SetZoneCount(division, Zone::Playoff, 9).message(),
+              "A zone of this league holds 0 to 4 teams, not 9.");
     ASSERT_TRUE(SetZoneCount(division, Zone::Playoff, 4));
     EXPECT_EQ(division.Teams[1].Name.stored(), "Wigan");
     EXPECT_EQ(division.Header.PlayoffCount, 4);

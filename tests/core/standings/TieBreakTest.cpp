@@ -114,7 +114,8 @@ TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
     };
     const Case cases[] = {
         {"1H6723", 5, 2,
-         "Level on 3 points; ahead on goal difference: 4 to 1 (head-to-head waits until they have met in every "
+         "Level on 3 points; ahead on goal difference: 4 to 1 (head-to-head waits until they have met in "
+         "every "
          "match)"},
         {"16723", 5, 1, "Level on 3 points; ahead on head-to-head points: 3 to 0"},
         {"1H6723", 10, 1, "Level on 4 points; ahead on head-to-head points: 4 to 1"},

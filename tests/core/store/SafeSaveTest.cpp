@@ -174,7 +174,7 @@ TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
         std::string name;
         bool removedBySavingLeague;
     };
-    std::vector<Planted> planted = {{".league.div.Ab3xYz", true},     {".league.div.000000", true},
+    std::vector<Planted> planted = {{".league.div.Ab3xYz", true},      {".league.div.000000", true},
                                     {".league.div.bak.Qw12Er", false}, {".league.div.Ab3xY", false},
                                     {".league.div.Ab3xYz1", false},    {".league.div.Ab-xYz", false},
                                     {"league.div.Ab3xYz", false},      {".other.div.Ab3xYz", false}};
@@ -190,7 +190,8 @@ TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
     // The backup's and the long league's own temporaries go with their own saves.
     ASSERT_TRUE(WriteBackup(saved.path, saved.path + ".bak"));
     EXPECT_FALSE(fs::exists(saved.folder.file(".league.div.bak.Qw12Er")));
-    const std::size_t before = static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {}));
+    const std::size_t before =
+        static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {}));
     WriteText(saved.folder.file("." + longName.substr(0, 24) + ".Ab3xYz"), "not the long league's");
     ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
     EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {})),

@@ -36,6 +36,18 @@ void ChangeOnDisk(const std::string& path) {
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
 }
 
+// A league saved in a fresh folder and noted by a guard, as the workspace holds a league it opened.
+struct OpenedLeague {
+    TempFolder folder;
+    std::string path = folder.file("league.div");
+    std::unique_ptr<Division> league = testing::MakeLeague(4, 2);
+    SaveGuard guard;
+    OpenedLeague() {
+        EXPECT_TRUE(WriteNewLeague(path, *league));
+        guard.Remember(path);
+    }
+};
+
 TEST(SaveGuard, KeepsThePreviousFileAsABackupFromTheSecondSaveOn) {
     TempFolder folder;
     const std::string path = folder.file("league.div");
@@ -89,13 +101,8 @@ TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
 // command-line change does, and the save waits for it, sees its change and asks.
 TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwritingIt) {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
-        TempFolder folder;
-        const std::string path = folder.file("league.div");
-        auto league = testing::MakeLeague(4, 2);
-        ASSERT_TRUE(WriteNewLeague(path, *league));
-        SaveGuard guard;
-        guard.Remember(path);
-
+        OpenedLeague opened;
+        const std::string& path = opened.path;
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
@@ -117,8 +124,8 @@ TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwriti
 
         ScriptedPrompts prompts;
         prompts.answers = {answer};
-        testing::PlayFixture(*league, 1, 2, 0, 45000);
-        const bool saved = guard.Save(path, *league, prompts);
+        testing::PlayFixture(*opened.league, 1, 2, 0, 45000);
+        const bool saved = opened.guard.Save(path, *opened.league, prompts);
         int status = 0;
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -149,23 +156,19 @@ void PrintTo(const PlantedBackup& planted, std::ostream* out) {
 class BackupName : public ::testing::TestWithParam<PlantedBackup> {};
 
 TEST_P(BackupName, WhatSitsThereIsReplacedAndNeverWrittenThrough) {
-    TempFolder folder;
-    const std::string path = folder.file("league.div");
-    const std::string victim = folder.file("victim.txt");
+    OpenedLeague opened;
+    const std::string& path = opened.path;
+    const std::string victim = opened.folder.file("victim.txt");
     std::ofstream(victim) << "precious";
-    auto league = testing::MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(path, *league));
     const std::string before = Bytes(path);
     GetParam().plant(BackupPathOf(path), path, victim);
 
-    SaveGuard guard;
-    guard.Remember(path);
     ScriptedPrompts prompts;
-    testing::PlayFixture(*league, 1, 2, 0, 45000);
-    ASSERT_TRUE(guard.Save(path, *league, prompts));
+    testing::PlayFixture(*opened.league, 1, 2, 0, 45000);
+    ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts));
     EXPECT_TRUE(prompts.shown.empty()) << prompts.last();
     EXPECT_EQ(Bytes(victim), "precious");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
+    EXPECT_FALSE(std::filesystem::exists(opened.folder.file("missing")));
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(BackupPathOf(path))));
     EXPECT_EQ(Bytes(BackupPathOf(path)), before);
     Division saved;
@@ -187,23 +190,20 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfLink, BackupName, ::testing::ValuesIn(kPlant
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAndTheSaveGoesOn) {
-    TempFolder folder;
-    const std::string path = folder.file("league.div");
-    auto league = testing::MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(path, *league));
+    OpenedLeague opened;
+    const std::string& path = opened.path;
     std::filesystem::create_directory(BackupPathOf(path));
-    SaveGuard guard;
-    guard.Remember(path);
     ScriptedPrompts prompts;
     for (int save = 1; save <= 2; ++save) {
-        testing::PlayFixture(*league, save, 2, 0, 45000);
-        ASSERT_TRUE(guard.Save(path, *league, prompts));
+        testing::PlayFixture(*opened.league, save, 2, 0, 45000);
+        ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts));
     }
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].kind, "warn");
-    EXPECT_EQ(prompts.shown[0].text,
-              "The backup league.div.bak could not be written (File access denied). The league is saved without a "
-              "new backup.");
+    EXPECT_EQ(
+        prompts.shown[0].text,
+        "The backup league.div.bak could not be written (File access denied). The league is saved without a "
+        "new backup.");
     EXPECT_TRUE(std::filesystem::is_directory(BackupPathOf(path)));
     Division saved;
     ASSERT_TRUE(LoadDivision(path, saved));
