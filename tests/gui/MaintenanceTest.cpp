@@ -119,7 +119,8 @@ private Q_SLOTS:
         // The further rules follow the first five, 'R' last.
         QCOMPARE(Items(tab.lbAvail),
                  (QStringList{"Possible Points", "Head-to-head points", "Head-to-head goal difference",
-                              "Head-to-head goals scored", "Head-to-head away goals", "Games won",
+                              "Head-to-head goals scored", "Head-to-head away goals",
+                              "Head-to-head only once all meetings are played", "Games won",
                               "Away goals scored", "Head-to-head again for a smaller tie"}));
         QCOMPARE(Items(tab.lbActive),
                  (QStringList{"Points total", "Goal difference", "Goals scored", "Team name"}));
