@@ -1,6 +1,7 @@
 #include "CommandSupport.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "exchange/CsvImport.h"
 #include "results/ResultEntry.h"

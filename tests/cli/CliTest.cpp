@@ -463,25 +463,25 @@ TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
     std::filesystem::remove(small + "/all.csv");
     const std::string league = small + "/league.div";
     std::filesystem::copy_file(League(), league);
-    const std::string before = ReadFile(league);
+    const std::string before = FileText(league);
     const ToolRun rescore = Tool({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"});
     EXPECT_EQ(rescore.exitCode, 1);
     EXPECT_EQ(rescore.out, "");
     EXPECT_NE(rescore.err.find("Disk full"), std::string::npos) << rescore.err;
-    EXPECT_EQ(ReadFile(league), before);
+    EXPECT_EQ(FileText(league), before);
 }
 
 TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
     ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
               0);
-    const std::string created = ReadFile(League());
+    const std::string created = FileText(League());
     const ToolRun added = Tool({"player", League(), "add", "Ann", "--team", "Arsenal"});
     ASSERT_EQ(added.exitCode, 0) << added.err;
     EXPECT_EQ(added.out, "Added Ann\n");
-    EXPECT_EQ(ReadFile(League() + ".bak"), created);
+    EXPECT_EQ(FileText(League() + ".bak"), created);
 
     ::chmod(League().c_str(), 0444); // the save is refused, even for the superuser
-    const std::string kept = ReadFile(League());
+    const std::string kept = FileText(League());
     for (const std::vector<std::string>& words :
          {std::vector<std::string>{"player", League(), "add", "Bob", "--team", "Arsenal"},
           {"result", League(), "enter", "Arsenal", "Chelsea", "2-1", "--date", "01/01/2006"}}) {
@@ -490,7 +490,7 @@ TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
         EXPECT_EQ(run.out, "") << words[0];
         EXPECT_NE(run.err.find("File access denied"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(ReadFile(League()), kept);
+    EXPECT_EQ(FileText(League()), kept);
 }
 
 TEST_F(Cli, APipeNamedLikeALeagueIsRefusedAtOnce) {

@@ -154,17 +154,17 @@ TEST_P(BackupName, WhatSitsThereIsReplacedAndNeverWrittenThrough) {
     const std::string& path = opened.path;
     const std::string victim = opened.folder.file("victim.txt");
     std::ofstream(victim) << "precious";
-    const std::string before = Bytes(path);
+    const std::string before = FileText(path);
     GetParam().plant(BackupPathOf(path), path, victim);
 
     ScriptedPrompts prompts;
     testing::PlayFixture(*opened.league, 1, 2, 0, 45000);
     ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts));
     EXPECT_TRUE(prompts.shown.empty()) << prompts.last();
-    EXPECT_EQ(Bytes(victim), "precious");
+    EXPECT_EQ(FileText(victim), "precious");
     EXPECT_FALSE(std::filesystem::exists(opened.folder.file("missing")));
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(BackupPathOf(path))));
-    EXPECT_EQ(Bytes(BackupPathOf(path)), before);
+    EXPECT_EQ(FileText(BackupPathOf(path)), before);
     Division saved;
     ASSERT_TRUE(LoadDivision(path, saved));
     EXPECT_TRUE(saved.Results[1].Played);
