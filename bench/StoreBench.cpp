@@ -1,7 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+
 #include "store/LeagueFile.h"
+#include "store/SaveGuard.h"
 #include "support/LeagueMaker.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
 namespace vantorel {
@@ -33,6 +37,22 @@ void BM_SaveLargestLeague(benchmark::State& state) {
             state.SkipWithError("save failed");
 }
 BENCHMARK(BM_SaveLargestLeague)->Unit(benchmark::kMillisecond);
+
+// The workspace's Save of the largest league: take the lock, compare with the file on disk, write the backup
+// and replace the league, in a folder that also holds a hundred other files.
+void BM_GuardedSaveLargestLeague(benchmark::State& state) {
+    testing::TempFolder folder;
+    for (int other = 0; other < 100; ++other)
+        std::ofstream(folder.file("other" + std::to_string(other) + ".div")) << "x";
+    const std::string path = folder.file("largest.div");
+    auto largest = testing::MakeLargestLeague();
+    SaveGuard guard;
+    testing::ScriptedPrompts prompts;
+    for (auto _ : state)
+        if (!guard.Save(path, *largest, prompts))
+            state.SkipWithError("save failed");
+}
+BENCHMARK(BM_GuardedSaveLargestLeague)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vantorel

@@ -1,11 +1,13 @@
 #include "CommandSupport.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "exchange/CsvImport.h"
 #include "results/ResultEntry.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
+#include "store/SaveGuard.h"
 #include "store/TextCodec.h"
 
 namespace vantorel::cli {
@@ -17,8 +19,14 @@ FileLock LockLeague(const std::string& path) {
     return lock;
 }
 
+Status SaveWithBackup(const std::string& path, Division& division) {
+    if (const std::string warning = KeepBackup(path); !warning.empty())
+        std::cerr << path << ": " << warning << "\n";
+    return SaveDivision(path, division);
+}
+
 void SaveLeague(const std::string& path, Division& division) {
-    if (auto status = SaveDivision(path, division); !status)
+    if (auto status = SaveWithBackup(path, division); !status)
         throw UsageError(path + ": " + status.message());
 }
 

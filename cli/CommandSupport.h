@@ -24,7 +24,10 @@ using cmdline::UsageError;
 // Takes the league file's lock for a command that changes it, from loading to saving; a UsageError when
 // another program holds it for too long.
 FileLock LockLeague(const std::string& path);
-// Saves a league file over itself; a UsageError when it cannot be written.
+// Saves a league file over itself, keeping the file as it was as FILE.div.bak (a backup that cannot be
+// written is said on the error stream and does not stop the save).
+Status SaveWithBackup(const std::string& path, Division& division);
+// SaveWithBackup; a UsageError when the league cannot be written.
 void SaveLeague(const std::string& path, Division& division);
 
 // The lines of a data file (team names, results, players) as UTF-8; a UsageError when it cannot be read.

@@ -177,15 +177,16 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         SortRuleLists lists;
         lists.Load(*rules);
         if (ActiveRuleCodes(*rules) != *rules || !lists.SortUpdate(*division))
-            throw UsageError("--sort-rules takes 1 to 8 different codes from 1-9, A, B and R, with at least "
-                             "one rule besides R, not '" +
+            throw UsageError("--sort-rules takes 1 to 8 different codes from 1-9, H, A, B and R, with at "
+                             "least one rule besides H and R, not '" +
                              *rules + "'");
     }
     const std::pair<const char*, Zone> zones[] = {
         {"--promote", Zone::Promotion}, {"--playoff", Zone::Playoff}, {"--relegate", Zone::Relegation}};
     for (const auto& [option, zone] : zones)
         if (const auto count = args.number(option, 0, kMaxZoneCount))
-            SetZoneCount(*division, zone, *count);
+            if (auto status = SetZoneCount(*division, zone, *count); !status)
+                throw UsageError(option + std::string(": ") + status.message());
     if (const auto ownTeam = args.value("--own-team"))
         SetOwnTeam(*division, *ownTeam == "none" ? 0 : TeamByName(*division, *ownTeam));
     args.finish();

@@ -67,26 +67,28 @@ int PlayerCommand(const std::vector<std::string>& words, std::ostream& out) {
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
 
+    std::string done; // printed once the change is saved
     if (action == "add") {
         if (!teamName)
             throw UsageError("missing --team TEAM");
         if (auto status = SavePlayer(*division, 0, name, PlayerTeamByName(*division, *teamName)); !status)
             throw UsageError(status.message());
-        out << "Added " << name << "\n";
+        done = "Added " + name + "\n";
     } else if (action == "change") {
         const int player = PlayerByName(*division, name);
         const int team = teamName ? PlayerTeamByName(*division, *teamName) : division->Players[player].Team;
         if (auto status = SavePlayer(*division, player, newName.value_or(name), team); !status)
             throw UsageError(status.message());
-        out << "Changed " << PlayerName(*division, player) << "\n";
+        done = "Changed " + PlayerName(*division, player) + "\n";
     } else if (action == "delete") {
         if (auto status = division->DeletePlayer(PlayerByName(*division, name)); !status)
             throw UsageError(status.message());
-        out << "Deleted " << name << "\n";
+        done = "Deleted " + name + "\n";
     } else {
         throw UsageError("the action must be add, change or delete");
     }
     SaveLeague(path, *division);
+    out << done;
     return 0;
 }
 

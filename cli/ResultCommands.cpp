@@ -42,13 +42,15 @@ int AttendanceOption(Arguments& args, int fallback) {
     return *attendance;
 }
 
-void Describe(std::ostream& out, const char* what, const Division& division, int result) {
+// The line that tells what a command did to a result; printed once the change is saved.
+std::string Described(const char* what, const Division& division, int result) {
     const ResultRecord& match = division.Results[result];
-    out << what << " match " << match.MatchNo << ": " << MatchTitle(division, result) << " "
-        << ScoreText(match) << "\n";
+    return std::string(what) + " match " + std::to_string(match.MatchNo) + ": " +
+           MatchTitle(division, result) + " " + ScoreText(match) + "\n";
 }
 
-void EnterSubcommand(Arguments& args, Division& division, std::ostream& out) {
+// Enters the result the words give; returns the line that tells so.
+std::string EnterSubcommand(Arguments& args, Division& division) {
     const int home = TeamByName(division, args.positional("home team"));
     const int away = TeamByName(division, args.positional("away team"));
     const Score score = ParseScore(args.positional("score"));
@@ -61,7 +63,7 @@ void EnterSubcommand(Arguments& args, Division& division, std::ostream& out) {
     if (auto status = EnterResult(division, {home, away, score.home, score.away, date, attendance}, &fixture);
         !status)
         throw UsageError(status.message());
-    Describe(out, "Entered", division, fixture);
+    return Described("Entered", division, fixture);
 }
 
 } // namespace
@@ -73,8 +75,9 @@ int ResultCommand(const std::vector<std::string>& words, std::ostream& out) {
     const FileLock lock = LockLeague(path);
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
+    std::string done;
     if (action == "enter") {
-        EnterSubcommand(args, *division, out);
+        done = EnterSubcommand(args, *division);
     } else if (action == "rescore") {
         const int result = PickMatch(args, *division, true);
         const Score score = ParseScore(args.positional("score"));
@@ -82,23 +85,24 @@ int ResultCommand(const std::vector<std::string>& words, std::ostream& out) {
         args.finish();
         if (auto status = RescoreResult(*division, result, score.home, score.away, attendance); !status)
             throw UsageError(status.message());
-        Describe(out, "Rescored", *division, result);
+        done = Described("Rescored", *division, result);
     } else if (action == "redate") {
         const int result = PickMatch(args, *division, true);
         const DateFormat format = DateFormatOption(args);
         const double date = ParseDateArgument(args.positional("date"), format, "date");
         args.finish();
         ChangeResultDate(*division, result, date);
-        Describe(out, "Redated", *division, result);
+        done = Described("Redated", *division, result);
     } else if (action == "cancel") {
         const int result = PickMatch(args, *division, true);
         args.finish();
         CancelResult(*division, result);
-        Describe(out, "Cancelled", *division, result);
+        done = Described("Cancelled", *division, result);
     } else {
         throw UsageError("result takes enter, rescore, redate or cancel, not '" + action + "'");
     }
     SaveLeague(path, *division);
+    out << done;
     return 0;
 }
 
@@ -128,7 +132,7 @@ int PredictCommand(const std::vector<std::string>& words, std::ostream& out) {
         MarkPredicted(*division, fixture, !untick);
     }
     SaveLeague(path, *division);
-    Describe(out, untick ? "Unticked" : "Predicted", *division, fixture);
+    out << Described(untick ? "Unticked" : "Predicted", *division, fixture);
     return 0;
 }
 

@@ -151,7 +151,7 @@ int ImportCommand(const std::vector<std::string>& words, std::ostream& out) {
         throw UsageError(dataPath + ": " + counters.refusal);
     // The counts are shown only once the import is kept.
     if (counters.imported > 0)
-        if (auto status = SaveDivision(path, *division); !status)
+        if (auto status = SaveWithBackup(path, *division); !status)
             throw UsageError(path + ": " + status.message() +
                              ". Nothing was saved: the league is as it was before the import.");
     out << "Records Read: " << counters.read << "\n"

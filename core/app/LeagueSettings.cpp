@@ -1,13 +1,20 @@
 #include "app/LeagueSettings.h"
 
+#include <algorithm>
+#include <string>
+
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {
 
-template <std::size_t N> Status StoreText(Division& division, ShortString<N>& field, std::string_view name) {
+template <std::size_t N>
+Status StoreText(Division& division, ShortString<N>& field, std::string_view name, NameKind kind) {
     if (name.empty())
         return Status::Ok();
+    if (auto status = CheckName(name, kind); !status)
+        return status;
     const auto stored = Utf8ToWindows1252(name);
     if (!stored)
         return Status::Error(UnstorableTextMessage(name));
@@ -29,7 +36,7 @@ void StoreCount(Division& division, std::uint8_t& field, int value) {
 } // namespace
 
 Status SetTableName(Division& division, std::string_view name) {
-    return StoreText(division, division.Header.TableName, name);
+    return StoreText(division, division.Header.TableName, name, NameKind::League);
 }
 
 bool SetOwnTeam(Division& division, int team) {
@@ -39,12 +46,20 @@ bool SetOwnTeam(Division& division, int team) {
     return team >= 1 && team <= division.Header.TeamCount && division.Teams[team].Name.stored() == "Everton";
 }
 
-void SetZoneCount(Division& division, Zone zone, int count) {
+int MaxZoneCount(const Division& division) {
+    return std::min<int>(kMaxZoneCount, division.Header.TeamCount);
+}
+
+Status SetZoneCount(Division& division, Zone zone, int count) {
+    if (count < 0 || count > MaxZoneCount(division))
+        return Status::Error("A zone of this league holds 0 to " + std::to_string(MaxZoneCount(division)) +
+                             " teams, not " + std::to_string(count) + ".");
     DivisionHeader& header = division.Header;
     std::uint8_t& field = zone == Zone::Promotion ? header.PromoteCount
                           : zone == Zone::Playoff ? header.PlayoffCount
                                                   : header.RelegateCount;
     StoreCount(division, field, count);
+    return Status::Ok();
 }
 
 void SetWinPoints(Division& division, int winPoints) {
@@ -53,7 +68,7 @@ void SetWinPoints(Division& division, int winPoints) {
 }
 
 Status RenameTeam(Division& division, int team, std::string_view name) {
-    return StoreText(division, division.Teams[team].Name, name);
+    return StoreText(division, division.Teams[team].Name, name, NameKind::Team);
 }
 
 } // namespace vantorel

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "store/NameRules.h"
 #include "store/DivisionCheck.h"
 #include "store/TextCodec.h"
 
@@ -87,13 +88,16 @@ void AddFixtures(Division& division, int teams, int playTimes) {
 Status CheckTableName(const std::string& tableName) {
     if (tableName.empty())
         return Status::Error(kNoTableNameMessage);
-    return Status::Ok();
+    return CheckName(tableName, NameKind::League);
 }
 
 Status CheckTeamNames(const std::vector<std::string>& names, int wantedTeams) {
     if (static_cast<int>(names.size()) != wantedTeams)
         return Status::Error(kMissingTeamsMessage);
     // Names are stored in 30 characters: a longer one would be cut, and two cut names could become one.
+    for (const std::string& name : names)
+        if (auto status = CheckName(name, NameKind::Team); !status)
+            return Status::Error("\"" + name + "\": " + status.message());
     for (const std::string& name : names)
         if (IsValidUtf8(name) && Utf8Length(name) > decltype(TeamRecord::Name)::kCapacity)
             return Status::Error("The team name \"" + name + "\" is longer than " +

@@ -5,10 +5,12 @@
 namespace vantorel {
 
 Status Workspace::Open(const std::string& path, Division& division, const Settings& settings, double today) {
+    // Noted before loading: a change that lands while the file is read is then asked about at the save.
+    saveGuard_ = SaveGuard();
+    saveGuard_.Remember(path);
     if (auto status = LoadDivision(path, division, &TotalsRecomputed); !status)
         return status;
     leaguePath = path;
-    saveGuard_.Remember(path);
     ShowPossNow = settings.ShowPoss;
     ShortTabNow = settings.ShortTab;
     formGames = settings.FormGames;

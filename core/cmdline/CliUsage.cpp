@@ -122,7 +122,9 @@ const ProgramUsage& CliUsage() {
              "head-to-head "
              "goal difference, 8 head-to-head goals scored, 9 head-to-head away goals, A games won, B away "
              "goals "
-             "scored; R starts the head-to-head rules again for a smaller tie. At most 8 codes, e.g. 16723."},
+             "scored; R starts the head-to-head rules again for a smaller tie; H applies the head-to-head "
+             "rules only once the tied teams have met in every match, the later rules deciding until then "
+             "(as in Spain: 1H6723). At most 8 codes, e.g. 16723. A zone holds at most the league's teams."},
             {"info",
              "print the league's settings and counts",
              {"info FILE.div"},
@@ -162,8 +164,9 @@ const ProgramUsage& CliUsage() {
         },
         {
             {0, "The command did what it was asked; check: the league file is valid."},
-            {1, "The command failed or was not understood, with the reason on standard error; check: the "
-                "league file is not valid, with every broken rule on a line."},
+            {1, "The command failed or was not understood, with the reason on standard error, or its output "
+                "could not be written in full (a full disk, a closed pipe); check: the league file is not "
+                "valid, with every broken rule on a line."},
             {2, "import: lines were read but none of them could be imported; the league is unchanged."},
         },
     };

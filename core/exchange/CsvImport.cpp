@@ -7,6 +7,7 @@
 #include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -30,7 +31,7 @@ bool ImportPlainResult(Division& division, std::string_view line, const DateForm
 
 bool ImportPlayer(Division& division, const std::vector<std::string>& fields, int count,
                   std::string* fullReason) {
-    if (count != 2 || fields[0].empty())
+    if (count != 2 || fields[0].empty() || !CheckName(fields[0], NameKind::Player))
         return false;
     const int team = division.FindTeam(fields[1]);
     const auto stored = Utf8ToWindows1252(fields[0]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -21,6 +22,8 @@ std::string DuplicatePlayerMessage(std::string_view name) {
 Status SavePlayer(Division& division, int player, std::string_view name, int team, int* saved) {
     if (name.empty() || team < 1 || team > division.Header.TeamCount + 1)
         return Status::Error(kNameAndTeamWarning);
+    if (auto status = CheckName(name, NameKind::Player); !status)
+        return status;
     const auto stored = Utf8ToWindows1252(name);
     if (!stored)
         return Status::Error(UnstorableTextMessage(name));

@@ -41,20 +41,13 @@ std::string RuleName(char code) {
         return "Games won";
     case 'B':
         return "Away goals scored";
+    case kHeadToHeadOnceComplete:
+        return "Head-to-head only once all meetings are played";
     case kReapplyHeadToHead:
         return "Head-to-head again for a smaller tie";
     default:
         return {};
     }
-}
-
-std::string ActiveRuleCodes(std::string_view sortRules) {
-    std::string codes;
-    for (char code : sortRules)
-        if (kRuleCodes.find(code) != std::string_view::npos && codes.find(code) == std::string::npos &&
-            codes.size() < kMaxActiveRules)
-            codes += code;
-    return codes;
 }
 
 bool UsesHeadToHead(std::string_view sortRules) {
@@ -127,7 +120,7 @@ bool SortRuleLists::Drop(List source, int dragIndex, List target) {
 }
 
 Status SortRuleLists::SortUpdate(Division& division) {
-    if (std::all_of(active_.begin(), active_.end(), [](char code) { return code == kReapplyHeadToHead; }))
+    if (std::all_of(active_.begin(), active_.end(), IsSortRuleModifier))
         return Status::Error(kNoActiveRuleWarning);
     pending_ = false;
     const std::string codes(active_.begin(), active_.end());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Division.h"
+#include "store/DivisionCheck.h"
 #include "store/Status.h"
 
 namespace vantorel {
@@ -13,12 +14,15 @@ namespace vantorel {
 // The sort rules by code, in the order the editor lists them: '1' "Points total", '2' "Goal difference",
 // '3' "Goals scored", '4' "Team name", '5' "Possible Points", the head-to-head rules '6' "Head-to-head
 // points", '7' "Head-to-head goal difference", '8' "Head-to-head goals scored", '9' "Head-to-head away
-// goals", then 'A' "Games won", 'B' "Away goals scored" and 'R' "Head-to-head again for a smaller tie",
-// which is not a rule of its own but says how the head-to-head rules treat a tie they only partly break.
-inline constexpr std::string_view kRuleCodes = "123456789ABR";
+// goals", 'H' "Head-to-head only once all meetings are played", then 'A' "Games won",
+// 'B' "Away goals scored" and 'R' "Head-to-head again for a smaller tie". 'H' and 'R' are no rules of their
+// own: 'H' skips the head-to-head rules for a tie whose teams still have matches to play among themselves
+// (the rules after them decide), 'R' says how the head-to-head rules treat a tie they only partly break.
+inline constexpr std::string_view kRuleCodes = kSortRuleCodes;
 inline constexpr char kReapplyHeadToHead = 'R';
+inline constexpr char kHeadToHeadOnceComplete = 'H';
 // The stored rules hold at most this many codes.
-inline constexpr std::size_t kMaxActiveRules = 8;
+inline constexpr std::size_t kMaxActiveRules = kMaxSortRuleCodes;
 std::string RuleName(char code);
 // True for the rules computed in a mini-league of the tied teams' matches against each other.
 constexpr bool IsHeadToHeadRule(char code) {
@@ -27,10 +31,6 @@ constexpr bool IsHeadToHeadRule(char code) {
 
 inline constexpr const char* kNoActiveRuleWarning = "You must have at least one active sort rule";
 
-// The rules a stored SortRules text makes active, in priority order: each known code once, at most eight.
-// Repeated codes and other characters change nothing in the table's order, so they are left out here; the
-// stored text itself stays as it was until the user edits the rules.
-std::string ActiveRuleCodes(std::string_view sortRules);
 // True when the stored rules make a head-to-head rule active.
 bool UsesHeadToHead(std::string_view sortRules);
 

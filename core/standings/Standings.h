@@ -47,6 +47,8 @@ struct TieBreak {
     char rule = 0; // 0 when no rule separated them
     int above = 0, below = 0;
     int miniLeagueTeams = 0; // for a head-to-head rule: the teams whose matches among each other counted
+    // The head-to-head rules were passed over for these tied teams: they have yet to meet in every match.
+    bool headToHeadWaiting = false;
 };
 
 // A computed league table: a value the caller keeps.

@@ -53,7 +53,10 @@ std::string AheadOn(const TieBreak& tieBreak) {
     std::string text = "ahead on " + LowerCase(RuleName(tieBreak.rule));
     if (IsHeadToHeadRule(tieBreak.rule) && tieBreak.miniLeagueTeams > 2)
         text += " among " + std::to_string(tieBreak.miniLeagueTeams) + " teams";
-    return text + ": " + std::to_string(tieBreak.above) + " to " + std::to_string(tieBreak.below);
+    text += ": " + std::to_string(tieBreak.above) + " to " + std::to_string(tieBreak.below);
+    if (tieBreak.headToHeadWaiting)
+        text += " (head-to-head waits until they have met in every match)";
+    return text;
 }
 
 } // namespace

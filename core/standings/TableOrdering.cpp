@@ -1,6 +1,7 @@
 #include "standings/TableOrdering.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -63,9 +64,14 @@ public:
         for (char code : ActiveRuleCodes(sortRules)) {
             if (code == kReapplyHeadToHead)
                 reapply_ = true;
+            else if (code == kHeadToHeadOnceComplete)
+                onceComplete_ = true;
             else
                 rules_ += code;
         }
+        if (onceComplete_)
+            for (const CountedMatches::Entry& entry : counted_)
+                countedResults_.set(static_cast<std::size_t>(entry.result));
     }
 
     void Run() {
@@ -103,7 +109,14 @@ private:
     }
 
     // Applies the head-to-head rules runStart..runEnd-1 to positions first..last on their own mini-league.
+    // With 'H', a group that has yet to meet in every match is left to the rules after the run.
     void OrderHeadToHead(int first, int last, std::size_t runStart, std::size_t runEnd) {
+        if (onceComplete_ && !MeetingsComplete(MembersOf(first, last))) {
+            Order(first, last, runEnd);
+            for (int p = first + 1; p <= last; ++p)
+                table_.TieBreaks[p].headToHeadWaiting = true;
+            return;
+        }
         const MiniLeague mini = MiniLeagueOf(first, last);
         ApplyHeadToHead(first, last, runStart, runStart, runEnd, last - first + 1, mini);
     }
@@ -129,13 +142,32 @@ private:
               [&](int a, int b) { ApplyHeadToHead(a, b, rule + 1, runStart, runEnd, groupSize, mini); });
     }
 
-    MiniLeague MiniLeagueOf(int first, int last) const {
+    // The teams at positions first..last, one bit per team index.
+    std::uint32_t MembersOf(int first, int last) const {
         std::uint32_t members = 0;
         for (int p = first; p <= last; ++p)
             members |= 1u << table_.TableOrder[p];
-        auto member = [members](int team) {
-            return team >= 0 && team <= kMaxTeams && (members >> team) & 1u;
-        };
+        return members;
+    }
+
+    static bool IsMember(std::uint32_t members, int team) {
+        return team >= 0 && team <= kMaxTeams && (members >> team) & 1u;
+    }
+
+    // True when the table counted every fixture of the league among these teams.
+    bool MeetingsComplete(std::uint32_t members) const {
+        for (int r = 1; r <= division_.Header.ResultCount; ++r) {
+            const ResultRecord& match = division_.Results[r];
+            if (IsMember(members, match.HomeTeam) && IsMember(members, match.AwayTeam) &&
+                !countedResults_.test(static_cast<std::size_t>(r)))
+                return false;
+        }
+        return true;
+    }
+
+    MiniLeague MiniLeagueOf(int first, int last) const {
+        const std::uint32_t members = MembersOf(first, last);
+        auto member = [members](int team) { return IsMember(members, team); };
         MiniLeague mini{};
         const int winPoints = division_.Header.WinPoints;
         for (const CountedMatches::Entry& entry : counted_) {
@@ -191,6 +223,8 @@ private:
     LeagueTable& table_;
     std::string rules_; // the active rules in order, without 'R'
     bool reapply_ = false;
+    bool onceComplete_ = false;
+    std::bitset<kMaxResults + 1> countedResults_; // with 'H': the results the table counted
     bool firstSplitDone_ = false;
 };
 

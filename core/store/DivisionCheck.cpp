@@ -1,5 +1,6 @@
 #include "store/DivisionCheck.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -34,6 +35,12 @@ template <std::size_t N> Status CheckText(const ShortString<N>& text, const std:
     return Status::Ok();
 }
 
+// The goals a player's total can hold, and the goals it counts.
+constexpr int kMostGoals = 255;
+bool CountsForScorer(const GoalRecord& goal) {
+    return !goal.OwnGoal && goal.Player != 0;
+}
+
 bool InRange(int value, int low, int high) {
     return value >= low && value <= high;
 }
@@ -55,6 +62,24 @@ Status CheckHeader(const DivisionHeader& header) {
     return Status::Ok();
 }
 
+// A squad record belongs to one side of one fixture: editing it through one link must not change another.
+Status CheckSquadLinks(const Division& division) {
+    const DivisionHeader& header = division.Header;
+    std::vector<int> linkedFrom(static_cast<std::size_t>(header.SquadCount) + 1, 0);
+    for (int r = 1; r <= header.ResultCount; ++r)
+        for (const int squad : {division.Results[r].HomeSquad, division.Results[r].AwaySquad}) {
+            if (squad == 0)
+                continue;
+            int& first = linkedFrom[static_cast<std::size_t>(squad)];
+            if (first != 0)
+                return Damaged("squad " + std::to_string(squad) + " is linked from result " +
+                               std::to_string(first) +
+                               (first == r ? " twice" : " and from result " + std::to_string(r)));
+            first = r;
+        }
+    return Status::Ok();
+}
+
 Status CheckResults(const Division& division) {
     const DivisionHeader& header = division.Header;
     for (int r = 1; r <= header.ResultCount; ++r) {
@@ -71,7 +96,7 @@ Status CheckResults(const Division& division) {
         if (match.HomeSquad > header.SquadCount || match.AwaySquad > header.SquadCount)
             return Damaged(which + " points to a squad past the " + Count(header.SquadCount, "squads"));
     }
-    return Status::Ok();
+    return CheckSquadLinks(division);
 }
 
 Status CheckGoals(const Division& division) {
@@ -89,6 +114,13 @@ Status CheckGoals(const Division& division) {
             return Damaged(which + " was scored by player " + std::to_string(goal.Player) + " of " +
                            Count(header.PlayerCount, "players"));
     }
+    // A player's goal total is one byte: more goals would wrap round and show a small total.
+    std::vector<int> scored(static_cast<std::size_t>(header.PlayerCount) + 1, 0);
+    for (int g = 1; g <= header.GoalCount; ++g)
+        if (const GoalRecord& goal = division.Goals[g];
+            CountsForScorer(goal) && ++scored[goal.Player] > kMostGoals)
+            return Damaged("player " + std::to_string(goal.Player) + " is credited with more than " +
+                           std::to_string(kMostGoals) + " goals, the most a player's total holds");
     return Status::Ok();
 }
 
@@ -159,7 +191,7 @@ Recount CountTotals(const Division& division) {
         }
     }
     for (int g = 1; g <= header.GoalCount; ++g)
-        if (const GoalRecord& goal = division.Goals[g]; !goal.OwnGoal && goal.Player != 0)
+        if (const GoalRecord& goal = division.Goals[g]; CountsForScorer(goal))
             ++count.goals[goal.Player];
     return count;
 }
@@ -242,7 +274,69 @@ void CheckTeamNames(const Division& division, std::vector<std::string>& broken) 
     }
 }
 
+struct ZoneField {
+    const char* name;
+    std::uint8_t DivisionHeader::*count;
+};
+constexpr ZoneField kZones[] = {{"promotion", &DivisionHeader::PromoteCount},
+                                {"play-off", &DivisionHeader::PlayoffCount},
+                                {"relegation", &DivisionHeader::RelegateCount}};
+
+bool IsKnownRuleCode(char code) {
+    return kSortRuleCodes.find(code) != std::string_view::npos;
+}
+
+bool MakesARuleActive(std::string_view codes) {
+    return std::any_of(codes.begin(), codes.end(), [](char code) { return !IsSortRuleModifier(code); });
+}
+
+void CheckSettings(const Division& division, std::vector<std::string>& broken) {
+    const DivisionHeader& header = division.Header;
+    for (const ZoneField& zone : kZones)
+        if (header.*zone.count > header.TeamCount)
+            broken.push_back(std::string("the ") + zone.name + " zone holds " +
+                             std::to_string(header.*zone.count) + " teams but the league has " +
+                             std::to_string(header.TeamCount));
+    const std::string_view rules = header.SortRules.stored();
+    for (char code : rules)
+        if (!IsKnownRuleCode(code))
+            broken.push_back("the sort rules hold the unknown code '" +
+                             Windows1252ToUtf8(std::string(1, code)) + "'");
+    if (!MakesARuleActive(ActiveRuleCodes(rules)))
+        broken.push_back("the sort rules make no rule active");
+}
+
 } // namespace
+
+std::string ActiveRuleCodes(std::string_view sortRules) {
+    std::string codes;
+    for (char code : sortRules)
+        if (IsKnownRuleCode(code) && codes.find(code) == std::string::npos &&
+            codes.size() < kMaxSortRuleCodes)
+            codes += code;
+    return codes;
+}
+
+bool MendSettings(Division& division) {
+    DivisionHeader& header = division.Header;
+    bool changed = false;
+    for (const ZoneField& zone : kZones)
+        if (header.*zone.count > header.TeamCount) {
+            header.*zone.count = static_cast<std::uint8_t>(header.TeamCount);
+            changed = true;
+        }
+    const std::string stored(header.SortRules.stored());
+    std::string rules = ActiveRuleCodes(stored);
+    if (!MakesARuleActive(rules))
+        rules = kDefaultSortRules;
+    if (rules != stored) {
+        header.SortRules.assignStored(rules);
+        changed = true;
+    }
+    if (changed)
+        division.DataChanged = true;
+    return changed;
+}
 
 bool IsStorableDate(double dayNumber) {
     static const double kFirst = *DayNumberOf({1, 1, 1});
@@ -256,6 +350,7 @@ std::vector<std::string> BrokenRules(const Division& division) {
     CheckMatches(division, broken);
     CheckTeamNames(division, broken);
     CheckTotals(division, broken);
+    CheckSettings(division, broken);
     return broken;
 }
 

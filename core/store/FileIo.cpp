@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <mutex>
+#include <random>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -50,11 +51,6 @@ std::string IoErrorText(int errorCode) {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 Status IoFailure(int errorCode) {
     return Status::Error(IoErrorText(errorCode != 0 ? errorCode : EIO));
@@ -137,27 +133,181 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
-// A temporary name beside the target that stays short whatever the target's name: a name the system
-// accepts for loading can then always be saved.
-std::string TemporaryTemplate(const fs::path& target) {
+// Names of up to this many characters are kept whole in their temporary names.
+constexpr std::size_t kWholeNameLength = 24;
+// The characters mkstemp puts in place of XXXXXX.
+constexpr std::string_view kSuffixCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kSuffixLength = 6;
+
+fs::path FolderOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+// The part of a target's temporary names that says whose they are: the name itself when it is short, else its
+// first characters and a hash of the whole name. The temporary names of two targets never look alike, so
+// that the stale ones of one target can be removed without touching another's, and they stay short whatever
+// the target's name: a name the system accepts for loading can always be saved.
+std::string TemporaryStem(const fs::path& target) {
     const std::string name = target.filename().string();
-    return (target.parent_path() / ("." + name.substr(0, 24) + ".XXXXXX")).string();
+    if (name.size() <= kWholeNameLength)
+        return name;
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (unsigned char c : name)
+        hash = (hash ^ c) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    return name.substr(0, 16) + "~" + hex; // longer than any whole name, so never one of theirs
+}
+
+// A temporary name is this prefix followed by kSuffixLength characters of kSuffixCharacters.
+std::string TemporaryPrefix(const fs::path& target) {
+    return (FolderOf(target) / ("." + TemporaryStem(target) + ".")).string();
+}
+
+bool IsTemporaryOf(const std::string& name, const std::string& stem) {
+    const std::size_t prefixLength = stem.size() + 2;
+    if (name.size() != prefixLength + kSuffixLength || name[0] != '.' ||
+        name.compare(1, stem.size(), stem) != 0 || name[prefixLength - 1] != '.')
+        return false;
+    return name.find_first_not_of(kSuffixCharacters, prefixLength) == std::string::npos;
+}
+
+// Removes the temporary files that saves of target killed before they finished left behind. Only called
+// while holding target's lock: every live save of target holds it too, so none of these is still in use.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string stem = TemporaryStem(target);
+    std::error_code error;
+    for (fs::directory_iterator it(FolderOf(target), error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (IsTemporaryOf(it->path().filename().string(), stem) && it->is_regular_file(typeError) &&
+            !it->is_symlink(typeError))
+            ::unlink(it->path().c_str());
+    }
+}
+
+std::string RandomSuffix() {
+    static std::mutex mutex;
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::lock_guard guard(mutex);
+    std::string suffix(kSuffixLength, ' ');
+    for (char& c : suffix)
+        c = kSuffixCharacters[random() % kSuffixCharacters.size()];
+    return suffix;
+}
+
+// Gives an unnamed file (O_TMPFILE) a fresh temporary name; false when the system cannot.
+bool LinkUnnamed(int fd, const std::string& prefix, std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + RandomSuffix();
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Writes the contents to an open new file and flushes them to disk, with its final mode and owner.
+Status FillFile(int fd, std::span<const std::uint8_t> contents, mode_t mode, const struct stat* owner) {
+    if (!WriteAll(fd, contents) || ::fsync(fd) != 0 || ::fchmod(fd, mode) != 0)
+        return IoFailure(errno);
+    if (owner)
+        KeepOwnership(fd, *owner);
+    return Status::Ok();
+}
+
+Status RenameOver(const std::string& temporary, const fs::path& target) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return IoFailure(error);
+    }
+    SyncFolder(FolderOf(target));
+    return Status::Ok();
+}
+
+// Writes a new file beside target and renames it over the name target (a link there is replaced, never
+// followed). The file is written unnamed where the file system allows it and linked in only when it is whole,
+// so that a kill leaves no copy behind; elsewhere it is a temporary made exclusively with mkstemp, which
+// never opens an existing file or follows a planted link. Every failure removes the temporary file.
+Status WriteBeside(const fs::path& target, std::span<const std::uint8_t> contents, mode_t mode,
+                   const struct stat* owner) {
+    const std::string prefix = TemporaryPrefix(target);
+    if (Descriptor unnamed(::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        unnamed.get() >= 0) {
+        if (auto status = FillFile(unnamed.get(), contents, mode, owner); !status)
+            return status;
+        if (std::string temporary; LinkUnnamed(unnamed.get(), prefix, temporary)) {
+            if (::close(unnamed.release()) != 0) {
+                const int error = errno;
+                ::unlink(temporary.c_str());
+                return IoFailure(error);
+            }
+            return RenameOver(temporary, target);
+        }
+    }
+    std::string temporary = prefix + std::string(kSuffixLength, 'X');
+    Descriptor fd(::mkstemp(temporary.data()));
+    if (fd.get() < 0)
+        return IoFailure(errno);
+    Status status = FillFile(fd.get(), contents, mode, owner);
+    if (status && ::close(fd.release()) != 0)
+        status = IoFailure(errno);
+    if (!status) {
+        ::unlink(temporary.c_str());
+        return status;
+    }
+    return RenameOver(temporary, target);
+}
+
+// Opens a file for reading without waiting on a pipe or device; refuses anything but a regular file.
+Status OpenRegularFile(const std::string& path, int& fd, struct stat& info) {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return IoFailure(errno);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        const bool folder = S_ISDIR(info.st_mode);
+        ::close(fd);
+        fd = -1;
+        if (folder)
+            return IoFailure(EISDIR);
+        return error != 0 ? IoFailure(error) : Status::Error(kNotAFileMessage);
+    }
+    return Status::Ok();
+}
+
+// Reads at most maxBytes from an open file.
+bool ReadUpTo(int fd, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
+    bytes.resize(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(fd, bytes.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return true;
 }
 
 } // namespace
 
 Status ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
-    if (std::error_code ec; fs::is_directory(path, ec))
-        return IoFailure(EISDIR);
+    int opened = -1;
+    struct stat info {};
     errno = 0;
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file)
+    if (auto status = OpenRegularFile(path, opened, info); !status)
+        return status;
+    const Descriptor fd(opened);
+    if (!ReadUpTo(fd.get(), maxBytes, bytes))
         return IoFailure(errno);
-    bytes.resize(maxBytes);
-    const std::size_t got = std::fread(bytes.data(), 1, maxBytes, file.get());
-    if (got < maxBytes && std::ferror(file.get()))
-        return IoFailure(errno);
-    bytes.resize(got);
     return Status::Ok();
 }
 
@@ -252,30 +402,30 @@ Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> conten
         return IoFailure(errno);
     if (replacing && S_ISDIR(previous.st_mode))
         return IoFailure(EISDIR);
+    if (replacing && !S_ISREG(previous.st_mode))
+        return Status::Error(kNotAFileMessage);
     if (replacing && !MayWrite(target.string(), previous))
         return IoFailure(EACCES);
 
-    // mkstemp creates the file exclusively: it never opens an existing file or follows a planted link.
-    std::string temporary = TemporaryTemplate(target);
-    Descriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0)
+    if (lock.held())
+        RemoveStaleTemporaries(target);
+    return WriteBeside(target, contents, replacing ? previous.st_mode & 07777 : NewFileMode(),
+                       replacing ? &previous : nullptr);
+}
+
+Status WriteBackup(const std::string& path, const std::string& backupPath) {
+    const fs::path source = ResolveLinks(path);
+    int opened = -1;
+    struct stat info {};
+    errno = 0;
+    if (auto status = OpenRegularFile(source.string(), opened, info); !status)
+        return status;
+    const Descriptor fd(opened);
+    std::vector<std::uint8_t> bytes;
+    if (!ReadUpTo(fd.get(), static_cast<std::size_t>(info.st_size), bytes))
         return IoFailure(errno);
-    auto fail = [&temporary](int errorCode) {
-        ::unlink(temporary.c_str());
-        return IoFailure(errorCode);
-    };
-    if (!WriteAll(fd.get(), contents) || ::fsync(fd.get()) != 0)
-        return fail(errno);
-    if (::fchmod(fd.get(), replacing ? previous.st_mode & 07777 : NewFileMode()) != 0)
-        return fail(errno);
-    if (replacing)
-        KeepOwnership(fd.get(), previous);
-    if (::close(fd.release()) != 0)
-        return fail(errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0)
-        return fail(errno);
-    SyncFolder(target.parent_path());
-    return Status::Ok();
+    RemoveStaleTemporaries(backupPath);
+    return WriteBeside(backupPath, bytes, info.st_mode & 07777, &info);
 }
 
 } // namespace vantorel

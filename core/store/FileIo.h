@@ -17,11 +17,14 @@ inline constexpr int kReadBeyondEnd = 100;
 inline constexpr const char* kFileBusyMessage =
     "Another program is changing this file at the moment; try again shortly.";
 
+// The message for a pipe, device or socket where a file was expected.
+inline constexpr const char* kNotAFileMessage = "This is not a regular file.";
+
 // The text the user sees for a failed file operation: "File not found", "File access denied",
 // "Read beyond end of file", "Disk full", ... or "I/O error n".
 std::string IoErrorText(int errorCode);
 
-// Reads at most maxBytes from the start of a file.
+// Reads at most maxBytes from the start of a regular file; a pipe or device is refused without waiting on it.
 Status ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes);
 
 // The file a path names, following symbolic links to their end (the path itself when it is not a link).
@@ -44,6 +47,8 @@ public:
     static Status Take(const std::string& path, FileLock& lock);
 
     void Release();
+    // False when the file did not exist, so that there was nothing to lock.
+    bool held() const { return held_; }
 
 private:
     bool held_ = false;
@@ -51,10 +56,17 @@ private:
     std::uint64_t inode_ = 0;
 };
 
-// Replaces a file with new contents, under its lock. The contents go to a fresh temporary file made
-// exclusively beside the real file (links followed), flushed to disk, given the previous file's mode, owner
-// and group, and renamed over it; every failure removes the temporary file and leaves the previous file as
-// it was. A file that the user may not write is refused with "File access denied".
+// Replaces a file with new contents, under its lock. The contents go to a new file beside the real file
+// (links followed): unnamed until it is whole where the file system allows it, else a temporary made
+// exclusively. It is flushed to disk, given the previous file's mode, owner and group, and renamed over the
+// real file; every failure removes it and leaves the previous file as it was. Temporaries that killed saves
+// of the same file left behind are removed first. A file that the user may not write is refused with
+// "File access denied", anything but a regular file with kNotAFileMessage.
 Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> contents);
+
+// Copies the file at path (links followed) to backupPath as ReplaceFile writes, so that whatever sits at
+// backupPath (a link of any kind, even to the file itself) is replaced and never written through. Call it
+// while holding the lock of path.
+Status WriteBackup(const std::string& path, const std::string& backupPath);
 
 } // namespace vantorel

@@ -285,6 +285,7 @@ Status LoadDivision(const std::string& path, Division& division, bool* totalsRec
         return status;
     if (auto status = ReadDivision(bytes, division); !status)
         return status;
+    MendSettings(division);
     const bool recomputed = RecomputeRunningTotals(division);
     if (totalsRecomputed)
         *totalsRecomputed = recomputed;

@@ -29,9 +29,11 @@ std::vector<std::uint8_t> WriteDivision(const Division& division);
 std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes,
                                                  std::uint64_t fileSize);
 
-// Loads the league file at path (see ReadDivision). The running totals are caches of the results: any that
-// disagree with a recount are recomputed, DataChanged is then set and totalsRecomputed tells the caller,
-// which says so once; otherwise DataChanged is clear.
+// Loads the league file at path (see ReadDivision); anything but a regular file is refused at once. Settings
+// the program never writes are mended (MendSettings: zones larger than the league, unknown sort-rule codes),
+// setting DataChanged. The running totals are caches of the results: any that disagree with a recount are
+// recomputed, DataChanged is then set and totalsRecomputed tells the caller, which says so once; otherwise
+// DataChanged is clear.
 Status LoadDivision(const std::string& path, Division& division, bool* totalsRecomputed = nullptr);
 
 // Writes the Division over the file at path (see ReplaceFile: locked, through an exclusive temporary file,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "store/ShortString.h"
 
@@ -25,6 +27,17 @@ inline constexpr std::uint8_t kOldestVersion = 6;
 inline constexpr const char* kMagic = "DIVHD";
 inline constexpr const char* kTransferredOut = "Transferred-Out";
 
+// The codes a SortRules text may hold, in the order the sort-order editor lists them (standings/SortRules.h
+// gives their meaning), and the rules of a new league.
+inline constexpr std::string_view kSortRuleCodes = "123456789HABR";
+inline constexpr const char* kDefaultSortRules = "1234";
+// The codes that are no rule of their own but change how the head-to-head rules apply.
+constexpr bool IsSortRuleModifier(char code) {
+    return code == 'H' || code == 'R';
+}
+// The most codes a SortRules text holds.
+inline constexpr std::size_t kMaxSortRuleCodes = 8;
+
 // The league's settings and record counts (68 bytes in a file).
 struct DivisionHeader {
     ShortString<5> Magic{kMagic};
@@ -39,7 +52,7 @@ struct DivisionHeader {
     std::uint8_t RelegateCount = 0;
     std::uint8_t PromoteCount = 0;
     std::uint8_t OwnTeam = 0;
-    ShortString<8> SortRules{"1234"};
+    ShortString<8> SortRules{kDefaultSortRules};
     std::uint8_t PlayoffCount = 0;
     std::int16_t SquadCount = 0;
     std::uint8_t TeamSize = 11;

@@ -1,47 +1,80 @@
 #include "store/SaveGuard.h"
 
-#include <system_error>
+#include <filesystem>
+
+#include <sys/stat.h>
 
 #include "store/FileIo.h"
 #include "store/LeagueFile.h"
 
 namespace vantorel {
+namespace {
+
+std::string FileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+void Fill(std::string& text, const char* marker, const std::string& value) {
+    if (const auto at = text.find(marker); at != std::string::npos)
+        text.replace(at, 2, value);
+}
+
+} // namespace
 
 std::string BackupPathOf(const std::string& leaguePath) {
     return leaguePath + ".bak";
 }
 
-SaveGuard::FileStamp SaveGuard::StampOf(const std::string& path) {
-    std::error_code error;
-    FileStamp stamp;
-    stamp.size = std::filesystem::file_size(path, error);
-    if (error)
+std::string KeepBackup(const std::string& leaguePath) {
+    struct stat info {};
+    if (::stat(leaguePath.c_str(), &info) != 0)
+        return {}; // nothing to back up yet
+    const Status status = WriteBackup(leaguePath, BackupPathOf(leaguePath));
+    if (status)
         return {};
-    stamp.modified = std::filesystem::last_write_time(path, error);
-    stamp.exists = !error;
-    return stamp;
+    std::string warning = kBackupFailedWarning;
+    Fill(warning, "%s", FileName(BackupPathOf(leaguePath)));
+    Fill(warning, "%r", status.message());
+    return warning;
+}
+
+SaveGuard::FileStamp SaveGuard::StampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true,
+            static_cast<std::uint64_t>(info.st_dev),
+            static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec),
+            static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
 }
 
 void SaveGuard::Remember(const std::string& path) {
     loaded_ = StampOf(path);
 }
 
-bool SaveGuard::Save(const std::string& path, Division& division, Prompts& prompts) {
+bool SaveGuard::MayOverwrite(const std::string& path, Prompts& prompts) const {
     const FileStamp now = StampOf(path);
-    if (now.exists && now != loaded_) {
-        std::string question = kChangedOnDiskQuestion;
-        question.replace(question.find("%s"), 2, std::filesystem::path(path).filename().string());
-        if (!prompts.AskYesNo(question))
-            return false;
+    if (!now.exists || now == loaded_)
+        return true;
+    std::string question = kChangedOnDiskQuestion;
+    Fill(question, "%s", FileName(path));
+    return prompts.AskYesNo(question);
+}
+
+bool SaveGuard::Save(const std::string& path, Division& division, Prompts& prompts) {
+    // Held from the comparison to the replacement: another program's change lands before it or after it.
+    FileLock lock;
+    if (auto status = FileLock::Take(path, lock); !status) {
+        prompts.Error(status.message());
+        return false;
     }
-    if (now.exists) {
-        std::error_code error;
-        std::filesystem::copy_file(path, BackupPathOf(path),
-                                   std::filesystem::copy_options::overwrite_existing, error);
-        if (error) {
-            prompts.Error(IoErrorText(error.value()));
-            return false;
-        }
+    if (!MayOverwrite(path, prompts))
+        return false;
+    if (const std::string warning = KeepBackup(path); !warning.empty() && !backupWarned_) {
+        backupWarned_ = true;
+        prompts.Warn(warning);
     }
     if (auto status = SaveDivision(path, division); !status) {
         prompts.Error(status.message());

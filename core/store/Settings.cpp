@@ -8,6 +8,9 @@
 #include <string_view>
 #include <system_error>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include "store/FileIo.h"
 #include "store/IniFile.h"
 
@@ -38,12 +41,16 @@ void ReadFlag(const IniFile& ini, std::string_view key, bool& flag) {
         flag = *value != 0;
 }
 
+// Tries to make a file in the folder: made exclusively under a fresh name (mkstemp), so that a file or link
+// planted there is never opened, followed or truncated.
 bool IsWritableFolder(const std::filesystem::path& folder) {
-    const std::filesystem::path probe = folder / ".vantorel-write-probe";
-    const bool writable = std::ofstream(probe).good();
-    std::error_code ignored;
-    std::filesystem::remove(probe, ignored);
-    return writable;
+    std::string probe = (folder / ".vantorel-write-probe.XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
 }
 
 } // namespace

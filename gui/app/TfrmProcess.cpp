@@ -91,6 +91,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         teamStatsPage->SelectTeam(team);
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
     };
+    maintenancePage->teamsTab->onTeamRenamed = [this] { teamStatsPage->TeamRenamed(); };
     maintenancePage->tableTab->onTableNameChanged = [this] {
         tablePage->panLeague->setText(
             QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));

@@ -1,5 +1,9 @@
 #include "stats/TeamStatisticsPage.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -268,19 +272,33 @@ void TeamStatisticsPage::PageEntry() {
     PlayersSortKey = 1;
     stats_ = {};
     workspace_.ShownTeam = 0;
-    SelTeamList->clear();
-    QStringList names;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
-        names.append(Qs(TeamNameText(division, t)));
-    names.sort();
-    SelTeamList->addItems(names);
+    FillTeamList();
     SelectTeam(division.Header.OwnTeam > 0 ? division.Header.OwnTeam : 1);
     if (division.Header.OwnTeam == 0)
         SelTeamList->setCurrentIndex(0);
 }
 
+// The team names in name order, each line holding its team's index: two teams of one name stay apart.
+void TeamStatisticsPage::FillTeamList() {
+    const Division& division = app_.division;
+    std::vector<std::pair<QString, int>> teams;
+    for (int t = 1; t <= division.Header.TeamCount; ++t)
+        teams.emplace_back(Qs(TeamNameText(division, t)), t);
+    std::stable_sort(teams.begin(), teams.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    SelTeamList->clear();
+    for (const auto& [name, team] : teams)
+        SelTeamList->addItem(name, team);
+}
+
 void TeamStatisticsPage::SelectTeam(int team) {
-    SelTeamList->setCurrentIndex(SelTeamList->findText(Qs(TeamNameText(app_.division, team))));
+    SelTeamList->setCurrentIndex(SelTeamList->findData(team));
+}
+
+void TeamStatisticsPage::TeamRenamed() {
+    const int selected = SelTeamList->currentData().toInt();
+    FillTeamList();
+    SelectTeam(selected > 0 ? selected : 1);
 }
 
 void TeamStatisticsPage::Refresh() {
@@ -291,7 +309,7 @@ void TeamStatisticsPage::Refresh() {
 void TeamStatisticsPage::SelTeamListChange() {
     if (SelTeamList->currentIndex() < 0)
         return;
-    if (const int team = app_.division.FindTeam(SelTeamList->currentText().toStdString()); team > 0)
+    if (const int team = SelTeamList->currentData().toInt(); team > 0)
         TeamStats(team);
 }
 

@@ -32,6 +32,8 @@ public:
     void Refresh();
     // Selects a team in the team list without computing its statistics.
     void SelectTeam(int team);
+    // A team was renamed: the team list is filled again, the same team still selected.
+    void TeamRenamed();
 
     // Computes and shows everything about a team.
     void TeamStats(int team);
@@ -74,6 +76,7 @@ protected:
 private:
     QWidget* MakeFigures();
     QWidget* MakeTabs();
+    void FillTeamList();
     void ShowLabels();
     void LayOutGrids();
 

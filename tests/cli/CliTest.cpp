@@ -1,8 +1,10 @@
 // End-to-end runs of the built vantorel-cli.
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -32,12 +34,15 @@ std::string Quoted(const std::string& word) {
 
 class Cli : public ::testing::Test {
 protected:
-    // Runs the tool; shellPrefix runs first in the same shell (to set limits).
-    ToolRun Tool(const std::vector<std::string>& words, const std::string& shellPrefix = "") {
+    // Runs the tool; shellPrefix runs first in the same shell (to set limits); the standard output goes to
+    // outPath when one is given.
+    ToolRun Tool(const std::vector<std::string>& words, const std::string& shellPrefix = "",
+                 const std::string& outPath = "") {
         std::string command = shellPrefix + Quoted(VANTOREL_CLI);
         for (const std::string& word : words)
             command += " " + Quoted(word);
-        command += " >" + folder_.file("out.txt") + " 2>" + folder_.file("err.txt");
+        command += " >" + Quoted(outPath.empty() ? folder_.file("out.txt") : outPath) + " 2>" +
+                   folder_.file("err.txt");
         const int status = std::system(command.c_str());
         ToolRun run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -451,6 +456,106 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
     ASSERT_EQ(Tool({"player", League(), "change", "Bea", "--team", "Transferred-Out"}).exitCode, 0);
     EXPECT_EQ(Tool({"players", League(), "--team", "Transferred-Out"}).out,
               "Bea                   Transferred-Out                 0\n");
+}
+
+// Output that does not reach its file is a failure, whatever the command: nothing may pass for success.
+TEST_F(Cli, OutputThatCannotBeWrittenExitsWithAnError) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"export", League(), "all"},
+        {"export", League(), "table"},
+        {"table", League(), "--explain"},
+        {"list", League(), "results"},
+        {"info", League()},
+        {"stats", League(), "division"},
+        {"check", League()},
+        {"stats", League(), "team", "Arsenal"},
+        {"help"},
+        {"result", League(), "rescore", "Arsenal", "Aston Villa", "1-0"}};
+    for (const auto& words : commands) {
+        const ToolRun run = Tool(words, "", "/dev/full");
+        EXPECT_NE(run.exitCode, 0) << words[0] << " " << words.back();
+        EXPECT_NE(run.err.find("the output could not be written: Disk full"), std::string::npos) << run.err;
+    }
+}
+
+// A small file system, where this machine lets the tests mount one: an export or a save that fills it fails.
+TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
+    const std::string small = folder_.file("small");
+    std::filesystem::create_directory(small);
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs " + Quoted(small) + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    struct Unmount {
+        std::string folder;
+        ~Unmount() { (void)std::system(("umount " + Quoted(folder)).c_str()); }
+    } unmount{small};
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    // 20 kB are left: less than the export (about 21 kB), as much as the league (about 19 kB).
+    std::ofstream(small + "/filler", std::ios::binary) << std::string(44 * 1024, 'x');
+    const ToolRun exported = Tool({"export", League(), "all"}, "", small + "/all.csv");
+    EXPECT_NE(exported.exitCode, 0);
+    EXPECT_NE(exported.err.find("Disk full"), std::string::npos) << exported.err;
+
+    // A league on the full disk: the change is refused, said once, and the file is as it was.
+    std::filesystem::remove(small + "/all.csv");
+    const std::string league = small + "/league.div";
+    std::filesystem::copy_file(League(), league);
+    const std::string before = FileText(league);
+    const ToolRun rescore = Tool({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"});
+    EXPECT_EQ(rescore.exitCode, 1);
+    EXPECT_EQ(rescore.out, "");
+    EXPECT_NE(rescore.err.find("Disk full"), std::string::npos) << rescore.err;
+    EXPECT_EQ(FileText(league), before);
+}
+
+TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    const std::string created = FileText(League());
+    const ToolRun added = Tool({"player", League(), "add", "Ann", "--team", "Arsenal"});
+    ASSERT_EQ(added.exitCode, 0) << added.err;
+    EXPECT_EQ(added.out, "Added Ann\n");
+    EXPECT_EQ(FileText(League() + ".bak"), created);
+
+    ::chmod(League().c_str(), 0444); // the save is refused, even for the superuser
+    const std::string kept = FileText(League());
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"player", League(), "add", "Bob", "--team", "Arsenal"},
+          {"result", League(), "enter", "Arsenal", "Chelsea", "2-1", "--date", "01/01/2006"}}) {
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.exitCode, 1) << words[0];
+        EXPECT_EQ(run.out, "") << words[0];
+        EXPECT_NE(run.err.find("File access denied"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(FileText(League()), kept);
+}
+
+TEST_F(Cli, APipeNamedLikeALeagueIsRefusedAtOnce) {
+    const std::string pipe = folder_.file("pipe.div");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"table", pipe},
+                                                  {"check", pipe},
+                                                  {"info", pipe},
+                                                  {"result", pipe, "enter", "A", "B", "1-0"}}) {
+        const ToolRun run = Tool(words, "timeout 20 ");
+        EXPECT_EQ(run.exitCode, 1) << words[0];
+        EXPECT_NE(run.err.find("This is not a regular file."), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(Cli, NamesWithControlCharactersOrFormulaStartsAreRefused) {
+    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
+              0);
+    ExpectOneLineError({"player", League(), "add", "Bell\a", "--team", "Arsenal"}, "control characters");
+    ExpectOneLineError({"player", League(), "add", "=cmd|'/c calc'!A1", "--team", "Arsenal"},
+                       "may not begin with");
+    ExpectOneLineError(
+        {"new", folder_.file("other.div"), "--name", "@League", "--teams", Season("teams.txt")},
+        "A league name may not begin with");
 }
 
 } // namespace

@@ -119,15 +119,18 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
     division.DataChanged = false;
     ASSERT_TRUE(SetTableName(division, ""));
     ASSERT_TRUE(SetTableName(division, "League"));
-    SetZoneCount(division, Zone::Relegation, 0);
+    ASSERT_TRUE(SetZoneCount(division, Zone::Relegation, 0));
     SetWinPoints(division, 3);
     ASSERT_TRUE(RenameTeam(division, 1, ""));
     EXPECT_FALSE(division.DataChanged);
 
     ASSERT_TRUE(RenameTeam(division, 1, "Wigan")); // another team's name is accepted
-    SetZoneCount(division, Zone::Playoff, 9);
+    // A zone holds at most the league's four teams.
+    EXPECT_EQ(SetZoneCount(division, Zone::Playoff, 9).message(),
+              "A zone of this league holds 0 to 4 teams, not 9.");
+    ASSERT_TRUE(SetZoneCount(division, Zone::Playoff, 4));
     EXPECT_EQ(division.Teams[1].Name.stored(), "Wigan");
-    EXPECT_EQ(division.Header.PlayoffCount, 9);
+    EXPECT_EQ(division.Header.PlayoffCount, 4);
     EXPECT_TRUE(division.DataChanged);
     EXPECT_FALSE(SetTableName(division, "Ligue 1 – ①"));
     EXPECT_EQ(division.Header.TableName.stored(), "League");

@@ -23,6 +23,7 @@ TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
                              "Head-to-head goal difference",
                              "Head-to-head goals scored",
                              "Head-to-head away goals",
+                             "Head-to-head only once all meetings are played",
                              "Games won",
                              "Away goals scored",
                              "Head-to-head again for a smaller tie"};
@@ -64,11 +65,11 @@ TEST(SortRuleLists, MovesApplyOrAskForABeep) {
     ASSERT_TRUE(lists.MoveRight(0)); // "Possible Points" joins at the end
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "12345");
     ASSERT_TRUE(lists.MoveLeft(0));
-    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "6789ABR1");
+    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "6789HABR1");
     // Dropping an item on its own list moves it to the end of that list.
     ASSERT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "3452");
-    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 7, SortRuleLists::List::Active));
+    ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 8, SortRuleLists::List::Active));
     EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "34521");
     EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 99, SortRuleLists::List::Active));
 }
@@ -114,9 +115,12 @@ TEST(SortRuleLists, RefusesToLeaveWithoutAnActiveRule) {
     EXPECT_EQ(status.message(), "You must have at least one active sort rule");
     EXPECT_TRUE(lists.pending());
     EXPECT_EQ(division->Header.SortRules.stored(), "1234");
-    // "Head-to-head again for a smaller tie" alone orders nothing.
-    lists.Load("R");
-    EXPECT_EQ(lists.SortUpdate(*division).message(), kNoActiveRuleWarning);
+    // "Head-to-head again for a smaller tie" and "Head-to-head only once all meetings are played" order
+    // nothing on their own.
+    for (const char* modifiers : {"R", "H", "HR"}) {
+        lists.Load(modifiers);
+        EXPECT_EQ(lists.SortUpdate(*division).message(), kNoActiveRuleWarning) << modifiers;
+    }
 }
 
 TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {

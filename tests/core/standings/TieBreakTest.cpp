@@ -95,6 +95,40 @@ TEST(TieBreaks, TwoTeamsLevelOnPointsAreToldApartByTheirOwnMatchesNotGoalDiffere
     EXPECT_EQ(ExplainTieBreak(spain, 3), ""); // third place is behind on points
 }
 
+// With 'H' the head-to-head rules wait until the tied teams have met in every match: until then the rules
+// after them decide. Team 1 beat team 2 on day 1; team 2 has the better goal difference; they meet again on
+// day 10 and draw.
+TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, division->FindFixture(1, 2), 1, 0, 1);
+    PlayFixture(*division, division->FindFixture(2, 3), 5, 0, 1);
+    PlayFixture(*division, division->FindFixture(2, 1), 0, 0, 10);
+    const auto asAt = [](double day) {
+        return TableVariant{TableContent::PlayedGames, GameSelection::HomeAndAway, day, kDefaultFormGames};
+    };
+    struct Case {
+        const char* rules;
+        double day;
+        int leader;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"1H6723", 5, 2,
+         "Level on 3 points; ahead on goal difference: 4 to 1 (head-to-head waits until they have met in "
+         "every "
+         "match)"},
+        {"16723", 5, 1, "Level on 3 points; ahead on head-to-head points: 3 to 0"},
+        {"1H6723", 10, 1, "Level on 4 points; ahead on head-to-head points: 4 to 1"},
+        {"1H723", 10, 1, "Level on 4 points; ahead on head-to-head goal difference: 1 to -1"},
+        {"12", 10, 2, "Level on 4 points; ahead on goal difference: 4 to 1"},
+    };
+    for (const Case& c : cases) {
+        const LeagueTable table = TableUnder(*division, c.rules, asAt(c.day));
+        EXPECT_EQ(Order(table)[0], c.leader) << c.rules << " on day " << c.day;
+        EXPECT_EQ(ExplainTieBreak(table, 2), c.why) << c.rules << " on day " << c.day;
+    }
+}
+
 // Euro 2004, group C: Sweden, Denmark and Italy on 5 points, every match among them drawn (Denmark 0-0
 // Italy, Italy 1-1 Sweden, Denmark 2-2 Sweden). Level on head-to-head points and goal difference, they were
 // ranked by goals scored among themselves: Sweden 3, Denmark 2, Italy 1, and Italy went out.

@@ -54,6 +54,10 @@ const BrokenRule kBrokenRules[] = {
     {"MoreGoalsThanTheScore", [](Division& d) { d.Goals[3].Team = d.Goals[1].Team; },
      "more goal records (3-0) than its score (2-1)"},
     {"DuplicateTeamNames", [](Division& d) { d.Teams[4].Name = d.Teams[2].Name; }, "same name as team 2"},
+    {"ZoneAboveTheTeams", [](Division& d) { d.Header.RelegateCount = 5; },
+     "the relegation zone holds 5 teams but the league has 4"},
+    {"UnknownSortRuleCode", [](Division& d) { d.Header.SortRules.assignStored("12X4"); }, "unknown code 'X'"},
+    {"NoActiveSortRule", [](Division& d) { d.Header.SortRules.assignStored("RH"); }, "make no rule active"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryRule, DivisionRules, ::testing::ValuesIn(kBrokenRules),
@@ -76,6 +80,31 @@ TEST(DivisionRules, RecomputingTheTotalsRepairsThemOnceAndSaysSo) {
     division->DataChanged = false;
     EXPECT_FALSE(RecomputeRunningTotals(*division));
     EXPECT_FALSE(division->DataChanged);
+}
+
+TEST(DivisionRules, LoadingMendsZonesAndSortRulesTheProgramWouldNeverWrite) {
+    struct Case {
+        int promote, relegate;
+        const char* sortRules;
+        int promoteAfter, relegateAfter;
+        const char* sortRulesAfter;
+    };
+    for (const Case& c : {Case{2, 1, "1234", 2, 1, "1234"}, Case{9, 5, "1X2Y1", 4, 4, "12"},
+                          Case{0, 0, "XYZ", 0, 0, "1234"}, Case{0, 0, "R", 0, 0, "1234"}}) {
+        auto division = SoundLeague();
+        division->Header.PromoteCount = static_cast<std::uint8_t>(c.promote);
+        division->Header.RelegateCount = static_cast<std::uint8_t>(c.relegate);
+        division->Header.SortRules.assignStored(c.sortRules);
+        division->DataChanged = false;
+        const bool mended = MendSettings(*division);
+        EXPECT_EQ(mended, std::string(c.sortRules) != c.sortRulesAfter || c.promote != c.promoteAfter)
+            << c.sortRules;
+        EXPECT_EQ(division->DataChanged, mended);
+        EXPECT_EQ(division->Header.PromoteCount, c.promoteAfter);
+        EXPECT_EQ(division->Header.RelegateCount, c.relegateAfter);
+        EXPECT_EQ(division->Header.SortRules.stored(), c.sortRulesAfter);
+        EXPECT_TRUE(BrokenRules(*division).empty()) << ::testing::PrintToString(BrokenRules(*division));
+    }
 }
 
 TEST(DivisionRules, TheRecountSubtractsDeductionsAndUsesTwoPointsForAWin) {

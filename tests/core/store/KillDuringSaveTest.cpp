@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <thread>
@@ -58,6 +59,9 @@ TEST(KillDuringSave, TheLeagueAlwaysLoadsAsTheOldOrTheNewLeague) {
     // The kills landed at different moments of the saves.
     EXPECT_GT(seen[0], 0);
     EXPECT_GT(seen[1], 0);
+    // No copy of the league is left behind once it is saved again.
+    ASSERT_TRUE(SaveDivision(path, *first));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 } // namespace

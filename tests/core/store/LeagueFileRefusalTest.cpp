@@ -120,6 +120,27 @@ const Damage kDamages[] = {
     {"SquadTeamZero", [](SampleFile& f) { f.bytes[f.squads + 2] = 0; }, "squad 1 belongs to team 0"},
     {"SquadPlayerPastCount", [](SampleFile& f) { PutI16(f.bytes, f.squads + 3 + 7 * 15, 3); },
      "lists player 3"},
+    {"SquadLinkedFromTwoFixtures", [](SampleFile& f) { PutI16(f.bytes, f.results + 24 + 20, 1); },
+     "squad 1 is linked from result 1 and from result 2"},
+    {"SquadLinkedFromBothSides", [](SampleFile& f) { PutI16(f.bytes, f.results + 22, 1); },
+     "squad 1 is linked from result 1 twice"},
+    {"PlayerGoalTotalPast255",
+     [](SampleFile& f) {
+         // Team 1 scores 50 in each of its six matches; its player Ann is credited with 256 of them.
+         auto division = testing::MakeLeague(4, 2);
+         (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0});
+         int scored = 0;
+         for (int r = 1; r <= division->Header.ResultCount; ++r) {
+             const bool home = division->Results[r].HomeTeam == 1;
+             if (!home && division->Results[r].AwayTeam != 1)
+                 continue;
+             testing::PlayFixture(*division, r, home ? 50 : 0, home ? 0 : 50, 35501);
+             for (int g = 0; g < 50 && scored < 256; ++g, ++scored)
+                 (void)division->AddGoal({static_cast<std::uint16_t>(r), 1, 1, 10, false, false});
+         }
+         f.bytes = WriteDivision(*division);
+     },
+     "player 1 is credited with more than 255 goals"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfDamage, LeagueFileRefusal, ::testing::ValuesIn(kDamages),

@@ -160,5 +160,56 @@ TEST(SafeSave, ConcurrentSavingProgramsNeverMixTheirBytes) {
     EXPECT_EQ(std::distance(fs::directory_iterator(saved.folder.path()), {}), 1);
 }
 
+TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
+    SavedLeague saved;
+    const std::string longName = std::string(40, 'l') + ".div";
+    const std::string longLeague = saved.folder.file(longName);
+    ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
+    // What a killed save of league.div, of its backup or of the long league left, beside look-alikes.
+    struct Planted {
+        std::string name;
+        bool removedBySavingLeague;
+    };
+    std::vector<Planted> planted = {{".league.div.Ab3xYz", true},      {".league.div.000000", true},
+                                    {".league.div.bak.Qw12Er", false}, {".league.div.Ab3xY", false},
+                                    {".league.div.Ab3xYz1", false},    {".league.div.Ab-xYz", false},
+                                    {"league.div.Ab3xYz", false},      {".other.div.Ab3xYz", false}};
+    for (const Planted& p : planted)
+        WriteText(saved.folder.file(p.name), "stale");
+    fs::create_symlink("victim", saved.folder.file(".league.div.Sym123")); // no file of ours
+
+    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+    for (const Planted& p : planted)
+        EXPECT_EQ(fs::exists(saved.folder.file(p.name)), !p.removedBySavingLeague) << p.name;
+    EXPECT_TRUE(fs::is_symlink(saved.folder.file(".league.div.Sym123")));
+
+    // The backup's and the long league's own temporaries go with their own saves.
+    ASSERT_TRUE(WriteBackup(saved.path, saved.path + ".bak"));
+    EXPECT_FALSE(fs::exists(saved.folder.file(".league.div.bak.Qw12Er")));
+    const std::size_t before =
+        static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {}));
+    WriteText(saved.folder.file("." + longName.substr(0, 24) + ".Ab3xYz"), "not the long league's");
+    ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
+    EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {})),
+              before + 1);
+}
+
+TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
+    TempFolder folder;
+    const std::string pipe = folder.file("pipe.div");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+        Division division;
+        EXPECT_EQ(LoadDivision(path, division).message(), kNotAFileMessage) << path;
+        std::vector<std::uint8_t> bytes;
+        EXPECT_EQ(ReadFileBytes(path, 68, bytes).message(), kNotAFileMessage) << path;
+    }
+    auto league = MakeLeague(4, 2);
+    EXPECT_EQ(SaveDivision(pipe, *league).message(), kNotAFileMessage);
+    struct stat info {};
+    ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 } // namespace
 } // namespace vantorel

@@ -82,6 +82,17 @@ TEST(Settings, LiveBesideTheProgramOrInTheUsersConfigurationFolder) {
     EXPECT_EQ(SettingsFilePath(unwritable, nullptr, "/home/u"), "/home/u/.config/vantorel/vantorel.ini");
 }
 
+TEST(Settings, TheWriteProbeNeverFollowsALinkPlantedInTheProgramFolder) {
+    TempFolder folder;
+    const std::string victim = folder.file("victim.txt");
+    std::ofstream(victim) << "precious";
+    std::filesystem::create_symlink(victim, folder.file(".vantorel-write-probe"));
+    EXPECT_EQ(SettingsFilePath(folder.path(), "/xdg", "/home/u"), folder.path() / "vantorel.ini");
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+}
+
 TEST(Settings, WritingCreatesTheConfigurationFolder) {
     TempFolder folder;
     const auto path = folder.path() / "config" / "vantorel" / "vantorel.ini";

@@ -74,8 +74,8 @@ private Q_SLOTS:
         QCOMPARE(std::string(division.Header.TableName.stored()), std::string("Cup"));
         QCOMPARE(maintenance.window.tablePage->panLeague->text(), QStringLiteral("Cup"));
 
-        tab.seRelegate->setValue(9);
-        QCOMPARE(division.Header.RelegateCount, std::uint8_t{9});
+        tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
+        QCOMPARE(division.Header.RelegateCount, std::uint8_t{4});
 
         tab.lbOwnTeam->setCurrentRow(2);
         QCOMPARE(division.Header.OwnTeam, std::uint8_t{2});
@@ -122,7 +122,8 @@ private Q_SLOTS:
         QCOMPARE(
             Items(tab.lbAvail),
             (QStringList{u"Possible Points"_s, u"Head-to-head points"_s, u"Head-to-head goal difference"_s,
-                         u"Head-to-head goals scored"_s, u"Head-to-head away goals"_s, u"Games won"_s,
+                         u"Head-to-head goals scored"_s, u"Head-to-head away goals"_s,
+                         u"Head-to-head only once all meetings are played"_s, u"Games won"_s,
                          u"Away goals scored"_s, u"Head-to-head again for a smaller tie"_s}));
         QCOMPARE(Items(tab.lbActive),
                  (QStringList{u"Points total"_s, u"Goal difference"_s, u"Goals scored"_s, u"Team name"_s}));
