@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCollator>
 #include <QFileDialog>
 
 #include "app/AppContext.h"
@@ -15,6 +16,7 @@
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
@@ -66,6 +68,9 @@ int main(int argc, char* argv[]) {
     if (screenshotOnly)
         return ScreenshotLeague(words);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    // Every window carries the program's icon, and the desktop ties them to the program's launcher.
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
     // What is left of the command line once Qt has taken its own options.
     const StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!startup.error.empty()) {
@@ -84,6 +89,8 @@ int main(int argc, char* argv[]) {
     HelpWindow help(QString::fromStdString(places.helpFile.string()));
     HintSwitch hints;
     application.installEventFilter(&hints);
+    AccessibleNamer namer;
+    application.installEventFilter(&namer);
 
     AppContext app(*division, prompts, help);
     app.hints = &hints;
@@ -93,6 +100,11 @@ int main(int argc, char* argv[]) {
         std::cerr << "vantorel: " << app.settings.LeagueFolder << ": " << status.message() << '\n';
     app.leagueFolder = startup.leagueFolder.empty() ? app.settings.LeagueFolder : startup.leagueFolder;
     app.dateFormat = SystemDateFormat();
+    auto collator = std::make_shared<QCollator>(QLocale());
+    collator->setCaseSensitivity(Qt::CaseInsensitive);
+    app.collate = [collator](const std::string& a, const std::string& b) {
+        return collator->compare(QString::fromStdString(a), QString::fromStdString(b));
+    };
     app.chooseFolder = [&help](QWidget* parent, const QString& start) {
         return ChooseLeagueFolder(parent, start, help);
     };

@@ -9,10 +9,12 @@ inline constexpr const char* kOneLeagueOnly = "vantorel: only one league file ca
 inline constexpr const char* kDesktopUsage =
     "usage: vantorel [LEAGUE.div] [--folder DIR]\n"
     "       vantorel --print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second]\n"
-    "       vantorel LEAGUE.div --page NAME --screenshot OUT.png [--size WxH] [--tab TAB]\n"
+    "       vantorel LEAGUE.div --page NAME --screenshot OUT.png [--size WxH] [--tab TAB] [--team NAME]\n"
+    "       vantorel LEAGUE.div --window NAME --screenshot OUT.png [--size WxH] [--team NAME]\n"
     "Opens the league file at once, or lists the leagues of the league folder (DIR for this run only).\n"
     "--print writes the table or the grid of all results to a PDF file without a window; --screenshot\n"
-    "writes a picture of a workspace page (table, team, goals, division, enter, predict, maintenance).\n"
+    "writes a picture of a workspace page (table, team, goals, division, enter, predict, maintenance)\n"
+    "or of a window (main, wizard, graph, player, details, squad, export, import).\n"
     "TABLE OPTIONS: [--content played|predicted|form] [--games all|home|away] [--as-at DATE] [--short]\n"
     "               [--poss] [--form-games N]\n";
 

@@ -4,11 +4,9 @@
 #include <charconv>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string_view>
 #include <system_error>
 
-#include "store/FileIo.h"
 #include "store/IniFile.h"
 
 namespace vantorel {
@@ -36,21 +34,6 @@ void ReadColour(const IniFile& ini, std::string_view key, Colour& colour) {
 void ReadFlag(const IniFile& ini, std::string_view key, bool& flag) {
     if (const auto value = IntegerValue(ini, "Options", key))
         flag = *value != 0;
-}
-
-IniFile ReadIni(const std::filesystem::path& settingsFile) {
-    std::ifstream in(settingsFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return IniFile(text.str());
-}
-
-Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
-    std::error_code ignored;
-    std::filesystem::create_directories(settingsFile.parent_path(), ignored);
-    const std::string text = ini.text();
-    return ReplaceFile(settingsFile.string(),
-                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 bool IsWritableFolder(const std::filesystem::path& folder) {
@@ -86,7 +69,7 @@ std::filesystem::path UserSettingsFile(const char* xdgConfigHome, const char* ho
 }
 
 Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& defaultLeagueFolder) {
-    const IniFile ini = ReadIni(settingsFile);
+    const IniFile ini = ReadIniFile(settingsFile);
     Settings settings;
     ReadColour(ini, "Colour1", settings.Colour1);
     ReadColour(ini, "Colour2", settings.Colour2);
@@ -104,7 +87,7 @@ Settings ReadSettings(const std::filesystem::path& settingsFile, const std::stri
 }
 
 Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& settings) {
-    IniFile ini = ReadIni(settingsFile);
+    IniFile ini = ReadIniFile(settingsFile);
     const std::pair<const char*, Colour> colours[] = {{"Colour1", settings.Colour1},
                                                       {"Colour2", settings.Colour2},
                                                       {"Colour3", settings.Colour3},
@@ -115,13 +98,13 @@ Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& 
     ini.setValue("Options", "ShortTab", settings.ShortTab ? "1" : "0");
     ini.setValue("Options", "ShowHints", settings.ShowHints ? "1" : "0");
     ini.setValue("Options", "FormGames", std::to_string(settings.FormGames));
-    return WriteIni(settingsFile, ini);
+    return WriteIniFile(settingsFile, ini);
 }
 
 Status WriteLeagueFolder(const std::filesystem::path& settingsFile, const std::string& leagueFolder) {
-    IniFile ini = ReadIni(settingsFile);
+    IniFile ini = ReadIniFile(settingsFile);
     ini.setValue("Options", "FilePath", WithTrailingSeparator(leagueFolder));
-    return WriteIni(settingsFile, ini);
+    return WriteIniFile(settingsFile, ini);
 }
 
 } // namespace vantorel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -15,12 +16,14 @@
 #include "Arguments.h"
 #include "CommandSupport.h"
 #include "app/AppContext.h"
+#include "app/HeadlessWindows.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
 #include "players/PlayerDialogs.h"
 #include "stats/TeamStatisticsPage.h"
+#include "store/Settings.h"
 
 namespace vantorel {
 namespace {
@@ -82,6 +85,7 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         const int tab = tabName ? IndexOfName(kTabNames, *tabName, "--tab") : 0;
         const QSize size = SizeOption(args);
         const auto teamName = args.value("--team");
+        const auto windowName = args.value("--window");
         args.finish();
 
         auto division = std::make_unique<Division>();
@@ -89,14 +93,16 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         NoHelp help;
         AppContext app(*division, prompts, help);
         app.dateFormat = SystemDateFormat();
+        app.leagueFolder = WithTrailingSeparator(std::filesystem::path(path).parent_path().string());
         app.today = Today;
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
         InstallPlayerDialogs(app);
         TfrmProcess window(app);
         if (!window.OpenLeague(path))
             return 1;
+        const int team = teamName ? cli::TeamByName(*division, *teamName) : 0;
         if (teamName)
-            window.teamStatsPage->SelectTeam(cli::TeamByName(*division, *teamName));
+            window.teamStatsPage->SelectTeam(team);
         // The picture has the size asked for, even below what the pages' layouts want: it shows how the
         // window looks at that size.
         window.layout()->setSizeConstraint(QLayout::SetNoConstraint);
@@ -106,7 +112,20 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         window.show();
         window.TabSet1->setCurrentIndex(page);
         QApplication::processEvents();
-        if (!window.grab().toImage().save(QString::fromStdString(*out), "PNG"))
+        QWidget* shown = &window;
+        std::unique_ptr<QWidget> other;
+        if (windowName) {
+            other = MakeScreenshotWindow(*windowName, app, window, team);
+            if (!other)
+                throw cli::UsageError("--window takes one of " + std::string(kScreenshotWindows) + ", not '" +
+                                      *windowName + "' (or the league has nothing to show in it)");
+            if (std::find(words.begin(), words.end(), "--size") != words.end())
+                other->resize(size);
+            other->show();
+            QApplication::processEvents();
+            shown = other.get();
+        }
+        if (!shown->grab().toImage().save(QString::fromStdString(*out), "PNG"))
             throw cli::UsageError(*out + ": cannot be written");
         return 0;
     } catch (const cli::UsageError& error) {

@@ -30,6 +30,20 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     painter_.setPen(QPen(Qt::black, 1));
 }
 
+void QtCanvas::UseScreenColours(const QColor& ink, const QColor& face) {
+    ink_ = ink;
+    face_ = face;
+    painter_.setPen(QPen(ink, painter_.pen().width()));
+}
+
+void QtCanvas::UseScreenColours(const QPalette& palette) {
+    UseScreenColours(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+}
+
+QColor QtCanvas::Ink(Colour colour) const {
+    return colour == kBlack && ink_ ? *ink_ : ToQColor(colour);
+}
+
 void QtCanvas::setFont(const CanvasFont& font) {
     font_ = font;
     QFont qfont(QString::fromStdString(font.name), font.size);
@@ -40,11 +54,11 @@ void QtCanvas::setFont(const CanvasFont& font) {
 }
 
 void QtCanvas::setPen(Colour colour, int width) {
-    painter_.setPen(QPen(ToQColor(colour), width));
+    painter_.setPen(QPen(Ink(colour), width));
 }
 
 void QtCanvas::setBrush(Colour colour) {
-    brush_ = ToQColor(colour);
+    brush_ = colour == kButtonFace && face_ ? *face_ : ToQColor(colour);
 }
 
 int QtCanvas::TextWidth(std::string_view text) {
@@ -59,7 +73,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
     const QFontMetrics metrics(painter_.font(), painter_.device());
     const QPen pen = painter_.pen();
     painter_.save();
-    painter_.setPen(ToQColor(font_.colour));
+    painter_.setPen(Ink(font_.colour));
     painter_.translate(x, y);
     // Escapement turns counter-clockwise; the painter turns clockwise.
     painter_.rotate(-font_.escapement / 10.0);

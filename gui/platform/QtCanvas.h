@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QPainter>
+#include <QPalette>
 
 #include "platform/Canvas.h"
 
@@ -14,6 +17,13 @@ Colour ToColour(const QColor& colour);
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter);
+
+    // On the screen, black lines and text take the palette's text colour (ink) and the button-face fill
+    // the palette's window colour (face), so that a chart stays readable on a dark palette. Printouts keep
+    // the colours they are given.
+    void UseScreenColours(const QColor& ink, const QColor& face);
+    // The same, with the colours of a palette for a chart on a window's background.
+    void UseScreenColours(const QPalette& palette);
 
     CanvasFont font() const override { return font_; }
     void setFont(const CanvasFont& font) override;
@@ -33,9 +43,13 @@ public:
     int Resolution() const override;
 
 private:
+    QColor Ink(Colour colour) const;
+
     QPainter& painter_;
     CanvasFont font_;
     QColor brush_ = Qt::white;
+    std::optional<QColor> ink_;
+    std::optional<QColor> face_;
 };
 
 } // namespace vantorel

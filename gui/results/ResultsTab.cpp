@@ -12,6 +12,7 @@
 #include "results/EnterResultsPage.h"
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
+#include "results/SeasonDates.h"
 #include "results/TfrmChScore.h"
 
 namespace vantorel {
@@ -102,7 +103,7 @@ void ResultsTab::btnChDateClick() {
         return;
     const double picked =
         app_.pickDate(this, app_.division.Results[result].MatchDate, btnChDate->mapToGlobal(QPoint(0, 0)));
-    if (picked == 0)
+    if (picked == 0 || !MayStoreOnDate(app_.division, picked, app_.dateFormat, app_.prompts, result))
         return;
     ChangeResultDate(app_.division, result, picked);
     model->RowChanged(SelectedRow());

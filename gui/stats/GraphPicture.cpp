@@ -75,6 +75,7 @@ int PrintGraphPicture(const std::vector<std::string>& words) {
         {
             QPainter painter(&picture);
             QtCanvas canvas(painter);
+            canvas.UseScreenColours(QApplication::palette());
             DrawProgressGraph(canvas, *division, TeamsForGraph(type, team, table),
                               type != GraphType::PointsProgress && style == "lines", settings.Colour4, width,
                               height);

@@ -14,6 +14,7 @@ void TeamGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->save();
     painter->setFont(option.font);
     QtCanvas canvas(*painter);
+    canvas.UseScreenColours(option.palette.color(QPalette::Text), option.palette.color(QPalette::Base));
     const bool current = option.state & QStyle::State_Selected;
     const QRect cell = option.rect;
     canvas.setBrush(ToColour(option.palette.color(current ? QPalette::Highlight : QPalette::Base)));

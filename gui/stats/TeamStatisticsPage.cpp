@@ -109,6 +109,7 @@ PointsGraphBox::PointsGraphBox(const Division& division, const TeamStatistics& s
 void PointsGraphBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     DrawPointsGraph(canvas, width(), height(), division_, stats_);
 }
 
@@ -132,7 +133,8 @@ TeamStatisticsPage::TeamStatisticsPage(AppContext& app, Workspace& workspace, QW
     auto* top = new QHBoxLayout(centred);
     top->setContentsMargins(0, 0, 0, 0);
     top->addStretch();
-    top->addWidget(MakeFigures());
+    figuresPanel_ = MakeFigures();
+    top->addWidget(figuresPanel_);
     top->addStretch();
     auto* figures = new QScrollArea(this);
     figures->setWidget(centred);
@@ -269,11 +271,18 @@ void TeamStatisticsPage::PageEntry() {
     stats_ = {};
     workspace_.ShownTeam = 0;
     SelTeamList->clear();
-    QStringList names;
+    // Every team name fits the highest-score lines from the start.
+    int widestName = 150;
     for (int t = 1; t <= division.Header.TeamCount; ++t)
-        names.append(Qs(TeamNameText(division, t)));
-    names.sort();
-    SelTeamList->addItems(names);
+        widestName = std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
+    for (QLabel* name : {hfHomeTeam, hfAwayTeam, haHomeTeam, haAwayTeam})
+        name->setMinimumWidth(widestName + 4);
+    figuresPanel_->setMinimumWidth(0);
+    std::vector<int> teams;
+    for (int t = 1; t <= division.Header.TeamCount; ++t)
+        teams.push_back(t);
+    for (int t : app_.TeamsInListOrder(teams))
+        SelTeamList->addItem(Qs(TeamNameText(division, t)));
     SelectTeam(division.Header.OwnTeam > 0 ? division.Header.OwnTeam : 1);
     if (division.Header.OwnTeam == 0)
         SelTeamList->setCurrentIndex(0);
@@ -324,6 +333,9 @@ void TeamStatisticsPage::ShowLabels() {
         {labHmClean, &t.homeClean},  {labAwClean, &t.awayClean}};
     for (const auto& [label, text] : labels)
         label->setText(Qs(*text));
+    // The figures keep the widest place they took for this league, so that they stand still as the team
+    // changes.
+    figuresPanel_->setMinimumWidth(std::max(figuresPanel_->minimumWidth(), figuresPanel_->sizeHint().width()));
 }
 
 void TeamStatisticsPage::FillGames() {

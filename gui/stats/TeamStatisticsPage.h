@@ -73,6 +73,7 @@ protected:
 
 private:
     QWidget* MakeFigures();
+    QWidget* figuresPanel_ = nullptr;
     QWidget* MakeTabs();
     void ShowLabels();
     void LayOutGrids();

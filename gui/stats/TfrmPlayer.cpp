@@ -112,6 +112,7 @@ void TfrmPlayer::pbGoalsPaint() {
     QPainter painter(pbGoals);
     painter.setFont(font());
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     std::array<BarPlace, 9> places;
     for (std::size_t i = 0; i < Labels.size(); ++i)
         places[i] = {Labels[i]->y() - pbGoals->y(), Labels[i]->height()};
