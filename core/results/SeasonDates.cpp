@@ -5,8 +5,8 @@
 
 namespace vantorel {
 
-std::optional<std::string> FarFromSeasonQuestion(const Division& division, double date, const DateFormat& format,
-                                                 int redatedResult) {
+std::optional<std::string> FarFromSeasonQuestion(const Division& division, double date,
+                                                 const DateFormat& format, int redatedResult) {
     double first = 0;
     double last = 0;
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
@@ -22,8 +22,8 @@ std::optional<std::string> FarFromSeasonQuestion(const Division& division, doubl
     if (first == 0 || (day >= first - kDaysOutsideSeason && day <= last + kDaysOutsideSeason))
         return std::nullopt;
     return "The date " + format.Format(date) + " is more than " + std::to_string(kDaysOutsideSeason) +
-           " days away from the league's other results (" + format.Format(first) + " to " + format.Format(last) +
-           "). Store the result on this date?";
+           " days away from the league's other results (" + format.Format(first) + " to " +
+           format.Format(last) + "). Store the result on this date?";
 }
 
 bool MayStoreOnDate(const Division& division, double date, const DateFormat& format, Prompts& prompts,

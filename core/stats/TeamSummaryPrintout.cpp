@@ -16,8 +16,8 @@ constexpr int kMargin = 40;
 int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const TeamStatistics& stats,
                  const std::string& printDate, const CanvasFont& baseFont) {
     constexpr int kSmallestHeading = 8;
-    const std::string title =
-        Windows1252ToUtf8(division.Header.TableName.stored()) + " - " + TeamNameText(division, stats.summary.Team);
+    const std::string title = Windows1252ToUtf8(division.Header.TableName.stored()) + " - " +
+                              TeamNameText(division, stats.summary.Team);
     CanvasFont headingFont = baseFont;
     headingFont.name = "Arial";
     headingFont.size = 16;

@@ -9,8 +9,9 @@ namespace vantorel {
 
 // Where the program finds and keeps its files. A program installed under a prefix (its folder is PREFIX/bin
 // and PREFIX/share/vantorel/ exists) writes nothing beside itself: its settings go to the user's
-// configuration folder and its leagues to Vantorel/ in the documents folder. A program run from a folder it may write
-// (a build folder) keeps both there; from any other folder, settings and leagues go to the user's folders.
+// configuration folder and its leagues to Vantorel/ in the documents folder. A program run from a folder it
+// may write (a build folder) keeps both there; from any other folder, settings and leagues go to the user's
+// folders.
 struct ProgramPlaces {
     std::filesystem::path settingsFile;
     std::filesystem::path helpFile;

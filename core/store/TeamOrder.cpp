@@ -24,7 +24,8 @@ int CompareNamesIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-std::vector<int> TeamsInNameOrder(const Division& division, std::vector<int> teams, const NameCollation& collate) {
+std::vector<int> TeamsInNameOrder(const Division& division, std::vector<int> teams,
+                                  const NameCollation& collate) {
     std::vector<std::string> names(static_cast<std::size_t>(kMaxTeams) + 2);
     for (int team : teams)
         names[static_cast<std::size_t>(team)] = Windows1252ToUtf8(division.Teams[team].Name.stored());

@@ -30,8 +30,8 @@ std::optional<std::vector<int>> Numbers(std::string_view text, std::size_t count
 // A league's key: its file name, with the characters a settings line cannot hold in a key replaced.
 std::string LeagueKey(const std::string& leagueFile) {
     std::string key = "League " + std::filesystem::path(leagueFile).filename().string();
-    std::replace_if(key.begin(), key.end(), [](char c) { return c == '=' || c == '[' || c == ']' || c == ';'; },
-                    '_');
+    std::replace_if(
+        key.begin(), key.end(), [](char c) { return c == '=' || c == '[' || c == ']' || c == ';'; }, '_');
     return key;
 }
 
@@ -45,7 +45,8 @@ int Overlap(int start, int length, int areaStart, int areaLength) {
 
 } // namespace
 
-std::optional<WindowPlace> ReadWindowPlace(const std::filesystem::path& settingsFile, std::string_view window) {
+std::optional<WindowPlace> ReadWindowPlace(const std::filesystem::path& settingsFile,
+                                           std::string_view window) {
     const auto text = ReadIniFile(settingsFile).value(kWindowMemorySection, WindowKey(window));
     if (!text)
         return std::nullopt;
@@ -60,13 +61,14 @@ Status WriteWindowPlace(const std::filesystem::path& settingsFile, std::string_v
                         const WindowPlace& place) {
     IniFile ini = ReadIniFile(settingsFile);
     ini.setValue(kWindowMemorySection, WindowKey(window),
-                 std::to_string(place.left) + "," + std::to_string(place.top) + "," + std::to_string(place.width) +
-                     "," + std::to_string(place.height) + "," + (place.maximised ? "1" : "0"));
+                 std::to_string(place.left) + "," + std::to_string(place.top) + "," +
+                     std::to_string(place.width) + "," + std::to_string(place.height) + "," +
+                     (place.maximised ? "1" : "0"));
     return WriteIniFile(settingsFile, ini);
 }
 
-LeagueView ReadLeagueView(const std::filesystem::path& settingsFile, const std::string& leagueFile, int pageCount,
-                          int tabCount) {
+LeagueView ReadLeagueView(const std::filesystem::path& settingsFile, const std::string& leagueFile,
+                          int pageCount, int tabCount) {
     const auto text = ReadIniFile(settingsFile).value(kWindowMemorySection, LeagueKey(leagueFile));
     const auto numbers = text ? Numbers(*text, 2) : std::nullopt;
     if (!numbers)
@@ -84,7 +86,8 @@ Status WriteLeagueView(const std::filesystem::path& settingsFile, const std::str
     return WriteIniFile(settingsFile, ini);
 }
 
-std::optional<WindowPlace> PlaceOnScreens(const WindowPlace& remembered, const std::vector<ScreenArea>& screens) {
+std::optional<WindowPlace> PlaceOnScreens(const WindowPlace& remembered,
+                                          const std::vector<ScreenArea>& screens) {
     const ScreenArea* best = nullptr;
     long long bestArea = 0;
     for (const ScreenArea& screen : screens) {

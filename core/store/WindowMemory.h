@@ -41,20 +41,22 @@ struct LeagueView {
 
 // The remembered place of a window (named as the program names it: "Main", "Workspace", "Graph", ...);
 // nothing when none is remembered or the entry is damaged.
-std::optional<WindowPlace> ReadWindowPlace(const std::filesystem::path& settingsFile, std::string_view window);
+std::optional<WindowPlace> ReadWindowPlace(const std::filesystem::path& settingsFile,
+                                           std::string_view window);
 Status WriteWindowPlace(const std::filesystem::path& settingsFile, std::string_view window,
                         const WindowPlace& place);
 
 // The remembered view of a league file (known by its file name), with the page below pageCount and the tab
 // below tabCount; the first page and tab when nothing usable is remembered.
-LeagueView ReadLeagueView(const std::filesystem::path& settingsFile, const std::string& leagueFile, int pageCount,
-                          int tabCount);
+LeagueView ReadLeagueView(const std::filesystem::path& settingsFile, const std::string& leagueFile,
+                          int pageCount, int tabCount);
 Status WriteLeagueView(const std::filesystem::path& settingsFile, const std::string& leagueFile,
                        const LeagueView& view);
 
 // Where a remembered window goes on the screens there are now: on the screen that holds most of it, no
 // larger than that screen and wholly on it. Nothing when it lies on none of them (a screen was unplugged),
 // so that the window takes its usual place.
-std::optional<WindowPlace> PlaceOnScreens(const WindowPlace& remembered, const std::vector<ScreenArea>& screens);
+std::optional<WindowPlace> PlaceOnScreens(const WindowPlace& remembered,
+                                          const std::vector<ScreenArea>& screens);
 
 } // namespace vantorel

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,6 +56,28 @@ QSize SizeOption(cli::Arguments& args) {
             cli::ParseNumber(text->substr(x + 1), 240, 8000, "--size height")};
 }
 
+// A dark desktop's colours, to see that every page stays readable on one.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, button);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::ToolTipBase, button);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    return dark;
+}
+
 // Messages have nobody to answer them: they go to standard error, questions are answered No.
 class StandardErrorPrompts : public Prompts {
 public:
@@ -74,7 +97,7 @@ bool WantsScreenshot(const std::vector<std::string>& words) {
 
 int ScreenshotLeague(const std::vector<std::string>& words) {
     try {
-        cli::Arguments args(words, {});
+        cli::Arguments args(words, {"--dark"});
         const std::string path = args.positional("league file");
         const auto out = args.value("--screenshot");
         if (!out)
@@ -86,7 +109,10 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         const QSize size = SizeOption(args);
         const auto teamName = args.value("--team");
         const auto windowName = args.value("--window");
+        const bool dark = args.flag("--dark");
         args.finish();
+        if (dark)
+            QApplication::setPalette(DarkPalette());
 
         auto division = std::make_unique<Division>();
         StandardErrorPrompts prompts;

@@ -14,7 +14,8 @@ bool WantsScreenshot(const std::vector<std::string>& words);
 // of the team statistics page), writes the window as a PNG picture and
 // exits. Default settings are used, so the same league gives the same picture every time. Returns the exit
 // code; errors go to standard error. With --window NAME (see kScreenshotWindows) the picture is of that
-// window instead, opened over the workspace, at its own size unless --size is given.
+// window instead, opened over the workspace, at its own size unless --size is given. --dark paints with the
+// colours of a dark desktop.
 int ScreenshotLeague(const std::vector<std::string>& words);
 
 } // namespace vantorel

@@ -36,8 +36,8 @@ int ShownMatch(const Division& division) {
 
 } // namespace
 
-std::unique_ptr<QWidget> MakeScreenshotWindow(const std::string& name, AppContext& app, TfrmProcess& workspace,
-                                              int team) {
+std::unique_ptr<QWidget> MakeScreenshotWindow(const std::string& name, AppContext& app,
+                                              TfrmProcess& workspace, int team) {
     Division& division = app.division;
     if (name == "main") {
         auto main = std::make_unique<TfrmMain>(app);
@@ -50,8 +50,9 @@ std::unique_ptr<QWidget> MakeScreenshotWindow(const std::string& name, AppContex
         return std::make_unique<TfrmGraph>(app, team > 0 ? team : 1, app.today ? app.today() : 0, nullptr);
     if (name == "player") {
         const GoalStatistics goals = GoalStats(division, app.dateFormat);
-        return goals.TopScorers.empty() ? nullptr
-                                        : std::make_unique<TfrmPlayer>(app, goals.TopScorers.front().record, nullptr);
+        return goals.TopScorers.empty()
+                   ? nullptr
+                   : std::make_unique<TfrmPlayer>(app, goals.TopScorers.front().record, nullptr);
     }
     const int match = ShownMatch(division);
     if (name == "details")

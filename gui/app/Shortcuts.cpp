@@ -23,7 +23,8 @@ template <typename Handler> void Bind(QWidget& window, QKeyCombination key, Hand
 } // namespace
 
 QString WithShortcut(const QString& tip, QKeyCombination key) {
-    return tip + QStringLiteral(" (") + QKeySequence(key).toString(QKeySequence::NativeText) + QStringLiteral(")");
+    return tip + QStringLiteral(" (") + QKeySequence(key).toString(QKeySequence::NativeText) +
+           QStringLiteral(")");
 }
 
 void NameShortcut(QWidget* widget, QKeyCombination key) {

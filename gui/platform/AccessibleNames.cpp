@@ -40,8 +40,8 @@ void NameInputs(QWidget& window) {
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         // The line edit inside a combo box or spin box is named through its owner.
         if (!IsInput(*widget) || widget->window() != &window || !widget->accessibleName().isEmpty() ||
-            labelled.contains(widget) ||
-            HasOwnText(*widget) || qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr ||
+            labelled.contains(widget) || HasOwnText(*widget) ||
+            qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr ||
             qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr)
             continue;
         QString name = widget->toolTip();

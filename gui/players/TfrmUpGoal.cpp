@@ -70,7 +70,8 @@ void TfrmUpGoal::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The dialog opens in the middle of the screen, as the entry of goal after goal expects it.
     if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        move(shown->availableGeometry().center() -
+             QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
 }
 
 void TfrmUpGoal::FormShow(int goalToEdit, int goalNumber) {

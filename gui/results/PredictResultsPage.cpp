@@ -59,7 +59,8 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     sgPredict->verticalHeader()->setDefaultSectionSize(std::max(18, sgPredict->fontMetrics().height() + 2));
     // Tab leaves the grid for Set Date and Set Score; the arrows move within it.
     sgPredict->setTabKeyNavigation(false);
-    sgPredict->setToolTip(QStringLiteral("Space ticks the match, + and - change a score, Enter sets the score"));
+    sgPredict->setToolTip(
+        QStringLiteral("Space ticks the match, + and - change a score, Enter sets the score"));
     sgPredict->setIconSize(QSize(16, 16));
     hcPredict = sgPredict->horizontalHeader();
     hcPredict->setSectionsClickable(true);

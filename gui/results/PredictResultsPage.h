@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QWidget>
 
 #include "app/AppContext.h"
@@ -36,7 +35,6 @@ public:
 
     // The fixture of the current row; 0 when there is none.
     int CurrentFixture() const;
-
 
     QLabel* panPredict;
     QHeaderView* hcPredict;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "players/TfrmSquad.h"
 #include "results/ResultDetails.h"
@@ -51,6 +52,7 @@ TfrmResult::TfrmResult(AppContext& app, int ShownResult, QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnSquads, &QPushButton::clicked, this, &TfrmResult::btnSquadsClick);
     InstallHelpKey(this, app.help, [] { return HelpContext::ResultDetails; });
+    RememberPlace(this, QStringLiteral("Details"), app.settingsFile);
     FormShow();
 }
 

@@ -41,8 +41,9 @@ namespace {
 
 // Draws one cell of the league table as the league's table says: row 0 is the heading row, row p the team
 // at position p.
-void DrawDivTableCell(QPainter& painter, const QFont& font, const QPalette& palette, const QRect& cell, int row,
-                      int column, const QString& text, const AppContext& app, const Workspace& workspace) {
+void DrawDivTableCell(QPainter& painter, const QFont& font, const QPalette& palette, const QRect& cell,
+                      int row, int column, const QString& text, const AppContext& app,
+                      const Workspace& workspace) {
     painter.setFont(font);
     QtCanvas canvas(painter);
     const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
@@ -86,14 +87,15 @@ public:
         DrawDivTableCell(*painter, option.font, option.palette, cell, index.row() + 1, index.column(),
                          index.data(Qt::DisplayRole).toString(), app_, workspace_);
         // The row the keyboard is on is framed, over the zone colours, while the table has the focus.
-        if ((option.state & QStyle::State_Selected) && (option.state & QStyle::State_HasFocus ||
-                                                        (option.widget && option.widget->hasFocus())))
+        if ((option.state & QStyle::State_Selected) &&
+            (option.state & QStyle::State_HasFocus || (option.widget && option.widget->hasFocus())))
             DrawRowFrame(*painter, cell, index, option.palette.color(QPalette::Highlight));
         painter->restore();
     }
 
 private:
-    static void DrawRowFrame(QPainter& painter, const QRect& cell, const QModelIndex& index, const QColor& colour) {
+    static void DrawRowFrame(QPainter& painter, const QRect& cell, const QModelIndex& index,
+                             const QColor& colour) {
         painter.setPen(QPen(colour, 2));
         painter.drawLine(cell.left(), cell.top() + 1, cell.right(), cell.top() + 1);
         painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
@@ -162,10 +164,11 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
     DivTable->horizontalHeader()->setFixedHeight(DivTable->verticalHeader()->defaultSectionSize());
     // A heading the user drags keeps its width until the format changes.
-    connect(DivTable->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
-        if (!layingOut_)
-            draggedWidths_[column] = width;
-    });
+    connect(DivTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (!layingOut_)
+                    draggedWidths_[column] = width;
+            });
     DivTable->viewport()->installEventFilter(this);
     DivTable->viewport()->setMouseTracking(true);
     // The rows' tooltips say why a level team is below the one above: content, shown even without hints.
@@ -349,7 +352,8 @@ void LeagueTablePage::FillGrid() {
     for (int position = 1; position <= table.TeamCount; ++position) {
         const std::vector<std::string> cells = TableRowCells(division, table, position, format);
         for (std::size_t c = 0; c < cells.size(); ++c)
-            DivTable->setItem(position - 1, static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(cells[c])));
+            DivTable->setItem(position - 1, static_cast<int>(c),
+                              new QTableWidgetItem(QString::fromStdString(cells[c])));
         // A team level with the one above on the first rule says which rule put it below.
         if (const std::string why = ExplainPosition(division, table, position); !why.empty())
             for (int c = 0; c < DivTable->columnCount(); ++c)

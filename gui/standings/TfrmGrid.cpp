@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "standings/MatchesGrid.h"
@@ -62,6 +63,7 @@ TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app
     connect(btnExit, &QPushButton::clicked, this, &QDialog::accept);
     InstallHelpKey(this, app.help, [] { return HelpContext::Grid; });
     resize(1000, 700);
+    RememberPlace(this, QStringLiteral("Matches"), app.settingsFile);
     setWindowState(Qt::WindowMaximized);
 }
 

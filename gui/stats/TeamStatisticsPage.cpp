@@ -1,5 +1,7 @@
 #include "stats/TeamStatisticsPage.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -274,7 +276,8 @@ void TeamStatisticsPage::PageEntry() {
     // Every team name fits the highest-score lines from the start.
     int widestName = 150;
     for (int t = 1; t <= division.Header.TeamCount; ++t)
-        widestName = std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
+        widestName =
+            std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
     for (QLabel* name : {hfHomeTeam, hfAwayTeam, haHomeTeam, haAwayTeam})
         name->setMinimumWidth(widestName + 4);
     figuresPanel_->setMinimumWidth(0);
@@ -335,7 +338,8 @@ void TeamStatisticsPage::ShowLabels() {
         label->setText(Qs(*text));
     // The figures keep the widest place they took for this league, so that they stand still as the team
     // changes.
-    figuresPanel_->setMinimumWidth(std::max(figuresPanel_->minimumWidth(), figuresPanel_->sizeHint().width()));
+    figuresPanel_->setMinimumWidth(
+        std::max(figuresPanel_->minimumWidth(), figuresPanel_->sizeHint().width()));
 }
 
 void TeamStatisticsPage::FillGames() {

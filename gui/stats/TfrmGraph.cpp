@@ -37,7 +37,8 @@ QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& it
 }
 
 QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggested, QStringLiteral("PNG picture (*.png)"));
+    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggested,
+                       QStringLiteral("PNG picture (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -185,7 +186,8 @@ void TfrmGraph::pbGraphDblClick() {
 }
 
 bool TfrmGraph::btnSaveClick() {
-    const QString suggested = QString::fromStdString(app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_));
+    const QString suggested =
+        QString::fromStdString(app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_));
     const QString chosen = choosePictureFile ? choosePictureFile(this, suggested) : QString();
     if (chosen.isEmpty())
         return false;

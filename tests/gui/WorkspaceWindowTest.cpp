@@ -195,19 +195,22 @@ private Q_SLOTS:
             const bool input = button || qobject_cast<const QComboBox*>(widget) ||
                                qobject_cast<const QAbstractSpinBox*>(widget) ||
                                qobject_cast<const QAbstractItemView*>(widget) ||
-                               (qobject_cast<const QLineEdit*>(widget) && !qobject_cast<QComboBox*>(widget->parentWidget()) &&
+                               (qobject_cast<const QLineEdit*>(widget) &&
+                                !qobject_cast<QComboBox*>(widget->parentWidget()) &&
                                 !qobject_cast<QAbstractSpinBox*>(widget->parentWidget()));
             // Pop-up lists of combo boxes are windows of their own; what takes no focus is not an input.
             if (!input || widget->window() != &window || widget->focusPolicy() == Qt::NoFocus ||
                 qobject_cast<const QTabBar*>(widget->parentWidget()))
                 continue;
-            const bool named = !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
-                               (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
-            QVERIFY2(named, qPrintable(QString::fromUtf8(widget->metaObject()->className()) + QStringLiteral(" ") +
-                                       widget->toolTip() + QStringLiteral(" in ") +
+            const bool named =
+                !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
+                (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
+            QVERIFY2(named, qPrintable(QString::fromUtf8(widget->metaObject()->className()) +
+                                       QStringLiteral(" ") + widget->toolTip() + QStringLiteral(" in ") +
                                        QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
         }
-        QVERIFY(window.tablePage->btnSpinUp->accessibleName() != window.tablePage->btnSpinDown->accessibleName());
+        QVERIFY(window.tablePage->btnSpinUp->accessibleName() !=
+                window.tablePage->btnSpinDown->accessibleName());
         QCOMPARE(window.tablePage->DivTable->accessibleName(), QStringLiteral("League table"));
     }
 

@@ -15,15 +15,16 @@ using testing::PlayFixture;
 TEST(SeasonDates, AQuestionOnlyBeyondSixtyDaysOutsideTheOtherResults) {
     auto division = MakeLeague(4, 2);
     const DateFormat format = DateFormat::Default();
-    EXPECT_FALSE(FarFromSeasonQuestion(*division, 10, format)) << "no dated result yet: nothing to compare with";
+    EXPECT_FALSE(FarFromSeasonQuestion(*division, 10, format))
+        << "no dated result yet: nothing to compare with";
     PlayFixture(*division, 1, 1, 0, 45139);
     PlayFixture(*division, 2, 2, 2, 45261.75);
     const struct {
         double date;
         bool asked;
     } cases[] = {
-        {45139 - 60, false}, {45139 - 61, true},      {45261 + 60.9, false},
-        {45261 + 61, true},  {45200, false},          {45139 - 365, true},
+        {45139 - 60, false}, {45139 - 61, true}, {45261 + 60.9, false},
+        {45261 + 61, true},  {45200, false},     {45139 - 365, true},
     };
     for (const auto& each : cases)
         EXPECT_EQ(FarFromSeasonQuestion(*division, each.date, format).has_value(), each.asked) << each.date;

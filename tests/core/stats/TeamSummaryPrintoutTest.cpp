@@ -100,7 +100,8 @@ TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
     league->Header.TableName.assignStored(std::string(30, 'L'));
     league->Teams[2].Name.assignStored(std::string(30, 'T'));
     RecordingCanvas canvas;
-    PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026", 0);
+    PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026",
+                     0);
     const auto& title = canvas.texts[0];
     const auto& date = canvas.texts[1];
     EXPECT_EQ(title.font.size, date.font.size);
