@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -44,8 +45,13 @@ void NameInputs(QWidget& window) {
             qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr ||
             qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr)
             continue;
+        // A list alone in a titled box is named by the box; anything else by its tooltip.
         QString name = widget->toolTip();
+        if (const auto* box = qobject_cast<const QGroupBox*>(widget->parentWidget());
+            box != nullptr && !box->title().isEmpty() && qobject_cast<QAbstractItemView*>(widget) != nullptr)
+            name = box->title();
         name.remove(shortcut);
+        name.remove(QLatin1Char('&'));
         if (!name.isEmpty())
             widget->setAccessibleName(name);
     }

@@ -27,7 +27,10 @@ GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
     frmUpGoal = new TfrmUpGoal(app, this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Goals for:"), this));
+    auto* teamCaption = new QLabel(QStringLiteral("Goals for:"), this);
+    teamCaption->setBuddy(cbGoalsTeam);
+    top->addWidget(teamCaption);
+    sgGoals->setAccessibleName(QStringLiteral("Goals"));
     top->addWidget(cbGoalsTeam);
     top->addStretch();
     KeepColumnWidths(sgGoals, [](int width) { return GoalsGridWidths(width, 0, 1); });

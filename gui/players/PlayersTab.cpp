@@ -25,7 +25,10 @@ PlayersTab::PlayersTab(AppContext& app, QWidget* parent) : QWidget(parent), app_
     frmAddPlayer = new TfrmAddPlayer(app, this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Players for:"), this));
+    auto* teamCaption = new QLabel(QStringLiteral("Players for:"), this);
+    teamCaption->setBuddy(cbPlayersTeam);
+    top->addWidget(teamCaption);
+    sgPlayers->setAccessibleName(QStringLiteral("Players"));
     top->addWidget(cbPlayersTeam);
     top->addStretch();
     KeepColumnWidths(sgPlayers, [](int width) { return PlayersGridWidths(width, 0, 1); });

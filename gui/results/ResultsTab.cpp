@@ -21,6 +21,7 @@ ResultsTab::ResultsTab(AppContext& app, Workspace& workspace, QWidget* parent)
     : QWidget(parent), app_(app), workspace_(workspace) {
     model = new ResultListModel(app, ResultListModel::Kind::Played, this);
     sgResults = new QTableView(this);
+    sgResults->setAccessibleName(QStringLiteral("Results"));
     sgResults->setModel(model);
     sgResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgResults->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -94,13 +94,14 @@ public:
     }
 
 private:
+    // A line of one pixel round the row, on the cells' edges, so that the zone colours still show.
     static void DrawRowFrame(QPainter& painter, const QRect& cell, const QModelIndex& index,
                              const QColor& colour) {
-        painter.setPen(QPen(colour, 2));
-        painter.drawLine(cell.left(), cell.top() + 1, cell.right(), cell.top() + 1);
+        painter.setPen(QPen(colour, 1));
+        painter.drawLine(cell.left(), cell.top(), cell.right(), cell.top());
         painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
         if (index.column() == 0)
-            painter.drawLine(cell.left() + 1, cell.top(), cell.left() + 1, cell.bottom());
+            painter.drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
         if (index.column() == index.model()->columnCount() - 1)
             painter.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
     }

@@ -245,6 +245,8 @@ QWidget* TeamStatisticsPage::MakeTabs() {
         sgGames->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
     sgTmPlayers = StatsGrid(kTeamPlayersHeadings,
                             new TeamGridDelegate(TeamPlayersColumnAlignment, {}, nullptr), pcTeamStat);
+    sgGames->setAccessibleName(QStringLiteral("Games"));
+    sgTmPlayers->setAccessibleName(QStringLiteral("Players"));
     hcTmPlayers = sgTmPlayers->horizontalHeader();
     pcTeamStat->addTab(Inset(sgGames, pcTeamStat), QStringLiteral("Games"));
     pcTeamStat->addTab(Inset(sgTmPlayers, pcTeamStat), QStringLiteral("Players"));

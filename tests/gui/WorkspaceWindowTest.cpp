@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSet>
+#include <QStringList>
 #include <QApplication>
 #include <QLayout>
 #include <QPushButton>
@@ -190,6 +191,7 @@ private Q_SLOTS:
         for (const QLabel* label : window.findChildren<QLabel*>())
             if (label->buddy())
                 labelled.insert(label->buddy());
+        QStringList unnamed;
         for (const QWidget* widget : window.findChildren<QWidget*>()) {
             const auto* button = qobject_cast<const QAbstractButton*>(widget);
             const bool input = button || qobject_cast<const QComboBox*>(widget) ||
@@ -205,10 +207,11 @@ private Q_SLOTS:
             const bool named =
                 !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
                 (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
-            QVERIFY2(named, qPrintable(QString::fromUtf8(widget->metaObject()->className()) +
-                                       QStringLiteral(" ") + widget->toolTip() + QStringLiteral(" in ") +
-                                       QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
+            if (!named)
+                unnamed.append(QString::fromUtf8(widget->metaObject()->className()) + QStringLiteral(" in ") +
+                               QString::fromUtf8(widget->parentWidget()->metaObject()->className()));
         }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
         QVERIFY(window.tablePage->btnSpinUp->accessibleName() !=
                 window.tablePage->btnSpinDown->accessibleName());
         QCOMPARE(window.tablePage->DivTable->accessibleName(), QStringLiteral("League table"));
