@@ -1,82 +1,29 @@
 #include "app/HeadlessScreenshot.h"
 
-#include <algorithm>
-#include <array>
-#include <iostream>
 #include <filesystem>
+#include <iostream>
 #include <memory>
-#include <utility>
 
 #include <QApplication>
 #include <QImage>
-#include <QPalette>
 #include <QLayout>
+#include <QPalette>
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "Arguments.h"
-#include "CommandSupport.h"
 #include "app/AppContext.h"
 #include "app/HeadlessWindows.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "cmdline/LeagueArguments.h"
 #include "platform/SystemDateFormat.h"
-#include "platform/Today.h"
 #include "players/PlayerDialogs.h"
 #include "stats/TeamStatisticsPage.h"
+#include "store/Dates.h"
 #include "store/Settings.h"
 
 namespace vantorel {
 namespace {
-
-constexpr std::array<const char*, 7> kPageNames = {"table", "team",    "goals",      "division",
-                                                   "enter", "predict", "maintenance"};
-constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
-
-template <std::size_t N>
-int IndexOfName(const std::array<const char*, N>& names, const std::string& name, const std::string& option) {
-    const auto found = std::find(names.begin(), names.end(), name);
-    if (found == names.end()) {
-        std::string known;
-        for (const char* each : names)
-            known += std::string(known.empty() ? "" : ", ") + each;
-        throw cli::UsageError(option + " takes one of " + known + ", not '" + name + "'");
-    }
-    return static_cast<int>(found - names.begin());
-}
-
-QSize SizeOption(cli::Arguments& args) {
-    const auto text = args.value("--size");
-    if (!text)
-        return {960, 680};
-    const std::size_t x = text->find('x');
-    if (x == std::string::npos)
-        throw cli::UsageError("--size takes WIDTHxHEIGHT, not '" + *text + "'");
-    return {cli::ParseNumber(text->substr(0, x), 320, 8000, "--size width"),
-            cli::ParseNumber(text->substr(x + 1), 240, 8000, "--size height")};
-}
-
-// A dark desktop's colours, to see that every page stays readable on one.
-QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, window);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, button);
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::ToolTipBase, button);
-    dark.setColor(QPalette::ToolTipText, text);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
-    return dark;
-}
 
 // Messages have nobody to answer them: they go to standard error, questions are answered No.
 class StandardErrorPrompts : public Prompts {
@@ -89,72 +36,74 @@ public:
     void Beep() override {}
 };
 
-} // namespace
-
-bool WantsScreenshot(const std::vector<std::string>& words) {
-    return std::find(words.begin(), words.end(), "--screenshot") != words.end();
+// A dark desktop's colours, to see that every page stays readable on one.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
+    const QColor grey(120, 120, 120);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, button);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::ToolTipBase, button);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, grey);
+    return dark;
 }
 
-int ScreenshotLeague(const std::vector<std::string>& words) {
-    try {
-        cli::Arguments args(words, {"--dark"});
-        const std::string path = args.positional("league file");
-        const auto out = args.value("--screenshot");
-        if (!out)
-            throw cli::UsageError("missing --screenshot OUT.png");
-        const auto pageName = args.value("--page");
-        const int page = pageName ? IndexOfName(kPageNames, *pageName, "--page") : 0;
-        const auto tabName = args.value("--tab");
-        const int tab = tabName ? IndexOfName(kTabNames, *tabName, "--tab") : 0;
-        const QSize size = SizeOption(args);
-        const auto teamName = args.value("--team");
-        const auto windowName = args.value("--window");
-        const bool dark = args.flag("--dark");
-        args.finish();
-        if (dark)
-            QApplication::setPalette(DarkPalette());
+} // namespace
 
+int ScreenshotLeague(const StartupArguments& startup) {
+    try {
+        if (startup.dark)
+            QApplication::setPalette(DarkPalette());
         auto division = std::make_unique<Division>();
         StandardErrorPrompts prompts;
         NoHelp help;
         AppContext app(*division, prompts, help);
         app.dateFormat = SystemDateFormat();
-        app.leagueFolder = WithTrailingSeparator(std::filesystem::path(path).parent_path().string());
+        app.leagueFolder = WithTrailingSeparator(std::filesystem::path(startup.leagueFile).parent_path().string());
         app.today = Today;
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
         InstallPlayerDialogs(app);
         TfrmProcess window(app);
-        if (!window.OpenLeague(path))
+        if (!window.OpenLeague(startup.leagueFile))
             return 1;
-        const int team = teamName ? cli::TeamByName(*division, *teamName) : 0;
-        if (teamName)
+        const int team = startup.team ? cmdline::TeamByName(*division, *startup.team) : 0;
+        if (startup.team)
             window.teamStatsPage->SelectTeam(team);
         // The picture has the size asked for, even below what the pages' layouts want: it shows how the
         // window looks at that size.
         window.layout()->setSizeConstraint(QLayout::SetNoConstraint);
         window.setMinimumSize(0, 0);
-        window.resize(size);
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(tab);
+        window.resize(startup.width, startup.height);
+        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(startup.tab));
         window.show();
-        window.TabSet1->setCurrentIndex(page);
+        window.TabSet1->setCurrentIndex(static_cast<int>(startup.page.value_or(WorkspacePage::LeagueTable)));
         QApplication::processEvents();
         QWidget* shown = &window;
         std::unique_ptr<QWidget> other;
-        if (windowName) {
-            other = MakeScreenshotWindow(*windowName, app, window, team);
+        if (startup.window) {
+            other = MakeScreenshotWindow(*startup.window, app, window, team);
             if (!other)
-                throw cli::UsageError("--window takes one of " + std::string(kScreenshotWindows) + ", not '" +
-                                      *windowName + "' (or the league has nothing to show in it)");
-            if (std::find(words.begin(), words.end(), "--size") != words.end())
-                other->resize(size);
+                throw cmdline::UsageError("the league has nothing to show in the " + *startup.window + " window");
+            if (startup.sized)
+                other->resize(startup.width, startup.height);
             other->show();
             QApplication::processEvents();
             shown = other.get();
         }
-        if (!shown->grab().toImage().save(QString::fromStdString(*out), "PNG"))
-            throw cli::UsageError(*out + ": cannot be written");
+        if (!shown->grab().toImage().save(QString::fromStdString(startup.output), "PNG"))
+            throw cmdline::UsageError(startup.output + ": cannot be written");
         return 0;
-    } catch (const cli::UsageError& error) {
+    } catch (const cmdline::UsageError& error) {
         std::cerr << "vantorel --screenshot: " << error.what() << "\n";
         return 1;
     }

@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 
 #include "platform/Canvas.h"
+#include "platform/TextCache.h"
 
 namespace vantorel {
 
@@ -44,8 +46,14 @@ public:
 
 private:
     QColor Ink(Colour colour) const;
+    // The painter's font metrics and text store, looked up once per font: a table or a grid measures and
+    // draws thousands of texts.
+    const QFontMetrics& Metrics();
+    TextCache& Texts();
 
     QPainter& painter_;
+    std::optional<QFontMetrics> metrics_;
+    TextCache* texts_ = nullptr;
     CanvasFont font_;
     QColor brush_ = Qt::white;
     std::optional<QColor> ink_;

@@ -12,8 +12,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPen>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -26,8 +24,10 @@
 #include "app/PageButtons.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
+#include "platform/CanvasCellDelegate.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
+#include "platform/TextCache.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TableExplanation.h"
@@ -52,6 +52,17 @@ void DrawDivTableCell(QPainter& painter, const QFont& font, const QPalette& pale
                   text.toStdString(), app.division.Header, workspace.table, app.settings, headings);
 }
 
+// A line of one pixel round the keyboard's row, on the cells' edges, so that the zone colours still show.
+void DrawRowFrame(Canvas& canvas, const CanvasCell& cell, Colour colour, bool lastColumn) {
+    canvas.setPen(colour, 1);
+    canvas.Line(cell.left, cell.top, cell.right - 1, cell.top);
+    canvas.Line(cell.left, cell.bottom - 1, cell.right - 1, cell.bottom - 1);
+    if (cell.column == 0)
+        canvas.Line(cell.left, cell.top, cell.left, cell.bottom - 1);
+    if (lastColumn)
+        canvas.Line(cell.right - 1, cell.top, cell.right - 1, cell.bottom - 1);
+}
+
 // The heading row of the table: a real header (so that it is read as the columns' names), drawn as the rest.
 class DivTableHeader : public QHeaderView {
 public:
@@ -70,42 +81,6 @@ protected:
     }
 
 private:
-    AppContext& app_;
-    Workspace& workspace_;
-};
-
-// Draws the team rows of the table grid.
-class DivTableDelegate : public QStyledItemDelegate {
-public:
-    DivTableDelegate(AppContext& app, Workspace& workspace, QObject* parent)
-        : QStyledItemDelegate(parent), app_(app), workspace_(workspace) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->save();
-        const QRect cell = option.rect;
-        DrawDivTableCell(*painter, option.font, option.palette, cell, index.row() + 1, index.column(),
-                         index.data(Qt::DisplayRole).toString(), app_, workspace_);
-        // The row the keyboard is on is framed, over the zone colours, while the table has the focus.
-        if ((option.state & QStyle::State_Selected) &&
-            (option.state & QStyle::State_HasFocus || (option.widget && option.widget->hasFocus())))
-            DrawRowFrame(*painter, cell, index, option.palette.color(QPalette::Highlight));
-        painter->restore();
-    }
-
-private:
-    // A line of one pixel round the row, on the cells' edges, so that the zone colours still show.
-    static void DrawRowFrame(QPainter& painter, const QRect& cell, const QModelIndex& index,
-                             const QColor& colour) {
-        painter.setPen(QPen(colour, 1));
-        painter.drawLine(cell.left(), cell.top(), cell.right(), cell.top());
-        painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
-        if (index.column() == 0)
-            painter.drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
-        if (index.column() == index.model()->columnCount() - 1)
-            painter.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
-    }
-
     AppContext& app_;
     Workspace& workspace_;
 };
@@ -154,8 +129,22 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DivTable->verticalHeader()->hide();
     DivTable->setHorizontalHeader(new DivTableHeader(app, workspace, DivTable));
-    DivTable->setItemDelegate(new DivTableDelegate(app, workspace, DivTable));
     DivTable->setAccessibleName(QStringLiteral("League table"));
+    // Every team row is drawn as the league's table says; the row the keyboard is on is framed, over the
+    // zone colours, while the table has the focus.
+    DivTable->setItemDelegate(new CanvasCellDelegate(
+        [&app, &workspace](Canvas& canvas, const CanvasCell& cell) {
+            const QPalette& palette = cell.option.palette;
+            const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
+                                          ToColour(palette.color(QPalette::Active, QPalette::ButtonText))};
+            DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row + 1, cell.column,
+                          cell.text, app.division.Header, workspace.table, app.settings, headings);
+            const QWidget* grid = cell.option.widget;
+            if (cell.selected() && grid != nullptr && grid->hasFocus())
+                DrawRowFrame(canvas, cell, ToColour(palette.color(QPalette::Highlight)),
+                             cell.column == static_cast<const QTableWidget*>(grid)->columnCount() - 1);
+        },
+        DivTable));
     // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     DivTable->setToolTip(QStringLiteral("Double click (or Enter) to display team statistics"));
@@ -340,7 +329,7 @@ void LeagueTablePage::FillGrid() {
     const std::vector<std::string> headings = TableHeadings(format);
     const int current = DivTable->currentRow();
     layingOut_ = true; // columns made afresh are not dragged by the user
-    DivTable->clear();
+    DivTable->clearSelection();
     if (DivTable->columnCount() != static_cast<int>(headings.size()))
         draggedWidths_.clear();
     DivTable->setColumnCount(static_cast<int>(headings.size()));
@@ -350,15 +339,26 @@ void LeagueTablePage::FillGrid() {
     for (const std::string& heading : headings)
         headingTexts.append(QString::fromStdString(heading));
     DivTable->setHorizontalHeaderLabels(headingTexts);
+    // The cells are kept and only their texts change: a table change then repaints without rebuilding
+    // the grid.
+    auto put = [this](int row, const std::vector<std::string>& cells, const QString& tip) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const QString text = QString::fromStdString(cells[c]);
+            QTableWidgetItem* item = DivTable->item(row, static_cast<int>(c));
+            if (item == nullptr) {
+                item = new QTableWidgetItem(text);
+                DivTable->setItem(row, static_cast<int>(c), item);
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+            if (item->toolTip() != tip)
+                item->setToolTip(tip);
+        }
+    };
     for (int position = 1; position <= table.TeamCount; ++position) {
-        const std::vector<std::string> cells = TableRowCells(division, table, position, format);
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            DivTable->setItem(position - 1, static_cast<int>(c),
-                              new QTableWidgetItem(QString::fromStdString(cells[c])));
         // A team level with the one above on the first rule says which rule put it below.
-        if (const std::string why = ExplainPosition(division, table, position); !why.empty())
-            for (int c = 0; c < DivTable->columnCount(); ++c)
-                DivTable->item(position - 1, c)->setToolTip(QString::fromStdString(why));
+        put(position - 1, TableRowCells(division, table, position, format),
+            QString::fromStdString(ExplainPosition(division, table, position)));
     }
     if (current >= 0 && current < DivTable->rowCount())
         DivTable->setCurrentCell(current, 1);
@@ -374,10 +374,14 @@ void LeagueTablePage::LayOut() {
     const QScrollBar* sideways = DivTable->horizontalScrollBar();
     DivTable->setMaximumHeight((DivTable->rowCount() + 1) * DivTable->verticalHeader()->defaultSectionSize() +
                                2 * DivTable->frameWidth() + (sideways->isVisible() ? sideways->height() : 0));
+    TextCache& texts = TextCache::For(DivTable->font(), DivTable->viewport());
+    auto width = [this, &texts](const QTableWidgetItem& item) {
+        return texts.Width(item.text(), DivTable->viewport());
+    };
     int widestName = 0;
     for (int row = 0; row < DivTable->rowCount(); ++row)
         if (const QTableWidgetItem* item = DivTable->item(row, 1))
-            widestName = std::max(widestName, DivTable->fontMetrics().horizontalAdvance(item->text()));
+            widestName = std::max(widestName, width(*item));
     // The viewport already leaves out a vertical scroll bar when one is shown; cells have a few pixels of
     // margin that the name's width does not include.
     const std::vector<int> widths = TableColumnWidths(DivTable->viewport()->width(), widestName + 8,
@@ -389,7 +393,7 @@ void LeagueTablePage::LayOut() {
             widest = DivTable->fontMetrics().horizontalAdvance(heading->text()) + 6;
         for (int row = 0; row < DivTable->rowCount(); ++row)
             if (const QTableWidgetItem* item = DivTable->item(row, c))
-                widest = std::max(widest, DivTable->fontMetrics().horizontalAdvance(item->text()) + 6);
+                widest = std::max(widest, width(*item) + 6);
         const auto dragged = draggedWidths_.find(c);
         DivTable->setColumnWidth(c, dragged != draggedWidths_.end()
                                         ? dragged->second
@@ -415,23 +419,27 @@ void LeagueTablePage::btnPrintClick() {
 }
 
 void LeagueTablePage::btnGridClick() {
-    auto* grid = new TfrmGrid(app_, this);
-    grid->setAttribute(Qt::WA_DeleteOnClose);
-    grid->open();
+    if (grid_ == nullptr)
+        grid_ = new TfrmGrid(app_, this);
+    grid_->Prepare();
+    grid_->open();
 }
 
 void LeagueTablePage::btnExportClick() {
-    auto* exporter = new TfrmExport(app_, workspace_, this);
-    exporter->setAttribute(Qt::WA_DeleteOnClose);
-    exporter->open();
+    if (exporter_ == nullptr)
+        exporter_ = new TfrmExport(app_, workspace_, this);
+    exporter_->Prepare();
+    exporter_->open();
 }
 
 // After an import the match dates and the table are rebuilt, whatever the dialog brought in.
 void LeagueTablePage::btnImportClick() {
-    auto* importer = new TfrmImport(app_, this);
-    importer->setAttribute(Qt::WA_DeleteOnClose);
-    connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
-    importer->open();
+    if (importer_ == nullptr) {
+        importer_ = new TfrmImport(app_, this);
+        connect(importer_, &QDialog::finished, this, &LeagueTablePage::Refresh);
+    }
+    importer_->Prepare();
+    importer_->open();
 }
 
 void LeagueTablePage::DivTableDblClick(int position) {
