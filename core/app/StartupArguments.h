@@ -23,7 +23,7 @@ enum class StartupAction {
 enum class Printout { Table, Grid, Summary, Graph };
 // The windows a screenshot can picture instead of the workspace.
 inline constexpr std::array<const char*, 8> kScreenshotWindows = {"main",    "wizard", "graph",  "player",
-                                                                   "details", "squad",  "export", "import"};
+                                                                  "details", "squad",  "export", "import"};
 
 struct StartupArguments {
     StartupAction action = StartupAction::Open;
@@ -43,7 +43,7 @@ struct StartupArguments {
     std::optional<std::string> window;
     bool dark = false;
     bool sized = false;
-    bool secondSet = false;          // --second: the second set of a grid
+    bool secondSet = false; // --second: the second set of a grid
     GraphType graphType = GraphType::PointsProgress;
     bool graphLines = false;   // --style lines
     int width = 0, height = 0; // --size, or the default of the picture

@@ -47,7 +47,8 @@ const ProgramUsage& DesktopUsage() {
              "names a platform. --tab picks the maintenance tab (table, results, goals, players, teams, "
              "sort), "
              "--team the team of the team page and --size the window's size (960x680 unless given). --window "
-             "pictures one window over the workspace instead: main, wizard, graph (of --team), player (the top "
+             "pictures one window over the workspace instead: main, wizard, graph (of --team), player (the "
+             "top "
              "scorer), details or squad (the last played result with both squads), export or import; "
              "--dark paints with the colours of a dark desktop."},
             {"help",

@@ -69,7 +69,8 @@ int ScreenshotLeague(const StartupArguments& startup) {
         NoHelp help;
         AppContext app(*division, prompts, help);
         app.dateFormat = SystemDateFormat();
-        app.leagueFolder = WithTrailingSeparator(std::filesystem::path(startup.leagueFile).parent_path().string());
+        app.leagueFolder =
+            WithTrailingSeparator(std::filesystem::path(startup.leagueFile).parent_path().string());
         app.today = Today;
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
         InstallPlayerDialogs(app);
@@ -93,7 +94,8 @@ int ScreenshotLeague(const StartupArguments& startup) {
         if (startup.window) {
             other = MakeScreenshotWindow(*startup.window, app, window, team);
             if (!other)
-                throw cmdline::UsageError("the league has nothing to show in the " + *startup.window + " window");
+                throw cmdline::UsageError("the league has nothing to show in the " + *startup.window +
+                                          " window");
             if (startup.sized)
                 other->resize(startup.width, startup.height);
             other->show();

@@ -203,8 +203,9 @@ private Q_SLOTS:
                 !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
                 (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
             if (!named)
-                unnamed.append(QString::fromUtf8(widget->metaObject()->className()) + QStringLiteral(" in ") +
-                               QString::fromUtf8(widget->parentWidget()->metaObject()->className()));
+                unnamed.append(QString(QString::fromUtf8(widget->metaObject()->className()) +
+                                       QStringLiteral(" in ") +
+                                       QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
         QVERIFY(window.tablePage->btnSpinUp->accessibleName() !=
