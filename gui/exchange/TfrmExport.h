@@ -19,6 +19,8 @@ inline constexpr const char* kClipboardTruncatedWarning =
 // The dialog "Export Table Data": writes the chosen sections of the league, the table as the table page
 // shows it, to a file or to the clipboard. It never changes the league.
 class TfrmExport : public QDialog {
+    Q_OBJECT
+
 public:
     TfrmExport(AppContext& app, const Workspace& workspace, QWidget* parent);
 

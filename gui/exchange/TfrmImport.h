@@ -21,6 +21,8 @@ class ImportRun;
 // time on the event loop, so the window keeps painting its counters and progress bar while a long file
 // runs. The dialog stays open for another file.
 class TfrmImport : public QDialog {
+    Q_OBJECT
+
 public:
     TfrmImport(AppContext& app, QWidget* parent);
     ~TfrmImport() override;
