@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCollator>
 #include <QFileDialog>
 
 #include "app/AppContext.h"
@@ -14,6 +15,7 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "cmdline/Usage.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
@@ -64,6 +66,9 @@ int main(int argc, char* argv[]) {
     if (headless)
         return RunWithoutWindow(startup);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    // Every window carries the program's icon, and the desktop ties them to the program's launcher.
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
     InstantMnemonics::Install();
     WidgetMap::InstallFromEnvironment();
     // What is left of the command line once Qt has taken its own options.
@@ -84,6 +89,8 @@ int main(int argc, char* argv[]) {
     HelpWindow help(QString::fromStdString(places.helpFile.string()));
     HintSwitch hints;
     application.installEventFilter(&hints);
+    AccessibleNamer namer;
+    application.installEventFilter(&namer);
 
     AppContext app(*division, prompts, help);
     app.hints = &hints;
@@ -93,6 +100,11 @@ int main(int argc, char* argv[]) {
         std::cerr << "vantorel: " << app.settings.LeagueFolder << ": " << status.message() << '\n';
     app.leagueFolder = startup.leagueFolder.empty() ? app.settings.LeagueFolder : startup.leagueFolder;
     app.dateFormat = SystemDateFormat();
+    auto collator = std::make_shared<QCollator>(QLocale());
+    collator->setCaseSensitivity(Qt::CaseInsensitive);
+    app.collate = [collator](const std::string& a, const std::string& b) {
+        return collator->compare(QString::fromStdString(a), QString::fromStdString(b));
+    };
     app.chooseFolder = [&help](QWidget* parent, const QString& start) {
         return ChooseLeagueFolder(parent, start, help);
     };

@@ -41,19 +41,20 @@ std::string AbsoluteFile(const std::string& path) {
     return std::filesystem::absolute(path).lexically_normal().string();
 }
 
-// --size WIDTHxHEIGHT, each within its range, or the default size.
-void ReadSize(Arguments& args, int smallestWidth, int smallestHeight, int width, int height,
+// --size WIDTHxHEIGHT, each within its range, or the default size; whether it was given.
+bool ReadSize(Arguments& args, int smallestWidth, int smallestHeight, int width, int height,
               StartupArguments& startup) {
     startup.width = width;
     startup.height = height;
     const auto text = args.value("--size");
     if (!text)
-        return;
+        return false;
     const std::size_t x = text->find('x');
     if (x == std::string::npos)
         throw UsageError("--size takes WIDTHxHEIGHT, not '" + *text + "'");
     startup.width = cmdline::ParseNumber(text->substr(0, x), smallestWidth, 8000, "--size width");
     startup.height = cmdline::ParseNumber(text->substr(x + 1), smallestHeight, 8000, "--size height");
+    return true;
 }
 
 void ReadPage(Arguments& args, StartupArguments& startup) {
@@ -117,7 +118,16 @@ void ReadScreenshot(Arguments& args, StartupArguments& startup) {
     if (const auto tab = args.value("--tab"))
         startup.tab = NamedChoice<MaintenanceTab>(kTabNames, *tab, "--tab");
     startup.team = args.value("--team");
-    ReadSize(args, 320, 240, 960, 680, startup);
+    if ((startup.window = args.value("--window")) &&
+        std::find(kScreenshotWindows.begin(), kScreenshotWindows.end(), *startup.window) ==
+            kScreenshotWindows.end()) {
+        std::string known;
+        for (const char* each : kScreenshotWindows)
+            known += std::string(known.empty() ? "" : ", ") + each;
+        throw UsageError("--window takes one of " + known + ", not '" + *startup.window + "'");
+    }
+    startup.dark = args.flag("--dark");
+    startup.sized = ReadSize(args, 320, 240, 960, 680, startup);
     args.finish();
 }
 
@@ -154,7 +164,7 @@ StartupArguments ReadStartupArguments(const std::vector<std::string>& words) {
                      : given("--screenshot") ? StartupAction::Screenshot
                                              : StartupAction::Open;
     try {
-        Arguments args(words, {"--short", "--poss", "--second"});
+        Arguments args(words, {"--short", "--poss", "--second", "--dark"});
         if (startup.action == StartupAction::Print)
             ReadPrint(args, startup);
         else if (startup.action == StartupAction::Screenshot)

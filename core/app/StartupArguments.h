@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ enum class StartupAction {
 };
 // TablePicture: the table printout drawn into a PNG picture (--print table ... --png OUT.png).
 enum class Printout { Table, Grid, Summary, Graph, TablePicture };
+// The windows a screenshot can picture instead of the workspace.
+inline constexpr std::array<const char*, 8> kScreenshotWindows = {"main",    "wizard", "graph",  "player",
+                                                                  "details", "squad",  "export", "import"};
 
 struct StartupArguments {
     StartupAction action = StartupAction::Open;
@@ -35,7 +39,12 @@ struct StartupArguments {
     Printout printout = Printout::Table;
     std::string output;              // the file --pdf, --png or --screenshot names
     std::optional<std::string> team; // --team: the team summarised, graphed or shown
-    bool secondSet = false;          // --second: the second set of a grid
+    // Screenshot: --window, one of kScreenshotWindows pictured instead of the workspace; --dark, the colours
+    // of a dark desktop; whether --size was given (a window has its own size otherwise).
+    std::optional<std::string> window;
+    bool dark = false;
+    bool sized = false;
+    bool secondSet = false; // --second: the second set of a grid
     GraphType graphType = GraphType::PointsProgress;
     bool graphLines = false;   // --style lines
     int width = 0, height = 0; // --size, or the default of the picture

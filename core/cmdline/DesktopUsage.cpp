@@ -42,12 +42,17 @@ const ProgramUsage& DesktopUsage() {
              "teams in bars or lines, into a PNG picture (760x440 unless --size says otherwise)."},
             {"screenshot",
              "picture a workspace page",
-             {"LEAGUE.div --screenshot OUT.png [--page NAME] [--tab TAB] [--team NAME] [--size WxH]"},
+             {"LEAGUE.div --screenshot OUT.png [--page NAME] [--tab TAB] [--team NAME] [--size WxH] [--dark]",
+              "LEAGUE.div --screenshot OUT.png --window NAME [--team NAME] [--size WxH] [--dark]"},
              "--screenshot writes a PNG picture of a workspace page (--page table, team, goals, division, "
              "enter, predict or maintenance; table unless named) and exits, offscreen unless QT_QPA_PLATFORM "
              "names a platform. --tab picks the maintenance tab (table, results, goals, players, teams, "
              "sort), "
-             "--team the team of the team page and --size the window's size (960x680 unless given)."},
+             "--team the team of the team page and --size the window's size (960x680 unless given). --window "
+             "pictures one window over the workspace instead: main, wizard, graph (of --team), player (the "
+             "top "
+             "scorer), details or squad (the last played result with both squads), export or import; "
+             "--dark paints with the colours of a dark desktop."},
             {"help",
              "print the usage or the version",
              {"--help | --version"},

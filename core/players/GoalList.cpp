@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "players/Players.h"
+#include "standings/TableLayout.h"
 
 namespace vantorel {
 namespace {
@@ -76,6 +77,10 @@ std::string GoalsPanelText(const Division& division, const std::vector<int>& goa
     else if (unassigned > 1)
         text += "(" + std::to_string(unassigned) + " are not yet assigned)";
     return text;
+}
+
+std::vector<int> GoalsGridWidths(int width, int scrollBarWidth, int lineWidth) {
+    return ShareWidthByUnits(width - scrollBarWidth - 6 * lineWidth, {4, 9, 3, 3, 8, 3}, 1);
 }
 
 } // namespace vantorel

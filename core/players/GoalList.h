@@ -27,4 +27,8 @@ std::array<std::string, 6> GoalRow(const Division& division, int goal, int team,
 // goals of the list have no scorer.
 std::string GoalsPanelText(const Division& division, const std::vector<int>& goals);
 
+// The column widths of the goals grid: a unit of (width - scroll bar - 6 lines) / 30, shared 4, 9, 3, 3, 8, 3
+// with the remainder to "Opponent".
+std::vector<int> GoalsGridWidths(int width, int scrollBarWidth, int lineWidth);
+
 } // namespace vantorel

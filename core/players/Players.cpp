@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/NameRules.h"
+#include "standings/TableLayout.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -91,6 +92,10 @@ std::vector<int> SortedPlayerList(const Division& division, int team, PlayerSort
     // A stable sort keeps players that compare equal in record order, as the list always has.
     std::stable_sort(list.begin(), list.end(), before);
     return list;
+}
+
+std::vector<int> PlayersGridWidths(int width, int scrollBarWidth, int lineWidth) {
+    return ShareWidthByUnits(width - scrollBarWidth - 2 * lineWidth, {3, 3, 1}, 1);
 }
 
 } // namespace vantorel

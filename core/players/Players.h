@@ -53,4 +53,8 @@ int SortKeyOfHeading(const std::array<const char*, N>& headings, std::string_vie
     return 1;
 }
 
+// The column widths of the players grid: a unit of (width - scroll bar - 2 lines) / 7, shared 3, 3, 1 with
+// the remainder to "Team".
+std::vector<int> PlayersGridWidths(int width, int scrollBarWidth, int lineWidth);
+
 } // namespace vantorel

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "store/TeamOrder.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -25,20 +26,11 @@ std::optional<int> ParseAttendance(std::string_view text) {
 }
 
 std::string AttendanceWarning(std::string_view text) {
-    if (ParseAttendance(text))
-        return {};
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-' && ParseAttendance(text.substr(1)))
-        return kInputInvalid;
-    return kAttendanceNotNumeric;
+    return ParseAttendance(text) ? std::string() : std::string(kAttendanceNotNumeric);
 }
 
 std::vector<int> SortedByName(const Division& division, std::vector<int> teams) {
-    std::stable_sort(teams.begin(), teams.end(), [&division](int a, int b) {
-        return division.Teams[a].Name.stored() < division.Teams[b].Name.stored();
-    });
-    return teams;
+    return TeamsInNameOrder(division, std::move(teams));
 }
 
 void SetTrackGoals(Division& division, bool track) {

@@ -22,11 +22,11 @@ inline constexpr const char* kAttendanceNotNumeric = "Attendance figure is not n
 // other text, a negative number included.
 std::optional<int> ParseAttendance(std::string_view text);
 
-// The warning for an attendance typed in the score dialog: empty for a valid attendance, kInputInvalid for a
-// negative number, kAttendanceNotNumeric for anything else.
+// The warning for an attendance typed in the score dialog: empty for a valid attendance, otherwise
+// kAttendanceNotNumeric (a negative number included: no crowd is below zero).
 std::string AttendanceWarning(std::string_view text);
 
-// The names of teams, ordered as the drop-down lists show them (byte by byte).
+// The teams ordered by name without regard to case (see TeamsInNameOrder).
 std::vector<int> SortedByName(const Division& division, std::vector<int> teams);
 
 // Switches goal tracking of the league. A choice about asking, not an edit of the results: it does not mark

@@ -19,4 +19,16 @@ std::vector<int> TableColumnWidths(int gridWidth, int widestTeamName, int column
     return widths;
 }
 
+std::vector<int> ShareWidthByUnits(int width, const std::vector<int>& units, std::size_t remainderColumn) {
+    int total = 0;
+    for (const int u : units)
+        total += u;
+    const int unit = std::max(0, width) / total;
+    std::vector<int> widths;
+    for (const int u : units)
+        widths.push_back(u * unit);
+    widths[remainderColumn] += std::max(0, width) - unit * total;
+    return widths;
+}
+
 } // namespace vantorel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace vantorel {
@@ -9,5 +10,9 @@ namespace vantorel {
 // to the one before it when possible points are shown), and the rest to the team column.
 std::vector<int> TableColumnWidths(int gridWidth, int widestTeamName, int columnCount, int lineWidth,
                                    int scrollBarWidth, bool showPoss);
+
+// Shares a width among columns by units (negative widths count as 0): every column gets its units, the
+// pixels left over go to the remainder column.
+std::vector<int> ShareWidthByUnits(int width, const std::vector<int>& units, std::size_t remainderColumn);
 
 } // namespace vantorel

@@ -250,4 +250,22 @@ std::string HoverText(const Division& division, const GraphHoverEntry& entry, co
            LeaguePositionText(entry.Position, division.Header.TeamCount) + ") ";
 }
 
+std::string GraphPictureName(const Division& division, int team) {
+    std::string name = kGraphCaption;
+    if (team > 0 && team <= division.Header.TeamCount)
+        name = kGraphCaptionFor + Windows1252ToUtf8(division.Teams[team].Name.stored());
+    for (char& c : name)
+        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+            c == '|')
+            c = '_';
+    return name + ".png";
+}
+
+std::string WithPngExtension(std::string file) {
+    std::string ending = file.size() >= 4 ? file.substr(file.size() - 4) : std::string();
+    for (char& c : ending)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+    return ending == ".png" ? file : file + ".png";
+}
+
 } // namespace vantorel

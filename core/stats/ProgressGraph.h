@@ -53,6 +53,12 @@ ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, 
 // The read-out of a game: " date home homeGoals away awayGoals (points - position) ".
 std::string HoverText(const Division& division, const GraphHoverEntry& entry, const DateFormat& dateFormat);
 
+// The file name a saved graph picture is offered under: "Points Progress for TEAM.png", with characters a
+// file name cannot hold replaced by "_"; "Points Progress.png" without a team.
+std::string GraphPictureName(const Division& division, int team);
+// A picture file name with ".png" at its end, added when it has no such ending (in any letter case).
+std::string WithPngExtension(std::string file);
+
 inline constexpr const char* kGraphCaption = "Points Progress";
 inline constexpr const char* kGraphCaptionFor = "Points Progress for ";
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "standings/TableLayout.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -66,19 +67,6 @@ bool GoesBefore(const GameView& a, const GameView& b, int key) {
     default:
         return false;
     }
-}
-
-// The unit shares of a grid's width: every column its units, the remainder to one column.
-std::vector<int> ShareWidth(int width, const std::vector<int>& units, std::size_t remainderColumn) {
-    int total = 0;
-    for (const int u : units)
-        total += u;
-    const int unit = std::max(0, width) / total;
-    std::vector<int> widths;
-    for (const int u : units)
-        widths.push_back(u * unit);
-    widths[remainderColumn] += std::max(0, width) - unit * total;
-    return widths;
 }
 
 } // namespace
@@ -168,11 +156,11 @@ Colour OppositionColour(const Division& division, const Settings& settings, cons
 }
 
 std::vector<int> GamesColumnWidths(int gridWidth, int lineWidth, int scrollBar) {
-    return ShareWidth(gridWidth - scrollBar - 10 * lineWidth, {3, 3, 2, 9, 1, 1}, 3);
+    return ShareWidthByUnits(gridWidth - scrollBar - 10 * lineWidth, {3, 3, 2, 9, 1, 1}, 3);
 }
 
 std::vector<int> TeamPlayersColumnWidths(int gridWidth, int lineWidth, int scrollBar) {
-    return ShareWidth(gridWidth - scrollBar - 10 * lineWidth, {2, 1, 1, 1, 1}, 0);
+    return ShareWidthByUnits(gridWidth - scrollBar - 10 * lineWidth, {2, 1, 1, 1, 1}, 0);
 }
 
 } // namespace vantorel

@@ -11,16 +11,23 @@ namespace {
 constexpr int kMargin = 40;
 
 // The heading of every page: table name and team at the top left, the print date at the right, a rule.
+// Long names take a smaller font, down to 8 points, so that they never run into the date.
 // Returns the y of the rule.
 int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const TeamStatistics& stats,
                  const std::string& printDate, const CanvasFont& baseFont) {
+    constexpr int kSmallestHeading = 8;
+    const std::string title = Windows1252ToUtf8(division.Header.TableName.stored()) + " - " +
+                              TeamNameText(division, stats.summary.Team);
     CanvasFont headingFont = baseFont;
     headingFont.name = "Arial";
     headingFont.size = 16;
     canvas.setFont(headingFont);
-    canvas.TextOut(20, 20,
-                   Windows1252ToUtf8(division.Header.TableName.stored()) + " - " +
-                       TeamNameText(division, stats.summary.Team));
+    while (headingFont.size > kSmallestHeading &&
+           20 + canvas.TextWidth(title + "  ") + canvas.TextWidth(printDate) > pageWidth - 20) {
+        --headingFont.size;
+        canvas.setFont(headingFont);
+    }
+    canvas.TextOut(20, 20, title);
     canvas.TextOut(pageWidth - 20 - canvas.TextWidth(printDate), 20, printDate);
     const int y = 20 + canvas.TextHeight("M");
     canvas.setPen(kBlack, 2);

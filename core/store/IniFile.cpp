@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <sstream>
+#include <system_error>
 
+#include "store/FileIo.h"
 #include "store/TextLines.h"
 
 namespace vantorel {
@@ -79,6 +83,20 @@ std::string IniFile::text() const {
     for (const Line& line : lines_)
         out += line.text + "\n";
     return out;
+}
+
+IniFile ReadIniFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return IniFile(text.str());
+}
+
+Status WriteIniFile(const std::filesystem::path& file, const IniFile& ini) {
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    const std::string text = ini.text();
+    return ReplaceFile(file.string(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 } // namespace vantorel

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "store/Status.h"
 
 namespace vantorel {
 
@@ -31,5 +34,10 @@ private:
 
     std::vector<Line> lines_;
 };
+
+// The settings text of a file; an empty text when the file is missing or unreadable.
+IniFile ReadIniFile(const std::filesystem::path& file);
+// Writes the settings text over a file (creating its folder), safely: see ReplaceFile.
+Status WriteIniFile(const std::filesystem::path& file, const IniFile& ini);
 
 } // namespace vantorel

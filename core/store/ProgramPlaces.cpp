@@ -1,5 +1,7 @@
 #include "store/ProgramPlaces.h"
 
+#include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "store/FileIo.h"
@@ -15,7 +17,35 @@ std::filesystem::path UserFolder(const char* home) {
     return std::filesystem::path(home && *home ? home : ".");
 }
 
+std::filesystem::path ConfigFolder(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome && *xdgConfigHome)
+        return xdgConfigHome;
+    return UserFolder(home) / ".config";
+}
+
 } // namespace
+
+std::filesystem::path DocumentsFolder(const char* xdgConfigHome, const char* home) {
+    const std::filesystem::path homeFolder = UserFolder(home);
+    std::ifstream dirs(ConfigFolder(xdgConfigHome, home) / "user-dirs.dirs");
+    constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=\"";
+    constexpr std::string_view kHome = "$HOME";
+    for (std::string line; std::getline(dirs, line);) {
+        if (line.rfind(kKey, 0) != 0 || line.size() < kKey.size() + 1 || line.back() != '"')
+            continue;
+        std::string value = line.substr(kKey.size(), line.size() - kKey.size() - 1);
+        std::filesystem::path folder;
+        if (value.rfind(kHome, 0) == 0 && (value.size() == kHome.size() || value[kHome.size()] == '/'))
+            folder = homeFolder / value.substr(std::min(value.size(), kHome.size() + 1));
+        else if (!value.empty() && value.front() == '/')
+            folder = value;
+        // The home folder itself means the user switched the documents folder off.
+        if (!folder.empty() && folder.lexically_normal() != homeFolder.lexically_normal() &&
+            (folder / "").lexically_normal() != (homeFolder / "").lexically_normal())
+            return folder;
+    }
+    return homeFolder / "Documents";
+}
 
 ProgramPlaces LocateProgramPlaces(const std::filesystem::path& programFolder, const char* xdgConfigHome,
                                   const char* home) {
@@ -26,7 +56,7 @@ ProgramPlaces LocateProgramPlaces(const std::filesystem::path& programFolder, co
     std::error_code ignored;
     places.installed = bin.filename() == "bin" && std::filesystem::is_directory(shared, ignored);
     const std::string documents =
-        WithTrailingSeparator((UserFolder(home) / "Documents" / "Vantorel").string());
+        WithTrailingSeparator((DocumentsFolder(xdgConfigHome, home) / "Vantorel").string());
     if (places.installed) {
         places.settingsFile = UserSettingsFile(xdgConfigHome, home);
         places.helpFile = shared / kHelpFileName;

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string_view>
 #include <system_error>
 
@@ -61,21 +60,6 @@ std::string WithTrailingSeparator(std::string folder) {
     return folder;
 }
 
-IniFile ReadIni(const std::filesystem::path& settingsFile) {
-    std::ifstream in(settingsFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return IniFile(text.str());
-}
-
-Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini) {
-    std::error_code ignored;
-    std::filesystem::create_directories(settingsFile.parent_path(), ignored);
-    const std::string text = ini.text();
-    return ReplaceFile(settingsFile.string(),
-                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
-
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, const char* xdgConfigHome,
                                        const char* home) {
     if (IsWritableFolder(programFolder))
@@ -93,7 +77,7 @@ std::filesystem::path UserSettingsFile(const char* xdgConfigHome, const char* ho
 }
 
 Settings ReadSettings(const std::filesystem::path& settingsFile, const std::string& defaultLeagueFolder) {
-    const IniFile ini = ReadIni(settingsFile);
+    const IniFile ini = ReadIniFile(settingsFile);
     Settings settings;
     ReadColour(ini, "Colour1", settings.Colour1);
     ReadColour(ini, "Colour2", settings.Colour2);
@@ -111,7 +95,7 @@ Settings ReadSettings(const std::filesystem::path& settingsFile, const std::stri
 }
 
 Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& settings) {
-    IniFile ini = ReadIni(settingsFile);
+    IniFile ini = ReadIniFile(settingsFile);
     const std::pair<const char*, Colour> colours[] = {{"Colour1", settings.Colour1},
                                                       {"Colour2", settings.Colour2},
                                                       {"Colour3", settings.Colour3},
@@ -122,13 +106,13 @@ Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& 
     ini.setValue("Options", "ShortTab", settings.ShortTab ? "1" : "0");
     ini.setValue("Options", "ShowHints", settings.ShowHints ? "1" : "0");
     ini.setValue("Options", "FormGames", std::to_string(settings.FormGames));
-    return WriteIni(settingsFile, ini);
+    return WriteIniFile(settingsFile, ini);
 }
 
 Status WriteLeagueFolder(const std::filesystem::path& settingsFile, const std::string& leagueFolder) {
-    IniFile ini = ReadIni(settingsFile);
+    IniFile ini = ReadIniFile(settingsFile);
     ini.setValue("Options", "FilePath", WithTrailingSeparator(leagueFolder));
-    return WriteIni(settingsFile, ini);
+    return WriteIniFile(settingsFile, ini);
 }
 
 } // namespace vantorel

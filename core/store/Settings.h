@@ -47,11 +47,6 @@ Settings ReadSettings(const std::filesystem::path& settingsFile, const std::stri
 // Writes the colours, the three display options and FormGames, keeping every other line of the file.
 Status WriteSettings(const std::filesystem::path& settingsFile, const Settings& settings);
 
-// The settings file as a whole, for the sections that other parts keep in it (an empty one when it cannot
-// be read), and written back over it.
-IniFile ReadIni(const std::filesystem::path& settingsFile);
-Status WriteIni(const std::filesystem::path& settingsFile, const IniFile& ini);
-
 // Writes the league folder as "FilePath", keeping every other line of the file.
 Status WriteLeagueFolder(const std::filesystem::path& settingsFile, const std::string& leagueFolder);
 

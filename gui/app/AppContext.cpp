@@ -9,4 +9,11 @@ void AppContext::ApplyHints() const {
         hints->setHintsShown(settings.ShowHints);
 }
 
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/org.vantorel.Vantorel-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace vantorel

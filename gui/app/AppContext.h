@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include <QIcon>
 #include <QPoint>
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "store/Division.h"
 #include "store/Settings.h"
+#include "store/TeamOrder.h"
 
 class QWidget;
 
@@ -35,6 +37,8 @@ struct AppContext {
     std::string leagueFolder; // ends in the platform's separator
     bool warnedInvalid = false;
     DateFormat dateFormat = DateFormat::Default();
+    // The order of names in the user's locale; team lists are sorted by it.
+    NameCollation collate = CompareNamesIgnoringCase;
 
     // A folder chosen by the user, starting from a folder; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& start)> chooseFolder;
@@ -63,9 +67,18 @@ struct AppContext {
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;
+    // Teams in the order the team lists show them: by name, in the user's locale, without regard to case.
+    std::vector<int> TeamsInListOrder(std::vector<int> teams) const {
+        return TeamsInNameOrder(division, std::move(teams), collate);
+    }
 };
 
 inline constexpr const char* kProgramCaption = "Vantorel 2.1";
 inline constexpr const char* kOwnTeamSound = ":/sounds/own-team-chime.wav";
+// The name of the desktop entry, which is also the application's id on the desktop.
+inline constexpr const char* kDesktopFileName = "org.vantorel.Vantorel";
+
+// The application icon in every size it ships in.
+QIcon ApplicationIcon();
 
 } // namespace vantorel

@@ -37,7 +37,9 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
     auto* name = new QFormLayout;
     name->addRow(QStringLiteral("Table Name:"), edtTableName);
     auto* ownTeam = new QVBoxLayout;
-    ownTeam->addWidget(new QLabel(QStringLiteral("Select own team:"), this));
+    auto* ownTeamCaption = new QLabel(QStringLiteral("Select own team:"), this);
+    ownTeamCaption->setBuddy(lbOwnTeam);
+    ownTeam->addWidget(ownTeamCaption);
     ownTeam->addWidget(lbOwnTeam, 1);
     auto* zones = new QFormLayout;
     zones->addRow(QStringLiteral("Automatic Promotion:"), sePromote);

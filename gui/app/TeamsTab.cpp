@@ -19,6 +19,8 @@ TeamsTab::TeamsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
     btnEdit = new QPushButton(QStringLiteral("&Edit"), this);
     edTeam = new QLineEdit(this);
     edTeam->setMaxLength(30);
+    lbTeams->setAccessibleName(QStringLiteral("Teams"));
+    edTeam->setAccessibleName(QStringLiteral("New team name"));
     btnUpTeam = new QPushButton(QStringLiteral("&Update"), this);
     edDeduct = new QSpinBox(this);
     edDeduct->setRange(0, kMaxDeduction);
@@ -27,7 +29,9 @@ TeamsTab::TeamsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
     nameRow->addWidget(edTeam, 1);
     nameRow->addWidget(btnUpTeam);
     auto* deductRow = new QHBoxLayout;
-    deductRow->addWidget(new QLabel(QStringLiteral("Deducted Points:"), this));
+    auto* deductCaption = new QLabel(QStringLiteral("Deducted Points:"), this);
+    deductCaption->setBuddy(edDeduct);
+    deductRow->addWidget(deductCaption);
     deductRow->addWidget(edDeduct);
     deductRow->addStretch();
     auto* editing = new QVBoxLayout;

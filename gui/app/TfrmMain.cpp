@@ -13,11 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueList.h"
+#include "app/Shortcuts.h"
 #include "app/TAboutBox.h"
 #include "app/TfrmNew.h"
 #include "app/TfrmProcess.h"
 #include "app/TfrmSetup.h"
 #include "platform/HelpWindow.h"
+#include "platform/WindowPlaces.h"
 
 namespace vantorel {
 namespace {
@@ -93,6 +95,8 @@ TfrmMain::TfrmMain(AppContext& app)
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     InstallHelpKey(this, app.help, [] { return HelpContext::MainWindow; });
+    InstallMainWindowShortcuts(*this);
+    RememberPlace(this, QStringLiteral("Main"), app.settingsFile);
 
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
@@ -201,6 +205,10 @@ bool TfrmMain::OpenLeagueFile(const std::string& path) {
 }
 
 void TfrmMain::WorkspaceClosed() {
+    if (workspace_->quitRequested()) {
+        close();
+        return;
+    }
     show();
     UpdateFileTable();
 }

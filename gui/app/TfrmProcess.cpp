@@ -15,12 +15,14 @@
 
 #include "app/MaintenancePage.h"
 #include "app/PageButtons.h"
+#include "app/Shortcuts.h"
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
 #include "players/GoalsTab.h"
 #include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
+#include "platform/WindowPlaces.h"
 #include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "standings/LeagueTablePage.h"
@@ -31,6 +33,7 @@
 #include "stats/TfrmGraph.h"
 #include "stats/TfrmPlayer.h"
 #include "store/TextCodec.h"
+#include "store/WindowMemory.h"
 
 namespace vantorel {
 namespace {
@@ -98,9 +101,11 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     };
     connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
     InstallHelpKey(this, app.help, [this] { return helpContext(); });
+    InstallWorkspaceShortcuts(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         FitToScreen(screen->availableGeometry());
+    RememberPlace(this, QStringLiteral("Workspace"), app.settingsFile);
 }
 
 void TfrmProcess::FitToScreen(const QRect& available) {
@@ -138,18 +143,77 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     teamStatsPage->PageEntry();
     if (workspace_.TotalsRecomputed)
         app_.prompts.Info(kTotalsRecomputedMessage);
+    quitRequested_ = false;
+    RestoreLeagueView();
     return true;
 }
 
-void TfrmProcess::TabSet1Change(int page) {
-    if (!workspace_.MayLeavePage(app_.division, app_.prompts)) {
-        const QSignalBlocker blocker(TabSet1);
-        TabSet1->setCurrentIndex(static_cast<int>(workspace_.page));
+void TfrmProcess::RestoreLeagueView() {
+    if (app_.settingsFile.empty())
         return;
+    const LeagueView view = ReadLeagueView(app_.settingsFile, workspace_.leaguePath, TabSet1->count(),
+                                           maintenancePage->TabbedNotebook1->count());
+    maintenancePage->TabbedNotebook1->setCurrentIndex(view.tab);
+    TabSet1->setCurrentIndex(view.page);
+}
+
+void TfrmProcess::RememberLeagueView() const {
+    if (app_.settingsFile.empty() || workspace_.leaguePath.empty())
+        return;
+    (void)WriteLeagueView(app_.settingsFile, workspace_.leaguePath,
+                          {TabSet1->currentIndex(), maintenancePage->TabbedNotebook1->currentIndex()});
+}
+
+void TfrmProcess::TabSet1Change(int page) {
+    // The tab strip has already moved: it goes back to the page shown while the change is asked about, so
+    // that a refused change never shows the clicked tab.
+    const int shown = static_cast<int>(workspace_.page);
+    {
+        const QSignalBlocker blocker(TabSet1);
+        TabSet1->setCurrentIndex(shown);
+    }
+    if (page == shown || !workspace_.MayLeavePage(app_.division, app_.prompts))
+        return;
+    {
+        const QSignalBlocker blocker(TabSet1);
+        TabSet1->setCurrentIndex(page);
     }
     workspace_.page = static_cast<WorkspacePage>(page);
     Notebook1->setCurrentIndex(page);
     Notebook1PageChanged();
+}
+
+void TfrmProcess::StepPage(int step) {
+    const int count = TabSet1->count();
+    TabSet1->setCurrentIndex(((TabSet1->currentIndex() + step) % count + count) % count);
+}
+
+void TfrmProcess::SaveShortcut() {
+    if (!app_.division.DataChanged) {
+        app_.prompts.Beep();
+        return;
+    }
+    miSaveClick();
+}
+
+void TfrmProcess::PrintPage() {
+    switch (workspace_.page) {
+    case WorkspacePage::LeagueTable:
+        tablePage->btnPrintClick();
+        break;
+    case WorkspacePage::TeamStatistics:
+        teamStatsPage->btnTSPrintClick();
+        break;
+    default:
+        app_.prompts.Beep(); // the page has nothing to print
+        break;
+    }
+}
+
+void TfrmProcess::CloseAndQuit() {
+    quitRequested_ = true;
+    if (!close())
+        quitRequested_ = false;
 }
 
 void TfrmProcess::Notebook1PageChanged() {
@@ -240,6 +304,7 @@ void TfrmProcess::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    RememberLeagueView();
     event->accept();
     Q_EMIT closed();
 }

@@ -46,6 +46,15 @@ public:
     void miSaveClick();
     void miSetupClick();
 
+    // The keyboard's way to the workspace's commands (see Shortcuts): save the league, print what the page
+    // shows, close and quit, and the page `step` pages on, round the tabs.
+    void SaveShortcut();
+    void PrintPage();
+    void CloseAndQuit();
+    void StepPage(int step);
+    // Set when the workspace was closed to quit the program.
+    bool quitRequested() const { return quitRequested_; }
+
     // Opens the progress graph of a team, modally, for as long as the user keeps it open.
     void ShowProgressGraph(int team);
     // The result details of a result index and the record of a player index, which the statistics pages
@@ -77,8 +86,13 @@ private:
     void TabSet1Change(int page);
     void Notebook1PageChanged();
 
+    // The league's last page and maintenance tab, taken when it opens and kept when it closes.
+    void RestoreLeagueView();
+    void RememberLeagueView() const;
+
     AppContext& app_;
     Workspace workspace_;
+    bool quitRequested_ = false;
     TfrmResult* resultDetails_ = nullptr; // the details shown over the workspace, reused
 };
 

@@ -19,6 +19,7 @@
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
+#include "store/IniFile.h"
 #include "exchange/TeamAliases.h"
 #include "exchange/TfrmTeamNames.h"
 #include "store/Settings.h"
@@ -162,7 +163,7 @@ void TfrmImport::btnImportClick() {
             ? DateFormat::FromPattern(cbDates->currentText().toStdString()).value_or(app_.dateFormat)
             : app_.dateFormat;
     if (!leagueFileName_.empty())
-        options.aliases = RememberedAliases(ReadIni(app_.settingsFile), leagueFileName_);
+        options.aliases = RememberedAliases(ReadIniFile(app_.settingsFile), leagueFileName_);
     for (const auto& [name, team] : mapped_)
         options.aliases[name] = team;
     const auto choice = static_cast<ImportChoice>(RadioGroup1->checkedId());
@@ -209,9 +210,9 @@ void TfrmImport::MapTeamNames() {
         for (const auto& [name, team] : chosen)
             mapped_[name] = team;
         if (!leagueFileName_.empty()) {
-            IniFile settings = ReadIni(app_.settingsFile);
+            IniFile settings = ReadIniFile(app_.settingsFile);
             RememberAliases(settings, leagueFileName_, chosen);
-            if (auto status = WriteIni(app_.settingsFile, settings); !status)
+            if (auto status = WriteIniFile(app_.settingsFile, settings); !status)
                 app_.prompts.Error(status.message());
         }
         btnImportClick();

@@ -1,6 +1,9 @@
 #include "platform/HelpWindow.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QShortcut>
 #include <QUrl>
 
@@ -28,7 +31,14 @@ void HelpWindow::ShowAnchor(const QString& anchor) {
         browser_ = new QTextBrowser;
         browser_->setWindowTitle(QStringLiteral("Vantorel Help"));
         browser_->setOpenExternalLinks(true);
-        browser_->resize(720, 640);
+        // Wholly on the screen of the window that asked, however small that screen is.
+        const QWidget* asking = QApplication::activeWindow();
+        const QScreen* screen = asking != nullptr ? asking->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 720, 640);
+        constexpr int kFrameAllowance = 40; // the title bar and borders the window manager adds
+        const QSize size = QSize(720, 640).boundedTo(area.size() - QSize(kFrameAllowance, kFrameAllowance));
+        browser_->resize(size);
+        browser_->move(area.center() - QPoint(size.width() / 2, (size.height() + kFrameAllowance) / 2));
     }
     if (!QFileInfo::exists(helpFile_)) {
         browser_->setHtml(QStringLiteral("<h2>Help is missing</h2><p>The help file %1 was not found.</p>")

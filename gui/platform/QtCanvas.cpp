@@ -37,6 +37,20 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     painter_.setPen(QPen(Qt::black, 1));
 }
 
+void QtCanvas::UseScreenColours(const QColor& ink, const QColor& face) {
+    ink_ = ink;
+    face_ = face;
+    painter_.setPen(QPen(ink, painter_.pen().width()));
+}
+
+void QtCanvas::UseScreenColours(const QPalette& palette) {
+    UseScreenColours(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+}
+
+QColor QtCanvas::Ink(Colour colour) const {
+    return colour == kBlack && ink_ ? *ink_ : ToQColor(colour);
+}
+
 void QtCanvas::setFont(const CanvasFont& font) {
     font_ = font;
     QFont qfont(QString::fromStdString(font.name), font.size);
@@ -55,11 +69,11 @@ const QFontMetrics& QtCanvas::Metrics() {
 }
 
 void QtCanvas::setPen(Colour colour, int width) {
-    painter_.setPen(QPen(ToQColor(colour), width));
+    painter_.setPen(QPen(Ink(colour), width));
 }
 
 void QtCanvas::setBrush(Colour colour) {
-    brush_ = ToQColor(colour);
+    brush_ = colour == kButtonFace && face_ ? *face_ : ToQColor(colour);
 }
 
 TextCache& QtCanvas::Texts() {
@@ -79,7 +93,7 @@ int QtCanvas::TextHeight(std::string_view) {
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
     const int ascent = Metrics().ascent();
     const QPen pen = painter_.pen();
-    painter_.setPen(ToQColor(font_.colour));
+    painter_.setPen(Ink(font_.colour));
     if (font_.escapement == 0 && OnScreen(painter_.device())) {
         painter_.drawStaticText(x, y, Texts().Laid(Text(text)));
     } else if (font_.escapement == 0) {

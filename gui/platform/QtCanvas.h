@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPalette>
 
 #include "platform/Canvas.h"
 #include "platform/TextCache.h"
@@ -18,6 +19,13 @@ Colour ToColour(const QColor& colour);
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter);
+
+    // On the screen, black lines and text take the palette's text colour (ink) and the button-face fill
+    // the palette's window colour (face), so that a chart stays readable on a dark palette. Printouts keep
+    // the colours they are given.
+    void UseScreenColours(const QColor& ink, const QColor& face);
+    // The same, with the colours of a palette for a chart on a window's background.
+    void UseScreenColours(const QPalette& palette);
 
     CanvasFont font() const override { return font_; }
     void setFont(const CanvasFont& font) override;
@@ -37,6 +45,7 @@ public:
     int Resolution() const override;
 
 private:
+    QColor Ink(Colour colour) const;
     // The painter's font metrics and text store, looked up once per font: a table or a grid measures and
     // draws thousands of texts.
     const QFontMetrics& Metrics();
@@ -47,6 +56,8 @@ private:
     TextCache* texts_ = nullptr;
     CanvasFont font_;
     QColor brush_ = Qt::white;
+    std::optional<QColor> ink_;
+    std::optional<QColor> face_;
 };
 
 } // namespace vantorel

@@ -27,16 +27,18 @@ GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
     frmUpGoal = new TfrmUpGoal(app, this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Goals for:"), this));
+    auto* teamCaption = new QLabel(QStringLiteral("Goals for:"), this);
+    teamCaption->setBuddy(cbGoalsTeam);
+    top->addWidget(teamCaption);
+    sgGoals->setAccessibleName(QStringLiteral("Goals"));
     top->addWidget(cbGoalsTeam);
     top->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(panGoals, 1);
-    bottom->addWidget(btnUpdGoal);
+    KeepColumnWidths(sgGoals, [](int width) { return GoalsGridWidths(width, 0, 1); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(sgGoals, 1);
-    layout->addLayout(bottom);
+    layout->addWidget(panGoals);
+    layout->addWidget(btnUpdGoal, 0, Qt::AlignHCenter);
 
     connect(cbGoalsTeam, &QComboBox::activated, this, &GoalsTab::cbGoalsTeamChange);
     connect(hcGoals, &QHeaderView::sectionClicked, this, &GoalsTab::hcGoalsSectionClick);
@@ -52,9 +54,11 @@ GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 void GoalsTab::Setup() {
     const Division& division = app_.division;
     cbGoalsTeam->clear();
+    std::vector<int> teams;
     for (int t = 1; t <= division.Header.TeamCount; ++t)
+        teams.push_back(t);
+    for (int t : app_.TeamsInListOrder(teams))
         cbGoalsTeam->addItem(QString::fromStdString(TeamName(division, t)), t);
-    cbGoalsTeam->model()->sort(0);
     const int own = cbGoalsTeam->findData(division.Header.OwnTeam);
     cbGoalsTeam->setCurrentIndex(own >= 0 ? own : 0);
     cbGoalsTeamChange();

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
+
+#include <QEvent>
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -28,6 +32,33 @@ QTableWidget* MakeListGrid(const std::array<const char*, N>& headings, const std
     for (int column = 0; column < static_cast<int>(N); ++column)
         grid->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     return grid;
+}
+
+// Keeps a grid's columns at the widths a rule gives for its width (the vertical scroll bar always shown, so
+// that the columns do not jump when it comes): each section holds its grid line, the last one excepted, so
+// that the columns fill the grid without a blank band and without a sideways scroll bar.
+inline void KeepColumnWidths(QTableWidget* grid, std::function<std::vector<int>(int width)> widthsFor) {
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    auto apply = [grid, widthsFor] {
+        const std::vector<int> widths = widthsFor(grid->viewport()->width());
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            grid->horizontalHeader()->resizeSection(static_cast<int>(c),
+                                                    widths[c] + (c + 1 < widths.size() ? 1 : 0));
+    };
+    struct ResizeWatch : QObject {
+        std::function<void()> apply;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Resize)
+                apply();
+            return QObject::eventFilter(watched, event);
+        }
+    };
+    auto* watch = new ResizeWatch;
+    watch->setParent(grid);
+    watch->apply = apply;
+    grid->viewport()->installEventFilter(watch);
+    apply();
 }
 
 // Writes one row of text cells, creating the cells the first time; the last column holds a number and is

@@ -25,9 +25,13 @@ PlayersTab::PlayersTab(AppContext& app, QWidget* parent) : QWidget(parent), app_
     frmAddPlayer = new TfrmAddPlayer(app, this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Players for:"), this));
+    auto* teamCaption = new QLabel(QStringLiteral("Players for:"), this);
+    teamCaption->setBuddy(cbPlayersTeam);
+    top->addWidget(teamCaption);
+    sgPlayers->setAccessibleName(QStringLiteral("Players"));
     top->addWidget(cbPlayersTeam);
     top->addStretch();
+    KeepColumnWidths(sgPlayers, [](int width) { return PlayersGridWidths(width, 0, 1); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {btnPlAdd, btnPlChange, btnPlDelete})
@@ -49,7 +53,7 @@ PlayersTab::PlayersTab(AppContext& app, QWidget* parent) : QWidget(parent), app_
 
 void PlayersTab::Setup() {
     const Division& division = app_.division;
-    FillPlayerTeams(cbPlayersTeam, division);
+    FillPlayerTeams(cbPlayersTeam, app_);
     cbPlayersTeam->insertItem(0, QString::fromUtf8(kAllTeams), 0);
     const int own = division.Header.OwnTeam != 0 ? cbPlayersTeam->findData(division.Header.OwnTeam) : -1;
     cbPlayersTeam->setCurrentIndex(own >= 0 ? own : 0);
@@ -58,6 +62,9 @@ void PlayersTab::Setup() {
 
 void PlayersTab::cbPlayersTeamChange() {
     UpdatePlayers();
+    // Change and Delete act on a player the user picks in this list, never on a row left from before.
+    sgPlayers->clearSelection();
+    sgPlayers->setCurrentIndex(QModelIndex());
 }
 
 void PlayersTab::hcPlayersSectionClick(int section) {

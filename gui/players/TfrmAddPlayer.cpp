@@ -13,11 +13,13 @@
 
 namespace vantorel {
 
-void FillPlayerTeams(QComboBox* box, const Division& division) {
+void FillPlayerTeams(QComboBox* box, const AppContext& app) {
     box->clear();
-    for (int t = 1; t <= division.Header.TeamCount + 1; ++t)
-        box->addItem(QString::fromStdString(TeamName(division, t)), t);
-    box->model()->sort(0);
+    std::vector<int> teams;
+    for (int t = 1; t <= app.division.Header.TeamCount + 1; ++t)
+        teams.push_back(t);
+    for (int t : app.TeamsInListOrder(teams))
+        box->addItem(QString::fromStdString(TeamName(app.division, t)), t);
     box->setCurrentIndex(-1);
 }
 
@@ -47,7 +49,7 @@ TfrmAddPlayer::TfrmAddPlayer(AppContext& app, QWidget* parent) : QDialog(parent)
 void TfrmAddPlayer::FormShow(int shownPlayer, int newPlayerTeam) {
     shownPlayer_ = shownPlayer;
     edName->clear();
-    FillPlayerTeams(cbTeam, app_.division);
+    FillPlayerTeams(cbTeam, app_);
     if (shownPlayer != 0) {
         setWindowTitle(QStringLiteral("Change Player Details"));
         edName->setText(QString::fromStdString(PlayerName(app_.division, shownPlayer)));

@@ -39,7 +39,7 @@ private:
 
 // Fills a combo box with the teams players may belong to (Transferred-Out included), sorted by name, each
 // item carrying its team index.
-void FillPlayerTeams(QComboBox* box, const Division& division);
+void FillPlayerTeams(QComboBox* box, const AppContext& app);
 // Selects the item of a team; none when the team is 0.
 void SelectTeam(QComboBox* box, int team);
 

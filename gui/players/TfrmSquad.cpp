@@ -12,6 +12,7 @@
 
 #include "platform/ButtonRow.h"
 #include "platform/CanvasCellDelegate.h"
+#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "players/Squads.h"
@@ -36,6 +37,7 @@ constexpr int kGridRows = kSquadLines + 1;
 TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     : QDialog(parent), app_(app), editor_(std::make_unique<SquadEditor>(app.division, result)) {
     setWindowTitle(QString::fromStdString(editor_->Caption(app.dateFormat)));
+    RememberPlace(this, QStringLiteral("Squad"), app.settingsFile);
     cbTeams = new QComboBox(this);
     for (const std::string& name : editor_->SideNames())
         cbTeams->addItem(QString::fromStdString(name));

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -25,6 +26,8 @@ TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_
         label->setAlignment(Qt::AlignCenter);
     cbScorer = new QComboBox(this);
     cbScorer->setMaxVisibleItems(12);
+    // A list of 12 lines that scrolls, whatever the style would otherwise pop up.
+    cbScorer->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cbScorer->setMinimumContentsLength(20);
     cbOwnGoal = new QCheckBox(QStringLiteral("&Own Goal"), this);
     cbPenalty = new QCheckBox(QStringLiteral("&Penalty"), this);
@@ -56,6 +59,14 @@ TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_
         FillScorer(app_.division.FindPlayer(chosen.toStdString()), chosen);
     });
     InstallHelpKey(this, app.help, [] { return HelpContext::UpdateGoal; });
+}
+
+void TfrmUpGoal::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The dialog opens in the middle of the screen, as the entry of goal after goal expects it.
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() -
+             QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
 }
 
 void TfrmUpGoal::FormShow(int goalToEdit, int goalNumber) {

@@ -41,6 +41,9 @@ public:
     QPushButton* btnAddPlayer;
     TfrmAddPlayer* frmAddPlayer;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Refills the scorer list with the players of the list's team and `keep`, and selects `selected`.
     void FillScorer(int keep, const QString& selected);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "results/SeasonDates.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -60,6 +61,7 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
         list->setPlaceholderText(QStringLiteral(" "));
     }
     HomeList->setToolTip(QStringLiteral("Home team"));
+    HomeList->setAccessibleName(QStringLiteral("Home team"));
     AwayList->setToolTip(QStringLiteral("Away team"));
     Score1 = new QSpinBox(this);
     Score1->setRange(0, 30);
@@ -84,7 +86,9 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     btnCancel->setAutoDefault(false);
 
     auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(Caption("Date matches were played:", this));
+    QLabel* dateCaption = Caption("Date matches were played:", this);
+    dateCaption->setBuddy(btnCal);
+    dateRow->addWidget(dateCaption);
     dateRow->addWidget(Date1);
     dateRow->addWidget(btnCal);
     dateRow->addStretch();
@@ -93,18 +97,24 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     separator->setFrameShadow(QFrame::Sunken);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption("Game:", this), 0, 0);
+    QLabel* gameCaption = Caption("Game:", this);
+    gameCaption->setBuddy(HomeList);
+    grid->addWidget(gameCaption, 0, 0);
     grid->addWidget(HomeList, 0, 1);
     grid->addWidget(Caption("vs", this), 0, 2, Qt::AlignCenter);
     grid->addWidget(AwayList, 0, 3);
-    grid->addWidget(Caption("Score:", this), 1, 0);
+    QLabel* scoreCaption = Caption("Score:", this);
+    scoreCaption->setBuddy(Score1);
+    grid->addWidget(scoreCaption, 1, 0);
     auto* scores = new QHBoxLayout;
     scores->addWidget(Score1);
     scores->addWidget(Caption("-", this));
     scores->addWidget(Score2);
     scores->addStretch();
     grid->addLayout(scores, 1, 1);
-    grid->addWidget(Caption("Attendance:", this), 2, 0);
+    QLabel* attendanceCaption = Caption("Attendance:", this);
+    attendanceCaption->setBuddy(edAttend);
+    grid->addWidget(attendanceCaption, 2, 0);
     grid->addWidget(edAttend, 2, 1);
     grid->setColumnStretch(4, 1);
 
@@ -156,7 +166,7 @@ void EnterResultsPage::ShowTrackGoals() {
 }
 
 void EnterResultsPage::FillHomeList() {
-    FillTeams(HomeList, app_.division, session_.HomeTeams(app_.division));
+    FillTeams(HomeList, app_.division, app_.TeamsInListOrder(session_.HomeTeams(app_.division)));
 }
 
 void EnterResultsPage::ResetEntry() {
@@ -183,7 +193,7 @@ void EnterResultsPage::HomeListChange() {
     if (home == 0)
         return;
     const std::vector<int> opponents = session_.OpenOpponents(app_.division, home);
-    FillTeams(AwayList, app_.division, opponents);
+    FillTeams(AwayList, app_.division, app_.TeamsInListOrder(opponents));
     if (opponents.empty())
         return;
     btnUpdate->setEnabled(true);
@@ -215,6 +225,8 @@ void EnterResultsPage::btnUpdateClick() {
         Score1->setFocus();
         return;
     }
+    if (!MayStoreOnDate(app_.division, session_.EntryDate, app_.dateFormat, app_.prompts))
+        return;
     std::string recorded;
     std::vector<int> newGoals;
     if (auto status = session_.Enter(app_.division, home, away, Score1->value(), Score2->value(), *attendance,

@@ -58,7 +58,10 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
     sgPredict->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     sgPredict->verticalHeader()->hide();
     sgPredict->verticalHeader()->setDefaultSectionSize(std::max(18, sgPredict->fontMetrics().height() + 2));
-    sgPredict->setTabKeyNavigation(true);
+    // Tab leaves the grid for Set Date and Set Score; the arrows move within it.
+    sgPredict->setTabKeyNavigation(false);
+    sgPredict->setToolTip(
+        QStringLiteral("Space ticks the match, + and - change a score, Enter sets the score"));
     sgPredict->setIconSize(QSize(16, 16));
     hcPredict = sgPredict->horizontalHeader();
     hcPredict->setSectionsClickable(true);
@@ -117,6 +120,8 @@ PredictResultsPage::PredictResultsPage(AppContext& app, Workspace& workspace, QW
 
     connect(hcPredict, &QHeaderView::sectionClicked, this, &PredictResultsPage::hcPredictSectionClick);
     connect(sgPredict, &QTableView::doubleClicked, this, &PredictResultsPage::sgPredictDblClick);
+    connect(sgPredict->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PredictResultsPage::KeepOffTickColumn);
     connect(sgPredict->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PredictResultsPage::PlaceSpinButton);
     connect(sgPredict->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -250,7 +255,7 @@ bool PredictResultsPage::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int column = sgPredict->currentIndex().column();
         const bool onScore = column == kHomeGoalsColumn || column == kAwayGoalsColumn;
-        if (key->key() == Qt::Key_Space && column == kTickColumn) {
+        if (key->key() == Qt::Key_Space && sgPredict->currentIndex().isValid()) {
             ToggleTick(sgPredict->currentIndex().row());
             return true;
         }
@@ -270,6 +275,12 @@ void PredictResultsPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOutColumns();
     PlaceSpinButton();
+}
+
+void PredictResultsPage::KeepOffTickColumn(const QModelIndex& current) {
+    // The tick column is clicked or ticked with Space, never stood on.
+    if (current.isValid() && current.column() == kTickColumn)
+        sgPredict->setCurrentIndex(model->index(current.row(), kDateColumn));
 }
 
 void PredictResultsPage::PlaceSpinButton() {

@@ -7,6 +7,7 @@
 
 class QHeaderView;
 class QLabel;
+class QModelIndex;
 class QPushButton;
 class QTableView;
 class QToolButton;
@@ -56,6 +57,7 @@ private:
     // The current fixture; when there is none, the beep of an action that cannot apply, and 0.
     int CurrentFixtureOrBeep() const;
     void SpinScore(bool up);
+    void KeepOffTickColumn(const QModelIndex& current);
     void PlaceSpinButton();
     void LayOutColumns();
 

@@ -1,5 +1,6 @@
 #include "results/ResultListModel.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QPainter>
@@ -66,7 +67,10 @@ void ResultListModel::MarkCancelled(int row) {
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : list_.count();
+    // The results grid with nothing played shows one empty row below its headings.
+    if (parent.isValid())
+        return 0;
+    return kind_ == Kind::Played ? std::max(1, list_.count()) : list_.count();
 }
 
 int ResultListModel::columnCount(const QModelIndex& parent) const {
@@ -79,6 +83,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) // goals stand under their heading
         return column >= 4 && kind_ == Kind::Open ? int(Qt::AlignCenter)
                                                   : int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (row < 0 || row >= list_.count())
+        return {};
     const int cancelled = cancelled_[static_cast<std::size_t>(row)];
     const int result = cancelled != 0 ? cancelled : list_.At(row);
     if (result == 0)

@@ -12,6 +12,7 @@
 #include "results/EnterResultsPage.h"
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
+#include "results/SeasonDates.h"
 #include "results/TfrmChScore.h"
 
 namespace vantorel {
@@ -20,6 +21,7 @@ ResultsTab::ResultsTab(AppContext& app, Workspace& workspace, QWidget* parent)
     : QWidget(parent), app_(app), workspace_(workspace) {
     model = new ResultListModel(app, ResultListModel::Kind::Played, this);
     sgResults = new QTableView(this);
+    sgResults->setAccessibleName(QStringLiteral("Results"));
     sgResults->setModel(model);
     sgResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgResults->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -102,7 +104,7 @@ void ResultsTab::btnChDateClick() {
         return;
     const double picked =
         app_.pickDate(this, app_.division.Results[result].MatchDate, btnChDate->mapToGlobal(QPoint(0, 0)));
-    if (picked == 0)
+    if (picked == 0 || !MayStoreOnDate(app_.division, picked, app_.dateFormat, app_.prompts, result))
         return;
     ChangeResultDate(app_.division, result, picked);
     model->RowChanged(SelectedRow());

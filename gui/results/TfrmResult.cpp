@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ButtonRow.h"
+#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "players/TfrmSquad.h"
 #include "results/ResultDetails.h"
@@ -49,6 +50,7 @@ TfrmResult::TfrmResult(AppContext& app, int ShownResult, QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnSquads, &QPushButton::clicked, this, &TfrmResult::btnSquadsClick);
     InstallHelpKey(this, app.help, [] { return HelpContext::ResultDetails; });
+    RememberPlace(this, QStringLiteral("Details"), app.settingsFile);
     FormShow();
 }
 

@@ -10,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -37,6 +39,52 @@
 
 namespace vantorel {
 namespace {
+
+// Draws one cell of the league table as the league's table says: row 0 is the heading row, row p the team
+// at position p.
+void DrawDivTableCell(QPainter& painter, const QFont& font, const QPalette& palette, const QRect& cell,
+                      int row, int column, const QString& text, const AppContext& app,
+                      const Workspace& workspace) {
+    painter.setFont(font);
+    QtCanvas canvas(painter);
+    const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
+                                  ToColour(palette.color(QPalette::Active, QPalette::ButtonText))};
+    DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, row, column,
+                  text.toStdString(), app.division.Header, workspace.table, app.settings, headings);
+}
+
+// A line of one pixel round the keyboard's row, on the cells' edges, so that the zone colours still show.
+void DrawRowFrame(Canvas& canvas, const CanvasCell& cell, Colour colour, bool lastColumn) {
+    canvas.setPen(colour, 1);
+    canvas.Line(cell.left, cell.top, cell.right - 1, cell.top);
+    canvas.Line(cell.left, cell.bottom - 1, cell.right - 1, cell.bottom - 1);
+    if (cell.column == 0)
+        canvas.Line(cell.left, cell.top, cell.left, cell.bottom - 1);
+    if (lastColumn)
+        canvas.Line(cell.right - 1, cell.top, cell.right - 1, cell.bottom - 1);
+}
+
+// The heading row of the table: a real header (so that it is read as the columns' names), drawn as the rest.
+class DivTableHeader : public QHeaderView {
+public:
+    DivTableHeader(AppContext& app, Workspace& workspace, QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent), app_(app), workspace_(workspace) {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+    }
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        painter->save();
+        DrawDivTableCell(*painter, font(), palette(), rect, 0, logicalIndex,
+                         model()->headerData(logicalIndex, Qt::Horizontal).toString(), app_, workspace_);
+        painter->restore();
+    }
+
+private:
+    AppContext& app_;
+    Workspace& workspace_;
+};
 
 // The choices sit close together, so that the page fits a 640 x 480 screen.
 void Compact(QBoxLayout& layout) {
@@ -75,25 +123,43 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable = new QTableWidget(this);
     DivTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DivTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    DivTable->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the table: arrows move, Enter opens the team's statistics, the Menu key the menu.
+    DivTable->setFocusPolicy(Qt::StrongFocus);
+    DivTable->setTabKeyNavigation(false);
+    DivTable->installEventFilter(this);
     DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DivTable->verticalHeader()->hide();
-    DivTable->horizontalHeader()->hide();
-    // Every cell of the grid, headings included, is drawn as the league's table says.
+    DivTable->setHorizontalHeader(new DivTableHeader(app, workspace, DivTable));
+    DivTable->setAccessibleName(QStringLiteral("League table"));
+    // Every team row is drawn as the league's table says; the row the keyboard is on is framed, over the
+    // zone colours, while the table has the focus.
     DivTable->setItemDelegate(new CanvasCellDelegate(
         [&app, &workspace](Canvas& canvas, const CanvasCell& cell) {
-            const HeadingColours headings{ToColour(cell.option.palette.color(QPalette::Button)),
-                                          ToColour(cell.option.palette.color(QPalette::ButtonText))};
-            DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row, cell.column,
+            const QPalette& palette = cell.option.palette;
+            const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
+                                          ToColour(palette.color(QPalette::Active, QPalette::ButtonText))};
+            DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row + 1, cell.column,
                           cell.text, app.division.Header, workspace.table, app.settings, headings);
+            const QWidget* grid = cell.option.widget;
+            if (cell.selected() && grid != nullptr && grid->hasFocus())
+                DrawRowFrame(canvas, cell, ToColour(palette.color(QPalette::Highlight)),
+                             cell.column == static_cast<const QTableWidget*>(grid)->columnCount() - 1);
         },
         DivTable));
     // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
+    DivTable->setToolTip(QStringLiteral("Double click (or Enter) to display team statistics"));
     DivTable->setContextMenuPolicy(Qt::CustomContextMenu);
     DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    DivTable->horizontalHeader()->setMinimumSectionSize(8);
     DivTable->verticalHeader()->setDefaultSectionSize(DivTable->fontMetrics().height() + 6);
+    DivTable->horizontalHeader()->setFixedHeight(DivTable->verticalHeader()->defaultSectionSize());
+    // A heading the user drags keeps its width until the format changes.
+    connect(DivTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (!layingOut_)
+                    draggedWidths_[column] = width;
+            });
     DivTable->viewport()->installEventFilter(this);
     DivTable->viewport()->setMouseTracking(true);
     // The rows' tooltips say why a level team is below the one above: content, shown even without hints.
@@ -115,9 +181,11 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     btnSpinUp = new QToolButton(dateBox);
     btnSpinUp->setArrowType(Qt::UpArrow);
     btnSpinUp->setToolTip(QStringLiteral("Include the next match date"));
+    btnSpinUp->setAccessibleName(QStringLiteral("Include up to the next match date"));
     btnSpinDown = new QToolButton(dateBox);
     btnSpinDown->setArrowType(Qt::DownArrow);
     btnSpinDown->setToolTip(QStringLiteral("Include up to the previous match date"));
+    btnSpinDown->setAccessibleName(QStringLiteral("Include up to the previous match date"));
     auto* spin = new QVBoxLayout;
     spin->setSpacing(0);
     spin->addWidget(btnSpinUp);
@@ -187,7 +255,7 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     connect(btnGrid, &QPushButton::clicked, this, &LeagueTablePage::btnGridClick);
     connect(btnExport, &QPushButton::clicked, this, &LeagueTablePage::btnExportClick);
     connect(btnImport, &QPushButton::clicked, this, &LeagueTablePage::btnImportClick);
-    connect(DivTable, &QTableWidget::cellDoubleClicked, this, &LeagueTablePage::DivTableDblClick);
+    connect(DivTable, &QTableWidget::cellDoubleClicked, this, [this](int row) { DivTableDblClick(row + 1); });
 }
 
 void LeagueTablePage::PageEntry() {
@@ -260,11 +328,18 @@ void LeagueTablePage::FillGrid() {
     const LeagueTable& table = workspace_.table;
     const TableFormat format = workspace_.format();
     const std::vector<std::string> headings = TableHeadings(format);
+    const int current = DivTable->currentRow();
+    layingOut_ = true; // columns made afresh are not dragged by the user
     DivTable->clearSelection();
     if (DivTable->columnCount() != static_cast<int>(headings.size()))
         draggedWidths_.clear();
     DivTable->setColumnCount(static_cast<int>(headings.size()));
-    DivTable->setRowCount(table.TeamCount + 1);
+    // Row r shows the team at position r + 1; the headings are the header's.
+    DivTable->setRowCount(table.TeamCount);
+    QStringList headingTexts;
+    for (const std::string& heading : headings)
+        headingTexts.append(QString::fromStdString(heading));
+    DivTable->setHorizontalHeaderLabels(headingTexts);
     // The cells are kept and only their texts change: a table change then repaints without rebuilding
     // the grid.
     auto put = [this](int row, const std::vector<std::string>& cells, const QString& tip) {
@@ -281,28 +356,31 @@ void LeagueTablePage::FillGrid() {
                 item->setToolTip(tip);
         }
     };
-    put(0, headings, {});
     for (int position = 1; position <= table.TeamCount; ++position) {
         // A team level with the one above on the first rule says which rule put it below.
-        put(position, TableRowCells(division, table, position, format),
+        put(position - 1, TableRowCells(division, table, position, format),
             QString::fromStdString(ExplainPosition(division, table, position)));
     }
+    if (current >= 0 && current < DivTable->rowCount())
+        DivTable->setCurrentCell(current, 1);
+    layingOut_ = false;
     LayOut();
 }
 
 void LeagueTablePage::LayOut() {
     if (DivTable->columnCount() < 2)
         return;
-    // The grid is never taller than its rows need (and a sideways scroll bar when one is shown).
+    layingOut_ = true;
+    // The grid is never taller than its rows and headings need (and a sideways scroll bar when one is shown).
     const QScrollBar* sideways = DivTable->horizontalScrollBar();
-    DivTable->setMaximumHeight(DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
+    DivTable->setMaximumHeight((DivTable->rowCount() + 1) * DivTable->verticalHeader()->defaultSectionSize() +
                                2 * DivTable->frameWidth() + (sideways->isVisible() ? sideways->height() : 0));
     TextCache& texts = TextCache::For(DivTable->font(), DivTable->viewport());
     auto width = [this, &texts](const QTableWidgetItem& item) {
         return texts.Width(item.text(), DivTable->viewport());
     };
     int widestName = 0;
-    for (int row = 1; row < DivTable->rowCount(); ++row)
+    for (int row = 0; row < DivTable->rowCount(); ++row)
         if (const QTableWidgetItem* item = DivTable->item(row, 1))
             widestName = std::max(widestName, width(*item));
     // The viewport already leaves out a vertical scroll bar when one is shown; cells have a few pixels of
@@ -312,6 +390,8 @@ void LeagueTablePage::LayOut() {
     // No column is narrower than its widest text; a column the user dragged keeps its width.
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
         int widest = 0;
+        if (const QTableWidgetItem* heading = DivTable->horizontalHeaderItem(c))
+            widest = DivTable->fontMetrics().horizontalAdvance(heading->text()) + 6;
         for (int row = 0; row < DivTable->rowCount(); ++row)
             if (const QTableWidgetItem* item = DivTable->item(row, c))
                 widest = std::max(widest, width(*item) + 6);
@@ -320,6 +400,7 @@ void LeagueTablePage::LayOut() {
                                         ? dragged->second
                                         : std::max(widths[static_cast<std::size_t>(c)], widest));
     }
+    layingOut_ = false;
 }
 
 void LeagueTablePage::btnDivDateClick() {
@@ -362,9 +443,9 @@ void LeagueTablePage::btnImportClick() {
     importer_->open();
 }
 
-void LeagueTablePage::DivTableDblClick(int row) {
-    if (row >= 1 && row <= workspace_.table.TeamCount && onTeamStatistics)
-        onTeamStatistics(workspace_.table.TableOrder[row]);
+void LeagueTablePage::DivTableDblClick(int position) {
+    if (position >= 1 && position <= workspace_.table.TeamCount && onTeamStatistics)
+        onTeamStatistics(workspace_.table.TableOrder[position]);
 }
 
 int LeagueTablePage::ColumnBorderAt(int x) const {
@@ -408,7 +489,31 @@ bool LeagueTablePage::DragColumnBorder(QMouseEvent& event) {
     }
 }
 
+bool LeagueTablePage::DivTableKeyPress(const QKeyEvent& key) {
+    const int row = DivTable->currentRow();
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        DivTableDblClick(row + 1);
+        return true;
+    case Qt::Key_Menu: {
+        const QRect cell = DivTable->visualRect(DivTable->model()->index(std::max(row, 0), 1));
+        Q_EMIT DivTable->customContextMenuRequested(cell.center());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 bool LeagueTablePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DivTable) {
+        if (event->type() == QEvent::KeyPress && DivTableKeyPress(static_cast<QKeyEvent&>(*event)))
+            return true;
+        // The keyboard lands on a team, the first one when it had none yet.
+        if (event->type() == QEvent::FocusIn && DivTable->currentRow() < 0 && DivTable->rowCount() > 0)
+            DivTable->setCurrentCell(0, 1);
+    }
     if (watched == DivTable->viewport()) {
         if (event->type() == QEvent::Resize)
             LayOut();

@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class QTableWidget;
@@ -45,7 +46,8 @@ public:
     void btnGridClick();
     void btnExportClick();
     void btnImportClick();
-    void DivTableDblClick(int row);
+    // Opens the statistics of the team at a table position (1 = top).
+    void DivTableDblClick(int position);
 
     // Called with the team whose statistics the user asked for.
     std::function<void(int team)> onTeamStatistics;
@@ -75,6 +77,8 @@ private:
     void LayOut();
     // The column whose right border lies under a viewport position; -1 when none.
     int ColumnBorderAt(int x) const;
+    // Enter and the Menu key on the table; true when the key was used.
+    bool DivTableKeyPress(const QKeyEvent& key);
     // Lets the user drag a column border to resize the column; true when the event was used for that.
     bool DragColumnBorder(QMouseEvent& event);
 
@@ -86,6 +90,7 @@ private:
         int startWidth = 0;
     } dragged_;
     std::map<int, int> draggedWidths_; // column -> width, kept until the format changes
+    bool layingOut_ = false;
     // The page's dialogs, each built the first time it is wanted and reused after.
     TfrmGrid* grid_ = nullptr;
     TfrmExport* exporter_ = nullptr;

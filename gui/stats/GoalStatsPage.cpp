@@ -43,6 +43,7 @@ GoalTimeBox::GoalTimeBox(const Division& division, QWidget* parent) : QWidget(pa
 void GoalTimeBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     DrawGoalTimeChart(canvas, division_, width(), height());
 }
 
@@ -51,7 +52,9 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
     GroupBox14 = new QGroupBox(QString::fromUtf8(kGoalsPerMatchCaption), this);
     lbTopScorers = new QListWidget(GroupBox15);
     lbTopScorers->setItemDelegate(new OwnTeamLineDelegate(app, lbTopScorers));
-    lbTopScorers->setUniformItemSizes(true);
+    // Lines of any length: a long one scrolls sideways rather than being cut.
+    lbTopScorers->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lbTopScorers->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lbTopScorers->setToolTip(QStringLiteral("Double click to display the player's record"));
     (new QVBoxLayout(GroupBox15))->addWidget(lbTopScorers);
 
@@ -73,9 +76,9 @@ GoalStatsPage::GoalStatsPage(AppContext& app, QWidget* parent) : QWidget(parent)
                                       QStringLiteral("Date")});
     lvGoalsPerMatch->header()->setSectionsClickable(false);
     lvGoalsPerMatch->header()->setStretchLastSection(false);
-    lvGoalsPerMatch->setColumnWidth(0, 45);
-    for (int c = 1; c <= 4; ++c)
-        lvGoalsPerMatch->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    lvGoalsPerMatch->header()->setSectionResizeMode(QHeaderView::Interactive);
+    lvGoalsPerMatch->headerItem()->setTextAlignment(0, Qt::AlignCenter);
+    lvGoalsPerMatch->headerItem()->setTextAlignment(4, Qt::AlignCenter);
     lvGoalsPerMatch->setToolTip(QStringLiteral("Double click to display the player's record"));
     auto* perMatch = new QVBoxLayout(GroupBox14);
     perMatch->setContentsMargins(8, 8, 8, 8);
@@ -140,7 +143,14 @@ void GoalStatsPage::GoalStats() {
         const std::vector<std::string> cells = {row.goals, row.player, row.forTeam, row.against, row.date};
         for (std::size_t c = 0; c < cells.size(); ++c)
             item->setText(static_cast<int>(c), QString::fromStdString(cells[c]));
+        item->setTextAlignment(0, Qt::AlignCenter);
         item->setTextAlignment(4, Qt::AlignCenter);
+    }
+    // Each column as wide as its widest line or heading with room either side.
+    constexpr int kColumnRoom = 20;
+    for (int c = 0; c < lvGoalsPerMatch->columnCount(); ++c) {
+        lvGoalsPerMatch->resizeColumnToContents(c);
+        lvGoalsPerMatch->setColumnWidth(c, lvGoalsPerMatch->columnWidth(c) + kColumnRoom);
     }
     lvGoalsPerMatch->setHeaderHidden(shown_.GoalsPerMatch.empty());
     lvGoalsPerMatch->setUpdatesEnabled(true);

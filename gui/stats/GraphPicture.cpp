@@ -31,6 +31,7 @@ int PrintGraphPicture(const StartupArguments& startup) {
         {
             QPainter painter(&picture);
             QtCanvas canvas(painter);
+            canvas.UseScreenColours(QApplication::palette());
             DrawProgressGraph(canvas, *division, TeamsForGraph(type, team, table),
                               type != GraphType::PointsProgress && startup.graphLines, settings.Colour4,
                               startup.width, startup.height);

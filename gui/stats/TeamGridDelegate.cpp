@@ -12,9 +12,11 @@ void DrawTeamGridCell(Canvas& canvas, const CanvasCell& cell, const TeamGridDele
     canvas.setBrush(ToColour(palette.color(current ? QPalette::Highlight : QPalette::Base)));
     canvas.FillRect(cell.left, cell.top, cell.right, cell.bottom);
     CanvasFont font = canvas.font();
-    font.colour = current  ? ToColour(palette.color(QPalette::HighlightedText))
-                  : colour ? colour(cell.column, cell.text)
-                           : kBlack;
+    // Black is the grid's ordinary text: on the screen it takes the palette's text colour.
+    const Colour chosen = colour ? colour(cell.column, cell.text) : kBlack;
+    font.colour = current            ? ToColour(palette.color(QPalette::HighlightedText))
+                  : chosen == kBlack ? ToColour(palette.color(QPalette::Text))
+                                     : chosen;
     canvas.setFont(font);
     canvas.TextOut(
         AlignedTextX(alignment(cell.column), cell.left + 2, cell.right, canvas.TextWidth(cell.text)),

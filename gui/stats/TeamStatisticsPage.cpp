@@ -113,6 +113,7 @@ PointsGraphBox::PointsGraphBox(const Division& division, const TeamStatistics& s
 void PointsGraphBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     DrawPointsGraph(canvas, width(), height(), division_, stats_);
 }
 
@@ -136,7 +137,8 @@ TeamStatisticsPage::TeamStatisticsPage(AppContext& app, Workspace& workspace, QW
     auto* top = new QHBoxLayout(centred);
     top->setContentsMargins(0, 0, 0, 0);
     top->addStretch();
-    top->addWidget(MakeFigures());
+    figuresPanel_ = MakeFigures();
+    top->addWidget(figuresPanel_);
     top->addStretch();
     auto* figures = new QScrollArea(this);
     figures->setWidget(centred);
@@ -245,6 +247,8 @@ QWidget* TeamStatisticsPage::MakeTabs() {
         sgGames->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
     sgTmPlayers = StatsGrid(kTeamPlayersHeadings,
                             new TeamGridDelegate(TeamPlayersColumnAlignment, {}, nullptr), pcTeamStat);
+    sgGames->setAccessibleName(QStringLiteral("Games"));
+    sgTmPlayers->setAccessibleName(QStringLiteral("Players"));
     hcTmPlayers = sgTmPlayers->horizontalHeader();
     pcTeamStat->addTab(Inset(sgGames, pcTeamStat), QStringLiteral("Games"));
     pcTeamStat->addTab(Inset(sgTmPlayers, pcTeamStat), QStringLiteral("Players"));
@@ -281,14 +285,21 @@ void TeamStatisticsPage::PageEntry() {
 // The team names in name order, each line holding its team's index: two teams of one name stay apart.
 void TeamStatisticsPage::FillTeamList() {
     const Division& division = app_.division;
-    std::vector<std::pair<QString, int>> teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
-        teams.emplace_back(Qs(TeamNameText(division, t)), t);
-    std::stable_sort(teams.begin(), teams.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     SelTeamList->clear();
-    for (const auto& [name, team] : teams)
-        SelTeamList->addItem(name, team);
+    // Every team name fits the highest-score lines from the start.
+    int widestName = 150;
+    for (int t = 1; t <= division.Header.TeamCount; ++t)
+        widestName =
+            std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
+    for (QLabel* name : {hfHomeTeam, hfAwayTeam, haHomeTeam, haAwayTeam})
+        name->setMinimumWidth(widestName + 4);
+    figuresPanel_->setMinimumWidth(0);
+    std::vector<int> teams;
+    for (int t = 1; t <= division.Header.TeamCount; ++t)
+        teams.push_back(t);
+    // Each entry keeps its team's index, so that a renamed team is still found.
+    for (int t : app_.TeamsInListOrder(teams))
+        SelTeamList->addItem(Qs(TeamNameText(division, t)), t);
 }
 
 void TeamStatisticsPage::SelectTeam(int team) {
@@ -342,6 +353,10 @@ void TeamStatisticsPage::ShowLabels() {
         {labHmClean, &t.homeClean},  {labAwClean, &t.awayClean}};
     for (const auto& [label, text] : labels)
         label->setText(Qs(*text));
+    // The figures keep the widest place they took for this league, so that they stand still as the team
+    // changes.
+    figuresPanel_->setMinimumWidth(
+        std::max(figuresPanel_->minimumWidth(), figuresPanel_->sizeHint().width()));
 }
 
 void TeamStatisticsPage::FillGames() {

@@ -75,6 +75,7 @@ protected:
 
 private:
     QWidget* MakeFigures();
+    QWidget* figuresPanel_ = nullptr;
     QWidget* MakeTabs();
     void FillTeamList();
     void ShowLabels();

@@ -14,6 +14,8 @@
 
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
+#include "platform/WindowModal.h"
+#include "platform/WindowPlaces.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -34,9 +36,14 @@ QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& it
     return box;
 }
 
-QString ChoosePictureFile(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Picture"), QString(),
-                                        QStringLiteral("PNG picture (*.png)"));
+QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggested,
+                       QStringLiteral("PNG picture (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
 }
 
 } // namespace
@@ -50,6 +57,7 @@ ProgressGraphBox::ProgressGraphBox(TfrmGraph& graph) : QWidget(&graph), graph_(g
 void ProgressGraphBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     graph_.pbGraphPaint(canvas, width(), height());
 }
 
@@ -74,9 +82,13 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     edMatch->setStyleSheet(
         QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid gray; "
                        "padding: 2px; }"));
-    QSizePolicy keepPlace = edMatch->sizePolicy();
+    // The read-out takes the room beside the choices and never more, so that the window and the graph keep
+    // their size as it comes and goes; a long read-out wraps.
+    QSizePolicy keepPlace(QSizePolicy::Ignored, QSizePolicy::Fixed);
     keepPlace.setRetainSizeWhenHidden(true);
     edMatch->setSizePolicy(keepPlace);
+    edMatch->setWordWrap(true);
+    edMatch->setFixedHeight(3 * edMatch->fontMetrics().lineSpacing() + 8);
     edMatch->hide();
     btnExit = new QPushButton(QStringLiteral("Close"), Panel1);
     btnExit->setToolTip(QStringLiteral("Close graph display"));
@@ -118,6 +130,7 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
                                  : std::string();
     setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));
     resize(760, 520);
+    RememberPlace(this, QStringLiteral("Graph"), app.settingsFile);
     choosePictureFile = ChoosePictureFile;
 
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TfrmGraph::RadioGroup1Click);
@@ -173,15 +186,19 @@ void TfrmGraph::pbGraphDblClick() {
 }
 
 bool TfrmGraph::btnSaveClick() {
-    const QString file = choosePictureFile ? choosePictureFile(this) : QString();
-    if (file.isEmpty())
+    const QString suggested =
+        QString::fromStdString(app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_));
+    const QString chosen = choosePictureFile ? choosePictureFile(this, suggested) : QString();
+    if (chosen.isEmpty())
         return false;
+    const QString file = QString::fromStdString(WithPngExtension(chosen.toStdString()));
     QImage picture(pbGraph->size(), QImage::Format_RGB32);
     picture.fill(pbGraph->palette().color(QPalette::Window));
     {
         QPainter painter(&picture);
         painter.setFont(pbGraph->font());
         QtCanvas canvas(painter);
+        canvas.UseScreenColours(pbGraph->palette());
         DrawProgressGraph(canvas, app_.division, teams_, lineStyle_, app_.settings.Colour4, picture.width(),
                           picture.height());
     }

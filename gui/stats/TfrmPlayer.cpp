@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "stats/TeamGridDelegate.h"
@@ -23,6 +24,7 @@ TfrmPlayer::TfrmPlayer(AppContext& app, int player, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), app_(app),
       season_(PlayerSeasonOf(app.division, player)) {
     setWindowTitle(QString::fromStdString(PlayerRecordCaption(app.division, player)));
+    RememberPlace(this, QStringLiteral("Player"), app.settingsFile);
     setModal(true);
 
     auto* totals = new QGroupBox(QStringLiteral("Goal Totals"), this);
@@ -112,6 +114,7 @@ void TfrmPlayer::pbGoalsPaint() {
     QPainter painter(pbGoals);
     painter.setFont(font());
     QtCanvas canvas(painter);
+    canvas.UseScreenColours(palette());
     std::array<BarPlace, 9> places;
     for (std::size_t i = 0; i < Labels.size(); ++i)
         places[i] = {Labels[i]->y() - pbGoals->y(), Labels[i]->height()};

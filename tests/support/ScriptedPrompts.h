@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,11 @@ public:
         std::string text;
     };
 
-    void Warn(const std::string& text) override { shown.push_back({"warn", text}); }
+    void Warn(const std::string& text) override {
+        shown.push_back({"warn", text});
+        if (whileWarning)
+            whileWarning();
+    }
     void Error(const std::string& text) override { shown.push_back({"error", text}); }
     void Info(const std::string& text) override { shown.push_back({"info", text}); }
     bool AskYesNo(const std::string& text) override { return Ask(text) == Answer::Yes; }
@@ -33,6 +38,7 @@ public:
     std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
 
     std::deque<Answer> answers;
+    std::function<void()> whileWarning; // runs while a warning is up, as the user would look at the window
     std::vector<Shown> shown;
     int beeps = 0;
 

@@ -60,6 +60,12 @@ TEST(StartupArgumentsTest, EachFormIsReadWithItsDefaults) {
     EXPECT_EQ(shot.page, WorkspacePage::TableMaintenance);
     EXPECT_EQ(shot.tab, MaintenanceTab::SortOrder);
     EXPECT_EQ(std::pair(shot.width, shot.height), std::pair(800, 600));
+    EXPECT_TRUE(shot.sized);
+    const StartupArguments dialog =
+        ReadStartupArguments({"cup.div", "--screenshot", "s.png", "--window", "graph", "--dark"});
+    EXPECT_EQ(dialog.window, std::optional<std::string>("graph"));
+    EXPECT_TRUE(dialog.dark);
+    EXPECT_FALSE(dialog.sized) << "a window keeps its own size unless one is given";
     EXPECT_EQ(std::pair(ReadStartupArguments({"cup.div", "--screenshot", "s.png"}).width,
                         ReadStartupArguments({"cup.div", "--screenshot", "s.png"}).height),
               std::pair(960, 680));
@@ -110,6 +116,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "vantorel --screenshot: --size takes WIDTHxHEIGHT, not '700'",
                 1},
         Refusal{{"--screenshot", "s.png"}, "vantorel --screenshot: missing league file", 1},
+        Refusal{{"cup.div", "--screenshot", "s.png", "--window", "about"},
+                "vantorel --screenshot: --window takes one of main, wizard, graph, player, details, squad, "
+                "export, import, not 'about'",
+                1},
         Refusal{{"cup.div", "--tab", "sort"}, "vantorel: unknown option --tab", 2}));
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "players/GoalList.h"
 #include "players/Players.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,14 @@ TEST(PlayerList, HeadingsGiveTheirSortKeysAndTheDeleteQuestionNamesTheTeam) {
     EXPECT_EQ(SortKeyOfHeading(kPlayerHeadings, "Nothing"), 1);
     auto division = LeagueWithPlayers({{"Ann", 3}});
     EXPECT_EQ(DeletePlayerQuestion(*division, 1), "Are you sure you want to delete Ann of Team 03");
+}
+
+TEST(PlayerGrids, RemaindersOfTheWidthGoToOpponentAndTeam) {
+    // Goals: 500 less a scroll bar of 16 and six lines leaves 478: a unit of 15, 28 left over.
+    EXPECT_EQ(GoalsGridWidths(500, 16, 1), (std::vector<int>{60, 163, 45, 45, 120, 45}));
+    // Players: 500 less 16 and two lines leaves 482: a unit of 68, 6 left over.
+    EXPECT_EQ(PlayersGridWidths(500, 16, 1), (std::vector<int>{204, 210, 68}));
+    EXPECT_EQ(PlayersGridWidths(10, 16, 1), (std::vector<int>{0, 0, 0}));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ TEST(EntrySession, AttendanceIsAWholeNumberOfNoLessThanNought) {
     for (const char* bad : {"12a", "", " ", "-5", "1.5", "a12", "99999999999", "+-3"})
         EXPECT_FALSE(ParseAttendance(bad)) << bad;
     EXPECT_EQ(AttendanceWarning("250"), "");
-    EXPECT_EQ(AttendanceWarning("-250"), kInputInvalid);
+    EXPECT_EQ(AttendanceWarning("-250"), kAttendanceNotNumeric);
     EXPECT_EQ(AttendanceWarning("12a"), kAttendanceNotNumeric);
 }
 

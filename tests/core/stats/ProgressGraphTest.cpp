@@ -169,5 +169,19 @@ TEST(TeamsForGraph, ComparisonsAddTheSelectedTeamUnlessItIsShown) {
     EXPECT_EQ(TeamsForGraph(GraphType::BottomComparison, 6, table), (GraphTeams{3, 2, 1, 6}));
 }
 
+TEST(ProgressGraph, APictureIsOfferedUnderTheTeamsNameAndAlwaysEndsInPng) {
+    auto division = testing::MakeLeague(4, 1);
+    division->Teams[2].Name.assignStored("Brighton/Hove: A*");
+    EXPECT_EQ(GraphPictureName(*division, 2), "Points Progress for Brighton_Hove_ A_.png");
+    EXPECT_EQ(GraphPictureName(*division, 0), "Points Progress.png");
+    const std::pair<const char*, const char*> files[] = {{"/leagues/graph", "/leagues/graph.png"},
+                                                         {"/leagues/graph.PNG", "/leagues/graph.PNG"},
+                                                         {"/leagues/graph.png", "/leagues/graph.png"},
+                                                         {"g.jpg", "g.jpg.png"},
+                                                         {"", ".png"}};
+    for (const auto& [given, saved] : files)
+        EXPECT_EQ(WithPngExtension(given), saved) << given;
+}
+
 } // namespace
 } // namespace vantorel

@@ -95,6 +95,21 @@ TEST(TeamSummaryPrintout, ATeamWithoutGamesPrintsZerosAndEmptyNames) {
     EXPECT_EQ(canvas.TextNamed("Won:").x, 40 + 320);
 }
 
+TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
+    auto league = testing::MakeLeague(4, 2);
+    league->Header.TableName.assignStored(std::string(30, 'L'));
+    league->Teams[2].Name.assignStored(std::string(30, 'T'));
+    RecordingCanvas canvas;
+    PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026",
+                     0);
+    const auto& title = canvas.texts[0];
+    const auto& date = canvas.texts[1];
+    EXPECT_EQ(title.font.size, date.font.size);
+    EXPECT_LT(title.font.size, 16);
+    EXPECT_LE(title.x + 63 * title.font.size, date.x) << "63 characters of title and a gap of two";
+    EXPECT_EQ(date.x + 10 * date.font.size, 1100 - 20);
+}
+
 TEST(TeamSummaryPrintout, GamesRunOldestFirstWithScoresAndPointsBars) {
     auto league = DeductedWinner();
     RecordingCanvas canvas;

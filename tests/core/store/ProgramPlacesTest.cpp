@@ -59,5 +59,32 @@ TEST(ProgramPlaces, TheDefaultLeagueFolderIsMadeWithTheSampleOnTheFirstStartOnly
     EXPECT_FALSE(std::filesystem::exists(copied));
 }
 
+TEST(ProgramPlaces, TheDocumentsFolderIsTheUsersOwn) {
+    TempFolder config;
+    const std::string home = "/home/fan";
+    const auto dirs = config.path() / "user-dirs.dirs";
+    const struct {
+        const char* line;
+        const char* documents;
+    } cases[] = {
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "/home/fan/Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"/data/papers\"", "/data/papers"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/\"", "/home/fan/Documents"}, // switched off
+        {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"", "/home/fan/Documents"},
+        {"# XDG_DOCUMENTS_DIR=\"$HOME/Docs\"", "/home/fan/Documents"},
+    };
+    for (const auto& each : cases) {
+        { std::ofstream(dirs) << "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n" << each.line << "\n"; }
+        EXPECT_EQ(DocumentsFolder(config.folder().c_str(), home.c_str()), each.documents) << each.line;
+    }
+    std::filesystem::remove(dirs);
+    EXPECT_EQ(DocumentsFolder(config.folder().c_str(), home.c_str()), "/home/fan/Documents");
+    { std::ofstream(dirs) << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"; }
+    std::filesystem::create_directories(config.path() / "bin");
+    std::filesystem::create_directories(config.path() / "share" / "vantorel");
+    EXPECT_EQ(LocateProgramPlaces(config.path() / "bin", config.folder().c_str(), "/home/fan").leagueFolder,
+              "/home/fan/Dokumente/Vantorel/");
+}
+
 } // namespace
 } // namespace vantorel

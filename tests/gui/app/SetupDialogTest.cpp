@@ -15,10 +15,6 @@
 namespace vantorel::testing {
 namespace {
 
-IniFile ReadIni(const std::filesystem::path& path) {
-    return IniFile(FileText(path));
-}
-
 // Picks an element and a colour as the user would.
 void PickColour(TfrmSetup& dialog, int element, int position) {
     dialog.RadioGroup1->button(element)->click();
@@ -56,7 +52,7 @@ private Q_SLOTS:
         QVERIFY(harness.prompts.shown.empty());
         QVERIFY(!dialog.isVisible());
         QCOMPARE(harness.app.settings.Colour4, Colour{0xFF0000});
-        const IniFile ini = ReadIni(harness.app.settingsFile);
+        const IniFile ini = ReadIniFile(harness.app.settingsFile);
         QCOMPARE(QString::fromStdString(*ini.value("Colours", "Colour4")), QStringLiteral("16711680"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "ShowPoss")), QStringLiteral("1"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "ShortTab")), QStringLiteral("0"));

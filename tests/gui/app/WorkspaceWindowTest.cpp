@@ -1,6 +1,13 @@
 #include <fstream>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSet>
+#include <QStringList>
 #include <QApplication>
 #include <QLayout>
 #include <QPushButton>
@@ -18,7 +25,11 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
+#include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "platform/AccessibleNames.h"
+#include "results/EnterResultsPage.h"
+#include "store/Settings.h"
 #include "standings/LeagueTablePage.h"
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
@@ -96,8 +107,13 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
         window.show();
         window.workspace().ResultPending = true;
+        // While the warning is up, the tab strip still shows the page the user stays on.
+        int tabDuringWarning = -1;
+        harness.prompts.whileWarning = [&] { tabDuringWarning = window.TabSet1->currentIndex(); };
         window.TabSet1->setCurrentIndex(3);
+        QCOMPARE(tabDuringWarning, 0);
         QCOMPARE(window.TabSet1->currentIndex(), 0);
+        harness.prompts.whileWarning = {};
         QVERIFY(!window.close());
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("Result update in progress. Complete it or cancel"));
@@ -105,6 +121,96 @@ private Q_SLOTS:
         window.TabSet1->setCurrentIndex(6);
         QCOMPARE(window.helpContext(), 900);
         QVERIFY(window.close());
+    }
+
+    void theKeyboardStepsRoundThePagesWhereverTheFocusIs() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const int pages = window.TabSet1->count();
+        QTest::keyClick(window.tablePage->DivTable, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window.TabSet1->currentIndex(), 0);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
+        // In the "Game:" list Ctrl+PgDn moves on and picks no home team, so nothing is left half entered.
+        const int enter = static_cast<int>(WorkspacePage::EnterResults);
+        window.TabSet1->setCurrentIndex(enter);
+        QComboBox* game = window.enterPage->HomeList;
+        game->setFocus();
+        QTest::keyClick(game, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(window.TabSet1->currentIndex(), enter + 1);
+        QCOMPARE(game->currentIndex(), -1);
+        QVERIFY(!window.workspace().ResultPending);
+        // Ctrl+S saves only a changed league; Ctrl+W closes.
+        const int beeps = harness.prompts.beeps;
+        QTest::keyClick(window.focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        QTest::keyClick(window.focusWidget(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
+    void aLeagueReopensOnThePageAndTabItWasLeftOn() {
+        GuiHarness harness;
+        const std::string path = WritePlayedLeague(harness);
+        {
+            TfrmProcess window(harness.app);
+            QVERIFY(window.OpenLeague(path));
+            window.show();
+            window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
+            window.maintenancePage->TabbedNotebook1->setCurrentIndex(3);
+            QVERIFY(window.close());
+        }
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(path));
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
+        QCOMPARE(window.Notebook1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
+        QCOMPARE(window.maintenancePage->TabbedNotebook1->currentIndex(), 3);
+        QCOMPARE(window.helpContext(), 930);
+        // The program's own settings are left as they were.
+        const Settings settings = ReadSettings(harness.app.settingsFile, "/nowhere/");
+        QCOMPARE(settings.ShowHints, Settings{}.ShowHints);
+    }
+
+    void everyInputOfEveryPageHasAName() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        window.show();
+        NameInputs(window);
+        QSet<const QWidget*> labelled;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy())
+                labelled.insert(label->buddy());
+        QStringList unnamed;
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<const QAbstractButton*>(widget);
+            const bool input = button || qobject_cast<const QComboBox*>(widget) ||
+                               qobject_cast<const QAbstractSpinBox*>(widget) ||
+                               qobject_cast<const QAbstractItemView*>(widget) ||
+                               (qobject_cast<const QLineEdit*>(widget) &&
+                                !qobject_cast<QComboBox*>(widget->parentWidget()) &&
+                                !qobject_cast<QAbstractSpinBox*>(widget->parentWidget()));
+            // Pop-up lists of combo boxes are windows of their own; what takes no focus is not an input.
+            if (!input || widget->window() != &window || widget->focusPolicy() == Qt::NoFocus ||
+                qobject_cast<const QTabBar*>(widget->parentWidget()))
+                continue;
+            const bool named =
+                !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
+                (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
+            if (!named)
+                unnamed.append(QString(QString::fromUtf8(widget->metaObject()->className()) +
+                                       QStringLiteral(" in ") +
+                                       QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        QVERIFY(window.tablePage->btnSpinUp->accessibleName() !=
+                window.tablePage->btnSpinDown->accessibleName());
+        QCOMPARE(window.tablePage->DivTable->accessibleName(), QStringLiteral("League table"));
     }
 
     void aFileThatCannotBeLoadedIsNotOpened() {
@@ -138,10 +244,11 @@ private Q_SLOTS:
         LeagueTablePage& page = *window.tablePage;
         QCOMPARE(page.DivTable->columnCount(), 16);
         QVERIFY(page.cbShowPoss->isChecked());
-        QCOMPARE(page.DivTable->rowCount(), 21);
+        QCOMPARE(page.DivTable->rowCount(), 20);
         const QImage drawn = page.DivTable->viewport()->grab().toImage();
-        auto cellRect = [&](int row, int column) {
-            return page.DivTable->visualRect(page.DivTable->model()->index(row, column));
+        // The cell of the team at a table position: the headings are the header's.
+        auto cellRect = [&](int position, int column) {
+            return page.DivTable->visualRect(page.DivTable->model()->index(position - 1, column));
         };
         // The colour drawn in a cell's corner, where no text reaches.
         auto background = [&](int row, int column) {
@@ -163,16 +270,16 @@ private Q_SLOTS:
             for (int x = cell.left(); x < cell.right(); ++x)
                 for (int y = cell.top(); y < cell.bottom(); ++y)
                     red = red || QColor(drawn.pixel(x, y)) == QColor(Qt::red);
-            QCOMPARE(red, page.DivTable->item(row, 1)->text() == QStringLiteral("Team 05"));
+            QCOMPARE(red, page.DivTable->item(row - 1, 1)->text() == QStringLiteral("Team 05"));
         }
         page.cbShort->click();
         QCOMPARE(page.DivTable->columnCount(), 11);
-        QCOMPARE(page.DivTable->item(0, 10)->text(), QStringLiteral("PP"));
+        QCOMPARE(page.DivTable->horizontalHeaderItem(10)->text(), QStringLiteral("PP"));
         page.cbShowPoss->click();
         QCOMPARE(page.DivTable->columnCount(), 10);
         page.cbShort->click();
         QCOMPARE(page.DivTable->columnCount(), 15);
-        QCOMPARE(page.DivTable->item(0, 14)->text(), QStringLiteral("Pts"));
+        QCOMPARE(page.DivTable->horizontalHeaderItem(14)->text(), QStringLiteral("Pts"));
         window.close();
     }
 
@@ -243,7 +350,7 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
         LeagueTablePage& page = *window.tablePage;
         auto played = [&] {
-            return page.DivTable->item(1, 2)->text().toInt() + page.DivTable->item(20, 2)->text().toInt();
+            return page.DivTable->item(0, 2)->text().toInt() + page.DivTable->item(19, 2)->text().toInt();
         };
         const int atEnd = played();
         page.btnSpinUp->click();

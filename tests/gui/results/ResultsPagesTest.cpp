@@ -184,10 +184,11 @@ private Q_SLOTS:
         dialog->BitBtn2->click();
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("Attendance figure is not numeric"));
+        // No crowd is below nought: a negative one is no attendance figure either.
         dialog->edAttend->setText(QStringLiteral("-40"));
         dialog->BitBtn2->click();
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("Input is invalid, please correct"));
+                 QStringLiteral("Attendance figure is not numeric"));
         QVERIFY(dialog->isVisible());
         dialog->edAttend->setText(QStringLiteral("11000"));
         dialog->BitBtn2->click();

@@ -31,9 +31,9 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(harness.Save(*league, "tied.div")));
         window.show();
         const QTableWidget& grid = *window.tablePage->DivTable;
-        QCOMPARE(grid.item(1, 1)->text(), QStringLiteral("Team 01"));
+        QCOMPARE(grid.item(0, 1)->text(), QStringLiteral("Team 01"));
         QCOMPARE(
-            grid.item(2, 1)->toolTip(),
+            grid.item(1, 1)->toolTip(),
             QStringLiteral("Team 01 above Team 03: Level on 3 points; ahead on goal difference: 4 to 1"));
 
         window.TabSet1->setCurrentIndex(6);
@@ -60,16 +60,16 @@ private Q_SLOTS:
 
         window.TabSet1->setCurrentIndex(0);
         QCOMPARE(std::string(harness.division->Header.SortRules.stored()), std::string("16234789"));
-        QCOMPARE(grid.item(1, 1)->text(), QStringLiteral("Team 03"));
+        QCOMPARE(grid.item(0, 1)->text(), QStringLiteral("Team 03"));
         for (int column : {0, 1, grid.columnCount() - 1})
             QCOMPARE(
-                grid.item(2, column)->toolTip(),
+                grid.item(1, column)->toolTip(),
                 QStringLiteral("Team 03 above Team 01: Level on 3 points; ahead on head-to-head points: 3 "
                                "to 0"));
-        QCOMPARE(grid.item(3, 1)->text(), QStringLiteral("Team 04"));
-        QCOMPARE(grid.item(3, 1)->toolTip(), QString()); // behind on points
+        QCOMPARE(grid.item(2, 1)->text(), QStringLiteral("Team 04"));
+        QCOMPARE(grid.item(2, 1)->toolTip(), QString()); // behind on points
         QCOMPARE(
-            grid.item(4, 1)->toolTip(),
+            grid.item(3, 1)->toolTip(),
             QStringLiteral("Team 04 above Team 02: Level on 0 points; ahead on goal difference: 0 to -5"));
 
         // With help hints switched off, the explanations still show; the grid's own hint does not.

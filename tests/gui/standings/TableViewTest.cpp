@@ -76,7 +76,7 @@ private Q_SLOTS:
         LeagueTablePage& page = *window.tablePage;
         auto played = [&] {
             int total = 0;
-            for (int row = 1; row <= 6; ++row)
+            for (int row = 0; row < 6; ++row)
                 total += page.DivTable->item(row, 2)->text().toInt();
             return total;
         };
@@ -107,6 +107,26 @@ private Q_SLOTS:
         QCOMPARE(table->columnWidth(2), before + 30);
         window.tablePage->Recompute(); // a new as-at date keeps the user's width
         QCOMPARE(table->columnWidth(2), before + 30);
+        window.close();
+    }
+
+    void theKeyboardWalksTheTableAndOpensATeamWithEnter() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(WriteLeague(harness)));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTableWidget* table = window.tablePage->DivTable;
+        // The headings are the table's header, not its first row.
+        QCOMPARE(table->rowCount(), window.workspace().table.TeamCount);
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Team"));
+        table->setFocus();
+        QCOMPARE(table->currentRow(), 0);
+        QTest::keyClick(table, Qt::Key_Down);
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(window.workspace().ShownTeam, window.workspace().table.TableOrder[2]);
+        QCOMPARE(window.TabSet1->currentIndex(), 1);
         window.close();
     }
 

@@ -174,9 +174,13 @@ private Q_SLOTS:
 
         // Team 2's first game sits in the first column of the graph.
         // Ten games a season in 680 of the 700 pixels: the first column runs from x = 10 to 78.
+        const QSize graphSize = graph.pbGraph->size();
         graph.pbGraphMouseMove(20, graph.pbGraph->height() / 2);
         QCOMPARE(graph.hoverGame(), 1);
         QVERIFY(graph.edMatch->isVisible());
+        // The read-out never widens the window under the pointer.
+        QApplication::processEvents();
+        QCOMPARE(graph.pbGraph->size(), graphSize);
         QVERIFY(graph.edMatch->text().contains(QStringLiteral("Team 02")));
         std::vector<int> opened;
         graph.onShowResult = [&](int result) { opened.push_back(result); };
@@ -195,10 +199,17 @@ private Q_SLOTS:
         QTest::keyClick(&graph, Qt::Key_F1);
         QCOMPARE(harness.help.contexts.back(), 1300);
 
-        const QString file = QString::fromStdString((harness.folder.path() / "graph.png").string());
-        graph.choosePictureFile = [&](QWidget*) { return file; };
+        // The picture is offered in the league folder under the team's name, and is a .png file.
+        QString offered;
+        const QString file = QString::fromStdString((harness.folder.path() / "graph").string());
+        graph.choosePictureFile = [&](QWidget*, const QString& suggested) {
+            offered = suggested;
+            return file;
+        };
         QVERIFY(graph.btnSaveClick());
-        QImage saved(file);
+        QCOMPARE(offered, QString::fromStdString(harness.app.leagueFolder) +
+                              QStringLiteral("Points Progress for Team 02.png"));
+        QImage saved(file + QStringLiteral(".png"));
         QCOMPARE(saved.size(), graph.pbGraph->size());
     }
 };
