@@ -123,10 +123,14 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
-// Gives the new file the previous file's owner and group where the user may, else keeps what it has.
-void KeepOwnership(int fd, const struct stat& previous) {
-    if (::fchown(fd, previous.st_uid, previous.st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), previous.st_gid);
+// Gives a new file the mode of the file it stands beside (or, with none, the mode a new file gets) and,
+// where the user may, its owner and group.
+bool TakeModeOf(int fd, const struct stat* previous) {
+    if (::fchmod(fd, previous != nullptr ? previous->st_mode & 07777 : NewFileMode()) != 0)
+        return false;
+    if (previous != nullptr && ::fchown(fd, previous->st_uid, previous->st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), previous->st_gid);
+    return true;
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -266,15 +270,30 @@ Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> conten
     };
     if (!WriteAll(fd.get(), contents) || ::fsync(fd.get()) != 0)
         return fail(errno);
-    if (::fchmod(fd.get(), replacing ? previous.st_mode & 07777 : NewFileMode()) != 0)
+    if (!TakeModeOf(fd.get(), replacing ? &previous : nullptr))
         return fail(errno);
-    if (replacing)
-        KeepOwnership(fd.get(), previous);
     if (::close(fd.release()) != 0)
         return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0)
         return fail(errno);
     SyncFolder(target.parent_path());
+    return Status::Ok();
+}
+
+Status CreateFileBeside(const std::string& path, const std::string& besidePath, int& descriptor) {
+    struct stat beside {};
+    const bool hasBeside = ::stat(ResolveLinks(besidePath).c_str(), &beside) == 0;
+    // O_EXCL with O_CREAT never opens an existing file and never follows a link at the name.
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return IoFailure(errno);
+    if (!TakeModeOf(fd.get(), hasBeside ? &beside : nullptr)) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        return IoFailure(error);
+    }
+    SyncFolder(fs::path(path).parent_path());
+    descriptor = fd.release();
     return Status::Ok();
 }
 

@@ -57,4 +57,9 @@ private:
 // it was. A file that the user may not write is refused with "File access denied".
 Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> contents);
 
+// Creates a new file at path for writing, exclusively: never an existing file and never through a link at
+// that name, with the mode, owner and group of the file besidePath names (as a save gives its new file).
+// The folder is synced so that the new name survives a power cut. The caller closes the descriptor.
+Status CreateFileBeside(const std::string& path, const std::string& besidePath, int& descriptor);
+
 } // namespace vantorel
