@@ -15,8 +15,11 @@ namespace vantorel::cli {
 // that disagree with the results are recomputed, with a note on the error stream.
 void LoadLeague(const std::string& path, Division& division);
 // Takes the league file's lock for a command that changes it, from loading to saving; a UsageError when
-// another program holds it for too long.
+// another program holds it for too long, or when changes made in the window are journalled beside the
+// league but not saved (they would be lost), so that they are recovered or discarded first.
 FileLock LockLeague(const std::string& path);
+// The lock alone, for the command that recovers those changes.
+FileLock TakeLeagueLock(const std::string& path);
 // Saves a league file over itself; a UsageError when it cannot be written.
 void SaveLeague(const std::string& path, Division& division);
 

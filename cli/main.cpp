@@ -21,7 +21,8 @@ constexpr const char* kUsage =
     "  predict predict an open fixture's score and date, or tick and untick it\n"
     "  list    print the played results or the open fixtures\n"
     "  set     change deductions, points for a win, sort rules, zones and the own team\n"
-    "  info    print the league's settings and counts\n"
+    "  info    print the league's settings and counts, and any changes not saved in the window\n"
+    "  recover save or discard the changes a window left unsaved when it ended\n"
     "  check   tell whether a league file is valid\n"
     "  players list the players of a team or of all teams\n"
     "  player  add, change or delete a player\n"
@@ -98,7 +99,15 @@ const CommandEntry kCommands[] = {
      "(match, predicted mark, date, home, away, predicted score), one a line, fields separated by tabs,\n"
      "sorted by home team unless --sort says otherwise.\n"},
     {"info", vantorel::cli::InfoCommand,
-     "usage: vantorel-cli info FILE.div\nPrints the league's settings and counts.\n"},
+     "usage: vantorel-cli info FILE.div [--date-format PATTERN]\n"
+     "Prints the league's settings and counts, and how many changes made in the window are journalled\n"
+     "beside the league but not saved.\n"},
+    {"recover", vantorel::cli::RecoverCommand,
+     "usage: vantorel-cli recover FILE.div [--discard]\n"
+     "Applies the changes the window journalled but did not save (it ended before the league was saved)\n"
+     "and saves the league, or with --discard removes them. A journal that no longer fits the league file\n"
+     "is kept aside beside it, and the command exits with 1. While such changes are pending, the commands\n"
+     "that change the league refuse to run.\n"},
     {"check", vantorel::cli::CheckCommand,
      "usage: vantorel-cli check FILE.div\nExits 0 when the league file is valid, 1 with every broken rule on "
      "a line.\n"},

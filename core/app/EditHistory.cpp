@@ -23,16 +23,19 @@ void EditHistory::Start(const Division& division, bool atSavedState) {
     compoundHasPart_ = false;
 }
 
-std::optional<JournalEntry> EditHistory::Record(Division& division, const std::string& name) {
+std::optional<JournalEntry> EditHistory::Record(Division& division, const std::string& name,
+                                                StepMerge merge) {
     std::vector<std::uint8_t> now = WriteDivision(division);
     if (now == bytes_) {
         FollowDataChanged(division);
         return std::nullopt;
     }
-    const bool joins = compoundDepth_ > 0 && compoundHasPart_;
-    const std::string& stepName = compoundDepth_ > 0 ? compoundName_ : name;
-    JournalEntry entry = MakeEntry(JournalEntry::Kind::Edit, joins, stepName, DiffSnapshots(bytes_, now));
-    AddPart(stepName, entry.diff, joins);
+    // A repeat never merges across the saved state, which must stay a step boundary.
+    const bool repeats = merge == StepMerge::WithSameName && compoundDepth_ == 0 && CanUndo() && !CanRedo() &&
+                         steps_.back().name == name && saved_ != position_;
+    const bool joins = (compoundDepth_ > 0 && compoundHasPart_) || repeats;
+    JournalEntry entry = MakeEntry(JournalEntry::Kind::Edit, joins, name, DiffSnapshots(bytes_, now));
+    AddPart(name, entry.diff, joins);
     bytes_ = std::move(now);
     if (compoundDepth_ > 0)
         compoundHasPart_ = true;
@@ -52,11 +55,9 @@ void EditHistory::AddPart(const std::string& name, SnapshotDiff diff, bool joins
     ++position_;
 }
 
-void EditHistory::OpenCompound(const std::string& name) {
-    if (compoundDepth_++ == 0) {
-        compoundName_ = name;
+void EditHistory::OpenCompound() {
+    if (compoundDepth_++ == 0)
         compoundHasPart_ = false;
-    }
 }
 
 void EditHistory::CloseCompound() {

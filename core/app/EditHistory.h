@@ -11,6 +11,10 @@
 
 namespace vantorel {
 
+// Whether an edit joins the step before it when that step has the same name and nothing came between:
+// typing a name or stepping a number through several values is one step.
+enum class StepMerge { Never, WithSameName };
+
 // The undo history of the open league, kept as differences between the league file's bytes before and
 // after each step. Undoing rebuilds the bytes before a step and loads them, so a step never needs to know
 // how to reverse its operation, and the history cannot drift from what a save would write. DataChanged
@@ -24,10 +28,12 @@ public:
     // Records the change the Division went through since the state last recorded as a step named name, or,
     // while a compound edit is open, as one more part of the compound's step. Redo steps are dropped. The
     // entry for the journal; nothing when the league's bytes did not change.
-    std::optional<JournalEntry> Record(Division& division, const std::string& name);
+    std::optional<JournalEntry> Record(Division& division, const std::string& name,
+                                       StepMerge merge = StepMerge::Never);
 
-    // Edits recorded between opening and closing form one step, named by the outermost opening.
-    void OpenCompound(const std::string& name);
+    // Edits recorded between opening and closing (of the outermost, when nested) form one step, named by
+    // the first of them.
+    void OpenCompound();
     void CloseCompound();
 
     // Takes the Division back before the last step done, or forward over the first step undone. The entry
@@ -68,7 +74,6 @@ private:
     std::optional<std::size_t> saved_; // the position at which the Division equals its file
     std::vector<std::uint8_t> bytes_;
     int compoundDepth_ = 0;
-    std::string compoundName_;
     bool compoundHasPart_ = false;
 };
 

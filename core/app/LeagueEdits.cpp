@@ -53,10 +53,10 @@ Status LeagueEdits::Journal(const std::optional<JournalEntry>& entry) {
     return Status::Error(WithText(kJournalFailedMessage, status.message()));
 }
 
-Status LeagueEdits::Record(const std::string& step) {
+Status LeagueEdits::Record(const std::string& step, StepMerge merge) {
     if (division_ == nullptr)
         return Status::Ok();
-    Status status = Journal(history_.Record(*division_, step));
+    Status status = Journal(history_.Record(*division_, step, merge));
     Changed();
     return status;
 }
@@ -94,6 +94,10 @@ bool LeagueEdits::OfferRecovery(Prompts& prompts, const DateFormat& dateFormat) 
     const PendingJournal pending = FindPendingJournal(leaguePath_, fileBytes_);
     if (pending.contents.state == JournalContents::State::None)
         return false;
+    if (pending.contents.state == JournalContents::State::InUse) {
+        prompts.Warn(kJournalInUseText);
+        return false;
+    }
     if (pending.contents.state == JournalContents::State::DoesNotFit) {
         std::string keptAs;
         if (auto status = KeepJournalAside(journalPath_, keptAs); !status)
@@ -142,18 +146,21 @@ PendingJournal FindPendingJournal(const std::string& leaguePath, std::span<const
     return pending;
 }
 
-std::string UnsavedChangesText(const PendingJournal& pending, const DateFormat& dateFormat) {
-    const std::time_t time = static_cast<std::time_t>(pending.lastTime);
+std::string ChangeTimeText(std::int64_t time, const DateFormat& dateFormat) {
+    const auto seconds = static_cast<std::time_t>(time);
     std::tm local{};
-    localtime_r(&time, &local);
+    localtime_r(&seconds, &local);
     const auto day = DayNumberOf({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
     char clock[8];
     std::snprintf(clock, sizeof clock, "%02d:%02d", local.tm_hour, local.tm_min);
+    return dateFormat.Format(day.value_or(0)) + " at " + clock;
+}
+
+std::string UnsavedChangesText(const PendingJournal& pending, const DateFormat& dateFormat) {
     const std::string count = pending.changes == 1
                                   ? "1 change to this league was"
                                   : std::to_string(pending.changes) + " changes to this league were";
-    return count + " not saved; the last was made on " + dateFormat.Format(day.value_or(0)) + " at " + clock +
-           ".";
+    return count + " not saved; the last was made on " + ChangeTimeText(pending.lastTime, dateFormat) + ".";
 }
 
 std::string JournalDoesNotFitText(const std::string& keptAs) {

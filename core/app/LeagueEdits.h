@@ -27,8 +27,8 @@ public:
 
     // Records a finished edit (or part of an open compound edit) as an undo step named step and writes it to
     // the journal. A journal that cannot be written is reported once, and the edits go on in memory.
-    Status Record(const std::string& step);
-    void OpenCompound(const std::string& step) { history_.OpenCompound(step); }
+    Status Record(const std::string& step, StepMerge merge = StepMerge::Never);
+    void OpenCompound() { history_.OpenCompound(); }
     void CloseCompound() { history_.CloseCompound(); }
 
     // Undoes the last step or redoes the first undone one, journalled as an edit is. An edit made without
@@ -68,12 +68,13 @@ private:
     bool journalFailed_ = false;
 };
 
-// Opens a compound edit for as long as it lives (nothing without edits, as in a window with no league).
+// Opens a compound edit for as long as it lives: a result entered with its scorers is one step. Nothing
+// without edits, as in a window with no league open.
 class CompoundEdit {
 public:
-    CompoundEdit(LeagueEdits* edits, const std::string& step) : edits_(edits) {
+    explicit CompoundEdit(LeagueEdits* edits) : edits_(edits) {
         if (edits_)
-            edits_->OpenCompound(step);
+            edits_->OpenCompound();
     }
     ~CompoundEdit() {
         if (edits_)
@@ -97,6 +98,12 @@ PendingJournal FindPendingJournal(const std::string& leaguePath, std::span<const
 
 // "3 changes to this league were not saved; the last was made on 06/12/2026 at 21:40." (local time).
 std::string UnsavedChangesText(const PendingJournal& pending, const DateFormat& dateFormat);
+// "06/12/2026 at 21:40": when a change was made, in local time.
+std::string ChangeTimeText(std::int64_t time, const DateFormat& dateFormat);
+// The warning for a journal that another running program is writing.
+inline constexpr const char* kJournalInUseText =
+    "This league is open in another Vantorel window, which keeps its own unsaved changes. Changes made here "
+    "cannot be kept safe from a crash until that window saves or closes the league.";
 // The warning for a journal that no longer fits its league file, kept aside as keptAs.
 std::string JournalDoesNotFitText(const std::string& keptAs);
 

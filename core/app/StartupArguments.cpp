@@ -1,5 +1,6 @@
 #include "app/StartupArguments.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "store/Settings.h"
@@ -13,7 +14,17 @@ StartupArguments ReadStartupArguments(const std::vector<std::string>& words) {
         const bool hasValue = i + 1 < words.size();
         if (words[i] == "--folder" && hasValue)
             startup.leagueFolder = WithTrailingSeparator(std::filesystem::absolute(words[++i]).string());
-        else if ((words[i] == "--page" || words[i] == "--screenshot") && hasValue)
+        else if (words[i] == "--page" && hasValue) {
+            const std::string& name = words[++i];
+            const auto found = std::find(kPageNames.begin(), kPageNames.end(), name);
+            if (found == kPageNames.end()) {
+                startup.error = "vantorel: --page takes table, team, goals, division, enter, predict or "
+                                "maintenance, not '" +
+                                name + "'";
+                return startup;
+            }
+            startup.page = static_cast<int>(found - kPageNames.begin());
+        } else if (words[i] == "--screenshot" && hasValue)
             ++i;
         else if (!words[i].starts_with("-"))
             files.push_back(words[i]);

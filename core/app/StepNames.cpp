@@ -27,6 +27,11 @@ std::string ScoredMatchStep(const Division& division, std::string_view action, i
     return step;
 }
 
+std::string ResultStep(const Division& division, int homeTeam, int awayTeam, int homeGoals, int awayGoals) {
+    return "result " + TeamName(division, homeTeam) + " v " + TeamName(division, awayTeam) + " " +
+           std::to_string(homeGoals) + "-" + std::to_string(awayGoals);
+}
+
 std::string MatchStep(const Division& division, std::string_view action, int result) {
     return Joined(action, Pairing(division, result));
 }

@@ -12,6 +12,8 @@ namespace vantorel {
 
 // "result Arsenal v Chelsea 2-1", "re-score Arsenal v Chelsea 3-1": an action on a match, with its score.
 std::string ScoredMatchStep(const Division& division, std::string_view action, int result);
+// "result Arsenal v Chelsea 2-1" for a result about to be entered.
+std::string ResultStep(const Division& division, int homeTeam, int awayTeam, int homeGoals, int awayGoals);
 // "cancel Arsenal v Chelsea", "re-date ...", "prediction ...", "goal details ...", "squads ...".
 std::string MatchStep(const Division& division, std::string_view action, int result);
 // "add player Jan Kowalski", "change player ...", "delete player ..." (deleted: named before the edit).

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -184,6 +185,16 @@ JournalContents DecodeJournal(std::span<const std::uint8_t> journal,
     return contents;
 }
 
+// Whether another open journal writer holds the journal's lock.
+static bool InUse(const std::string& journalPath) {
+    const int fd = ::open(journalPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return locked;
+}
+
 JournalContents ReadJournal(const std::string& journalPath, std::span<const std::uint8_t> leagueBytes) {
     std::error_code ec;
     const auto status = fs::symlink_status(journalPath, ec);
@@ -191,6 +202,8 @@ JournalContents ReadJournal(const std::string& journalPath, std::span<const std:
         return {};
     if (!fs::is_regular_file(status))
         return {JournalContents::State::DoesNotFit, {}, 0};
+    if (InUse(journalPath))
+        return {JournalContents::State::InUse, {}, 0};
     const auto size = fs::file_size(journalPath, ec);
     std::vector<std::uint8_t> bytes;
     if (ec || !ReadFileBytes(journalPath, static_cast<std::size_t>(size), bytes))
@@ -221,6 +234,8 @@ Status JournalWriter::Create(const std::string& journalPath, const std::string& 
     fd_ = fd;
     path_ = journalPath;
     length_ = kJournalHeaderSize;
+    // Held while the journal is written, so that nobody else recovers or discards it meanwhile.
+    (void)::flock(fd_, LOCK_EX | LOCK_NB);
     if (!WriteAll(fd_, EncodeHeader(leagueBytes)) || ::fdatasync(fd_) != 0) {
         const int error = errno;
         Remove();
@@ -245,6 +260,7 @@ Status JournalWriter::Continue(const std::string& journalPath, std::size_t whole
     fd_ = fd;
     path_ = journalPath;
     length_ = wholeLength;
+    (void)::flock(fd_, LOCK_EX | LOCK_NB);
     return Status::Ok();
 }
 

@@ -25,9 +25,10 @@ struct JournalEntry {
 std::string JournalPathOf(const std::string& leaguePath);
 
 // What a journal holds for the league file whose bytes are given. A journal cut short by a kill holds the
-// changes up to its last whole one; one made for other bytes than the league file holds now does not fit.
+// changes up to its last whole one; one made for other bytes than the league file holds now does not fit;
+// one that a running program is writing (it holds the journal's lock) is in use.
 struct JournalContents {
-    enum class State { None, Fits, DoesNotFit };
+    enum class State { None, Fits, DoesNotFit, InUse };
     State state = State::None;
     std::vector<JournalEntry> entries;
     std::size_t wholeLength = 0; // the bytes of the header and the whole entries

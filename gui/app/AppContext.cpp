@@ -9,4 +9,11 @@ void AppContext::ApplyHints() const {
         hints->setHintsShown(settings.ShowHints);
 }
 
+void AppContext::RecordEdit(const std::string& step, StepMerge merge) const {
+    if (edits == nullptr)
+        return;
+    if (auto status = edits->Record(step, merge); !status)
+        prompts.Error(status.message());
+}
+
 } // namespace vantorel

@@ -17,6 +17,7 @@
 #include "app/AppContext.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "app/StartupArguments.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
 #include "players/PlayerDialogs.h"
@@ -25,8 +26,6 @@
 namespace vantorel {
 namespace {
 
-constexpr std::array<const char*, 7> kPageNames = {"table", "team",    "goals",      "division",
-                                                   "enter", "predict", "maintenance"};
 constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
 
 template <std::size_t N>

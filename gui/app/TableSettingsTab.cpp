@@ -12,6 +12,7 @@
 
 #include "app/LeagueSettings.h"
 #include "store/TextCodec.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -64,8 +65,10 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
         {sePromote, Zone::Promotion}, {sePlayoff, Zone::Playoff}, {seRelegate, Zone::Relegation}};
     for (const auto& [spin, zone] : zoneSpins)
         connect(spin, &QSpinBox::valueChanged, this, [this, zone = zone](int count) {
-            if (!filling_)
-                SetZoneCount(app_.division, zone, count);
+            if (filling_)
+                return;
+            SetZoneCount(app_.division, zone, count);
+            app_.RecordEdit(kZonesStep, StepMerge::WithSameName);
         });
     connect(rbWinTwo, &QRadioButton::toggled, this, &TableSettingsTab::rbWinTwoClick);
 }
@@ -93,6 +96,7 @@ void TableSettingsTab::edtTableNameChange() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(kLeagueNameStep, StepMerge::WithSameName);
     if (onTableNameChanged)
         onTableNameChanged();
 }
@@ -100,13 +104,19 @@ void TableSettingsTab::edtTableNameChange() {
 void TableSettingsTab::lbOwnTeamClick() {
     if (filling_ || lbOwnTeam->currentRow() < 0)
         return;
-    if (SetOwnTeam(app_.division, lbOwnTeam->currentRow()) && app_.playSound)
+    const bool greeted = SetOwnTeam(app_.division, lbOwnTeam->currentRow());
+    app_.RecordEdit(lbOwnTeam->currentRow() == 0
+                        ? std::string(kNoOwnTeamStep)
+                        : TeamStep(app_.division, "own team", lbOwnTeam->currentRow()));
+    if (greeted && app_.playSound)
         app_.playSound(QString::fromUtf8(kOwnTeamSound));
 }
 
 void TableSettingsTab::rbWinTwoClick() {
-    if (!filling_)
-        SetWinPoints(app_.division, rbWinTwo->isChecked() ? 2 : 3);
+    if (filling_)
+        return;
+    SetWinPoints(app_.division, rbWinTwo->isChecked() ? 2 : 3);
+    app_.RecordEdit(kPointsForWinStep);
 }
 
 } // namespace vantorel

@@ -182,8 +182,8 @@ void TfrmMain::btnOpenClick() {
 
 void TfrmMain::Start(const StartupArguments& startup) {
     show();
-    if (!startup.leagueFile.empty())
-        OpenLeagueFile(startup.leagueFile);
+    if (!startup.leagueFile.empty() && OpenLeagueFile(startup.leagueFile))
+        workspace_->TabSet1->setCurrentIndex(startup.page);
 }
 
 bool TfrmMain::OpenLeagueFile(const std::string& path) {
@@ -197,6 +197,7 @@ bool TfrmMain::OpenLeagueFile(const std::string& path) {
     // usable beside it.
     hide();
     workspace_->show();
+    workspace_->OfferRecovery();
     return true;
 }
 

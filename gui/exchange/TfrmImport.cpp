@@ -18,6 +18,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "store/FileIo.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -164,6 +165,9 @@ void TfrmImport::SetRunning(bool running) {
     edFile->setEnabled(!running);
     btnBrowse->setEnabled(!running);
     btnImport->setEnabled(!running);
+    // An import, whole or stopped part way, is one step.
+    if (!running && run_)
+        app_.RecordEdit(ImportStep(kImportChoices[static_cast<std::size_t>(RadioGroup1->checkedId())]));
     if (running)
         chunkTimer_->start();
     else

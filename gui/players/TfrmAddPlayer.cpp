@@ -9,6 +9,7 @@
 
 #include "platform/HelpWindow.h"
 #include "players/Players.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -74,6 +75,7 @@ void TfrmAddPlayer::BitBtn1Click() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(PlayerStep(app_.division, shownPlayer_ == 0 ? "add player" : "change player", saved));
     Q_EMIT playerSaved(saved);
     if (shownPlayer_ != 0) {
         accept();

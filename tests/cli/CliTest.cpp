@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Workspace.h"
+#include "results/ResultEntry.h"
 #include "support/SampleSeason.h"
 #include "support/TempFolder.h"
 
@@ -322,7 +324,7 @@ TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
 TEST_F(Cli, EveryCommandHasHelp) {
     for (const char* command :
          {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list", "players",
-          "player", "scorer", "squad", "report", "stats"}) {
+          "player", "scorer", "squad", "report", "stats", "recover"}) {
         const ToolRun run = Tool({command, "--help"});
         EXPECT_EQ(run.exitCode, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
@@ -400,8 +402,7 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
         "Bea is not a player of Bury");
     ExpectOneLineError({"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "2", "--none"},
                        "Bury has 1 goals in this match");
-    ExpectOneLineError({"report", League(), "Bury", "Hull"},
-                       "no result of Bury v Hull has been played");
+    ExpectOneLineError({"report", League(), "Bury", "Hull"}, "no result of Bury v Hull has been played");
 
     EXPECT_EQ(Tool({"report", League(), "Hull", "Bury"}).out,
               "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"
@@ -421,6 +422,30 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
     ASSERT_EQ(Tool({"player", League(), "change", "Bea", "--team", "Transferred-Out"}).exitCode, 0);
     EXPECT_EQ(Tool({"players", League(), "--team", "Transferred-Out"}).out,
               "Bea                   Transferred-Out                 0\n");
+}
+
+TEST_F(Cli, ChangesAWindowLeftUnsavedAreRecoveredBeforeAnyOtherChange) {
+    ASSERT_EQ(
+        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
+            .exitCode,
+        0);
+    {
+        // A window enters a result and dies before saving.
+        Workspace workspace;
+        auto division = std::make_unique<Division>();
+        ASSERT_TRUE(workspace.Open(League(), *division, Settings{}));
+        ASSERT_TRUE(EnterResult(*division, {2, 1, 2, 1, 45000, 0}));
+        ASSERT_TRUE(workspace.edits.Record("result Hull v Bury 2-1"));
+    }
+    ExpectOneLineError({"result", League(), "enter", "York", "Leeds", "0-3"}, "vantorel-cli recover");
+    EXPECT_NE(Tool({"info", League()}).out.find("\nUnsaved changes: 1, the last made on "),
+              std::string::npos);
+
+    EXPECT_EQ(Tool({"recover", League()}).out, League() + ": 1 unsaved change recovered and saved\n");
+    EXPECT_EQ(Tool({"list", League(), "results"}).out, "4\t16/03/2023\t0\tHull\tBury\t2-1\n");
+    EXPECT_EQ(Tool({"info", League()}).out.find("Unsaved"), std::string::npos);
+    EXPECT_EQ(Tool({"result", League(), "enter", "York", "Leeds", "0-3"}).exitCode, 0);
+    EXPECT_EQ(Tool({"recover", League(), "--discard"}).out, League() + ": no unsaved changes\n");
 }
 
 } // namespace

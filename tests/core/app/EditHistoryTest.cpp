@@ -40,7 +40,7 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
         if (match.Played)
             return false;
         if (history)
-            history->OpenCompound("result");
+            history->OpenCompound();
         std::vector<int> goals;
         const bool entered =
             EnterResult(division, {match.HomeTeam, match.AwayTeam, edit.b, edit.c, 40000.0 + r, 100 * r},

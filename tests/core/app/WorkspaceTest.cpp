@@ -155,6 +155,11 @@ TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
     EXPECT_TRUE(std::filesystem::path(relative).is_absolute());
     EXPECT_EQ(ReadStartupArguments({"a.div", "b.div"}).error,
               "vantorel: only one league file can be opened at a time");
+    EXPECT_EQ(ReadStartupArguments({"a.div", "--page", "predict"}).page, 5);
+    EXPECT_EQ(ReadStartupArguments({"a.div", "--page", "enter"}).page, 4);
+    EXPECT_EQ(
+        ReadStartupArguments({"a.div", "--page", "Table"}).error,
+        "vantorel: --page takes table, team, goals, division, enter, predict or maintenance, not 'Table'");
 }
 
 TEST(SetupChoicesTest, TheOwnTeamColourMustDifferFromTheOtherThree) {
