@@ -7,6 +7,7 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "app/LeagueEdits.h"
 #include "app/LeagueSettings.h"
 #include "app/NewLeague.h"
 #include "standings/SortRules.h"

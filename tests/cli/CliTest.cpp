@@ -442,7 +442,7 @@ TEST_F(Cli, ChangesAWindowLeftUnsavedAreRecoveredBeforeAnyOtherChange) {
               std::string::npos);
 
     EXPECT_EQ(Tool({"recover", League()}).out, League() + ": 1 unsaved change recovered and saved\n");
-    EXPECT_EQ(Tool({"list", League(), "results"}).out, "4\t16/03/2023\t0\tHull\tBury\t2-1\n");
+    EXPECT_EQ(Tool({"list", League(), "results"}).out, "4\t15/03/2023\t0\tHull\tBury\t2-1\n");
     EXPECT_EQ(Tool({"info", League()}).out.find("Unsaved"), std::string::npos);
     EXPECT_EQ(Tool({"result", League(), "enter", "York", "Leeds", "0-3"}).exitCode, 0);
     EXPECT_EQ(Tool({"recover", League(), "--discard"}).out, League() + ": no unsaved changes\n");

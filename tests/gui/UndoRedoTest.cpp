@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
@@ -18,7 +19,7 @@
 #include "GuiTests.h"
 #include "app/TfrmProcess.h"
 #include "results/EnterResultsPage.h"
-#include "store/Journal.h"
+#include "store/FileIo.h"
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 
@@ -54,17 +55,21 @@ private Q_SLOTS:
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(harness.Save(*MakeLeague(4, 2), "u.div")));
         window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window)); // the keys are the window's shortcuts
         QVERIFY(!window.btnUndo->isEnabled());
         EnterResult(window);
         QVERIFY(harness.division->Results[1].Played);
         QCOMPARE(window.btnUndo->toolTip(), QStringLiteral("Undo: result Team 01 v Team 02 2-1 (Ctrl+Z)"));
-        QCOMPARE(window.enterPage->HomeList->count(), 4);
+        QCOMPARE(window.enterPage->HomeList->count(), 2); // both teams are withheld for the day
 
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!harness.division->Results[1].Played);
         QVERIFY(!harness.division->DataChanged);
         QCOMPARE(window.btnRedo->toolTip(), QStringLiteral("Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"));
-        // The page shown was computed again: Team 01 has both its home fixtures open once more.
+        // The page shown was computed again: every team is offered, and Team 01 has its three home
+        // fixtures open once more.
+        QCOMPARE(window.enterPage->HomeList->count(), 4);
         Choose(window.enterPage->HomeList, QStringLiteral("Team 01"));
         QCOMPARE(window.enterPage->AwayList->count(), 3);
         window.enterPage->btnCancel->click();
@@ -138,9 +143,8 @@ private Q_SLOTS:
 };
 
 } // namespace
-} // namespace vantorel::testing
-
 VANTOREL_GUI_TEST(UndoRedoTest);
 VANTOREL_GUI_TEST(CrashingWindow);
+} // namespace vantorel::testing
 
 #include "UndoRedoTest.moc"
