@@ -29,7 +29,7 @@ void BM_UndoOrRedoWithPainting(benchmark::State& state) {
         workspace.Paint();
         undo = !undo;
     }
-    if (workspace.division->Results[1].Played != undo)
+    if (workspace.division->Results[1].Played == undo)
         state.SkipWithError("the step did not move");
 }
 BENCHMARK(BM_UndoOrRedoWithPainting)->Unit(benchmark::kMillisecond);
