@@ -182,8 +182,8 @@ void TfrmMain::btnOpenClick() {
 
 void TfrmMain::Start(const StartupArguments& startup) {
     show();
-    if (!startup.leagueFile.empty() && OpenLeagueFile(startup.leagueFile))
-        workspace_->TabSet1->setCurrentIndex(startup.page);
+    if (!startup.leagueFile.empty() && OpenLeagueFile(startup.leagueFile) && startup.page)
+        workspace_->TabSet1->setCurrentIndex(static_cast<int>(*startup.page));
 }
 
 bool TfrmMain::OpenLeagueFile(const std::string& path) {
