@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/LeagueEdits.h"
 #include "exchange/CsvImport.h"
 #include "results/ResultEntry.h"
 #include "store/Dates.h"
@@ -12,10 +13,29 @@
 
 namespace vantorel::cli {
 
-FileLock LockLeague(const std::string& path) {
+FileLock TakeLeagueLock(const std::string& path) {
     FileLock lock;
     if (auto status = FileLock::Take(path, lock); !status)
         throw UsageError(path + ": " + status.message());
+    return lock;
+}
+
+FileLock LockLeague(const std::string& path) {
+    FileLock lock = TakeLeagueLock(path);
+    // Saving over a league with changes journalled but not saved would leave them unrecoverable, as their
+    // journal would no longer fit the file.
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, kLargestFileSize + 1, bytes))
+        return lock;
+    const PendingJournal pending = FindPendingJournal(path, bytes);
+    if (pending.contents.state == JournalContents::State::InUse)
+        throw UsageError(path + ": the league is open in Vantorel with unsaved changes; save or close it "
+                                "there first");
+    if (pending.contents.state == JournalContents::State::DoesNotFit || pending.changes > 0)
+        throw UsageError(path +
+                         ": the league has changes made in Vantorel that were not saved; recover or "
+                         "discard them first with vantorel-cli recover " +
+                         path + " [--discard]");
     return lock;
 }
 

@@ -22,8 +22,11 @@ using cmdline::TeamByName;
 using cmdline::UsageError;
 
 // Takes the league file's lock for a command that changes it, from loading to saving; a UsageError when
-// another program holds it for too long.
+// another program holds it for too long, or when changes made in the window are journalled beside the
+// league but not saved (they would be lost), so that they are recovered or discarded first.
 FileLock LockLeague(const std::string& path);
+// The lock alone, for the command that recovers those changes.
+FileLock TakeLeagueLock(const std::string& path);
 // Saves a league file over itself, keeping the file as it was as FILE.div.bak (a backup that cannot be
 // written is said on the error stream and does not stop the save).
 Status SaveWithBackup(const std::string& path, Division& division);

@@ -14,6 +14,8 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out);
 int ScheduleCommand(const std::vector<std::string>& words, std::ostream& out);
 int SetCommand(const std::vector<std::string>& words, std::ostream& out);
 int InfoCommand(const std::vector<std::string>& words, std::ostream& out);
+// "recover FILE.div [--discard]": applies and saves, or discards, the changes journalled in the window.
+int RecoverCommand(const std::vector<std::string>& words, std::ostream& out);
 int CheckCommand(const std::vector<std::string>& words, std::ostream& out);
 int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);

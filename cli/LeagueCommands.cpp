@@ -9,6 +9,7 @@
 #include "DataFiles.h"
 #include "app/LeagueFromResults.h"
 #include "Commands.h"
+#include "app/LeagueEdits.h"
 #include "app/LeagueSettings.h"
 #include "app/MatchDays.h"
 #include "app/NewLeague.h"
@@ -203,6 +204,7 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
 int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
     Arguments args(words, {});
     const std::string path = args.positional("league file");
+    const DateFormat dateFormat = DateFormatOption(args);
     args.finish();
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
@@ -229,6 +231,57 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
         << "Track goals: " << (h.TrackGoals ? "yes" : "no") << "\n"
         << "Team size: " << int{h.TeamSize} << "\n"
         << "Substitutes: " << int{h.SubsCount} << "\n";
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, kLargestFileSize + 1, bytes))
+        return 0;
+    const PendingJournal pending = FindPendingJournal(path, bytes);
+    if (pending.contents.state == JournalContents::State::InUse)
+        out << "Unsaved changes: being made in Vantorel now\n";
+    else if (pending.contents.state == JournalContents::State::DoesNotFit)
+        out << "Unsaved changes: a journal that no longer fits this file (vantorel-cli recover keeps it "
+               "aside)\n";
+    else if (pending.changes > 0)
+        out << "Unsaved changes: " << pending.changes << ", the last made on "
+            << ChangeTimeText(pending.lastTime, dateFormat) << " (vantorel-cli recover)\n";
+    return 0;
+}
+
+int RecoverCommand(const std::vector<std::string>& words, std::ostream& out) {
+    Arguments args(words, {"--discard"});
+    const std::string path = args.positional("league file");
+    const bool discard = args.flag("--discard");
+    args.finish();
+    const FileLock lock = TakeLeagueLock(path);
+    auto division = std::make_unique<Division>();
+    LoadLeague(path, *division);
+    std::vector<std::uint8_t> bytes;
+    if (auto status = ReadFileBytes(path, kLargestFileSize + 1, bytes); !status)
+        throw UsageError(path + ": " + status.message());
+    const PendingJournal pending = FindPendingJournal(path, bytes);
+    switch (pending.contents.state) {
+    case JournalContents::State::None:
+        out << path << ": no unsaved changes\n";
+        return 0;
+    case JournalContents::State::InUse:
+        throw UsageError(path + ": the league is open in Vantorel; save or close it there");
+    case JournalContents::State::DoesNotFit: {
+        std::string keptAs;
+        if (auto status = KeepJournalAside(pending.journalPath, keptAs); !status)
+            throw UsageError(pending.journalPath + ": " + status.message());
+        throw UsageError(path + ": " + JournalDoesNotFitText(keptAs));
+    }
+    case JournalContents::State::Fits:
+        break;
+    }
+    if (!discard && pending.changes > 0) {
+        if (auto status = ApplyJournal(pending, *division); !status)
+            throw UsageError(path + ": " + status.message());
+        SaveLeague(path, *division);
+    }
+    std::filesystem::remove(pending.journalPath);
+    out << path << ": " << pending.changes
+        << (pending.changes == 1 ? " unsaved change " : " unsaved changes ")
+        << (discard ? "discarded" : "recovered and saved") << "\n";
     return 0;
 }
 

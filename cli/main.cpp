@@ -30,6 +30,7 @@ const CommandEntry kCommands[] = {
     {"stats", vantorel::cli::StatsCommand},   {"set", vantorel::cli::SetCommand},
     {"result", vantorel::cli::ResultCommand}, {"predict", vantorel::cli::PredictCommand},
     {"list", vantorel::cli::ListCommand},     {"info", vantorel::cli::InfoCommand},
+    {"recover", vantorel::cli::RecoverCommand},
     {"check", vantorel::cli::CheckCommand},   {"players", vantorel::cli::PlayersCommand},
     {"player", vantorel::cli::PlayerCommand}, {"scorer", vantorel::cli::ScorerCommand},
     {"squad", vantorel::cli::SquadCommand},   {"report", vantorel::cli::ReportCommand},

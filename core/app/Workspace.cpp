@@ -1,5 +1,6 @@
 #include "app/Workspace.h"
 
+#include "app/StepNames.h"
 #include "store/LeagueFile.h"
 
 namespace vantorel {
@@ -11,6 +12,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     if (auto status = LoadDivision(path, division, &TotalsRecomputed); !status)
         return status;
     leaguePath = path;
+    edits.Start(division, path, !TotalsRecomputed);
     ShowPossNow = settings.ShowPoss;
     ShortTabNow = settings.ShortTab;
     formGames = settings.FormGames;
@@ -26,6 +28,11 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     PredictDate = today;
     RefreshTable(division);
     return Status::Ok();
+}
+
+void Workspace::Reload(const Division& division) {
+    sortRules.Load(division.Header.SortRules.stored());
+    RefreshTable(division);
 }
 
 void Workspace::RefreshTable(const Division& division) {
@@ -53,6 +60,8 @@ bool Workspace::MayLeavePage(Division& division, Prompts& prompts) {
             prompts.Warn(status.message());
             return false;
         }
+        if (auto status = edits.Record(kSortRulesStep); !status)
+            prompts.Error(status.message());
         return true;
     }
     if (ResultPending) {
@@ -65,21 +74,23 @@ bool Workspace::MayLeavePage(Division& division, Prompts& prompts) {
 bool Workspace::MayClose(Division& division, Prompts& prompts) {
     if (!MayLeavePage(division, prompts))
         return false;
-    if (!division.DataChanged)
-        return true;
-    switch (prompts.AskYesNoCancel(kSaveChangesQuestion)) {
-    case Answer::Yes:
-        return Save(division, prompts);
-    case Answer::No:
-        return true;
-    case Answer::Cancel:
-        return false;
+    bool close = true;
+    if (division.DataChanged) {
+        const Answer answer = prompts.AskYesNoCancel(kSaveChangesQuestion);
+        close = answer == Answer::No || (answer == Answer::Yes && Save(division, prompts));
     }
-    return false;
+    if (close)
+        edits.Closed();
+    return close;
 }
 
 bool Workspace::Save(Division& division, Prompts& prompts) {
-    return saveGuard_.Save(leaguePath, division, prompts);
+    // Pending sort-rule edits, and any edit not recorded yet, belong in the history before its saved mark.
+    (void)edits.Record("change");
+    if (!saveGuard_.Save(leaguePath, division, prompts))
+        return false;
+    edits.Saved();
+    return true;
 }
 
 } // namespace vantorel

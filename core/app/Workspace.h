@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "app/LeagueEdits.h"
 #include "platform/Prompts.h"
 #include "results/ResultList.h"
 #include "standings/DateList.h"
@@ -68,6 +69,12 @@ public:
     Status Open(const std::string& path, Division& division, const Settings& settings, double today = 0);
     bool TotalsRecomputed = false;
 
+    // The undo history and the journal of the league open.
+    LeagueEdits edits;
+    // The league changed under the pages (an undo, a redo, a recovery): the sort-rule lists and the table
+    // follow it.
+    void Reload(const Division& division);
+
     // Rebuilds the match dates (the as-at date goes to the last one) and recomputes the table.
     void RefreshTable(const Division& division);
     // Recomputes the table at the current as-at date.
@@ -83,6 +90,7 @@ public:
     bool MayLeavePage(Division& division, Prompts& prompts);
     // Whether the workspace may close: as leaving a page, then, when the league changed, the question
     // whether to save it (Yes saves, and a save that does not happen keeps the workspace open; Cancel stays).
+    // When it may, the journal of unsaved changes goes.
     bool MayClose(Division& division, Prompts& prompts);
 
     // Saves the league over its file (see SaveGuard); false when nothing was saved.

@@ -126,9 +126,18 @@ const ProgramUsage& CliUsage() {
              "rules only once the tied teams have met in every match, the later rules deciding until then "
              "(as in Spain: 1H6723). At most 8 codes, e.g. 16723. A zone holds at most the league's teams."},
             {"info",
-             "print the league's settings and counts",
-             {"info FILE.div"},
-             "Prints the league's settings and counts."},
+             "print the league's settings and counts, and any changes not saved in the window",
+             {"info FILE.div [--date-format PATTERN]"},
+             "Prints the league's settings and counts, and how many changes made in the window are "
+             "journalled beside the league but not saved, with when the last was made."},
+            {"recover",
+             "save or discard the changes a window left unsaved when it ended",
+             {"recover FILE.div [--discard]"},
+             "Applies the changes the window journalled but did not save (it ended before the league was "
+             "saved) and saves the league, or with --discard removes them. A journal that no longer fits the "
+             "league file (the file was changed since) is kept aside beside it as .FILE.div.journal.kept-N "
+             "and the command exits with 1. While such changes are waiting, the commands that change the "
+             "league refuse to run, so that the changes are not lost."},
             {"check",
              "tell whether a league file is valid",
              {"check FILE.div"},

@@ -12,12 +12,12 @@ const ProgramUsage& DesktopUsage() {
         {
             {"window",
              "open the program",
-             {"[LEAGUE.div] [--folder DIR]"},
-             "Opens the league file at once, over a main window listing the file's folder; without one, "
-             "lists "
-             "the leagues of the league folder, or of DIR for this run only (the settings keep their "
-             "folder). "
-             "Only one league file can be named."},
+             {"[LEAGUE.div [--page NAME]] [--folder DIR]"},
+             "Opens the league file at once, over a main window listing the file's folder, at the workspace "
+             "page --page names (table, team, goals, division, enter, predict or maintenance); without one, "
+             "lists the leagues of the league folder, or of DIR for this run only (the settings keep their "
+             "folder). Only one league file can be named. A league left with changes that were not saved "
+             "(the program or the computer stopped) offers to recover or discard them."},
             {"print",
              "print a table or the grid of all results",
              {"--print table LEAGUE.div --png OUT.png [TABLE OPTIONS] [--date-format PATTERN]",

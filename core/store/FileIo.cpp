@@ -119,10 +119,23 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
-// Gives the new file the previous file's owner and group where the user may, else keeps what it has.
+// Gives the new file the previous file's owner and group where the user may, else at least its group.
 void KeepOwnership(int fd, const struct stat& previous) {
-    if (::fchown(fd, previous.st_uid, previous.st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), previous.st_gid);
+    if (::fchown(fd, previous.st_uid, previous.st_gid) == 0)
+        return;
+    if (::fchown(fd, static_cast<uid_t>(-1), previous.st_gid) != 0) {
+        // Neither can be kept: the file stays the user's own, as any new file would be.
+    }
+}
+
+// Gives a new file the mode of the file it stands beside (or, with none, the mode a new file gets) and,
+// where the user may, its owner and group.
+bool TakeModeOf(int fd, const struct stat* previous) {
+    if (::fchmod(fd, previous != nullptr ? previous->st_mode & 07777 : NewFileMode()) != 0)
+        return false;
+    if (previous != nullptr)
+        KeepOwnership(fd, *previous);
+    return true;
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -426,6 +439,23 @@ Status WriteBackup(const std::string& path, const std::string& backupPath) {
         return IoFailure(errno);
     RemoveStaleTemporaries(backupPath);
     return WriteBeside(backupPath, bytes, info.st_mode & 07777, &info);
+}
+
+Status CreateFileBeside(const std::string& path, const std::string& besidePath, int& descriptor) {
+    struct stat beside {};
+    const bool hasBeside = ::stat(ResolveLinks(besidePath).c_str(), &beside) == 0;
+    // O_EXCL with O_CREAT never opens an existing file and never follows a link at the name.
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return IoFailure(errno);
+    if (!TakeModeOf(fd.get(), hasBeside ? &beside : nullptr)) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        return IoFailure(error);
+    }
+    SyncFolder(fs::path(path).parent_path());
+    descriptor = fd.release();
+    return Status::Ok();
 }
 
 } // namespace vantorel

@@ -64,6 +64,11 @@ private:
 // "File access denied", anything but a regular file with kNotAFileMessage.
 Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> contents);
 
+// Creates a new file at path for writing, exclusively: never an existing file and never through a link at
+// that name, with the mode, owner and group of the file besidePath names (as a save gives its new file).
+// The folder is synced so that the new name survives a power cut. The caller closes the descriptor.
+Status CreateFileBeside(const std::string& path, const std::string& besidePath, int& descriptor);
+
 // Copies the file at path (links followed) to backupPath as ReplaceFile writes, so that whatever sits at
 // backupPath (a link of any kind, even to the file itself) is replaced and never written through. Call it
 // while holding the lock of path.

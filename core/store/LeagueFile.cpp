@@ -1,5 +1,6 @@
 #include "store/LeagueFile.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "store/ByteStream.h"
@@ -267,6 +268,26 @@ std::vector<std::uint8_t> WriteDivision(const Division& division) {
         }
     }
     return bytes;
+}
+
+std::array<std::size_t, 6> RecordSectionEnds(std::span<const std::uint8_t> bytes) {
+    ByteReader in(bytes);
+    DivisionHeader header;
+    ReadHeader(in, header);
+    auto count = [](std::int16_t n) { return static_cast<std::size_t>(n > 0 ? n : 0); };
+    const std::array<std::size_t, 6> sizes = {kHeaderSize,
+                                              36 * count(header.TeamCount),
+                                              24 * count(header.ResultCount),
+                                              10 * count(header.GoalCount),
+                                              23 * count(header.PlayerCount),
+                                              115 * count(header.SquadCount)};
+    std::array<std::size_t, 6> ends{};
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        end = std::min(end + sizes[i], bytes.size());
+        ends[i] = end;
+    }
+    return ends;
 }
 
 std::optional<DivisionHeader> IdentifyLeagueFile(std::span<const std::uint8_t> firstBytes,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,6 +24,10 @@ Status ReadDivision(std::span<const std::uint8_t> bytes, Division& division);
 
 // The bytes of the Division in the current file format.
 std::vector<std::uint8_t> WriteDivision(const Division& division);
+
+// Where the header and each record section (teams, results, goals, players, squads) of a current-format
+// league file end, by its header's counts; none lies past the end of the bytes.
+std::array<std::size_t, 6> RecordSectionEnds(std::span<const std::uint8_t> bytes);
 
 // The header of a league file that the folder list accepts, by the loader's own test of the header: magic
 // "DIVHD", version 6..20, counts within the capacities and a file of fileSize bytes long enough for them.

@@ -9,6 +9,13 @@ void AppContext::ApplyHints() const {
         hints->setHintsShown(settings.ShowHints);
 }
 
+void AppContext::RecordEdit(const std::string& step, StepMerge merge) const {
+    if (edits == nullptr)
+        return;
+    if (auto status = edits->Record(step, merge); !status)
+        prompts.Error(status.message());
+}
+
 QIcon ApplicationIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})

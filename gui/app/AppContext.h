@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 
+#include "app/LeagueEdits.h"
 #include "platform/DateFormat.h"
 #include "platform/HelpViewer.h"
 #include "platform/Printing.h"
@@ -67,6 +68,13 @@ struct AppContext {
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;
+
+    // The undo history and journal of the league open in the workspace; none while no league is open.
+    LeagueEdits* edits = nullptr;
+    // Records a finished edit of the open league as an undo step named step, written to the journal before
+    // it returns: every edit site calls it once after its core operation succeeds. An error writing the
+    // journal is shown.
+    void RecordEdit(const std::string& step, StepMerge merge = StepMerge::Never) const;
     // Teams in the order the team lists show them: by name, in the user's locale, without regard to case.
     std::vector<int> TeamsInListOrder(std::vector<int> teams) const {
         return TeamsInNameOrder(division, std::move(teams), collate);

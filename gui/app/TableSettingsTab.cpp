@@ -12,6 +12,7 @@
 
 #include "app/LeagueSettings.h"
 #include "store/TextCodec.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -70,6 +71,8 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
                 return;
             if (auto status = SetZoneCount(app_.division, zone, count); !status)
                 app_.prompts.Warn(status.message());
+            else
+                app_.RecordEdit(kZonesStep, StepMerge::WithSameName);
         });
     connect(rbWinTwo, &QRadioButton::toggled, this, &TableSettingsTab::rbWinTwoClick);
 }
@@ -99,6 +102,7 @@ void TableSettingsTab::edtTableNameChange() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(kLeagueNameStep, StepMerge::WithSameName);
     if (onTableNameChanged)
         onTableNameChanged();
 }
@@ -106,13 +110,19 @@ void TableSettingsTab::edtTableNameChange() {
 void TableSettingsTab::lbOwnTeamClick() {
     if (filling_ || lbOwnTeam->currentRow() < 0)
         return;
-    if (SetOwnTeam(app_.division, lbOwnTeam->currentRow()) && app_.playSound)
+    const bool greeted = SetOwnTeam(app_.division, lbOwnTeam->currentRow());
+    app_.RecordEdit(lbOwnTeam->currentRow() == 0
+                        ? std::string(kNoOwnTeamStep)
+                        : TeamStep(app_.division, "own team", lbOwnTeam->currentRow()));
+    if (greeted && app_.playSound)
         app_.playSound(QString::fromUtf8(kOwnTeamSound));
 }
 
 void TableSettingsTab::rbWinTwoClick() {
-    if (!filling_)
-        SetWinPoints(app_.division, rbWinTwo->isChecked() ? 2 : 3);
+    if (filling_)
+        return;
+    SetWinPoints(app_.division, rbWinTwo->isChecked() ? 2 : 3);
+    app_.RecordEdit(kPointsForWinStep);
 }
 
 } // namespace vantorel

@@ -11,6 +11,7 @@
 
 #include "app/LeagueSettings.h"
 #include "store/TextCodec.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -85,8 +86,10 @@ void TeamsTab::lbTeamsClick() {
 }
 
 void TeamsTab::edDeductChange(int deduction) {
-    if (!filling_ && lbTeams->currentRow() >= 0)
-        app_.division.SetDeduction(lbTeams->currentRow() + 1, deduction);
+    if (filling_ || lbTeams->currentRow() < 0)
+        return;
+    app_.division.SetDeduction(lbTeams->currentRow() + 1, deduction);
+    app_.RecordEdit(TeamStep(app_.division, "deduction", lbTeams->currentRow() + 1), StepMerge::WithSameName);
 }
 
 void TeamsTab::btnEditClick() {
@@ -107,6 +110,7 @@ void TeamsTab::btnUpTeamClick() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(TeamStep(app_.division, "rename team", editTeam_ + 1));
     lbTeams->item(editTeam_)->setText(
         QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[editTeam_ + 1].Name.stored())));
     btnUpTeam->setEnabled(false);

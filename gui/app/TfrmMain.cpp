@@ -186,8 +186,8 @@ void TfrmMain::btnOpenClick() {
 
 void TfrmMain::Start(const StartupArguments& startup) {
     show();
-    if (!startup.leagueFile.empty())
-        OpenLeagueFile(startup.leagueFile);
+    if (!startup.leagueFile.empty() && OpenLeagueFile(startup.leagueFile) && startup.page)
+        workspace_->TabSet1->setCurrentIndex(static_cast<int>(*startup.page));
 }
 
 bool TfrmMain::OpenLeagueFile(const std::string& path) {
@@ -201,6 +201,7 @@ bool TfrmMain::OpenLeagueFile(const std::string& path) {
     // usable beside it.
     hide();
     workspace_->show();
+    workspace_->OfferRecovery();
     return true;
 }
 

@@ -9,8 +9,10 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/MaintenancePage.h"
@@ -75,10 +77,27 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
                              : page == WorkspacePage::TableMaintenance   ? maintenancePage
                                                                          : PageToCome(page));
     }
+    btnUndo = new QToolButton(this);
+    btnRedo = new QToolButton(this);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(TabSet1);
+    bottom->addStretch();
+    bottom->addWidget(btnUndo);
+    bottom->addWidget(btnRedo);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(Notebook1, 1);
-    layout->addWidget(TabSet1);
+    layout->addLayout(bottom);
+    connect(btnUndo, &QToolButton::clicked, this, &TfrmProcess::UndoClick);
+    connect(btnRedo, &QToolButton::clicked, this, &TfrmProcess::RedoClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            &TfrmProcess::UndoClick);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &TfrmProcess::RedoClick);
+    app_.edits = &workspace_.edits;
+    workspace_.edits.onChanged = [this] { UpdateUndoControls(); };
+    UpdateUndoControls();
 
     PopupMenu1 = new QMenu(this);
     miSave = PopupMenu1->addAction(QStringLiteral("&Save"), this, &TfrmProcess::miSaveClick);
@@ -95,10 +114,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
     };
     maintenancePage->teamsTab->onTeamRenamed = [this] { teamStatsPage->TeamRenamed(); };
-    maintenancePage->tableTab->onTableNameChanged = [this] {
-        tablePage->panLeague->setText(
-            QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
-    };
+    maintenancePage->tableTab->onTableNameChanged = [this] { ShowLeagueName(); };
     connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
     InstallHelpKey(this, app.help, [this] { return helpContext(); });
     InstallWorkspaceShortcuts(*this);
@@ -137,8 +153,7 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     maintenancePage->TabbedNotebook1->setCurrentIndex(0);
     maintenancePage->goalsTab->ResetSortKey();
     maintenancePage->playersTab->ResetSortKey();
-    setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
-                   QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    ShowLeagueName();
     tablePage->PageEntry();
     teamStatsPage->PageEntry();
     if (workspace_.TotalsRecomputed)
@@ -146,6 +161,54 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     quitRequested_ = false;
     RestoreLeagueView();
     return true;
+}
+
+void TfrmProcess::OfferRecovery() {
+    if (workspace_.edits.OfferRecovery(app_.prompts, app_.dateFormat))
+        LeagueChanged();
+}
+
+void TfrmProcess::UndoClick() {
+    MoveInHistory(true);
+}
+
+void TfrmProcess::RedoClick() {
+    MoveInHistory(false);
+}
+
+void TfrmProcess::MoveInHistory(bool undo) {
+    if (!workspace_.MayLeavePage(app_.division, app_.prompts))
+        return;
+    Status journal = Status::Ok();
+    const bool moved = undo ? workspace_.edits.Undo(journal) : workspace_.edits.Redo(journal);
+    if (!journal)
+        app_.prompts.Error(journal.message());
+    if (!moved) {
+        app_.prompts.Beep();
+        return;
+    }
+    LeagueChanged();
+}
+
+void TfrmProcess::LeagueChanged() {
+    workspace_.Reload(app_.division);
+    ShowLeagueName();
+    Notebook1PageChanged();
+}
+
+void TfrmProcess::ShowLeagueName() {
+    const QString name = QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored()));
+    setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") + name);
+    tablePage->panLeague->setText(name);
+}
+
+void TfrmProcess::UpdateUndoControls() {
+    btnUndo->setText(QStringLiteral("Undo"));
+    btnRedo->setText(QStringLiteral("Redo"));
+    btnUndo->setToolTip(QString::fromStdString(workspace_.edits.UndoCaption()) + QStringLiteral(" (Ctrl+Z)"));
+    btnRedo->setToolTip(QString::fromStdString(workspace_.edits.RedoCaption()) + QStringLiteral(" (Ctrl+Y)"));
+    btnUndo->setEnabled(workspace_.edits.CanUndo());
+    btnRedo->setEnabled(workspace_.edits.CanRedo());
 }
 
 void TfrmProcess::RestoreLeagueView() {

@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
+class QToolButton;
 
 namespace vantorel {
 
@@ -33,6 +34,13 @@ public:
 
     // Loads the league and shows its table; refused, with the error shown, when the file cannot be loaded.
     bool OpenLeague(const std::string& path);
+    // Offers back the changes a journal from an earlier run holds (see LeagueEdits::OfferRecovery).
+    void OfferRecovery();
+
+    // Undo and Redo (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y), from any page: refused, as leaving the page is, while
+    // a result is half entered. The page shown is computed again, as after any edit.
+    void UndoClick();
+    void RedoClick();
 
     // Sizes the window for a screen's available area.
     void FitToScreen(const QRect& available);
@@ -74,6 +82,8 @@ public:
     QMenu* PopupMenu1;
     QAction* miSave;
     QAction* miSetup;
+    QToolButton* btnUndo;
+    QToolButton* btnRedo;
 
 Q_SIGNALS:
     // The workspace has closed; the main window comes back.
@@ -85,6 +95,11 @@ protected:
 private:
     void TabSet1Change(int page);
     void Notebook1PageChanged();
+    void MoveInHistory(bool undo);
+    // The league changed under every page (an undo, a redo, a recovery).
+    void LeagueChanged();
+    void ShowLeagueName();
+    void UpdateUndoControls();
 
     // The league's last page and maintenance tab, taken when it opens and kept when it closes.
     void RestoreLeagueView();

@@ -23,6 +23,8 @@
 #include "exchange/TeamAliases.h"
 #include "exchange/TfrmTeamNames.h"
 #include "store/Settings.h"
+#include "store/FileIo.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -236,6 +238,9 @@ void TfrmImport::SetRunning(bool running) {
     cbDates->setEnabled(!running);
     btnBrowse->setEnabled(!running);
     btnImport->setEnabled(!running);
+    // An import, whole or stopped part way, is one step.
+    if (!running && run_)
+        app_.RecordEdit(ImportStep(kImportChoices[static_cast<std::size_t>(RadioGroup1->checkedId())]));
     if (running)
         chunkTimer_->start();
     else

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/WindowModal.h"
 
@@ -42,6 +43,18 @@ Answer QtPrompts::AskYesNoCancel(const std::string& text) {
     const int button =
         Show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+bool QtPrompts::AskChoice(const std::string& text, const std::string& accept, const std::string& reject) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), Text(text), QMessageBox::NoButton,
+                    parentWindow());
+    QPushButton* accepting = box.addButton(Text(accept), QMessageBox::AcceptRole);
+    box.addButton(Text(reject), QMessageBox::RejectRole);
+    // Closing the box keeps what the accepting answer keeps: it never throws work away.
+    box.setDefaultButton(accepting);
+    box.setEscapeButton(accepting);
+    ExecWindowModal(box);
+    return box.clickedButton() == accepting;
 }
 
 int QtPrompts::Show(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons buttons) {

@@ -19,6 +19,7 @@ public:
     void Info(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
+    bool AskChoice(const std::string& text, const std::string& accept, const std::string& reject) override;
     void Beep() override;
 
 private:

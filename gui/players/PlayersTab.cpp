@@ -11,6 +11,7 @@
 
 #include "players/PlayerGrids.h"
 #include "players/TfrmAddPlayer.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -121,8 +122,11 @@ void PlayersTab::btnPlDeleteClick() {
     }
     if (!app_.prompts.AskYesNo(DeletePlayerQuestion(app_.division, player)))
         return;
+    const std::string step = PlayerStep(app_.division, "delete player", player);
     if (auto status = app_.division.DeletePlayer(player); !status)
         app_.prompts.Error(status.message());
+    else
+        app_.RecordEdit(step);
     UpdatePlayers();
 }
 

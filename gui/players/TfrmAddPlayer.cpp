@@ -10,6 +10,7 @@
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/Players.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -71,6 +72,7 @@ void TfrmAddPlayer::BitBtn1Click() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(PlayerStep(app_.division, shownPlayer_ == 0 ? "add player" : "change player", saved));
     Q_EMIT playerSaved(saved);
     if (shownPlayer_ != 0) {
         accept();

@@ -18,6 +18,7 @@
 #include "players/Squads.h"
 #include "players/TfrmAddPlayer.h"
 #include "players/TfrmUpSquad.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -203,6 +204,7 @@ void TfrmSquad::btnOKClick() {
         app_.prompts.Error(status.message());
         return;
     }
+    app_.RecordEdit(MatchStep(app_.division, "squads", editor_->result()));
     accept();
 }
 

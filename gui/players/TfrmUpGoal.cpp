@@ -15,6 +15,7 @@
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "players/TfrmAddPlayer.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -114,6 +115,7 @@ void TfrmUpGoal::BitBtn1Click() {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(MatchStep(app_.division, "goal details", app_.division.Goals[goal_].Result));
     accept();
 }
 

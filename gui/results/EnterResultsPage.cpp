@@ -16,6 +16,7 @@
 #include "app/PageButtons.h"
 #include "results/SeasonDates.h"
 #include "store/TextCodec.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {
@@ -229,12 +230,14 @@ void EnterResultsPage::btnUpdateClick() {
         return;
     std::string recorded;
     std::vector<int> newGoals;
+    const CompoundEdit step(app_.edits);
     if (auto status = session_.Enter(app_.division, home, away, Score1->value(), Score2->value(), *attendance,
                                      &recorded, &newGoals);
         !status) {
         app_.prompts.Warn(status.message());
         return;
     }
+    app_.RecordEdit(ResultStep(app_.division, home, away, Score1->value(), Score2->value()));
     AskGoalDetails(app_, this, newGoals);
     FillHomeList();
     ResetEntry();
@@ -259,6 +262,7 @@ void EnterResultsPage::btnCalClick() {
 
 void EnterResultsPage::cbTrackGoalsClick() {
     SetTrackGoals(app_.division, cbTrackGoals->isChecked());
+    app_.RecordEdit(kGoalTrackingStep);
 }
 
 void EnterResultsPage::keyPressEvent(QKeyEvent* event) {

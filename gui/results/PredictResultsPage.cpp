@@ -18,6 +18,7 @@
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
 #include "results/TfrmPredict.h"
+#include "app/StepNames.h"
 #include "results/TfrmSchedule.h"
 
 namespace vantorel {
@@ -180,6 +181,7 @@ void PredictResultsPage::ToggleTick(int row) {
     if (fixture == 0)
         return;
     TogglePredicted(app_.division, fixture);
+    app_.RecordEdit(MatchStep(app_.division, "prediction", fixture));
     model->RowChanged(row);
 }
 
@@ -190,6 +192,7 @@ void PredictResultsPage::SpinScore(bool up) {
     const bool home = sgPredict->currentIndex().column() == kHomeGoalsColumn;
     if (!SpinPredictedScore(app_.division, fixture, home, up))
         app_.prompts.Beep();
+    app_.RecordEdit(MatchStep(app_.division, "prediction", fixture), StepMerge::WithSameName);
     model->RowChanged(sgPredict->currentIndex().row());
 }
 
@@ -205,8 +208,10 @@ void PredictResultsPage::sgPredictDblClick() {
     const int fixture = CurrentFixtureOrBeep();
     if (fixture == 0)
         return;
-    if (ApplyQuickDate(app_.division, fixture, workspace_.PredictDate, app_.today()))
-        model->RowChanged(sgPredict->currentIndex().row());
+    if (!ApplyQuickDate(app_.division, fixture, workspace_.PredictDate, app_.today()))
+        return;
+    app_.RecordEdit(MatchStep(app_.division, "prediction date", fixture));
+    model->RowChanged(sgPredict->currentIndex().row());
 }
 
 void PredictResultsPage::btnPrDateClick() {
@@ -219,6 +224,7 @@ void PredictResultsPage::btnPrDateClick() {
     if (picked == 0)
         return;
     ChangeResultDate(app_.division, fixture, picked);
+    app_.RecordEdit(MatchStep(app_.division, "prediction date", fixture));
     workspace_.PredictDate = picked;
     model->RowChanged(sgPredict->currentIndex().row());
 }
@@ -237,6 +243,7 @@ void PredictResultsPage::btnPrScoreClick() {
             app_.prompts.Warn(status.message());
             return;
         }
+        app_.RecordEdit(ScoredMatchStep(app_.division, "prediction", dialog->fixture()));
         model->RowChanged(row);
     });
     dialog->open();

@@ -14,6 +14,7 @@
 #include "results/ResultListModel.h"
 #include "results/SeasonDates.h"
 #include "results/TfrmChScore.h"
+#include "app/StepNames.h"
 
 namespace vantorel {
 
@@ -107,6 +108,7 @@ void ResultsTab::btnChDateClick() {
     if (picked == 0 || !MayStoreOnDate(app_.division, picked, app_.dateFormat, app_.prompts, result))
         return;
     ChangeResultDate(app_.division, result, picked);
+    app_.RecordEdit(MatchStep(app_.division, "re-date", result));
     model->RowChanged(SelectedRow());
 }
 
@@ -119,12 +121,14 @@ void ResultsTab::btnChScoreClick() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, row] {
         std::vector<int> newGoals;
+        const CompoundEdit step(app_.edits);
         if (auto status = RescoreResult(app_.division, dialog->result(), dialog->udFor->value(),
                                         dialog->udAgainst->value(), dialog->attendance(), &newGoals);
             !status) {
             app_.prompts.Warn(status.message());
             return;
         }
+        app_.RecordEdit(ScoredMatchStep(app_.division, "re-score", dialog->result()));
         AskGoalDetails(app_, this, newGoals);
         model->RowChanged(row);
     });
@@ -139,6 +143,7 @@ void ResultsTab::btnRemoveClick() {
         return;
     model->MarkCancelled(SelectedRow());
     CancelResult(app_.division, result);
+    app_.RecordEdit(MatchStep(app_.division, "cancel", result));
 }
 
 void ResultsTab::btnSquadClick() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "platform/HelpWindow.h"
 #include "results/MatchDaysBox.h"
 
@@ -52,6 +53,7 @@ void TfrmSchedule::btnOKClick() {
         app_.prompts.Error(status.message());
         return;
     }
+    app_.RecordEdit(kMatchDaysStep);
     accept();
 }
 

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Workspace.h"
 #include "cmdline/Usage.h"
+#include "results/ResultEntry.h"
 #include "support/SampleSeason.h"
 #include "support/TempFolder.h"
 
@@ -556,6 +558,30 @@ TEST_F(Cli, NamesWithControlCharactersOrFormulaStartsAreRefused) {
     ExpectOneLineError(
         {"new", folder_.file("other.div"), "--name", "@League", "--teams", Season("teams.txt")},
         "A league name may not begin with");
+}
+
+TEST_F(Cli, ChangesAWindowLeftUnsavedAreRecoveredBeforeAnyOtherChange) {
+    ASSERT_EQ(
+        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
+            .exitCode,
+        0);
+    {
+        // A window enters a result and dies before saving.
+        Workspace workspace;
+        auto division = std::make_unique<Division>();
+        ASSERT_TRUE(workspace.Open(League(), *division, Settings{}));
+        ASSERT_TRUE(EnterResult(*division, {2, 1, 2, 1, 45000, 0}));
+        ASSERT_TRUE(workspace.edits.Record("result Hull v Bury 2-1"));
+    }
+    ExpectOneLineError({"result", League(), "enter", "York", "Leeds", "0-3"}, "vantorel-cli recover");
+    EXPECT_NE(Tool({"info", League()}).out.find("\nUnsaved changes: 1, the last made on "),
+              std::string::npos);
+
+    EXPECT_EQ(Tool({"recover", League()}).out, League() + ": 1 unsaved change recovered and saved\n");
+    EXPECT_EQ(Tool({"list", League(), "results"}).out, "4\t15/03/2023\t0\tHull\tBury\t2-1\n");
+    EXPECT_EQ(Tool({"info", League()}).out.find("Unsaved"), std::string::npos);
+    EXPECT_EQ(Tool({"result", League(), "enter", "York", "Leeds", "0-3"}).exitCode, 0);
+    EXPECT_EQ(Tool({"recover", League(), "--discard"}).out, League() + ": no unsaved changes\n");
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST(UsageTest, HelpListsEveryCommandAndEachCommandsHelpItsFormsWrappedUnderTheC
 
 TEST(UsageTest, TheDesktopHelpShowsEveryWayOfRunningTheProgram) {
     const std::string help = HelpText(DesktopUsage());
-    for (const char* form : {"usage: vantorel [LEAGUE.div] [--folder DIR]\n",
+    for (const char* form : {"usage: vantorel [LEAGUE.div [--page NAME]] [--folder DIR]\n",
                              "\n       vantorel --print table|grid ", "\n       vantorel --print summary ",
                              "\n       vantorel --print graph ", "\n       vantorel LEAGUE.div --screenshot ",
                              "\n       vantorel --help | --version\n", "\nTABLE OPTIONS: "})

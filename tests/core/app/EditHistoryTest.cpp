@@ -1,0 +1,185 @@
+// The undo history against the operations it wraps: any mix of edits, undos and redos leaves the league a
+// save would write exactly as replaying the steps still done, from the league as opened.
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "app/EditHistory.h"
+#include "app/LeagueSettings.h"
+#include "players/GoalRecords.h"
+#include "players/GoalScorers.h"
+#include "players/Players.h"
+#include "results/Predictions.h"
+#include "results/ResultEntry.h"
+#include "store/LeagueFile.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+// One edit, described so that it can be made again on another copy of the league.
+struct Edit {
+    int kind = 0;
+    int a = 0;
+    int b = 0;
+    int c = 0;
+};
+
+// Makes an edit as the windows do; false when the operation refuses it. Entering a result with a scorer
+// for its first goal is a compound edit of two recorded parts.
+bool Make(Division& division, const Edit& edit, EditHistory* history) {
+    auto record = [&](const std::string& name) {
+        if (history)
+            (void)history->Record(division, name);
+    };
+    const int r = edit.a;
+    const ResultRecord& match = division.Results[r];
+    switch (edit.kind) {
+    case 0: {
+        if (match.Played)
+            return false;
+        if (history)
+            history->OpenCompound();
+        std::vector<int> goals;
+        const bool entered =
+            EnterResult(division, {match.HomeTeam, match.AwayTeam, edit.b, edit.c, 40000.0 + r, 100 * r},
+                        nullptr, &goals)
+                .ok();
+        if (entered) {
+            record("result");
+            const int scorer = 1 + r % division.Header.PlayerCount;
+            if (!goals.empty() && SetGoalDetails(division, goals.front(), {scorer, 17, false, false}))
+                record("goal details");
+        }
+        if (history)
+            history->CloseCompound();
+        return entered;
+    }
+    case 1:
+        if (!match.Played || !RescoreResult(division, r, edit.b, edit.c, 7))
+            return false;
+        break;
+    case 2:
+        if (!match.Played)
+            return false;
+        CancelResult(division, r);
+        break;
+    case 3:
+        if (match.Played || !SetPrediction(division, r, edit.b, edit.c, 40100.0))
+            return false;
+        break;
+    case 4:
+        division.SetDeduction(1 + edit.b % division.Header.TeamCount, edit.c);
+        break;
+    case 5:
+        if (!RenameTeam(division, 1 + edit.b % division.Header.TeamCount,
+                        "Renamed " + std::to_string(edit.c)))
+            return false;
+        break;
+    case 6:
+        if (!SavePlayer(division, 0, "Player " + std::to_string(r) + "-" + std::to_string(edit.b),
+                        1 + edit.c % division.Header.TeamCount))
+            return false;
+        break;
+    case 7:
+        if (!division.DeletePlayer(1 + edit.b % division.Header.PlayerCount))
+            return false;
+        break;
+    default:
+        SetWinPoints(division, edit.b % 2 == 0 ? 2 : 3);
+        SetZoneCount(division, Zone::Promotion, edit.c % 4);
+        break;
+    }
+    record("edit");
+    return true;
+}
+
+std::unique_ptr<Division> StartingLeague() {
+    auto division = testing::MakeLeague(6, 2);
+    for (int p = 1; p <= 12; ++p)
+        EXPECT_TRUE(SavePlayer(*division, 0, "Start " + std::to_string(p), 1 + p % 6));
+    division->DataChanged = false;
+    return division;
+}
+
+TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
+    std::mt19937 random(2121);
+    auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    for (int round = 0; round < 20; ++round) {
+        auto division = StartingLeague();
+        EditHistory history;
+        history.Start(*division, true);
+        std::vector<Edit> done;   // the model: steps done, in order
+        std::vector<Edit> undone; // steps undone, the next redo last
+        for (int move = 0; move < 60; ++move) {
+            const int what = pick(0, 9);
+            if (what < 2 && history.CanUndo()) {
+                ASSERT_TRUE(history.Undo(*division));
+                undone.push_back(done.back());
+                done.pop_back();
+            } else if (what < 3 && history.CanRedo()) {
+                ASSERT_TRUE(history.Redo(*division));
+                done.push_back(undone.back());
+                undone.pop_back();
+            } else {
+                const Edit edit{pick(0, 8), pick(1, division->Header.ResultCount), pick(0, 4), pick(0, 4)};
+                const auto before = WriteDivision(*division);
+                // An edit that leaves every byte as it was is no step.
+                if (Make(*division, edit, &history) && WriteDivision(*division) != before) {
+                    done.push_back(edit);
+                    undone.clear();
+                }
+            }
+            ASSERT_EQ(history.CanUndo(), !done.empty());
+            ASSERT_EQ(history.CanRedo(), !undone.empty());
+            ASSERT_EQ(division->DataChanged, !done.empty());
+        }
+        auto replayed = StartingLeague();
+        for (const Edit& edit : done)
+            ASSERT_TRUE(Make(*replayed, edit, nullptr));
+        ASSERT_EQ(WriteDivision(*division), WriteDivision(*replayed)) << "round " << round;
+    }
+}
+
+TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
+    auto division = StartingLeague();
+    EditHistory history;
+    history.Start(*division, true);
+    division->SetDeduction(1, 3);
+    (void)history.Record(*division, "deduction");
+    division->SetDeduction(2, 1);
+    (void)history.Record(*division, "deduction");
+    history.MarkSaved(*division);
+    EXPECT_FALSE(division->DataChanged);
+    ASSERT_TRUE(history.Undo(*division));
+    EXPECT_TRUE(division->DataChanged);
+    ASSERT_TRUE(history.Redo(*division));
+    EXPECT_FALSE(division->DataChanged);
+    // An edit after undoing past the save makes the saved state unreachable.
+    ASSERT_TRUE(history.Undo(*division));
+    division->SetDeduction(3, 2);
+    (void)history.Record(*division, "deduction");
+    ASSERT_TRUE(history.Undo(*division));
+    EXPECT_TRUE(division->DataChanged);
+    // An edit that changes nothing is no step.
+    division->SetDeduction(1, 3);
+    EXPECT_FALSE(history.Record(*division, "deduction"));
+    EXPECT_EQ(history.UndoCaption(), "Undo: deduction");
+}
+
+TEST(EditHistory, AStepKeepsOnlyWhatItChangedOfTheLargestLeague) {
+    auto division = testing::MakeLargestLeague();
+    EditHistory history;
+    history.Start(*division, true);
+    const int r = 1;
+    ASSERT_TRUE(
+        RescoreResult(*division, r, division->Results[r].HomeGoals, division->Results[r].AwayGoals, 9));
+    const auto entry = history.Record(*division, "re-score");
+    ASSERT_TRUE(entry);
+    // The attendance of one result: a few bytes of one record, not the file.
+    EXPECT_LT(DiffSize(entry->diff), 200u);
+}
+
+} // namespace
+} // namespace vantorel

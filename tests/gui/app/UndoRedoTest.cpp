@@ -1,0 +1,150 @@
+// Undo and redo in the workspace window, and a window killed after a result was entered: its league,
+// opened again, offers the result back.
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/TfrmProcess.h"
+#include "results/EnterResultsPage.h"
+#include "store/FileIo.h"
+#include "store/LeagueFile.h"
+#include "support/LeagueMaker.h"
+
+namespace vantorel::testing {
+namespace {
+
+// The environment variable naming the league the crashing child works on.
+constexpr const char* kChildLeague = "VANTOREL_CRASH_LEAGUE";
+
+void Choose(QComboBox* list, const QString& name) {
+    const int at = list->findText(name);
+    QVERIFY2(at >= 0, qPrintable(name));
+    list->setCurrentIndex(at);
+}
+
+// Enters Team 01 v Team 02 2-1 on the Enter Results page, finishing with the Return key.
+void EnterResult(TfrmProcess& window) {
+    window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::EnterResults));
+    EnterResultsPage& page = *window.enterPage;
+    Choose(page.HomeList, QStringLiteral("Team 01"));
+    Choose(page.AwayList, QStringLiteral("Team 02"));
+    page.Score1->setValue(2);
+    page.Score2->setValue(1);
+    QTest::keyClick(page.edAttend, Qt::Key_Return);
+}
+
+class UndoRedoTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void undoAndRedoFollowTheStepsFromTheKeyboard() {
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.Save(*MakeLeague(4, 2), "u.div")));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window)); // the keys are the window's shortcuts
+        QVERIFY(!window.btnUndo->isEnabled());
+        EnterResult(window);
+        QVERIFY(harness.division->Results[1].Played);
+        QCOMPARE(window.btnUndo->toolTip(), QStringLiteral("Undo: result Team 01 v Team 02 2-1 (Ctrl+Z)"));
+        QCOMPARE(window.enterPage->HomeList->count(), 2); // both teams are withheld for the day
+
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!harness.division->Results[1].Played);
+        QVERIFY(!harness.division->DataChanged);
+        QCOMPARE(window.btnRedo->toolTip(), QStringLiteral("Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"));
+        // The page shown was computed again: every team is offered, and Team 01 has its three home
+        // fixtures open once more.
+        QCOMPARE(window.enterPage->HomeList->count(), 4);
+        Choose(window.enterPage->HomeList, QStringLiteral("Team 01"));
+        QCOMPARE(window.enterPage->AwayList->count(), 3);
+        window.enterPage->btnCancel->click();
+
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(harness.division->Results[1].Played);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(harness.division->Results[1].Played);
+        QVERIFY(harness.division->DataChanged);
+        QCOMPARE(harness.prompts.beeps, 0);
+        window.btnRedo->click(); // nothing to redo
+        QCOMPARE(harness.prompts.beeps, 0);
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(harness.prompts.beeps, 1);
+    }
+
+    void aResultEnteredBeforeTheWindowWasKilledIsRecovered() {
+        GuiHarness harness;
+        const std::string league = harness.Save(*MakeLeague(4, 2), "k.div");
+        std::vector<std::uint8_t> before;
+        QVERIFY(ReadFileBytes(league, kLargestFileSize, before));
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromUtf8(kChildLeague), QString::fromStdString(league));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("CrashingWindow")});
+        QVERIFY(child.waitForStarted());
+        while (!child.readAllStandardOutput().contains("entered"))
+            QVERIFY2(child.waitForReadyRead(20000), "the child never entered the result");
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        std::vector<std::uint8_t> after;
+        QVERIFY(ReadFileBytes(league, kLargestFileSize, after));
+        QVERIFY(after == before); // nothing was saved
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(league));
+        window.OfferRecovery();
+        QVERIFY(QString::fromStdString(harness.prompts.last())
+                    .startsWith(QStringLiteral("1 change to this league was not saved;")));
+        const ResultRecord& match = harness.division->Results[1];
+        QVERIFY(match.Played);
+        QCOMPARE(match.HomeGoals, 2);
+        QCOMPARE(match.AwayGoals, 1);
+        QVERIFY(harness.division->DataChanged);
+        QVERIFY(window.btnUndo->isEnabled());
+    }
+};
+
+// The window that is killed: run only by the test above, which names its league.
+class CrashingWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void entersAResultAndWaitsToBeKilled() {
+        if (qEnvironmentVariableIsEmpty(kChildLeague))
+            QSKIP("run by UndoRedoTest only");
+        GuiHarness harness;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(qEnvironmentVariable(kChildLeague).toStdString()));
+        window.show();
+        EnterResult(window);
+        QVERIFY(harness.division->Results[1].Played);
+        std::puts("entered");
+        std::fflush(stdout);
+        QTest::qWait(60000);
+    }
+};
+
+} // namespace
+VANTOREL_GUI_TEST(UndoRedoTest);
+VANTOREL_GUI_TEST(CrashingWindow);
+} // namespace vantorel::testing
+
+#include "UndoRedoTest.moc"
