@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  import  enter results, players, scorers or squads from comma-separated text\n"
     "  export  write the table, results, fixtures, grid, scorers, players or squads as comma-separated text\n"
     "  table   print the league table\n"
+    "  outlook print the best and worst positions every team can still reach and their chances\n"
     "  stats   print the division or goal statistics, a team's statistics or a player's record\n"
     "  result  enter, re-score, re-date or cancel a result\n"
     "  predict predict an open fixture's score and date, or tick and untick it\n"
@@ -63,6 +64,18 @@ const CommandEntry kCommands[] = {
          kTableOptions +
          "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each\n"
          "team level with the team above on the first sort rule, the rule that put it below.\n"},
+    {"outlook", vantorel::cli::OutlookCommand,
+     "usage: vantorel-cli outlook FILE.div [--as-at DATE] [--simulations N] [--seed S] [--exact-only]\n"
+     "                            [--with-predictions] [--matches] [--witness TEAM best|worst] [--csv]\n"
+     "                            [--date-format PATTERN]\n"
+     "Prints, in table order, each team's points, possible points, the best and worst final position it\n"
+     "can still reach (counted on points: level on points counts for the team in its best and against it\n"
+     "in its worst), its expected points, what is settled, its chance of each zone and of each position\n"
+     "from 10000 simulated seasons (--simulations N, reproducible with --seed S; --exact-only for none).\n"
+     "--with-predictions counts ticked predictions as played. --matches prints each open fixture's home,\n"
+     "draw and away chances and likeliest score instead. --witness prints results that reach the best or\n"
+     "worst position. --csv: Pos,Team,Pts,Best,Worst, the zones, P1..Pn (percentages with one decimal);\n"
+     "with --matches Date,Home,Away,PHome,PDraw,PAway,Score (Score written H-A).\n"},
     {"stats", vantorel::cli::StatsCommand,
      "usage: vantorel-cli stats FILE.div division|goals [--date-format PATTERN]\n"
      "       vantorel-cli stats FILE.div team NAME [--date-format PATTERN]\n"
