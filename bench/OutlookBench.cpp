@@ -4,7 +4,7 @@
 #include <ctime>
 #include <vector>
 
-#include "outlook/ExactPositions.h"
+#include "outlook/Outlook.h"
 #include "standings/DateList.h"
 #include "support/SampleSeason.h"
 #include "support/SyntheticSeason.h"
@@ -58,6 +58,52 @@ void BM_ExactPositionsEveryDateTwoPointsAWin(benchmark::State& state) {
     RunExactEveryDate(state, *season);
 }
 BENCHMARK(BM_ExactPositionsEveryDateTwoPointsAWin)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+} // namespace vantorel
+
+namespace vantorel {
+namespace {
+
+// Simulated remainders of a 20-team season from mid-season, on one thread (items per second = seasons per
+// second), as the Outlook page runs them after its exact part.
+void BM_SimulateMidSeasonTwentyTeams(benchmark::State& state) {
+    const auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
+    OutlookRequest request;
+    request.asAt = testing::SyntheticRoundDate(18);
+    Outlook outlook = ComputeExactOutlook(*season, request);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SimulateSeasons(*season, outlook.start, outlook.grids, {10000, 1, 1}));
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_SimulateMidSeasonTwentyTeams)->Unit(benchmark::kMillisecond);
+
+// The same with the head-to-head rules, so that every tie on points goes through the full ordering.
+void BM_SimulateMidSeasonHeadToHeadRules(benchmark::State& state) {
+    auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
+    season->Header.SortRules.assignStored("1678R23");
+    OutlookRequest request;
+    request.asAt = testing::SyntheticRoundDate(18);
+    Outlook outlook = ComputeExactOutlook(*season, request);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SimulateSeasons(*season, outlook.start, outlook.grids, {10000, 1, 1}));
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_SimulateMidSeasonHeadToHeadRules)->Unit(benchmark::kMillisecond);
+
+// 10,000 seasons of the largest league from its first day: the whole outlook the page computes, exact
+// part, model and simulation, on one thread.
+void BM_OutlookLargestLeagueFromFirstDay(benchmark::State& state) {
+    const auto season = testing::MakeSyntheticSeason(kMaxTeams, 4, 3, testing::SpreadStrengths(kMaxTeams), 7);
+    OutlookRequest request;
+    request.asAt = 0;
+    for (auto _ : state) {
+        Outlook outlook = ComputeExactOutlook(*season, request);
+        SimulateOutlook(*season, outlook, {10000, 1, 1});
+        benchmark::DoNotOptimize(outlook);
+    }
+}
+BENCHMARK(BM_OutlookLargestLeagueFromFirstDay)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vantorel
