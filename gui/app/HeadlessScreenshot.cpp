@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLayout>
 #include <QTabBar>
@@ -16,6 +17,7 @@
 #include "CommandSupport.h"
 #include "app/AppContext.h"
 #include "app/MaintenancePage.h"
+#include "outlook/OutlookPage.h"
 #include "app/TfrmProcess.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/Today.h"
@@ -25,8 +27,9 @@
 namespace vantorel {
 namespace {
 
-constexpr std::array<const char*, 7> kPageNames = {"table", "team",    "goals",      "division",
-                                                   "enter", "predict", "maintenance"};
+constexpr int kOutlookWaitMs = 30000;
+constexpr std::array<const char*, 8> kPageNames = {"table", "outlook", "team",    "goals",
+                                                   "division", "enter", "predict", "maintenance"};
 constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
 
 template <std::size_t N>
@@ -106,6 +109,11 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         window.show();
         window.TabSet1->setCurrentIndex(page);
         QApplication::processEvents();
+        // The outlook arrives from its worker thread: the picture waits for the whole of it.
+        QElapsedTimer waited;
+        waited.start();
+        while (window.outlookPage->busy() && waited.elapsed() < kOutlookWaitMs)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
         if (!window.grab().toImage().save(QString::fromStdString(*out), "PNG"))
             throw cli::UsageError(*out + ": cannot be written");
         return 0;

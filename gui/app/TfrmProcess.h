@@ -19,6 +19,7 @@ class EnterResultsPage;
 class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class OutlookPage;
 class TeamStatisticsPage;
 class PredictResultsPage;
 
@@ -55,6 +56,7 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    OutlookPage* outlookPage;
     TeamStatisticsPage* teamStatsPage;
     GoalStatsPage* goalStatsPage;
     DivisionStatsPage* divisionStatsPage;
