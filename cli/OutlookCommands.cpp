@@ -33,7 +33,8 @@ void PrintWitness(std::ostream& out, const Division& division, const Outlook& ou
     out << FormatPlainTable({"Date", "Home", "Away", "Score"},
                             WitnessResults(division, outlook, team, best, dateFormat));
     const PositionRange& range = outlook.exact[static_cast<std::size_t>(team)];
-    const LeagueTable table = ReplayWitness(division, outlook.start, best ? range.bestWitness : range.worstWitness);
+    const LeagueTable table =
+        ReplayWitness(division, outlook.start, best ? range.bestWitness : range.worstWitness);
     std::vector<std::vector<std::string>> rows;
     for (int p = 1; p <= table.TeamCount; ++p) {
         const int t = table.TableOrder[p];
@@ -110,7 +111,8 @@ int OutlookCommand(const std::vector<std::string>& words, std::ostream& out) {
         << (outlook.simulated() ? std::to_string(outlook.tally.seasons) + " simulated seasons (seed " +
                                       std::to_string(request.simulation.seed) + ")"
                                 : std::string("exact positions only"))
-        << "\nBest and Worst count teams level on points for the team in its best position and against it in its "
+        << "\nBest and Worst count teams level on points for the team in its best position and against it in "
+           "its "
            "worst.\n\n"
         << FormatPlainTable(OutlookHeadings(*division), rows);
     return 0;

@@ -335,8 +335,8 @@ private:
             const int home = flow_.HomeUnits(static_cast<int>(i));
             const int away = flow_.AwayUnits(static_cast<int>(i));
             const Outcome outcome = home > 0 && away > 0 ? Outcome::Draw
-                                    : home >= away      ? Outcome::HomeWin
-                                                        : Outcome::AwayWin;
+                                    : home >= away       ? Outcome::HomeWin
+                                                         : Outcome::AwayWin;
             Assign(filled, flowGames_[i], outcome);
         }
         for (int t = 1; t <= start_.teamCount; ++t) {
@@ -464,7 +464,8 @@ int PointsPosition(const std::vector<int>& finalPoints, int team, bool levelCoun
     int position = 1;
     const int own = finalPoints[static_cast<std::size_t>(team)];
     for (std::size_t t = 1; t < finalPoints.size(); ++t)
-        if (static_cast<int>(t) != team && (finalPoints[t] > own || (levelCountsAgainst && finalPoints[t] == own)))
+        if (static_cast<int>(t) != team &&
+            (finalPoints[t] > own || (levelCountsAgainst && finalPoints[t] == own)))
             ++position;
     return position;
 }

@@ -142,7 +142,8 @@ MatchModel MatchModel::Fit(const std::vector<ModelMatch>& matches, int teamCount
             for (const auto& [match, weight] : weighted) {
                 const double homeRate = model.HomeRate(match->home, match->away);
                 const double awayRate = model.AwayRate(match->home, match->away);
-                const auto h = static_cast<std::size_t>(match->home), a = static_cast<std::size_t>(match->away);
+                const auto h = static_cast<std::size_t>(match->home),
+                           a = static_cast<std::size_t>(match->away);
                 // An attack raises its own side's rate; a defence lowers the other side's.
                 const double homeResidual = weight * (match->homeGoals - homeRate);
                 const double awayResidual = weight * (match->awayGoals - awayRate);
@@ -162,9 +163,9 @@ MatchModel MatchModel::Fit(const std::vector<ModelMatch>& matches, int teamCount
             const double rho = step / 100.0;
             double likelihood = 0;
             for (const auto& [match, weight] : weighted) {
-                const double factor =
-                    LowScoreFactor(match->homeGoals, match->awayGoals, model.HomeRate(match->home, match->away),
-                                   model.AwayRate(match->home, match->away), rho);
+                const double factor = LowScoreFactor(match->homeGoals, match->awayGoals,
+                                                     model.HomeRate(match->home, match->away),
+                                                     model.AwayRate(match->home, match->away), rho);
                 likelihood += weight * std::log(std::max(factor, 1e-9));
             }
             if (step == -25 || likelihood > bestLikelihood) {
@@ -181,7 +182,8 @@ std::vector<ModelMatch> ModelMatches(const Division& division, double asAt) {
     for (int r = 1; r <= division.Header.ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && match.MatchDate <= asAt)
-            matches.push_back({match.HomeTeam, match.AwayTeam, match.HomeGoals, match.AwayGoals, match.MatchDate});
+            matches.push_back(
+                {match.HomeTeam, match.AwayTeam, match.HomeGoals, match.AwayGoals, match.MatchDate});
     }
     return matches;
 }
@@ -207,8 +209,7 @@ ModelScore ScoreSecondHalf(const Division& division, const MatchModelSettings& s
     while (next < played.size()) {
         const double weekStart = played[next].date;
         const std::vector<ModelMatch> known(played.begin(), played.begin() + static_cast<long>(next));
-        const MatchModel model =
-            MatchModel::Fit(known, division.Header.TeamCount, weekStart - 1, settings);
+        const MatchModel model = MatchModel::Fit(known, division.Header.TeamCount, weekStart - 1, settings);
         for (; next < played.size() && played[next].date < weekStart + 7; ++next) {
             const ModelMatch& match = played[next];
             const ScoreGrid grid = model.Predict(match.home, match.away);

@@ -16,8 +16,8 @@ struct ModelMatch {
 };
 
 struct MatchModelSettings {
-    double shrinkage = 10.0;      // pull of each team's strengths toward the league average
-    double halfLifeDays = 180;    // a match this much older than the as-at date counts half
+    double shrinkage = 10.0;        // pull of each team's strengths toward the league average
+    double halfLifeDays = 180;      // a match this much older than the as-at date counts half
     bool lowScoreCorrection = true; // the correction of 0-0, 1-0, 0-1 and 1-1 for their dependence
 };
 

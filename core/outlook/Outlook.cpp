@@ -18,8 +18,8 @@ Outlook ComputeExactOutlook(const Division& division, const OutlookRequest& requ
     Outlook outlook;
     outlook.start = BuildOutlookStart(division, request.asAt, request.withPredictions);
     outlook.exact = ExactPositions(outlook.start);
-    outlook.model =
-        MatchModel::Fit(ModelMatches(division, request.asAt), outlook.start.teamCount, request.asAt, request.model);
+    outlook.model = MatchModel::Fit(ModelMatches(division, request.asAt), outlook.start.teamCount,
+                                    request.asAt, request.model);
     for (const OpenFixture& fixture : outlook.start.open) {
         const ScoreGrid grid = outlook.model.Predict(fixture.home, fixture.away);
         outlook.grids.push_back(grid);
@@ -41,9 +41,11 @@ std::vector<ZoneSpan> LeagueZones(const DivisionHeader& header) {
     if (promote > 0)
         zones.push_back({Zone::Promotion, 1, promote, "Promotion"});
     if (header.PlayoffCount > 0 && promote < teams)
-        zones.push_back({Zone::Playoff, promote + 1, std::min(teams, promote + header.PlayoffCount), "Play-off"});
+        zones.push_back(
+            {Zone::Playoff, promote + 1, std::min(teams, promote + header.PlayoffCount), "Play-off"});
     if (header.RelegateCount > 0)
-        zones.push_back({Zone::Relegation, std::max(1, teams - header.RelegateCount + 1), teams, "Relegation"});
+        zones.push_back(
+            {Zone::Relegation, std::max(1, teams - header.RelegateCount + 1), teams, "Relegation"});
     return zones;
 }
 

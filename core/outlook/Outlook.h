@@ -28,7 +28,7 @@ struct Outlook {
     OutlookStart start;
     std::vector<PositionRange> exact; // by team, 1-based
     MatchModel model;
-    std::vector<ScoreGrid> grids;          // one per start.open
+    std::vector<ScoreGrid> grids;           // one per start.open
     std::vector<FixtureForecast> forecasts; // one per start.open
     SimulationTally tally;
 

@@ -47,7 +47,8 @@ void DrawBars(Canvas& canvas, const std::vector<ChartBar>& bars, const std::stri
             canvas.TextOut(x + (slot - canvas.TextWidth(figure)) / 2, chartBottom - barHeight - line, figure);
         }
         if (i % static_cast<std::size_t>(labelEvery) == 0)
-            canvas.TextOut(x + (slot - canvas.TextWidth(bars[i].label)) / 2, chartBottom + line / 4, bars[i].label);
+            canvas.TextOut(x + (slot - canvas.TextWidth(bars[i].label)) / 2, chartBottom + line / 4,
+                           bars[i].label);
     }
 }
 
@@ -103,7 +104,8 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
             cellFont.colour = textColour;
             cellFont.bold = position == 0;
             canvas.setFont(cellFont);
-            const int textX = column == 1 || column == 7 ? x + row / 4 : x + widths[c] - row / 4 - canvas.TextWidth(text);
+            const int textX =
+                column == 1 || column == 7 ? x + row / 4 : x + widths[c] - row / 4 - canvas.TextWidth(text);
             canvas.TextOut(textX, y + row / 6, text);
             x += widths[c];
         }
@@ -116,8 +118,8 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
         drawRow(OutlookRow(division, outlook, p), p);
 }
 
-void DrawTeamOutlookChart(Canvas& canvas, const Division& division, const Outlook& outlook, int team, int width,
-                          int height) {
+void DrawTeamOutlookChart(Canvas& canvas, const Division& division, const Outlook& outlook, int team,
+                          int width, int height) {
     canvas.setFont({"Arial", 9});
     const std::string name = Windows1252ToUtf8(division.Teams[team].Name.stored());
     DrawBars(canvas, PositionBars(outlook, team), name + ": final position", 0, 0, width, height / 2);

@@ -11,7 +11,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
                          const std::string& caption, int width, int height);
 
 // A team's chart: its chance of each final position, and below it of each final points total, as bars.
-void DrawTeamOutlookChart(Canvas& canvas, const Division& division, const Outlook& outlook, int team, int width,
-                          int height);
+void DrawTeamOutlookChart(Canvas& canvas, const Division& division, const Outlook& outlook, int team,
+                          int width, int height);
 
 } // namespace vantorel

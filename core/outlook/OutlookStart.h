@@ -22,8 +22,8 @@ struct OutlookStart {
     bool withPredictions = false;
     int teamCount = 0;
     int winPoints = 3;
-    LeagueTable table;                  // the counted results, ordered by the league's sort rules
-    std::vector<OpenFixture> open;      // in fixture order
+    LeagueTable table;                          // the counted results, ordered by the league's sort rules
+    std::vector<OpenFixture> open;              // in fixture order
     std::array<int, kMaxTeams + 1> gamesLeft{}; // open fixtures of each team
 
     int points(int team) const { return table.Standings[team].Points; }

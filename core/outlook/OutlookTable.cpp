@@ -47,10 +47,10 @@ std::string PercentText(double chance) {
 std::string Ordinal(int position) {
     const int lastTwo = position % 100, last = position % 10;
     const char* suffix = lastTwo >= 11 && lastTwo <= 13 ? "th"
-                         : last == 1                   ? "st"
-                         : last == 2                   ? "nd"
-                         : last == 3                   ? "rd"
-                                                       : "th";
+                         : last == 1                    ? "st"
+                         : last == 2                    ? "nd"
+                         : last == 3                    ? "rd"
+                                                        : "th";
     return std::to_string(position) + suffix;
 }
 
@@ -108,10 +108,11 @@ std::vector<std::vector<std::string>> MatchForecastRows(const Division& division
     for (std::size_t i = 0; i < outlook.start.open.size(); ++i) {
         const OpenFixture& fixture = outlook.start.open[i];
         const FixtureForecast& forecast = outlook.forecasts[i];
-        rows.push_back({fixture.date > 0 ? dateFormat.Format(fixture.date) : "", TeamName(division, fixture.home),
-                        TeamName(division, fixture.away), PercentText(forecast.homeWin), PercentText(forecast.draw),
-                        PercentText(forecast.awayWin),
-                        std::to_string(forecast.likelyScore.first) + "-" + std::to_string(forecast.likelyScore.second)});
+        rows.push_back(
+            {fixture.date > 0 ? dateFormat.Format(fixture.date) : "", TeamName(division, fixture.home),
+             TeamName(division, fixture.away), PercentText(forecast.homeWin), PercentText(forecast.draw),
+             PercentText(forecast.awayWin),
+             std::to_string(forecast.likelyScore.first) + "-" + std::to_string(forecast.likelyScore.second)});
     }
     return rows;
 }
@@ -133,17 +134,23 @@ std::string WitnessSentence(const Division& division, const Outlook& outlook, in
     if (best) {
         sentence = name + " can still finish " + Ordinal(range.best) + ": ";
         sentence += left == 0 ? "with no matches left they have " + pointsText
-                              : "they win " + std::string(left == 1 ? "their remaining match" : "all " + Matches(left) + " they have left") +
+                              : "they win " +
+                                    std::string(left == 1 ? "their remaining match"
+                                                          : "all " + Matches(left) + " they have left") +
                                     " for " + pointsText;
-        sentence += counted.empty() ? ", and the other results can leave no team above them."
-                                    : ", and the other results can leave only " + NameList(counted) + " above them.";
+        sentence += counted.empty()
+                        ? ", and the other results can leave no team above them."
+                        : ", and the other results can leave only " + NameList(counted) + " above them.";
     } else {
         sentence = name + " can still finish as low as " + Ordinal(range.worst) + ": ";
         sentence += left == 0 ? "with no matches left they have " + pointsText
-                              : "they lose " + std::string(left == 1 ? "their remaining match" : "all " + Matches(left) + " they have left") +
+                              : "they lose " +
+                                    std::string(left == 1 ? "their remaining match"
+                                                          : "all " + Matches(left) + " they have left") +
                                     " and stay on " + pointsText;
         sentence += counted.empty() ? ", and no other team can reach them."
-                                    : ", and the other results can bring " + NameList(counted) + " level with them or above.";
+                                    : ", and the other results can bring " + NameList(counted) +
+                                          " level with them or above.";
     }
     return sentence;
 }
@@ -154,9 +161,11 @@ std::vector<std::vector<std::string>> WitnessResults(const Division& division, c
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < outlook.start.open.size(); ++i) {
         const OpenFixture& fixture = outlook.start.open[i];
-        const char* score = witness[i] == Outcome::HomeWin ? "1-0" : witness[i] == Outcome::Draw ? "0-0" : "0-1";
-        rows.push_back({fixture.date > 0 ? dateFormat.Format(fixture.date) : "", TeamName(division, fixture.home),
-                        TeamName(division, fixture.away), score});
+        const char* score = witness[i] == Outcome::HomeWin ? "1-0"
+                            : witness[i] == Outcome::Draw  ? "0-0"
+                                                           : "0-1";
+        rows.push_back({fixture.date > 0 ? dateFormat.Format(fixture.date) : "",
+                        TeamName(division, fixture.home), TeamName(division, fixture.away), score});
     }
     return rows;
 }

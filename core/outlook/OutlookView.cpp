@@ -47,8 +47,9 @@ std::string OutlookCellTip(const Division& division, const Outlook& outlook, int
     const int team = outlook.start.table.TableOrder[position];
     const std::string best = WitnessSentence(division, outlook, team, true);
     const std::string worst = WitnessSentence(division, outlook, team, false);
-    const std::string rule = "Teams level on points count for a team in its best position and against it in its "
-                             "worst.";
+    const std::string rule =
+        "Teams level on points count for a team in its best position and against it in its "
+        "worst.";
     if (column == kOutlookBestColumn)
         return best + "\n" + rule;
     if (column == kOutlookWorstColumn)
@@ -76,11 +77,13 @@ std::vector<ChartBar> PointsBars(const Outlook& outlook, int team) {
 }
 
 std::string OutlookCaption(const Outlook& outlook, const std::string& asAtText) {
-    std::string caption = "As at " + asAtText + ": " + std::to_string(outlook.start.open.size()) + " matches open";
+    std::string caption =
+        "As at " + asAtText + ": " + std::to_string(outlook.start.open.size()) + " matches open";
     if (outlook.simulated())
         caption += ", chances from " + std::to_string(outlook.tally.seasons) + " simulated seasons";
-    return caption + ". Best and Worst count teams level on points for the team in its best and against it in "
-                     "its worst.";
+    return caption +
+           ". Best and Worst count teams level on points for the team in its best and against it in "
+           "its worst.";
 }
 
 } // namespace vantorel

@@ -85,7 +85,8 @@ private:
 // the head-to-head rules read them, and its own tally.
 class SeasonPlayer {
 public:
-    SeasonPlayer(const Division& division, const OutlookStart& start, const std::vector<ScoreSampler>& samplers)
+    SeasonPlayer(const Division& division, const OutlookStart& start,
+                 const std::vector<ScoreSampler>& samplers)
         : scratch_(std::make_unique<Division>(division)), start_(start), samplers_(samplers) {
         for (int r = 1; r <= division.Header.ResultCount; ++r)
             counted_.Add(r, true, true);
@@ -126,7 +127,8 @@ private:
             const int team = table_.TableOrder[p];
             const int points = table_.Standings[team].Points;
             ++tally_.positions[static_cast<std::size_t>(team)][static_cast<std::size_t>(p)];
-            ++tally_.points[static_cast<std::size_t>(team)][static_cast<std::size_t>(points - start_.points(team))];
+            ++tally_.points[static_cast<std::size_t>(team)]
+                           [static_cast<std::size_t>(points - start_.points(team))];
             tally_.pointsSum[static_cast<std::size_t>(team)] += points;
         }
     }
@@ -178,7 +180,8 @@ void AddTally(SimulationTally& into, const SimulationTally& from) {
 double SimulationTally::PositionChance(int team, int position) const {
     if (seasons == 0)
         return 0;
-    return static_cast<double>(positions[static_cast<std::size_t>(team)][static_cast<std::size_t>(position)]) /
+    return static_cast<double>(
+               positions[static_cast<std::size_t>(team)][static_cast<std::size_t>(position)]) /
            seasons;
 }
 
@@ -205,7 +208,8 @@ SimulationTally SimulateSeasons(const Division& division, const OutlookStart& st
     const auto work = [&](SeasonPlayer& player, bool reports) {
         for (int block; !stopped && (block = nextBlock++) < blocks;) {
             const int size = std::min(kBlockSeasons, seasons - block * kBlockSeasons);
-            std::uint64_t seed = request.seed ^ (0xD1B54A32D192ED03ull * static_cast<std::uint64_t>(block + 1));
+            std::uint64_t seed =
+                request.seed ^ (0xD1B54A32D192ED03ull * static_cast<std::uint64_t>(block + 1));
             player.PlayBlock(SplitMix(seed), size);
             seasonsDone += size;
             if (reports && progress && !progress(seasonsDone, seasons))

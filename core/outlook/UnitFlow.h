@@ -31,10 +31,10 @@ private:
     int Push(int node, int limit);
 
     int teams_ = 0;
-    std::vector<Edge> edges_;          // each edge followed by its reverse
+    std::vector<Edge> edges_;           // each edge followed by its reverse
     std::vector<std::vector<int>> out_; // edge indices leaving each node
-    std::vector<int> gameEdge_;        // the game's edge to its home team (the away edge is 2 further)
-    std::vector<int> teamEdge_;        // each team's edge to the sink
+    std::vector<int> gameEdge_;         // the game's edge to its home team (the away edge is 2 further)
+    std::vector<int> teamEdge_;         // each team's edge to the sink
     std::vector<int> level_, next_;
 };
 

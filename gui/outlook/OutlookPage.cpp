@@ -60,7 +60,8 @@ OutlookPage::OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent)
     OutlookTable->verticalHeader()->hide();
     OutlookTable->verticalHeader()->setDefaultSectionSize(OutlookTable->fontMetrics().height() + 6);
     OutlookTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    OutlookTable->horizontalHeader()->setMinimumSectionSize(OutlookTable->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 8);
+    OutlookTable->horizontalHeader()->setMinimumSectionSize(
+        OutlookTable->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 8);
     OutlookTable->setToolTip(QStringLiteral("Double click or press Enter for the team's chart"));
 
     auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
@@ -85,7 +86,8 @@ OutlookPage::OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent)
     dateLayout->addLayout(spin);
 
     cbPredictions = new QCheckBox(QStringLiteral("Count &predictions"), this);
-    cbPredictions->setToolTip(QStringLiteral("Ticked predictions count as played, as in the Played+Predicted table"));
+    cbPredictions->setToolTip(
+        QStringLiteral("Ticked predictions count as played, as in the Played+Predicted table"));
     pbSimulation = new QProgressBar(this);
     pbSimulation->setRange(0, kDefaultSeasons);
     pbSimulation->hide();
@@ -210,10 +212,12 @@ void OutlookPage::Start() {
         QMetaObject::invokeMethod(
             this, [this, exact, generation] { ShowOutlook(exact, generation); }, Qt::QueuedConnection);
         auto simulated = std::make_shared<Outlook>(*exact);
-        const bool done = SimulateOutlook(*division, *simulated, request.simulation, [this, cancel](int seasons, int) {
-            QMetaObject::invokeMethod(this, [this, seasons] { pbSimulation->setValue(seasons); }, Qt::QueuedConnection);
-            return !*cancel;
-        });
+        const bool done =
+            SimulateOutlook(*division, *simulated, request.simulation, [this, cancel](int seasons, int) {
+                QMetaObject::invokeMethod(
+                    this, [this, seasons] { pbSimulation->setValue(seasons); }, Qt::QueuedConnection);
+                return !*cancel;
+            });
         QMetaObject::invokeMethod(
             this,
             [this, simulated, done, generation] {
@@ -272,8 +276,8 @@ void OutlookPage::FillTable() {
                 item->setBackground(ToQColor(heat.background));
                 item->setForeground(ToQColor(heat.textColour));
             } else if (column >= kOutlookFirstZoneColumn) {
-                const ZoneState state =
-                    ZoneStateOf(outlook.exact[static_cast<std::size_t>(team)], zones[c - kOutlookFirstZoneColumn]);
+                const ZoneState state = ZoneStateOf(outlook.exact[static_cast<std::size_t>(team)],
+                                                    zones[c - kOutlookFirstZoneColumn]);
                 text = ZoneMark(state) + (ZoneMark(state).empty() ? "" : " ") + text;
             }
             item->setText(Text(text));
@@ -292,9 +296,10 @@ void OutlookPage::btnPrintClick() {
         return;
     const std::shared_ptr<const Outlook> outlook = outlook_;
     const std::string caption = CaptionText();
-    app_.print(this, QStringLiteral("Vantorel Outlook"), [this, outlook, caption](Canvas& canvas, int width, int height) {
-        DrawOutlookPrintout(canvas, app_.division, *outlook, caption, width, height);
-    });
+    app_.print(this, QStringLiteral("Vantorel Outlook"),
+               [this, outlook, caption](Canvas& canvas, int width, int height) {
+                   DrawOutlookPrintout(canvas, app_.division, *outlook, caption, width, height);
+               });
 }
 
 void OutlookPage::btnExportClick() {
@@ -329,7 +334,8 @@ void OutlookPage::btnPictureClick() {
     {
         QPainter painter(&picture);
         QtCanvas canvas(painter);
-        DrawOutlookPrintout(canvas, app_.division, *outlook_, CaptionText(), picture.width(), picture.height());
+        DrawOutlookPrintout(canvas, app_.division, *outlook_, CaptionText(), picture.width(),
+                            picture.height());
     }
     if (!picture.save(file, "PNG"))
         app_.prompts.Error("The picture could not be saved as " + file.toStdString());

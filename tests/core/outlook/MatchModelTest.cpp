@@ -16,8 +16,10 @@ TEST(MatchModelTest, RecoversTheStrengthsASeasonWasDrawnFrom) {
     const MatchModel model = MatchModel::Fit(ModelMatches(*season, 1e9), kMaxTeams, 1e9, {2.0, 0, true});
     double attackError = 0, defenceError = 0;
     for (int t = 1; t <= kMaxTeams; ++t) {
-        attackError += std::abs(model.attack[static_cast<std::size_t>(t)] - truth.attack[static_cast<std::size_t>(t)]);
-        defenceError += std::abs(model.defence[static_cast<std::size_t>(t)] - truth.defence[static_cast<std::size_t>(t)]);
+        attackError +=
+            std::abs(model.attack[static_cast<std::size_t>(t)] - truth.attack[static_cast<std::size_t>(t)]);
+        defenceError +=
+            std::abs(model.defence[static_cast<std::size_t>(t)] - truth.defence[static_cast<std::size_t>(t)]);
     }
     EXPECT_LT(attackError / kMaxTeams, 0.08);
     EXPECT_LT(defenceError / kMaxTeams, 0.08);
@@ -48,7 +50,8 @@ TEST(MatchModelTest, ForecastsARealSeasonBetterThanTheResultFrequencies) {
     const auto season = testing::LoadSampleSeason();
     const ModelScore score = ScoreSecondHalf(*season);
     std::vector<ModelMatch> played = ModelMatches(*season, 1e9);
-    std::stable_sort(played.begin(), played.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
+    std::stable_sort(played.begin(), played.end(),
+                     [](const auto& a, const auto& b) { return a.date < b.date; });
     const std::size_t half = played.size() / 2;
     double home = 0, draw = 0;
     for (std::size_t i = 0; i < half; ++i) {
@@ -59,7 +62,8 @@ TEST(MatchModelTest, ForecastsARealSeasonBetterThanTheResultFrequencies) {
     draw /= static_cast<double>(half);
     double frequencies = 0;
     for (std::size_t i = half; i < played.size(); ++i)
-        frequencies += RankedProbabilityScore(home, draw, 1 - home - draw, played[i].homeGoals, played[i].awayGoals);
+        frequencies +=
+            RankedProbabilityScore(home, draw, 1 - home - draw, played[i].homeGoals, played[i].awayGoals);
     frequencies /= static_cast<double>(played.size() - half);
     RecordProperty("rps", std::to_string(score.rps));
     std::cout << "ranked probability score over " << score.matches << " matches: " << score.rps

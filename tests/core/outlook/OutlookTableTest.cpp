@@ -8,7 +8,7 @@ namespace vantorel {
 namespace {
 
 TEST(OutlookTableTest, OrdinalsAndPercentages) {
-    const std::pair<int, const char*> ordinals[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},  {4, "4th"},
+    const std::pair<int, const char*> ordinals[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},
                                                     {11, "11th"}, {12, "12th"}, {13, "13th"}, {21, "21st"},
                                                     {22, "22nd"}, {23, "23rd"}, {24, "24th"}};
     for (const auto& [position, text] : ordinals)
@@ -29,11 +29,10 @@ TEST(OutlookTableTest, StatusFromTheExactRange) {
         int best, worst;
         const char* status;
     };
-    const Case cases[] = {{1, 1, "Champions"},           {1, 2, "Promoted"},
-                          {3, 6, "Play-offs"},           {1, 17, "Safe"},
-                          {1, 18, "Can still go down"},  {4, 6, "Play-offs"},
-                          {18, 20, "Relegated"},         {2, 18, "Can still go down"},
-                          {3, 18, "Can still go down"},  {7, 17, "Safe"}};
+    const Case cases[] = {{1, 1, "Champions"},   {1, 2, "Promoted"},           {3, 6, "Play-offs"},
+                          {1, 17, "Safe"},       {1, 18, "Can still go down"}, {4, 6, "Play-offs"},
+                          {18, 20, "Relegated"}, {2, 18, "Can still go down"}, {3, 18, "Can still go down"},
+                          {7, 17, "Safe"}};
     for (const Case& c : cases) {
         PositionRange range;
         range.best = c.best;
@@ -50,8 +49,8 @@ TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
     OutlookRequest request;
     request.asAt = 1;
     Outlook outlook = ComputeExactOutlook(*division, request);
-    const std::vector<std::string> expected{"Pos",  "Team",      "Pts", "Best", "Worst", "Title", "Promotion",
-                                            "Relegation", "P1", "P2", "P3", "P4"};
+    const std::vector<std::string> expected{"Pos",       "Team",       "Pts", "Best", "Worst", "Title",
+                                            "Promotion", "Relegation", "P1",  "P2",   "P3",    "P4"};
     EXPECT_EQ(OutlookCsvHeadings(*division), expected);
     const auto row = OutlookCsvRow(*division, outlook, 1);
     ASSERT_EQ(row.size(), expected.size());

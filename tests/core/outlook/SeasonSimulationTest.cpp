@@ -15,7 +15,8 @@ std::unique_ptr<Division> SeasonAt(int playTimes = 2) {
     return testing::MakeSyntheticSeason(20, playTimes, 3, testing::SpreadStrengths(20), 5);
 }
 
-Outlook SimulatedOutlook(const Division& division, double asAt, int seasons, std::uint64_t seed, int threads) {
+Outlook SimulatedOutlook(const Division& division, double asAt, int seasons, std::uint64_t seed,
+                         int threads) {
     OutlookRequest request;
     request.asAt = asAt;
     Outlook outlook = ComputeExactOutlook(division, request);
@@ -43,7 +44,9 @@ TEST(SeasonSimulationTest, SimulatedPositionsStayWithinTheExactRange) {
             const PositionRange& range = outlook.exact[static_cast<std::size_t>(team)];
             for (int p = 1; p <= 20; ++p) {
                 if (p < range.best || p > range.worst) {
-                    EXPECT_EQ(outlook.tally.positions[static_cast<std::size_t>(team)][static_cast<std::size_t>(p)], 0)
+                    EXPECT_EQ(
+                        outlook.tally.positions[static_cast<std::size_t>(team)][static_cast<std::size_t>(p)],
+                        0)
                         << "round " << round << " team " << team << " position " << p;
                 }
             }
@@ -96,9 +99,12 @@ TEST(SeasonSimulationTest, TablesAreOrderedByTheLeaguesOwnRules) {
     SimulateOutlook(*season, outlook, {50, 1, 1});
 
     testing::PlayFixture(*season, open, 3, 2, 1);
-    const LeagueTable table = FillTable(*season, TableVariant{TableContent::PlayedGames, GameSelection::HomeAndAway, 1, 10});
+    const LeagueTable table =
+        FillTable(*season, TableVariant{TableContent::PlayedGames, GameSelection::HomeAndAway, 1, 10});
     for (int p = 1; p <= 4; ++p)
-        EXPECT_EQ(outlook.tally.positions[static_cast<std::size_t>(table.TableOrder[p])][static_cast<std::size_t>(p)], 50);
+        EXPECT_EQ(outlook.tally
+                      .positions[static_cast<std::size_t>(table.TableOrder[p])][static_cast<std::size_t>(p)],
+                  50);
 }
 
 TEST(SeasonSimulationTest, StoppedSimulationLeavesNoTally) {
@@ -108,7 +114,8 @@ TEST(SeasonSimulationTest, StoppedSimulationLeavesNoTally) {
     Outlook outlook = ComputeExactOutlook(*season, request);
     EXPECT_FALSE(SimulateOutlook(*season, outlook, {5000, 1, 1}, [](int, int) { return false; }));
     EXPECT_FALSE(outlook.simulated());
-    EXPECT_EQ(PercentText(PositionChance(outlook, 1, 1)), outlook.exact[1].best == outlook.exact[1].worst ? "100.0" : "");
+    EXPECT_EQ(PercentText(PositionChance(outlook, 1, 1)),
+              outlook.exact[1].best == outlook.exact[1].worst ? "100.0" : "");
 }
 
 } // namespace
