@@ -66,22 +66,11 @@ namespace vantorel {
 namespace {
 
 // Simulated remainders of a 20-team season from mid-season, on one thread (items per second = seasons per
-// second), as the Outlook page runs them after its exact part.
-void BM_SimulateMidSeasonTwentyTeams(benchmark::State& state) {
-    const auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
-    OutlookRequest request;
-    request.asAt = testing::SyntheticRoundDate(18);
-    Outlook outlook = ComputeExactOutlook(*season, request);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(SimulateSeasons(*season, outlook.start, outlook.grids, {10000, 1, 1}));
-    state.SetItemsProcessed(state.iterations() * 10000);
-}
-BENCHMARK(BM_SimulateMidSeasonTwentyTeams)->Unit(benchmark::kMillisecond);
-
-// The same with the head-to-head rules, so that every tie on points goes through the full ordering.
-void BM_SimulateMidSeasonHeadToHeadRules(benchmark::State& state) {
+// second), as the Outlook page runs them after its exact part; with the sort rules given, e.g. head-to-head
+// rules, so that every tie on points goes through the full ordering.
+void SimulateMidSeason(benchmark::State& state, const char* sortRules) {
     auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
-    season->Header.SortRules.assignStored("1678R23");
+    season->Header.SortRules.assignStored(sortRules);
     OutlookRequest request;
     request.asAt = testing::SyntheticRoundDate(18);
     Outlook outlook = ComputeExactOutlook(*season, request);
@@ -89,7 +78,8 @@ void BM_SimulateMidSeasonHeadToHeadRules(benchmark::State& state) {
         benchmark::DoNotOptimize(SimulateSeasons(*season, outlook.start, outlook.grids, {10000, 1, 1}));
     state.SetItemsProcessed(state.iterations() * 10000);
 }
-BENCHMARK(BM_SimulateMidSeasonHeadToHeadRules)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SimulateMidSeason, TwentyTeamsPointsGoalDifference, "123")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SimulateMidSeason, TwentyTeamsHeadToHeadRules, "1678R23")->Unit(benchmark::kMillisecond);
 
 // 10,000 seasons of the largest league from its first day: the whole outlook the page computes, exact
 // part, model and simulation, on one thread.

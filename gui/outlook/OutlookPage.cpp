@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "app/PageTitle.h"
 #include "exchange/CsvFields.h"
 #include "outlook/OutlookPrintout.h"
 #include "outlook/OutlookTable.h"
@@ -41,14 +42,7 @@ QString Text(const std::string& text) {
 
 OutlookPage::OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent)
     : QWidget(parent), app_(app), workspace_(workspace) {
-    panLeague = new QLabel(this);
-    panLeague->setAlignment(Qt::AlignCenter);
-    panLeague->setFrameShape(QFrame::Panel);
-    panLeague->setFrameShadow(QFrame::Raised);
-    QFont titleFont = panLeague->font();
-    titleFont.setBold(true);
-    titleFont.setPointSize(titleFont.pointSize() + 3);
-    panLeague->setFont(titleFont);
+    panLeague = MakePageTitle(this);
     lbCaption = new QLabel(this);
     lbCaption->setWordWrap(true);
     lbCaption->setMinimumHeight(2 * lbCaption->fontMetrics().lineSpacing() + 4);
@@ -64,26 +58,12 @@ OutlookPage::OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent)
         OutlookTable->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 8);
     OutlookTable->setToolTip(QStringLiteral("Double click or press Enter for the team's chart"));
 
-    auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
-    lbDivDate = new QLabel(dateBox);
-    lbDivDate->setWordWrap(true);
-    btnSpinUp = new QToolButton(dateBox);
-    btnSpinUp->setArrowType(Qt::UpArrow);
-    btnSpinUp->setToolTip(QStringLiteral("Include the next match date"));
-    btnSpinDown = new QToolButton(dateBox);
-    btnSpinDown->setArrowType(Qt::DownArrow);
-    btnSpinDown->setToolTip(QStringLiteral("Include up to the previous match date"));
-    btnDivDate = new QToolButton(dateBox);
-    btnDivDate->setText(QStringLiteral("..."));
-    btnDivDate->setToolTip(QStringLiteral("Set end date of included matches"));
-    auto* spin = new QVBoxLayout;
-    spin->setSpacing(0);
-    spin->addWidget(btnSpinUp);
-    spin->addWidget(btnSpinDown);
-    auto* dateLayout = new QHBoxLayout(dateBox);
-    dateLayout->addWidget(lbDivDate, 1);
-    dateLayout->addWidget(btnDivDate);
-    dateLayout->addLayout(spin);
+    const AsAtDateControls date = MakeAsAtDateControls(this);
+    QGroupBox* dateBox = date.box;
+    lbDivDate = date.label;
+    btnDivDate = date.pick;
+    btnSpinUp = date.up;
+    btnSpinDown = date.down;
 
     cbPredictions = new QCheckBox(QStringLiteral("Count &predictions"), this);
     cbPredictions->setToolTip(
