@@ -22,6 +22,7 @@ class MaintenancePage;
 class OutlookPage;
 class TeamStatisticsPage;
 class PredictResultsPage;
+class TfrmResult;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -80,6 +81,7 @@ private:
 
     AppContext& app_;
     Workspace workspace_;
+    TfrmResult* resultDetails_ = nullptr; // the details shown over the workspace, reused
 };
 
 } // namespace vantorel
