@@ -31,6 +31,8 @@ int PlayersCommand(const std::vector<std::string>& words, std::ostream& out);
 int PlayerCommand(const std::vector<std::string>& words, std::ostream& out);
 int ScorerCommand(const std::vector<std::string>& words, std::ostream& out);
 int SquadCommand(const std::vector<std::string>& words, std::ostream& out);
+// "outlook FILE.div": exact best and worst positions and simulated chances of every team.
+int OutlookCommand(const std::vector<std::string>& words, std::ostream& out);
 int ReportCommand(const std::vector<std::string>& words, std::ostream& out);
 
 } // namespace vantorel::cli

@@ -27,6 +27,7 @@ const CommandEntry kCommands[] = {
     {"new", vantorel::cli::NewCommand},       {"schedule", vantorel::cli::ScheduleCommand},
     {"import", vantorel::cli::ImportCommand},
     {"export", vantorel::cli::ExportCommand}, {"table", vantorel::cli::TableCommand},
+    {"outlook", vantorel::cli::OutlookCommand},
     {"stats", vantorel::cli::StatsCommand},   {"set", vantorel::cli::SetCommand},
     {"result", vantorel::cli::ResultCommand}, {"predict", vantorel::cli::PredictCommand},
     {"list", vantorel::cli::ListCommand},     {"info", vantorel::cli::InfoCommand},

@@ -49,9 +49,10 @@ TableVariant Workspace::variant() const {
 }
 
 int Workspace::HelpContext() const {
+    const int context = kPageHelpContexts[static_cast<std::size_t>(page)];
     if (page == WorkspacePage::TableMaintenance)
-        return 900 + 10 * static_cast<int>(maintenanceTab);
-    return 300 + 100 * static_cast<int>(page);
+        return context + 10 * static_cast<int>(maintenanceTab);
+    return context;
 }
 
 bool Workspace::MayLeavePage(Division& division, Prompts& prompts) {

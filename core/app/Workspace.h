@@ -25,6 +25,7 @@ inline constexpr const char* kSaveChangesQuestion = "Table data updated ! Do you
 // The pages of the league workspace, in tab order.
 enum class WorkspacePage {
     LeagueTable,
+    Outlook,
     TeamStatistics,
     GoalStatistics,
     DivisionStatistics,
@@ -32,9 +33,11 @@ enum class WorkspacePage {
     PredictResults,
     TableMaintenance
 };
-inline constexpr std::array<const char*, 7> kPageCaptions = {
-    "League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
+inline constexpr std::array<const char*, 8> kPageCaptions = {
+    "League Table",  "Outlook",         "Team Statistics",  "Goal Statistics", "Division Statistics",
     "Enter Results", "Predict Results", "Table Maintenance"};
+// The help context of each page (the maintenance page adds 10 for each tab after the first).
+inline constexpr std::array<int, 8> kPageHelpContexts = {300, 1600, 400, 500, 600, 700, 800, 900};
 // The tabs of the maintenance page, in order.
 enum class MaintenanceTab { Table, Results, Goals, Players, Teams, SortOrder };
 inline constexpr std::array<const char*, 6> kMaintenanceCaptions = {"&Table",   "&Results", "&Goals",

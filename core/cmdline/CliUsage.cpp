@@ -80,6 +80,22 @@ const ProgramUsage& CliUsage() {
              "Prints the league table with U (promoted) and D (relegated) marks. --explain adds, for each "
              "team "
              "level with the team above on the first sort rule, the rule that put it below."},
+            {"outlook",
+             "print the best and worst positions every team can still reach and their chances",
+             {"outlook FILE.div [--as-at DATE] [--simulations N] [--seed S] [--exact-only] [--with-predictions] "
+              "[--matches] [--witness TEAM best|worst] [--csv] [--date-format PATTERN]"},
+             "Prints, in table order, each team's points, possible points, the best and worst final position it "
+             "can still reach (counted on points: level on points counts for the team in its best and against it "
+             "in its worst), its expected points, what is settled, and its chance of each zone and of each "
+             "position from 10000 simulated seasons (--simulations N, the same figures for the same --seed S; "
+             "--exact-only simulates nothing). --with-predictions counts ticked predictions as played. --matches "
+             "prints each open fixture's home, draw and away chances and likeliest score instead, also with "
+             "--simulations 0. --witness prints results of the open fixtures that reach the team's best or worst "
+             "position and the final table they give.\n"
+             "With --csv the table's header is Pos,Team,Pts,Best,Worst, then one column per zone the league has "
+             "(Title, Promotion, Play-off, Relegation), then P1 to Pn; with --matches it is "
+             "Date,Home,Away,PHome,PDraw,PAway,Score, Score written H-A. Chances are percentages from 0 to 100 "
+             "with one decimal; a chance nothing settles or simulated is an empty field."},
             {"stats",
              "print the division or goal statistics, a team's statistics or a player's record",
              {"stats FILE.div division|goals [--date-format PATTERN]",

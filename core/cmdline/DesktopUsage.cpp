@@ -44,7 +44,8 @@ const ProgramUsage& DesktopUsage() {
              "picture a workspace page",
              {"LEAGUE.div --screenshot OUT.png [--page NAME] [--tab TAB] [--team NAME] [--size WxH] [--dark]",
               "LEAGUE.div --screenshot OUT.png --window NAME [--team NAME] [--size WxH] [--dark]"},
-             "--screenshot writes a PNG picture of a workspace page (--page table, team, goals, division, "
+             "--screenshot writes a PNG picture of a workspace page (--page table, outlook, team, goals, "
+             "division, "
              "enter, predict or maintenance; table unless named) and exits, offscreen unless QT_QPA_PLATFORM "
              "names a platform. --tab picks the maintenance tab (table, results, goals, players, teams, "
              "sort), "

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLayout>
 #include <QPalette>
@@ -15,6 +16,7 @@
 #include "app/HeadlessWindows.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "outlook/OutlookPage.h"
 #include "cmdline/LeagueArguments.h"
 #include "platform/SystemDateFormat.h"
 #include "players/PlayerDialogs.h"
@@ -24,6 +26,8 @@
 
 namespace vantorel {
 namespace {
+
+constexpr int kOutlookWaitMs = 30000;
 
 // Messages have nobody to answer them: they go to standard error, questions are answered No.
 class StandardErrorPrompts : public Prompts {
@@ -89,6 +93,11 @@ int ScreenshotLeague(const StartupArguments& startup) {
         window.show();
         window.TabSet1->setCurrentIndex(static_cast<int>(startup.page.value_or(WorkspacePage::LeagueTable)));
         QApplication::processEvents();
+        // The outlook arrives from its worker thread: the picture waits for the whole of it.
+        QElapsedTimer waited;
+        waited.start();
+        while (window.outlookPage->busy() && waited.elapsed() < kOutlookWaitMs)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
         QWidget* shown = &window;
         std::unique_ptr<QWidget> other;
         if (startup.window) {

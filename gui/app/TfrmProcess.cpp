@@ -21,6 +21,7 @@
 #include "app/TfrmSetup.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
+#include "outlook/OutlookPage.h"
 #include "players/GoalsTab.h"
 #include "players/PlayersTab.h"
 #include "platform/HelpWindow.h"
@@ -56,6 +57,7 @@ QWidget* PageToCome(WorkspacePage page) {
 TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(app) {
     Notebook1 = new QStackedWidget(this);
     tablePage = new LeagueTablePage(app, workspace_, Notebook1);
+    outlookPage = new OutlookPage(app, workspace_, Notebook1);
     teamStatsPage = new TeamStatisticsPage(app, workspace_, Notebook1);
     enterPage = new EnterResultsPage(app, workspace_, Notebook1);
     predictPage = new PredictResultsPage(app, workspace_, Notebook1);
@@ -69,6 +71,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
         TabSet1->addTab(QString::fromUtf8(kPageCaptions[k]));
         const auto page = static_cast<WorkspacePage>(k);
         Notebook1->addWidget(page == WorkspacePage::LeagueTable          ? tablePage
+                             : page == WorkspacePage::Outlook            ? outlookPage
                              : page == WorkspacePage::TeamStatistics     ? teamStatsPage
                              : page == WorkspacePage::GoalStatistics     ? goalStatsPage
                              : page == WorkspacePage::DivisionStatistics ? divisionStatsPage
@@ -283,6 +286,9 @@ void TfrmProcess::Notebook1PageChanged() {
     switch (workspace_.page) {
     case WorkspacePage::LeagueTable:
         tablePage->Refresh();
+        break;
+    case WorkspacePage::Outlook:
+        outlookPage->Refresh();
         break;
     case WorkspacePage::TeamStatistics:
         teamStatsPage->Refresh();

@@ -20,6 +20,7 @@ class EnterResultsPage;
 class GoalStatsPage;
 class LeagueTablePage;
 class MaintenancePage;
+class OutlookPage;
 class TeamStatisticsPage;
 class PredictResultsPage;
 class TfrmResult;
@@ -73,6 +74,7 @@ public:
     QTabBar* TabSet1;
     QStackedWidget* Notebook1;
     LeagueTablePage* tablePage;
+    OutlookPage* outlookPage;
     TeamStatisticsPage* teamStatsPage;
     GoalStatsPage* goalStatsPage;
     DivisionStatsPage* divisionStatsPage;

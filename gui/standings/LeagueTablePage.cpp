@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "app/PageTitle.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
 #include "platform/CanvasCellDelegate.h"
@@ -109,16 +110,7 @@ QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& it
 
 LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget* parent)
     : QWidget(parent), app_(app), workspace_(workspace) {
-    panLeague = new QLabel(this);
-    panLeague->setAlignment(Qt::AlignCenter);
-    panLeague->setFrameShape(QFrame::Panel);
-    panLeague->setFrameShadow(QFrame::Raised);
-    QFont titleFont = panLeague->font();
-    titleFont.setBold(true);
-    titleFont.setPointSize(titleFont.pointSize() + 3);
-    panLeague->setFont(titleFont);
-    panLeague->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    panLeague->setMinimumHeight(panLeague->fontMetrics().height() + 12);
+    panLeague = MakePageTitle(this);
 
     DivTable = new QTableWidget(this);
     DivTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -172,32 +164,12 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     auto* games = RadioGroup(QStringLiteral("Game Selection"), {"Home and Away", "Home Only", "Away Only"},
                              RadioGroup2, this);
 
-    auto* dateBox = new QGroupBox(QStringLiteral("Include up to:"), this);
-    lbDivDate = new QLabel(QStringLiteral("dd/mm/yy"), dateBox);
-    // Whatever the label says, the panel keeps its width: a long text wraps within two lines.
-    lbDivDate->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    lbDivDate->setWordWrap(true);
-    lbDivDate->setFixedHeight(2 * lbDivDate->fontMetrics().lineSpacing());
-    btnSpinUp = new QToolButton(dateBox);
-    btnSpinUp->setArrowType(Qt::UpArrow);
-    btnSpinUp->setToolTip(QStringLiteral("Include the next match date"));
-    btnSpinUp->setAccessibleName(QStringLiteral("Include up to the next match date"));
-    btnSpinDown = new QToolButton(dateBox);
-    btnSpinDown->setArrowType(Qt::DownArrow);
-    btnSpinDown->setToolTip(QStringLiteral("Include up to the previous match date"));
-    btnSpinDown->setAccessibleName(QStringLiteral("Include up to the previous match date"));
-    auto* spin = new QVBoxLayout;
-    spin->setSpacing(0);
-    spin->addWidget(btnSpinUp);
-    spin->addWidget(btnSpinDown);
-    btnDivDate = new QToolButton(dateBox);
-    btnDivDate->setText(QStringLiteral("..."));
-    btnDivDate->setToolTip(QStringLiteral("Set end date of included matches"));
-    auto* dateLayout = new QHBoxLayout(dateBox);
-    Compact(*dateLayout);
-    dateLayout->addWidget(lbDivDate, 1);
-    dateLayout->addWidget(btnDivDate);
-    dateLayout->addLayout(spin);
+    const AsAtDateControls date = MakeAsAtDateControls(this);
+    QGroupBox* dateBox = date.box;
+    lbDivDate = date.label;
+    btnDivDate = date.pick;
+    btnSpinUp = date.up;
+    btnSpinDown = date.down;
 
     auto* format = new QGroupBox(QStringLiteral("Format"), this);
     cbShort = new QCheckBox(QStringLiteral("Short Format"), format);

@@ -42,6 +42,8 @@ TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
     EXPECT_EQ(workspace_.dates.AsAtDate(), 107);
     EXPECT_EQ(workspace_.table.TableOrder[1], 1);
     EXPECT_EQ(workspace_.HelpContext(), 300);
+    workspace_.page = WorkspacePage::Outlook;
+    EXPECT_EQ(workspace_.HelpContext(), 1600);
     workspace_.page = WorkspacePage::EnterResults;
     EXPECT_EQ(workspace_.HelpContext(), 700);
     workspace_.page = WorkspacePage::TableMaintenance;

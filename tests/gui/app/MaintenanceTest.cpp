@@ -42,7 +42,7 @@ struct MaintenanceWindow {
         if (!window.OpenLeague(harness.Save(*league, "m.div")))
             throw std::runtime_error("cannot open league");
         window.show();
-        window.TabSet1->setCurrentIndex(6);
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
     }
     MaintenancePage& page() { return *window.maintenancePage; }
     void ShowTab(MaintenanceTab tab) { page().TabbedNotebook1->setCurrentIndex(static_cast<int>(tab)); }
@@ -166,7 +166,8 @@ private Q_SLOTS:
         QCOMPARE(maintenance.page().TabbedNotebook1->currentIndex(),
                  static_cast<int>(MaintenanceTab::SortOrder));
         maintenance.window.TabSet1->setCurrentIndex(0);
-        QCOMPARE(maintenance.window.TabSet1->currentIndex(), 6);
+        QCOMPARE(maintenance.window.TabSet1->currentIndex(),
+                 static_cast<int>(WorkspacePage::TableMaintenance));
         QVERIFY(!maintenance.window.close());
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("You must have at least one active sort rule"));

@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("Result update in progress. Complete it or cancel"));
         window.workspace().ResultPending = false;
-        window.TabSet1->setCurrentIndex(6);
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
         QCOMPARE(window.helpContext(), 900);
         QVERIFY(window.close());
     }

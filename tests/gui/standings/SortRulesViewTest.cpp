@@ -36,7 +36,7 @@ private Q_SLOTS:
             grid.item(1, 1)->toolTip(),
             QStringLiteral("Team 01 above Team 03: Level on 3 points; ahead on goal difference: 4 to 1"));
 
-        window.TabSet1->setCurrentIndex(6);
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
         window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::SortOrder));
         SortOrderTab& tab = *window.maintenancePage->sortOrderTab;
         tab.lbAvail->setCurrentRow(1); // "Head-to-head points" after "Possible Points"

@@ -140,7 +140,7 @@ private Q_SLOTS:
         const int team = window.workspace().table.TableOrder[3];
         window.tablePage->DivTableDblClick(3);
         QCOMPARE(window.workspace().ShownTeam, team);
-        QCOMPARE(window.TabSet1->currentIndex(), 1);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.workspace().ShownTeam, team);
         window.close();

@@ -71,7 +71,7 @@ private Q_SLOTS:
         while (window.workspace().table.TableOrder[row] != 1)
             ++row;
         window.tablePage->DivTableDblClick(row);
-        QCOMPARE(window.TabSet1->currentIndex(), 1);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
         QCOMPARE(window.helpContext(), 400);
         QCOMPARE(page.SelTeamList->currentText(), QStringLiteral("Team 01"));
         QCOMPARE(page.lblPoints->text(), QStringLiteral("7"));
@@ -117,7 +117,7 @@ private Q_SLOTS:
         window.show();
         TeamStatisticsPage& page = *window.teamStatsPage;
         page.SelectTeam(1);
-        window.TabSet1->setCurrentIndex(1);
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
         page.btnTSPrint->click();
         QCOMPARE(harness.printJobs, QStringList{u"Vantorel Team Summary"_s});
         QCOMPARE(harness.printedPages, 1);

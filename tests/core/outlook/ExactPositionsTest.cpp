@@ -1,0 +1,109 @@
+#include "outlook/ExactPositions.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "support/LeagueMaker.h"
+
+namespace vantorel {
+namespace {
+
+struct RandomLeague {
+    int teams, playTimes, winPoints, open;
+};
+
+// A league with every fixture played, on dates 1, 2, ..., except `open` of them chosen at random, and
+// random deductions of up to 3 points.
+std::unique_ptr<Division> MakeRandomLeague(const RandomLeague& shape, std::mt19937& random) {
+    auto division = testing::MakeLeague(shape.teams, shape.playTimes, shape.winPoints);
+    const int fixtures = division->Header.ResultCount;
+    std::vector<bool> open(static_cast<std::size_t>(fixtures + 1), false);
+    for (int chosen = 0; chosen < std::min(shape.open, fixtures);) {
+        const auto r = std::uniform_int_distribution<int>(1, fixtures)(random);
+        if (!open[static_cast<std::size_t>(r)])
+            open[static_cast<std::size_t>(r)] = ++chosen > 0;
+    }
+    std::uniform_int_distribution<int> goals(0, 3);
+    for (int r = 1; r <= fixtures; ++r)
+        if (!open[static_cast<std::size_t>(r)])
+            testing::PlayFixture(*division, r, goals(random), goals(random), r);
+    for (int t = 1; t <= shape.teams; ++t)
+        if (random() % 3 == 0)
+            division->SetDeduction(t, static_cast<int>(random() % 4));
+    return division;
+}
+
+// Every team's best and worst positions over every outcome of the open fixtures.
+std::vector<std::pair<int, int>> ExhaustivePositions(const OutlookStart& start) {
+    std::vector<std::pair<int, int>> ranges(static_cast<std::size_t>(start.teamCount + 1),
+                                            {start.teamCount + 1, 0});
+    Witness witness(start.open.size(), Outcome::HomeWin);
+    for (;;) {
+        const std::vector<int> points = FinalPoints(start, witness);
+        for (int t = 1; t <= start.teamCount; ++t) {
+            auto& [best, worst] = ranges[static_cast<std::size_t>(t)];
+            best = std::min(best, PointsPosition(points, t, false));
+            worst = std::max(worst, PointsPosition(points, t, true));
+        }
+        std::size_t i = 0;
+        for (; i < witness.size() && witness[i] == Outcome::AwayWin; ++i)
+            witness[i] = Outcome::HomeWin;
+        if (i == witness.size())
+            return ranges;
+        witness[i] = static_cast<Outcome>(static_cast<int>(witness[i]) + 1);
+    }
+}
+
+// The witness entered as results (1-0, 0-0 or 0-1) in a copy of the league and counted by FillTable.
+std::vector<int> ReplayedPoints(const Division& division, const OutlookStart& start, const Witness& witness) {
+    auto copy = std::make_unique<Division>(division);
+    for (std::size_t i = 0; i < start.open.size(); ++i) {
+        const int result = start.open[i].result;
+        const int home = witness[i] == Outcome::HomeWin ? 1 : 0;
+        const int away = witness[i] == Outcome::AwayWin ? 1 : 0;
+        testing::PlayFixture(*copy, result, home, away, 1000);
+    }
+    TableVariant all;
+    all.asAt = 1000;
+    const LeagueTable table = FillTable(*copy, all);
+    std::vector<int> points(static_cast<std::size_t>(start.teamCount + 1), 0);
+    for (int t = 1; t <= start.teamCount; ++t)
+        points[static_cast<std::size_t>(t)] = table.Standings[t].Points;
+    return points;
+}
+
+class ExactPositionsTest : public ::testing::TestWithParam<RandomLeague> {};
+
+TEST_P(ExactPositionsTest, MatchesExhaustiveSearchAndWitnessesReplay) {
+    std::mt19937 random(static_cast<unsigned>(GetParam().teams * 1000 + GetParam().playTimes * 100 +
+                                              GetParam().winPoints * 10 + GetParam().open));
+    for (int round = 0; round < 6; ++round) {
+        const auto division = MakeRandomLeague(GetParam(), random);
+        const OutlookStart start = BuildOutlookStart(*division, 1e6, false);
+        const auto expected = ExhaustivePositions(start);
+        const auto ranges = ExactPositions(start);
+        for (int t = 1; t <= start.teamCount; ++t) {
+            const PositionRange& range = ranges[static_cast<std::size_t>(t)];
+            SCOPED_TRACE("round " + std::to_string(round) + ", team " + std::to_string(t));
+            EXPECT_EQ(range.best, expected[static_cast<std::size_t>(t)].first);
+            EXPECT_EQ(range.worst, expected[static_cast<std::size_t>(t)].second);
+            const auto bestPoints = ReplayedPoints(*division, start, range.bestWitness);
+            const auto worstPoints = ReplayedPoints(*division, start, range.worstWitness);
+            EXPECT_EQ(PointsPosition(bestPoints, t, false), range.best);
+            EXPECT_EQ(PointsPosition(worstPoints, t, true), range.worst);
+            EXPECT_EQ(bestPoints[static_cast<std::size_t>(t)], range.bestPoints);
+            EXPECT_EQ(worstPoints[static_cast<std::size_t>(t)], range.worstPoints);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallLeagues, ExactPositionsTest,
+                         ::testing::Values(RandomLeague{4, 2, 3, 8}, RandomLeague{4, 4, 3, 11},
+                                           RandomLeague{4, 4, 2, 10}, RandomLeague{5, 2, 3, 10},
+                                           RandomLeague{5, 1, 2, 9}, RandomLeague{6, 2, 3, 12},
+                                           RandomLeague{6, 2, 2, 11}, RandomLeague{6, 4, 3, 10},
+                                           RandomLeague{6, 1, 3, 11}));
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,67 @@
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHarness.h"
+#include "GuiTests.h"
+#include "app/TfrmProcess.h"
+#include "outlook/OutlookPage.h"
+#include "support/SyntheticSeason.h"
+
+namespace vantorel::testing {
+namespace {
+
+class OutlookPageTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theOutlookArrivesInTableOrderWithItsSettledZones() {
+        GuiHarness harness;
+        auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
+        season->Header.RelegateCount = 1;
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
+        window.show();
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::Outlook));
+        QCOMPARE(window.helpContext(), 1600);
+        OutlookPage& page = *window.outlookPage;
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        QVERIFY(page.shown() != nullptr);
+        QCOMPARE(page.OutlookTable->rowCount(), 6);
+        // At the end of the season every position is settled: the champions' title cell says so exactly.
+        QCOMPARE(page.OutlookTable->item(0, 8)->text(), QStringLiteral("\u2713 100.0"));
+        QCOMPARE(page.OutlookTable->item(0, 7)->text(), QStringLiteral("Champions"));
+        QVERIFY(!page.OutlookTable->item(0, 4)->toolTip().isEmpty());
+        QVERIFY(!page.btnCancel->isVisible());
+    }
+
+    void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
+        GuiHarness harness;
+        auto season = MakeSyntheticSeason(20, 2, 3, SpreadStrengths(20), 3);
+        TfrmProcess window(harness.app);
+        QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
+        window.show();
+        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::Outlook));
+        OutlookPage& page = *window.outlookPage;
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        for (int step = 0; step < 20; ++step)
+            page.btnSpinDown->click();
+        page.btnCancelClick();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        QVERIFY(page.shown() != nullptr);
+        QVERIFY(page.shown()->start.open.size() > 100u);
+        QCOMPARE(page.OutlookTable->rowCount(), 20);
+    }
+};
+
+} // namespace
+
+VANTOREL_GUI_TEST(OutlookPageTest);
+
+} // namespace vantorel::testing
+
+#include "OutlookPageTest.moc"
