@@ -59,13 +59,18 @@ TEST(NameRules, EveryOperationThatSetsANameAppliesTheRule) {
         [](Division& d, const std::string& name) { return SavePlayer(d, 0, name, 1); },
         [](Division&, const std::string& name) {
             Division built;
-            return BuildNewLeague({name, testing::NumberedTeamNames(4)}, built);
+            NewLeagueAnswers answers;
+            answers.tableName = name;
+            answers.teamNames = testing::NumberedTeamNames(4);
+            return BuildNewLeague(answers, built);
         },
         [](Division&, const std::string& name) {
             Division built;
-            std::vector<std::string> teams = testing::NumberedTeamNames(4);
-            teams[2] = name;
-            return BuildNewLeague({"League", teams}, built);
+            NewLeagueAnswers answers;
+            answers.tableName = "League";
+            answers.teamNames = testing::NumberedTeamNames(4);
+            answers.teamNames[2] = name;
+            return BuildNewLeague(answers, built);
         },
     };
     for (const std::string& name : {"Esc\x1B"s, "=1+1"s}) {
