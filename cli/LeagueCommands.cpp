@@ -71,8 +71,8 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
         throw UsageError(status.message());
     if (auto status = WriteNewLeague(path, *division); !status)
         throw UsageError(path + ": " + status.message());
-    out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
-        << division->Header.ResultCount << " fixtures\n";
+    out << "Created " << path << ": " << division->Header().TeamCount << " teams, "
+        << division->Header().ResultCount << " fixtures\n";
     return 0;
 }
 
@@ -88,7 +88,9 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         if (equals == std::string::npos)
             throw UsageError("--deduct takes TEAM=N, not '" + deduction + "'");
         const int team = TeamByName(*division, deduction.substr(0, equals));
-        division->SetDeduction(team, ParseNumber(deduction.substr(equals + 1), 0, kMaxDeduction, "--deduct"));
+        const int points = ParseNumber(deduction.substr(equals + 1), 0, kMaxDeduction, "--deduct");
+        if (auto status = SetDeduction(*division, team, points); !status)
+            throw UsageError(status.message());
     }
     if (const auto winPoints = args.number("--win-points", 2, 3))
         SetWinPoints(*division, *winPoints);
@@ -109,7 +111,7 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         SetOwnTeam(*division, *ownTeam == "none" ? 0 : TeamByName(*division, *ownTeam));
     args.finish();
 
-    if (division->DataChanged) {
+    if (division->DataChanged()) {
         SaveLeague(path, *division);
         out << "Saved " << path << "\n";
     } else {
@@ -124,7 +126,7 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
     args.finish();
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const DivisionHeader& h = division->Header;
+    const DivisionHeader& h = division->Header();
     int played = 0;
     for (int r = 1; r <= h.ResultCount; ++r)
         played += division->Results[r].Played ? 1 : 0;
@@ -166,7 +168,7 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
         out << path << ": " << rule << "\n";
     if (!broken.empty())
         return 1;
-    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header.TableName.stored()) << "\"\n";
+    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header().TableName.stored()) << "\"\n";
     return 0;
 }
 

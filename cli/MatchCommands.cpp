@@ -137,7 +137,7 @@ int SquadCommand(const std::vector<std::string>& words, std::ostream& out) {
             throw UsageError(name + " is named twice");
         if (!editor.Add(side, name))
             throw UsageError("a squad has room for " +
-                             std::to_string(division->Header.TeamSize + division->Header.SubsCount) +
+                             std::to_string(division->Header().TeamSize + division->Header().SubsCount) +
                              " players");
         ++line;
         (void)editor.Update(side, line, ApplySquadFields(lines[static_cast<std::size_t>(line - 1)], fields));

@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -46,16 +48,16 @@ template <std::size_t N> Status StoreName(const std::string& name, ShortString<N
     return Status::Ok();
 }
 
-void AddFixture(Division& division, int home, int away) {
-    const int number = ++division.Header.ResultCount;
-    ResultRecord& fixture = division.Results[number];
+void AddFixture(DivisionWriter& writer, int home, int away) {
+    const int number = ++writer.Header().ResultCount;
+    ResultRecord& fixture = writer.Result(number);
     fixture = ResultRecord{};
     fixture.MatchNo = static_cast<std::uint16_t>(number);
     fixture.HomeTeam = static_cast<std::uint8_t>(home);
     fixture.AwayTeam = static_cast<std::uint8_t>(away);
 }
 
-void AddFixtures(Division& division, int teams, int playTimes) {
+void AddFixtures(DivisionWriter& division, int teams, int playTimes) {
     if (playTimes == 1) {
         for (int home = 1; home < teams; ++home)
             for (int away = home + 1; away <= teams; ++away)
@@ -121,13 +123,14 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     if (auto status = CheckTeamNames(answers.teamNames, static_cast<int>(answers.teamNames.size())); !status)
         return status;
     auto built = std::make_unique<Division>();
-    DivisionHeader& header = built->Header;
+    DivisionWriter writer(*built);
+    DivisionHeader& header = writer.Header();
     if (auto status = StoreName(answers.tableName, header.TableName); !status)
         return status;
     const std::vector<std::string> names = SortedTeamNames(answers.teamNames);
     header.TeamCount = static_cast<std::int16_t>(names.size());
     for (int t = 1; t <= header.TeamCount; ++t)
-        if (auto status = StoreName(names[static_cast<std::size_t>(t - 1)], built->Teams[t].Name); !status)
+        if (auto status = StoreName(names[static_cast<std::size_t>(t - 1)], writer.Team(t).Name); !status)
             return status;
     header.WinPoints = static_cast<std::uint8_t>(answers.winPoints);
     header.OwnTeam = static_cast<std::uint8_t>(answers.ownTeam);
@@ -135,9 +138,10 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     header.RelegateCount = static_cast<std::uint8_t>(answers.relegateCount);
     header.TeamSize = static_cast<std::uint8_t>(answers.teamSize);
     header.SubsCount = static_cast<std::uint8_t>(answers.subsCount);
-    AddFixtures(*built, header.TeamCount, answers.playTimes);
-    built->PlaceTransferredOut();
-    division = std::move(*built);
+    AddFixtures(writer, header.TeamCount, answers.playTimes);
+    PlaceTransferredOut(*built);
+    writer.MarkSaved(); // it is written to its new file before anything else happens to it
+    DivisionWriter(division).Replace(std::move(*built));
     return Status::Ok();
 }
 

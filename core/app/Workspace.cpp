@@ -16,7 +16,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     games = GameSelection::HomeAndAway;
     ResultPending = false;
     ShownTeam = 0;
-    sortRules.Load(division.Header.SortRules.stored());
+    sortRules.Load(division.Header().SortRules.stored());
     page = WorkspacePage::LeagueTable;
     maintenanceTab = MaintenanceTab::Table;
     ResultsSortColumn = kDefaultResultSort;
@@ -63,7 +63,7 @@ bool Workspace::MayLeavePage(Division& division, Prompts& prompts) {
 bool Workspace::MayClose(Division& division, Prompts& prompts) {
     if (!MayLeavePage(division, prompts))
         return false;
-    if (!division.DataChanged)
+    if (!division.DataChanged())
         return true;
     switch (prompts.AskYesNoCancel(kSaveChangesQuestion)) {
     case Answer::Yes:

@@ -64,7 +64,7 @@ void ExportTable(const Division& division, const ExportRequest& request, LineSin
 void ExportResults(const Division& division, const ExportRequest& request, const DateFormat& dates,
                    LineSink& out) {
     out.WriteLine(kResultsHeading);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && InRange(match.MatchDate, request))
             out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
@@ -76,7 +76,7 @@ void ExportResults(const Division& division, const ExportRequest& request, const
 void ExportFixtures(const Division& division, const ExportRequest& request, const DateFormat& dates,
                     LineSink& out) {
     out.WriteLine(kFixturesHeading);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played && match.MatchDate != 0 && InRange(match.MatchDate, request))
             out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
@@ -87,7 +87,7 @@ void ExportFixtures(const Division& division, const ExportRequest& request, cons
 // The grid of one set of fixtures (first..last): a row per home team, a column per away team. The set is
 // indexed once by pairing (its first fixture of each), so the cost grows with the fixtures, not beyond.
 void ExportGridSet(const Division& division, int first, int last, const DateFormat& dates, LineSink& out) {
-    const int teams = division.Header.TeamCount;
+    const int teams = division.Header().TeamCount;
     const auto cell = [teams](int home, int away) {
         return static_cast<std::size_t>(home * (teams + 1) + away);
     };
@@ -117,8 +117,8 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
 }
 
 void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out) {
-    const int teams = division.Header.TeamCount;
-    const int results = division.Header.ResultCount;
+    const int teams = division.Header().TeamCount;
+    const int results = division.Header().ResultCount;
     if (teams * (teams - 1) >= results) {
         ExportGridSet(division, 1, results, dates, out);
         return;
@@ -131,7 +131,7 @@ void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out
 
 void ExportScorers(const Division& division, const DateFormat& dates, LineSink& out) {
     out.WriteLine(kScorersHeading);
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Player == 0)
             continue;
@@ -149,9 +149,9 @@ void ExportScorers(const Division& division, const DateFormat& dates, LineSink& 
 // scored before leaving can be read back.
 void ExportPlayers(const Division& division, LineSink& out) {
     out.WriteLine(kPlayersHeading);
-    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+    for (int p = 1; p <= division.Header().PlayerCount; ++p) {
         const PlayerRecord& player = division.Players[p];
-        if (player.Team >= 1 && player.Team <= division.Header.TeamCount + 1)
+        if (player.Team >= 1 && player.Team <= division.Header().TeamCount + 1)
             out.WriteLine(CsvQuoted(PlayerName(division, p)) + "," + TeamField(division, player.Team));
     }
 }
@@ -159,7 +159,7 @@ void ExportPlayers(const Division& division, LineSink& out) {
 // One line per filled squad line, squads in record order, lines in squad order.
 void ExportSquads(const Division& division, const DateFormat& dates, LineSink& out) {
     out.WriteLine(kSquadsHeading);
-    for (int s = 1; s <= division.Header.SquadCount; ++s) {
+    for (int s = 1; s <= division.Header().SquadCount; ++s) {
         const SquadRecord& squad = division.Squads[s];
         const ResultRecord& match = division.Results[squad.Result];
         for (int line = 1; line <= kSquadLines; ++line) {
@@ -185,7 +185,7 @@ void DefaultExportRange(const Division& division, const DateList& dates, double 
     }
     from = dates.dates().front();
     to = dates.dates().back();
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         to = std::max(to, division.Results[r].MatchDate);
 }
 
@@ -194,7 +194,7 @@ void ExportSections(const Division& division, const ExportRequest& request, cons
     const bool all = request.section == ExportSection::All;
     auto wanted = [&](ExportSection section) { return all || request.section == section; };
     if (all)
-        out.WriteLine(Windows1252ToUtf8(division.Header.TableName.stored()));
+        out.WriteLine(Windows1252ToUtf8(division.Header().TableName.stored()));
     if (wanted(ExportSection::Table) && request.table)
         ExportTable(division, request, out);
     const std::pair<ExportSection, const char*> titled[] = {

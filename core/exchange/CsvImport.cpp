@@ -5,6 +5,7 @@
 #include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
+#include "store/DivisionEdits.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
 
@@ -32,7 +33,7 @@ bool ImportResult(Division& division, const std::vector<std::string>& fields, in
     // Only real teams play matches: "Transferred-Out" is not one.
     const int home = division.FindTeam(fields[1]);
     const int away = division.FindTeam(fields[2]);
-    if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
+    if (home == 0 || away == 0 || home > division.Header().TeamCount || away > division.Header().TeamCount)
         return false;
     const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
     const Status status = EnterResult(division, entry);
@@ -61,7 +62,7 @@ bool ImportPlayer(Division& division, const std::vector<std::string>& fields, in
     player.Team = static_cast<std::uint8_t>(team);
     if (division.FindPlayer(Windows1252ToUtf8(player.Name.stored())) != 0)
         return false;
-    if (auto status = division.AddPlayer(player); !status)
+    if (auto status = AddPlayer(division, player); !status)
         return RefusedFull(status, fullReason);
     return true;
 }

@@ -33,6 +33,11 @@ inline constexpr const char* kPlayerInUseError =
 // Whether a goal record or a line of a squad names the player, which keeps him from being deleted.
 bool PlayerIsReferenced(const Division& division, int player);
 
+// Removes a player, moving later players down one place and renumbering the goal and squad lines that point
+// to them. Refused, changing nothing, for a player who does not exist or who is referenced
+// (kPlayerInUseError).
+Status DeletePlayer(Division& division, int player);
+
 // The confirmation asked before deleting a player: "Are you sure you want to delete NAME of TEAM".
 std::string DeletePlayerQuestion(const Division& division, int player);
 

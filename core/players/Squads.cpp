@@ -4,6 +4,8 @@
 
 #include "platform/Canvas.h"
 #include "players/Players.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -43,7 +45,7 @@ std::array<std::string, 2> SquadEditor::SideNames() const {
 }
 
 int SquadEditor::FirstSide() const {
-    return Team(1) == division_.Header.OwnTeam ? 1 : 0;
+    return Team(1) == division_.Header().OwnTeam ? 1 : 0;
 }
 
 int SquadEditor::Team(int side) const {
@@ -54,7 +56,7 @@ int SquadEditor::Team(int side) const {
 std::vector<std::string> SquadEditor::AvailablePlayers(int side) const {
     const SquadLines& lines = Lines(side);
     std::vector<std::string> stored;
-    for (int p = 1; p <= division_.Header.PlayerCount; ++p) {
+    for (int p = 1; p <= division_.Header().PlayerCount; ++p) {
         const bool inSquad =
             std::any_of(lines.begin(), lines.end(), [p](const SquadEntry& e) { return e.Player == p; });
         if (division_.Players[p].Team == Team(side) && !inSquad)
@@ -84,8 +86,8 @@ bool SquadEditor::Add(int side, std::string_view name) {
     if (player == 0)
         return true;
     SquadLines& lines = lines_[static_cast<std::size_t>(side)];
-    const int teamSize = division_.Header.TeamSize;
-    const int usable = std::min(teamSize + division_.Header.SubsCount, kSquadLines);
+    const int teamSize = division_.Header().TeamSize;
+    const int usable = std::min(teamSize + division_.Header().SubsCount, kSquadLines);
     for (int k = 1; k <= usable; ++k) {
         SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
         if (line.Player != 0)
@@ -123,34 +125,58 @@ bool SquadEditor::Update(int side, int line, const SquadEntry& details) {
     return true;
 }
 
+namespace {
+
+bool HasPlayer(const SquadLines& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](const SquadEntry& e) { return e.Player != 0; });
+}
+
+Status FullSquadArray() {
+    return Status::Error("The league already holds the largest possible number of squads (" +
+                         std::to_string(kMaxSquads) + "). The squads were not saved.");
+}
+
+// The squad record of a side of a result, 0 for none.
+int SquadOf(const ResultRecord& match, int side) {
+    return side == 0 ? match.HomeSquad : match.AwaySquad;
+}
+
+} // namespace
+
+Status SaveSquad(Division& division, int result, int side, const SquadLines& lines) {
+    const ResultRecord& match = division.Results[result];
+    int squad = SquadOf(match, side);
+    if (squad == 0 && !HasPlayer(lines))
+        return Status::Ok();
+    if (squad == 0 && division.Header().SquadCount >= kMaxSquads)
+        return FullSquadArray();
+    DivisionWriter writer(division);
+    if (squad == 0) {
+        SquadRecord record;
+        record.Result = static_cast<std::uint16_t>(result);
+        record.Team = side == 0 ? match.HomeTeam : match.AwayTeam;
+        if (auto status = AddSquad(division, record); !status)
+            return status;
+        squad = division.Header().SquadCount;
+        ResultRecord& linked = writer.Result(result);
+        (side == 0 ? linked.HomeSquad : linked.AwaySquad) = static_cast<std::uint16_t>(squad);
+    }
+    writer.Squad(squad).Entries = lines;
+    return Status::Ok();
+}
+
 Status SquadEditor::Save(Division& division) {
     if (!changed_)
         return Status::Ok();
-    ResultRecord& match = division.Results[result_];
-    std::uint16_t* records[] = {&match.HomeSquad, &match.AwaySquad};
-    auto hasPlayer = [](const SquadLines& lines) {
-        return std::any_of(lines.begin(), lines.end(), [](const SquadEntry& e) { return e.Player != 0; });
-    };
+    const ResultRecord& match = division.Results[result_];
     int needed = 0;
-    for (std::size_t side = 0; side < 2; ++side)
-        needed += *records[side] == 0 && hasPlayer(lines_[side]) ? 1 : 0;
-    if (division.Header.SquadCount + needed > kMaxSquads)
-        return Status::Error("The league already holds the largest possible number of squads (" +
-                             std::to_string(kMaxSquads) + "). The squads were not saved.");
-
-    for (std::size_t side = 0; side < 2; ++side) {
-        if (*records[side] == 0 && hasPlayer(lines_[side])) {
-            SquadRecord record;
-            record.Result = static_cast<std::uint16_t>(result_);
-            record.Team = static_cast<std::uint8_t>(Team(static_cast<int>(side)));
-            if (auto status = division.AddSquad(record); !status)
-                return status;
-            *records[side] = static_cast<std::uint16_t>(division.Header.SquadCount);
-        }
-        if (*records[side] != 0)
-            division.Squads[*records[side]].Entries = lines_[side];
-    }
-    division.DataChanged = true;
+    for (int side = 0; side < 2; ++side)
+        needed += SquadOf(match, side) == 0 && HasPlayer(Lines(side)) ? 1 : 0;
+    if (division.Header().SquadCount + needed > kMaxSquads)
+        return FullSquadArray();
+    for (int side = 0; side < 2; ++side)
+        if (auto status = SaveSquad(division, result_, side, Lines(side)); !status)
+            return status;
     changed_ = false;
     return Status::Ok();
 }

@@ -25,6 +25,11 @@ inline constexpr int kLatestSquadMinute = 100;
 // "HOME v AWAY (DATE)": the game of a squad line.
 std::string SquadGameText(const Division& division, int result, const DateFormat& dates);
 
+// Writes the 16 lines of one side (0 home, 1 away) of a result into its squad record: a side without a squad
+// record gets one only when a line has a player; an existing record is overwritten, even with no players, and
+// never removed. Refused, changing nothing, when a new record is needed and the squad array is full.
+Status SaveSquad(Division& division, int result, int side, const SquadLines& lines);
+
 // The two squads of one fixture while they are edited: working copies of both sides' 16 lines that reach the
 // league only through Save. Side 0 is the home team, side 1 the away team. Lines are numbered 1..16; the
 // first TeamSize are the starting line-up, the next SubsCount the substitutes.

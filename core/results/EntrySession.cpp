@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -42,7 +43,7 @@ std::vector<int> SortedByName(const Division& division, std::vector<int> teams) 
 }
 
 void SetTrackGoals(Division& division, bool track) {
-    division.Header.TrackGoals = track;
+    DivisionWriter(division).SetTrackGoals(track);
 }
 
 void EntrySession::Start(double today) {
@@ -59,7 +60,7 @@ std::vector<int> EntrySession::HomeTeams(const Division& division) const {
     std::vector<int> teams;
     if (!StartStatus(division).empty())
         return teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (!Withheld(t))
             teams.push_back(t);
     return SortedByName(division, std::move(teams));
@@ -67,28 +68,28 @@ std::vector<int> EntrySession::HomeTeams(const Division& division) const {
 
 std::vector<int> EntrySession::OpenOpponents(const Division& division, int home) const {
     std::vector<bool> marked(kTeamSlots + 1, false);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (!fixture.Played && fixture.HomeTeam == home && fixture.AwayTeam <= kTeamSlots &&
             !Withheld(fixture.AwayTeam))
             marked[fixture.AwayTeam] = true;
     }
     std::vector<int> teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (marked[t])
             teams.push_back(t);
     return SortedByName(division, std::move(teams));
 }
 
 std::string EntrySession::StartStatus(const Division& division) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (!division.Results[r].Played)
             return {};
     return kAllMatchesPlayed;
 }
 
 std::optional<std::string> EntrySession::PredictionHint(const Division& division, int home, int away) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (!fixture.Played && fixture.Predicted && fixture.HomeTeam == home && fixture.AwayTeam == away)
             return "Predicted result for this match: " + std::to_string(fixture.HomeGoals) + "-" +

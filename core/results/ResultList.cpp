@@ -93,7 +93,7 @@ std::string FormatAttendance(int attendance) {
 
 ResultList ResultList::Played(const Division& division) {
     ResultList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (division.Results[r].Played)
             list.rows_.push_back(r);
     return list;
@@ -101,7 +101,7 @@ ResultList ResultList::Played(const Division& division) {
 
 ResultList ResultList::Open(const Division& division) {
     ResultList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (!division.Results[r].Played)
             list.rows_.push_back(r);
     return list;

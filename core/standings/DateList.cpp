@@ -6,7 +6,7 @@ namespace vantorel {
 
 DateList DateList::Build(const Division& division, TableContent content) {
     DateList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if ((match.Played || content == TableContent::PlayedPredicted) && match.MatchDate > 0)
             list.dates_.push_back(match.MatchDate);

@@ -56,7 +56,7 @@ std::string FitText(Canvas& canvas, int maxWidth, const std::string& text) {
 }
 
 MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width, int height) {
-    const int teams = division.Header.TeamCount;
+    const int teams = division.Header().TeamCount;
     MatchesGridLayout m{};
     for (int t = 1; t <= teams; ++t)
         m.nameWidth = std::max(m.nameWidth, canvas.TextWidth(TeamName(division, t)));
@@ -73,7 +73,7 @@ MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width
 
 void DrawGrid(Canvas& canvas, const Division& division, int width, int height, bool printing,
               bool secondSet) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     const int teams = header.TeamCount;
     const CanvasFont original = canvas.font();
     CanvasFont font = original;

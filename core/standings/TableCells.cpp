@@ -22,7 +22,7 @@ std::vector<std::string> TableRowCells(const Division& division, const LeagueTab
                                        const TableFormat& format) {
     const int team = table.TableOrder[position];
     const StandingsRow& row = table.Standings[team];
-    std::vector<std::string> cells = {PositionMark(division.Header, table, position),
+    std::vector<std::string> cells = {PositionMark(division.Header(), table, position),
                                       Windows1252ToUtf8(division.Teams[team].Name.stored())};
     std::vector<int> numbers = {row.Played};
     if (format.shortFormat)

@@ -137,7 +137,7 @@ private:
             return team >= 0 && team <= kMaxTeams && (members >> team) & 1u;
         };
         MiniLeague mini{};
-        const int winPoints = division_.Header.WinPoints;
+        const int winPoints = division_.Header().WinPoints;
         for (const CountedMatches::Entry& entry : counted_) {
             const ResultRecord& match = division_.Results[entry.result];
             if (!member(match.HomeTeam) || !member(match.AwayTeam))

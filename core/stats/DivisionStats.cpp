@@ -62,7 +62,7 @@ DivisionStatistics DivisionStats(const Division& division, const DateFormat& dat
     int cleanSheets = 0, maxHome = -1, maxAway = -1, mostGoals = 0, games = 0, homeGoals = 0, awayGoals = 0;
     int homeWins = 0, awayWins = 0, scoreDraws = 0, noScoreDraws = 0;
     std::vector<int> played;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played)
             continue;

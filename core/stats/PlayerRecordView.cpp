@@ -27,7 +27,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
     season.player = player;
     std::array<int, 9>& totals = season.totals;
     totals[kTotal] = division.Players[player].Goals;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Player != player)
             continue;
@@ -43,7 +43,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
         else
             season.matches.push_back({goal.Result, 1});
     }
-    for (int s = 1; s <= division.Header.SquadCount; ++s) {
+    for (int s = 1; s <= division.Header().SquadCount; ++s) {
         const SquadRecord& squad = division.Squads[s];
         for (const SquadEntry& entry : squad.Entries) {
             if (entry.Player != player)

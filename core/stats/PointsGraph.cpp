@@ -15,7 +15,7 @@ void DrawPointsGraph(Canvas& canvas, int width, int height, const Division& divi
         return;
     const TeamRecord& record = division.Teams[team];
     int maxPoints = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         maxPoints = std::max<int>(maxPoints, division.Teams[t].Points);
     // The running total in the team record and the games listed agree; the list is what is drawn.
     const int played = std::min<int>(record.Played, static_cast<int>(stats.games.size()));

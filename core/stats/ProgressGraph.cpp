@@ -121,7 +121,7 @@ int ProgressGraphLayout::HoverGameAt(int x, int y) const {
 
 ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, const GraphTeams& teams,
                                       bool lineStyle, Colour ownTeamColour, int width, int height) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     const int teamCount = std::max<int>(header.TeamCount, 1);
     std::array<Colour, kGraphSlots> colours = kSlotColours;
     int slots = 0, maxPlayed = 1, maxPoints = kMinPointsScale;
@@ -247,7 +247,7 @@ std::string HoverText(const Division& division, const GraphHoverEntry& entry, co
     return " " + dateFormat.Format(match.MatchDate) + " " + TeamName(division, match.HomeTeam) + " " +
            std::to_string(match.HomeGoals) + " " + TeamName(division, match.AwayTeam) + " " +
            std::to_string(match.AwayGoals) + " (" + PointsText(entry.Points) + " - " +
-           LeaguePositionText(entry.Position, division.Header.TeamCount) + ") ";
+           LeaguePositionText(entry.Position, division.Header().TeamCount) + ") ";
 }
 
 } // namespace vantorel

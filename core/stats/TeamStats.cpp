@@ -61,7 +61,7 @@ const char* FormLetter(GameOutcome outcome) {
 }
 
 void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
-    const int playerCount = division.Header.PlayerCount;
+    const int playerCount = division.Header().PlayerCount;
     std::vector<int> entryOf(static_cast<std::size_t>(playerCount) + 1, -1);
     for (int p = 1; p <= playerCount; ++p)
         if (division.Players[p].Team == team) {
@@ -76,7 +76,7 @@ void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
     for (const int r : stats.games) {
         const ResultRecord& match = division.Results[r];
         const int squad = match.HomeTeam == team ? match.HomeSquad : match.AwaySquad;
-        if (squad < 1 || squad > division.Header.SquadCount)
+        if (squad < 1 || squad > division.Header().SquadCount)
             continue;
         // Only a player who was on the pitch, with a time off, made an appearance.
         for (const SquadEntry& entry : division.Squads[squad].Entries)
@@ -84,7 +84,7 @@ void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
                 if (TeamPlayerLine* line = lineOf(entry.Player))
                     ++line->Appearances;
     }
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         TeamPlayerLine* line = lineOf(goal.Player);
         if (line == nullptr)
@@ -108,7 +108,7 @@ GameOutcome GameOutcomeFor(const ResultRecord& result, int team) {
 int GamePointsFor(const Division& division, const ResultRecord& result, int team) {
     switch (GameOutcomeFor(result, team)) {
     case GameOutcome::Won:
-        return division.Header.WinPoints;
+        return division.Header().WinPoints;
     case GameOutcome::Drawn:
         return 1;
     default:
@@ -129,7 +129,7 @@ TeamStatistics TeamStats(const Division& division, int team) {
     s.AttLow = 999999;
     long attendanceSum = 0;
     int attendanceCount = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played || (match.HomeTeam != team && match.AwayTeam != team))
             continue;
@@ -173,7 +173,7 @@ std::string FormSummary(const Division& division, int team, const std::vector<in
             ++wins;
             winRun += winRunOn ? 1 : 0;
             unbeatenRun += unbeatenOn ? 1 : 0;
-            points += division.Header.WinPoints;
+            points += division.Header().WinPoints;
             if (firstWin == 0)
                 firstWin = position;
             wonAway = wonAway || !atHome;

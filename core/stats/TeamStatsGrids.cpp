@@ -163,7 +163,7 @@ int AlignedTextX(CellAlignment alignment, int left, int right, int textWidth) {
 }
 
 Colour OppositionColour(const Division& division, const Settings& settings, const std::string& text) {
-    const int own = division.Header.OwnTeam;
+    const int own = division.Header().OwnTeam;
     return own > 0 && text == TeamNameText(division, own) ? settings.Colour4 : kBlack;
 }
 

@@ -19,7 +19,7 @@ int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const 
     headingFont.size = 16;
     canvas.setFont(headingFont);
     canvas.TextOut(20, 20,
-                   Windows1252ToUtf8(division.Header.TableName.stored()) + " - " +
+                   Windows1252ToUtf8(division.Header().TableName.stored()) + " - " +
                        TeamNameText(division, stats.summary.Team));
     canvas.TextOut(pageWidth - 20 - canvas.TextWidth(printDate), 20, printDate);
     const int y = 20 + canvas.TextHeight("M");
@@ -45,7 +45,7 @@ struct GameColumns {
 GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& division,
                            const TeamStatistics& stats, const DateFormat& dateFormat) {
     int widestName = 0, maxPoints = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+    for (int t = 1; t <= division.Header().TeamCount; ++t) {
         widestName = std::max(widestName, canvas.TextWidth(TeamNameText(division, t)));
         maxPoints = std::max<int>(maxPoints, division.Teams[t].Points);
     }

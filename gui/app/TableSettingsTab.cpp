@@ -72,7 +72,7 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
 
 void TableSettingsTab::Setup() {
     const Division& division = app_.division;
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     filling_ = true;
     edtTableName->setText(QString::fromStdString(Windows1252ToUtf8(header.TableName.stored())));
     lbOwnTeam->clear();

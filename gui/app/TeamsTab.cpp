@@ -61,7 +61,7 @@ void TeamsTab::Setup() {
     filling_ = true;
     edTeam->clear();
     lbTeams->clear();
-    for (int t = 1; t <= app_.division.Header.TeamCount; ++t)
+    for (int t = 1; t <= app_.division.Header().TeamCount; ++t)
         lbTeams->addItem(QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[t].Name.stored())));
     lbTeams->setCurrentRow(0);
     edDeduct->setValue(app_.division.Teams[1].Deduction);
@@ -82,7 +82,8 @@ void TeamsTab::lbTeamsClick() {
 
 void TeamsTab::edDeductChange(int deduction) {
     if (!filling_ && lbTeams->currentRow() >= 0)
-        app_.division.SetDeduction(lbTeams->currentRow() + 1, deduction);
+        (void)SetDeduction(app_.division, lbTeams->currentRow() + 1,
+                           deduction); // the spin box keeps the range
 }
 
 void TeamsTab::btnEditClick() {

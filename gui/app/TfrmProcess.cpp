@@ -93,7 +93,7 @@ TfrmProcess::TfrmProcess(AppContext& app) : QWidget(nullptr, Qt::Window), app_(a
     };
     maintenancePage->tableTab->onTableNameChanged = [this] {
         tablePage->panLeague->setText(
-            QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+            QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
     };
     connect(TabSet1, &QTabBar::currentChanged, this, &TfrmProcess::TabSet1Change);
     InstallHelpKey(this, app.help, [this] { return helpContext(); });
@@ -132,7 +132,7 @@ bool TfrmProcess::OpenLeague(const std::string& path) {
     maintenancePage->goalsTab->ResetSortKey();
     maintenancePage->playersTab->ResetSortKey();
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") +
-                   QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+                   QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
     tablePage->PageEntry();
     teamStatsPage->PageEntry();
     if (workspace_.TotalsRecomputed)
@@ -180,7 +180,7 @@ void TfrmProcess::Notebook1PageChanged() {
 }
 
 QMenu* TfrmProcess::PopupMenu1Popup() {
-    miSave->setEnabled(app_.division.DataChanged);
+    miSave->setEnabled(app_.division.DataChanged());
     return PopupMenu1;
 }
 

@@ -52,10 +52,10 @@ GoalsTab::GoalsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app
 void GoalsTab::Setup() {
     const Division& division = app_.division;
     cbGoalsTeam->clear();
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         cbGoalsTeam->addItem(QString::fromStdString(TeamName(division, t)), t);
     cbGoalsTeam->model()->sort(0);
-    const int own = cbGoalsTeam->findData(division.Header.OwnTeam);
+    const int own = cbGoalsTeam->findData(division.Header().OwnTeam);
     cbGoalsTeam->setCurrentIndex(own >= 0 ? own : 0);
     cbGoalsTeamChange();
 }

@@ -51,7 +51,7 @@ void PlayersTab::Setup() {
     const Division& division = app_.division;
     FillPlayerTeams(cbPlayersTeam, division);
     cbPlayersTeam->insertItem(0, QString::fromUtf8(kAllTeams), 0);
-    const int own = division.Header.OwnTeam != 0 ? cbPlayersTeam->findData(division.Header.OwnTeam) : -1;
+    const int own = division.Header().OwnTeam != 0 ? cbPlayersTeam->findData(division.Header().OwnTeam) : -1;
     cbPlayersTeam->setCurrentIndex(own >= 0 ? own : 0);
     cbPlayersTeamChange();
 }
@@ -114,7 +114,7 @@ void PlayersTab::btnPlDeleteClick() {
     }
     if (!app_.prompts.AskYesNo(DeletePlayerQuestion(app_.division, player)))
         return;
-    if (auto status = app_.division.DeletePlayer(player); !status)
+    if (auto status = DeletePlayer(app_.division, player); !status)
         app_.prompts.Error(status.message());
     UpdatePlayers();
 }

@@ -14,7 +14,7 @@ namespace vantorel {
 
 void FillPlayerTeams(QComboBox* box, const Division& division) {
     box->clear();
-    for (int t = 1; t <= division.Header.TeamCount + 1; ++t)
+    for (int t = 1; t <= division.Header().TeamCount + 1; ++t)
         box->addItem(QString::fromStdString(TeamName(division, t)), t);
     box->model()->sort(0);
     box->setCurrentIndex(-1);

@@ -40,7 +40,7 @@ void FillTeams(QComboBox* list, const Division& division, const std::vector<int>
 } // namespace
 
 void AskGoalDetails(AppContext& app, QWidget* parent, const std::vector<int>& newGoals) {
-    if (!app.division.Header.TrackGoals || !app.askGoalDetails || newGoals.empty())
+    if (!app.division.Header().TrackGoals || !app.askGoalDetails || newGoals.empty())
         return;
     const int homeTeam = app.division.Results[app.division.Goals[newGoals.front()].Result].HomeTeam;
     int homeNumber = 0;
@@ -146,7 +146,7 @@ void EnterResultsPage::SetupResultsPage() {
 }
 
 void EnterResultsPage::ShowTrackGoals() {
-    cbTrackGoals->setChecked(app_.division.Header.TrackGoals);
+    cbTrackGoals->setChecked(app_.division.Header().TrackGoals);
     // Without the goal dialog nobody could be asked for a scorer: the box says so instead of pretending.
     cbTrackGoals->setEnabled(static_cast<bool>(app_.askGoalDetails));
     cbTrackGoals->setToolTip(app_.askGoalDetails

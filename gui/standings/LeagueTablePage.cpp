@@ -53,7 +53,7 @@ public:
                                       ToColour(option.palette.color(QPalette::ButtonText))};
         DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, index.row(),
                       index.column(), index.data(Qt::DisplayRole).toString().toStdString(),
-                      app_.division.Header, workspace_.table, app_.settings, headings);
+                      app_.division.Header(), workspace_.table, app_.settings, headings);
         painter->restore();
     }
 
@@ -211,7 +211,7 @@ void LeagueTablePage::PageEntry() {
     RadioGroup2->button(0)->setChecked(true);
     cbShowPoss->setChecked(workspace_.ShowPossNow);
     cbShort->setChecked(workspace_.ShortTabNow);
-    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
     Refresh();
 }
 

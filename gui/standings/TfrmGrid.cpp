@@ -42,7 +42,7 @@ private:
 TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Matches Played"));
     cbSecond = new QCheckBox(QStringLiteral("Second set of matches"), this);
-    cbSecond->setEnabled(HasSecondSet(app.division.Header));
+    cbSecond->setEnabled(HasSecondSet(app.division.Header()));
     PaintBox1 = new GridPaintBox(app.division, *cbSecond, this);
     btnPrint = new QPushButton(QStringLiteral("&Print"), this);
     btnPrint->setToolTip(QStringLiteral("Print current display"));

@@ -24,8 +24,8 @@ void OwnTeamLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     canvas.setFont(font);
 
     const Division& division = app_.division;
-    const int ownTeam = division.Header.OwnTeam;
-    const std::string ownName = ownTeam > 0 && ownTeam <= division.Header.TeamCount
+    const int ownTeam = division.Header().OwnTeam;
+    const std::string ownName = ownTeam > 0 && ownTeam <= division.Header().TeamCount
                                     ? Windows1252ToUtf8(division.Teams[ownTeam].Name.stored())
                                     : std::string();
     const OwnTeamPieces pieces = SplitAtOwnTeam(index.data().toString().toStdString(), ownName);

@@ -270,12 +270,12 @@ void TeamStatisticsPage::PageEntry() {
     workspace_.ShownTeam = 0;
     SelTeamList->clear();
     QStringList names;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         names.append(Qs(TeamNameText(division, t)));
     names.sort();
     SelTeamList->addItems(names);
-    SelectTeam(division.Header.OwnTeam > 0 ? division.Header.OwnTeam : 1);
-    if (division.Header.OwnTeam == 0)
+    SelectTeam(division.Header().OwnTeam > 0 ? division.Header().OwnTeam : 1);
+    if (division.Header().OwnTeam == 0)
         SelTeamList->setCurrentIndex(0);
 }
 

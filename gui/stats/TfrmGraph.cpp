@@ -113,7 +113,7 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     RadioGroup2->button(1)->setChecked(true);
     RadioGroup2Box->setEnabled(false);
     lineStyle_ = false;
-    const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header.TeamCount
+    const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header().TeamCount
                                  ? Windows1252ToUtf8(app.division.Teams[selectedTeam].Name.stored())
                                  : std::string();
     setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));

@@ -22,6 +22,7 @@
 #include "standings/LeagueTablePage.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -45,9 +46,9 @@ QString WriteText(GuiHarness& harness, const std::string& name, const std::strin
 
 // A league of four teams meeting twice with Team 01 2-1 Team 02 on 15 March 2023 and a dated fixture.
 void PrepareLeague(GuiHarness& harness) {
-    *harness.division = std::move(*MakeLeague(4, 2));
+    testing::Replace(*harness.division, MakeLeague(4, 2));
     QVERIFY(EnterResult(*harness.division, {1, 2, 2, 1, 45000, 0}));
-    harness.division->Results[2].MatchDate = 45010;
+    testing::Edit(*harness.division).Result(2).MatchDate = 45010;
 }
 
 class ExchangeDialogsTest : public QObject {
@@ -84,7 +85,7 @@ private Q_SLOTS:
 
     void theDateRangeDefaultsAndTheCalendarButtons() {
         GuiHarness harness;
-        *harness.division = std::move(*MakeLeague(4, 2));
+        testing::Replace(*harness.division, MakeLeague(4, 2));
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         {
@@ -125,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(harness.clipboard.value(0).left(4), QStringLiteral("Date"));
 
         GuiHarness large;
-        *large.division = std::move(*MakeLargestLeague());
+        testing::Replace(*large.division, MakeLargestLeague());
         workspace.RefreshTable(*large.division);
         TfrmExport full(large.app, workspace, nullptr);
         full.rbClip->click();
@@ -197,7 +198,7 @@ private Q_SLOTS:
         PlayerRecord bo;
         bo.Name.assignStored("Bo");
         bo.Team = 1;
-        QVERIFY(harness.division->AddPlayer(bo));
+        QVERIFY(AddPlayer(*harness.division, bo));
         TfrmImport dialog(harness.app, nullptr);
         dialog.RadioGroup1->button(choice)->click();
         dialog.edFile->setText(WriteText(harness, "in.csv", text.toStdString()));
@@ -251,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(page.DivTable->item(1, 1)->text(), QStringLiteral("Team 01")); // not refreshed yet
         importer->BitBtn2->click();
         QTRY_COMPARE(page.DivTable->item(1, 2)->text(), QStringLiteral("1")); // one game played
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
     }
 };
 

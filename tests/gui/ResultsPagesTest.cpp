@@ -24,6 +24,7 @@
 #include "results/TfrmChScore.h"
 #include "results/TfrmPredict.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -63,7 +64,7 @@ private Q_SLOTS:
     void enteringWithholdsTheTeamsAndRefusesBadInput() {
         GuiHarness harness;
         auto league = MakeLeague(4, 2);
-        league->Results[2].Predicted = true; // Team 01 v Team 03, 0-0
+        testing::Edit(*league).Result(2).Predicted = true; // Team 01 v Team 03, 0-0
         Workspace4 workspace(harness, std::move(league));
         workspace.Show(WorkspacePage::EnterResults);
         EnterResultsPage& page = *workspace.window.enterPage;
@@ -89,7 +90,7 @@ private Q_SLOTS:
             page.btnUpdate->click();
             QCOMPARE(QString::fromStdString(harness.prompts.last()),
                      QStringLiteral("Input is invalid, please correct"));
-            QVERIFY(!harness.division->DataChanged);
+            QVERIFY(!harness.division->DataChanged());
         }
         page.edAttend->setText(QStringLiteral("1200"));
         page.Score1->setValue(2);
@@ -121,7 +122,7 @@ private Q_SLOTS:
         EnterResultsPage& page = *workspace.window.enterPage;
         QVERIFY(page.cbTrackGoals->isEnabled());
         page.cbTrackGoals->click();
-        QVERIFY(harness.division->Header.TrackGoals);
+        QVERIFY(harness.division->Header().TrackGoals);
         Choose(page.HomeList, QStringLiteral("Team 02"));
         Choose(page.AwayList, QStringLiteral("Team 01"));
         page.Score1->setValue(2);
@@ -133,7 +134,7 @@ private Q_SLOTS:
     void aPlayedOutLeagueOffersNoTeam() {
         GuiHarness harness;
         auto league = MakeLeague(4, 1);
-        for (int r = 1; r <= league->Header.ResultCount; ++r)
+        for (int r = 1; r <= league->Header().ResultCount; ++r)
             PlayFixture(*league, r, 1, 0, 40000);
         Workspace4 workspace(harness, std::move(league));
         workspace.Show(WorkspacePage::EnterResults);
@@ -152,8 +153,8 @@ private Q_SLOTS:
         auto league = MakeLeague(4, 2);
         PlayFixture(*league, 1, 2, 0, 40000);  // Team 01 v Team 02
         PlayFixture(*league, 12, 1, 0, 40001); // Team 04 v Team 03
-        league->Results[1].Attendance = 5000;
-        league->Results[12].Attendance = 12000;
+        testing::Edit(*league).Result(1).Attendance = 5000;
+        testing::Edit(*league).Result(12).Attendance = 12000;
         Workspace4 workspace(harness, std::move(league));
         std::vector<int> squadsShown;
         harness.app.showSquads = [&](QWidget*, int result) { squadsShown.push_back(result); };

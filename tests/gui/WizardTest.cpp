@@ -80,9 +80,9 @@ private Q_SLOTS:
         QCOMPARE(wizard.writtenFile(), file + QStringLiteral(".div"));
         Division league;
         QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
-        QCOMPARE(league.Header.ResultCount, std::int16_t{12});
-        QCOMPARE(league.Header.OwnTeam, std::uint8_t{4});
-        QCOMPARE(league.Header.PromoteCount, std::uint8_t{1});
+        QCOMPARE(league.Header().ResultCount, std::int16_t{12});
+        QCOMPARE(league.Header().OwnTeam, std::uint8_t{4});
+        QCOMPARE(league.Header().PromoteCount, std::uint8_t{1});
         QCOMPARE(QString::fromStdString(std::string(league.Teams[1].Name.stored())),
                  QStringLiteral("albion"));
 

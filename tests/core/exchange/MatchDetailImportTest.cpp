@@ -66,7 +66,7 @@ TEST(ImportSquads, FillEmptyLinesOfTheNamedMatchOnly) {
                 ",Team 03,Team 04,Team 03,1,Cy,0,90,0,0,0"});          // an undated fixture
     EXPECT_EQ(counters.imported, 3);
     EXPECT_EQ(counters.errors, 5);
-    ASSERT_EQ(division->Header.SquadCount, 2);
+    ASSERT_EQ(division->Header().SquadCount, 2);
     const SquadRecord& home = division->Squads[division->Results[1].HomeSquad];
     EXPECT_EQ(home.Team, 1);
     EXPECT_EQ(std::tuple(home.Entries[0].Player, home.Entries[0].Yellow2, home.Entries[0].Red),

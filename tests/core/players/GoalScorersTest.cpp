@@ -6,6 +6,7 @@
 #include "players/Players.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -74,7 +75,7 @@ TEST_F(ThreeOne, ATransferredScorerIsKeptForHisOldGoalsOnly) {
 }
 
 TEST_F(ThreeOne, AScorerAtTheLargestTotalAFileHoldsIsRefused) {
-    division->Players[2].Goals = kMostGoalsOfAPlayer;
+    testing::Edit(*division).Player(2).Goals = kMostGoalsOfAPlayer;
     EXPECT_FALSE(SetGoalDetails(*division, 1, {2, 0, false, false}));
     EXPECT_TRUE(SetGoalDetails(*division, 1, {2, 0, true, false})); // an own goal does not count
     EXPECT_EQ(division->Players[2].Goals, kMostGoalsOfAPlayer);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -15,8 +16,8 @@ TEST(DateList, HoldsEachPlayedDateOnceInOrder) {
     PlayFixture(*division, 1, 1, 0, 300);
     PlayFixture(*division, 2, 1, 0, 100);
     PlayFixture(*division, 3, 1, 0, 300);
-    PlayFixture(*division, 4, 1, 0, 0);   // no date
-    division->Results[5].MatchDate = 400; // an open fixture with a date, predicted or not
+    PlayFixture(*division, 4, 1, 0, 0);                 // no date
+    testing::Edit(*division).Result(5).MatchDate = 400; // an open fixture with a date, predicted or not
     const DateList played = DateList::Build(*division, TableContent::PlayedGames);
     EXPECT_EQ(played.dates(), (std::vector<double>{100, 300}));
     EXPECT_EQ(played.DateIndex(), 2);
@@ -69,7 +70,7 @@ TEST(DateList, AnEmptyListRefusesBothSteps) {
 
 TEST(DateList, HoldsEveryDistinctDateOfTheLargestLeague) {
     auto division = MakeLeague(24, 4);
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         PlayFixture(*division, r, 1, 1, 38000 + r);
     const DateList list = DateList::Build(*division, TableContent::PlayedGames);
     EXPECT_EQ(list.DateCount(), 1104);

@@ -4,6 +4,7 @@
 
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -17,18 +18,18 @@ std::unique_ptr<Division> LeagueWithPlayers() {
         PlayerRecord player;
         player.Name.assignStored(team == 1 ? "Ann" : "Bob");
         player.Team = static_cast<std::uint8_t>(team);
-        EXPECT_TRUE(league->AddPlayer(player));
+        EXPECT_TRUE(AddPlayer(*league, player));
     }
     return league;
 }
 
 void Score(Division& league, int result, int team, int player, int time, bool ownGoal = false,
            bool penalty = false) {
-    ASSERT_TRUE(league.AddGoal({static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team),
-                                static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(time), ownGoal,
-                                penalty}));
+    ASSERT_TRUE(AddGoal(league, {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team),
+                                 static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(time),
+                                 ownGoal, penalty}));
     if (!ownGoal)
-        ++league.Players[player].Goals;
+        ++testing::Edit(league).Player(player).Goals;
 }
 
 std::array<BarPlace, 9> Places() {
@@ -74,7 +75,7 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     squad.Result = static_cast<std::uint16_t>(benchOnly);
     squad.Team = 1;
     squad.Entries[11] = {1, 0, 0, true, false, false};
-    ASSERT_TRUE(league->AddSquad(squad));
+    ASSERT_TRUE(AddSquad(*league, squad));
 
     const PlayerSeason season = PlayerSeasonOf(*league, 1);
     ASSERT_EQ(season.matches.size(), 4u);

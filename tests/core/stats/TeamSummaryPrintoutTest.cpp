@@ -7,6 +7,8 @@
 #include "stats/PointsGraph.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -23,7 +25,7 @@ std::vector<RecordingCanvas::Box> Bars(const RecordingCanvas& canvas) {
 // Team 1 wins its three home games on days 1..3 with three points deducted.
 std::unique_ptr<Division> DeductedWinner() {
     auto league = testing::MakeLeague(4, 2);
-    league->SetDeduction(1, 3);
+    EXPECT_TRUE(SetDeduction(*league, 1, 3));
     for (int opponent = 2; opponent <= 4; ++opponent)
         testing::PlayFixture(*league, league->FindFixture(1, opponent), opponent == 3 ? 12 : 2, 1,
                              opponent - 1);
@@ -68,7 +70,7 @@ TEST(PointsGraph, ALeaderWithMorePointsThanTheBoxIsHighStillGetsBarsInProportion
     EXPECT_EQ(canvas.lines[1].x2, 60);
     EXPECT_EQ(bars.back().right, 60);
     int most = 0;
-    for (int t = 1; t <= league->Header.TeamCount; ++t)
+    for (int t = 1; t <= league->Header().TeamCount; ++t)
         most = std::max<int>(most, league->Teams[t].Points);
     ASSERT_GT(most, 50);
     EXPECT_EQ(bars.back().top, 50 - 50 * league->Teams[1].Points / most);

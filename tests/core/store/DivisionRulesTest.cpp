@@ -6,6 +6,8 @@
 
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -13,11 +15,11 @@ namespace {
 // A league kept by its edits: two results with goals, one of them assigned to a scorer.
 std::unique_ptr<Division> SoundLeague() {
     auto division = testing::MakeLeague(4, 2);
-    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0});
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0});
     EXPECT_TRUE(EnterResult(*division, {1, 2, 2, 1, 35501, 0}));
     EXPECT_TRUE(EnterResult(*division, {3, 4, 0, 0, 35502, 0}));
-    division->Goals[1].Player = 1;
-    division->Players[1].Goals = 1;
+    testing::Edit(*division).Goal(1).Player = 1;
+    testing::Edit(*division).Player(1).Goals = 1;
     return division;
 }
 
@@ -46,14 +48,18 @@ TEST_P(DivisionRules, EachBrokenRuleIsReportedOnItsOwnLine) {
 }
 
 const BrokenRule kBrokenRules[] = {
-    {"TeamPlaysItself", [](Division& d) { d.Results[5].AwayTeam = d.Results[5].HomeTeam; }, "playing itself"},
-    {"PlayedTotal", [](Division& d) { ++d.Teams[1].Played; }, "Team 01) has Played 2"},
-    {"PointsTotal", [](Division& d) { d.Teams[3].Points = 7; }, "has Points 7 but its results"},
-    {"ScorerTotal", [](Division& d) { d.Players[1].Goals = 0; }, "(Ann) has Goals 0 but scored 1"},
-    {"GoalOnAnUnplayedFixture", [](Division& d) { d.Goals[3].Result = 7; }, "which has not been played"},
-    {"MoreGoalsThanTheScore", [](Division& d) { d.Goals[3].Team = d.Goals[1].Team; },
+    {"TeamPlaysItself", [](Division& d) { testing::Edit(d).Result(5).AwayTeam = d.Results[5].HomeTeam; },
+     "playing itself"},
+    {"PlayedTotal", [](Division& d) { ++testing::Edit(d).Team(1).Played; }, "Team 01) has Played 2"},
+    {"PointsTotal", [](Division& d) { testing::Edit(d).Team(3).Points = 7; }, "has Points 7 but its results"},
+    {"ScorerTotal", [](Division& d) { testing::Edit(d).Player(1).Goals = 0; },
+     "(Ann) has Goals 0 but scored 1"},
+    {"GoalOnAnUnplayedFixture", [](Division& d) { testing::Edit(d).Goal(3).Result = 7; },
+     "which has not been played"},
+    {"MoreGoalsThanTheScore", [](Division& d) { testing::Edit(d).Goal(3).Team = d.Goals[1].Team; },
      "more goal records (3-0) than its score (2-1)"},
-    {"DuplicateTeamNames", [](Division& d) { d.Teams[4].Name = d.Teams[2].Name; }, "same name as team 2"},
+    {"DuplicateTeamNames", [](Division& d) { testing::Edit(d).Team(4).Name = d.Teams[2].Name; },
+     "same name as team 2"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryRule, DivisionRules, ::testing::ValuesIn(kBrokenRules),
@@ -62,26 +68,26 @@ INSTANTIATE_TEST_SUITE_P(EveryRule, DivisionRules, ::testing::ValuesIn(kBrokenRu
 TEST(DivisionRules, RecomputingTheTotalsRepairsThemOnceAndSaysSo) {
     auto division = SoundLeague();
     const Division sound = *division;
-    division->Teams[1].Played = 9;
-    division->Teams[2].Points = -3;
-    division->Players[1].Goals = 4;
-    division->DataChanged = false;
+    testing::Edit(*division).Team(1).Played = 9;
+    testing::Edit(*division).Team(2).Points = -3;
+    testing::Edit(*division).Player(1).Goals = 4;
+    testing::MarkSaved(*division);
     EXPECT_EQ(BrokenRules(*division).size(), 3u);
     EXPECT_TRUE(RecomputeRunningTotals(*division));
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
     EXPECT_TRUE(BrokenRules(*division).empty());
     EXPECT_EQ(division->Teams[1].Played, sound.Teams[1].Played);
     EXPECT_EQ(division->Teams[2].Points, sound.Teams[2].Points);
     EXPECT_EQ(division->Players[1].Goals, 1);
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     EXPECT_FALSE(RecomputeRunningTotals(*division));
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
 }
 
 TEST(DivisionRules, TheRecountSubtractsDeductionsAndUsesTwoPointsForAWin) {
     auto division = testing::MakeLeague(4, 2, 2);
     ASSERT_TRUE(EnterResult(*division, {1, 2, 3, 0, 35501, 0}));
-    division->SetDeduction(1, 5);
+    EXPECT_TRUE(SetDeduction(*division, 1, 5));
     EXPECT_EQ(division->Teams[1].Points, -3);
     EXPECT_TRUE(BrokenRules(*division).empty());
 }

@@ -9,6 +9,7 @@
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -64,17 +65,17 @@ TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
 
     ScriptedPrompts prompts;
     prompts.answers = {Answer::No, Answer::Yes};
-    league->DataChanged = true;
+    testing::MarkChanged(*league);
     EXPECT_FALSE(guard.Save(path, *league, prompts));
     EXPECT_EQ(prompts.last(),
               "league.div was changed by another program after it was opened here. Save over those changes?");
     EXPECT_EQ(Bytes(path), theirs);
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
-    EXPECT_TRUE(league->DataChanged);
+    EXPECT_TRUE(league->DataChanged());
 
     ASSERT_TRUE(guard.Save(path, *league, prompts));
     EXPECT_EQ(Bytes(BackupPathOf(path)), theirs); // their version is kept
-    EXPECT_FALSE(league->DataChanged);
+    EXPECT_FALSE(league->DataChanged());
     EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
