@@ -3,17 +3,24 @@
 #include <string>
 #include <vector>
 
-#include "Arguments.h"
-#include "platform/DateFormat.h"
-#include "standings/TableCells.h"
+#include "cmdline/Arguments.h"
+#include "cmdline/LeagueArguments.h"
 #include "store/Division.h"
 #include "store/FileIo.h"
 
 namespace vantorel::cli {
 
-// Loads a league file; a UsageError naming the file and the reason when it cannot be loaded. Running totals
-// that disagree with the results are recomputed, with a note on the error stream.
-void LoadLeague(const std::string& path, Division& division);
+// The command line's reading, shared with the desktop program, under the names the commands use.
+using cmdline::Arguments;
+using cmdline::DateFormatOption;
+using cmdline::LoadLeague;
+using cmdline::ParseDateArgument;
+using cmdline::ParseNumber;
+using cmdline::TableChoice;
+using cmdline::TableOptions;
+using cmdline::TeamByName;
+using cmdline::UsageError;
+
 // Takes the league file's lock for a command that changes it, from loading to saving; a UsageError when
 // another program holds it for too long.
 FileLock LockLeague(const std::string& path);
@@ -23,22 +30,6 @@ void SaveLeague(const std::string& path, Division& division);
 // The lines of a data file (team names, results, players) as UTF-8; a UsageError when it cannot be read.
 std::vector<std::string> ReadDataLines(const std::string& path);
 
-// The --date-format option, dd/MM/yyyy by default.
-DateFormat DateFormatOption(Arguments& args);
-// A date given on the command line.
-double ParseDateArgument(const std::string& text, const DateFormat& format, const std::string& what);
-
-// Today's date in the local time zone, as a day number.
-double Today();
-
-// The table the TABLE OPTIONS describe, computed as the table page shows it: as at --as-at, or at the
-// last match date of the chosen content.
-struct TableChoice {
-    TableVariant variant;
-    TableFormat format;
-};
-TableChoice TableOptions(Arguments& args, const Division& division, const DateFormat& dateFormat);
-
 // The result record named by --match N or by the HOME AWAY words; played picks the last played result of
 // the pairing, otherwise its first open fixture. A UsageError when there is none, or when the match named
 // by number is not played (or not open) as asked.
@@ -46,8 +37,5 @@ int PickMatch(Arguments& args, const Division& division, bool played);
 
 // A player by his exact name; a UsageError when there is none.
 int PlayerByName(const Division& division, const std::string& name);
-
-// A team of the league by its exact name; a UsageError when there is none.
-int TeamByName(const Division& division, const std::string& name);
 
 } // namespace vantorel::cli

@@ -10,6 +10,7 @@
 #include "results/Predictions.h"
 #include "results/ResultEntry.h"
 #include "results/ResultList.h"
+#include "store/Dates.h"
 
 namespace vantorel::cli {
 namespace {

@@ -10,6 +10,7 @@
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
 #include "standings/TableExplanation.h"
+#include "store/Dates.h"
 #include "store/LeagueFile.h"
 #include "store/TextCodec.h"
 

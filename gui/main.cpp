@@ -1,6 +1,5 @@
 // vantorel: the desktop program. Reads its settings, shows the splash and the main window, and runs.
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -10,22 +9,24 @@
 
 #include "app/AppContext.h"
 #include "app/HeadlessPrint.h"
-#include "app/HeadlessScreenshot.h"
 #include "app/StartupArguments.h"
 #include "app/TfrmDirect.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "cmdline/Usage.h"
 #include "platform/Clipboard.h"
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
+#include "platform/InstantMnemonics.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemDateFormat.h"
-#include "platform/Today.h"
 #include "platform/WaveSound.h"
+#include "platform/WidgetMap.h"
 #include "platform/WindowModal.h"
 #include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
+#include "store/Dates.h"
 #include "store/ProgramPlaces.h"
 
 namespace {
@@ -44,33 +45,32 @@ QString ChooseNewLeagueFile(QWidget* parent, const QString& folder) {
 
 int main(int argc, char* argv[]) {
     using namespace vantorel;
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    if (std::find(words.begin(), words.end(), "--help") != words.end() ||
-        std::find(words.begin(), words.end(), "-h") != words.end()) {
-        std::cout << kDesktopUsage;
+    StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (startup.action == StartupAction::Help || startup.action == StartupAction::Version) {
+        std::cout << (startup.action == StartupAction::Help ? cmdline::HelpText(cmdline::DesktopUsage())
+                                                            : cmdline::VersionLine("vantorel") + "\n");
         return 0;
     }
-    const bool printOnly = std::find(words.begin(), words.end(), "--print") != words.end();
-    const bool screenshotOnly = WantsScreenshot(words);
+    const bool headless = startup.action != StartupAction::Open;
     // Printing to a file needs no window, and no display; a screenshot is taken offscreen, so that it looks
     // the same on every desktop, unless a platform is named.
-    if ((screenshotOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) ||
-        (printOnly && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    if ((startup.action == StartupAction::Screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) ||
+        (startup.action == StartupAction::Print && qEnvironmentVariableIsEmpty("DISPLAY") &&
          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Headless runs keep their options to themselves: Qt would read "--style" as its own.
-    int qtArgc = printOnly || screenshotOnly ? 1 : argc;
+    int qtArgc = headless ? 1 : argc;
     QApplication application(qtArgc, argv);
-    if (printOnly)
-        return PrintLeagueToPdf(words);
-    if (screenshotOnly)
-        return ScreenshotLeague(words);
+    if (headless)
+        return RunWithoutWindow(startup);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    InstantMnemonics::Install();
+    WidgetMap::InstallFromEnvironment();
     // What is left of the command line once Qt has taken its own options.
-    const StartupArguments startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
+    startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + qtArgc));
     if (!startup.error.empty()) {
         std::cerr << startup.error << '\n';
-        return 2;
+        return startup.exitCode;
     }
 
     auto splash = std::make_unique<TfrmSplash>();

@@ -1,31 +1,55 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Workspace.h"
+#include "cmdline/Arguments.h"
+#include "platform/DateFormat.h"
+#include "stats/ProgressGraph.h"
+
 namespace vantorel {
 
-inline constexpr const char* kOneLeagueOnly = "vantorel: only one league file can be opened at a time";
-inline constexpr const char* kDesktopUsage =
-    "usage: vantorel [LEAGUE.div] [--folder DIR]\n"
-    "       vantorel --print table|grid LEAGUE.div --pdf OUT.pdf [TABLE OPTIONS] [--second]\n"
-    "       vantorel LEAGUE.div --page NAME --screenshot OUT.png [--size WxH] [--tab TAB]\n"
-    "Opens the league file at once, or lists the leagues of the league folder (DIR for this run only).\n"
-    "--print writes the table or the grid of all results to a PDF file without a window; --screenshot\n"
-    "writes a picture of a workspace page (table, team, goals, division, enter, predict, maintenance).\n"
-    "TABLE OPTIONS: [--content played|predicted|form] [--games all|home|away] [--as-at DATE] [--short]\n"
-    "               [--poss] [--form-games N]\n";
+// What the desktop program's command line asks it to do (cmdline::DesktopUsage lists every form).
+enum class StartupAction {
+    Open,       // the window: the league file given, or the list of the league folder
+    Print,      // a printout to a PDF file, or a graph picture, without a window
+    Screenshot, // a picture of a workspace page
+    Help,
+    Version
+};
+enum class Printout { Table, Grid, Summary, Graph };
 
-// What the desktop program's command line asks for: "--folder DIR" lists DIR, and a league file given on
-// its own opens that league's workspace at once, over a main window listing the file's folder. Either
-// folder holds for this run only; the settings keep theirs. Options of other uses (such as printing) are
-// left to their own readers.
 struct StartupArguments {
-    std::string leagueFolder; // ends in a separator; empty to keep the settings' folder
-    std::string leagueFile;   // absolute; empty when none was given
-    std::string error;        // one line refusing the command line; empty when it is accepted
+    StartupAction action = StartupAction::Open;
+    // Open: "--folder DIR", or the folder of the league file, for this run only (the settings keep
+    // theirs); ends in a separator; empty to keep the settings' folder.
+    std::string leagueFolder;
+    std::string leagueFile; // absolute; empty when none was given
+    // Open and Screenshot: the workspace page --page names, and the maintenance page's tab (--tab).
+    std::optional<WorkspacePage> page;
+    MaintenanceTab tab = MaintenanceTab::Table;
+    // Print and Screenshot
+    Printout printout = Printout::Table;
+    std::string output;              // the file --pdf, --png or --screenshot names
+    std::optional<std::string> team; // --team: the team summarised, graphed or shown
+    bool secondSet = false;          // --second: the second set of a grid
+    GraphType graphType = GraphType::PointsProgress;
+    bool graphLines = false;   // --style lines
+    int width = 0, height = 0; // --size, or the default of the picture
+    DateFormat dateFormat = DateFormat::Default();
+    // Print table and grid: the TABLE OPTIONS, read with cmdline::TableOptions once the league is loaded
+    // and then finished.
+    cmdline::Arguments tableOptions{{}, {}};
+    // One line refusing the command line, and the exit code to end with; the error is empty when the
+    // command line is accepted.
+    std::string error;
+    int exitCode = 0;
 };
 
+// Reads the desktop program's command line. Qt takes its own options (such as -style) out of a window's
+// command line, so that command line is read again once Qt has done so.
 StartupArguments ReadStartupArguments(const std::vector<std::string>& words);
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #include "store/Dates.h"
 
 #include <cmath>
+#include <ctime>
 
 namespace vantorel {
 namespace {
@@ -53,6 +54,13 @@ CalendarDate CalendarDateOf(double dayNumber) {
     const long month = mp < 10 ? mp + 3 : mp - 9;
     const long year = yearOfEra + era * 400 + (month <= 2);
     return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
+}
+
+double Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return DayNumberOf({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}).value_or(0);
 }
 
 } // namespace vantorel

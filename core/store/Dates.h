@@ -22,4 +22,7 @@ std::optional<double> DayNumberOf(const CalendarDate& date);
 // The calendar date of a day number (its whole days; the time of day is ignored).
 CalendarDate CalendarDateOf(double dayNumber);
 
+// Today's date in the local time zone, as a day number.
+double Today();
+
 } // namespace vantorel

@@ -1,19 +1,18 @@
 #include "app/HeadlessPrint.h"
 
-#include <algorithm>
 #include <iostream>
 #include <memory>
 
 #include <QString>
 
-#include "Arguments.h"
-#include "CommandSupport.h"
+#include "app/HeadlessScreenshot.h"
+#include "cmdline/LeagueArguments.h"
 #include "platform/Printing.h"
-#include "platform/Today.h"
 #include "standings/MatchesGrid.h"
 #include "standings/TablePrintout.h"
 #include "stats/GraphPicture.h"
 #include "stats/TeamSummaryPrintout.h"
+#include "store/Dates.h"
 
 namespace vantorel {
 namespace {
@@ -28,60 +27,57 @@ int PrintTeamSummaryToPdf(const Division& division, int team, const DateFormat& 
                                                                      dateFormat, today, page);
                                          });
     if (!written)
-        throw cli::UsageError(pdf + ": cannot be written");
+        throw cmdline::UsageError(pdf + ": cannot be written");
     return 0;
 }
 
 } // namespace
 
-int PrintLeagueToPdf(const std::vector<std::string>& words) {
-    const auto printed = std::find(words.begin(), words.end(), "--print");
-    if (printed != words.end() && printed + 1 != words.end() && printed[1] == "graph")
-        return PrintGraphPicture(words);
+int PrintLeague(const StartupArguments& startup) {
+    if (startup.printout == Printout::Graph)
+        return PrintGraphPicture(startup);
     try {
-        cli::Arguments args(words, {"--short", "--poss", "--second", "--print"});
-        args.flag("--print");
-        const std::string what = args.positional("table, grid or summary");
-        if (what != "table" && what != "grid" && what != "summary")
-            throw cli::UsageError("--print takes table, grid or summary, not '" + what + "'");
-        const std::string path = args.positional("league file");
-        const auto pdf = args.value("--pdf");
-        if (!pdf)
-            throw cli::UsageError("missing --pdf OUT.pdf");
         auto division = std::make_unique<Division>();
-        cli::LoadLeague(path, *division);
-        const DateFormat dateFormat = cli::DateFormatOption(args);
-        const cli::TableChoice choice = cli::TableOptions(args, *division, dateFormat);
-        const bool second = args.flag("--second");
-        const auto teamName = args.value("--team");
-        if (what == "summary" && !teamName)
-            throw cli::UsageError("missing --team NAME");
-        args.finish();
-        if (what == "summary")
-            return PrintTeamSummaryToPdf(*division, cli::TeamByName(*division, *teamName), dateFormat, *pdf);
+        cmdline::LoadLeague(startup.leagueFile, *division);
+        if (startup.printout == Printout::Summary)
+            return PrintTeamSummaryToPdf(*division, cmdline::TeamByName(*division, *startup.team),
+                                         startup.dateFormat, startup.output);
 
+        cmdline::Arguments tableOptions = startup.tableOptions;
+        const cmdline::TableChoice choice =
+            cmdline::TableOptions(tableOptions, *division, startup.dateFormat);
+        tableOptions.finish();
+        const bool table = startup.printout == Printout::Table;
         PageDrawer draw;
         TablePrintoutInput printout;
-        if (what == "table") {
+        if (table) {
             printout = MakeTablePrintout(*division, FillTable(*division, choice.variant), choice.format,
-                                         dateFormat.Format(Today()));
+                                         startup.dateFormat.Format(Today()));
             draw = [&printout](Canvas& canvas, int width, int height) {
                 PrintTable(canvas, width, height, printout);
             };
         } else {
-            draw = [&division, second](Canvas& canvas, int width, int height) {
+            draw = [&division, second = startup.secondSet](Canvas& canvas, int width, int height) {
                 DrawGrid(canvas, *division, width, height, true, second);
             };
         }
         const QString title =
-            what == "table" ? QStringLiteral("Vantorel League Table") : QStringLiteral("Vantorel Grid");
-        if (!PrintToPdf(QString::fromStdString(*pdf), title, draw))
-            throw cli::UsageError(*pdf + ": cannot be written");
+            table ? QStringLiteral("Vantorel League Table") : QStringLiteral("Vantorel Grid");
+        if (!PrintToPdf(QString::fromStdString(startup.output), title, draw))
+            throw cmdline::UsageError(startup.output + ": cannot be written");
         return 0;
-    } catch (const cli::UsageError& error) {
+    } catch (const cmdline::UsageError& error) {
         std::cerr << "vantorel --print: " << error.what() << "\n";
         return 1;
     }
+}
+
+int RunWithoutWindow(const StartupArguments& startup) {
+    if (!startup.error.empty()) {
+        std::cerr << startup.error << "\n";
+        return startup.exitCode;
+    }
+    return startup.action == StartupAction::Print ? PrintLeague(startup) : ScreenshotLeague(startup);
 }
 
 } // namespace vantorel

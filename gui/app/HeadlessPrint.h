@@ -1,15 +1,15 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/StartupArguments.h"
 
 namespace vantorel {
 
-// "vantorel --print table|grid|summary LEAGUE.div --pdf OUT.pdf [table options] [--team NAME]": writes the
-// printout of a league to a PDF file without showing a window. The table options are those of vantorel-cli,
-// --second prints the second set of a grid, and the team summary is of the team --team names. "--print
-// graph" draws a progress graph picture instead (stats/GraphPicture.h). Returns the exit code; errors go to
-// standard error.
-int PrintLeagueToPdf(const std::vector<std::string>& words);
+// Writes the printout the command line asks for (--print table, grid or summary) to a PDF file, or draws
+// the graph picture (--print graph, stats/GraphPicture.h), without showing a window. Returns the exit code;
+// errors go to standard error.
+int PrintLeague(const StartupArguments& startup);
+
+// A printout or a screenshot, or the error refusing its command line: the exit code of the run.
+int RunWithoutWindow(const StartupArguments& startup);
 
 } // namespace vantorel

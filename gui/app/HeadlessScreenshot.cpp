@@ -1,10 +1,7 @@
 #include "app/HeadlessScreenshot.h"
 
-#include <algorithm>
-#include <array>
 #include <iostream>
 #include <memory>
-#include <utility>
 
 #include <QApplication>
 #include <QImage>
@@ -12,45 +9,17 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "Arguments.h"
-#include "CommandSupport.h"
 #include "app/AppContext.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
+#include "cmdline/LeagueArguments.h"
 #include "platform/SystemDateFormat.h"
-#include "platform/Today.h"
 #include "players/PlayerDialogs.h"
 #include "stats/TeamStatisticsPage.h"
+#include "store/Dates.h"
 
 namespace vantorel {
 namespace {
-
-constexpr std::array<const char*, 7> kPageNames = {"table", "team",    "goals",      "division",
-                                                   "enter", "predict", "maintenance"};
-constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
-
-template <std::size_t N>
-int IndexOfName(const std::array<const char*, N>& names, const std::string& name, const std::string& option) {
-    const auto found = std::find(names.begin(), names.end(), name);
-    if (found == names.end()) {
-        std::string known;
-        for (const char* each : names)
-            known += std::string(known.empty() ? "" : ", ") + each;
-        throw cli::UsageError(option + " takes one of " + known + ", not '" + name + "'");
-    }
-    return static_cast<int>(found - names.begin());
-}
-
-QSize SizeOption(cli::Arguments& args) {
-    const auto text = args.value("--size");
-    if (!text)
-        return {960, 680};
-    const std::size_t x = text->find('x');
-    if (x == std::string::npos)
-        throw cli::UsageError("--size takes WIDTHxHEIGHT, not '" + *text + "'");
-    return {cli::ParseNumber(text->substr(0, x), 320, 8000, "--size width"),
-            cli::ParseNumber(text->substr(x + 1), 240, 8000, "--size height")};
-}
 
 // Messages have nobody to answer them: they go to standard error, questions are answered No.
 class StandardErrorPrompts : public Prompts {
@@ -65,25 +34,8 @@ public:
 
 } // namespace
 
-bool WantsScreenshot(const std::vector<std::string>& words) {
-    return std::find(words.begin(), words.end(), "--screenshot") != words.end();
-}
-
-int ScreenshotLeague(const std::vector<std::string>& words) {
+int ScreenshotLeague(const StartupArguments& startup) {
     try {
-        cli::Arguments args(words, {});
-        const std::string path = args.positional("league file");
-        const auto out = args.value("--screenshot");
-        if (!out)
-            throw cli::UsageError("missing --screenshot OUT.png");
-        const auto pageName = args.value("--page");
-        const int page = pageName ? IndexOfName(kPageNames, *pageName, "--page") : 0;
-        const auto tabName = args.value("--tab");
-        const int tab = tabName ? IndexOfName(kTabNames, *tabName, "--tab") : 0;
-        const QSize size = SizeOption(args);
-        const auto teamName = args.value("--team");
-        args.finish();
-
         auto division = std::make_unique<Division>();
         StandardErrorPrompts prompts;
         NoHelp help;
@@ -93,23 +45,23 @@ int ScreenshotLeague(const std::vector<std::string>& words) {
         app.pickDate = [](QWidget*, double, const QPoint&) { return 0.0; };
         InstallPlayerDialogs(app);
         TfrmProcess window(app);
-        if (!window.OpenLeague(path))
+        if (!window.OpenLeague(startup.leagueFile))
             return 1;
-        if (teamName)
-            window.teamStatsPage->SelectTeam(cli::TeamByName(*division, *teamName));
+        if (startup.team)
+            window.teamStatsPage->SelectTeam(cmdline::TeamByName(*division, *startup.team));
         // The picture has the size asked for, even below what the pages' layouts want: it shows how the
         // window looks at that size.
         window.layout()->setSizeConstraint(QLayout::SetNoConstraint);
         window.setMinimumSize(0, 0);
-        window.resize(size);
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(tab);
+        window.resize(startup.width, startup.height);
+        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(startup.tab));
         window.show();
-        window.TabSet1->setCurrentIndex(page);
+        window.TabSet1->setCurrentIndex(static_cast<int>(startup.page.value_or(WorkspacePage::LeagueTable)));
         QApplication::processEvents();
-        if (!window.grab().toImage().save(QString::fromStdString(*out), "PNG"))
-            throw cli::UsageError(*out + ": cannot be written");
+        if (!window.grab().toImage().save(QString::fromStdString(startup.output), "PNG"))
+            throw cmdline::UsageError(startup.output + ": cannot be written");
         return 0;
-    } catch (const cli::UsageError& error) {
+    } catch (const cmdline::UsageError& error) {
         std::cerr << "vantorel --screenshot: " << error.what() << "\n";
         return 1;
     }

@@ -1,19 +1,13 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/StartupArguments.h"
 
 namespace vantorel {
 
-// Whether the words ask for a screenshot of a workspace page instead of a run of the program.
-bool WantsScreenshot(const std::vector<std::string>& words);
-
-// "vantorel LEAGUE.div --page NAME --screenshot OUT.png [--size WxH] [--tab TAB] [--team NAME]": opens the
-// league in a workspace offscreen, shows page NAME (table, team, goals, division, enter, predict,
-// maintenance; TAB picks the maintenance tab: table, results, goals, players, teams, sort; --team the team
-// of the team statistics page), writes the window as a PNG picture and
-// exits. Default settings are used, so the same league gives the same picture every time. Returns the exit
-// code; errors go to standard error.
-int ScreenshotLeague(const std::vector<std::string>& words);
+// "vantorel LEAGUE.div --screenshot OUT.png ...": opens the league in a workspace offscreen, shows the page
+// (and maintenance tab, and team) the command line names, writes the window at the size asked for as a PNG
+// picture and exits. Default settings are used, so the same league gives the same picture every time.
+// Returns the exit code; errors go to standard error.
+int ScreenshotLeague(const StartupArguments& startup);
 
 } // namespace vantorel

@@ -208,13 +208,22 @@ void TfrmProcess::ShowProgressGraph(int team) {
 void TfrmProcess::ShowResult(int result) {
     // Over the player record or the graph when one of them asked for it, so that it does not block the
     // details; the team page is computed again afterwards, as the squads may have changed.
+    // The workspace's own details dialog is built once and reused.
     QWidget* over = QApplication::activeModalWidget();
-    auto* details = new TfrmResult(app_, result, over != nullptr ? over : this);
-    details->setAttribute(Qt::WA_DeleteOnClose);
-    connect(details, &QDialog::finished, this, [this] {
-        if (workspace_.page == WorkspacePage::TeamStatistics)
-            teamStatsPage->Refresh();
-    });
+    TfrmResult* details = over == nullptr ? resultDetails_ : nullptr;
+    if (details != nullptr) {
+        details->ShowResult(result);
+    } else {
+        details = new TfrmResult(app_, result, over != nullptr ? over : this);
+        connect(details, &QDialog::finished, this, [this] {
+            if (workspace_.page == WorkspacePage::TeamStatistics)
+                teamStatsPage->Refresh();
+        });
+        if (over == nullptr)
+            resultDetails_ = details;
+        else
+            details->setAttribute(Qt::WA_DeleteOnClose);
+    }
     details->open();
 }
 

@@ -21,6 +21,7 @@ class LeagueTablePage;
 class MaintenancePage;
 class TeamStatisticsPage;
 class PredictResultsPage;
+class TfrmResult;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
 // league when it closes, and refuses to leave a page while an edit is half done.
@@ -78,6 +79,7 @@ private:
 
     AppContext& app_;
     Workspace workspace_;
+    TfrmResult* resultDetails_ = nullptr; // the details shown over the workspace, reused
 };
 
 } // namespace vantorel

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "store/Settings.h"
@@ -90,10 +91,7 @@ TfrmSetup::TfrmSetup(AppContext& app, QWidget* parent) : QDialog(parent), app_(a
     btnApply = new QPushButton(QStringLiteral("&Ok"), this);
     btnApply->setDefault(true);
     BitBtn1 = new QPushButton(QStringLiteral("&Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnApply);
-    buttons->addWidget(BitBtn1);
+    auto* buttons = ButtonRow({btnApply, BitBtn1});
 
     auto* right = new QVBoxLayout;
     right->addWidget(defaults);

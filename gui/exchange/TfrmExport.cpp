@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/CsvExport.h"
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "store/FileIo.h"
@@ -67,10 +68,7 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     btnExport = new QPushButton(QStringLiteral("&Export"), this);
     btnExport->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnExport);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnExport, btnCancel});
 
     auto* right = new QVBoxLayout;
     right->addWidget(GroupBox1);
@@ -87,7 +85,11 @@ TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* par
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     InstallHelpKey(this, app.help, [] { return HelpContext::Export; });
 
-    DefaultExportRange(app.division, workspace.dates, app.today(), from_, to_);
+    Prepare();
+}
+
+void TfrmExport::Prepare() {
+    DefaultExportRange(app_.division, workspace_.dates, app_.today(), from_, to_);
     ShowDates();
 }
 

@@ -22,6 +22,9 @@ class TfrmExport : public QDialog {
 public:
     TfrmExport(AppContext& app, const Workspace& workspace, QWidget* parent);
 
+    // Sets the date range for the league and table open now: built once, the dialog is reused.
+    void Prepare();
+
     void btnFromDateClick();
     void btnToDateClick();
     void btnExportClick();

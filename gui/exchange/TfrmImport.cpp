@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/ImportRun.h"
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "store/FileIo.h"
@@ -72,10 +73,7 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_
     btnImport = new QPushButton(QStringLiteral("Import"), this);
     btnImport->setDefault(true);
     BitBtn2 = new QPushButton(QStringLiteral("&Close"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnImport);
-    buttons->addWidget(BitBtn2);
+    auto* buttons = ButtonRow({btnImport, BitBtn2});
 
     auto* top = new QHBoxLayout;
     top->addWidget(what);
@@ -96,6 +94,14 @@ TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_
 }
 
 TfrmImport::~TfrmImport() = default;
+
+void TfrmImport::Prepare() {
+    run_.reset();
+    for (QLineEdit* counter : {edRead, edImported, edErrors})
+        counter->clear();
+    lbStatus->clear();
+    pbStatus->setValue(0);
+}
 
 bool TfrmImport::running() const {
     return chunkTimer_->isActive();

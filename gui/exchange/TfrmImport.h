@@ -25,6 +25,9 @@ public:
     TfrmImport(AppContext& app, QWidget* parent);
     ~TfrmImport() override;
 
+    // Clears the counters of the last import: built once, the dialog is reused.
+    void Prepare();
+
     void btnBrowseClick();
     void btnImportClick();
     // Whether an import is running.

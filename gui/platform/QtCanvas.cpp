@@ -1,7 +1,7 @@
 #include "platform/QtCanvas.h"
 
 #include <QBitmap>
-#include <QFontMetrics>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPixmap>
 
@@ -10,6 +10,13 @@ namespace {
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Screens and pictures keep laid-out texts; a printer's page is drawn once, and its engine lays texts out
+// itself.
+bool OnScreen(const QPaintDevice* device) {
+    const int type = device != nullptr ? device->devType() : 0;
+    return type == QInternal::Widget || type == QInternal::Image || type == QInternal::Pixmap;
 }
 
 } // namespace
@@ -37,6 +44,14 @@ void QtCanvas::setFont(const CanvasFont& font) {
         qfont = QFont(painter_.font().family(), font.size);
     qfont.setBold(font.bold);
     painter_.setFont(qfont);
+    metrics_.reset();
+    texts_ = nullptr;
+}
+
+const QFontMetrics& QtCanvas::Metrics() {
+    if (!metrics_)
+        metrics_.emplace(painter_.font(), painter_.device());
+    return *metrics_;
 }
 
 void QtCanvas::setPen(Colour colour, int width) {
@@ -47,24 +62,36 @@ void QtCanvas::setBrush(Colour colour) {
     brush_ = ToQColor(colour);
 }
 
+TextCache& QtCanvas::Texts() {
+    if (texts_ == nullptr)
+        texts_ = &TextCache::For(painter_.font(), painter_.device());
+    return *texts_;
+}
+
 int QtCanvas::TextWidth(std::string_view text) {
-    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(Text(text));
+    return Texts().Width(Text(text), painter_.device());
 }
 
 int QtCanvas::TextHeight(std::string_view) {
-    return QFontMetrics(painter_.font(), painter_.device()).height();
+    return Metrics().height();
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-    const QFontMetrics metrics(painter_.font(), painter_.device());
+    const int ascent = Metrics().ascent();
     const QPen pen = painter_.pen();
-    painter_.save();
     painter_.setPen(ToQColor(font_.colour));
-    painter_.translate(x, y);
-    // Escapement turns counter-clockwise; the painter turns clockwise.
-    painter_.rotate(-font_.escapement / 10.0);
-    painter_.drawText(0, metrics.ascent(), Text(text));
-    painter_.restore();
+    if (font_.escapement == 0 && OnScreen(painter_.device())) {
+        painter_.drawStaticText(x, y, Texts().Laid(Text(text)));
+    } else if (font_.escapement == 0) {
+        painter_.drawText(x, y + ascent, Text(text));
+    } else {
+        painter_.save();
+        painter_.translate(x, y);
+        // Escapement turns counter-clockwise; the painter turns clockwise.
+        painter_.rotate(-font_.escapement / 10.0);
+        painter_.drawText(0, ascent, Text(text));
+        painter_.restore();
+    }
     painter_.setPen(pen);
 }
 
@@ -98,11 +125,18 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void QtCanvas::DrawBitmap(int x, int y, std::string_view name, Colour transparent) {
-    QPixmap picture(QStringLiteral(":/bitmaps/") + Text(name) + QStringLiteral(".png"));
-    if (picture.isNull())
-        return;
-    picture.setMask(picture.createMaskFromColor(ToQColor(transparent)));
-    painter_.drawPixmap(x, y, picture);
+    // Each picture is read and masked once: the table draws its arrows on every row of every paint.
+    static QHash<QString, QPixmap> pictures;
+    const QString key = Text(name) + QLatin1Char('/') + QString::number(transparent);
+    auto found = pictures.find(key);
+    if (found == pictures.end()) {
+        QPixmap picture(QStringLiteral(":/bitmaps/") + Text(name) + QStringLiteral(".png"));
+        if (!picture.isNull())
+            picture.setMask(picture.createMaskFromColor(ToQColor(transparent)));
+        found = pictures.insert(key, picture);
+    }
+    if (!found->isNull())
+        painter_.drawPixmap(x, y, *found);
 }
 
 int QtCanvas::Resolution() const {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
+
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "platform/Canvas.h"
+#include "platform/TextCache.h"
 
 namespace vantorel {
 
@@ -33,7 +37,14 @@ public:
     int Resolution() const override;
 
 private:
+    // The painter's font metrics and text store, looked up once per font: a table or a grid measures and
+    // draws thousands of texts.
+    const QFontMetrics& Metrics();
+    TextCache& Texts();
+
     QPainter& painter_;
+    std::optional<QFontMetrics> metrics_;
+    TextCache* texts_ = nullptr;
     CanvasFont font_;
     QColor brush_ = Qt::white;
 };

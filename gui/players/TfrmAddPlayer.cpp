@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/Players.h"
 
@@ -29,17 +30,11 @@ TfrmAddPlayer::TfrmAddPlayer(AppContext& app, QWidget* parent) : QDialog(parent)
     edName->setMaxLength(kPlayerNameLength);
     cbTeam = new QComboBox(this);
     cbTeam->setMinimumContentsLength(20);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = OkCancelRow(this, BitBtn1, BitBtn2);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Name:"), edName);
     form->addRow(QStringLiteral("&Team:"), cbTeam);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

@@ -6,12 +6,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
+#include "platform/CanvasCellDelegate.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "players/Squads.h"
@@ -22,24 +22,12 @@ namespace vantorel {
 namespace {
 
 // Draws every cell of the squad grid, the heading row included.
-class SquadCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->save();
-        painter->setFont(option.font);
-        QtCanvas canvas(*painter);
-        const QRect cell = option.rect;
-        const HighlightColours highlight{ToColour(option.palette.color(QPalette::Highlight)),
-                                         ToColour(option.palette.color(QPalette::HighlightedText))};
-        DrawSquadCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, index.row(),
-                      index.column(), index.data(Qt::DisplayRole).toString().toStdString(),
-                      option.state & QStyle::State_Selected, highlight);
-        painter->restore();
-    }
-};
+void DrawSquadGridCell(Canvas& canvas, const CanvasCell& cell) {
+    const HighlightColours highlight{ToColour(cell.option.palette.color(QPalette::Highlight)),
+                                     ToColour(cell.option.palette.color(QPalette::HighlightedText))};
+    DrawSquadCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row, cell.column, cell.text,
+                  cell.selected(), highlight);
+}
 
 constexpr int kGridRows = kSquadLines + 1;
 
@@ -81,7 +69,7 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     sgSquad->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgSquad->setSelectionMode(QAbstractItemView::SingleSelection);
     sgSquad->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgSquad->setItemDelegate(new SquadCellDelegate(sgSquad));
+    sgSquad->setItemDelegate(new CanvasCellDelegate(DrawSquadGridCell, sgSquad));
     sgSquad->verticalHeader()->setDefaultSectionSize(sgSquad->fontMetrics().height() + 4);
     sgSquad->setColumnWidth(0, 170);
     for (int column = 1; column < static_cast<int>(kSquadHeadings.size()); ++column)
@@ -99,9 +87,8 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
 
     btnUpdate = new QPushButton(QStringLiteral("&Update"), this);
     btnUpdate->setToolTip(QStringLiteral("Update details for the selected squad member"));
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = OkCancelRow(this, btnOK, btnCancel);
+    buttons->insertWidget(0, btnUpdate);
     frmUpSquad = new TfrmUpSquad(app, this);
     frmAddPlayer = new TfrmAddPlayer(app, this);
 
@@ -114,11 +101,6 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     columns->addWidget(available);
     columns->addLayout(moves);
     columns->addWidget(sgSquad, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnUpdate);
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(teamRow);
     layout->addLayout(columns, 1);

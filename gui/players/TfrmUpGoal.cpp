@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
@@ -29,10 +30,9 @@ TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_
     cbPenalty = new QCheckBox(QStringLiteral("&Penalty"), this);
     edGoalTime = new QSpinBox(this);
     edGoalTime->setRange(0, kLatestGoalTime);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = OkCancelRow(this, BitBtn1, BitBtn2);
     btnAddPlayer = new QPushButton(QStringLiteral("&New Player"), this);
+    buttons->insertWidget(0, btnAddPlayer);
     frmAddPlayer = new TfrmAddPlayer(app, this);
 
     auto* form = new QFormLayout;
@@ -40,11 +40,6 @@ TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_
     form->addRow(QString(), cbOwnGoal);
     form->addRow(QString(), cbPenalty);
     form->addRow(QStringLiteral("Goal &Time:"), edGoalTime);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnAddPlayer);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lbMatch);
     layout->addWidget(lbGoal);

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/Players.h"
 #include "players/Squads.h"
@@ -31,9 +32,7 @@ TfrmUpSquad::TfrmUpSquad(AppContext& app, QWidget* parent) : QDialog(parent), ap
     auto* cautionLayout = new QVBoxLayout(cautions);
     for (QCheckBox* box : {cbYellow1, cbYellow2, cbRed})
         cautionLayout->addWidget(box);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = OkCancelRow(this, BitBtn1, BitBtn2);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Game :"), lbGame);
@@ -41,10 +40,6 @@ TfrmUpSquad::TfrmUpSquad(AppContext& app, QWidget* parent) : QDialog(parent), ap
     form->addRow(QStringLiteral("Player:"), lbPlayer);
     form->addRow(QStringLiteral("Time &on:"), edTimeOn);
     form->addRow(QStringLiteral("Time O&ff:"), edTimeOff);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(cautions);

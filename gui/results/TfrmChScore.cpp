@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "results/EntrySession.h"
 #include "results/ResultList.h"
@@ -44,10 +45,7 @@ TfrmChScore::TfrmChScore(AppContext& app, int result, QWidget* parent)
     fields->addWidget(udAgainst, 0, 3);
     fields->addWidget(new QLabel(QStringLiteral("Attendance:"), this), 1, 0);
     fields->addWidget(edAttend, 1, 1, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
+    auto* buttons = ButtonRow({BitBtn2, BitBtn1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTeams);
     layout->addLayout(fields);

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "results/Predictions.h"
 #include "results/ResultList.h"
 
@@ -52,10 +53,7 @@ TfrmPredict::TfrmPredict(AppContext& app, int fixture, double predictDate, QWidg
     fields->addWidget(new QLabel(QStringLiteral("Match Date:"), this), 1, 0);
     fields->addWidget(edDate, 1, 1);
     fields->addWidget(btnDate, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTeams);
     layout->addLayout(fields);

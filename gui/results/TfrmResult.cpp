@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/TfrmSquad.h"
 #include "results/ResultDetails.h"
@@ -39,10 +40,7 @@ TfrmResult::TfrmResult(AppContext& app, int ShownResult, QWidget* parent)
     BitBtn1->setDefault(true);
     btnSquads = new QPushButton(QStringLiteral("&Squads"), this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnSquads);
-    buttons->addWidget(BitBtn1);
+    auto* buttons = ButtonRow({btnSquads, BitBtn1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Panel1, 1);
     layout->addLayout(buttons);
@@ -75,13 +73,17 @@ void TfrmResult::FormShow() {
     grid->addWidget(lbHome, 0, 0);
     grid->addWidget(lbResult, 0, 1);
     grid->addWidget(lbAway, 0, 2);
+    // Scorer lines are blue. A palette, not a style sheet: a style sheet on each line costs more than the
+    // whole report.
+    QPalette blue = Panel1->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
     const std::vector<std::string>* sides[] = {&report.homeLines, &report.awayLines};
     std::size_t rows = std::max(report.homeLines.size(), report.awayLines.size());
     for (int side = 0; side < 2; ++side) {
         int row = 1;
         for (const std::string& text : *sides[side]) {
             auto* line = new QLabel(QString::fromStdString(text), Panel1);
-            line->setStyleSheet(QStringLiteral("color: blue"));
+            line->setPalette(blue);
             line->setIndent(kLineIndent);
             grid->addWidget(line, row++, side * 2);
             scorerLines.push_back(line);
@@ -91,6 +93,11 @@ void TfrmResult::FormShow() {
     grid->setRowStretch(below, 1);
     grid->addWidget(lbHalfTime, below + 1, 0, 1, 3);
     grid->addWidget(lbAttend, below + 2, 0, 1, 3);
+}
+
+void TfrmResult::ShowResult(int ShownResult) {
+    shownResult_ = ShownResult;
+    FormShow();
 }
 
 void TfrmResult::btnSquadsClick() {

@@ -23,6 +23,8 @@ public:
 
     // Refills the report from the league (after the squads or scorers changed).
     void FormShow();
+    // Shows another result: built once, the dialog is reused.
+    void ShowResult(int ShownResult);
     void btnSquadsClick();
 
     QFrame* Panel1;

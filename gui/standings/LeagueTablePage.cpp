@@ -10,8 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -24,8 +22,10 @@
 #include "app/PageButtons.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmImport.h"
+#include "platform/CanvasCellDelegate.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
+#include "platform/TextCache.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TableExplanation.h"
@@ -36,31 +36,6 @@
 
 namespace vantorel {
 namespace {
-
-// Draws every cell of the table grid, headings included, as the league's table says.
-class DivTableDelegate : public QStyledItemDelegate {
-public:
-    DivTableDelegate(AppContext& app, Workspace& workspace, QObject* parent)
-        : QStyledItemDelegate(parent), app_(app), workspace_(workspace) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->save();
-        painter->setFont(option.font);
-        QtCanvas canvas(*painter);
-        const QRect cell = option.rect;
-        const HeadingColours headings{ToColour(option.palette.color(QPalette::Button)),
-                                      ToColour(option.palette.color(QPalette::ButtonText))};
-        DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, index.row(),
-                      index.column(), index.data(Qt::DisplayRole).toString().toStdString(),
-                      app_.division.Header(), workspace_.table, app_.settings, headings);
-        painter->restore();
-    }
-
-private:
-    AppContext& app_;
-    Workspace& workspace_;
-};
 
 // The choices sit close together, so that the page fits a 640 x 480 screen.
 void Compact(QBoxLayout& layout) {
@@ -103,7 +78,15 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
     DivTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     DivTable->verticalHeader()->hide();
     DivTable->horizontalHeader()->hide();
-    DivTable->setItemDelegate(new DivTableDelegate(app, workspace, DivTable));
+    // Every cell of the grid, headings included, is drawn as the league's table says.
+    DivTable->setItemDelegate(new CanvasCellDelegate(
+        [&app, &workspace](Canvas& canvas, const CanvasCell& cell) {
+            const HeadingColours headings{ToColour(cell.option.palette.color(QPalette::Button)),
+                                          ToColour(cell.option.palette.color(QPalette::ButtonText))};
+            DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row, cell.column,
+                          cell.text, app.division.Header(), workspace.table, app.settings, headings);
+        },
+        DivTable));
     // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
@@ -276,23 +259,32 @@ void LeagueTablePage::FillGrid() {
     const LeagueTable& table = workspace_.table;
     const TableFormat format = workspace_.format();
     const std::vector<std::string> headings = TableHeadings(format);
-    DivTable->clear();
+    DivTable->clearSelection();
     if (DivTable->columnCount() != static_cast<int>(headings.size()))
         draggedWidths_.clear();
     DivTable->setColumnCount(static_cast<int>(headings.size()));
     DivTable->setRowCount(table.TeamCount + 1);
-    auto put = [this](int row, const std::vector<std::string>& cells) {
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            DivTable->setItem(row, static_cast<int>(c),
-                              new QTableWidgetItem(QString::fromStdString(cells[c])));
+    // The cells are kept and only their texts change: a table change then repaints without rebuilding
+    // the grid.
+    auto put = [this](int row, const std::vector<std::string>& cells, const QString& tip) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const QString text = QString::fromStdString(cells[c]);
+            QTableWidgetItem* item = DivTable->item(row, static_cast<int>(c));
+            if (item == nullptr) {
+                item = new QTableWidgetItem(text);
+                DivTable->setItem(row, static_cast<int>(c), item);
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+            if (item->toolTip() != tip)
+                item->setToolTip(tip);
+        }
     };
-    put(0, headings);
+    put(0, headings, {});
     for (int position = 1; position <= table.TeamCount; ++position) {
-        put(position, TableRowCells(division, table, position, format));
         // A team level with the one above on the first rule says which rule put it below.
-        if (const std::string why = ExplainPosition(division, table, position); !why.empty())
-            for (int c = 0; c < DivTable->columnCount(); ++c)
-                DivTable->item(position, c)->setToolTip(QString::fromStdString(why));
+        put(position, TableRowCells(division, table, position, format),
+            QString::fromStdString(ExplainPosition(division, table, position)));
     }
     LayOut();
 }
@@ -304,10 +296,14 @@ void LeagueTablePage::LayOut() {
     const QScrollBar* sideways = DivTable->horizontalScrollBar();
     DivTable->setMaximumHeight(DivTable->rowCount() * DivTable->verticalHeader()->defaultSectionSize() +
                                2 * DivTable->frameWidth() + (sideways->isVisible() ? sideways->height() : 0));
+    TextCache& texts = TextCache::For(DivTable->font(), DivTable->viewport());
+    auto width = [this, &texts](const QTableWidgetItem& item) {
+        return texts.Width(item.text(), DivTable->viewport());
+    };
     int widestName = 0;
     for (int row = 1; row < DivTable->rowCount(); ++row)
         if (const QTableWidgetItem* item = DivTable->item(row, 1))
-            widestName = std::max(widestName, DivTable->fontMetrics().horizontalAdvance(item->text()));
+            widestName = std::max(widestName, width(*item));
     // The viewport already leaves out a vertical scroll bar when one is shown; cells have a few pixels of
     // margin that the name's width does not include.
     const std::vector<int> widths = TableColumnWidths(DivTable->viewport()->width(), widestName + 8,
@@ -317,7 +313,7 @@ void LeagueTablePage::LayOut() {
         int widest = 0;
         for (int row = 0; row < DivTable->rowCount(); ++row)
             if (const QTableWidgetItem* item = DivTable->item(row, c))
-                widest = std::max(widest, DivTable->fontMetrics().horizontalAdvance(item->text()) + 6);
+                widest = std::max(widest, width(*item) + 6);
         const auto dragged = draggedWidths_.find(c);
         DivTable->setColumnWidth(c, dragged != draggedWidths_.end()
                                         ? dragged->second
@@ -342,23 +338,27 @@ void LeagueTablePage::btnPrintClick() {
 }
 
 void LeagueTablePage::btnGridClick() {
-    auto* grid = new TfrmGrid(app_, this);
-    grid->setAttribute(Qt::WA_DeleteOnClose);
-    grid->open();
+    if (grid_ == nullptr)
+        grid_ = new TfrmGrid(app_, this);
+    grid_->Prepare();
+    grid_->open();
 }
 
 void LeagueTablePage::btnExportClick() {
-    auto* exporter = new TfrmExport(app_, workspace_, this);
-    exporter->setAttribute(Qt::WA_DeleteOnClose);
-    exporter->open();
+    if (exporter_ == nullptr)
+        exporter_ = new TfrmExport(app_, workspace_, this);
+    exporter_->Prepare();
+    exporter_->open();
 }
 
 // After an import the match dates and the table are rebuilt, whatever the dialog brought in.
 void LeagueTablePage::btnImportClick() {
-    auto* importer = new TfrmImport(app_, this);
-    importer->setAttribute(Qt::WA_DeleteOnClose);
-    connect(importer, &QDialog::finished, this, &LeagueTablePage::Refresh);
-    importer->open();
+    if (importer_ == nullptr) {
+        importer_ = new TfrmImport(app_, this);
+        connect(importer_, &QDialog::finished, this, &LeagueTablePage::Refresh);
+    }
+    importer_->Prepare();
+    importer_->open();
 }
 
 void LeagueTablePage::DivTableDblClick(int row) {

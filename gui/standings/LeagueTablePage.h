@@ -18,6 +18,10 @@ class QToolButton;
 
 namespace vantorel {
 
+class TfrmExport;
+class TfrmGrid;
+class TfrmImport;
+
 // The "League Table" page: the table in the chosen variant, format and as-at date, with its zone colours,
 // the own team's colour and the promotion and relegation marks.
 class LeagueTablePage : public QWidget {
@@ -82,6 +86,10 @@ private:
         int startWidth = 0;
     } dragged_;
     std::map<int, int> draggedWidths_; // column -> width, kept until the format changes
+    // The page's dialogs, each built the first time it is wanted and reused after.
+    TfrmGrid* grid_ = nullptr;
+    TfrmExport* exporter_ = nullptr;
+    TfrmImport* importer_ = nullptr;
 };
 
 } // namespace vantorel

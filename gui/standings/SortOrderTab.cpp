@@ -14,7 +14,7 @@
 namespace vantorel {
 namespace {
 
-constexpr const char* kRuleMime = "application/x-vantorel-sort-rule";
+const QString kRuleMime = QStringLiteral("application/x-vantorel-sort-rule");
 
 QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);

@@ -42,7 +42,6 @@ private:
 TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Matches Played"));
     cbSecond = new QCheckBox(QStringLiteral("Second set of matches"), this);
-    cbSecond->setEnabled(HasSecondSet(app.division.Header()));
     PaintBox1 = new GridPaintBox(app.division, *cbSecond, this);
     btnPrint = new QPushButton(QStringLiteral("&Print"), this);
     btnPrint->setToolTip(QStringLiteral("Print current display"));
@@ -62,7 +61,15 @@ TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app
     connect(btnExit, &QPushButton::clicked, this, &QDialog::accept);
     InstallHelpKey(this, app.help, [] { return HelpContext::Grid; });
     resize(1000, 700);
+    Prepare();
+}
+
+void TfrmGrid::Prepare() {
+    cbSecond->setEnabled(HasSecondSet(app_.division.Header()));
+    if (!cbSecond->isEnabled())
+        cbSecond->setChecked(false);
     setWindowState(Qt::WindowMaximized);
+    PaintBox1->update();
 }
 
 void TfrmGrid::btnPrintClick() {

@@ -14,6 +14,9 @@ class TfrmGrid : public QDialog {
 public:
     TfrmGrid(AppContext& app, QWidget* parent);
 
+    // Makes the window ready to be shown again for the league open now: built once, it is reused.
+    void Prepare();
+
     void btnPrintClick();
 
     QWidget* PaintBox1;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/StartupArguments.h"
 
 namespace vantorel {
 
-// "vantorel --print graph LEAGUE.div --team NAME [--type progress|top|bottom] [--style bars|lines]
-// [--size WxH] --png OUT.png": draws a team's progress graph into a PNG picture without a window. Returns the
-// exit code; errors go to standard error.
-int PrintGraphPicture(const std::vector<std::string>& words);
+// "vantorel --print graph LEAGUE.div --team NAME ... --png OUT.png": draws the team's progress graph, of
+// the type, style and size the command line asks for, into a PNG picture without a window. Returns the exit
+// code; errors go to standard error.
+int PrintGraphPicture(const StartupArguments& startup);
 
 } // namespace vantorel

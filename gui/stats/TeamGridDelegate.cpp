@@ -1,33 +1,32 @@
 #include "stats/TeamGridDelegate.h"
 
-#include <QPainter>
-
 #include "platform/QtCanvas.h"
 
 namespace vantorel {
+namespace {
 
-TeamGridDelegate::TeamGridDelegate(Alignment alignment, TextColour colour, QObject* parent)
-    : QStyledItemDelegate(parent), alignment_(std::move(alignment)), colour_(std::move(colour)) {}
-
-void TeamGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
-    painter->save();
-    painter->setFont(option.font);
-    QtCanvas canvas(*painter);
-    const bool current = option.state & QStyle::State_Selected;
-    const QRect cell = option.rect;
-    canvas.setBrush(ToColour(option.palette.color(current ? QPalette::Highlight : QPalette::Base)));
-    canvas.FillRect(cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1);
-    const std::string text = index.data(Qt::DisplayRole).toString().toStdString();
+void DrawTeamGridCell(Canvas& canvas, const CanvasCell& cell, const TeamGridDelegate::Alignment& alignment,
+                      const TeamGridDelegate::TextColour& colour) {
+    const QPalette& palette = cell.option.palette;
+    const bool current = cell.selected();
+    canvas.setBrush(ToColour(palette.color(current ? QPalette::Highlight : QPalette::Base)));
+    canvas.FillRect(cell.left, cell.top, cell.right, cell.bottom);
     CanvasFont font = canvas.font();
-    font.colour = current   ? ToColour(option.palette.color(QPalette::HighlightedText))
-                  : colour_ ? colour_(index.column(), text)
-                            : kBlack;
+    font.colour = current  ? ToColour(palette.color(QPalette::HighlightedText))
+                  : colour ? colour(cell.column, cell.text)
+                           : kBlack;
     canvas.setFont(font);
     canvas.TextOut(
-        AlignedTextX(alignment_(index.column()), cell.left() + 2, cell.right() + 1, canvas.TextWidth(text)),
-        cell.top() + 1, text);
-    painter->restore();
+        AlignedTextX(alignment(cell.column), cell.left + 2, cell.right, canvas.TextWidth(cell.text)),
+        cell.top + 1, cell.text);
 }
+
+} // namespace
+
+TeamGridDelegate::TeamGridDelegate(Alignment alignment, TextColour colour, QObject* parent)
+    : CanvasCellDelegate(
+          [alignment = std::move(alignment), colour = std::move(colour)](
+              Canvas& canvas, const CanvasCell& cell) { DrawTeamGridCell(canvas, cell, alignment, colour); },
+          parent) {}
 
 } // namespace vantorel

@@ -7,24 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include "cmdline/Usage.h"
 #include "support/SampleSeason.h"
 #include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
 
+using testing::FileText;
+
 struct ToolRun {
     int exitCode = -1;
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string Quoted(const std::string& word) {
     std::string quoted = "'";
@@ -44,8 +40,8 @@ protected:
         const int status = std::system(command.c_str());
         ToolRun run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.out = ReadFile(folder_.file("out.txt"));
-        run.err = ReadFile(folder_.file("err.txt"));
+        run.out = FileText(folder_.file("out.txt"));
+        run.err = FileText(folder_.file("err.txt"));
         return run;
     }
     std::string File(const std::string& name, const std::string& contents) {
@@ -53,6 +49,18 @@ protected:
         return folder_.file(name);
     }
     std::string League() const { return folder_.file("league.div"); }
+    // The sample season's league, with its results unless withResults is false.
+    void NewSeason(std::vector<std::string> options = {}, bool withResults = true) {
+        options.insert(options.begin(),
+                       {"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")});
+        ASSERT_EQ(Tool(options).exitCode, 0);
+        if (withResults)
+            ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    }
+    // A league "L" of the teams given, one a line.
+    void NewLeague(const std::string& teams) {
+        ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", teams)}).exitCode, 0);
+    }
     std::string Season(const std::string& name) const { return testing::SampleSeasonFolder() + "/" + name; }
 
     void ExpectOneLineError(const std::vector<std::string>& words, const std::string& part) {
@@ -66,8 +74,7 @@ protected:
 };
 
 TEST_F(Cli, TheWholeSampleSeasonEndsAsItsPublishedTable) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
-              0);
+    NewSeason({}, false);
     ASSERT_EQ(Tool({"set", League(), "--sort-rules", "123"}).exitCode, 0);
     const ToolRun import = Tool({"import", League(), "results", Season("results.csv")});
     ASSERT_EQ(import.exitCode, 0) << import.err;
@@ -93,9 +100,7 @@ TEST_F(Cli, TheWholeSampleSeasonEndsAsItsPublishedTable) {
 }
 
 TEST_F(Cli, StatsPrintTheListsThenEachFigureWithItsGroup) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
-              0);
-    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    NewSeason();
     const ToolRun division = Tool({"stats", League(), "division"});
     ASSERT_EQ(division.exitCode, 0) << division.err;
     EXPECT_EQ(division.out.rfind("Highest Home Scores:\n14/01/2006   7-0 Arsenal v Middlesbrough\n", 0), 0u);
@@ -109,11 +114,7 @@ TEST_F(Cli, StatsPrintTheListsThenEachFigureWithItsGroup) {
 }
 
 TEST_F(Cli, TheTableShowsMarksAndFollowsTheSettings) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt"), "--promote",
-                    "1", "--relegate", "3", "--own-team", "Everton"})
-                  .exitCode,
-              0);
-    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    NewSeason({"--promote", "1", "--relegate", "3", "--own-team", "Everton"});
     ASSERT_EQ(Tool({"set", League(), "--deduct", "Chelsea=20", "--sort-rules", "123"}).exitCode, 0);
     const ToolRun table = Tool({"table", League()});
     ASSERT_EQ(table.exitCode, 0) << table.err;
@@ -138,9 +139,7 @@ TEST_F(Cli, TheTableShowsMarksAndFollowsTheSettings) {
 // Fulham and Middlesbrough both ended on a goal difference of -10. Between them: Middlesbrough 3-2 Fulham,
 // Fulham 1-0 Middlesbrough, so 3 points and 3 goals each, but Fulham scored 2 away goals to none.
 TEST_F(Cli, TheTableExplainsTiesUnderTheSortRules) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
-              0);
-    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    NewSeason();
     const std::pair<const char*, const char*> cases[] = {
         {"26789", "Fulham above Middlesbrough: Level on a goal difference of -10; ahead on head-to-head away "
                   "goals: 2 to 0\n"},
@@ -166,16 +165,16 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
                                       "Leeds\r\n\r\n Hull \nYork\nBury\n")})
                   .exitCode,
               0);
-    const std::string before = ReadFile(League());
+    const std::string before = FileText(League());
     const ToolRun nothing =
         Tool({"import", League(), "players", File("bad.csv", "Player Name,Team\nAnn,Nowhere\n")});
     EXPECT_EQ(nothing.out, "Records Read: 2\nSuccessful: 0\nErrors: 2\n");
     EXPECT_EQ(nothing.exitCode, 2); // every line was an error
-    EXPECT_EQ(ReadFile(League()), before);
+    EXPECT_EQ(FileText(League()), before);
     const ToolRun players =
         Tool({"import", League(), "players", File("good.csv", "\"Ann\",Hull\nBob,Transferred-Out\n")});
     EXPECT_EQ(players.out, "Records Read: 2\nSuccessful: 2\nErrors: 0\n");
-    EXPECT_NE(ReadFile(League()), before);
+    EXPECT_NE(FileText(League()), before);
     const ToolRun results =
         Tool({"import", League(), "results", File("r.csv", "2025-08-09,Bury,Hull,1,0,999\n"), "--date-format",
               "yyyy-MM-dd"});
@@ -196,9 +195,8 @@ TEST_F(Cli, ImportSavesOnlyWhenSomethingWasImported) {
 }
 
 TEST_F(Cli, ImportExitsWithTwoWhenNothingWasUsableAndSaysWhenNothingWasSaved) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
-              0);
-    const std::string before = ReadFile(League());
+    NewSeason({}, false);
+    const std::string before = FileText(League());
     const ToolRun empty = Tool({"import", League(), "results", File("empty.csv", "")});
     EXPECT_EQ(empty.exitCode, 0) << empty.err;
     EXPECT_EQ(empty.out, "Records Read: 0\nSuccessful: 0\nErrors: 0\n");
@@ -212,12 +210,11 @@ TEST_F(Cli, ImportExitsWithTwoWhenNothingWasUsableAndSaysWhenNothingWasSaved) {
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.out, "");
     EXPECT_NE(full.err.find("Disk full. Nothing was saved"), std::string::npos) << full.err;
-    EXPECT_EQ(ReadFile(League()), before);
+    EXPECT_EQ(FileText(League()), before);
 }
 
 TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
-              0);
+    NewLeague("A\nB\nC\nD\n");
     // Twelve imports at once, one fixture each: each command holds the league from loading to saving.
     std::string command;
     const char* teams = "ABCD";
@@ -232,18 +229,17 @@ TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
                            " & ";
             }
     ASSERT_EQ(std::system((command + "wait").c_str()), 0);
-    EXPECT_EQ(ReadFile(folder_.file("errors.txt")), "");
+    EXPECT_EQ(FileText(folder_.file("errors.txt")), "");
     const ToolRun info = Tool({"info", League()});
     EXPECT_NE(info.out.find("Played: 12\n"), std::string::npos) << info.out;
     EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
 }
 
 TEST_F(Cli, CheckReportsEveryBrokenRuleAndOpeningRecomputesTheTotals) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "A\nB\nC\nD\n")}).exitCode,
-              0);
+    NewLeague("A\nB\nC\nD\n");
     ASSERT_EQ(Tool({"import", League(), "results", File("r.csv", "01/08/2025,A,B,2,0\n")}).exitCode, 0);
     EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
-    std::string bytes = ReadFile(League());
+    std::string bytes = FileText(League());
     bytes[68 + 32] = 9;      // team A's Points
     bytes[68 + 36 + 31] = 5; // team B's Played
     File("league.div", bytes);
@@ -298,9 +294,7 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
 }
 
 TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
-              0);
-    ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+    NewSeason();
     ASSERT_EQ(Tool({"import", League(), "players", File("players.csv", "Frank Lampard,Chelsea\n")}).exitCode,
               0);
     const ToolRun team = Tool({"stats", League(), "team", "Chelsea", "--date-format", "d/M/yy"});
@@ -320,22 +314,21 @@ TEST_F(Cli, StatsPrintATeamPageAndAPlayerRecord) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    for (const char* command :
-         {"new", "import", "export", "table", "set", "info", "check", "result", "predict", "list", "players",
-          "player", "scorer", "squad", "report", "stats"}) {
-        const ToolRun run = Tool({command, "--help"});
-        EXPECT_EQ(run.exitCode, 0) << command;
-        EXPECT_EQ(run.out.rfind(std::string("usage: vantorel-cli ") + command, 0), 0u) << run.out;
+    for (const cmdline::CommandUsage& command : cmdline::CliUsage().commands) {
+        const std::string name(command.name);
+        const ToolRun run = Tool({name, "--help"});
+        EXPECT_EQ(run.exitCode, 0) << name;
+        EXPECT_EQ(run.out.rfind("usage: vantorel-cli " + name, 0), 0u) << run.out;
+        // Every command listed runs: without its arguments it refuses them, not the command.
+        EXPECT_EQ(Tool({name}).err.find("unknown command"), std::string::npos) << name;
     }
     EXPECT_EQ(Tool({"--help"}).exitCode, 0);
     EXPECT_EQ(Tool({}).exitCode, 1);
+    EXPECT_EQ(Tool({"--version"}).out, cmdline::VersionLine("vantorel-cli") + "\n");
 }
 
 TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
-    ASSERT_EQ(
-        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
-            .exitCode,
-        0);
+    NewLeague("Bury\nHull\nLeeds\nYork\n");
     const ToolRun entered = Tool(
         {"result", League(), "enter", "Hull", "Bury", "2-1", "--date", "09/08/2025", "--attendance", "1500"});
     EXPECT_EQ(entered.out, "Entered match 4: Hull v Bury 2-1\n") << entered.err;
@@ -366,10 +359,7 @@ TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
 }
 
 TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
-    ASSERT_EQ(
-        Tool({"new", League(), "--name", "L", "--teams", File("teams.txt", "Bury\nHull\nLeeds\nYork\n")})
-            .exitCode,
-        0);
+    NewLeague("Bury\nHull\nLeeds\nYork\n");
     ASSERT_EQ(
         Tool({"import", League(), "results", File("r.csv", "09/08/2025,Hull,Bury,3,1,23456\n")}).exitCode, 0);
     for (auto [name, team] : {std::pair{"Ann", "Hull"}, {"Bea", "Hull"}, {"Cal", "Bury"}})
@@ -400,8 +390,7 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
         "Bea is not a player of Bury");
     ExpectOneLineError({"scorer", League(), "Hull", "Bury", "--for", "away", "--goal", "2", "--none"},
                        "Bury has 1 goals in this match");
-    ExpectOneLineError({"report", League(), "Bury", "Hull"},
-                       "no result of Bury v Hull has been played");
+    ExpectOneLineError({"report", League(), "Bury", "Hull"}, "no result of Bury v Hull has been played");
 
     EXPECT_EQ(Tool({"report", League(), "Hull", "Bury"}).out,
               "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "app/HeadlessPrint.h"
+#include "app/StartupArguments.h"
 #include "platform/QtCanvas.h"
 
 #include "store/LeagueFile.h"
@@ -72,6 +74,10 @@ std::string GuiHarness::Save(const Division& league, const std::string& fileName
     if (!WriteNewLeague(path, league))
         throw std::runtime_error("cannot write " + path);
     return path;
+}
+
+int RunHeadless(const std::vector<std::string>& words) {
+    return RunWithoutWindow(ReadStartupArguments(words));
 }
 
 } // namespace vantorel::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -51,5 +52,8 @@ struct GuiHarness {
     QStringList chosenImportFiles;      // answers of the import's open dialog
     QStringList clipboard;              // texts put on the clipboard
 };
+
+// Runs a printout's or a screenshot's command line as the desktop program does: its exit code.
+int RunHeadless(const std::vector<std::string>& words);
 
 } // namespace vantorel::testing

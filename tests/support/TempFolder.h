@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vantorel::testing {
 
@@ -22,5 +24,9 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The whole content of a file, as text or as bytes; empty when it cannot be read.
+std::string FileText(const std::filesystem::path& path);
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
 
 } // namespace vantorel::testing

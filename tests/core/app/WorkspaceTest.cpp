@@ -7,7 +7,6 @@
 #include "app/LeagueList.h"
 #include "app/NewLeagueWizard.h"
 #include "app/SetupChoices.h"
-#include "app/StartupArguments.h"
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
@@ -142,21 +141,6 @@ TEST(LeagueList, OpensTheOnlyLeagueOrTheSelectedOne) {
     EXPECT_EQ(prompts.last(), "You have not selected a table to open");
     EXPECT_EQ(FolderCaption("/home/fan/leagues/"), "Current Folder: /home/fan/leagues");
     EXPECT_EQ(FolderCaption("/"), "Current Folder: /");
-}
-
-TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
-    const StartupArguments league = ReadStartupArguments({"/home/fan/leagues/../cups/cup.div"});
-    EXPECT_EQ(league.leagueFile, "/home/fan/cups/cup.div");
-    EXPECT_EQ(league.leagueFolder, "/home/fan/cups/");
-    EXPECT_TRUE(league.error.empty());
-    EXPECT_EQ(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFolder, "/srv/leagues/");
-    EXPECT_TRUE(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFile.empty());
-    EXPECT_EQ(ReadStartupArguments({"/a/cup.div", "--page", "table", "--screenshot", "out.png"}).leagueFile,
-              "/a/cup.div");
-    const std::string relative = ReadStartupArguments({"cup.div"}).leagueFile;
-    EXPECT_TRUE(std::filesystem::path(relative).is_absolute());
-    EXPECT_EQ(ReadStartupArguments({"a.div", "b.div"}).error,
-              "vantorel: only one league file can be opened at a time");
 }
 
 TEST(SetupChoicesTest, TheOwnTeamColourMustDifferFromTheOtherThree) {

@@ -19,12 +19,9 @@
 namespace vantorel {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing::FileBytes;
 
-Bytes FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
+using Bytes = std::vector<std::uint8_t>;
 
 TEST(KillDuringSave, TheLeagueAlwaysLoadsAsTheOldOrTheNewLeague) {
     testing::TempFolder folder;

@@ -19,12 +19,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using testing::MakeLeague;
 using testing::PlayFixture;
+using testing::FileBytes;
 using testing::TempFolder;
-
-Bytes FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)

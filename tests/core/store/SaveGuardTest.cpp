@@ -15,14 +15,8 @@ namespace vantorel {
 namespace {
 
 using testing::ScriptedPrompts;
+using testing::FileText;
 using testing::TempFolder;
-
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Another program rewrites the file, as an editor or a second copy of the program would.
 void ChangeOnDisk(const std::string& path) {
@@ -36,20 +30,20 @@ TEST(SaveGuard, KeepsThePreviousFileAsABackupFromTheSecondSaveOn) {
     auto league = testing::MakeLeague(4, 2);
     ASSERT_TRUE(WriteNewLeague(path, *league)); // the first save makes the file
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
-    const std::string created = Bytes(path);
+    const std::string created = FileText(path);
 
     SaveGuard guard;
     ScriptedPrompts prompts;
     guard.Remember(path);
     testing::PlayFixture(*league, 1, 2, 0, 45000);
     ASSERT_TRUE(guard.Save(path, *league, prompts));
-    EXPECT_EQ(Bytes(BackupPathOf(path)), created);
-    const std::string second = Bytes(path);
+    EXPECT_EQ(FileText(BackupPathOf(path)), created);
+    const std::string second = FileText(path);
     EXPECT_NE(second, created);
 
     testing::PlayFixture(*league, 2, 1, 1, 45001);
     ASSERT_TRUE(guard.Save(path, *league, prompts)); // saving again asks nothing: the change was ours
-    EXPECT_EQ(Bytes(BackupPathOf(path)), second);
+    EXPECT_EQ(FileText(BackupPathOf(path)), second);
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -61,7 +55,7 @@ TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
     SaveGuard guard;
     guard.Remember(path);
     ChangeOnDisk(path);
-    const std::string theirs = Bytes(path);
+    const std::string theirs = FileText(path);
 
     ScriptedPrompts prompts;
     prompts.answers = {Answer::No, Answer::Yes};
@@ -69,12 +63,12 @@ TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
     EXPECT_FALSE(guard.Save(path, *league, prompts));
     EXPECT_EQ(prompts.last(),
               "league.div was changed by another program after it was opened here. Save over those changes?");
-    EXPECT_EQ(Bytes(path), theirs);
+    EXPECT_EQ(FileText(path), theirs);
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
     EXPECT_TRUE(league->DataChanged());
 
     ASSERT_TRUE(guard.Save(path, *league, prompts));
-    EXPECT_EQ(Bytes(BackupPathOf(path)), theirs); // their version is kept
+    EXPECT_EQ(FileText(BackupPathOf(path)), theirs); // their version is kept
     EXPECT_FALSE(league->DataChanged());
     EXPECT_EQ(prompts.shown.size(), 2u);
 }

@@ -11,14 +11,8 @@
 namespace vantorel {
 namespace {
 
+using testing::FileText;
 using testing::TempFolder;
-
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(Settings, AMissingFileGivesEveryDefault) {
     TempFolder folder;
@@ -62,7 +56,7 @@ TEST(Settings, WritingKeepsEveryLineItDoesNotOwn) {
     settings.ShortTab = true;
     settings.FormGames = 6;
     ASSERT_TRUE(WriteSettings(path, settings));
-    const IniFile ini(ReadText(path));
+    const IniFile ini(FileText(path));
     EXPECT_EQ(ini.value("Colours", "Colour4"), "8388608");
     EXPECT_EQ(ini.value("Colours", "Colour1"), "65535");
     EXPECT_EQ(ini.value("Options", "ShowPoss"), "0");
@@ -70,7 +64,7 @@ TEST(Settings, WritingKeepsEveryLineItDoesNotOwn) {
     EXPECT_EQ(ini.value("Options", "FormGames"), "6");
     EXPECT_EQ(ini.value("Options", "FilePath"), "/data/leagues/");
     EXPECT_EQ(ini.value("Window", "Left"), "10");
-    EXPECT_EQ(ReadText(path).rfind("; my notes\n", 0), 0u);
+    EXPECT_EQ(FileText(path).rfind("; my notes\n", 0), 0u);
 
     ASSERT_TRUE(WriteLeagueFolder(path, "/srv/football"));
     const Settings reread = ReadSettings(path, "/opt/vantorel/");

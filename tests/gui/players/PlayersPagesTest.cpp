@@ -25,6 +25,8 @@
 namespace vantorel::testing {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QStringList Items(const QComboBox* box) {
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
@@ -84,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.lbMatch->text(), QStringLiteral("Team 01 v Team 02"));
         QCOMPARE(dialog.lbGoal->text(), QStringLiteral("Goal for Team 01"));
-        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Ann", "Bea"}));
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Ann"_s, u"Bea"_s}));
         dialog.cbScorer->setCurrentText(QStringLiteral("Bea"));
         dialog.edGoalTime->setValue(44);
         dialog.BitBtn1->click();
@@ -98,7 +100,7 @@ private Q_SLOTS:
         tab.btnUpdGoal->click();
         QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Bea"));
         dialog.cbOwnGoal->click();
-        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Cal"}));
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Cal"_s}));
         dialog.cbScorer->setCurrentText(QStringLiteral("Cal"));
         dialog.BitBtn1->click();
         QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{0});
@@ -114,13 +116,13 @@ private Q_SLOTS:
         dialog.frmAddPlayer->edName->setText(QStringLiteral("Abe"));
         dialog.frmAddPlayer->BitBtn1->click();
         dialog.frmAddPlayer->BitBtn2->click();
-        QCOMPARE(Items(dialog.cbScorer), (QStringList{"", "Abe", "Cal"}));
+        QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Abe"_s, u"Cal"_s}));
         QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Cal"));
         dialog.BitBtn2->click();
 
         // Headings sort; a team without goals leaves nothing to update.
         tab.hcGoalsSectionClick(4);
-        QCOMPARE(Column(tab.sgGoals, 4), (QStringList{"", "", "Cal"}));
+        QCOMPARE(Column(tab.sgGoals, 4), (QStringList{u""_s, u""_s, u"Cal"_s}));
         tab.cbGoalsTeam->setCurrentIndex(2);
         tab.cbGoalsTeamChange();
         QCOMPARE(tab.sgGoals->rowCount(), 0);
@@ -147,8 +149,8 @@ private Q_SLOTS:
             (asked.size() == 1 ? dialog.BitBtn1 : dialog.BitBtn2)->click();
         };
         AskGoalDetails(harness.app, &page, {1, 2, 3, 4});
-        QCOMPARE(asked, (QStringList{"Goal 1 for Team 01", "Goal 2 for Team 01", "Goal 3 for Team 01",
-                                     "Goal 1 for Team 02"}));
+        QCOMPARE(asked, (QStringList{u"Goal 1 for Team 01"_s, u"Goal 2 for Team 01"_s,
+                                     u"Goal 3 for Team 01"_s, u"Goal 1 for Team 02"_s}));
         QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2});
         QCOMPARE(harness.division->Players[2].Goals, std::uint8_t{1});
         QCOMPARE(harness.division->Goals[2].Player, std::uint16_t{0});
@@ -162,9 +164,9 @@ private Q_SLOTS:
         PlayersTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
-        QCOMPARE(Items(tab.cbPlayersTeam), (QStringList{" [All Teams]", "Team 01", "Team 02", "Team 03",
-                                                        "Team 04", "Transferred-Out"}));
-        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Ann", "Bea", "Cal"}));
+        QCOMPARE(Items(tab.cbPlayersTeam), (QStringList{u" [All Teams]"_s, u"Team 01"_s, u"Team 02"_s,
+                                                        u"Team 03"_s, u"Team 04"_s, u"Transferred-Out"_s}));
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Ann"_s, u"Bea"_s, u"Cal"_s}));
 
         tab.cbPlayersTeam->setCurrentIndex(3); // Team 03
         tab.btnPlAdd->click();
@@ -179,7 +181,7 @@ private Q_SLOTS:
                  QStringLiteral("A player with the name \"ANN\" already exists"));
         QVERIFY(dialog.isVisible());
         dialog.BitBtn2->click();
-        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Dee", "Eli"}));
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Dee"_s, u"Eli"_s}));
 
         tab.sgPlayers->setCurrentCell(0, 0);
         tab.btnPlChange->click();
@@ -187,12 +189,12 @@ private Q_SLOTS:
         dialog.edName->setText(QStringLiteral("DEE"));
         dialog.BitBtn1->click();
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"DEE", "Eli"}));
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"DEE"_s, u"Eli"_s}));
 
         tab.cbPlayersTeam->setCurrentIndex(0);
         tab.cbPlayersTeamChange();
         tab.hcPlayersSectionClick(2);
-        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{"Cal", "Ann", "Bea", "DEE", "Eli"}));
+        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Cal"_s, u"Ann"_s, u"Bea"_s, u"DEE"_s, u"Eli"_s}));
         tab.sgPlayers->setCurrentCell(0, 0);
         tab.btnPlDelete->click();
         QCOMPARE(QString::fromStdString(harness.prompts.last()), QString::fromUtf8(kPlayerInUseError));

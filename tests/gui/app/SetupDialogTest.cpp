@@ -16,8 +16,7 @@ namespace vantorel::testing {
 namespace {
 
 IniFile ReadIni(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    return IniFile(std::string((std::istreambuf_iterator<char>(in)), {}));
+    return IniFile(FileText(path));
 }
 
 // Picks an element and a colour as the user would.

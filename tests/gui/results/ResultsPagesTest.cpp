@@ -14,7 +14,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/HeadlessScreenshot.h"
 #include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "results/EnterResultsPage.h"
@@ -243,13 +242,13 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string league = harness.Save(*MakeLeague(4, 2), "s.div");
         const std::string out = harness.folder.file("predict.png");
-        QCOMPARE(ScreenshotLeague({league, "--page", "maintenance", "--tab", "results", "--screenshot", out,
-                                   "--size", "700x500"}),
+        QCOMPARE(RunHeadless({league, "--page", "maintenance", "--tab", "results", "--screenshot", out,
+                              "--size", "700x500"}),
                  0);
         QCOMPARE(QImage(QString::fromStdString(out)).size(), QSize(700, 500));
-        QCOMPARE(ScreenshotLeague({league, "--page", "scores", "--screenshot", out}), 1);
-        QCOMPARE(ScreenshotLeague({league, "--page", "enter", "--screenshot", out, "--size", "700"}), 1);
-        QCOMPARE(ScreenshotLeague({harness.folder.file("none.div"), "--screenshot", out}), 1);
+        QCOMPARE(RunHeadless({league, "--page", "scores", "--screenshot", out}), 1);
+        QCOMPARE(RunHeadless({league, "--page", "enter", "--screenshot", out, "--size", "700"}), 1);
+        QCOMPARE(RunHeadless({harness.folder.file("none.div"), "--screenshot", out}), 1);
     }
 
     void predictionsTickSpinAndTakeDates() {

@@ -23,6 +23,8 @@
 namespace vantorel::testing {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QStringList Items(const QListWidget* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
@@ -118,12 +120,13 @@ private Q_SLOTS:
         maintenance.ShowTab(MaintenanceTab::SortOrder);
         SortOrderTab& tab = *maintenance.page().sortOrderTab;
         // The further rules follow the first five, 'R' last.
-        QCOMPARE(Items(tab.lbAvail),
-                 (QStringList{"Possible Points", "Head-to-head points", "Head-to-head goal difference",
-                              "Head-to-head goals scored", "Head-to-head away goals", "Games won",
-                              "Away goals scored", "Head-to-head again for a smaller tie"}));
+        QCOMPARE(
+            Items(tab.lbAvail),
+            (QStringList{u"Possible Points"_s, u"Head-to-head points"_s, u"Head-to-head goal difference"_s,
+                         u"Head-to-head goals scored"_s, u"Head-to-head away goals"_s, u"Games won"_s,
+                         u"Away goals scored"_s, u"Head-to-head again for a smaller tie"_s}));
         QCOMPARE(Items(tab.lbActive),
-                 (QStringList{"Points total", "Goal difference", "Goals scored", "Team name"}));
+                 (QStringList{u"Points total"_s, u"Goal difference"_s, u"Goals scored"_s, u"Team name"_s}));
 
         tab.lbActive->setCurrentRow(0);
         tab.btnUp->click();

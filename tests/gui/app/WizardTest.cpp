@@ -97,7 +97,7 @@ private Q_SLOTS:
         wizard.TableName->setText(QStringLiteral("L"));
         wizard.edtTeams->setValue(8);
         wizard.btnNextClick();
-        AddNames(wizard, {"A", "B", "C", "D", "E", "F", "G", "H"});
+        AddNames(wizard, QStringLiteral("A B C D E F G H").split(u' '));
         wizard.btnBackClick();
         QVERIFY(!wizard.btnBack->isEnabled());
         wizard.edtTeams->setValue(6);

@@ -14,7 +14,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
@@ -152,14 +151,14 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string league = harness.Save(*League(false), "plain.div");
         const std::string png = harness.folder.file("graph.png");
-        QCOMPARE(PrintLeagueToPdf({"--print", "graph", league, "--team", "Team 02", "--type", "top",
-                                   "--style", "lines", "--size", "500x300", "--png", png}),
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "top", "--style",
+                              "lines", "--size", "500x300", "--png", png}),
                  0);
         QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(500, 300));
-        QCOMPARE(PrintLeagueToPdf({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
-        QCOMPARE(PrintLeagueToPdf(
-                     {"--print", "graph", league, "--team", "Team 02", "--type", "middle", "--png", png}),
-                 1);
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
+        QCOMPARE(
+            RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "middle", "--png", png}),
+            1);
     }
 
     void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {

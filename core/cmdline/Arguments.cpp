@@ -1,9 +1,9 @@
-#include "Arguments.h"
+#include "cmdline/Arguments.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace vantorel::cli {
+namespace vantorel::cmdline {
 
 Arguments::Arguments(const std::vector<std::string>& words, const std::set<std::string>& flags) {
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -77,4 +77,4 @@ int ParseNumber(const std::string& text, int low, int high, const std::string& w
     return value;
 }
 
-} // namespace vantorel::cli
+} // namespace vantorel::cmdline

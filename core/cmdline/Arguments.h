@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace vantorel::cli {
+namespace vantorel::cmdline {
 
-// A user error: its message is printed as one line on standard error and the tool exits with 1.
+// A command line the program cannot follow: its message is printed as one line on standard error.
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -39,4 +39,4 @@ private:
 // A whole number in a range, or a UsageError naming what.
 int ParseNumber(const std::string& text, int low, int high, const std::string& what);
 
-} // namespace vantorel::cli
+} // namespace vantorel::cmdline

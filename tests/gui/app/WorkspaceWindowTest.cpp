@@ -28,11 +28,6 @@
 namespace vantorel::testing {
 namespace {
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
 // A league of 20 teams meeting twice with two match days played.
 std::string WritePlayedLeague(GuiHarness& harness) {
     auto league = MakeLeague(20, 2);

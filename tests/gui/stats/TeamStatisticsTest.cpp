@@ -11,7 +11,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
 #include "results/TfrmResult.h"
@@ -22,6 +21,8 @@
 
 namespace vantorel::testing {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Six teams meeting twice; team 1 has played four games, one with a squad and a goal of its player "Ann",
 // and its supporters are the own team's.
@@ -47,11 +48,6 @@ std::string WriteTeamLeague(GuiHarness& harness) {
     (void)AddSquad(*league, squad);
     testing::Edit(*league).Result(scored).HomeSquad = 1;
     return harness.Save(*league, "team.div");
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 QStringList Column(QTableWidget* grid, int column) {
@@ -83,12 +79,12 @@ private Q_SLOTS:
         QCOMPARE(page.lblLost->text(), QStringLiteral("1"));
         QCOMPARE(page.hfHome->text() + page.hfHomeTeam->text(), QStringLiteral("3Team 02"));
         QCOMPARE(page.haAwayTeam->text(), QStringLiteral("Team 05"));
-        QCOMPARE(page.hForm->text() + "|" + page.aForm->text(), QStringLiteral("WW|DL"));
+        QCOMPARE(page.hForm->text() + u'|' + page.aForm->text(), QStringLiteral("WW|DL"));
         QCOMPARE(page.labFormSum->text(), QStringLiteral("Not won away"));
         QCOMPARE(page.labHmClean->text(), QStringLiteral("2 (100%)"));
         QCOMPARE(Column(page.sgGames, 3),
-                 (QStringList{"Team 05", "Team 04", "Team 03", "Team 02"})); // newest first
-        QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{"1"});
+                 (QStringList{u"Team 05"_s, u"Team 04"_s, u"Team 03"_s, u"Team 02"_s})); // newest first
+        QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{u"1"_s});
         // Only the H/A, F and A headings are centred.
         for (int c = 0; c < 6; ++c)
             QCOMPARE(page.sgGames->horizontalHeaderItem(c)->textAlignment() & Qt::AlignHorizontal_Mask,
@@ -96,9 +92,9 @@ private Q_SLOTS:
 
         // The A heading sorts by most goals conceded, then fewest; the own team is drawn in its colour.
         page.hcGames->sectionClicked(5);
-        QCOMPARE(Column(page.sgGames, 5), (QStringList{"4", "2", "0", "0"}));
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{u"4"_s, u"2"_s, u"0"_s, u"0"_s}));
         page.hcGames->sectionClicked(5);
-        QCOMPARE(Column(page.sgGames, 5), (QStringList{"0", "0", "2", "4"}));
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{u"0"_s, u"0"_s, u"2"_s, u"4"_s}));
         QCOMPARE(page.GamesSortKey, 12);
         page.sgGames->setCurrentCell(3, 0);
         page.sgGamesDblClick();
@@ -124,7 +120,7 @@ private Q_SLOTS:
         page.SelectTeam(1);
         window.TabSet1->setCurrentIndex(1);
         page.btnTSPrint->click();
-        QCOMPARE(harness.printJobs, QStringList{QStringLiteral("Vantorel Team Summary")});
+        QCOMPARE(harness.printJobs, QStringList{u"Vantorel Team Summary"_s});
         QCOMPARE(harness.printedPages, 1);
 
         QList<int> shownResults;
@@ -159,14 +155,14 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
         const std::string pdf = harness.folder.file("summary.pdf");
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
         const std::string text = FileText(pdf);
         QVERIFY(text.starts_with("%PDF-"));
         const std::regex page("/Type\\s*/Page[^s]");
         QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
                  2);
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--pdf", pdf}), 1);
-        QCOMPARE(PrintLeagueToPdf({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 };
 

@@ -27,6 +27,8 @@
 namespace vantorel::testing {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -175,19 +177,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("counters"); // read, successful, errors
         QTest::newRow("results") << 0
-                                 << "Date,Home-Team,Away-Team,For,Against,Attendance\n"
-                                    "01/04/2023,Team 03,Team 04,1,0,99\n"
-                                 << QStringList{"2", "1", "1"};
-        QTest::newRow("players") << 1 << "\"Queen's Park Jo\",Team 01\nAnn,Nowhere\n"
-                                 << QStringList{"2", "1", "1"};
-        QTest::newRow("scorers before players") << 2 << "Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"
-                                                << QStringList{"1", "0", "1"};
-        QTest::newRow("squads") << 3 << "15/03/2023,Team 01,Team 02,Team 01,1,Bo,0,90,0,0,0\n"
-                                << QStringList{"1", "1", "0"};
+                                 << u"Date,Home-Team,Away-Team,For,Against,Attendance\n"
+                                    "01/04/2023,Team 03,Team 04,1,0,99\n"_s
+                                 << QStringList{u"2"_s, u"1"_s, u"1"_s};
+        QTest::newRow("players") << 1 << u"\"Queen's Park Jo\",Team 01\nAnn,Nowhere\n"_s
+                                 << QStringList{u"2"_s, u"1"_s, u"1"_s};
+        QTest::newRow("scorers before players") << 2 << u"Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"_s
+                                                << QStringList{u"1"_s, u"0"_s, u"1"_s};
+        QTest::newRow("squads") << 3 << u"15/03/2023,Team 01,Team 02,Team 01,1,Bo,0,90,0,0,0\n"_s
+                                << QStringList{u"1"_s, u"1"_s, u"0"_s};
         QTest::newRow("all") << 4
-                             << "Players\nPlayer Name,Team\nAnn,Team 01\nGoal Scorers\n"
-                                "Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"
-                             << QStringList{"5", "2", "0"};
+                             << u"Players\nPlayer Name,Team\nAnn,Team 01\nGoal Scorers\n"
+                                "Ann,Team 01,Team 01,Team 02,15/03/2023,5,0,0\n"_s
+                             << QStringList{u"5"_s, u"2"_s, u"0"_s};
     }
     void eachImportChoiceCountsItsLines() {
         QFETCH(int, choice);
@@ -241,7 +243,7 @@ private Q_SLOTS:
         auto* exporter = page.findChild<TfrmExport*>();
         QVERIFY(exporter);
         exporter->btnCancel->click();
-        QTRY_VERIFY(!page.findChild<TfrmExport*>());
+        QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
         auto* importer = page.findChild<TfrmImport*>();

@@ -11,7 +11,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/HeadlessPrint.h"
 #include "app/TfrmProcess.h"
 #include "results/TfrmCal.h"
 #include "standings/LeagueTablePage.h"
@@ -149,18 +148,17 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string league = WriteLeague(harness);
         const std::string pdf = harness.folder.file("table.pdf");
-        QCOMPARE(
-            PrintLeagueToPdf({"--print", "table", league, "--pdf", pdf, "--short", "--as-at", "01/03/2025"}),
-            0);
+        QCOMPARE(RunHeadless({"--print", "table", league, "--pdf", pdf, "--short", "--as-at", "01/03/2025"}),
+                 0);
         std::ifstream in(pdf, std::ios::binary);
         std::string start(5, ' ');
         in.read(start.data(), 5);
         QCOMPARE(QString::fromStdString(start), QStringLiteral("%PDF-"));
-        QCOMPARE(PrintLeagueToPdf(
-                     {"--print", "grid", league, "--pdf", harness.folder.file("grid.pdf"), "--second"}),
-                 0);
-        QCOMPARE(PrintLeagueToPdf({"--print", "chart", league, "--pdf", pdf}), 1);
-        QCOMPARE(PrintLeagueToPdf({"--print", "table", harness.folder.file("none.div"), "--pdf", pdf}), 1);
+        QCOMPARE(
+            RunHeadless({"--print", "grid", league, "--pdf", harness.folder.file("grid.pdf"), "--second"}),
+            0);
+        QCOMPARE(RunHeadless({"--print", "chart", league, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "table", harness.folder.file("none.div"), "--pdf", pdf}), 1);
     }
 };
 
