@@ -29,6 +29,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+// The child dialog of that class. The dialogs have no meta-object of their own, so findChild<T*> would take
+// any QDialog, and the export dialog stays a child of the page once it has been opened.
+template <typename Dialog> Dialog* ChildDialog(QObject& parent) {
+    for (QDialog* dialog : parent.findChildren<QDialog*>())
+        if (auto* found = dynamic_cast<Dialog*>(dialog))
+            return found;
+    return nullptr;
+}
+
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -240,13 +249,13 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
-        auto* exporter = page.findChild<TfrmExport*>();
+        auto* exporter = ChildDialog<TfrmExport>(page);
         QVERIFY(exporter);
         exporter->btnCancel->click();
         QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
-        auto* importer = page.findChild<TfrmImport*>();
+        auto* importer = ChildDialog<TfrmImport>(page);
         QVERIFY(importer);
         importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
         importer->btnImport->click();
