@@ -106,7 +106,8 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         {"--promote", Zone::Promotion}, {"--playoff", Zone::Playoff}, {"--relegate", Zone::Relegation}};
     for (const auto& [option, zone] : zones)
         if (const auto count = args.number(option, 0, kMaxZoneCount))
-            SetZoneCount(*division, zone, *count);
+            if (auto status = SetZoneCount(*division, zone, *count); !status)
+                throw UsageError(status.message());
     if (const auto ownTeam = args.value("--own-team"))
         SetOwnTeam(*division, *ownTeam == "none" ? 0 : TeamByName(*division, *ownTeam));
     args.finish();

@@ -47,12 +47,15 @@ bool SetOwnTeam(Division& division, int team) {
            division.Teams[team].Name.stored() == "Everton";
 }
 
-void SetZoneCount(Division& division, Zone zone, int count) {
+Status SetZoneCount(Division& division, Zone zone, int count) {
+    if (count < 0 || count > kMaxZoneCount)
+        return Status::Error("A zone must hold between 0 and " + std::to_string(kMaxZoneCount) + " teams.");
     StoreSetting(division,
                  zone == Zone::Promotion ? &DivisionHeader::PromoteCount
                  : zone == Zone::Playoff ? &DivisionHeader::PlayoffCount
                                          : &DivisionHeader::RelegateCount,
                  count);
+    return Status::Ok();
 }
 
 void SetWinPoints(Division& division, int winPoints) {

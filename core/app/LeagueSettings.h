@@ -21,8 +21,8 @@ Status SetTableName(Division& division, std::string_view name);
 bool SetOwnTeam(Division& division, int team);
 
 enum class Zone { Promotion, Playoff, Relegation };
-// Sets the number of teams in a zone, 0..9.
-void SetZoneCount(Division& division, Zone zone, int count);
+// Sets the number of teams in a zone. Refused, changing nothing, outside 0..9.
+Status SetZoneCount(Division& division, Zone zone, int count);
 
 // Sets the points for a win (2 or 3), moving every winner's running total to the new value.
 void SetWinPoints(Division& division, int winPoints);

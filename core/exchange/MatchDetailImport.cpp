@@ -121,8 +121,7 @@ bool ImportSquadLine(Division& division, const std::vector<std::string>& fields,
     const int side = team == match.HomeTeam ? 0 : 1;
     const int link = side == 0 ? match.HomeSquad : match.AwaySquad;
     SquadLines lines = link != 0 ? division.Squads[link].Entries : SquadLines{};
-    if (lines[static_cast<std::size_t>(*line - 1)].Player != 0 ||
-        std::any_of(lines.begin(), lines.end(), [&](const SquadEntry& e) { return e.Player == player; }))
+    if (lines[static_cast<std::size_t>(*line - 1)].Player != 0)
         return false;
     lines[static_cast<std::size_t>(*line - 1)] = {static_cast<std::uint16_t>(player),
                                                   static_cast<std::uint8_t>(*timeOn),

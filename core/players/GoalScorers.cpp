@@ -51,6 +51,12 @@ Status SetGoalDetails(Division& division, int goal, const GoalDetails& details) 
     if (details.goalTime < 0 || details.goalTime > kLatestGoalTime)
         return Status::Error("The goal time must be between 0 and " + std::to_string(kLatestGoalTime) + ".");
     const GoalRecord& current = division.Goals[goal];
+    // The goal's scorer keeps it after he moves team.
+    const int scorerTeam = ScorerTeam(division, goal, details.ownGoal);
+    if (details.player != 0 && details.player != current.Player &&
+        !MayPlayFor(division, details.player, scorerTeam))
+        return Status::Error(PlayerName(division, details.player) + " is not a player of " +
+                             TeamName(division, scorerTeam));
     const bool counts = !details.ownGoal && details.player != 0;
     const bool counted = !current.OwnGoal && current.Player != 0;
     if (counts && !(counted && current.Player == details.player) &&

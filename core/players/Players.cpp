@@ -16,6 +16,11 @@ std::string PlayerName(const Division& division, int player) {
     return Windows1252ToUtf8(division.Players[player].Name.stored());
 }
 
+bool MayPlayFor(const Division& division, int player, int team) {
+    const int playerTeam = division.Players[player].Team;
+    return playerTeam == team || playerTeam == division.Header().TeamCount + 1;
+}
+
 std::string DuplicatePlayerMessage(std::string_view name) {
     return "A player with the name \"" + std::string(name) + "\" already exists";
 }

@@ -18,6 +18,10 @@ inline constexpr const char* kAllTeams = " [All Teams]";
 std::string TeamName(const Division& division, int team);
 std::string PlayerName(const Division& division, int player);
 
+// Whether a goal or a squad line of the team may name the player: he plays for the team, or he has left the
+// division ("Transferred-Out"), so that the team he played for is no longer known.
+bool MayPlayFor(const Division& division, int player, int team);
+
 // "A player with the name "NAME" already exists".
 std::string DuplicatePlayerMessage(std::string_view name);
 

@@ -14,6 +14,11 @@ namespace {
 constexpr Colour kCardYellow = 0x00FFFF; // RGB FFFF00
 constexpr Colour kCardRed = 0x0000FF;    // RGB FF0000
 
+// The lines a squad may fill: the team and its substitutes.
+int SquadRoom(const Division& division) {
+    return std::min(division.Header().TeamSize + division.Header().SubsCount, kSquadLines);
+}
+
 const char* YesNo(bool flag) {
     return flag ? "Y" : "N";
 }
@@ -87,8 +92,7 @@ bool SquadEditor::Add(int side, std::string_view name) {
         return true;
     SquadLines& lines = lines_[static_cast<std::size_t>(side)];
     const int teamSize = division_.Header().TeamSize;
-    const int usable = std::min(teamSize + division_.Header().SubsCount, kSquadLines);
-    for (int k = 1; k <= usable; ++k) {
+    for (int k = 1; k <= SquadRoom(division_); ++k) {
         SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
         if (line.Player != 0)
             continue;
@@ -141,9 +145,49 @@ int SquadOf(const ResultRecord& match, int side) {
     return side == 0 ? match.HomeSquad : match.AwaySquad;
 }
 
+// The squad rules for the lines of one side: each player once, one who may play for the side's team (or is
+// already in the side's stored squad, keeping his place after moving team), no line past the squad's size,
+// times from 0 to kLatestSquadMinute.
+Status CheckSquad(const Division& division, int result, int side, const SquadLines& lines) {
+    const ResultRecord& match = division.Results[result];
+    const int team = side == 0 ? match.HomeTeam : match.AwayTeam;
+    const int stored = SquadOf(match, side);
+    const auto named = [](const SquadLines& squad, int player) {
+        return std::any_of(squad.begin(), squad.end(),
+                           [player](const SquadEntry& e) { return e.Player == player; });
+    };
+    for (int k = 1; k <= kSquadLines; ++k) {
+        const SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
+        if (line.Player == 0)
+            continue;
+        if (line.Player > division.Header().PlayerCount)
+            return Status::Error("There is no such player.");
+        const std::string name = PlayerName(division, line.Player);
+        if (k > SquadRoom(division))
+            return Status::Error(SquadRoomMessage(division));
+        if (!MayPlayFor(division, line.Player, team) &&
+            !(stored != 0 && named(division.Squads[stored].Entries, line.Player)))
+            return Status::Error(name + " is not a player of " + TeamName(division, team));
+        if (std::any_of(lines.begin(), lines.begin() + k - 1,
+                        [&line](const SquadEntry& e) { return e.Player == line.Player; }))
+            return Status::Error(name + " is named twice");
+        if (line.TimeOn > kLatestSquadMinute || line.TimeOff > kLatestSquadMinute)
+            return Status::Error(name + "'s times on and off must be from 0 to " +
+                                 std::to_string(kLatestSquadMinute));
+    }
+    return Status::Ok();
+}
+
 } // namespace
 
+std::string SquadRoomMessage(const Division& division) {
+    return "a squad has room for " +
+           std::to_string(division.Header().TeamSize + division.Header().SubsCount) + " players";
+}
+
 Status SaveSquad(Division& division, int result, int side, const SquadLines& lines) {
+    if (auto status = CheckSquad(division, result, side, lines); !status)
+        return status;
     const ResultRecord& match = division.Results[result];
     int squad = SquadOf(match, side);
     if (squad == 0 && !HasPlayer(lines))
@@ -170,8 +214,11 @@ Status SquadEditor::Save(Division& division) {
         return Status::Ok();
     const ResultRecord& match = division.Results[result_];
     int needed = 0;
-    for (int side = 0; side < 2; ++side)
+    for (int side = 0; side < 2; ++side) {
+        if (auto status = CheckSquad(division, result_, side, Lines(side)); !status)
+            return status;
         needed += SquadOf(match, side) == 0 && HasPlayer(Lines(side)) ? 1 : 0;
+    }
     if (division.Header().SquadCount + needed > kMaxSquads)
         return FullSquadArray();
     for (int side = 0; side < 2; ++side)

@@ -100,8 +100,6 @@ std::optional<std::string> EntrySession::PredictionHint(const Division& division
 
 Status EntrySession::Enter(Division& division, int home, int away, int homeGoals, int awayGoals,
                            int attendance, std::string* recorded, std::vector<int>* newGoals) {
-    if (attendance < 0)
-        return Status::Error(kNegativeAttendance);
     if (auto status = EnterResult(division, {home, away, homeGoals, awayGoals, EntryDate, attendance},
                                   nullptr, newGoals);
         !status)

@@ -35,6 +35,8 @@ Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, s
         return Status::Error("A team cannot play itself.");
     if (auto status = CheckScore(entry.homeGoals, entry.awayGoals); !status)
         return status;
+    if (entry.attendance < 0)
+        return Status::Error(kNegativeAttendance);
     const int found = division.FindFixture(entry.homeTeam, entry.awayTeam);
     if (found == 0)
         return Status::Error("Every match of " + TeamName(division, entry.homeTeam) + " at home to " +

@@ -22,9 +22,9 @@ inline constexpr const char* kNegativeAttendance = "An attendance cannot be nega
 
 // Enters a result into the first open fixture of the pairing: marks it played with the score, date and
 // attendance, credits both teams and records one unassigned goal record per goal. Refused, changing nothing,
-// when a team is not one of the league's, the teams are the same, a score is negative or above 255, no
-// fixture of the pairing is open, or the goal array has no room. On success the fixture's index is
-// returned through fixture, and the new goal records' indices through newGoals.
+// when a team is not one of the league's, the teams are the same, a score is negative or above 255, the
+// attendance is negative, no fixture of the pairing is open, or the goal array has no room. On success the
+// fixture's index is returned through fixture, and the new goal records' indices through newGoals.
 Status EnterResult(Division& division, const ResultEntry& entry, int* fixture = nullptr,
                    std::vector<int>* newGoals = nullptr);
 

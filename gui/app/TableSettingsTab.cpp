@@ -64,8 +64,10 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
         {sePromote, Zone::Promotion}, {sePlayoff, Zone::Playoff}, {seRelegate, Zone::Relegation}};
     for (const auto& [spin, zone] : zoneSpins)
         connect(spin, &QSpinBox::valueChanged, this, [this, zone = zone](int count) {
-            if (!filling_)
-                SetZoneCount(app_.division, zone, count);
+            if (filling_)
+                return;
+            if (auto status = SetZoneCount(app_.division, zone, count); !status)
+                app_.prompts.Warn(status.message());
         });
     connect(rbWinTwo, &QRadioButton::toggled, this, &TableSettingsTab::rbWinTwoClick);
 }

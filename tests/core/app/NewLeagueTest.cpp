@@ -120,13 +120,14 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
     testing::MarkSaved(division);
     ASSERT_TRUE(SetTableName(division, ""));
     ASSERT_TRUE(SetTableName(division, "League"));
-    SetZoneCount(division, Zone::Relegation, 0);
+    ASSERT_TRUE(SetZoneCount(division, Zone::Relegation, 0));
+    EXPECT_FALSE(SetZoneCount(division, Zone::Promotion, 10));
     SetWinPoints(division, 3);
     ASSERT_TRUE(RenameTeam(division, 1, ""));
     EXPECT_FALSE(division.DataChanged());
 
     ASSERT_TRUE(RenameTeam(division, 1, "Wigan")); // another team's name is accepted
-    SetZoneCount(division, Zone::Playoff, 9);
+    ASSERT_TRUE(SetZoneCount(division, Zone::Playoff, 9));
     EXPECT_EQ(division.Teams[1].Name.stored(), "Wigan");
     EXPECT_EQ(division.Header().PlayoffCount, 9);
     EXPECT_TRUE(division.DataChanged());

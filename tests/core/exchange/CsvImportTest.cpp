@@ -72,18 +72,18 @@ TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
          "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
          "01/08/2025,Team 03,Team 04,1,0,12a", "01/08/2025,Team 03,Transferred-Out,1,0", "01/08/2025,Team 03",
-         "01/08/2025,Team 03,Team 04,+2,0,-5", "01/08/2025,Team 03,Team 04,1,0,100,7",
-         "30/12/1899,Team 03,Team 04,1,0"},
+         "01/08/2025,Team 03,Team 04,1,0,-5", "01/08/2025,Team 03,Team 04,+2,0,5",
+         "01/08/2025,Team 03,Team 04,1,0,100,7", "30/12/1899,Team 03,Team 04,1,0"},
         dates);
-    EXPECT_EQ(counters.read, 14);
+    EXPECT_EQ(counters.read, 15);
     EXPECT_EQ(counters.imported, 3);
-    EXPECT_EQ(counters.errors, 11);
+    EXPECT_EQ(counters.errors, 12);
     EXPECT_EQ(counters.refusedFull, 0);
     EXPECT_EQ(division->Results[1].Attendance, 3000);
     EXPECT_EQ(division->Results[13].MatchDate, *dates.Parse("08/08/2025"));
     EXPECT_EQ(division->Teams[1].Points, 3 + 1);
     EXPECT_EQ(division->Header().GoalCount, 3 + 2);
-    EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, -5);
+    EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, 5);
 }
 
 TEST(ImportResults, LinesRefusedBecauseTheLeagueIsFullAreCountedWithTheReason) {

@@ -113,6 +113,33 @@ TEST_F(SquadLeague, ASaveNeedingARecordPastTheArrayIsRefusedWholly) {
     EXPECT_FALSE(division->DataChanged());
 }
 
+TEST_F(SquadLeague, ASquadBreakingTheSquadRulesIsRefused) {
+    const SquadEntry p01{1, 0, 90, false, false, false};
+    struct Case {
+        std::size_t line;
+        SquadEntry entry;
+        std::string message;
+    };
+    const Case cases[] = {
+        {2, {17, 0, 90, false, false, false}, "Q1 is not a player of Team 01"},
+        {14, p01, "P01 is named twice"},
+        {14, {2, 0, 90, false, false, false}, ""}, // the last substitute's line
+        {15, {2, 0, 90, false, false, false}, "a squad has room for 14 players"},
+        {2, {2, 250, 90, false, false, false}, "P02's times on and off must be from 0 to 100"},
+        {2, {2, 0, 255, false, false, false}, "P02's times on and off must be from 0 to 100"},
+    };
+    for (const Case& c : cases) {
+        SquadLines lines{};
+        lines[0] = p01;
+        lines[c.line - 1] = c.entry;
+        EXPECT_EQ(SaveSquad(*division, 1, 0, lines).message(), c.message) << c.line;
+    }
+    ASSERT_TRUE(SavePlayer(*division, 1, "P01", 2));
+    SquadLines kept{};
+    kept[0] = p01;
+    EXPECT_TRUE(SaveSquad(*division, 1, 0, kept)); // moved since, but already in this squad
+}
+
 TEST_F(SquadLeague, TheOwnTeamsSideIsShownFirst) {
     EXPECT_EQ(SquadEditor(*division, 1).FirstSide(), 0);
     testing::Edit(*division).Header().OwnTeam = 2;

@@ -98,15 +98,5 @@ TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
 }
 
-TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
-    auto division = MakeLeague(4, 2);
-    testing::MarkSaved(*division);
-    EntrySession session;
-    session.Start(40000);
-    EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
-    EXPECT_FALSE(division->DataChanged());
-    EXPECT_EQ(session.EnteredTeams, 0u);
-}
-
 } // namespace
 } // namespace vantorel

@@ -43,6 +43,7 @@ TEST(ResultEntry, RefusesWhatCannotBeAResultAndChangesNothing) {
     EXPECT_FALSE(EnterResult(*division, {1, 5, 1, 0, 0, 0})); // 5 is "Transferred-Out"
     EXPECT_FALSE(EnterResult(*division, {1, 2, -1, 0, 0, 0}));
     EXPECT_FALSE(EnterResult(*division, {1, 2, 256, 0, 0, 0}));
+    EXPECT_FALSE(EnterResult(*division, {1, 2, 1, 0, 0, -1}));
     EXPECT_FALSE(division->DataChanged());
     EXPECT_EQ(division->Header().GoalCount, 0);
 }
