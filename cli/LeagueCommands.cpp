@@ -13,6 +13,7 @@
 #include "store/DivisionCheck.h"
 #include "store/FileIo.h"
 #include "store/LeagueFile.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
 
@@ -26,10 +27,6 @@ std::vector<std::string> ReadTeamNames(const std::string& path) {
         if (const std::string_view name = Trimmed(line); !name.empty())
             names.emplace_back(name);
     return names;
-}
-
-std::string Name(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 } // namespace
@@ -145,7 +142,7 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
         << "Promoted: " << int{h.PromoteCount} << "\n"
         << "Play-offs: " << int{h.PlayoffCount} << "\n"
         << "Relegated: " << int{h.RelegateCount} << "\n"
-        << "Own team: " << (h.OwnTeam ? Name(*division, h.OwnTeam) : "none") << "\n"
+        << "Own team: " << (h.OwnTeam ? TeamName(*division, h.OwnTeam) : "none") << "\n"
         << "Sort rules: " << Windows1252ToUtf8(h.SortRules.stored()) << " (" << rules << ")\n"
         << "Track goals: " << (h.TrackGoals ? "yes" : "no") << "\n"
         << "Team size: " << int{h.TeamSize} << "\n"

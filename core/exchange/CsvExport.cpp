@@ -6,6 +6,7 @@
 #include "exchange/CsvFields.h"
 #include "exchange/CsvHeadings.h"
 #include "standings/DateList.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -23,17 +24,9 @@ void ClipboardLineSink::WriteLine(std::string_view line) {
 
 namespace {
 
-std::string Name(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
 // A team's name as a field.
 std::string TeamField(const Division& division, int team) {
-    return CsvName(Name(division, team));
-}
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
+    return CsvName(TeamName(division, team));
 }
 
 std::string Flag(bool set) {
@@ -97,7 +90,7 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
 
     std::string heading = "Team";
     for (int c = 1; c <= teams; ++c)
-        heading += "," + CsvName(ShortTeamName(Name(division, c)));
+        heading += "," + CsvName(ShortTeamName(TeamName(division, c)));
     out.WriteLine(heading);
     for (int home = 1; home <= teams; ++home) {
         std::string line = TeamField(division, home);

@@ -8,7 +8,7 @@
 #include "players/GoalScorers.h"
 #include "players/Squads.h"
 #include "results/ResultEntry.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -69,7 +69,7 @@ int ScorerNamed(const Division& division, const std::string& name) {
     if (name.find('.') == std::string::npos)
         return 0;
     for (int p = 1; p <= division.Header().PlayerCount; ++p) {
-        std::string exported = Windows1252ToUtf8(division.Players[p].Name.stored());
+        std::string exported = PlayerName(division, p);
         std::replace(exported.begin(), exported.end(), ',', '.');
         if (exported == name)
             return p;

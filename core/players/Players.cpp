@@ -8,14 +8,6 @@
 
 namespace vantorel {
 
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
-}
-
 bool MayPlayFor(const Division& division, int player, int team) {
     const int playerTeam = division.Players[player].Team;
     return playerTeam == team || playerTeam == division.Header().TeamCount + 1;

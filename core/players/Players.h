@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Division.h"
+#include "store/Names.h"
 #include "store/Status.h"
 
 namespace vantorel {
@@ -13,10 +14,6 @@ namespace vantorel {
 inline constexpr int kPlayerNameLength = 20;
 inline constexpr const char* kNameAndTeamWarning = "You must enter a Name and select a team";
 inline constexpr const char* kAllTeams = " [All Teams]";
-
-// The UTF-8 names of a team (Transferred-Out included) and of a player.
-std::string TeamName(const Division& division, int team);
-std::string PlayerName(const Division& division, int player);
 
 // Whether a goal or a squad line of the team may name the player: he plays for the team, or he has left the
 // division ("Transferred-Out"), so that the team he played for is no longer known.

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "store/DivisionWriter.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -106,8 +106,7 @@ Status EntrySession::Enter(Division& division, int home, int away, int homeGoals
         return status;
     EnteredTeams |= (1u << home) | (1u << away);
     if (recorded)
-        *recorded = Windows1252ToUtf8(division.Teams[home].Name.stored()) + " v " +
-                    Windows1252ToUtf8(division.Teams[away].Name.stored()) + " Result recorded";
+        *recorded = TeamName(division, home) + " v " + TeamName(division, away) + " Result recorded";
     return Status::Ok();
 }
 

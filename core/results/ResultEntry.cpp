@@ -5,7 +5,7 @@
 #include "players/GoalRecords.h"
 #include "store/DivisionEdits.h"
 #include "store/DivisionWriter.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -14,10 +14,6 @@ Status CheckScore(int homeGoals, int awayGoals) {
     if (homeGoals < 0 || awayGoals < 0 || homeGoals > kMaxGoalsInAMatch || awayGoals > kMaxGoalsInAMatch)
         return Status::Error("A score must be between 0 and " + std::to_string(kMaxGoalsInAMatch) + ".");
     return Status::Ok();
-}
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 void StoreScore(ResultRecord& match, int homeGoals, int awayGoals) {

@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "store/Dates.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 // Removes the last whole UTF-8 character.
 void DropLastCharacter(std::string& text) {

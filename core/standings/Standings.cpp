@@ -5,6 +5,7 @@
 
 #include "standings/SortRules.h"
 #include "standings/TableOrdering.h"
+#include "store/MatchOutcome.h"
 
 namespace vantorel {
 namespace {
@@ -14,15 +15,14 @@ void CountMatch(StandingsRow& row, bool atHome, int goalsFor, int goalsAgainst, 
     ++row.Played;
     (atHome ? row.HomeFor : row.AwayFor) += goalsFor;
     (atHome ? row.HomeAgainst : row.AwayAgainst) += goalsAgainst;
-    if (goalsFor > goalsAgainst) {
-        row.Points += winPoints;
+    const GameOutcome outcome = OutcomeFor(goalsFor, goalsAgainst);
+    row.Points += PointsFor(outcome, winPoints);
+    if (outcome == GameOutcome::Won)
         ++(atHome ? row.HomeWon : row.AwayWon);
-    } else if (goalsFor == goalsAgainst) {
-        row.Points += 1;
+    else if (outcome == GameOutcome::Drawn)
         ++(atHome ? row.HomeDrawn : row.AwayDrawn);
-    } else {
+    else
         ++(atHome ? row.HomeLost : row.AwayLost);
-    }
 }
 
 bool Counts(const ResultRecord& match, const TableVariant& variant, bool includePredicted) {

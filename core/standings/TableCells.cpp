@@ -1,6 +1,6 @@
 #include "standings/TableCells.h"
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -23,7 +23,7 @@ std::vector<std::string> TableRowCells(const Division& division, const LeagueTab
     const int team = table.TableOrder[position];
     const StandingsRow& row = table.Standings[team];
     std::vector<std::string> cells = {PositionMark(division.Header(), table, position),
-                                      Windows1252ToUtf8(division.Teams[team].Name.stored())};
+                                      TeamName(division, team)};
     std::vector<int> numbers = {row.Played};
     if (format.shortFormat)
         numbers.insert(numbers.end(),

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "standings/SortRules.h"
+#include "store/MatchOutcome.h"
 
 namespace vantorel {
 namespace {
@@ -52,7 +53,7 @@ void CountMiniLeagueMatch(MiniLeagueRow& row, bool atHome, int goalsFor, int goa
     row.goalsAgainst += goalsAgainst;
     if (!atHome)
         row.awayFor += goalsFor;
-    row.points += goalsFor > goalsAgainst ? winPoints : goalsFor == goalsAgainst ? 1 : 0;
+    row.points += PointsFor(OutcomeFor(goalsFor, goalsAgainst), winPoints);
 }
 
 class TableOrdering {

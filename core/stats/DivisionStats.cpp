@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -10,10 +10,6 @@ namespace {
 // Below this score a side's games are listed only when that is the season's highest score.
 constexpr int kListedScore = 4;
 constexpr std::size_t kMaxRestCharacters = 100;
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 std::string ScoreLineText(const Division& division, const ResultRecord& match, const DateFormat& dateFormat) {
     return dateFormat.Format(match.MatchDate) + "   " + std::to_string(match.HomeGoals) + "-" +

@@ -2,23 +2,12 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
 
 constexpr int kHatTrickGoals = 3;
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
-}
-
-// The name of a team, or "Transferred-Out" for the slot past the league's teams.
-std::string TeamName(const Division& division, int team) {
-    if (team > division.Header().TeamCount)
-        return kTransferredOut;
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 // Players are compared by their stored names, character code by character code.
 bool NameBefore(const Division& division, int playerA, int playerB) {

@@ -65,8 +65,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
 
 std::string PlayerRecordCaption(const Division& division, int player) {
     const PlayerRecord& record = division.Players[player];
-    return "Statistics for " + Windows1252ToUtf8(record.Name.stored()) + " (" +
-           TeamNameText(division, record.Team) + ")";
+    return "Statistics for " + PlayerName(division, player) + " (" + TeamName(division, record.Team) + ")";
 }
 
 std::string CautionText(const PlayerSeason& season, int count) {
@@ -77,7 +76,7 @@ std::vector<std::string> PlayerMatchCells(const Division& division, const Player
                                           const DateFormat& dateFormat) {
     const ResultRecord& result = division.Results[match.Result];
     return {dateFormat.Format(result.MatchDate),
-            TeamNameText(division, result.HomeTeam) + " v " + TeamNameText(division, result.AwayTeam),
+            TeamName(division, result.HomeTeam) + " v " + TeamName(division, result.AwayTeam),
             std::to_string(match.Goals)};
 }
 

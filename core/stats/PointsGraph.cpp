@@ -40,10 +40,10 @@ void DrawPointsGraph(Canvas& canvas, int width, int height, const Division& divi
     for (int game = 0; game < played; ++game) {
         const ResultRecord& match =
             division.Results[stats.games[static_cast<std::size_t>(played - 1 - game)]];
-        running += GamePointsFor(division, match, team);
+        running += PointsFor(OutcomeFor(match, team), division.Header().WinPoints);
         if (running <= 0)
             continue;
-        canvas.setBrush(OutcomeColour(GameOutcomeFor(match, team)));
+        canvas.setBrush(OutcomeColour(OutcomeFor(match, team)));
         canvas.Rectangle(xOf(game), topOf(running), xOf(game + 1), height);
     }
 }

@@ -4,7 +4,8 @@
 
 #include "stats/LeaguePositionText.h"
 #include "stats/ProgressPositions.h"
-#include "store/TextCodec.h"
+#include "store/MatchOutcome.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -21,16 +22,6 @@ struct LegendEntry {
     int slot; // 0-based colour slot
 };
 constexpr std::array<LegendEntry, 3> kResultLegend = {{{"Win", 0}, {"Draw", 3}, {"Loss", 2}}};
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
-int PointsEarned(const ResultRecord& match, int team, int winPoints) {
-    const int own = match.HomeTeam == team ? match.HomeGoals : match.AwayGoals;
-    const int other = match.HomeTeam == team ? match.AwayGoals : match.HomeGoals;
-    return own > other ? winPoints : own == other ? 1 : 0;
-}
 
 // The own team's slot takes the own-team colour; a slot that had it takes the own team's slot colour.
 void GiveOwnTeamItsColour(std::array<Colour, kGraphSlots>& colours, const GraphTeams& teams, int slots,
@@ -189,7 +180,7 @@ ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, 
         int col = 1;
         for (int g = 1; g <= played; ++g) {
             const int result = games[static_cast<std::size_t>(g - 1)];
-            const int earned = PointsEarned(division.Results[result], team, header.WinPoints);
+            const int earned = PointsFor(OutcomeFor(division.Results[result], team), header.WinPoints);
             running += earned;
             if (lineStyle) {
                 if (running > 0) {

@@ -7,6 +7,7 @@
 
 #include "store/Dates.h"
 #include "store/DivisionWriter.h"
+#include "store/MatchOutcome.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -150,14 +151,8 @@ Recount CountTotals(const Division& division) {
         const auto away = static_cast<std::size_t>(match.AwayTeam);
         ++count.played[home];
         ++count.played[away];
-        if (match.HomeGoals > match.AwayGoals) {
-            count.points[home] += header.WinPoints;
-        } else if (match.HomeGoals < match.AwayGoals) {
-            count.points[away] += header.WinPoints;
-        } else {
-            ++count.points[home];
-            ++count.points[away];
-        }
+        count.points[home] += PointsFor(OutcomeFor(match, match.HomeTeam), header.WinPoints);
+        count.points[away] += PointsFor(OutcomeFor(match, match.AwayTeam), header.WinPoints);
     }
     for (int g = 1; g <= header.GoalCount; ++g)
         if (const GoalRecord& goal = division.Goals[g]; !goal.OwnGoal && goal.Player != 0)

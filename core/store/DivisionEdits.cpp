@@ -3,6 +3,7 @@
 #include <string>
 
 #include "store/DivisionWriter.h"
+#include "store/MatchOutcome.h"
 
 namespace vantorel {
 namespace {
@@ -14,25 +15,12 @@ void ApplyResult(Division& division, int result, int sign) {
     TeamRecord& home = writer.Team(match.HomeTeam);
     TeamRecord& away = writer.Team(match.AwayTeam);
     const int win = division.Header().WinPoints;
-    if (match.HomeGoals > match.AwayGoals) {
-        home.Points = static_cast<std::int16_t>(home.Points + sign * win);
-    } else if (match.HomeGoals < match.AwayGoals) {
-        away.Points = static_cast<std::int16_t>(away.Points + sign * win);
-    } else {
-        home.Points = static_cast<std::int16_t>(home.Points + sign);
-        away.Points = static_cast<std::int16_t>(away.Points + sign);
-    }
+    home.Points =
+        static_cast<std::int16_t>(home.Points + sign * PointsFor(OutcomeFor(match, match.HomeTeam), win));
+    away.Points =
+        static_cast<std::int16_t>(away.Points + sign * PointsFor(OutcomeFor(match, match.AwayTeam), win));
     home.Played = static_cast<std::uint8_t>(home.Played + sign);
     away.Played = static_cast<std::uint8_t>(away.Played + sign);
-}
-
-// The winner of a played result, 0 for a draw.
-int WinnerOf(const ResultRecord& match) {
-    if (match.HomeGoals > match.AwayGoals)
-        return match.HomeTeam;
-    if (match.HomeGoals < match.AwayGoals)
-        return match.AwayTeam;
-    return 0;
 }
 
 } // namespace
@@ -52,8 +40,9 @@ void ChangeWinPoints(Division& division, int winPoints) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played)
             continue;
-        if (const int winner = WinnerOf(match))
-            writer.Team(winner).Points = static_cast<std::int16_t>(division.Teams[winner].Points + change);
+        for (const int team : {match.HomeTeam, match.AwayTeam})
+            if (OutcomeFor(match, team) == GameOutcome::Won)
+                writer.Team(team).Points = static_cast<std::int16_t>(division.Teams[team].Points + change);
     }
     writer.Header().WinPoints = static_cast<std::uint8_t>(winPoints);
 }

@@ -11,16 +11,10 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
-namespace {
-
-QString TeamName(const Division& division, int team) {
-    return QString::fromStdString(Windows1252ToUtf8(division.Teams[team].Name.stored()));
-}
-
-} // namespace
 
 TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     edtTableName = new QLineEdit(this);
@@ -80,7 +74,7 @@ void TableSettingsTab::Setup() {
     lbOwnTeam->clear();
     lbOwnTeam->addItem(QStringLiteral("*** None ***"));
     for (int t = 1; t <= header.TeamCount; ++t)
-        lbOwnTeam->addItem(TeamName(division, t));
+        lbOwnTeam->addItem(QString::fromStdString(TeamName(division, t)));
     lbOwnTeam->setCurrentRow(header.OwnTeam);
     sePromote->setValue(header.PromoteCount);
     sePlayoff->setValue(header.PlayoffCount);

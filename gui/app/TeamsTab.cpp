@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -62,7 +62,7 @@ void TeamsTab::Setup() {
     edTeam->clear();
     lbTeams->clear();
     for (int t = 1; t <= app_.division.Header().TeamCount; ++t)
-        lbTeams->addItem(QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[t].Name.stored())));
+        lbTeams->addItem(QString::fromStdString(TeamName(app_.division, t)));
     lbTeams->setCurrentRow(0);
     edDeduct->setValue(app_.division.Teams[1].Deduction);
     editTeam_ = -1;
@@ -104,8 +104,7 @@ void TeamsTab::btnUpTeamClick() {
         app_.prompts.Warn(status.message());
         return;
     }
-    lbTeams->item(editTeam_)->setText(
-        QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[editTeam_ + 1].Name.stored())));
+    lbTeams->item(editTeam_)->setText(QString::fromStdString(TeamName(app_.division, editTeam_ + 1)));
     btnUpTeam->setEnabled(false);
     edTeam->clear();
     edTeam->setEnabled(false);

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -23,16 +23,12 @@ QLabel* Caption(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
-QString TeamName(const Division& division, int team) {
-    return QString::fromStdString(Windows1252ToUtf8(division.Teams[team].Name.stored()));
-}
-
 // Fills a list with teams, in the order given, each carrying its index; nothing selected.
 void FillTeams(QComboBox* list, const Division& division, const std::vector<int>& teams) {
     const QSignalBlocker blocker(list);
     list->clear();
     for (int team : teams)
-        list->addItem(TeamName(division, team), team);
+        list->addItem(QString::fromStdString(TeamName(division, team)), team);
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(std::max(1, static_cast<int>(teams.size())));
 }

@@ -271,7 +271,7 @@ void TeamStatisticsPage::PageEntry() {
     SelTeamList->clear();
     QStringList names;
     for (int t = 1; t <= division.Header().TeamCount; ++t)
-        names.append(Qs(TeamNameText(division, t)));
+        names.append(Qs(TeamName(division, t)));
     names.sort();
     SelTeamList->addItems(names);
     SelectTeam(division.Header().OwnTeam > 0 ? division.Header().OwnTeam : 1);
@@ -280,7 +280,7 @@ void TeamStatisticsPage::PageEntry() {
 }
 
 void TeamStatisticsPage::SelectTeam(int team) {
-    SelTeamList->setCurrentIndex(SelTeamList->findText(Qs(TeamNameText(app_.division, team))));
+    SelTeamList->setCurrentIndex(SelTeamList->findText(Qs(TeamName(app_.division, team))));
 }
 
 void TeamStatisticsPage::Refresh() {

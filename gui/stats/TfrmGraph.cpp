@@ -14,7 +14,7 @@
 
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -114,7 +114,7 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     RadioGroup2Box->setEnabled(false);
     lineStyle_ = false;
     const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header().TeamCount
-                                 ? Windows1252ToUtf8(app.division.Teams[selectedTeam].Name.stored())
+                                 ? TeamName(app.division, selectedTeam)
                                  : std::string();
     setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));
     resize(760, 520);
