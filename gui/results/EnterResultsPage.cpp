@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "results/ResultEntry.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -58,9 +59,9 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     HomeList->setToolTip(QStringLiteral("Home team"));
     AwayList->setToolTip(QStringLiteral("Away team"));
     Score1 = new QSpinBox(this);
-    Score1->setRange(0, 30);
+    Score1->setRange(0, kMostEnteredHomeGoals);
     Score2 = new QSpinBox(this);
-    Score2->setRange(0, 100);
+    Score2->setRange(0, kMostEnteredAwayGoals);
     Score1->setToolTip(QStringLiteral("Home team goals"));
     Score2->setToolTip(QStringLiteral("Away team goals"));
     edAttend = new QLineEdit(QStringLiteral("0"), this);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "exchange/CsvHeadings.h"
+#include "exchange/CsvImport.h"
 #include "exchange/ImportRun.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
@@ -80,6 +81,20 @@ TEST(ImportSquads, FillEmptyLinesOfTheNamedMatchOnly) {
               std::tuple(1, true, true));
     EXPECT_EQ(std::tuple(home.Entries[11].Player, home.Entries[11].TimeOn), std::tuple(2, 60));
     EXPECT_EQ(division->Squads[2].Result, division->FindFixture(3, 4));
+}
+
+TEST(ImportFixtures, ADateGoesToTheFirstUndatedFixtureOfThePairingOnce) {
+    auto division = testing::MakeLeague(4, 4); // Team 01 at home to Team 02: fixtures 1 and 13
+    const DateFormat dates = DateFormat::Default();
+    const auto import = [&](const char* line) {
+        return ProcessImport(*division, ImportKind::Fixtures, line, dates);
+    };
+    EXPECT_TRUE(import("05/09/2025,Team 01,Team 02"));
+    EXPECT_FALSE(import("05/09/2025,Team 01,Team 02")); // already there
+    EXPECT_TRUE(import("06/09/2025,Team 01,Team 02"));
+    EXPECT_FALSE(import("07/09/2025,Team 01,Team 02")); // no undated fixture left
+    EXPECT_EQ(std::pair(division->Results[1].MatchDate, division->Results[13].MatchDate),
+              std::pair(*dates.Parse("05/09/2025"), *dates.Parse("06/09/2025")));
 }
 
 TEST(ImportWholeFile, SkipsTheTableAndGridAndReadsScorersAfterPlayers) {

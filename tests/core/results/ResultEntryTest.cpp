@@ -31,6 +31,7 @@ TEST(ResultEntry, FillsTheFirstOpenFixtureCreditsTheTeamsAndRecordsTheGoals) {
     // The same pairing at the same ground fills the second fixture, then there is none left.
     ASSERT_TRUE(EnterResult(*division, {1, 2, 0, 0, 35508, 0}, &fixture));
     EXPECT_EQ(fixture, 13);
+    EXPECT_EQ(FindPlayedResult(*division, 1, 2), 13); // the later of the two meetings
     const Status third = EnterResult(*division, {1, 2, 0, 0, 35515, 0});
     EXPECT_EQ(third.message(), "Every match of Team 01 at home to Team 02 has already been played.");
 }
@@ -46,6 +47,7 @@ TEST(ResultEntry, RefusesWhatCannotBeAResultAndChangesNothing) {
     EXPECT_FALSE(EnterResult(*division, {1, 2, 1, 0, 0, -1}));
     EXPECT_FALSE(division->DataChanged());
     EXPECT_EQ(division->Header().GoalCount, 0);
+    EXPECT_TRUE(EnterResult(*division, {1, 2, kMaxGoalsInAMatch, 0, 0, 0})); // the largest score a file holds
 }
 
 TEST(ResultEntry, ResultsThatWouldOverflowTheGoalArrayAreRefused) {

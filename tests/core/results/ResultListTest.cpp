@@ -113,7 +113,7 @@ TEST(ResultList, CellsAndTexts) {
     EXPECT_EQ(ResultCells(*division, 4, false, DateFormat::Default()),
               (std::array<std::string, 6>{"11/07/2009", "1234,567", "Team 02", "Team 01", "0", "1"}));
     for (const auto& [attendance, text] :
-         std::vector<std::pair<int, std::string>>{{0, "0"}, {950, "950"}, {1000, "1,000"}, {12345, "12,345"}})
+         std::vector<std::pair<int, std::string>>{{0, "0"}, {999, "999"}, {1000, "1,000"}, {12345, "12,345"}})
         EXPECT_EQ(FormatAttendance(attendance), text);
     testing::Edit(*division).Result(5).Predicted = true;
     EXPECT_EQ(PredictCells(*division, 5, DateFormat::Default())[0], " ");

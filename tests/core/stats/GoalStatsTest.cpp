@@ -115,14 +115,14 @@ TEST(GoalsPerMatch, CountsThreeGoalsOfAPlayerOnlyWhenTheMatchsRecordsAreTogether
 
 TEST(GoalsPerMatch, SortsByGoalsThenNameThenDate) {
     auto league = LeagueWithPlayers(); // fixture r is dated 40000 + r
-    const std::vector<std::pair<int, int>> blocks = {{2, 1}, {4, 3}, {1, 1}, {3, 5}}; // result, player
+    const std::vector<std::pair<int, int>> blocks = {{2, 1}, {1, 3}, {4, 1}, {3, 5}}; // result, player
     for (auto [result, player] : blocks)
         for (int g = 0; g < (player == 5 ? 4 : 3); ++g)
             Goal(*league, result, player);
     std::vector<std::pair<int, int>> order;
     for (const HatTrick& entry : GoalsPerMatch(*league))
         order.emplace_back(entry.Result, entry.Player);
-    EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{3, 5}, {1, 1}, {2, 1}, {4, 3}}));
+    EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{3, 5}, {2, 1}, {4, 1}, {1, 3}}));
 }
 
 TEST(GoalsPerMatch, ARescoredResultsGoalsStayTogether) {

@@ -74,7 +74,7 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     SquadRecord squad;
     squad.Result = static_cast<std::uint16_t>(benchOnly);
     squad.Team = 1;
-    squad.Entries[11] = {1, 0, 0, true, false, false};
+    squad.Entries[11] = {1, 0, 0, true, true, true}; // sent off for a second yellow
     ASSERT_TRUE(AddSquad(*league, squad));
 
     const PlayerSeason season = PlayerSeasonOf(*league, 1);
@@ -85,8 +85,8 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     EXPECT_EQ(season.matches[2].Result, early);
     EXPECT_EQ(season.matches[3].Goals, 0);
     EXPECT_EQ(season.totals, (std::array<int, 9>{6, 3, 3, 4, 2, 1, 1, 1, 3}));
-    EXPECT_EQ(CautionText(season, season.yellow), "1");
-    EXPECT_EQ(CautionText(season, season.red), "0");
+    EXPECT_EQ(CautionText(season, season.yellow), "2");
+    EXPECT_EQ(CautionText(season, season.red), "1");
     EXPECT_EQ(PlayerMatchCells(*league, season.matches[0], DateFormat::Default())[1], "Team 03 v Team 01");
 
     // Six goals on 200 less " 99" and 4 (34): units of 27. A hat trick is drawn as long as three goals.

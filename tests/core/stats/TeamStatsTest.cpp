@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "results/ResultEntry.h"
 #include "stats/TeamStatsGrids.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
@@ -120,7 +121,6 @@ TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     EXPECT_EQ(t.attHigh, "1234,567");
     EXPECT_EQ(t.attLow, "950");
     EXPECT_EQ(t.attAverage, "617,758"); // (1234567 + 950) div 2; the game without a crowd is left out
-    EXPECT_EQ(FormatAttendance(12345), "12,345");
 }
 
 TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
@@ -226,6 +226,15 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     EXPECT_EQ(key, 5);
     SortTeamGames(*league, 1, order, key);
     EXPECT_EQ(goalsFor(), "3221");
+
+    const std::pair<int, int> crowds[] = {{day10, 300},
+                                          {FindPlayedResult(*league, 1, 2), 100},
+                                          {FindPlayedResult(*league, 1, 3), 400},
+                                          {day13, 200}};
+    for (const auto& [result, crowd] : crowds)
+        testing::Edit(*league).Result(result).Attendance = crowd;
+    SortTeamGames(*league, 1, order, NextGamesSortKey(key, 2)); // the smallest crowd first
+    EXPECT_EQ(order, (std::vector<int>{crowds[1].first, day13, day10, crowds[2].first}));
 }
 
 TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {

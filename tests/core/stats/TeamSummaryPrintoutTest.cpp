@@ -46,18 +46,19 @@ TEST(PointsGraph, ATeamWithoutPointsGetsFullWidthAxesOnlyAndNoTeamNothing) {
     EXPECT_TRUE(none.lines.empty());
 }
 
-TEST(PointsGraph, BarsStartOnceThePointsEarnedExceedTheDeduction) {
+TEST(PointsGraph, BarsRunOldestGameFirstAndStartOnceThePointsEarnedExceedTheDeduction) {
     auto league = DeductedWinner();
+    testing::PlayFixture(*league, league->FindFixture(2, 1), 1, 0, 4); // then a defeat
     RecordingCanvas canvas;
-    DrawPointsGraph(canvas, 131, 60, *league, TeamStats(*league, 1));
-    // Six points at most: columns of 43 centred (left 1), 10 pixels a point.
+    DrawPointsGraph(canvas, 130, 60, *league, TeamStats(*league, 1));
+    // Six points at most: columns of 32 centred (left 1), 10 pixels a point.
     const auto bars = Bars(canvas);
-    ASSERT_EQ(bars.size(), 2u);
-    EXPECT_EQ(canvas.lines[1].x2, 1 + 3 * 43);
-    EXPECT_EQ(bars[0].left, 1 + 43);
+    ASSERT_EQ(bars.size(), 3u);
+    EXPECT_EQ(canvas.lines[1].x2, 1 + 4 * 32);
+    EXPECT_EQ(bars[0].left, 1 + 32);
     EXPECT_EQ(bars[0].top, 60 - 30);
-    EXPECT_EQ(bars[1].top, 0);
-    EXPECT_EQ(bars[1].brush, kBlue);
+    EXPECT_EQ(std::tuple(bars[1].top, bars[1].brush), std::tuple(0, kBlue));
+    EXPECT_EQ(std::tuple(bars[2].left, bars[2].top, bars[2].brush), std::tuple(1 + 3 * 32, 0, kRed));
 }
 
 TEST(PointsGraph, ALeaderWithMorePointsThanTheBoxIsHighStillGetsBarsInProportion) {
