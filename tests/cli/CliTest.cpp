@@ -54,8 +54,9 @@ protected:
         options.insert(options.begin(),
                        {"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")});
         ASSERT_EQ(Tool(options).exitCode, 0);
-        if (withResults)
+        if (withResults) {
             ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
+        }
     }
     // A league "L" of the teams given, one a line.
     void NewLeague(const std::string& teams) {
