@@ -110,11 +110,6 @@ std::vector<std::string> SortedTeamNames(std::vector<std::string> names) {
     return names;
 }
 
-int FixtureCount(int teamCount, int playTimes) {
-    const int pairings = teamCount * (teamCount - 1);
-    return playTimes == 1 ? pairings / 2 : pairings * (playTimes / 2);
-}
-
 Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     if (auto status = CheckTableName(answers.tableName); !status)
         return status;

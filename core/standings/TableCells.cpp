@@ -4,10 +4,6 @@
 
 namespace vantorel {
 
-int ColumnCount(const TableFormat& format) {
-    return (format.shortFormat ? 10 : 15) + (format.showPoss ? 1 : 0);
-}
-
 std::vector<std::string> TableHeadings(const TableFormat& format) {
     std::vector<std::string> headings = {"Pos", "Team", "P", "W", "D", "L", "F", "A"};
     if (!format.shortFormat)

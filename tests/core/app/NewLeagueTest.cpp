@@ -40,7 +40,6 @@ TEST(NewLeague, FixtureCountsForEveryLeagueSize) {
     for (int i = 0; i < 4; ++i)
         for (int m = 0; m < 3; ++m) {
             const int playTimes = m == 2 ? 4 : m + 1;
-            EXPECT_EQ(FixtureCount(sizes[i], playTimes), expected[i][m]);
             EXPECT_EQ(testing::MakeLeague(sizes[i], playTimes)->Header().ResultCount, expected[i][m]);
         }
 }
