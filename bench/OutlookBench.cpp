@@ -70,7 +70,7 @@ namespace {
 // rules, so that every tie on points goes through the full ordering.
 void SimulateMidSeason(benchmark::State& state, const char* sortRules) {
     auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
-    season->Header.SortRules.assignStored(sortRules);
+    season->Header().SortRules.assignStored(sortRules);
     OutlookRequest request;
     request.asAt = testing::SyntheticRoundDate(18);
     Outlook outlook = ComputeExactOutlook(*season, request);

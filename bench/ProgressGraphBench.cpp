@@ -8,6 +8,7 @@
 #include "stats/ProgressGraph.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 void BM_PointsProgressGraphLargestLeague(benchmark::State& state) {
     auto largest = testing::MakeLargestLeague();
     if (state.range(0) == 1)
-        largest->Header.SortRules.assignStored("1678R23");
+        testing::Edit(*largest).Header().SortRules.assignStored("1678R23");
     for (auto _ : state) {
         testing::RecordingCanvas canvas;
         benchmark::DoNotOptimize(DrawProgressGraph(canvas, *largest, {1, 0, 0, 0}, false, kRed, 1000, 600));

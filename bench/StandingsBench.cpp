@@ -6,6 +6,7 @@
 #include "standings/Standings.h"
 #include "store/Division.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -33,7 +34,7 @@ BENCHMARK(BM_FillTableCurrentForm)->Unit(benchmark::kMicrosecond);
 // tie, then goal difference and goals scored.
 void BM_FillTableHeadToHeadRules(benchmark::State& state) {
     auto largest = testing::MakeLargestLeague();
-    largest->Header.SortRules.assignStored("1678R23");
+    testing::Edit(*largest).Header().SortRules.assignStored("1678R23");
     const TableVariant variant{TableContent::PlayedGames, GameSelection::HomeAndAway, kEndOfSeason, 10};
     for (auto _ : state)
         benchmark::DoNotOptimize(FillTable(*largest, variant));
@@ -46,16 +47,16 @@ BENCHMARK(BM_FillTableHeadToHeadRules)->Unit(benchmark::kMicrosecond);
 // split into groups that the head-to-head rules, and again for smaller ties, have to work through.
 void BM_FillTableHeadToHeadManyTied(benchmark::State& state) {
     auto league = testing::MakeLeague(kMaxTeams, 4);
-    for (int r = 1; r <= league->Header.ResultCount; ++r) {
+    for (int r = 1; r <= league->Header().ResultCount; ++r) {
         const ResultRecord& match = league->Results[r];
         const int gap = (match.AwayTeam - match.HomeTeam + kMaxTeams) % kMaxTeams;
         const bool decider =
-            match.HomeTeam == 1 && match.AwayTeam == 13 && r > league->Header.ResultCount / 2;
+            match.HomeTeam == 1 && match.AwayTeam == 13 && r > league->Header().ResultCount / 2;
         const int homeGoals = gap < 12 ? gap : gap == 12 ? 1 + decider : 0;
         const int awayGoals = gap > 12 ? kMaxTeams - gap : gap == 12 ? 1 : 0;
         testing::PlayFixture(*league, r, homeGoals, awayGoals, 1 + r / 12);
     }
-    league->Header.SortRules.assignStored("1678R23");
+    testing::Edit(*league).Header().SortRules.assignStored("1678R23");
     const TableVariant variant{TableContent::PlayedGames, GameSelection::HomeAndAway, kEndOfSeason, 10};
     for (auto _ : state)
         benchmark::DoNotOptimize(FillTable(*league, variant));
@@ -66,7 +67,7 @@ BENCHMARK(BM_FillTableHeadToHeadManyTied)->Unit(benchmark::kMicrosecond);
 void BM_TableAtEachMatchDateOfATeam(benchmark::State& state) {
     auto largest = testing::MakeLargestLeague();
     std::vector<double> dates;
-    for (int r = 1; r <= largest->Header.ResultCount; ++r)
+    for (int r = 1; r <= largest->Header().ResultCount; ++r)
         if (largest->Results[r].HomeTeam == 1 || largest->Results[r].AwayTeam == 1)
             dates.push_back(largest->Results[r].MatchDate);
     std::sort(dates.begin(), dates.end());

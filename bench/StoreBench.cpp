@@ -22,7 +22,7 @@ void BM_LoadLargestLeague(benchmark::State& state) {
     for (auto _ : state) {
         if (!LoadDivision(path, division))
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(division.Header.GoalCount);
+        benchmark::DoNotOptimize(division.Header().GoalCount);
     }
 }
 BENCHMARK(BM_LoadLargestLeague)->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 #include "store/LeagueFile.h"
 #include "store/SaveGuard.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel::cli {
 
@@ -71,8 +72,7 @@ int PickMatch(Arguments& args, const Division& division, bool played) {
         const int away = TeamByName(division, args.positional("away team"));
         result = played ? FindPlayedResult(division, home, away) : division.FindFixture(home, away);
         if (result == 0) {
-            const std::string pair = Windows1252ToUtf8(division.Teams[home].Name.stored()) + " v " +
-                                     Windows1252ToUtf8(division.Teams[away].Name.stored());
+            const std::string pair = TeamName(division, home) + " v " + TeamName(division, away);
             throw UsageError(played ? "no result of " + pair + " has been played"
                                     : "every match of " + pair + " has already been played");
         }

@@ -17,6 +17,7 @@
 #include "store/DivisionCheck.h"
 #include "store/FileIo.h"
 #include "store/LeagueFile.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 #include "store/TextLines.h"
 
@@ -40,10 +41,6 @@ MatchDayPlan MatchDayOptions(Arguments& args, double firstDate, const DateFormat
     for (const std::string& skip : args.values("--skip"))
         plan.skipDates.push_back(ParseDateArgument(skip, dateFormat, "--skip"));
     return plan;
-}
-
-std::string Name(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 } // namespace
@@ -119,15 +116,15 @@ int NewCommand(const std::vector<std::string>& words, std::ostream& out) {
     if (auto status = WriteNewLeague(path, *division); !status)
         throw UsageError(path + ": " + status.message());
     int played = 0;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         played += division->Results[r].Played ? 1 : 0;
-    out << "Created " << path << ": " << division->Header.TeamCount << " teams, "
-        << division->Header.ResultCount << " fixtures";
+    out << "Created " << path << ": " << division->Header().TeamCount << " teams, "
+        << division->Header().ResultCount << " fixtures";
     if (resultsFile)
         out << ", " << played << " results";
     if (answers.matchDays)
         out << " from " << dateFormat.Format(division->Results[1].MatchDate) << " to "
-            << dateFormat.Format(division->Results[division->Header.ResultCount].MatchDate);
+            << dateFormat.Format(division->Results[division->Header().ResultCount].MatchDate);
     out << "\n";
     return 0;
 }
@@ -148,7 +145,7 @@ int ScheduleCommand(const std::vector<std::string>& words, std::ostream& out) {
     SaveLeague(path, *division);
     double last = 0;
     int open = 0;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (!division->Results[r].Played) {
             ++open;
             last = std::max(last, division->Results[r].MatchDate);
@@ -170,7 +167,9 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         if (equals == std::string::npos)
             throw UsageError("--deduct takes TEAM=N, not '" + deduction + "'");
         const int team = TeamByName(*division, deduction.substr(0, equals));
-        division->SetDeduction(team, ParseNumber(deduction.substr(equals + 1), 0, kMaxDeduction, "--deduct"));
+        const int points = ParseNumber(deduction.substr(equals + 1), 0, kMaxDeduction, "--deduct");
+        if (auto status = SetDeduction(*division, team, points); !status)
+            throw UsageError(status.message());
     }
     if (const auto winPoints = args.number("--win-points", 2, 3))
         SetWinPoints(*division, *winPoints);
@@ -192,7 +191,7 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
         SetOwnTeam(*division, *ownTeam == "none" ? 0 : TeamByName(*division, *ownTeam));
     args.finish();
 
-    if (division->DataChanged) {
+    if (division->DataChanged()) {
         SaveLeague(path, *division);
         out << "Saved " << path << "\n";
     } else {
@@ -208,7 +207,7 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
     args.finish();
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
-    const DivisionHeader& h = division->Header;
+    const DivisionHeader& h = division->Header();
     int played = 0;
     for (int r = 1; r <= h.ResultCount; ++r)
         played += division->Results[r].Played ? 1 : 0;
@@ -226,7 +225,7 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
         << "Promoted: " << int{h.PromoteCount} << "\n"
         << "Play-offs: " << int{h.PlayoffCount} << "\n"
         << "Relegated: " << int{h.RelegateCount} << "\n"
-        << "Own team: " << (h.OwnTeam ? Name(*division, h.OwnTeam) : "none") << "\n"
+        << "Own team: " << (h.OwnTeam ? TeamName(*division, h.OwnTeam) : "none") << "\n"
         << "Sort rules: " << Windows1252ToUtf8(h.SortRules.stored()) << " (" << rules << ")\n"
         << "Track goals: " << (h.TrackGoals ? "yes" : "no") << "\n"
         << "Team size: " << int{h.TeamSize} << "\n"
@@ -301,7 +300,7 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
         out << path << ": " << rule << "\n";
     if (!broken.empty())
         return 1;
-    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header.TableName.stored()) << "\"\n";
+    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header().TableName.stored()) << "\"\n";
     return 0;
 }
 

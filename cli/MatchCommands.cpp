@@ -1,6 +1,5 @@
 // The commands about one match: a goal's scorer, a side's squad and the match report.
 
-#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -89,15 +88,8 @@ int ScorerCommand(const std::vector<std::string>& words, std::ostream& out) {
                          " goals in this match");
     const int goal = goals[static_cast<std::size_t>(*number - 1)];
     GoalDetails details{0, minute.value_or(division->Goals[goal].GoalTime), ownGoal, penalty};
-    if (playerName) {
+    if (playerName)
         details.player = PlayerByName(*division, *playerName);
-        // As the goal dialog offers them: the players of the scoring side (of the other side for an own
-        // goal), and the goal's scorer even after he moved.
-        const int scorerTeam = ScorerTeam(*division, goal, ownGoal);
-        if (division->Players[details.player].Team != scorerTeam &&
-            details.player != division->Goals[goal].Player)
-            throw UsageError(*playerName + " is not a player of " + TeamName(*division, scorerTeam));
-    }
     if (auto status = SetGoalDetails(*division, goal, details); !status)
         throw UsageError(status.message());
     SaveLeague(path, *division);
@@ -129,18 +121,13 @@ int SquadCommand(const std::vector<std::string>& words, std::ostream& out) {
             continue;
         const std::vector<std::string> fields = SquadMemberFields(text);
         const std::string& name = fields[0];
-        const int player = PlayerByName(*division, name);
-        if (division->Players[player].Team != editor.Team(side))
-            throw UsageError(name + " is not a player of " + TeamName(*division, editor.Team(side)));
-        const SquadLines& lines = editor.Lines(side);
-        if (std::any_of(lines.begin(), lines.end(), [&](const SquadEntry& e) { return e.Player == player; }))
-            throw UsageError(name + " is named twice");
+        // An unknown name is refused here: Add passes over it.
+        (void)PlayerByName(*division, name);
         if (!editor.Add(side, name))
-            throw UsageError("a squad has room for " +
-                             std::to_string(division->Header.TeamSize + division->Header.SubsCount) +
-                             " players");
+            throw UsageError(SquadRoomMessage(*division));
         ++line;
-        (void)editor.Update(side, line, ApplySquadFields(lines[static_cast<std::size_t>(line - 1)], fields));
+        const SquadEntry& placed = editor.Lines(side)[static_cast<std::size_t>(line - 1)];
+        (void)editor.Update(side, line, ApplySquadFields(placed, fields));
     }
     if (auto status = editor.Save(*division); !status)
         throw UsageError(status.message());

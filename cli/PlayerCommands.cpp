@@ -81,7 +81,7 @@ int PlayerCommand(const std::vector<std::string>& words, std::ostream& out) {
             throw UsageError(status.message());
         done = "Changed " + PlayerName(*division, player) + "\n";
     } else if (action == "delete") {
-        if (auto status = division->DeletePlayer(PlayerByName(*division, name)); !status)
+        if (auto status = DeletePlayer(*division, PlayerByName(*division, name)); !status)
             throw UsageError(status.message());
         done = "Deleted " + name + "\n";
     } else {

@@ -75,7 +75,7 @@ int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
     args.finish();
 
     const LeagueTable table = FillTable(*division, choice.variant);
-    out << Windows1252ToUtf8(division->Header.TableName.stored()) << "\n"
+    out << Windows1252ToUtf8(division->Header().TableName.stored()) << "\n"
         << VariantDescription(choice.variant, dateFormat) << "\n\n"
         << FormatPlainTable(TableHeadings(choice.format), TableRows(*division, table, choice.format));
     if (explain) {

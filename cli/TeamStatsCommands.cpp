@@ -32,7 +32,7 @@ void PrintColumns(std::ostream& out, const std::vector<std::vector<std::string>>
 
 int TeamStatsText(const Division& division, int team, const DateFormat& dateFormat, std::ostream& out) {
     TeamStatistics stats = TeamStats(division, team);
-    out << TeamNameText(division, team) << "\n";
+    out << TeamName(division, team) << "\n";
     for (const auto& [caption, value] : TeamStatsListing(TeamStatsLabels(division, stats)))
         out << caption << ": " << value << "\n";
     out << "\nGames:\n";

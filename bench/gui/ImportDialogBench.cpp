@@ -15,6 +15,7 @@
 #include "exchange/TfrmImport.h"
 #include "platform/HelpViewer.h"
 #include "support/ExportLines.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -42,7 +43,7 @@ void BM_ImportDialogHundredThousandLines(benchmark::State& state) {
     qint64 longestTurn = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        *division = std::move(*testing::MakeLeague(kMaxTeams, 4));
+        testing::Replace(*division, testing::MakeLeague(kMaxTeams, 4));
         state.ResumeTiming();
         dialog.btnImport->click();
         QElapsedTimer turn;

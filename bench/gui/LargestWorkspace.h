@@ -17,6 +17,7 @@
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::bench {
 
@@ -26,7 +27,7 @@ struct LargestWorkspace {
         const std::string path = folder.file("largest.div");
         auto league = testing::MakeLargestLeague();
         if (sortRules)
-            league->Header.SortRules.assignStored(sortRules);
+            testing::Edit(*league).Header().SortRules.assignStored(sortRules);
         if (!SaveDivision(path, *league))
             throw std::runtime_error("cannot write the league");
         app.today = [] { return 46000.0; };

@@ -81,7 +81,7 @@ void BM_EnterOneResultWithPainting(benchmark::State& state) {
         workspace.Paint(&page);
         state.PauseTiming();
         // The fixture is opened again and the date moved on, so that every round enters the same work.
-        for (int r = workspace.division->Header.ResultCount; r >= 1; --r)
+        for (int r = workspace.division->Header().ResultCount; r >= 1; --r)
             if (workspace.division->Results[r].Played) {
                 CancelResult(*workspace.division, r);
                 break;

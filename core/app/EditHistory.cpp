@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "store/DivisionWriter.h"
 #include "store/LeagueFile.h"
 
 namespace vantorel {
@@ -144,7 +145,11 @@ std::string EditHistory::RedoCaption() const {
 }
 
 void EditHistory::FollowDataChanged(Division& division) const {
-    division.DataChanged = !(saved_ && *saved_ == position_);
+    DivisionWriter writer(division);
+    if (saved_ && *saved_ == position_)
+        writer.MarkSaved();
+    else
+        writer.MarkChanged();
 }
 
 } // namespace vantorel

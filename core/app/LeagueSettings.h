@@ -29,6 +29,10 @@ int MaxZoneCount(const Division& division);
 // Sets the points for a win (2 or 3), moving every winner's running total to the new value.
 void SetWinPoints(Division& division, int winPoints);
 
+// Sets a team's deduction (0..20) and moves its Points by the difference; the same deduction changes nothing.
+// Refused, changing nothing, for a deduction out of range.
+Status SetDeduction(Division& division, int team, int deduction);
+
 // Renames a team, keeping its index (and so its results, goals, players and squads). An empty name changes
 // nothing; a name a league file cannot hold, or that CheckName refuses, is refused. The name is not checked
 // against the other teams'.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "store/DivisionWriter.h"
 #include "store/DivisionCheck.h"
 #include "store/TextLines.h"
 
@@ -38,7 +39,7 @@ Pairing Reversed(const Pairing& pairing) {
 int MeetingsOf(const Division& division) {
     std::vector<int> meetings(kTeamSlots * kTeamSlots, 0);
     int most = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const int home = division.Results[r].HomeTeam, away = division.Results[r].AwayTeam;
         const int pair = std::min(home, away) * kTeamSlots + std::max(home, away);
         most = std::max(most, ++meetings[static_cast<std::size_t>(pair)]);
@@ -51,14 +52,14 @@ int MeetingsOf(const Division& division) {
 class OpenFixtures {
 public:
     explicit OpenFixtures(const Division& division) : start_(kPairings + 1, 0), taken_(kPairings, 0) {
-        for (int r = 1; r <= division.Header.ResultCount; ++r)
+        for (int r = 1; r <= division.Header().ResultCount; ++r)
             if (!division.Results[r].Played)
                 ++start_[Index(division.Results[r]) + 1];
         for (std::size_t i = 1; i <= kPairings; ++i)
             start_[i] += start_[i - 1];
         fixtures_.resize(start_[kPairings]);
         std::vector<int> filled(start_.begin(), start_.end() - 1);
-        for (int r = 1; r <= division.Header.ResultCount; ++r)
+        for (int r = 1; r <= division.Header().ResultCount; ++r)
             if (!division.Results[r].Played)
                 fixtures_[static_cast<std::size_t>(filled[Index(division.Results[r])]++)] = r;
     }
@@ -96,7 +97,7 @@ private:
 // over the whole season, so that a reversed pairing never takes the day of a fixture that is still to come
 // the right way round.
 std::vector<int> SeasonOrder(const Division& division, OpenFixtures& open) {
-    const std::vector<MatchDay> season = RoundRobinDays(division.Header.TeamCount, MeetingsOf(division));
+    const std::vector<MatchDay> season = RoundRobinDays(division.Header().TeamCount, MeetingsOf(division));
     std::vector<std::vector<int>> days(season.size());
     std::vector<std::vector<bool>> filled(season.size());
     for (std::size_t d = 0; d < season.size(); ++d) {
@@ -217,10 +218,10 @@ Status ScheduleOpenFixtures(Division& division, const MatchDayPlan& plan) {
     const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
     if (!IsStorableDate(dates.back()))
         return Status::Error("The match days would run past the last date a league can hold.");
+    DivisionWriter writer(division);
     for (std::size_t d = 0; d < days.size(); ++d)
         for (int fixture : days[d])
-            division.Results[fixture].MatchDate = dates[d];
-    division.DataChanged = true;
+            writer.Result(fixture).MatchDate = dates[d];
     return Status::Ok();
 }
 

@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 
-#include "store/NameRules.h"
 #include "store/DivisionCheck.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -48,9 +50,9 @@ template <std::size_t N> Status StoreName(const std::string& name, ShortString<N
     return Status::Ok();
 }
 
-void AddFixture(Division& division, int home, int away, double date = 0) {
-    const int number = ++division.Header.ResultCount;
-    ResultRecord& fixture = division.Results[number];
+void AddFixture(DivisionWriter& writer, int home, int away, double date = 0) {
+    const int number = ++writer.Header().ResultCount;
+    ResultRecord& fixture = writer.Result(number);
     fixture = ResultRecord{};
     fixture.MatchNo = static_cast<std::uint16_t>(number);
     fixture.HomeTeam = static_cast<std::uint8_t>(home);
@@ -58,7 +60,7 @@ void AddFixture(Division& division, int home, int away, double date = 0) {
     fixture.MatchDate = date;
 }
 
-Status AddMatchDayFixtures(Division& division, int teams, int playTimes, const MatchDayPlan& plan) {
+Status AddMatchDayFixtures(DivisionWriter& division, int teams, int playTimes, const MatchDayPlan& plan) {
     const std::vector<MatchDay> days = RoundRobinDays(teams, playTimes);
     const std::vector<double> dates = MatchDayDates(plan, static_cast<int>(days.size()));
     if (!IsStorableDate(dates.back()))
@@ -69,7 +71,7 @@ Status AddMatchDayFixtures(Division& division, int teams, int playTimes, const M
     return Status::Ok();
 }
 
-void AddFixtures(Division& division, int teams, int playTimes) {
+void AddFixtures(DivisionWriter& division, int teams, int playTimes) {
     if (playTimes == 1) {
         for (int home = 1; home < teams; ++home)
             for (int away = home + 1; away <= teams; ++away)
@@ -125,11 +127,6 @@ std::vector<std::string> SortedTeamNames(std::vector<std::string> names) {
     return names;
 }
 
-int FixtureCount(int teamCount, int playTimes) {
-    const int pairings = teamCount * (teamCount - 1);
-    return playTimes == 1 ? pairings / 2 : pairings * (playTimes / 2);
-}
-
 Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     if (auto status = CheckTableName(answers.tableName); !status)
         return status;
@@ -141,13 +138,14 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
         if (auto status = CheckMatchDayPlan(*answers.matchDays); !status)
             return status;
     auto built = std::make_unique<Division>();
-    DivisionHeader& header = built->Header;
+    DivisionWriter writer(*built);
+    DivisionHeader& header = writer.Header();
     if (auto status = StoreName(answers.tableName, header.TableName); !status)
         return status;
     const std::vector<std::string> names = SortedTeamNames(answers.teamNames);
     header.TeamCount = static_cast<std::int16_t>(names.size());
     for (int t = 1; t <= header.TeamCount; ++t)
-        if (auto status = StoreName(names[static_cast<std::size_t>(t - 1)], built->Teams[t].Name); !status)
+        if (auto status = StoreName(names[static_cast<std::size_t>(t - 1)], writer.Team(t).Name); !status)
             return status;
     header.WinPoints = static_cast<std::uint8_t>(answers.winPoints);
     header.OwnTeam = static_cast<std::uint8_t>(answers.ownTeam);
@@ -157,14 +155,15 @@ Status BuildNewLeague(const NewLeagueAnswers& answers, Division& division) {
     header.SubsCount = static_cast<std::uint8_t>(answers.subsCount);
     if (answers.matchDays) {
         if (auto status =
-                AddMatchDayFixtures(*built, header.TeamCount, answers.playTimes, *answers.matchDays);
+                AddMatchDayFixtures(writer, header.TeamCount, answers.playTimes, *answers.matchDays);
             !status)
             return status;
     } else {
-        AddFixtures(*built, header.TeamCount, answers.playTimes);
+        AddFixtures(writer, header.TeamCount, answers.playTimes);
     }
-    built->PlaceTransferredOut();
-    division = std::move(*built);
+    PlaceTransferredOut(*built);
+    writer.MarkSaved(); // it is written to its new file before anything else happens to it
+    DivisionWriter(division).Replace(std::move(*built));
     return Status::Ok();
 }
 

@@ -43,9 +43,6 @@ std::string RemainingTeamsText(int missing);
 // The team names in the order the league stores them: alphabetical without regard to case.
 std::vector<std::string> SortedTeamNames(std::vector<std::string> names);
 
-// The number of fixtures of n teams meeting playTimes times.
-int FixtureCount(int teamCount, int playTimes);
-
 // Builds the header, the teams (alphabetical) and every fixture of a new league into the Division, which is
 // replaced whole. Refused, leaving the Division as it was, when the wizard's checks fail, an answer is out of
 // range or a name cannot be stored in a league file.

@@ -6,7 +6,7 @@ namespace vantorel {
 namespace {
 
 std::string Pairing(const Division& division, int result) {
-    if (result < 1 || result > division.Header.ResultCount)
+    if (result < 1 || result > division.Header().ResultCount)
         return {};
     const ResultRecord& match = division.Results[result];
     return TeamName(division, match.HomeTeam) + " v " + TeamName(division, match.AwayTeam);
@@ -20,7 +20,7 @@ std::string Joined(std::string_view action, const std::string& subject) {
 
 std::string ScoredMatchStep(const Division& division, std::string_view action, int result) {
     std::string step = MatchStep(division, action, result);
-    if (result >= 1 && result <= division.Header.ResultCount) {
+    if (result >= 1 && result <= division.Header().ResultCount) {
         const ResultRecord& match = division.Results[result];
         step += " " + std::to_string(match.HomeGoals) + "-" + std::to_string(match.AwayGoals);
     }
@@ -37,13 +37,13 @@ std::string MatchStep(const Division& division, std::string_view action, int res
 }
 
 std::string PlayerStep(const Division& division, std::string_view action, int player) {
-    return Joined(action, player >= 1 && player <= division.Header.PlayerCount ? PlayerName(division, player)
+    return Joined(action, player >= 1 && player <= division.Header().PlayerCount ? PlayerName(division, player)
                                                                                : std::string());
 }
 
 std::string TeamStep(const Division& division, std::string_view action, int team) {
     return Joined(action,
-                  team >= 1 && team <= division.Header.TeamCount ? TeamName(division, team) : std::string());
+                  team >= 1 && team <= division.Header().TeamCount ? TeamName(division, team) : std::string());
 }
 
 std::string ImportStep(std::string_view what) {

@@ -20,7 +20,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
     games = GameSelection::HomeAndAway;
     ResultPending = false;
     ShownTeam = 0;
-    sortRules.Load(division.Header.SortRules.stored());
+    sortRules.Load(division.Header().SortRules.stored());
     page = WorkspacePage::LeagueTable;
     maintenanceTab = MaintenanceTab::Table;
     ResultsSortColumn = kDefaultResultSort;
@@ -31,7 +31,7 @@ Status Workspace::Open(const std::string& path, Division& division, const Settin
 }
 
 void Workspace::Reload(const Division& division) {
-    sortRules.Load(division.Header.SortRules.stored());
+    sortRules.Load(division.Header().SortRules.stored());
     RefreshTable(division);
 }
 
@@ -76,7 +76,7 @@ bool Workspace::MayClose(Division& division, Prompts& prompts) {
     if (!MayLeavePage(division, prompts))
         return false;
     bool close = true;
-    if (division.DataChanged) {
+    if (division.DataChanged()) {
         const Answer answer = prompts.AskYesNoCancel(kSaveChangesQuestion);
         close = answer == Answer::No || (answer == Answer::Yes && Save(division, prompts));
     }

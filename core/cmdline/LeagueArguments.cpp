@@ -83,7 +83,7 @@ TableChoice TableOptions(Arguments& args, const Division& division, const DateFo
 
 int TeamByName(const Division& division, const std::string& name) {
     const int team = division.FindTeam(name);
-    if (team < 1 || team > division.Header.TeamCount)
+    if (team < 1 || team > division.Header().TeamCount)
         throw UsageError("there is no team called '" + name + "' in this league");
     return team;
 }

@@ -51,7 +51,7 @@ std::string Summary(const Division& division, const ResultRecord& fixture) {
 // The league's name reduced to lower-case letters and digits joined by hyphens, for the UIDs.
 std::string LeagueKey(const Division& division) {
     std::string key;
-    for (char c : division.Header.TableName.stored()) {
+    for (char c : division.Header().TableName.stored()) {
         const unsigned char u = static_cast<unsigned char>(c);
         if ((u >= '0' && u <= '9') || (u >= 'a' && u <= 'z'))
             key += c;
@@ -102,7 +102,7 @@ std::string FixtureUid(const Division& division, int result) {
 }
 
 void ExportCalendar(const Division& division, const CalendarRequest& request, LineSink& out) {
-    const std::string league = Windows1252ToUtf8(division.Header.TableName.stored());
+    const std::string league = Windows1252ToUtf8(division.Header().TableName.stored());
     const std::string name = request.team == 0 ? league : league + " - " + TeamName(division, request.team);
     WriteFolded(out, "BEGIN:VCALENDAR");
     WriteFolded(out, "VERSION:2.0");
@@ -110,7 +110,7 @@ void ExportCalendar(const Division& division, const CalendarRequest& request, Li
     WriteFolded(out, "CALSCALE:GREGORIAN");
     WriteFolded(out, "METHOD:PUBLISH");
     WriteFolded(out, "X-WR-CALNAME:" + CalendarText(name));
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (fixture.MatchDate <= 0)
             continue;

@@ -6,6 +6,7 @@
 #include "exchange/CsvFields.h"
 #include "exchange/CsvHeadings.h"
 #include "standings/DateList.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -23,17 +24,9 @@ void ClipboardLineSink::WriteLine(std::string_view line) {
 
 namespace {
 
-std::string Name(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
 // A team's name as a field.
 std::string TeamField(const Division& division, int team) {
-    return CsvName(Name(division, team));
-}
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
+    return CsvName(TeamName(division, team));
 }
 
 std::string Flag(bool set) {
@@ -64,7 +57,7 @@ void ExportTable(const Division& division, const ExportRequest& request, LineSin
 void ExportResults(const Division& division, const ExportRequest& request, const DateFormat& dates,
                    LineSink& out) {
     out.WriteLine(kResultsHeading);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && InRange(match.MatchDate, request))
             out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
@@ -76,7 +69,7 @@ void ExportResults(const Division& division, const ExportRequest& request, const
 void ExportFixtures(const Division& division, const ExportRequest& request, const DateFormat& dates,
                     LineSink& out) {
     out.WriteLine(kFixturesHeading);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played && match.MatchDate != 0 && InRange(match.MatchDate, request))
             out.WriteLine(Joined({dates.Format(match.MatchDate), TeamField(division, match.HomeTeam),
@@ -87,7 +80,7 @@ void ExportFixtures(const Division& division, const ExportRequest& request, cons
 // The grid of one set of fixtures (first..last): a row per home team, a column per away team. The set is
 // indexed once by pairing (its first fixture of each), so the cost grows with the fixtures, not beyond.
 void ExportGridSet(const Division& division, int first, int last, const DateFormat& dates, LineSink& out) {
-    const int teams = division.Header.TeamCount;
+    const int teams = division.Header().TeamCount;
     const auto cell = [teams](int home, int away) {
         return static_cast<std::size_t>(home * (teams + 1) + away);
     };
@@ -97,7 +90,7 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
 
     std::string heading = "Team";
     for (int c = 1; c <= teams; ++c)
-        heading += "," + CsvName(ShortTeamName(Name(division, c)));
+        heading += "," + CsvName(ShortTeamName(TeamName(division, c)));
     out.WriteLine(heading);
     for (int home = 1; home <= teams; ++home) {
         std::string line = TeamField(division, home);
@@ -117,8 +110,8 @@ void ExportGridSet(const Division& division, int first, int last, const DateForm
 }
 
 void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out) {
-    const int teams = division.Header.TeamCount;
-    const int results = division.Header.ResultCount;
+    const int teams = division.Header().TeamCount;
+    const int results = division.Header().ResultCount;
     if (teams * (teams - 1) >= results) {
         ExportGridSet(division, 1, results, dates, out);
         return;
@@ -131,7 +124,7 @@ void ExportGrid(const Division& division, const DateFormat& dates, LineSink& out
 
 void ExportScorers(const Division& division, const DateFormat& dates, LineSink& out) {
     out.WriteLine(kScorersHeading);
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Player == 0)
             continue;
@@ -149,9 +142,9 @@ void ExportScorers(const Division& division, const DateFormat& dates, LineSink& 
 // scored before leaving can be read back.
 void ExportPlayers(const Division& division, LineSink& out) {
     out.WriteLine(kPlayersHeading);
-    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+    for (int p = 1; p <= division.Header().PlayerCount; ++p) {
         const PlayerRecord& player = division.Players[p];
-        if (player.Team >= 1 && player.Team <= division.Header.TeamCount + 1)
+        if (player.Team >= 1 && player.Team <= division.Header().TeamCount + 1)
             out.WriteLine(CsvQuoted(PlayerName(division, p)) + "," + TeamField(division, player.Team));
     }
 }
@@ -159,7 +152,7 @@ void ExportPlayers(const Division& division, LineSink& out) {
 // One line per filled squad line, squads in record order, lines in squad order.
 void ExportSquads(const Division& division, const DateFormat& dates, LineSink& out) {
     out.WriteLine(kSquadsHeading);
-    for (int s = 1; s <= division.Header.SquadCount; ++s) {
+    for (int s = 1; s <= division.Header().SquadCount; ++s) {
         const SquadRecord& squad = division.Squads[s];
         const ResultRecord& match = division.Results[squad.Result];
         for (int line = 1; line <= kSquadLines; ++line) {
@@ -185,7 +178,7 @@ void DefaultExportRange(const Division& division, const DateList& dates, double 
     }
     from = dates.dates().front();
     to = dates.dates().back();
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const double date = division.Results[r].MatchDate;
         to = std::max(to, date);
         // Every dated result is covered, those before 30 December 1899 (below day 0) too.
@@ -201,7 +194,7 @@ void ExportSections(const Division& division, const ExportRequest& request, cons
     const bool all = request.section == ExportSection::All;
     auto wanted = [&](ExportSection section) { return all || request.section == section; };
     if (all)
-        out.WriteLine(CsvName(Windows1252ToUtf8(division.Header.TableName.stored())));
+        out.WriteLine(CsvName(Windows1252ToUtf8(division.Header().TableName.stored())));
     if (wanted(ExportSection::Table) && request.table)
         ExportTable(division, request, out);
     const std::pair<ExportSection, const char*> titled[] = {

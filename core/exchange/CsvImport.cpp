@@ -8,6 +8,7 @@
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
 #include "store/NameRules.h"
+#include "store/DivisionEdits.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -43,7 +44,7 @@ bool ImportPlayer(Division& division, const std::vector<std::string>& fields, in
     player.Team = static_cast<std::uint8_t>(team);
     if (division.FindPlayer(Windows1252ToUtf8(player.Name.stored())) != 0)
         return false;
-    if (auto status = division.AddPlayer(player); !status)
+    if (auto status = AddPlayer(division, player); !status)
         return RefusedFull(status, fullReason);
     return true;
 }
@@ -60,7 +61,7 @@ bool ImportResultFields(Division& division, const ResultFields& fields, int home
     if (!date || *date == 0 || !homeGoals || !awayGoals || !attendance)
         return false;
     // Only real teams play matches: "Transferred-Out" is not one.
-    if (home == 0 || away == 0 || home > division.Header.TeamCount || away > division.Header.TeamCount)
+    if (home == 0 || away == 0 || home > division.Header().TeamCount || away > division.Header().TeamCount)
         return false;
     const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
     const Status status = EnterResult(division, entry);

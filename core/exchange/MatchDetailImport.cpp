@@ -6,7 +6,9 @@
 
 #include "exchange/CsvFields.h"
 #include "players/GoalScorers.h"
-#include "store/TextCodec.h"
+#include "players/Squads.h"
+#include "results/ResultEntry.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -14,7 +16,7 @@ namespace {
 // A team of the league (not "Transferred-Out"), or 0.
 int LeagueTeam(const Division& division, const std::string& name) {
     const int team = division.FindTeam(name);
-    return team <= division.Header.TeamCount ? team : 0;
+    return team <= division.Header().TeamCount ? team : 0;
 }
 
 // A field that must be 0 or 1.
@@ -40,7 +42,7 @@ std::optional<double> MatchDay(const std::string& field, const DateFormat& dateF
 
 // The first fixture of home against away on the day (its time of day ignored); 0 if none.
 int FindMatch(const Division& division, int home, int away, double day, bool mustBePlayed) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.HomeTeam == home && match.AwayTeam == away && std::floor(match.MatchDate) == day &&
             (match.Played || !mustBePlayed))
@@ -66,8 +68,8 @@ int ScorerNamed(const Division& division, const std::string& name) {
         return player;
     if (name.find('.') == std::string::npos)
         return 0;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
-        std::string exported = Windows1252ToUtf8(division.Players[p].Name.stored());
+    for (int p = 1; p <= division.Header().PlayerCount; ++p) {
+        std::string exported = PlayerName(division, p);
         std::replace(exported.begin(), exported.end(), ',', '.');
         if (exported == name)
             return p;
@@ -89,7 +91,7 @@ bool ImportScorer(Division& division, const std::vector<std::string>& fields, in
     const auto ownGoal = Mark(fields[7]);
     if (player == 0 || teamFor == 0 || result == 0 || !minute || !penalty || !ownGoal)
         return false;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Result == result && goal.Team == teamFor && goal.Player == 0)
             return SetGoalDetails(division, g, {player, *minute, *ownGoal, *penalty}).ok();
@@ -113,32 +115,21 @@ bool ImportSquadLine(Division& division, const std::vector<std::string>& fields,
     if (result == 0 || team == 0 || !line || *line == 0 || player == 0 || !timeOn || !timeOff || !yellow1 ||
         !yellow2 || !red)
         return false;
-    ResultRecord& match = division.Results[result];
+    const ResultRecord& match = division.Results[result];
     if (team != match.HomeTeam && team != match.AwayTeam)
         return false;
-    std::uint16_t& link = team == match.HomeTeam ? match.HomeSquad : match.AwaySquad;
-    if (link != 0) {
-        const auto& entries = division.Squads[link].Entries;
-        if (entries[static_cast<std::size_t>(*line - 1)].Player != 0 ||
-            std::any_of(entries.begin(), entries.end(),
-                        [&](const SquadEntry& e) { return e.Player == player; }))
-            return false;
-    } else {
-        SquadRecord squad;
-        squad.Result = static_cast<std::uint16_t>(result);
-        squad.Team = static_cast<std::uint8_t>(team);
-        if (!division.AddSquad(squad))
-            return false;
-        link = static_cast<std::uint16_t>(division.Header.SquadCount);
-    }
-    division.Squads[link].Entries[static_cast<std::size_t>(*line - 1)] = {static_cast<std::uint16_t>(player),
-                                                                          static_cast<std::uint8_t>(*timeOn),
-                                                                          static_cast<std::uint8_t>(*timeOff),
-                                                                          *yellow1,
-                                                                          *yellow2,
-                                                                          *red};
-    division.DataChanged = true;
-    return true;
+    const int side = team == match.HomeTeam ? 0 : 1;
+    const int link = side == 0 ? match.HomeSquad : match.AwaySquad;
+    SquadLines lines = link != 0 ? division.Squads[link].Entries : SquadLines{};
+    if (lines[static_cast<std::size_t>(*line - 1)].Player != 0)
+        return false;
+    lines[static_cast<std::size_t>(*line - 1)] = {static_cast<std::uint16_t>(player),
+                                                  static_cast<std::uint8_t>(*timeOn),
+                                                  static_cast<std::uint8_t>(*timeOff),
+                                                  *yellow1,
+                                                  *yellow2,
+                                                  *red};
+    return SaveSquad(division, result, side, lines).ok();
 }
 
 bool ImportFixtureDate(Division& division, const std::vector<std::string>& fields, int count,
@@ -151,7 +142,7 @@ bool ImportFixtureDate(Division& division, const std::vector<std::string>& field
     if (home == 0 || away == 0 || home == away || !day)
         return false;
     int undated = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.HomeTeam != home || match.AwayTeam != away || match.Played)
             continue;
@@ -162,8 +153,7 @@ bool ImportFixtureDate(Division& division, const std::vector<std::string>& field
     }
     if (undated == 0)
         return false;
-    division.Results[undated].MatchDate = *day;
-    division.DataChanged = true;
+    ChangeResultDate(division, undated, *day);
     return true;
 }
 

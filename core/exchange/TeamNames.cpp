@@ -69,7 +69,7 @@ std::string TeamName(const Division& division, int team) {
 
 int LeagueTeam(const Division& division, std::string_view name) {
     const int team = division.FindTeam(name);
-    return team <= division.Header.TeamCount ? team : 0;
+    return team <= division.Header().TeamCount ? team : 0;
 }
 
 // The team an alias names; the alias's own name is looked up exactly, then without regard to case.
@@ -126,8 +126,8 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
 
 TeamNameMatches MatchTeamNames(const Division& division, const std::vector<std::string>& names,
                                const TeamAliases& aliases) {
-    std::vector<Words> teams(static_cast<std::size_t>(division.Header.TeamCount) + 1);
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    std::vector<Words> teams(static_cast<std::size_t>(division.Header().TeamCount) + 1);
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         teams[static_cast<std::size_t>(t)] = CanonicalWords(TeamName(division, t));
 
     TeamNameMatches matches;
@@ -184,7 +184,7 @@ int ClosestTeam(const Division& division, std::string_view name) {
         return std::tuple(-wordsShared, -(shared.first - wantedText.begin()), EditDistance(wantedText, text));
     };
     int best = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (best == 0 || nearness(t) < nearness(best))
             best = t;
     return best;

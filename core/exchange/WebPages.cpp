@@ -57,7 +57,7 @@ std::string PlainTable(const std::string& caption, const std::vector<std::string
 
 std::string TableWebPage(const Division& division, const LeagueTable& table, const TableFormat& format,
                          const Settings& settings, const DateFormat& dateFormat) {
-    const std::string name = Windows1252ToUtf8(division.Header.TableName.stored());
+    const std::string name = Windows1252ToUtf8(division.Header().TableName.stored());
     const std::vector<std::string> headings = TableHeadings(format);
     std::string html = PageStart(name) + "<table>\n<caption>" + MarkupEscaped(name) + " &#8211; " +
                        MarkupEscaped(VariantDescription(table.variant, dateFormat)) + "</caption>\n<thead>\n";
@@ -72,7 +72,7 @@ std::string TableWebPage(const Division& division, const LeagueTable& table, con
     bool marked = false;
     for (int position = 1; position <= table.TeamCount; ++position) {
         const std::vector<std::string> cells = TableRowCells(division, table, position, format);
-        const RowColours colours = TableRowColours(division.Header, table, position, settings);
+        const RowColours colours = TableRowColours(division.Header(), table, position, settings);
         std::string style;
         if (colours.background != kWhite || colours.text != kBlack)
             style = " style=\"background-color:" + CssColour(colours.background) +
@@ -102,11 +102,11 @@ std::string TeamSummaryWebPage(const Division& division, int team, const Setting
                                const DateFormat& dateFormat) {
     TeamStatistics stats = TeamStats(division, team);
     const std::string name = TeamNameText(division, team);
-    const bool ownTeam = division.Header.OwnTeam == team;
+    const bool ownTeam = division.Header().OwnTeam == team;
     std::string html = PageStart(name) + "<h1" +
                        (ownTeam ? " style=\"color:" + CssColour(settings.Colour4) + "\"" : std::string()) +
                        ">" + MarkupEscaped(name) + "</h1>\n<p>" +
-                       MarkupEscaped(Windows1252ToUtf8(division.Header.TableName.stored())) + "</p>\n";
+                       MarkupEscaped(Windows1252ToUtf8(division.Header().TableName.stored())) + "</p>\n";
     std::vector<std::vector<std::string>> figures;
     for (const auto& [caption, value] : TeamStatsListing(TeamStatsLabels(division, stats)))
         figures.push_back({caption, value});

@@ -179,7 +179,7 @@ MatchModel MatchModel::Fit(const std::vector<ModelMatch>& matches, int teamCount
 
 std::vector<ModelMatch> ModelMatches(const Division& division, double asAt) {
     std::vector<ModelMatch> matches;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && match.MatchDate <= asAt)
             matches.push_back(
@@ -209,7 +209,7 @@ ModelScore ScoreSecondHalf(const Division& division, const MatchModelSettings& s
     while (next < played.size()) {
         const double weekStart = played[next].date;
         const std::vector<ModelMatch> known(played.begin(), played.begin() + static_cast<long>(next));
-        const MatchModel model = MatchModel::Fit(known, division.Header.TeamCount, weekStart - 1, settings);
+        const MatchModel model = MatchModel::Fit(known, division.Header().TeamCount, weekStart - 1, settings);
         for (; next < played.size() && played[next].date < weekStart + 7; ++next) {
             const ModelMatch& match = played[next];
             const ScoreGrid grid = model.Predict(match.home, match.away);

@@ -58,7 +58,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
                          const std::string& caption, int width, int height) {
     const std::vector<std::string> headings = OutlookHeadings(division);
     const int teams = outlook.start.teamCount;
-    const int firstPosition = OutlookFirstPositionColumn(division.Header);
+    const int firstPosition = OutlookFirstPositionColumn(division.Header());
     // The font shrinks until the rows (title, caption, headings, one per team) fit the height and the
     // columns the width.
     CanvasFont font{"Arial", 12};
@@ -82,7 +82,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
     CanvasFont title = font;
     title.bold = true;
     canvas.setFont(title);
-    canvas.TextOut(0, 0, Windows1252ToUtf8(division.Header.TableName.stored()));
+    canvas.TextOut(0, 0, Windows1252ToUtf8(division.Header().TableName.stored()));
     canvas.setFont(font);
     canvas.TextOut(0, row, caption);
     int y = 5 * row / 2;

@@ -15,8 +15,8 @@ OutlookStart BuildOutlookStart(const Division& division, double asAt, bool withP
     OutlookStart start;
     start.asAt = asAt;
     start.withPredictions = withPredictions;
-    start.teamCount = division.Header.TeamCount;
-    start.winPoints = division.Header.WinPoints;
+    start.teamCount = division.Header().TeamCount;
+    start.winPoints = division.Header().WinPoints;
     LeagueTable& table = start.table;
     table.variant.content = withPredictions ? TableContent::PlayedPredicted : TableContent::PlayedGames;
     table.variant.asAt = asAt;
@@ -24,7 +24,7 @@ OutlookStart BuildOutlookStart(const Division& division, double asAt, bool withP
     for (int t = 1; t <= start.teamCount; ++t)
         table.Standings[t].Points = -division.Teams[t].Deduction;
     CountedMatches counted;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (CountsAsDecided(match, asAt, withPredictions)) {
             CountResult(table, match, start.winPoints);

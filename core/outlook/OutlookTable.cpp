@@ -56,9 +56,9 @@ std::string Ordinal(int position) {
 
 std::vector<std::string> OutlookHeadings(const Division& division) {
     std::vector<std::string> headings{"Pos", "Team", "Pts", "PP", "Best", "Worst", "xPts", "Status"};
-    for (const ZoneSpan& zone : LeagueZones(division.Header))
+    for (const ZoneSpan& zone : LeagueZones(division.Header()))
         headings.push_back(zone.heading);
-    for (int p = 1; p <= division.Header.TeamCount; ++p)
+    for (int p = 1; p <= division.Header().TeamCount; ++p)
         headings.push_back(std::to_string(p));
     return headings;
 }
@@ -73,8 +73,8 @@ std::vector<std::string> OutlookRow(const Division& division, const Outlook& out
                                  std::to_string(range.best),
                                  std::to_string(range.worst),
                                  outlook.simulated() ? OneDecimal(outlook.tally.ExpectedPoints(team)) : "",
-                                 TeamStatus(division.Header, range, outlook.start.teamCount)};
-    for (const ZoneSpan& zone : LeagueZones(division.Header))
+                                 TeamStatus(division.Header(), range, outlook.start.teamCount)};
+    for (const ZoneSpan& zone : LeagueZones(division.Header()))
         row.push_back(PercentText(ZoneChance(outlook, team, zone)));
     for (int p = 1; p <= outlook.start.teamCount; ++p)
         row.push_back(PercentText(PositionChance(outlook, team, p)));
@@ -83,9 +83,9 @@ std::vector<std::string> OutlookRow(const Division& division, const Outlook& out
 
 std::vector<std::string> OutlookCsvHeadings(const Division& division) {
     std::vector<std::string> headings{"Pos", "Team", "Pts", "Best", "Worst"};
-    for (const ZoneSpan& zone : LeagueZones(division.Header))
+    for (const ZoneSpan& zone : LeagueZones(division.Header()))
         headings.push_back(zone.heading);
-    for (int p = 1; p <= division.Header.TeamCount; ++p)
+    for (int p = 1; p <= division.Header().TeamCount; ++p)
         headings.push_back("P" + std::to_string(p));
     return headings;
 }

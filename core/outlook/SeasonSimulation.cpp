@@ -88,9 +88,9 @@ public:
     SeasonPlayer(const Division& division, const OutlookStart& start,
                  const std::vector<ScoreSampler>& samplers)
         : scratch_(std::make_unique<Division>(division)), start_(start), samplers_(samplers) {
-        for (int r = 1; r <= division.Header.ResultCount; ++r)
+        for (int r = 1; r <= division.Header().ResultCount; ++r)
             counted_.Add(r, true, true);
-        const std::string rules = ActiveRuleCodes(division.Header.SortRules.stored());
+        const std::string rules = ActiveRuleCodes(division.Header().SortRules.stored());
         pointsFirst_ = !rules.empty() && rules[0] == '1';
         tally_.teamCount = start.teamCount;
         tally_.positions.assign(static_cast<std::size_t>(start.teamCount + 1),

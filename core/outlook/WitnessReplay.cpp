@@ -12,7 +12,7 @@ LeagueTable ReplayWitness(const Division& division, const OutlookStart& start, c
     auto replay = std::make_unique<Division>(division);
     LeagueTable table = start.table;
     CountedMatches counted;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (CountsAsDecided(division.Results[r], start.asAt, start.withPredictions))
             counted.Add(r, true, true);
     for (std::size_t i = 0; i < start.open.size() && i < witness.size(); ++i) {

@@ -19,7 +19,7 @@ int OpponentOf(const Division& division, int goal, int team) {
 
 std::vector<int> SortedGoalList(const Division& division, int team, GoalSortKey key) {
     std::vector<int> list;
-    for (int g = 1; g <= division.Header.GoalCount; ++g)
+    for (int g = 1; g <= division.Header().GoalCount; ++g)
         if (division.Goals[g].Team == team)
             list.push_back(g);
 

@@ -1,5 +1,8 @@
 #include "players/GoalRecords.h"
 
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
+
 namespace vantorel {
 
 std::vector<int> RecordGoals(Division& division, int result) {
@@ -7,9 +10,9 @@ std::vector<int> RecordGoals(Division& division, int result) {
     std::vector<int> added;
     auto addFor = [&](int team, int goals) {
         for (int k = 0; k < goals; ++k)
-            if (division.AddGoal({static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team), 0, 0,
-                                  false, false}))
-                added.push_back(division.Header.GoalCount);
+            if (AddGoal(division, {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team), 0, 0,
+                                   false, false}))
+                added.push_back(division.Header().GoalCount);
     };
     addFor(match.HomeTeam, match.HomeGoals);
     addFor(match.AwayTeam, match.AwayGoals);
@@ -17,26 +20,26 @@ std::vector<int> RecordGoals(Division& division, int result) {
 }
 
 void DeleteGoals(Division& division, int result) {
+    DivisionWriter writer(division);
     int kept = 0;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord goal = division.Goals[g];
         if (goal.Result != result) {
-            division.Goals[++kept] = goal;
+            if (++kept != g)
+                writer.Goal(kept) = goal;
             continue;
         }
         if (!goal.OwnGoal && goal.Player != 0)
-            --division.Players[goal.Player].Goals;
+            --writer.Player(goal.Player).Goals;
     }
-    if (kept != division.Header.GoalCount) {
-        division.Header.GoalCount = static_cast<std::int16_t>(kept);
-        division.DataChanged = true;
-    }
+    if (kept != division.Header().GoalCount)
+        writer.Header().GoalCount = static_cast<std::int16_t>(kept);
 }
 
 Status CheckRoomForGoals(const Division& division, int goals) {
-    if (division.Header.GoalCount + goals > kMaxGoals)
+    if (division.Header().GoalCount + goals > kMaxGoals)
         return Status::Error("The league has room for only " +
-                             std::to_string(kMaxGoals - division.Header.GoalCount) + " more goals (" +
+                             std::to_string(kMaxGoals - division.Header().GoalCount) + " more goals (" +
                              std::to_string(kMaxGoals) + " in all). Nothing was changed.");
     return Status::Ok();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "players/Players.h"
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -31,7 +32,7 @@ int ScorerTeam(const Division& division, int goal, bool ownGoal) {
 
 std::vector<std::string> ScorerNames(const Division& division, int team, int keep) {
     std::vector<std::string> stored;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (division.Players[p].Team == team || p == keep)
             stored.emplace_back(division.Players[p].Name.stored());
     std::sort(stored.begin(), stored.end());
@@ -43,34 +44,41 @@ std::vector<std::string> ScorerNames(const Division& division, int team, int kee
 }
 
 Status SetGoalDetails(Division& division, int goal, const GoalDetails& details) {
-    if (goal < 1 || goal > division.Header.GoalCount)
+    if (goal < 1 || goal > division.Header().GoalCount)
         return Status::Error("There is no such goal.");
-    if (details.player < 0 || details.player > division.Header.PlayerCount)
+    if (details.player < 0 || details.player > division.Header().PlayerCount)
         return Status::Error("There is no such player.");
     if (details.goalTime < 0 || details.goalTime > kLatestGoalTime)
         return Status::Error("The goal time must be between 0 and " + std::to_string(kLatestGoalTime) + ".");
-    GoalRecord& record = division.Goals[goal];
+    const GoalRecord& current = division.Goals[goal];
+    // The goal's scorer keeps it after he moves team.
+    const int scorerTeam = ScorerTeam(division, goal, details.ownGoal);
+    if (details.player != 0 && details.player != current.Player &&
+        !MayPlayFor(division, details.player, scorerTeam))
+        return Status::Error(PlayerName(division, details.player) + " is not a player of " +
+                             TeamName(division, scorerTeam));
     const bool counts = !details.ownGoal && details.player != 0;
-    const bool counted = !record.OwnGoal && record.Player != 0;
-    if (counts && !(counted && record.Player == details.player) &&
+    const bool counted = !current.OwnGoal && current.Player != 0;
+    if (counts && !(counted && current.Player == details.player) &&
         division.Players[details.player].Goals == kMostGoalsOfAPlayer)
         return Status::Error(PlayerName(division, details.player) + " already has " +
                              std::to_string(kMostGoalsOfAPlayer) + " goals, the most a league file holds.");
+    DivisionWriter writer(division);
     if (counted)
-        --division.Players[record.Player].Goals;
+        --writer.Player(current.Player).Goals;
+    GoalRecord& record = writer.Goal(goal);
     record.Player = static_cast<std::uint16_t>(details.player);
     record.GoalTime = static_cast<std::uint16_t>(details.goalTime);
     record.OwnGoal = details.ownGoal;
     record.Penalty = details.penalty;
     if (counts)
-        ++division.Players[record.Player].Goals;
-    division.DataChanged = true;
+        ++writer.Player(record.Player).Goals;
     return Status::Ok();
 }
 
 std::vector<int> GoalsOfSide(const Division& division, int result, int team) {
     std::vector<int> goals;
-    for (int g = 1; g <= division.Header.GoalCount; ++g)
+    for (int g = 1; g <= division.Header().GoalCount; ++g)
         if (division.Goals[g].Result == result && division.Goals[g].Team == team)
             goals.push_back(g);
     return goals;

@@ -37,7 +37,8 @@ std::vector<std::string> ScorerNames(const Division& division, int team, int kee
 
 // Stores the details of a goal, keeping every scorer's Goals equal to his goals that are not own goals: the
 // former scorer loses the goal, the new one gains it. Refused, changing nothing, for a goal or player that
-// does not exist, a minute outside 0..93, or a scorer who already has 255 goals.
+// does not exist, a minute outside 0..93, a scorer who already has 255 goals, or a new scorer who may not
+// play for ScorerTeam (MayPlayFor; the goal's present scorer may stay after he moved team).
 Status SetGoalDetails(Division& division, int goal, const GoalDetails& details);
 
 // The goal records of one side of a result, in record order.

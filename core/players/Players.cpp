@@ -4,16 +4,15 @@
 
 #include "store/NameRules.h"
 #include "standings/TableLayout.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
 
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
+bool MayPlayFor(const Division& division, int player, int team) {
+    const int playerTeam = division.Players[player].Team;
+    return playerTeam == team || playerTeam == division.Header().TeamCount + 1;
 }
 
 std::string DuplicatePlayerMessage(std::string_view name) {
@@ -21,7 +20,7 @@ std::string DuplicatePlayerMessage(std::string_view name) {
 }
 
 Status SavePlayer(Division& division, int player, std::string_view name, int team, int* saved) {
-    if (name.empty() || team < 1 || team > division.Header.TeamCount + 1)
+    if (name.empty() || team < 1 || team > division.Header().TeamCount + 1)
         return Status::Error(kNameAndTeamWarning);
     if (auto status = CheckName(name, NameKind::Player); !status)
         return status;
@@ -31,7 +30,7 @@ Status SavePlayer(Division& division, int player, std::string_view name, int tea
     if (stored->size() > static_cast<std::size_t>(kPlayerNameLength))
         return Status::Error("A player's name may have at most " + std::to_string(kPlayerNameLength) +
                              " characters.");
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (p != player && SameTextIgnoringCase(division.Players[p].Name.stored(), *stored))
             return Status::Error(DuplicatePlayerMessage(name));
 
@@ -39,12 +38,11 @@ Status SavePlayer(Division& division, int player, std::string_view name, int tea
     record.Name.assignStored(*stored);
     record.Team = static_cast<std::uint8_t>(team);
     if (player == 0) {
-        if (auto status = division.AddPlayer(record); !status)
+        if (auto status = AddPlayer(division, record); !status)
             return status;
-        player = division.Header.PlayerCount;
+        player = division.Header().PlayerCount;
     } else {
-        division.Players[player] = record;
-        division.DataChanged = true;
+        DivisionWriter(division).Player(player) = record;
     }
     if (saved)
         *saved = player;
@@ -52,14 +50,34 @@ Status SavePlayer(Division& division, int player, std::string_view name, int tea
 }
 
 bool PlayerIsReferenced(const Division& division, int player) {
-    for (int g = 1; g <= division.Header.GoalCount; ++g)
+    for (int g = 1; g <= division.Header().GoalCount; ++g)
         if (division.Goals[g].Player == player)
             return true;
-    for (int s = 1; s <= division.Header.SquadCount; ++s)
+    for (int s = 1; s <= division.Header().SquadCount; ++s)
         for (const SquadEntry& line : division.Squads[s].Entries)
             if (line.Player == player)
                 return true;
     return false;
+}
+
+Status DeletePlayer(Division& division, int player) {
+    const DivisionHeader& header = division.Header();
+    if (player < 1 || player > header.PlayerCount)
+        return Status::Error("There is no such player to delete.");
+    if (PlayerIsReferenced(division, player))
+        return Status::Error(kPlayerInUseError);
+    DivisionWriter writer(division);
+    for (int p = player; p < header.PlayerCount; ++p)
+        writer.Player(p) = division.Players[p + 1];
+    for (int g = 1; g <= header.GoalCount; ++g)
+        if (division.Goals[g].Player > player)
+            --writer.Goal(g).Player;
+    for (int s = 1; s <= header.SquadCount; ++s)
+        for (std::size_t k = 0; k < kSquadLines; ++k)
+            if (division.Squads[s].Entries[k].Player > player)
+                --writer.Squad(s).Entries[k].Player;
+    --writer.Header().PlayerCount;
+    return Status::Ok();
 }
 
 std::string DeletePlayerQuestion(const Division& division, int player) {
@@ -69,7 +87,7 @@ std::string DeletePlayerQuestion(const Division& division, int player) {
 
 std::vector<int> SortedPlayerList(const Division& division, int team, PlayerSortKey key) {
     std::vector<int> list;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (team == 0 || division.Players[p].Team == team)
             list.push_back(p);
     auto name = [&](int p) { return division.Players[p].Name.stored(); };

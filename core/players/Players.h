@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Division.h"
+#include "store/Names.h"
 #include "store/Status.h"
 
 namespace vantorel {
@@ -14,9 +15,9 @@ inline constexpr int kPlayerNameLength = 20;
 inline constexpr const char* kNameAndTeamWarning = "You must enter a Name and select a team";
 inline constexpr const char* kAllTeams = " [All Teams]";
 
-// The UTF-8 names of a team (Transferred-Out included) and of a player.
-std::string TeamName(const Division& division, int team);
-std::string PlayerName(const Division& division, int player);
+// Whether a goal or a squad line of the team may name the player: he plays for the team, or he has left the
+// division ("Transferred-Out"), so that the team he played for is no longer known.
+bool MayPlayFor(const Division& division, int player, int team);
 
 // "A player with the name "NAME" already exists".
 std::string DuplicatePlayerMessage(std::string_view name);
@@ -32,6 +33,11 @@ inline constexpr const char* kPlayerInUseError =
     "The selected player has goals assigned or appears in a squad. Delete not performed.";
 // Whether a goal record or a line of a squad names the player, which keeps him from being deleted.
 bool PlayerIsReferenced(const Division& division, int player);
+
+// Removes a player, moving later players down one place and renumbering the goal and squad lines that point
+// to them. Refused, changing nothing, for a player who does not exist or who is referenced
+// (kPlayerInUseError).
+Status DeletePlayer(Division& division, int player);
 
 // The confirmation asked before deleting a player: "Are you sure you want to delete NAME of TEAM".
 std::string DeletePlayerQuestion(const Division& division, int player);

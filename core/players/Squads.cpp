@@ -4,6 +4,8 @@
 
 #include "platform/Canvas.h"
 #include "players/Players.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -11,6 +13,11 @@ namespace {
 
 constexpr Colour kCardYellow = 0x00FFFF; // RGB FFFF00
 constexpr Colour kCardRed = 0x0000FF;    // RGB FF0000
+
+// The lines a squad may fill: the team and its substitutes.
+int SquadRoom(const Division& division) {
+    return std::min(division.Header().TeamSize + division.Header().SubsCount, kSquadLines);
+}
 
 const char* YesNo(bool flag) {
     return flag ? "Y" : "N";
@@ -43,7 +50,7 @@ std::array<std::string, 2> SquadEditor::SideNames() const {
 }
 
 int SquadEditor::FirstSide() const {
-    return Team(1) == division_.Header.OwnTeam ? 1 : 0;
+    return Team(1) == division_.Header().OwnTeam ? 1 : 0;
 }
 
 int SquadEditor::Team(int side) const {
@@ -54,7 +61,7 @@ int SquadEditor::Team(int side) const {
 std::vector<std::string> SquadEditor::AvailablePlayers(int side) const {
     const SquadLines& lines = Lines(side);
     std::vector<std::string> stored;
-    for (int p = 1; p <= division_.Header.PlayerCount; ++p) {
+    for (int p = 1; p <= division_.Header().PlayerCount; ++p) {
         const bool inSquad =
             std::any_of(lines.begin(), lines.end(), [p](const SquadEntry& e) { return e.Player == p; });
         if (division_.Players[p].Team == Team(side) && !inSquad)
@@ -84,9 +91,8 @@ bool SquadEditor::Add(int side, std::string_view name) {
     if (player == 0)
         return true;
     SquadLines& lines = lines_[static_cast<std::size_t>(side)];
-    const int teamSize = division_.Header.TeamSize;
-    const int usable = std::min(teamSize + division_.Header.SubsCount, kSquadLines);
-    for (int k = 1; k <= usable; ++k) {
+    const int teamSize = division_.Header().TeamSize;
+    for (int k = 1; k <= SquadRoom(division_); ++k) {
         SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
         if (line.Player != 0)
             continue;
@@ -123,34 +129,101 @@ bool SquadEditor::Update(int side, int line, const SquadEntry& details) {
     return true;
 }
 
+namespace {
+
+bool HasPlayer(const SquadLines& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](const SquadEntry& e) { return e.Player != 0; });
+}
+
+Status FullSquadArray() {
+    return Status::Error("The league already holds the largest possible number of squads (" +
+                         std::to_string(kMaxSquads) + "). The squads were not saved.");
+}
+
+// The squad record of a side of a result, 0 for none.
+int SquadOf(const ResultRecord& match, int side) {
+    return side == 0 ? match.HomeSquad : match.AwaySquad;
+}
+
+// The squad rules for the lines of one side: each player once, one who may play for the side's team (or is
+// already in the side's stored squad, keeping his place after moving team), no line past the squad's size,
+// times from 0 to kLatestSquadMinute.
+Status CheckSquad(const Division& division, int result, int side, const SquadLines& lines) {
+    const ResultRecord& match = division.Results[result];
+    const int team = side == 0 ? match.HomeTeam : match.AwayTeam;
+    const int stored = SquadOf(match, side);
+    const auto named = [](const SquadLines& squad, int player) {
+        return std::any_of(squad.begin(), squad.end(),
+                           [player](const SquadEntry& e) { return e.Player == player; });
+    };
+    for (int k = 1; k <= kSquadLines; ++k) {
+        const SquadEntry& line = lines[static_cast<std::size_t>(k - 1)];
+        if (line.Player == 0)
+            continue;
+        if (line.Player > division.Header().PlayerCount)
+            return Status::Error("There is no such player.");
+        const std::string name = PlayerName(division, line.Player);
+        if (k > SquadRoom(division))
+            return Status::Error(SquadRoomMessage(division));
+        if (!MayPlayFor(division, line.Player, team) &&
+            !(stored != 0 && named(division.Squads[stored].Entries, line.Player)))
+            return Status::Error(name + " is not a player of " + TeamName(division, team));
+        if (std::any_of(lines.begin(), lines.begin() + k - 1,
+                        [&line](const SquadEntry& e) { return e.Player == line.Player; }))
+            return Status::Error(name + " is named twice");
+        if (line.TimeOn > kLatestSquadMinute || line.TimeOff > kLatestSquadMinute)
+            return Status::Error(name + "'s times on and off must be from 0 to " +
+                                 std::to_string(kLatestSquadMinute));
+    }
+    return Status::Ok();
+}
+
+} // namespace
+
+std::string SquadRoomMessage(const Division& division) {
+    return "a squad has room for " +
+           std::to_string(division.Header().TeamSize + division.Header().SubsCount) + " players";
+}
+
+Status SaveSquad(Division& division, int result, int side, const SquadLines& lines) {
+    if (auto status = CheckSquad(division, result, side, lines); !status)
+        return status;
+    const ResultRecord& match = division.Results[result];
+    int squad = SquadOf(match, side);
+    if (squad == 0 && !HasPlayer(lines))
+        return Status::Ok();
+    if (squad == 0 && division.Header().SquadCount >= kMaxSquads)
+        return FullSquadArray();
+    DivisionWriter writer(division);
+    if (squad == 0) {
+        SquadRecord record;
+        record.Result = static_cast<std::uint16_t>(result);
+        record.Team = side == 0 ? match.HomeTeam : match.AwayTeam;
+        if (auto status = AddSquad(division, record); !status)
+            return status;
+        squad = division.Header().SquadCount;
+        ResultRecord& linked = writer.Result(result);
+        (side == 0 ? linked.HomeSquad : linked.AwaySquad) = static_cast<std::uint16_t>(squad);
+    }
+    writer.Squad(squad).Entries = lines;
+    return Status::Ok();
+}
+
 Status SquadEditor::Save(Division& division) {
     if (!changed_)
         return Status::Ok();
-    ResultRecord& match = division.Results[result_];
-    std::uint16_t* records[] = {&match.HomeSquad, &match.AwaySquad};
-    auto hasPlayer = [](const SquadLines& lines) {
-        return std::any_of(lines.begin(), lines.end(), [](const SquadEntry& e) { return e.Player != 0; });
-    };
+    const ResultRecord& match = division.Results[result_];
     int needed = 0;
-    for (std::size_t side = 0; side < 2; ++side)
-        needed += *records[side] == 0 && hasPlayer(lines_[side]) ? 1 : 0;
-    if (division.Header.SquadCount + needed > kMaxSquads)
-        return Status::Error("The league already holds the largest possible number of squads (" +
-                             std::to_string(kMaxSquads) + "). The squads were not saved.");
-
-    for (std::size_t side = 0; side < 2; ++side) {
-        if (*records[side] == 0 && hasPlayer(lines_[side])) {
-            SquadRecord record;
-            record.Result = static_cast<std::uint16_t>(result_);
-            record.Team = static_cast<std::uint8_t>(Team(static_cast<int>(side)));
-            if (auto status = division.AddSquad(record); !status)
-                return status;
-            *records[side] = static_cast<std::uint16_t>(division.Header.SquadCount);
-        }
-        if (*records[side] != 0)
-            division.Squads[*records[side]].Entries = lines_[side];
+    for (int side = 0; side < 2; ++side) {
+        if (auto status = CheckSquad(division, result_, side, Lines(side)); !status)
+            return status;
+        needed += SquadOf(match, side) == 0 && HasPlayer(Lines(side)) ? 1 : 0;
     }
-    division.DataChanged = true;
+    if (division.Header().SquadCount + needed > kMaxSquads)
+        return FullSquadArray();
+    for (int side = 0; side < 2; ++side)
+        if (auto status = SaveSquad(division, result_, side, Lines(side)); !status)
+            return status;
     changed_ = false;
     return Status::Ok();
 }

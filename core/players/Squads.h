@@ -25,6 +25,17 @@ inline constexpr int kLatestSquadMinute = 100;
 // "HOME v AWAY (DATE)": the game of a squad line.
 std::string SquadGameText(const Division& division, int result, const DateFormat& dates);
 
+// "a squad has room for N players", N being the team size and the substitutes.
+std::string SquadRoomMessage(const Division& division);
+
+// Writes the 16 lines of one side (0 home, 1 away) of a result into its squad record: a side without a squad
+// record gets one only when a line has a player; an existing record is overwritten, even with no players, and
+// never removed. Refused, changing nothing, when a player is named twice, may not play for the side's team
+// (MayPlayFor; one already in the side's stored squad keeps his place after moving team), fills a line past
+// the team size and substitutes, or has a time on or off above 100; or when a new record is needed and the
+// squad array is full.
+Status SaveSquad(Division& division, int result, int side, const SquadLines& lines);
+
 // The two squads of one fixture while they are edited: working copies of both sides' 16 lines that reach the
 // league only through Save. Side 0 is the home team, side 1 the away team. Lines are numbered 1..16; the
 // first TeamSize are the starting line-up, the next SubsCount the substitutes.
@@ -59,9 +70,9 @@ public:
     // Replaces the times and cards of line k, keeping its player. False when the line is empty.
     bool Update(int side, int line, const SquadEntry& details);
 
-    // Writes both sides into the league when anything changed: a side without a squad record gets one only
-    // when it has a player; an existing record is overwritten, even with no players, and never removed.
-    // Refused, changing nothing, when the squad array has no room for the records needed.
+    // Writes both sides into the league when anything changed, as SaveSquad does. Refused, changing
+    // nothing, when either side breaks SaveSquad's rules or the squad array has no room for the records
+    // needed.
     Status Save(Division& division);
 
 private:

@@ -6,6 +6,8 @@
 
 #include "store/TeamOrder.h"
 #include "store/TextCodec.h"
+#include "store/DivisionWriter.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -34,7 +36,7 @@ std::vector<int> SortedByName(const Division& division, std::vector<int> teams) 
 }
 
 void SetTrackGoals(Division& division, bool track) {
-    division.Header.TrackGoals = track;
+    DivisionWriter(division).SetTrackGoals(track);
 }
 
 void EntrySession::Start(double today) {
@@ -67,7 +69,7 @@ std::vector<int> EntrySession::HomeTeams(const Division& division) const {
     std::vector<int> teams;
     if (!StartStatus(division).empty())
         return teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (!Withheld(t))
             teams.push_back(t);
     return SortedByName(division, std::move(teams));
@@ -75,28 +77,28 @@ std::vector<int> EntrySession::HomeTeams(const Division& division) const {
 
 std::vector<int> EntrySession::OpenOpponents(const Division& division, int home) const {
     std::vector<bool> marked(kTeamSlots + 1, false);
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (!fixture.Played && fixture.HomeTeam == home && fixture.AwayTeam <= kTeamSlots &&
             !Withheld(fixture.AwayTeam))
             marked[fixture.AwayTeam] = true;
     }
     std::vector<int> teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (marked[t])
             teams.push_back(t);
     return SortedByName(division, std::move(teams));
 }
 
 std::string EntrySession::StartStatus(const Division& division) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (!division.Results[r].Played)
             return {};
     return kAllMatchesPlayed;
 }
 
 std::optional<std::string> EntrySession::PredictionHint(const Division& division, int home, int away) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (!fixture.Played && fixture.Predicted && fixture.HomeTeam == home && fixture.AwayTeam == away)
             return "Predicted result for this match: " + std::to_string(fixture.HomeGoals) + "-" +
@@ -107,16 +109,13 @@ std::optional<std::string> EntrySession::PredictionHint(const Division& division
 
 Status EntrySession::Enter(Division& division, int home, int away, int homeGoals, int awayGoals,
                            int attendance, std::string* recorded, std::vector<int>* newGoals) {
-    if (attendance < 0)
-        return Status::Error(kNegativeAttendance);
     if (auto status = EnterResult(division, {home, away, homeGoals, awayGoals, EntryDate, attendance},
                                   nullptr, newGoals);
         !status)
         return status;
     EnteredTeams |= (1u << home) | (1u << away);
     if (recorded)
-        *recorded = Windows1252ToUtf8(division.Teams[home].Name.stored()) + " v " +
-                    Windows1252ToUtf8(division.Teams[away].Name.stored()) + " Result recorded";
+        *recorded = TeamName(division, home) + " v " + TeamName(division, away) + " Result recorded";
     return Status::Ok();
 }
 

@@ -61,8 +61,7 @@ public:
     // prediction; nothing when none does.
     static std::optional<std::string> PredictionHint(const Division& division, int home, int away);
 
-    // Enters the result on EntryDate (see EnterResult; a negative attendance is refused too) and withholds
-    // both teams. On success the status text
+    // Enters the result on EntryDate (see EnterResult) and withholds both teams. On success the status text
     // "HOME v AWAY Result recorded" comes back through recorded.
     Status Enter(Division& division, int home, int away, int homeGoals, int awayGoals, int attendance,
                  std::string* recorded = nullptr, std::vector<int>* newGoals = nullptr);

@@ -2,50 +2,48 @@
 
 #include <string>
 
+#include "store/DivisionWriter.h"
+
 namespace vantorel {
 
 void TogglePredicted(Division& division, int fixture) {
-    ResultRecord& match = division.Results[fixture];
+    ResultRecord& match = DivisionWriter(division).Result(fixture);
     match.Predicted = !match.Predicted;
-    division.DataChanged = true;
 }
 
 void MarkPredicted(Division& division, int fixture, bool predicted) {
-    division.Results[fixture].Predicted = predicted;
-    division.DataChanged = true;
+    DivisionWriter(division).Result(fixture).Predicted = predicted;
 }
 
 bool SpinPredictedScore(Division& division, int fixture, bool homeGoals, bool up) {
-    ResultRecord& match = division.Results[fixture];
-    std::uint8_t& goals = homeGoals ? match.HomeGoals : match.AwayGoals;
-    if (up ? goals >= kMaxPredictedGoals : goals == 0)
+    const ResultRecord& current = division.Results[fixture];
+    const int shown = homeGoals ? current.HomeGoals : current.AwayGoals;
+    if (up ? shown >= kMaxPredictedGoals : shown == 0)
         return false;
+    ResultRecord& match = DivisionWriter(division).Result(fixture);
+    std::uint8_t& goals = homeGoals ? match.HomeGoals : match.AwayGoals;
     goals = static_cast<std::uint8_t>(up ? goals + 1 : goals - 1);
     if (up)
         match.Predicted = true;
-    division.DataChanged = true;
     return true;
 }
 
 bool ApplyQuickDate(Division& division, int fixture, double predictDate, double today) {
-    ResultRecord& match = division.Results[fixture];
-    if (match.MatchDate != 0 || predictDate == today)
+    if (division.Results[fixture].MatchDate != 0 || predictDate == today)
         return false;
-    match.MatchDate = predictDate;
-    division.DataChanged = true;
+    DivisionWriter(division).Result(fixture).MatchDate = predictDate;
     return true;
 }
 
 Status SetPrediction(Division& division, int fixture, int homeGoals, int awayGoals, double date) {
     if (homeGoals < 0 || awayGoals < 0 || homeGoals > kMaxPredictedGoals || awayGoals > kMaxPredictedGoals)
         return Status::Error("A score must be between 0 and " + std::to_string(kMaxPredictedGoals) + ".");
-    ResultRecord& match = division.Results[fixture];
+    ResultRecord& match = DivisionWriter(division).Result(fixture);
     match.HomeGoals = static_cast<std::uint8_t>(homeGoals);
     match.AwayGoals = static_cast<std::uint8_t>(awayGoals);
     if (date != 0)
         match.MatchDate = date;
     match.Predicted = true;
-    division.DataChanged = true;
     return Status::Ok();
 }
 

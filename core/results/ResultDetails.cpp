@@ -52,7 +52,7 @@ MatchReport BuildMatchReport(const Division& division, int result, const DateFor
     std::vector<int> goals;
     int homeAtHalfTime = 0;
     int awayAtHalfTime = 0;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Result != result || goal.Player == 0)
             continue;

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "players/GoalRecords.h"
-#include "store/TextCodec.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -14,10 +16,6 @@ Status CheckScore(int homeGoals, int awayGoals) {
     return Status::Ok();
 }
 
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
 void StoreScore(ResultRecord& match, int homeGoals, int awayGoals) {
     match.HomeGoals = static_cast<std::uint8_t>(homeGoals);
     match.AwayGoals = static_cast<std::uint8_t>(awayGoals);
@@ -26,13 +24,15 @@ void StoreScore(ResultRecord& match, int homeGoals, int awayGoals) {
 } // namespace
 
 Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, std::vector<int>* newGoals) {
-    const int teams = division.Header.TeamCount;
+    const int teams = division.Header().TeamCount;
     if (entry.homeTeam < 1 || entry.homeTeam > teams || entry.awayTeam < 1 || entry.awayTeam > teams)
         return Status::Error("Both teams must be teams of this league.");
     if (entry.homeTeam == entry.awayTeam)
         return Status::Error("A team cannot play itself.");
     if (auto status = CheckScore(entry.homeGoals, entry.awayGoals); !status)
         return status;
+    if (entry.attendance < 0)
+        return Status::Error(kNegativeAttendance);
     const int found = division.FindFixture(entry.homeTeam, entry.awayTeam);
     if (found == 0)
         return Status::Error("Every match of " + TeamName(division, entry.homeTeam) + " at home to " +
@@ -40,12 +40,12 @@ Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, s
     if (auto status = CheckRoomForGoals(division, entry.homeGoals + entry.awayGoals); !status)
         return status;
 
-    ResultRecord& match = division.Results[found];
+    ResultRecord& match = DivisionWriter(division).Result(found);
     match.Played = true;
     StoreScore(match, entry.homeGoals, entry.awayGoals);
     match.MatchDate = entry.date;
     match.Attendance = entry.attendance;
-    division.CreditResult(found);
+    CreditResult(division, found);
     std::vector<int> goals = RecordGoals(division, found);
     if (fixture)
         *fixture = found;
@@ -55,7 +55,7 @@ Status EnterResult(Division& division, const ResultEntry& entry, int* fixture, s
 }
 
 int FindPlayedResult(const Division& division, int homeTeam, int awayTeam) {
-    for (int r = division.Header.ResultCount; r >= 1; --r) {
+    for (int r = division.Header().ResultCount; r >= 1; --r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && match.HomeTeam == homeTeam && match.AwayTeam == awayTeam)
             return r;
@@ -64,21 +64,20 @@ int FindPlayedResult(const Division& division, int homeTeam, int awayTeam) {
 }
 
 int FindMatch(const Division& division, int matchNo) {
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (division.Results[r].MatchNo == matchNo)
             return r;
     return 0;
 }
 
 void ChangeResultDate(Division& division, int result, double date) {
-    division.Results[result].MatchDate = date;
-    division.DataChanged = true;
+    DivisionWriter(division).Result(result).MatchDate = date;
 }
 
 void CancelResult(Division& division, int result) {
     DeleteGoals(division, result);
-    division.DebitResult(result);
-    division.Results[result].Played = false;
+    DebitResult(division, result);
+    DivisionWriter(division).Result(result).Played = false;
 }
 
 Status RescoreResult(Division& division, int result, int homeGoals, int awayGoals, int attendance,
@@ -87,26 +86,26 @@ Status RescoreResult(Division& division, int result, int homeGoals, int awayGoal
         return status;
     if (attendance < 0)
         return Status::Error(kNegativeAttendance);
-    ResultRecord& match = division.Results[result];
-    if (match.HomeGoals == homeGoals && match.AwayGoals == awayGoals) {
+    const ResultRecord& current = division.Results[result];
+    if (current.HomeGoals == homeGoals && current.AwayGoals == awayGoals) {
         // Only the crowd changed: the goal records and their scorers stay.
-        match.Attendance = attendance;
-        division.DataChanged = true;
+        DivisionWriter(division).Result(result).Attendance = attendance;
         if (newGoals)
             newGoals->clear();
         return Status::Ok();
     }
     int existingGoals = 0;
-    for (int g = 1; g <= division.Header.GoalCount; ++g)
+    for (int g = 1; g <= division.Header().GoalCount; ++g)
         existingGoals += division.Goals[g].Result == result ? 1 : 0;
     if (auto status = CheckRoomForGoals(division, homeGoals + awayGoals - existingGoals); !status)
         return status;
 
     DeleteGoals(division, result);
-    division.DebitResult(result);
+    DebitResult(division, result);
+    ResultRecord& match = DivisionWriter(division).Result(result);
     StoreScore(match, homeGoals, awayGoals);
     match.Attendance = attendance;
-    division.CreditResult(result);
+    CreditResult(division, result);
     std::vector<int> goals = RecordGoals(division, result);
     if (newGoals)
         *newGoals = std::move(goals);

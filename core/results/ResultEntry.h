@@ -17,14 +17,23 @@ struct ResultEntry {
     int attendance = 0;
 };
 
+// The most goals one side's score can hold: a byte in a league file.
 inline constexpr int kMaxGoalsInAMatch = 255;
+// The highest scores the entry page's home and away spins offer.
+inline constexpr int kMostEnteredHomeGoals = 30;
+inline constexpr int kMostEnteredAwayGoals = 100;
+// The highest score the re-score dialog's spins offer for a side that scored storedGoals: at least 30, and
+// never below the stored score, so that a dialog opened only for the crowd cannot cut a score down.
+constexpr int MostRescoredGoals(int storedGoals) {
+    return storedGoals > 30 ? storedGoals : 30;
+}
 inline constexpr const char* kNegativeAttendance = "An attendance cannot be negative.";
 
 // Enters a result into the first open fixture of the pairing: marks it played with the score, date and
 // attendance, credits both teams and records one unassigned goal record per goal. Refused, changing nothing,
-// when a team is not one of the league's, the teams are the same, a score is negative or above 255, no
-// fixture of the pairing is open, or the goal array has no room. On success the fixture's index is
-// returned through fixture, and the new goal records' indices through newGoals.
+// when a team is not one of the league's, the teams are the same, a score is negative or above 255, the
+// attendance is negative, no fixture of the pairing is open, or the goal array has no room. On success the
+// fixture's index is returned through fixture, and the new goal records' indices through newGoals.
 Status EnterResult(Division& division, const ResultEntry& entry, int* fixture = nullptr,
                    std::vector<int>* newGoals = nullptr);
 

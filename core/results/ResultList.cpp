@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -13,10 +13,6 @@ int Order(auto a, auto b) {
 
 int CompareNames(const Division& division, int teamA, int teamB) {
     return Order(division.Teams[teamA].Name.stored(), division.Teams[teamB].Name.stored());
-}
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 // Shares a width among columns by units, the remainder going to the date column. A date column narrower than
@@ -93,7 +89,7 @@ std::string FormatAttendance(int attendance) {
 
 ResultList ResultList::Played(const Division& division) {
     ResultList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (division.Results[r].Played)
             list.rows_.push_back(r);
     return list;
@@ -101,7 +97,7 @@ ResultList ResultList::Played(const Division& division) {
 
 ResultList ResultList::Open(const Division& division) {
     ResultList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (!division.Results[r].Played)
             list.rows_.push_back(r);
     return list;

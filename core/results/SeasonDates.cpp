@@ -9,7 +9,7 @@ std::optional<std::string> FarFromSeasonQuestion(const Division& division, doubl
                                                  const DateFormat& format, int redatedResult) {
     double first = 0;
     double last = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (r == redatedResult || !match.Played || match.MatchDate == 0)
             continue;

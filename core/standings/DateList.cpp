@@ -6,7 +6,7 @@ namespace vantorel {
 
 DateList DateList::Build(const Division& division, TableContent content) {
     DateList list;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         // Day numbers below 0 are dates before 30 December 1899; only 0 means "no date".
         if ((match.Played || content == TableContent::PlayedPredicted) && match.MatchDate != 0)

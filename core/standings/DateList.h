@@ -17,7 +17,6 @@ public:
 
     const std::vector<double>& dates() const { return dates_; }
     int DateCount() const { return static_cast<int>(dates_.size()); }
-    int DateIndex() const { return index_; }
     double AsAtDate() const { return asAt_; }
 
     // One match date back or forward; false (the caller beeps) at either end.

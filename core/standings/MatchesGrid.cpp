@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "store/Dates.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 // Removes the last whole UTF-8 character.
 void DropLastCharacter(std::string& text) {
@@ -56,7 +52,7 @@ std::string FitText(Canvas& canvas, int maxWidth, const std::string& text) {
 }
 
 MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width, int height) {
-    const int teams = division.Header.TeamCount;
+    const int teams = division.Header().TeamCount;
     MatchesGridLayout m{};
     for (int t = 1; t <= teams; ++t)
         m.nameWidth = std::max(m.nameWidth, canvas.TextWidth(TeamName(division, t)));
@@ -73,7 +69,7 @@ MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width
 
 void DrawGrid(Canvas& canvas, const Division& division, int width, int height, bool printing,
               bool secondSet) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     const int teams = header.TeamCount;
     const CanvasFont original = canvas.font();
     CanvasFont font = original;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/DivisionWriter.h"
+
 namespace vantorel {
 namespace {
 
@@ -119,15 +121,20 @@ bool SortRuleLists::Drop(List source, int dragIndex, List target) {
     return true;
 }
 
-Status SortRuleLists::SortUpdate(Division& division) {
-    if (std::all_of(active_.begin(), active_.end(), IsSortRuleModifier))
+Status SetSortRules(Division& division, std::string_view codes) {
+    if (std::all_of(codes.begin(), codes.end(), IsSortRuleModifier))
         return Status::Error(kNoActiveRuleWarning);
+    if (ActiveRuleCodes(codes) != codes)
+        return Status::Error(kBadSortRulesMessage);
+    if (codes != division.Header().SortRules.stored())
+        DivisionWriter(division).Header().SortRules.assignStored(codes);
+    return Status::Ok();
+}
+
+Status SortRuleLists::SortUpdate(Division& division) {
+    if (auto status = SetSortRules(division, std::string(active_.begin(), active_.end())); !status)
+        return status;
     pending_ = false;
-    const std::string codes(active_.begin(), active_.end());
-    if (codes != division.Header.SortRules.stored()) {
-        division.Header.SortRules.assignStored(codes);
-        division.DataChanged = true;
-    }
     return Status::Ok();
 }
 

@@ -34,6 +34,13 @@ inline constexpr const char* kNoActiveRuleWarning = "You must have at least one 
 // True when the stored rules make a head-to-head rule active.
 bool UsesHeadToHead(std::string_view sortRules);
 
+inline constexpr const char* kBadSortRulesMessage =
+    "Sort rules are 1 to 8 different codes from 1-9, A, B and R.";
+// Stores the league's sort rules, 1 to 8 different rule codes in priority order. Refused, changing nothing,
+// with kNoActiveRuleWarning when no rule besides R is given ('R' alone orders nothing), and with
+// kBadSortRulesMessage for unknown or repeated codes or more than eight.
+Status SetSortRules(Division& division, std::string_view codes);
+
 // The two lists of the sort-order editor: available rules and active rules (top = applied first), holding
 // rule codes. Every edit that applies sets pending(); an edit that cannot apply returns false, and the
 // caller beeps.
@@ -61,9 +68,9 @@ public:
     // the end of the target list; refused when it would make the active list too long.
     bool Drop(List source, int dragIndex, List target);
 
-    // Applies the active list to the Division's sort rules. Refused with the warning while no rule is
-    // active ('R' alone orders nothing), leaving pending() set so the caller refuses to leave. DataChanged is
-    // set only when the stored rules change.
+    // Applies the active list to the Division's sort rules (SetSortRules). Refused with the warning while no
+    // rule is active, leaving pending() set so the caller refuses to leave. DataChanged is set only when the
+    // stored rules change.
     Status SortUpdate(Division& division);
 
 private:

@@ -5,6 +5,7 @@
 
 #include "standings/SortRules.h"
 #include "standings/TableOrdering.h"
+#include "store/MatchOutcome.h"
 
 namespace vantorel {
 namespace {
@@ -14,15 +15,14 @@ void CountMatch(StandingsRow& row, bool atHome, int goalsFor, int goalsAgainst, 
     ++row.Played;
     (atHome ? row.HomeFor : row.AwayFor) += goalsFor;
     (atHome ? row.HomeAgainst : row.AwayAgainst) += goalsAgainst;
-    if (goalsFor > goalsAgainst) {
-        row.Points += winPoints;
+    const GameOutcome outcome = OutcomeFor(goalsFor, goalsAgainst);
+    row.Points += PointsFor(outcome, winPoints);
+    if (outcome == GameOutcome::Won)
         ++(atHome ? row.HomeWon : row.AwayWon);
-    } else if (goalsFor == goalsAgainst) {
-        row.Points += 1;
+    else if (outcome == GameOutcome::Drawn)
         ++(atHome ? row.HomeDrawn : row.AwayDrawn);
-    } else {
+    else
         ++(atHome ? row.HomeLost : row.AwayLost);
-    }
 }
 
 bool Counts(const ResultRecord& match, const TableVariant& variant, bool includePredicted) {
@@ -41,8 +41,8 @@ void CountForTeam(LeagueTable& table, const ResultRecord& match, int team, bool 
 void AccumulateAllMatches(const Division& division, LeagueTable& table, bool countHome, bool countAway,
                           CountedMatches* counted) {
     const bool includePredicted = table.variant.content == TableContent::PlayedPredicted;
-    const int winPoints = division.Header.WinPoints;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    const int winPoints = division.Header().WinPoints;
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!Counts(match, table.variant, includePredicted))
             continue;
@@ -61,10 +61,10 @@ void AccumulateAllMatches(const Division& division, LeagueTable& table, bool cou
 // as-at date and the venue filter among those.
 void AccumulateForm(const Division& division, LeagueTable& table, bool countHome, bool countAway,
                     CountedMatches* counted) {
-    const int winPoints = division.Header.WinPoints;
+    const int winPoints = division.Header().WinPoints;
     // Each team's played matches in fixture order, gathered in one pass over the fixtures.
     std::array<std::vector<int>, kMaxTeams + 1> matchesOf;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played)
             continue;
@@ -107,7 +107,7 @@ void CountResult(LeagueTable& table, const ResultRecord& match, int winPoints) {
 }
 
 void CompleteTable(const Division& division, const CountedMatches& counted, LeagueTable& table) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     table.SeasonGames = SeasonGamesOf(header, table.variant.games);
     for (int t = 1; t <= table.TeamCount; ++t) {
         StandingsRow& row = table.Standings[t];
@@ -118,7 +118,7 @@ void CompleteTable(const Division& division, const CountedMatches& counted, Leag
 }
 
 LeagueTable FillTable(const Division& division, const TableVariant& variant) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     LeagueTable table;
     table.variant = variant;
     table.TeamCount = header.TeamCount;

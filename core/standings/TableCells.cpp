@@ -1,12 +1,8 @@
 #include "standings/TableCells.h"
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
-
-int ColumnCount(const TableFormat& format) {
-    return (format.shortFormat ? 10 : 15) + (format.showPoss ? 1 : 0);
-}
 
 std::vector<std::string> TableHeadings(const TableFormat& format) {
     std::vector<std::string> headings = {"Pos", "Team", "P", "W", "D", "L", "F", "A"};
@@ -22,8 +18,8 @@ std::vector<std::string> TableRowCells(const Division& division, const LeagueTab
                                        const TableFormat& format) {
     const int team = table.TableOrder[position];
     const StandingsRow& row = table.Standings[team];
-    std::vector<std::string> cells = {PositionMark(division.Header, table, position),
-                                      Windows1252ToUtf8(division.Teams[team].Name.stored())};
+    std::vector<std::string> cells = {PositionMark(division.Header(), table, position),
+                                      TeamName(division, team)};
     std::vector<int> numbers = {row.Played};
     if (format.shortFormat)
         numbers.insert(numbers.end(),

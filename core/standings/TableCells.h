@@ -14,9 +14,6 @@ struct TableFormat {
     bool showPoss = false;
 };
 
-// 10, 11, 15 or 16 columns.
-int ColumnCount(const TableFormat& format);
-
 // The heading row: "Pos", "Team", "P", then the format's columns, ending "GD", "Pts" and possibly "PP".
 std::vector<std::string> TableHeadings(const TableFormat& format);
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "standings/SortRules.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -74,7 +74,7 @@ std::string ExplainPosition(const Division& division, const LeagueTable& table, 
     const std::string why = ExplainTieBreak(table, position);
     if (why.empty())
         return {};
-    auto name = [&](int p) { return Windows1252ToUtf8(division.Teams[table.TableOrder[p]].Name.stored()); };
+    auto name = [&](int p) { return TeamName(division, table.TableOrder[p]); };
     return name(position - 1) + " above " + name(position) + ": " + why;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "standings/SortRules.h"
+#include "store/MatchOutcome.h"
 
 namespace vantorel {
 namespace {
@@ -53,7 +54,7 @@ void CountMiniLeagueMatch(MiniLeagueRow& row, bool atHome, int goalsFor, int goa
     row.goalsAgainst += goalsAgainst;
     if (!atHome)
         row.awayFor += goalsFor;
-    row.points += goalsFor > goalsAgainst ? winPoints : goalsFor == goalsAgainst ? 1 : 0;
+    row.points += PointsFor(OutcomeFor(goalsFor, goalsAgainst), winPoints);
 }
 
 class TableOrdering {
@@ -156,7 +157,7 @@ private:
 
     // True when the table counted every fixture of the league among these teams.
     bool MeetingsComplete(std::uint32_t members) const {
-        for (int r = 1; r <= division_.Header.ResultCount; ++r) {
+        for (int r = 1; r <= division_.Header().ResultCount; ++r) {
             const ResultRecord& match = division_.Results[r];
             if (IsMember(members, match.HomeTeam) && IsMember(members, match.AwayTeam) &&
                 !countedResults_.test(static_cast<std::size_t>(r)))
@@ -169,7 +170,7 @@ private:
         const std::uint32_t members = MembersOf(first, last);
         auto member = [members](int team) { return IsMember(members, team); };
         MiniLeague mini{};
-        const int winPoints = division_.Header.WinPoints;
+        const int winPoints = division_.Header().WinPoints;
         for (const CountedMatches::Entry& entry : counted_) {
             const ResultRecord& match = division_.Results[entry.result];
             if (!member(match.HomeTeam) || !member(match.AwayTeam))

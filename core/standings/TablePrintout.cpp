@@ -12,12 +12,12 @@ TablePrintoutLayout::TablePrintoutLayout(int pageWidth, int pageHeight, int team
 TablePrintoutInput MakeTablePrintout(const Division& division, const LeagueTable& table,
                                      const TableFormat& format, const std::string& printDate) {
     TablePrintoutInput input;
-    input.tableName = Windows1252ToUtf8(division.Header.TableName.stored());
+    input.tableName = Windows1252ToUtf8(division.Header().TableName.stored());
     input.printDate = printDate;
     input.headings = TableHeadings(format);
     input.rows = TableRows(division, table, format);
     input.shortFormat = format.shortFormat;
-    input.relegateCount = division.Header.RelegateCount;
+    input.relegateCount = division.Header().RelegateCount;
     input.content = table.variant.content;
     input.games = table.variant.games;
     return input;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -10,10 +10,6 @@ namespace {
 // Below this score a side's games are listed only when that is the season's highest score.
 constexpr int kListedScore = 4;
 constexpr std::size_t kMaxRestCharacters = 100;
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 std::string ScoreLineText(const Division& division, const ResultRecord& match, const DateFormat& dateFormat) {
     return dateFormat.Format(match.MatchDate) + "   " + std::to_string(match.HomeGoals) + "-" +
@@ -62,7 +58,7 @@ DivisionStatistics DivisionStats(const Division& division, const DateFormat& dat
     int cleanSheets = 0, maxHome = -1, maxAway = -1, mostGoals = 0, games = 0, homeGoals = 0, awayGoals = 0;
     int homeWins = 0, awayWins = 0, scoreDraws = 0, noScoreDraws = 0;
     std::vector<int> played;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played)
             continue;

@@ -2,23 +2,12 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
 
 constexpr int kHatTrickGoals = 3;
-
-std::string PlayerName(const Division& division, int player) {
-    return Windows1252ToUtf8(division.Players[player].Name.stored());
-}
-
-// The name of a team, or "Transferred-Out" for the slot past the league's teams.
-std::string TeamName(const Division& division, int team) {
-    if (team > division.Header.TeamCount)
-        return kTransferredOut;
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 // Players are compared by their stored names, character code by character code.
 bool NameBefore(const Division& division, int playerA, int playerB) {
@@ -27,11 +16,11 @@ bool NameBefore(const Division& division, int playerA, int playerB) {
 
 std::vector<StatsLine> TopScorers(const Division& division) {
     int maxGoals = 0;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         maxGoals = std::max<int>(maxGoals, division.Players[p].Goals);
     const int threshold = TopScorerThreshold(maxGoals);
     std::vector<int> listed;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (division.Players[p].Goals >= threshold)
             listed.push_back(p);
     std::stable_sort(listed.begin(), listed.end(), [&](int a, int b) {
@@ -63,7 +52,7 @@ HatTrickRow MakeRow(const Division& division, const HatTrick& entry, const DateF
 // "Count (Team)" of the team with the most, the lowest index winning a tie; empty when no team has one.
 std::string MostByTeam(const Division& division, const std::vector<int>& counts) {
     int best = 0, bestTeam = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         if (counts[static_cast<std::size_t>(t)] > best) {
             best = counts[static_cast<std::size_t>(t)];
             bestTeam = t;
@@ -72,16 +61,16 @@ std::string MostByTeam(const Division& division, const std::vector<int>& counts)
 }
 
 void AddPenaltyAndOwnGoalFigures(const Division& division, GoalStatistics& stats) {
-    const auto teamSlots = static_cast<std::size_t>(division.Header.TeamCount + 1);
+    const auto teamSlots = static_cast<std::size_t>(division.Header().TeamCount + 1);
     std::vector<int> scored(teamSlots), conceded(teamSlots);
-    std::vector<int> ownGoalsOf(static_cast<std::size_t>(division.Header.PlayerCount + 1));
+    std::vector<int> ownGoalsOf(static_cast<std::size_t>(division.Header().PlayerCount + 1));
     int penalties = 0, ownGoals = 0;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Penalty) {
             ++penalties;
             const ResultRecord& match = division.Results[goal.Result];
-            for (int t = 1; t <= division.Header.TeamCount; ++t) {
+            for (int t = 1; t <= division.Header().TeamCount; ++t) {
                 if (goal.Team == t)
                     ++scored[static_cast<std::size_t>(t)];
                 else if (match.HomeTeam == t || match.AwayTeam == t)
@@ -90,12 +79,12 @@ void AddPenaltyAndOwnGoalFigures(const Division& division, GoalStatistics& stats
         }
         if (goal.OwnGoal) {
             ++ownGoals;
-            if (goal.Player != 0 && goal.Player <= division.Header.PlayerCount)
+            if (goal.Player != 0 && goal.Player <= division.Header().PlayerCount)
                 ++ownGoalsOf[goal.Player];
         }
     }
     int mostOwn = 0, mostOwnPlayer = 0;
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (ownGoalsOf[static_cast<std::size_t>(p)] > mostOwn) {
             mostOwn = ownGoalsOf[static_cast<std::size_t>(p)];
             mostOwnPlayer = p;
@@ -130,7 +119,7 @@ std::vector<HatTrick> GoalsPerMatch(const Division& division) {
                 found.push_back(entry);
         tally.clear();
     };
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Result != currentResult) {
             flush();
@@ -160,7 +149,7 @@ std::vector<HatTrick> GoalsPerMatch(const Division& division) {
 
 GoalStatistics GoalStats(const Division& division, const DateFormat& dateFormat) {
     GoalStatistics stats;
-    for (int g = 1; g <= division.Header.GoalCount && !stats.HasScorers; ++g)
+    for (int g = 1; g <= division.Header().GoalCount && !stats.HasScorers; ++g)
         stats.HasScorers = division.Goals[g].Player != 0;
     if (!stats.HasScorers)
         return stats;

@@ -12,7 +12,7 @@ constexpr int kLastFirstHalfBin = 9;
 
 std::array<int, kGoalTimeBins + 1> GoalTimeBins(const Division& division) {
     std::array<int, kGoalTimeBins + 1> bins{};
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const int minute = division.Goals[g].GoalTime;
         if (minute != 0)
             ++bins[static_cast<std::size_t>(

@@ -27,7 +27,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
     season.player = player;
     std::array<int, 9>& totals = season.totals;
     totals[kTotal] = division.Players[player].Goals;
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         if (goal.Player != player)
             continue;
@@ -43,7 +43,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
         else
             season.matches.push_back({goal.Result, 1});
     }
-    for (int s = 1; s <= division.Header.SquadCount; ++s) {
+    for (int s = 1; s <= division.Header().SquadCount; ++s) {
         const SquadRecord& squad = division.Squads[s];
         for (const SquadEntry& entry : squad.Entries) {
             if (entry.Player != player)
@@ -65,8 +65,7 @@ PlayerSeason PlayerSeasonOf(const Division& division, int player) {
 
 std::string PlayerRecordCaption(const Division& division, int player) {
     const PlayerRecord& record = division.Players[player];
-    return "Statistics for " + Windows1252ToUtf8(record.Name.stored()) + " (" +
-           TeamNameText(division, record.Team) + ")";
+    return "Statistics for " + PlayerName(division, player) + " (" + TeamName(division, record.Team) + ")";
 }
 
 std::string CautionText(const PlayerSeason& season, int count) {
@@ -77,7 +76,7 @@ std::vector<std::string> PlayerMatchCells(const Division& division, const Player
                                           const DateFormat& dateFormat) {
     const ResultRecord& result = division.Results[match.Result];
     return {dateFormat.Format(result.MatchDate),
-            TeamNameText(division, result.HomeTeam) + " v " + TeamNameText(division, result.AwayTeam),
+            TeamName(division, result.HomeTeam) + " v " + TeamName(division, result.AwayTeam),
             std::to_string(match.Goals)};
 }
 

@@ -15,7 +15,7 @@ void DrawPointsGraph(Canvas& canvas, int width, int height, const Division& divi
         return;
     const TeamRecord& record = division.Teams[team];
     int maxPoints = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         maxPoints = std::max<int>(maxPoints, division.Teams[t].Points);
     // The running total in the team record and the games listed agree; the list is what is drawn.
     const int played = std::min<int>(record.Played, static_cast<int>(stats.games.size()));
@@ -40,10 +40,10 @@ void DrawPointsGraph(Canvas& canvas, int width, int height, const Division& divi
     for (int game = 0; game < played; ++game) {
         const ResultRecord& match =
             division.Results[stats.games[static_cast<std::size_t>(played - 1 - game)]];
-        running += GamePointsFor(division, match, team);
+        running += PointsFor(OutcomeFor(match, team), division.Header().WinPoints);
         if (running <= 0)
             continue;
-        canvas.setBrush(OutcomeColour(GameOutcomeFor(match, team)));
+        canvas.setBrush(OutcomeColour(OutcomeFor(match, team)));
         canvas.Rectangle(xOf(game), topOf(running), xOf(game + 1), height);
     }
 }

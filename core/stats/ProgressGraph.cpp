@@ -4,7 +4,8 @@
 
 #include "stats/LeaguePositionText.h"
 #include "stats/ProgressPositions.h"
-#include "store/TextCodec.h"
+#include "store/MatchOutcome.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -21,16 +22,6 @@ struct LegendEntry {
     int slot; // 0-based colour slot
 };
 constexpr std::array<LegendEntry, 3> kResultLegend = {{{"Win", 0}, {"Draw", 3}, {"Loss", 2}}};
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
-int PointsEarned(const ResultRecord& match, int team, int winPoints) {
-    const int own = match.HomeTeam == team ? match.HomeGoals : match.AwayGoals;
-    const int other = match.HomeTeam == team ? match.AwayGoals : match.HomeGoals;
-    return own > other ? winPoints : own == other ? 1 : 0;
-}
 
 // The own team's slot takes the own-team colour; a slot that had it takes the own team's slot colour.
 void GiveOwnTeamItsColour(std::array<Colour, kGraphSlots>& colours, const GraphTeams& teams, int slots,
@@ -86,6 +77,138 @@ void DrawLegend(Canvas& canvas, const Division& division, const GraphTeams& team
     canvas.setPen(kBlack, 1);
 }
 
+// The scales and the box of a graph of `slots` teams.
+struct GraphFrame {
+    int slots = 0, maxPlayed = 1, maxPoints = kMinPointsScale;
+    bool lineStyle = false;
+    int colWidth = 0, graphWidth = 0, unit = 0, posStep = 0;
+    int left = 0, top = 0, bottom = 0;
+};
+
+GraphFrame MeasureGraph(const Division& division, const GraphTeams& teams, bool lineStyle, int width,
+                        int height) {
+    const DivisionHeader& header = division.Header();
+    const int teamCount = std::max<int>(header.TeamCount, 1);
+    GraphFrame f;
+    while (f.slots < kGraphSlots && teams[static_cast<std::size_t>(f.slots)] != 0) {
+        const TeamRecord& team = division.Teams[teams[static_cast<std::size_t>(f.slots)]];
+        f.maxPlayed = std::max<int>(f.maxPlayed, team.Played);
+        f.maxPoints = std::max<int>(f.maxPoints, team.Points);
+        ++f.slots;
+    }
+    // A single team's graph is always bars: its read-out follows the bars.
+    f.lineStyle = lineStyle && f.slots > 1;
+    const int seasonGames = std::max(2 * (header.ResultCount / teamCount), 1);
+    if (f.slots > 1 && !f.lineStyle) {
+        const int cols = f.maxPlayed > 30 ? f.maxPlayed / 2 + 1 : f.maxPlayed;
+        f.colWidth = (width - 20) / ((f.slots + 1) * cols);
+        f.graphWidth = f.colWidth * cols * (f.slots + 1);
+    } else if (f.slots > 1) {
+        f.colWidth = (width - 20) / f.maxPlayed;
+        f.graphWidth = f.colWidth * f.maxPlayed;
+    } else {
+        f.colWidth = (width - 20) / seasonGames;
+        f.graphWidth = f.colWidth * seasonGames;
+        f.maxPoints = std::max(f.maxPoints, kSingleTeamPointsScale);
+    }
+    f.unit = (height - 30) / f.maxPoints;
+    const int graphHeight = f.unit * f.maxPoints;
+    f.posStep = (graphHeight - 10) / teamCount;
+    f.left = (width - f.graphWidth) / 2;
+    f.top = (height - graphHeight) / 2;
+    f.bottom = f.top + graphHeight;
+    return f;
+}
+
+// The axes, with a line every five points for a comparison, or for one team the position ticks on the
+// left and the points ticks on the right.
+void DrawAxes(Canvas& canvas, int teamCount, const GraphFrame& f) {
+    const int right = f.left + f.graphWidth;
+    canvas.setPen(kBlack, 1);
+    canvas.Line(f.left, f.top, f.left, f.bottom);
+    canvas.Line(f.left, f.bottom, right, f.bottom);
+    if (f.slots == 1)
+        canvas.Line(right, f.bottom, right, f.top);
+    if (f.slots > 1) {
+        for (int p = 5; p <= f.maxPoints; p += 5)
+            canvas.Line(f.left, f.bottom - p * f.unit, right, f.bottom - p * f.unit);
+        return;
+    }
+    for (int p = 1; p <= teamCount; ++p) {
+        const int y = f.bottom - (teamCount - p) * f.posStep;
+        canvas.Line(f.left - (p % 2 == 1 ? 2 : 4), y, f.left, y);
+    }
+    for (int p = 1; p <= f.maxPoints; ++p)
+        canvas.Line(right, f.bottom - p * f.unit, right + (p % 5 == 0 ? 4 : 2), f.bottom - p * f.unit);
+}
+
+// The running points of slot k's team after each of its first `played` games, as a line or as bars; a
+// single team's bars are coloured by result and recorded for the read-out.
+void DrawPointsOfTeam(Canvas& canvas, const Division& division, const GraphFrame& f, int k, int team,
+                      Colour colour, const std::vector<int>& games, int played, ProgressGraphLayout& layout) {
+    const bool thinned = f.slots != 1 && static_cast<int>(games.size()) >= kThinnedGames;
+    int running = -division.Teams[team].Deduction;
+    int penX = f.left, penY = f.bottom;
+    canvas.setPen(f.lineStyle ? colour : kBlack, f.lineStyle ? 2 : 1);
+    canvas.setBrush(colour);
+    int col = 1;
+    for (int g = 1; g <= played; ++g) {
+        const int result = games[static_cast<std::size_t>(g - 1)];
+        const GameOutcome outcome = OutcomeFor(division.Results[result], team);
+        running += PointsFor(outcome, division.Header().WinPoints);
+        if (f.lineStyle) {
+            if (running > 0) {
+                canvas.Line(penX, penY, f.left + col * f.colWidth, f.bottom - running * f.unit);
+                penX = f.left + col * f.colWidth;
+                penY = f.bottom - running * f.unit;
+            }
+            ++col;
+            continue;
+        }
+        if (thinned && g % 2 == 0 && g != played)
+            continue;
+        const int x = f.slots == 1 ? f.left + (col - 1) * f.colWidth
+                                   : f.left + (col - 1) * f.colWidth * (f.slots + 1) + k * f.colWidth;
+        if (f.slots == 1) {
+            layout.hover.push_back({result, running, 0});
+            canvas.setBrush(outcome == GameOutcome::Lost    ? kRed
+                            : outcome == GameOutcome::Drawn ? kWhite
+                                                            : kBlue);
+        }
+        if (running > 0)
+            canvas.Rectangle(x, f.bottom - f.unit * running, x + f.colWidth, f.bottom);
+        ++col;
+    }
+}
+
+// A single team's league position after each of its first `played` games: yellow markers joined by a
+// black line, each position recorded for the read-out.
+void DrawPositions(Canvas& canvas, const Division& division, const GraphFrame& f, int team,
+                   const std::vector<int>& games, int played, ProgressGraphLayout& layout) {
+    const int teamCount = division.Header().TeamCount;
+    const std::vector<int> positions =
+        PositionsAfterGames(division, team, std::vector<int>(games.begin(), games.begin() + played));
+    const int marker = std::min(f.colWidth, kMaxMarker);
+    int previousX = 0, previousY = 0;
+    canvas.setBrush(kYellow);
+    for (int g = 1; g <= played; ++g) {
+        const int position = positions[static_cast<std::size_t>(g - 1)];
+        layout.hover[static_cast<std::size_t>(g - 1)].Position = position;
+        const int x = f.left + (g - 1) * f.colWidth + (f.colWidth - marker) / 2;
+        const int y = f.bottom - (teamCount - position) * f.posStep - marker / 2;
+        canvas.setPen(kYellow, 1);
+        canvas.Ellipse(x, y, x + marker, y + marker);
+        const int centreX = x + marker / 2, centreY = y + marker / 2;
+        if (g > 1) {
+            canvas.setPen(kBlack, 2);
+            canvas.Line(previousX, previousY, centreX, centreY);
+        }
+        previousX = centreX;
+        previousY = centreY;
+    }
+    layout.hoverValid = true;
+}
+
 } // namespace
 
 GraphTeams TeamsForGraph(GraphType type, int selectedTeam, const LeagueTable& table) {
@@ -121,124 +244,23 @@ int ProgressGraphLayout::HoverGameAt(int x, int y) const {
 
 ProgressGraphLayout DrawProgressGraph(Canvas& canvas, const Division& division, const GraphTeams& teams,
                                       bool lineStyle, Colour ownTeamColour, int width, int height) {
-    const DivisionHeader& header = division.Header;
-    const int teamCount = std::max<int>(header.TeamCount, 1);
+    const GraphFrame frame = MeasureGraph(division, teams, lineStyle, width, height);
     std::array<Colour, kGraphSlots> colours = kSlotColours;
-    int slots = 0, maxPlayed = 1, maxPoints = kMinPointsScale;
-    while (slots < kGraphSlots && teams[static_cast<std::size_t>(slots)] != 0) {
-        const TeamRecord& team = division.Teams[teams[static_cast<std::size_t>(slots)]];
-        maxPlayed = std::max<int>(maxPlayed, team.Played);
-        maxPoints = std::max<int>(maxPoints, team.Points);
-        ++slots;
-    }
-    // A single team's graph is always bars: its read-out follows the bars.
-    lineStyle = lineStyle && slots > 1;
-    const int seasonGames = std::max(2 * (header.ResultCount / teamCount), 1);
-    if (slots > 1)
-        GiveOwnTeamItsColour(colours, teams, slots, header.OwnTeam, ownTeamColour);
-
-    int colWidth = 0, graphWidth = 0;
-    if (slots > 1 && !lineStyle) {
-        const int cols = maxPlayed > 30 ? maxPlayed / 2 + 1 : maxPlayed;
-        colWidth = (width - 20) / ((slots + 1) * cols);
-        graphWidth = colWidth * cols * (slots + 1);
-    } else if (slots > 1) {
-        colWidth = (width - 20) / maxPlayed;
-        graphWidth = colWidth * maxPlayed;
-    } else {
-        colWidth = (width - 20) / seasonGames;
-        graphWidth = colWidth * seasonGames;
-        maxPoints = std::max(maxPoints, kSingleTeamPointsScale);
-    }
-    const int unit = (height - 30) / maxPoints;
-    const int graphHeight = unit * maxPoints;
-    const int posStep = (graphHeight - 10) / teamCount;
-    const int left = (width - graphWidth) / 2;
-    const int top = (height - graphHeight) / 2;
-    const int bottom = top + graphHeight;
-    ProgressGraphLayout layout{left, bottom, colWidth, maxPlayed, false, {}};
-
-    canvas.setPen(kBlack, 1);
-    canvas.Line(left, top, left, bottom);
-    canvas.Line(left, bottom, left + graphWidth, bottom);
-    if (slots == 1)
-        canvas.Line(left + graphWidth, bottom, left + graphWidth, top);
-    if (slots > 1) {
-        for (int p = 5; p <= maxPoints; p += 5)
-            canvas.Line(left, bottom - p * unit, left + graphWidth, bottom - p * unit);
-    } else {
-        for (int p = 1; p <= header.TeamCount; ++p) {
-            const int y = bottom - (header.TeamCount - p) * posStep;
-            canvas.Line(left - (p % 2 == 1 ? 2 : 4), y, left, y);
-        }
-        for (int p = 1; p <= maxPoints; ++p)
-            canvas.Line(left + graphWidth, bottom - p * unit, left + graphWidth + (p % 5 == 0 ? 4 : 2),
-                        bottom - p * unit);
-    }
-
-    for (int k = 0; k < slots; ++k) {
+    if (frame.slots > 1)
+        GiveOwnTeamItsColour(colours, teams, frame.slots, division.Header().OwnTeam, ownTeamColour);
+    ProgressGraphLayout layout{frame.left, frame.bottom, frame.colWidth, frame.maxPlayed, false, {}};
+    DrawAxes(canvas, division.Header().TeamCount, frame);
+    for (int k = 0; k < frame.slots; ++k) {
         const int team = teams[static_cast<std::size_t>(k)];
-        const Colour colour = colours[static_cast<std::size_t>(k)];
         const std::vector<int> games = TeamGamesByDate(division, team);
         const int played = std::min<int>(division.Teams[team].Played, static_cast<int>(games.size()));
-        const bool thinned = slots != 1 && static_cast<int>(games.size()) >= kThinnedGames;
-        int running = -division.Teams[team].Deduction;
-        int penX = left, penY = bottom;
-        canvas.setPen(lineStyle ? colour : kBlack, lineStyle ? 2 : 1);
-        canvas.setBrush(colour);
-        int col = 1;
-        for (int g = 1; g <= played; ++g) {
-            const int result = games[static_cast<std::size_t>(g - 1)];
-            const int earned = PointsEarned(division.Results[result], team, header.WinPoints);
-            running += earned;
-            if (lineStyle) {
-                if (running > 0) {
-                    canvas.Line(penX, penY, left + col * colWidth, bottom - running * unit);
-                    penX = left + col * colWidth;
-                    penY = bottom - running * unit;
-                }
-                ++col;
-                continue;
-            }
-            if (thinned && g % 2 == 0 && g != played)
-                continue;
-            const int x = slots == 1 ? left + (col - 1) * colWidth
-                                     : left + (col - 1) * colWidth * (slots + 1) + k * colWidth;
-            if (slots == 1) {
-                layout.hover.push_back({result, running, 0});
-                canvas.setBrush(earned == 0 ? kRed : earned == 1 ? kWhite : kBlue);
-            }
-            if (running > 0)
-                canvas.Rectangle(x, bottom - unit * running, x + colWidth, bottom);
-            ++col;
-        }
-        if (slots != 1)
-            continue;
-
-        const std::vector<int> positions =
-            PositionsAfterGames(division, team, std::vector<int>(games.begin(), games.begin() + played));
-        const int marker = std::min(colWidth, kMaxMarker);
-        int previousX = 0, previousY = 0;
-        canvas.setBrush(kYellow);
-        for (int g = 1; g <= played; ++g) {
-            const int position = positions[static_cast<std::size_t>(g - 1)];
-            layout.hover[static_cast<std::size_t>(g - 1)].Position = position;
-            const int x = left + (g - 1) * colWidth + (colWidth - marker) / 2;
-            const int y = bottom - (header.TeamCount - position) * posStep - marker / 2;
-            canvas.setPen(kYellow, 1);
-            canvas.Ellipse(x, y, x + marker, y + marker);
-            const int centreX = x + marker / 2, centreY = y + marker / 2;
-            if (g > 1) {
-                canvas.setPen(kBlack, 2);
-                canvas.Line(previousX, previousY, centreX, centreY);
-            }
-            previousX = centreX;
-            previousY = centreY;
-        }
-        layout.hoverValid = true;
+        DrawPointsOfTeam(canvas, division, frame, k, team, colours[static_cast<std::size_t>(k)], games,
+                         played, layout);
+        if (frame.slots == 1)
+            DrawPositions(canvas, division, frame, team, games, played, layout);
     }
     canvas.setPen(kBlack, 1);
-    DrawLegend(canvas, division, teams, slots, colours, left);
+    DrawLegend(canvas, division, teams, frame.slots, colours, frame.left);
     return layout;
 }
 
@@ -247,12 +269,12 @@ std::string HoverText(const Division& division, const GraphHoverEntry& entry, co
     return " " + dateFormat.Format(match.MatchDate) + " " + TeamName(division, match.HomeTeam) + " " +
            std::to_string(match.HomeGoals) + " " + TeamName(division, match.AwayTeam) + " " +
            std::to_string(match.AwayGoals) + " (" + PointsText(entry.Points) + " - " +
-           LeaguePositionText(entry.Position, division.Header.TeamCount) + ") ";
+           LeaguePositionText(entry.Position, division.Header().TeamCount) + ") ";
 }
 
 std::string GraphPictureName(const Division& division, int team) {
     std::string name = kGraphCaption;
-    if (team > 0 && team <= division.Header.TeamCount)
+    if (team > 0 && team <= division.Header().TeamCount)
         name = kGraphCaptionFor + Windows1252ToUtf8(division.Teams[team].Name.stored());
     for (char& c : name)
         if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||

@@ -12,7 +12,7 @@ namespace {
 
 std::vector<int> PlayedByDate(const Division& division, int team) {
     std::vector<int> played;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (match.Played && (team == 0 || match.HomeTeam == team || match.AwayTeam == team))
             played.push_back(r);
@@ -32,9 +32,9 @@ std::vector<int> TeamGamesByDate(const Division& division, int team) {
 std::vector<int> PositionsAfterGames(const Division& division, int team, const std::vector<int>& games) {
     const std::vector<int> season = PlayedByDate(division, 0);
     LeagueTable table;
-    table.TeamCount = division.Header.TeamCount;
+    table.TeamCount = division.Header().TeamCount;
     // The head-to-head rules replay the matches counted so far; other rules need only the rows.
-    const bool headToHead = UsesHeadToHead(division.Header.SortRules.stored());
+    const bool headToHead = UsesHeadToHead(division.Header().SortRules.stored());
     auto counted = std::make_unique<CountedMatches>();
     for (int t = 1; t <= table.TeamCount; ++t)
         table.Standings[t].Points = -division.Teams[t].Deduction;
@@ -49,7 +49,7 @@ std::vector<int> PositionsAfterGames(const Division& division, int team, const s
             continue;
         }
         for (; next < season.size() && division.Results[season[next]].MatchDate <= date; ++next) {
-            CountResult(table, division.Results[season[next]], division.Header.WinPoints);
+            CountResult(table, division.Results[season[next]], division.Header().WinPoints);
             if (headToHead)
                 counted->Add(season[next], true, true);
         }

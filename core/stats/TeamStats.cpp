@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
-
 namespace vantorel {
 namespace {
 
@@ -29,12 +27,8 @@ void CountGame(TeamStatistics& stats, const ResultRecord& match, bool atHome, lo
     const int goalsAgainst = atHome ? match.AwayGoals : match.HomeGoals;
     const int opponent = atHome ? match.AwayTeam : match.HomeTeam;
     s.GoalsFor += goalsFor;
-    if (goalsFor > goalsAgainst)
-        ++s.Won;
-    else if (goalsFor < goalsAgainst)
-        ++s.Lost;
-    else
-        ++s.Drawn;
+    const GameOutcome outcome = OutcomeFor(goalsFor, goalsAgainst);
+    ++(outcome == GameOutcome::Won ? s.Won : outcome == GameOutcome::Drawn ? s.Drawn : s.Lost);
     if (atHome) {
         ++stats.homeGames;
         if (goalsAgainst == 0)
@@ -61,7 +55,7 @@ const char* FormLetter(GameOutcome outcome) {
 }
 
 void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
-    const int playerCount = division.Header.PlayerCount;
+    const int playerCount = division.Header().PlayerCount;
     std::vector<int> entryOf(static_cast<std::size_t>(playerCount) + 1, -1);
     for (int p = 1; p <= playerCount; ++p)
         if (division.Players[p].Team == team) {
@@ -76,7 +70,7 @@ void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
     for (const int r : stats.games) {
         const ResultRecord& match = division.Results[r];
         const int squad = match.HomeTeam == team ? match.HomeSquad : match.AwaySquad;
-        if (squad < 1 || squad > division.Header.SquadCount)
+        if (squad < 1 || squad > division.Header().SquadCount)
             continue;
         // Only a player who was on the pitch, with a time off, made an appearance.
         for (const SquadEntry& entry : division.Squads[squad].Entries)
@@ -84,7 +78,7 @@ void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
                 if (TeamPlayerLine* line = lineOf(entry.Player))
                     ++line->Appearances;
     }
-    for (int g = 1; g <= division.Header.GoalCount; ++g) {
+    for (int g = 1; g <= division.Header().GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         TeamPlayerLine* line = lineOf(goal.Player);
         if (line == nullptr)
@@ -97,31 +91,6 @@ void CountPlayers(const Division& division, int team, TeamStatistics& stats) {
 
 } // namespace
 
-GameOutcome GameOutcomeFor(const ResultRecord& result, int team) {
-    const int goalsFor = result.HomeTeam == team ? result.HomeGoals : result.AwayGoals;
-    const int goalsAgainst = result.HomeTeam == team ? result.AwayGoals : result.HomeGoals;
-    return goalsFor > goalsAgainst    ? GameOutcome::Won
-           : goalsFor == goalsAgainst ? GameOutcome::Drawn
-                                      : GameOutcome::Lost;
-}
-
-int GamePointsFor(const Division& division, const ResultRecord& result, int team) {
-    switch (GameOutcomeFor(result, team)) {
-    case GameOutcome::Won:
-        return division.Header.WinPoints;
-    case GameOutcome::Drawn:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-std::string TeamNameText(const Division& division, int team) {
-    if (team < 1 || team > kTeamSlots)
-        return {};
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
-
 TeamStatistics TeamStats(const Division& division, int team) {
     TeamStatistics stats;
     TeamSummary& s = stats.summary;
@@ -129,7 +98,7 @@ TeamStatistics TeamStats(const Division& division, int team) {
     s.AttLow = 999999;
     long attendanceSum = 0;
     int attendanceCount = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played || (match.HomeTeam != team && match.AwayTeam != team))
             continue;
@@ -150,7 +119,7 @@ TeamStatistics TeamStats(const Division& division, int team) {
     for (std::size_t i = 0; i < stats.games.size() && i < 10; ++i) {
         const ResultRecord& match = division.Results[stats.games[i]];
         std::string& form = match.HomeTeam == team ? s.HomeForm : s.AwayForm;
-        form.insert(0, FormLetter(GameOutcomeFor(match, team)));
+        form.insert(0, FormLetter(OutcomeFor(match, team)));
     }
     stats.formSummary = FormSummary(division, team, stats.games);
     CountPlayers(division, team, stats);
@@ -167,20 +136,19 @@ std::string FormSummary(const Division& division, int team, const std::vector<in
         const int position = static_cast<int>(i) + 1;
         const ResultRecord& match = division.Results[games[i]];
         const bool atHome = match.HomeTeam == team;
-        const GameOutcome outcome = GameOutcomeFor(match, team);
+        const GameOutcome outcome = OutcomeFor(match, team);
         homeGames += atHome ? 1 : 0;
+        points += PointsFor(outcome, division.Header().WinPoints);
         if (outcome == GameOutcome::Won) {
             ++wins;
             winRun += winRunOn ? 1 : 0;
             unbeatenRun += unbeatenOn ? 1 : 0;
-            points += division.Header.WinPoints;
             if (firstWin == 0)
                 firstWin = position;
             wonAway = wonAway || !atHome;
         } else if (outcome == GameOutcome::Drawn) {
             winRunOn = false;
             unbeatenRun += unbeatenOn ? 1 : 0;
-            points += 1;
             homeAllWon = homeAllWon && !atHome;
         } else {
             ++losses;
@@ -233,7 +201,7 @@ TeamStatsTexts TeamStatsLabels(const Division& division, const TeamStatistics& s
         if (opponent == 0)
             return;
         scoreText = std::to_string(score);
-        teamText = TeamNameText(division, opponent);
+        teamText = TeamName(division, opponent);
     };
     highest(s.HighHomeFor, s.HighHomeForOpp, t.hfHome, t.hfHomeTeam);
     highest(s.HighAwayFor, s.HighAwayForOpp, t.hfAway, t.hfAwayTeam);

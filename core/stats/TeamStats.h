@@ -5,6 +5,8 @@
 
 #include "results/ResultList.h"
 #include "store/Division.h"
+#include "store/MatchOutcome.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -47,12 +49,6 @@ TeamStatistics TeamStats(const Division& division, int team);
 // win, every home game won, unbeaten at home. Empty for three games or fewer.
 std::string FormSummary(const Division& division, int team, const std::vector<int>& games);
 
-// How a played result went for one of its teams.
-enum class GameOutcome { Won, Drawn, Lost };
-GameOutcome GameOutcomeFor(const ResultRecord& result, int team);
-// The points a result earned one of its teams: the league's points for a win, 1 for a draw, 0 for a loss.
-int GamePointsFor(const Division& division, const ResultRecord& result, int team);
-
 // The texts of the page's figures, each beside its caption.
 struct TeamStatsTexts {
     std::string points, played, goals, won, drawn, lost, deducted;
@@ -68,8 +64,5 @@ TeamStatsTexts TeamStatsLabels(const Division& division, const TeamStatistics& s
 // Each figure of the page as its caption and value, in the page's order ("Won", "26"; "Highest Score
 // (For) Home", "7 Chelsea"; "Clean Sheets Total", "12 (31%)"), for a plain-text listing.
 std::vector<std::pair<std::string, std::string>> TeamStatsListing(const TeamStatsTexts& texts);
-
-// A team's name as UTF-8; empty for team 0.
-std::string TeamNameText(const Division& division, int team);
 
 } // namespace vantorel

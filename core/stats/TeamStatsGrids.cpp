@@ -93,7 +93,7 @@ std::vector<std::string> TeamGameCells(const Division& division, int team, int r
     return {dateFormat.Format(m.MatchDate),
             FormatAttendance(m.Attendance),
             atHome ? "H" : "A",
-            TeamNameText(division, atHome ? m.AwayTeam : m.HomeTeam),
+            TeamName(division, atHome ? m.AwayTeam : m.HomeTeam),
             std::to_string(atHome ? m.HomeGoals : m.AwayGoals),
             std::to_string(atHome ? m.AwayGoals : m.HomeGoals)};
 }
@@ -118,7 +118,7 @@ void SortTeamPlayers(const Division& division, std::vector<TeamPlayerLine>& play
 }
 
 std::vector<std::string> TeamPlayerCells(const Division& division, const TeamPlayerLine& line) {
-    return {Windows1252ToUtf8(division.Players[line.Player].Name.stored()),
+    return {PlayerName(division, line.Player),
             line.Appearances == 0 ? std::string() : std::to_string(line.Appearances),
             std::to_string(line.Goals), std::to_string(line.Penalties), std::to_string(line.OwnGoals)};
 }
@@ -151,8 +151,8 @@ int AlignedTextX(CellAlignment alignment, int left, int right, int textWidth) {
 }
 
 Colour OppositionColour(const Division& division, const Settings& settings, const std::string& text) {
-    const int own = division.Header.OwnTeam;
-    return own > 0 && text == TeamNameText(division, own) ? settings.Colour4 : kBlack;
+    const int own = division.Header().OwnTeam;
+    return own > 0 && text == TeamName(division, own) ? settings.Colour4 : kBlack;
 }
 
 std::vector<int> GamesColumnWidths(int gridWidth, int lineWidth, int scrollBar) {

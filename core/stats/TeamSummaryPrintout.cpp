@@ -16,7 +16,7 @@ constexpr int kMargin = 40;
 int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const TeamStatistics& stats,
                  const std::string& printDate, const CanvasFont& baseFont) {
     constexpr int kSmallestHeading = 8;
-    const std::string title = Windows1252ToUtf8(division.Header.TableName.stored()) + " - " +
+    const std::string title = Windows1252ToUtf8(division.Header().TableName.stored()) + " - " +
                               TeamNameText(division, stats.summary.Team);
     CanvasFont headingFont = baseFont;
     headingFont.name = "Arial";
@@ -36,7 +36,7 @@ int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const 
 }
 
 std::string HighestScoreText(const char* venue, int score, int opponent, const Division& division) {
-    return std::string(venue) + std::to_string(score) + " (" + TeamNameText(division, opponent) + ")";
+    return std::string(venue) + std::to_string(score) + " (" + TeamName(division, opponent) + ")";
 }
 
 // The columns of the games list.
@@ -52,8 +52,8 @@ struct GameColumns {
 GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& division,
                            const TeamStatistics& stats, const DateFormat& dateFormat) {
     int widestName = 0, maxPoints = 0;
-    for (int t = 1; t <= division.Header.TeamCount; ++t) {
-        widestName = std::max(widestName, canvas.TextWidth(TeamNameText(division, t)));
+    for (int t = 1; t <= division.Header().TeamCount; ++t) {
+        widestName = std::max(widestName, canvas.TextWidth(TeamName(division, t)));
         maxPoints = std::max<int>(maxPoints, division.Teams[t].Points);
     }
     const int nameWidth = widestName + canvas.TextWidth("W");
@@ -163,15 +163,15 @@ bool PrintTeamSummary(Canvas& canvas, int pageWidth, int pageHeight, const Divis
     for (int i = 0; i < last; ++i) {
         const ResultRecord& match =
             division.Results[stats.games[static_cast<std::size_t>(gameCount - 1 - i)]];
-        running += GamePointsFor(division, match, team);
+        running += PointsFor(OutcomeFor(match, team), division.Header().WinPoints);
         if (i < first)
             continue;
         canvas.TextOut(c.date, y, dateFormat.Format(match.MatchDate));
-        canvas.TextOut(c.home, y, TeamNameText(division, match.HomeTeam));
+        canvas.TextOut(c.home, y, TeamName(division, match.HomeTeam));
         canvas.TextOut(c.score, y, PrintedScore(match));
-        canvas.TextOut(c.away, y, TeamNameText(division, match.AwayTeam));
+        canvas.TextOut(c.away, y, TeamName(division, match.AwayTeam));
         if (running > 0) {
-            canvas.setBrush(OutcomeColour(GameOutcomeFor(match, team)));
+            canvas.setBrush(OutcomeColour(OutcomeFor(match, team)));
             canvas.Rectangle(c.bar, y, c.bar + c.BarLength(running), y + L);
             canvas.setBrush(kWhite);
         }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "store/Dates.h"
+#include "store/DivisionWriter.h"
+#include "store/MatchOutcome.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -64,7 +66,7 @@ Status CheckHeader(const DivisionHeader& header) {
 
 // A squad record belongs to one side of one fixture: editing it through one link must not change another.
 Status CheckSquadLinks(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     std::vector<int> linkedFrom(static_cast<std::size_t>(header.SquadCount) + 1, 0);
     for (int r = 1; r <= header.ResultCount; ++r)
         for (const int squad : {division.Results[r].HomeSquad, division.Results[r].AwaySquad}) {
@@ -81,7 +83,7 @@ Status CheckSquadLinks(const Division& division) {
 }
 
 Status CheckResults(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (int r = 1; r <= header.ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         const std::string which = "result " + std::to_string(r);
@@ -100,7 +102,7 @@ Status CheckResults(const Division& division) {
 }
 
 Status CheckGoals(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (int g = 1; g <= header.GoalCount; ++g) {
         const GoalRecord& goal = division.Goals[g];
         const std::string which = "goal " + std::to_string(g);
@@ -125,7 +127,7 @@ Status CheckGoals(const Division& division) {
 }
 
 Status CheckPlayersAndTeams(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (int t = 1; t <= header.TeamCount; ++t)
         if (auto status = CheckText(division.Teams[t].Name, "the name of team " + std::to_string(t)); !status)
             return status;
@@ -143,7 +145,7 @@ Status CheckPlayersAndTeams(const Division& division) {
 }
 
 Status CheckSquads(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (int s = 1; s <= header.SquadCount; ++s) {
         const SquadRecord& squad = division.Squads[s];
         const std::string which = "squad " + std::to_string(s);
@@ -167,7 +169,7 @@ struct Recount {
 };
 
 Recount CountTotals(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     Recount count{std::vector<int>(static_cast<std::size_t>(header.TeamCount) + 1, 0),
                   std::vector<int>(static_cast<std::size_t>(header.TeamCount) + 1, 0),
                   std::vector<int>(static_cast<std::size_t>(header.PlayerCount) + 1, 0)};
@@ -181,14 +183,8 @@ Recount CountTotals(const Division& division) {
         const auto away = static_cast<std::size_t>(match.AwayTeam);
         ++count.played[home];
         ++count.played[away];
-        if (match.HomeGoals > match.AwayGoals) {
-            count.points[home] += header.WinPoints;
-        } else if (match.HomeGoals < match.AwayGoals) {
-            count.points[away] += header.WinPoints;
-        } else {
-            ++count.points[home];
-            ++count.points[away];
-        }
+        count.points[home] += PointsFor(OutcomeFor(match, match.HomeTeam), header.WinPoints);
+        count.points[away] += PointsFor(OutcomeFor(match, match.AwayTeam), header.WinPoints);
     }
     for (int g = 1; g <= header.GoalCount; ++g)
         if (const GoalRecord& goal = division.Goals[g]; CountsForScorer(goal))
@@ -212,7 +208,7 @@ std::string TeamName(const Division& division, int team) {
 
 void CheckTotals(const Division& division, std::vector<std::string>& broken) {
     const Recount count = CountTotals(division);
-    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+    for (int t = 1; t <= division.Header().TeamCount; ++t) {
         const TeamRecord& team = division.Teams[t];
         const auto i = static_cast<std::size_t>(t);
         if (team.Played != AsPlayed(count.played[i]))
@@ -222,7 +218,7 @@ void CheckTotals(const Division& division, std::vector<std::string>& broken) {
             broken.push_back(TeamName(division, t) + " has Points " + std::to_string(team.Points) +
                              " but its results and deduction give " + std::to_string(count.points[i]));
     }
-    for (int p = 1; p <= division.Header.PlayerCount; ++p) {
+    for (int p = 1; p <= division.Header().PlayerCount; ++p) {
         const PlayerRecord& player = division.Players[p];
         const int goals = count.goals[static_cast<std::size_t>(p)];
         if (player.Goals != AsPlayed(goals))
@@ -233,7 +229,7 @@ void CheckTotals(const Division& division, std::vector<std::string>& broken) {
 }
 
 void CheckMatches(const Division& division, std::vector<std::string>& broken) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     std::vector<int> homeGoals(static_cast<std::size_t>(header.ResultCount) + 1, 0);
     std::vector<int> awayGoals(homeGoals.size(), 0);
     for (int g = 1; g <= header.GoalCount; ++g) {
@@ -266,7 +262,7 @@ void CheckMatches(const Division& division, std::vector<std::string>& broken) {
 
 void CheckTeamNames(const Division& division, std::vector<std::string>& broken) {
     std::map<std::string_view, int> first;
-    for (int t = 1; t <= division.Header.TeamCount; ++t) {
+    for (int t = 1; t <= division.Header().TeamCount; ++t) {
         const auto [at, added] = first.emplace(division.Teams[t].Name.stored(), t);
         if (!added)
             broken.push_back(TeamName(division, t) + " has the same name as team " +
@@ -291,7 +287,7 @@ bool MakesARuleActive(std::string_view codes) {
 }
 
 void CheckSettings(const Division& division, std::vector<std::string>& broken) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (const ZoneField& zone : kZones)
         if (header.*zone.count > header.TeamCount)
             broken.push_back(std::string("the ") + zone.name + " zone holds " +
@@ -318,7 +314,7 @@ std::string ActiveRuleCodes(std::string_view sortRules) {
 }
 
 bool MendSettings(Division& division) {
-    DivisionHeader& header = division.Header;
+    DivisionHeader header = division.Header();
     bool changed = false;
     for (const ZoneField& zone : kZones)
         if (header.*zone.count > header.TeamCount) {
@@ -334,7 +330,7 @@ bool MendSettings(Division& division) {
         changed = true;
     }
     if (changed)
-        division.DataChanged = true;
+        DivisionWriter(division).Header() = header;
     return changed;
 }
 
@@ -356,19 +352,31 @@ std::vector<std::string> BrokenRules(const Division& division) {
 
 bool RecomputeRunningTotals(Division& division) {
     const Recount count = CountTotals(division);
+    DivisionWriter writer(division);
     bool changed = false;
-    auto store = [&changed](auto& field, auto value) {
-        changed = changed || field != value;
-        field = value;
+    // Writes only a total that differs, so that a sound league stays unchanged.
+    auto store = [&changed](const auto& current, auto value, auto write) {
+        if (current == value)
+            return;
+        changed = true;
+        write() = value;
     };
-    for (int t = 1; t <= division.Header.TeamCount; ++t) {
-        store(division.Teams[t].Played, AsPlayed(count.played[static_cast<std::size_t>(t)]));
-        store(division.Teams[t].Points, AsPoints(count.points[static_cast<std::size_t>(t)]));
+    for (int t = 1; t <= division.Header().TeamCount; ++t) {
+        const TeamRecord& team = division.Teams[t];
+        store(
+            team.Played, AsPlayed(count.played[static_cast<std::size_t>(t)]), [&]() -> auto& {
+                return writer.Team(t).Played;
+            });
+        store(
+            team.Points, AsPoints(count.points[static_cast<std::size_t>(t)]), [&]() -> auto& {
+                return writer.Team(t).Points;
+            });
     }
-    for (int p = 1; p <= division.Header.PlayerCount; ++p)
-        store(division.Players[p].Goals, AsPlayed(count.goals[static_cast<std::size_t>(p)]));
-    if (changed)
-        division.DataChanged = true;
+    for (int p = 1; p <= division.Header().PlayerCount; ++p)
+        store(
+            division.Players[p].Goals, AsPlayed(count.goals[static_cast<std::size_t>(p)]), [&]() -> auto& {
+                return writer.Player(p).Goals;
+            });
     return changed;
 }
 
@@ -387,8 +395,8 @@ Status CheckCounts(const DivisionHeader& header) {
 }
 
 Status CheckDivision(const Division& division) {
-    for (auto check : {+[](const Division& d) { return CheckCounts(d.Header); },
-                       +[](const Division& d) { return CheckHeader(d.Header); }, &CheckPlayersAndTeams,
+    for (auto check : {+[](const Division& d) { return CheckCounts(d.Header()); },
+                       +[](const Division& d) { return CheckHeader(d.Header()); }, &CheckPlayersAndTeams,
                        &CheckResults, &CheckGoals, &CheckSquads})
         if (auto status = check(division); !status)
             return status;

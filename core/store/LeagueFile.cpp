@@ -5,6 +5,8 @@
 
 #include "store/ByteStream.h"
 #include "store/DivisionCheck.h"
+#include "store/DivisionEdits.h"
+#include "store/DivisionWriter.h"
 #include "store/FileIo.h"
 
 namespace vantorel {
@@ -114,10 +116,12 @@ void ReadSquad(ByteReader& in, SquadRecord& squad) {
     }
 }
 
-template <typename Record, int Capacity, typename ReadOne>
-Status ReadRecords(ByteReader& in, RecordArray<Record, Capacity>& records, int count, ReadOne readOne) {
+// Reads count records into the slots the writer's accessor hands out.
+template <typename Record, typename ReadOne>
+Status ReadRecords(ByteReader& in, DivisionWriter& writer, Record& (DivisionWriter::*slot)(int), int count,
+                   ReadOne readOne) {
     for (int i = 1; i <= count; ++i) {
-        readOne(in, records[i]);
+        readOne(in, (writer.*slot)(i));
         if (in.overrun())
             return ReadBeyondEnd();
     }
@@ -157,7 +161,8 @@ Status CheckLeagueHeader(const DivisionHeader& header, std::size_t fileSize) {
 // Reads every record into a Division that nothing else sees yet.
 Status ReadInto(std::span<const std::uint8_t> bytes, Division& staged) {
     ByteReader in(bytes);
-    DivisionHeader& header = staged.Header;
+    DivisionWriter writer(staged);
+    DivisionHeader& header = writer.Header();
     ReadHeader(in, header);
     if (in.overrun())
         return ReadBeyondEnd();
@@ -167,18 +172,18 @@ Status ReadInto(std::span<const std::uint8_t> bytes, Division& staged) {
     auto readResult = [oldFormat](ByteReader& reader, ResultRecord& match) {
         ReadResult(reader, match, oldFormat);
     };
-    for (auto status : {ReadRecords(in, staged.Teams, header.TeamCount, ReadTeam),
-                        ReadRecords(in, staged.Results, header.ResultCount, readResult),
-                        ReadRecords(in, staged.Goals, header.GoalCount, ReadGoal),
-                        ReadRecords(in, staged.Players, header.PlayerCount, ReadPlayer),
-                        ReadRecords(in, staged.Squads, header.SquadCount, ReadSquad)})
+    for (auto status : {ReadRecords(in, writer, &DivisionWriter::Team, header.TeamCount, ReadTeam),
+                        ReadRecords(in, writer, &DivisionWriter::Result, header.ResultCount, readResult),
+                        ReadRecords(in, writer, &DivisionWriter::Goal, header.GoalCount, ReadGoal),
+                        ReadRecords(in, writer, &DivisionWriter::Player, header.PlayerCount, ReadPlayer),
+                        ReadRecords(in, writer, &DivisionWriter::Squad, header.SquadCount, ReadSquad)})
         if (!status)
             return status;
     if (auto status = CheckDivision(staged); !status)
         return status;
     header.Version = kCurrentVersion;
-    staged.PlaceTransferredOut();
-    staged.DataChanged = false;
+    PlaceTransferredOut(staged);
+    writer.MarkSaved();
     return Status::Ok();
 }
 
@@ -188,12 +193,12 @@ Status ReadDivision(std::span<const std::uint8_t> bytes, Division& division) {
     auto staged = std::make_unique<Division>();
     if (auto status = ReadInto(bytes, *staged); !status)
         return status;
-    division = std::move(*staged);
+    DivisionWriter(division).Replace(std::move(*staged));
     return Status::Ok();
 }
 
 std::vector<std::uint8_t> WriteDivision(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     std::vector<std::uint8_t> bytes;
     bytes.reserve(kLargestFileSize);
     ByteWriter out(bytes);
@@ -316,7 +321,7 @@ Status LoadDivision(const std::string& path, Division& division, bool* totalsRec
 Status SaveDivision(const std::string& path, Division& division) {
     if (auto status = ReplaceFile(path, WriteDivision(division)); !status)
         return status;
-    division.DataChanged = false;
+    DivisionWriter(division).MarkSaved();
     return Status::Ok();
 }
 

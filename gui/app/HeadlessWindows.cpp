@@ -20,7 +20,7 @@ namespace {
 // The latest played result, preferring one with both squads recorded; 0 when nothing is played.
 int ShownMatch(const Division& division) {
     int played = 0;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& match = division.Results[r];
         if (!match.Played)
             continue;

@@ -11,17 +11,11 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
+#include "store/Names.h"
 #include "store/TextCodec.h"
 #include "app/StepNames.h"
 
 namespace vantorel {
-namespace {
-
-QString TeamName(const Division& division, int team) {
-    return QString::fromStdString(Windows1252ToUtf8(division.Teams[team].Name.stored()));
-}
-
-} // namespace
 
 TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     edtTableName = new QLineEdit(this);
@@ -79,13 +73,13 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
 
 void TableSettingsTab::Setup() {
     const Division& division = app_.division;
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     filling_ = true;
     edtTableName->setText(QString::fromStdString(Windows1252ToUtf8(header.TableName.stored())));
     lbOwnTeam->clear();
     lbOwnTeam->addItem(QStringLiteral("*** None ***"));
     for (int t = 1; t <= header.TeamCount; ++t)
-        lbOwnTeam->addItem(TeamName(division, t));
+        lbOwnTeam->addItem(QString::fromStdString(TeamName(division, t)));
     lbOwnTeam->setCurrentRow(header.OwnTeam);
     for (QSpinBox* spin : {sePromote, sePlayoff, seRelegate})
         spin->setMaximum(MaxZoneCount(division));

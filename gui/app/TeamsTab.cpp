@@ -12,6 +12,7 @@
 #include "app/LeagueSettings.h"
 #include "store/TextCodec.h"
 #include "app/StepNames.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -66,8 +67,8 @@ void TeamsTab::Setup() {
     filling_ = true;
     edTeam->clear();
     lbTeams->clear();
-    for (int t = 1; t <= app_.division.Header.TeamCount; ++t)
-        lbTeams->addItem(QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[t].Name.stored())));
+    for (int t = 1; t <= app_.division.Header().TeamCount; ++t)
+        lbTeams->addItem(QString::fromStdString(TeamName(app_.division, t)));
     lbTeams->setCurrentRow(0);
     edDeduct->setValue(app_.division.Teams[1].Deduction);
     editTeam_ = -1;
@@ -88,8 +89,10 @@ void TeamsTab::lbTeamsClick() {
 void TeamsTab::edDeductChange(int deduction) {
     if (filling_ || lbTeams->currentRow() < 0)
         return;
-    app_.division.SetDeduction(lbTeams->currentRow() + 1, deduction);
-    app_.RecordEdit(TeamStep(app_.division, "deduction", lbTeams->currentRow() + 1), StepMerge::WithSameName);
+    // The spin box keeps the deduction in range.
+    if (SetDeduction(app_.division, lbTeams->currentRow() + 1, deduction))
+        app_.RecordEdit(TeamStep(app_.division, "deduction", lbTeams->currentRow() + 1),
+                        StepMerge::WithSameName);
 }
 
 void TeamsTab::btnEditClick() {
@@ -111,8 +114,7 @@ void TeamsTab::btnUpTeamClick() {
         return;
     }
     app_.RecordEdit(TeamStep(app_.division, "rename team", editTeam_ + 1));
-    lbTeams->item(editTeam_)->setText(
-        QString::fromStdString(Windows1252ToUtf8(app_.division.Teams[editTeam_ + 1].Name.stored())));
+    lbTeams->item(editTeam_)->setText(QString::fromStdString(TeamName(app_.division, editTeam_ + 1)));
     btnUpTeam->setEnabled(false);
     edTeam->clear();
     edTeam->setEnabled(false);

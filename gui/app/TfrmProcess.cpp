@@ -200,7 +200,7 @@ void TfrmProcess::LeagueChanged() {
 }
 
 void TfrmProcess::ShowLeagueName() {
-    const QString name = QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored()));
+    const QString name = QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored()));
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") + name);
     tablePage->panLeague->setText(name);
 }
@@ -255,7 +255,7 @@ void TfrmProcess::StepPage(int step) {
 }
 
 void TfrmProcess::SaveShortcut() {
-    if (!app_.division.DataChanged) {
+    if (!app_.division.DataChanged()) {
         app_.prompts.Beep();
         return;
     }
@@ -314,7 +314,7 @@ void TfrmProcess::Notebook1PageChanged() {
 }
 
 QMenu* TfrmProcess::PopupMenu1Popup() {
-    miSave->setEnabled(app_.division.DataChanged);
+    miSave->setEnabled(app_.division.DataChanged());
     return PopupMenu1;
 }
 

@@ -134,7 +134,7 @@ void TfrmExport::RadioGroup1Click() {
     if (ChoiceTakesEveryTeam(section))
         cbTeam->addItem(QString::fromUtf8(kEveryTeamChoice), 0);
     std::vector<int> teams;
-    for (int t = 1; t <= app_.division.Header.TeamCount; ++t)
+    for (int t = 1; t <= app_.division.Header().TeamCount; ++t)
         teams.push_back(t);
     for (const int t : SortedByName(app_.division, teams))
         cbTeam->addItem(QString::fromStdString(TeamNameText(app_.division, t)), t);

@@ -24,7 +24,7 @@ TfrmTeamNames::TfrmTeamNames(const Division& division, const std::vector<std::st
     auto* form = new QFormLayout(rows);
     for (const std::string& name : names_) {
         auto* teams = new QComboBox(rows);
-        for (int t = 1; t <= division.Header.TeamCount; ++t)
+        for (int t = 1; t <= division.Header().TeamCount; ++t)
             teams->addItem(QString::fromStdString(Windows1252ToUtf8(division.Teams[t].Name.stored())));
         teams->setCurrentIndex(ClosestTeam(division, name) - 1);
         auto* label = new QLabel(QString::fromStdString(name), rows);

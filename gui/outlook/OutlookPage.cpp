@@ -121,7 +121,7 @@ OutlookPage::~OutlookPage() {
 }
 
 void OutlookPage::Refresh() {
-    panLeague->setText(Text(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    panLeague->setText(Text(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
     dates_ = DateList::Build(app_.division, TableContent::PlayedGames);
     if (workspace_.dates.AsAtDate() != dates_.AsAtDate())
         dates_.SetTo(workspace_.dates.AsAtDate());
@@ -235,8 +235,8 @@ void OutlookPage::FillTable() {
     const Outlook& outlook = *outlook_;
     lbCaption->setText(Text(CaptionText()));
     const std::vector<std::string> headings = OutlookHeadings(division);
-    const int firstPosition = OutlookFirstPositionColumn(division.Header);
-    const std::vector<ZoneSpan> zones = LeagueZones(division.Header);
+    const int firstPosition = OutlookFirstPositionColumn(division.Header());
+    const std::vector<ZoneSpan> zones = LeagueZones(division.Header());
     const int selected = OutlookTable->currentRow();
     OutlookTable->clear();
     OutlookTable->setColumnCount(static_cast<int>(headings.size()));

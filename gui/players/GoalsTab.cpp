@@ -55,11 +55,11 @@ void GoalsTab::Setup() {
     const Division& division = app_.division;
     cbGoalsTeam->clear();
     std::vector<int> teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         teams.push_back(t);
     for (int t : app_.TeamsInListOrder(teams))
         cbGoalsTeam->addItem(QString::fromStdString(TeamName(division, t)), t);
-    const int own = cbGoalsTeam->findData(division.Header.OwnTeam);
+    const int own = cbGoalsTeam->findData(division.Header().OwnTeam);
     cbGoalsTeam->setCurrentIndex(own >= 0 ? own : 0);
     cbGoalsTeamChange();
 }

@@ -56,7 +56,7 @@ void PlayersTab::Setup() {
     const Division& division = app_.division;
     FillPlayerTeams(cbPlayersTeam, app_);
     cbPlayersTeam->insertItem(0, QString::fromUtf8(kAllTeams), 0);
-    const int own = division.Header.OwnTeam != 0 ? cbPlayersTeam->findData(division.Header.OwnTeam) : -1;
+    const int own = division.Header().OwnTeam != 0 ? cbPlayersTeam->findData(division.Header().OwnTeam) : -1;
     cbPlayersTeam->setCurrentIndex(own >= 0 ? own : 0);
     cbPlayersTeamChange();
 }
@@ -123,7 +123,7 @@ void PlayersTab::btnPlDeleteClick() {
     if (!app_.prompts.AskYesNo(DeletePlayerQuestion(app_.division, player)))
         return;
     const std::string step = PlayerStep(app_.division, "delete player", player);
-    if (auto status = app_.division.DeletePlayer(player); !status)
+    if (auto status = DeletePlayer(app_.division, player); !status)
         app_.prompts.Error(status.message());
     else
         app_.RecordEdit(step);

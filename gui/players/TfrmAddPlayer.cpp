@@ -17,7 +17,7 @@ namespace vantorel {
 void FillPlayerTeams(QComboBox* box, const AppContext& app) {
     box->clear();
     std::vector<int> teams;
-    for (int t = 1; t <= app.division.Header.TeamCount + 1; ++t)
+    for (int t = 1; t <= app.division.Header().TeamCount + 1; ++t)
         teams.push_back(t);
     for (int t : app.TeamsInListOrder(teams))
         box->addItem(QString::fromStdString(TeamName(app.division, t)), t);

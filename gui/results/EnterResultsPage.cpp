@@ -17,6 +17,8 @@
 #include "results/SeasonDates.h"
 #include "store/TextCodec.h"
 #include "app/StepNames.h"
+#include "results/ResultEntry.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -25,16 +27,12 @@ QLabel* Caption(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
-QString TeamName(const Division& division, int team) {
-    return QString::fromStdString(Windows1252ToUtf8(division.Teams[team].Name.stored()));
-}
-
 // Fills a list with teams, in the order given, each carrying its index; nothing selected.
 void FillTeams(QComboBox* list, const Division& division, const std::vector<int>& teams) {
     const QSignalBlocker blocker(list);
     list->clear();
     for (int team : teams)
-        list->addItem(TeamName(division, team), team);
+        list->addItem(QString::fromStdString(TeamName(division, team)), team);
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(std::max(1, static_cast<int>(teams.size())));
 }
@@ -42,7 +40,7 @@ void FillTeams(QComboBox* list, const Division& division, const std::vector<int>
 } // namespace
 
 void AskGoalDetails(AppContext& app, QWidget* parent, const std::vector<int>& newGoals) {
-    if (!app.division.Header.TrackGoals || !app.askGoalDetails || newGoals.empty())
+    if (!app.division.Header().TrackGoals || !app.askGoalDetails || newGoals.empty())
         return;
     const int homeTeam = app.division.Results[app.division.Goals[newGoals.front()].Result].HomeTeam;
     int homeNumber = 0;
@@ -65,9 +63,9 @@ EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidge
     HomeList->setAccessibleName(QStringLiteral("Home team"));
     AwayList->setToolTip(QStringLiteral("Away team"));
     Score1 = new QSpinBox(this);
-    Score1->setRange(0, 30);
+    Score1->setRange(0, kMostEnteredHomeGoals);
     Score2 = new QSpinBox(this);
-    Score2->setRange(0, 100);
+    Score2->setRange(0, kMostEnteredAwayGoals);
     Score1->setToolTip(QStringLiteral("Home team goals"));
     Score2->setToolTip(QStringLiteral("Away team goals"));
     edAttend = new QLineEdit(QStringLiteral("0"), this);
@@ -157,7 +155,7 @@ void EnterResultsPage::SetupResultsPage() {
 }
 
 void EnterResultsPage::ShowTrackGoals() {
-    cbTrackGoals->setChecked(app_.division.Header.TrackGoals);
+    cbTrackGoals->setChecked(app_.division.Header().TrackGoals);
     // Without the goal dialog nobody could be asked for a scorer: the box says so instead of pretending.
     cbTrackGoals->setEnabled(static_cast<bool>(app_.askGoalDetails));
     cbTrackGoals->setToolTip(app_.askGoalDetails

@@ -1,7 +1,5 @@
 #include "results/TfrmChScore.h"
 
-#include <algorithm>
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +11,7 @@
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "results/EntrySession.h"
+#include "results/ResultEntry.h"
 #include "results/ResultList.h"
 
 namespace vantorel {
@@ -24,13 +23,11 @@ TfrmChScore::TfrmChScore(AppContext& app, int result, QWidget* parent)
     const ResultRecord& match = app.division.Results[result];
     lblTeams = new QLabel(QString::fromStdString(MatchTitle(app.division, result)), this);
     lblTeams->setAlignment(Qt::AlignCenter);
-    // The spins reach 30, or the stored score when that is higher (the entry page takes away scores up to
-    // 100): a dialog opened only for the crowd must not cut a score down and so rescore the match.
     udFor = new QSpinBox(this);
-    udFor->setRange(0, std::max(30, int(match.HomeGoals)));
+    udFor->setRange(0, MostRescoredGoals(match.HomeGoals));
     udFor->setValue(match.HomeGoals);
     udAgainst = new QSpinBox(this);
-    udAgainst->setRange(0, std::max(30, int(match.AwayGoals)));
+    udAgainst->setRange(0, MostRescoredGoals(match.AwayGoals));
     udAgainst->setValue(match.AwayGoals);
     edAttend = new QLineEdit(QString::number(match.Attendance), this);
     BitBtn2 = new QPushButton(QStringLiteral("OK"), this);

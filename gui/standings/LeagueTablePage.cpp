@@ -51,7 +51,7 @@ void DrawDivTableCell(QPainter& painter, const QFont& font, const QPalette& pale
     const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
                                   ToColour(palette.color(QPalette::Active, QPalette::ButtonText))};
     DrawTableCell(canvas, cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1, row, column,
-                  text.toStdString(), app.division.Header, workspace.table, app.settings, headings);
+                  text.toStdString(), app.division.Header(), workspace.table, app.settings, headings);
 }
 
 // A line of one pixel round the keyboard's row, on the cells' edges, so that the zone colours still show.
@@ -131,7 +131,7 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
             const HeadingColours headings{ToColour(palette.color(QPalette::Active, QPalette::Button)),
                                           ToColour(palette.color(QPalette::Active, QPalette::ButtonText))};
             DrawTableCell(canvas, cell.left, cell.top, cell.right, cell.bottom, cell.row + 1, cell.column,
-                          cell.text, app.division.Header, workspace.table, app.settings, headings);
+                          cell.text, app.division.Header(), workspace.table, app.settings, headings);
             const QWidget* grid = cell.option.widget;
             if (cell.selected() && grid != nullptr && grid->hasFocus())
                 DrawRowFrame(canvas, cell, ToColour(palette.color(QPalette::Highlight)),
@@ -235,7 +235,7 @@ void LeagueTablePage::PageEntry() {
     RadioGroup2->button(0)->setChecked(true);
     cbShowPoss->setChecked(workspace_.ShowPossNow);
     cbShort->setChecked(workspace_.ShortTabNow);
-    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header.TableName.stored())));
+    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
     Refresh();
 }
 

@@ -137,7 +137,7 @@ SortOrderTab::SortOrderTab(AppContext& app, SortRuleLists& lists, QWidget* paren
 }
 
 void SortOrderTab::Setup() {
-    lists_.Load(app_.division.Header.SortRules.stored());
+    lists_.Load(app_.division.Header().SortRules.stored());
     ShowLists();
 }
 
@@ -180,7 +180,7 @@ void SortOrderTab::btnDownClick() {
 }
 
 void SortOrderTab::btnRestoreClick() {
-    lists_.Restore(app_.division.Header.SortRules.stored());
+    lists_.Restore(app_.division.Header().SortRules.stored());
     ShowLists();
 }
 

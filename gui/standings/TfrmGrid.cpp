@@ -65,7 +65,7 @@ TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app
 }
 
 void TfrmGrid::Prepare() {
-    cbSecond->setEnabled(HasSecondSet(app_.division.Header));
+    cbSecond->setEnabled(HasSecondSet(app_.division.Header()));
     if (!cbSecond->isEnabled())
         cbSecond->setChecked(false);
     setWindowState(Qt::WindowMaximized);

@@ -4,7 +4,7 @@
 
 #include "platform/QtCanvas.h"
 #include "stats/DivisionStats.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -24,10 +24,9 @@ void OwnTeamLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     canvas.setFont(font);
 
     const Division& division = app_.division;
-    const int ownTeam = division.Header.OwnTeam;
-    const std::string ownName = ownTeam > 0 && ownTeam <= division.Header.TeamCount
-                                    ? Windows1252ToUtf8(division.Teams[ownTeam].Name.stored())
-                                    : std::string();
+    const int ownTeam = division.Header().OwnTeam;
+    const std::string ownName =
+        ownTeam > 0 && ownTeam <= division.Header().TeamCount ? TeamName(division, ownTeam) : std::string();
     const OwnTeamPieces pieces = SplitAtOwnTeam(index.data().toString().toStdString(), ownName);
     int x = option.rect.left() + 2;
     const int y = option.rect.top();

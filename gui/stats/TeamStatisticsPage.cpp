@@ -277,8 +277,8 @@ void TeamStatisticsPage::PageEntry() {
     stats_ = {};
     workspace_.ShownTeam = 0;
     FillTeamList();
-    SelectTeam(division.Header.OwnTeam > 0 ? division.Header.OwnTeam : 1);
-    if (division.Header.OwnTeam == 0)
+    SelectTeam(division.Header().OwnTeam > 0 ? division.Header().OwnTeam : 1);
+    if (division.Header().OwnTeam == 0)
         SelTeamList->setCurrentIndex(0);
 }
 
@@ -288,14 +288,14 @@ void TeamStatisticsPage::FillTeamList() {
     SelTeamList->clear();
     // Every team name fits the highest-score lines from the start.
     int widestName = 150;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         widestName =
             std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
     for (QLabel* name : {hfHomeTeam, hfAwayTeam, haHomeTeam, haAwayTeam})
         name->setMinimumWidth(widestName + 4);
     figuresPanel_->setMinimumWidth(0);
     std::vector<int> teams;
-    for (int t = 1; t <= division.Header.TeamCount; ++t)
+    for (int t = 1; t <= division.Header().TeamCount; ++t)
         teams.push_back(t);
     // Each entry keeps its team's index, so that a renamed team is still found.
     for (int t : app_.TeamsInListOrder(teams))

@@ -17,6 +17,7 @@
 #include "platform/WindowModal.h"
 #include "platform/WindowPlaces.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -125,8 +126,8 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     RadioGroup2->button(1)->setChecked(true);
     RadioGroup2Box->setEnabled(false);
     lineStyle_ = false;
-    const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header.TeamCount
-                                 ? Windows1252ToUtf8(app.division.Teams[selectedTeam].Name.stored())
+    const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header().TeamCount
+                                 ? TeamName(app.division, selectedTeam)
                                  : std::string();
     setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));
     resize(760, 520);

@@ -12,6 +12,7 @@
 #include "store/DivisionCheck.h"
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ const vantorel::Division& StartingLeague() {
         Require(vantorel::EnterResult(*division, {1, 2, 2, 1, 45870, 1200}).ok());
         Require(vantorel::EnterResult(*division, {3, 4, 0, 0, 45871, 800}).ok());
         for (const char* name : {"Ann", "Bob", "Cy"})
-            Require(division->AddPlayer(vantorel::PlayerRecord{vantorel::ShortString<20>(name), 1, 0}).ok());
+            Require(AddPlayer(*division, vantorel::PlayerRecord{vantorel::ShortString<20>(name), 1, 0}).ok());
         return division;
     }();
     return *league;

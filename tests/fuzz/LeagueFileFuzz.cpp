@@ -7,6 +7,7 @@
 
 #include "store/DivisionCheck.h"
 #include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(WriteDivision(*reloaded) == saved);
 
     RecomputeRunningTotals(*reloaded);
-    reloaded->DataChanged = false;
+    testing::MarkSaved(*reloaded);
     Require(!RecomputeRunningTotals(*reloaded));
     for (const std::string& rule : BrokenRules(*reloaded))
         Require(rule.find(" has Played ") == std::string::npos &&

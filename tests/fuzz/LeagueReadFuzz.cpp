@@ -76,15 +76,15 @@ void ReadLists(const Division& division, const DateFormat& format) {
         }
     }
     for (const PlayerSortKey key : {PlayerSortKey::Player, PlayerSortKey::Team, PlayerSortKey::Goals})
-        for (int team = 0; team <= division.Header.TeamCount + 1; ++team)
+        for (int team = 0; team <= division.Header().TeamCount + 1; ++team)
             (void)SortedPlayerList(division, team, key);
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (division.Results[r].Played)
             (void)BuildMatchReport(division, r, format);
 }
 
 void ReadTeamsAndPlayers(const Division& division, const DateFormat& format) {
-    for (int team = 1; team <= division.Header.TeamCount; ++team) {
+    for (int team = 1; team <= division.Header().TeamCount; ++team) {
         TeamStatistics stats = TeamStats(division, team);
         (void)TeamStatsListing(TeamStatsLabels(division, stats));
         for (int key = 1; key <= 12; ++key)
@@ -97,7 +97,7 @@ void ReadTeamsAndPlayers(const Division& division, const DateFormat& format) {
             (void)TeamPlayerCells(division, line);
         (void)PositionsAfterGames(division, team, TeamGamesByDate(division, team));
     }
-    for (int player = 1; player <= division.Header.PlayerCount; ++player) {
+    for (int player = 1; player <= division.Header().PlayerCount; ++player) {
         const PlayerSeason season = PlayerSeasonOf(division, player);
         (void)PlayerRecordCaption(division, player);
         for (const PlayerMatch& match : season.matches)

@@ -11,6 +11,7 @@
 
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 
@@ -64,7 +65,7 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
 std::string GuiHarness::WriteLeague(const std::string& fileName, const std::string& tableName, int teams,
                                     int playTimes) {
     auto league = MakeLeague(teams, playTimes);
-    league->Header.TableName.assignStored(tableName);
+    testing::Edit(*league).Header().TableName.assignStored(tableName);
     return Save(*league, fileName);
 }
 

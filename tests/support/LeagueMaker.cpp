@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "app/NewLeague.h"
+#include "players/Squads.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 
@@ -27,13 +29,13 @@ std::unique_ptr<Division> MakeLeague(int teams, int playTimes, int winPoints) {
 }
 
 void PlayFixture(Division& division, int result, int homeGoals, int awayGoals, double date) {
-    ResultRecord& match = division.Results[result];
+    ResultRecord& match = Edit(division).Result(result);
     match.Played = true;
     match.Predicted = false;
     match.HomeGoals = static_cast<std::uint8_t>(homeGoals);
     match.AwayGoals = static_cast<std::uint8_t>(awayGoals);
     match.MatchDate = date;
-    division.CreditResult(result);
+    CreditResult(division, result);
 }
 
 std::unique_ptr<Division> MakeLargestLeague() {
@@ -44,7 +46,7 @@ std::unique_ptr<Division> MakeLargestLeague() {
         PlayerRecord player;
         player.Name.assignStored("Player " + std::to_string(p));
         player.Team = static_cast<std::uint8_t>((p - 1) / kPlayersPerTeam + 1);
-        (void)division->AddPlayer(player);
+        (void)AddPlayer(*division, player);
     }
     // Every result gets an equal share of the goals, the first ones one more, so that the goals fill up.
     const double firstDate = 38577; // 13 August 2005
@@ -56,26 +58,23 @@ std::unique_ptr<Division> MakeLargestLeague() {
         for (int g = 0; g < goals; ++g) {
             const int team = g < homeGoals ? match.HomeTeam : match.AwayTeam;
             const int scorer = (team - 1) * kPlayersPerTeam + 1 + (r + g) % kPlayersPerTeam;
-            (void)division->AddGoal({static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(team),
-                                     static_cast<std::uint16_t>(scorer), static_cast<std::uint16_t>(10 + g),
-                                     false, g == 1});
-            ++division->Players[scorer].Goals;
+            (void)AddGoal(*division, {static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(team),
+                                      static_cast<std::uint16_t>(scorer), static_cast<std::uint16_t>(10 + g),
+                                      false, g == 1});
+            ++testing::Edit(*division).Player(scorer).Goals;
         }
-        for (const int team : {match.HomeTeam, match.AwayTeam}) {
-            SquadRecord squad;
-            squad.Result = static_cast<std::uint16_t>(r);
-            squad.Team = static_cast<std::uint8_t>(team);
+        for (int side = 0; side < 2; ++side) {
+            const int team = side == 0 ? match.HomeTeam : match.AwayTeam;
+            SquadLines lines{};
             for (int line = 0; line < 14; ++line)
-                squad.Entries[static_cast<std::size_t>(line)] = {
+                lines[static_cast<std::size_t>(line)] = {
                     static_cast<std::uint16_t>((team - 1) * kPlayersPerTeam + 1 + line),
                     0,
                     static_cast<std::uint8_t>(line < 11 ? 90 : 0),
                     false,
                     false,
                     false};
-            (void)division->AddSquad(squad);
-            (team == match.HomeTeam ? division->Results[r].HomeSquad : division->Results[r].AwaySquad) =
-                static_cast<std::uint16_t>(division->Header.SquadCount);
+            (void)SaveSquad(*division, r, side, lines);
         }
     }
     return division;

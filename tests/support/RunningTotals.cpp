@@ -5,7 +5,7 @@
 namespace vantorel::testing {
 
 void ExpectRunningTotalsMatchRecords(const Division& division) {
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     for (int t = 1; t <= header.TeamCount; ++t) {
         int played = 0, points = -division.Teams[t].Deduction;
         for (int r = 1; r <= header.ResultCount; ++r) {

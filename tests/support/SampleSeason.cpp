@@ -8,6 +8,7 @@
 #include "platform/DateFormat.h"
 #include "store/TextCodec.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 
@@ -37,7 +38,7 @@ std::unique_ptr<Division> LoadSampleSeason() {
     auto division = std::make_unique<Division>();
     if (!BuildNewLeague(answers, *division))
         throw std::runtime_error("sample season refused");
-    division->Header.SortRules.assignStored("123");
+    testing::Edit(*division).Header().SortRules.assignStored("123");
     const DateFormat format = DateFormat::Default();
     for (const std::string& line : SampleSeasonLines("results.csv")) {
         std::vector<std::string> fields;
@@ -51,7 +52,7 @@ std::unique_ptr<Division> LoadSampleSeason() {
             throw std::runtime_error("sample result not placed: " + line);
         PlayFixture(*division, fixture, std::stoi(fields[3]), std::stoi(fields[4]), *date);
     }
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     return division;
 }
 

@@ -76,7 +76,7 @@ std::unique_ptr<Division> MakeSyntheticSeason(int teams, int playTimes, int winP
             ++roundIndex;
         }
     }
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     return division;
 }
 

@@ -48,7 +48,7 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
                 .ok();
         if (entered) {
             record("result");
-            const int scorer = 1 + r % division.Header.PlayerCount;
+            const int scorer = 1 + r % division.Header().PlayerCount;
             if (!goals.empty() && SetGoalDetails(division, goals.front(), {scorer, 17, false, false}))
                 record("goal details");
         }
@@ -70,20 +70,20 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
             return false;
         break;
     case 4:
-        division.SetDeduction(1 + edit.b % division.Header.TeamCount, edit.c);
+        division.SetDeduction(1 + edit.b % division.Header().TeamCount, edit.c);
         break;
     case 5:
-        if (!RenameTeam(division, 1 + edit.b % division.Header.TeamCount,
+        if (!RenameTeam(division, 1 + edit.b % division.Header().TeamCount,
                         "Renamed " + std::to_string(edit.c)))
             return false;
         break;
     case 6:
         if (!SavePlayer(division, 0, "Player " + std::to_string(r) + "-" + std::to_string(edit.b),
-                        1 + edit.c % division.Header.TeamCount))
+                        1 + edit.c % division.Header().TeamCount))
             return false;
         break;
     case 7:
-        if (!division.DeletePlayer(1 + edit.b % division.Header.PlayerCount))
+        if (!division.DeletePlayer(1 + edit.b % division.Header().PlayerCount))
             return false;
         break;
     default:
@@ -99,7 +99,7 @@ std::unique_ptr<Division> StartingLeague() {
     auto division = testing::MakeLeague(6, 2);
     for (int p = 1; p <= 12; ++p)
         EXPECT_TRUE(SavePlayer(*division, 0, "Start " + std::to_string(p), 1 + p % 6));
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     return division;
 }
 
@@ -123,7 +123,7 @@ TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
                 done.push_back(undone.back());
                 undone.pop_back();
             } else {
-                const Edit edit{pick(0, 8), pick(1, division->Header.ResultCount), pick(0, 4), pick(0, 4)};
+                const Edit edit{pick(0, 8), pick(1, division->Header().ResultCount), pick(0, 4), pick(0, 4)};
                 const auto before = WriteDivision(*division);
                 // An edit that leaves every byte as it was is no step.
                 if (Make(*division, edit, &history) && WriteDivision(*division) != before) {
@@ -133,7 +133,7 @@ TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
             }
             ASSERT_EQ(history.CanUndo(), !done.empty());
             ASSERT_EQ(history.CanRedo(), !undone.empty());
-            ASSERT_EQ(division->DataChanged, !done.empty());
+            ASSERT_EQ(division->DataChanged(), !done.empty());
         }
         auto replayed = StartingLeague();
         for (const Edit& edit : done)
@@ -151,17 +151,17 @@ TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
     division->SetDeduction(2, 1);
     (void)history.Record(*division, "deduction");
     history.MarkSaved(*division);
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
     ASSERT_TRUE(history.Undo(*division));
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
     ASSERT_TRUE(history.Redo(*division));
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
     // An edit after undoing past the save makes the saved state unreachable.
     ASSERT_TRUE(history.Undo(*division));
     division->SetDeduction(3, 2);
     (void)history.Record(*division, "deduction");
     ASSERT_TRUE(history.Undo(*division));
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
     // An edit that changes nothing is no step.
     division->SetDeduction(1, 3);
     EXPECT_FALSE(history.Record(*division, "deduction"));

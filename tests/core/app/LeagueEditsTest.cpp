@@ -58,14 +58,14 @@ TEST_F(LeagueEditsTest, ChangesLeftByACrashAreRecoveredUnsavedAndUndoable) {
     } // the program dies: nothing is saved or closed
 
     auto reopened = Open(league);
-    EXPECT_FALSE(reopened->division->DataChanged);
+    EXPECT_FALSE(reopened->division->DataChanged());
     ASSERT_TRUE(reopened->workspace.edits.OfferRecovery(reopened->prompts, DateFormat::Default()));
     ASSERT_EQ(reopened->prompts.shown.size(), 1u);
     EXPECT_TRUE(reopened->prompts.last().starts_with("2 changes to this league were not saved; the last was "
                                                      "made on "))
         << reopened->prompts.last();
     EXPECT_EQ(WriteDivision(*reopened->division), edited);
-    EXPECT_TRUE(reopened->division->DataChanged);
+    EXPECT_TRUE(reopened->division->DataChanged());
     EXPECT_EQ(reopened->workspace.edits.UndoCaption(), "Undo: deduction Team 02");
 
     // The recovered changes stay journalled with the ones that follow, until the league is saved.
@@ -80,7 +80,7 @@ TEST_F(LeagueEditsTest, ChangesLeftByACrashAreRecoveredUnsavedAndUndoable) {
     EXPECT_EQ(WriteDivision(*again->division), afterUndo);
     ASSERT_TRUE(again->workspace.Save(*again->division, again->prompts));
     EXPECT_FALSE(fs::exists(journal));
-    EXPECT_FALSE(again->division->DataChanged);
+    EXPECT_FALSE(again->division->DataChanged());
 }
 
 TEST_F(LeagueEditsTest, DiscardAndClosingWithoutSavingRemoveTheJournal) {
@@ -106,7 +106,7 @@ TEST_F(LeagueEditsTest, UndoingBackToTheSavedStateClosesWithoutAsking) {
     EnterFirstFixture(*opened, 1, 1);
     Status journalStatus = Status::Ok();
     ASSERT_TRUE(opened->workspace.edits.Undo(journalStatus));
-    EXPECT_FALSE(opened->division->DataChanged);
+    EXPECT_FALSE(opened->division->DataChanged());
     EXPECT_TRUE(opened->workspace.MayClose(*opened->division, opened->prompts));
     EXPECT_TRUE(opened->prompts.shown.empty());
     EXPECT_FALSE(fs::exists(journal));

@@ -16,7 +16,7 @@ constexpr double kFirstDay = 46000; // 9 December 2025
 // Two home or two away games running for any team, its rest days passed over, the fixtures taken by date.
 int CountBreaks(const Division& division) {
     std::multimap<double, int> byDate;
-    for (int r = 1; r <= division.Header.ResultCount; ++r)
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
         byDate.emplace(division.Results[r].MatchDate, r);
     std::map<int, char> lastGround;
     int breaks = 0;
@@ -32,7 +32,7 @@ int CountBreaks(const Division& division) {
 // Every team plays at most once on each date, and every open fixture has a date.
 void ExpectOneMatchADay(const Division& division) {
     std::set<std::pair<double, int>> seen;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& fixture = division.Results[r];
         if (fixture.Played)
             continue;
@@ -61,12 +61,12 @@ TEST(MatchDays, NewLeaguesOfEverySizeKeepEveryRule) {
             answers.matchDays = MatchDayPlan{kFirstDay, 7, {}};
             Division division;
             ASSERT_TRUE(BuildNewLeague(answers, division));
-            ASSERT_EQ(division.Header.ResultCount, FixtureCount(teams, meetings));
+            ASSERT_EQ(division.Header().ResultCount, FixtureCount(teams, meetings));
             ExpectOneMatchADay(division);
 
             std::map<std::pair<int, int>, int> atGround;
             std::set<double> dates;
-            for (int r = 1; r <= division.Header.ResultCount; ++r) {
+            for (int r = 1; r <= division.Header().ResultCount; ++r) {
                 ++atGround[{division.Results[r].HomeTeam, division.Results[r].AwayTeam}];
                 dates.insert(division.Results[r].MatchDate);
                 if (r > 1) {
@@ -107,31 +107,31 @@ TEST(MatchDays, AnExistingLeagueGetsItsOpenFixturesDatedAndPlayedResultsKeepThei
 
     // Two results of the first day and one of the last are played on their own dates.
     std::vector<int> played;
-    for (int r = 1; r <= division->Header.ResultCount && played.size() < 2; ++r)
+    for (int r = 1; r <= division->Header().ResultCount && played.size() < 2; ++r)
         if (division->Results[r].MatchDate == kFirstDay)
             played.push_back(r);
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (division->Results[r].MatchDate == kFirstDay + 63)
             played.push_back(r);
     for (std::size_t i = 0; i < 3; ++i)
         testing::PlayFixture(*division, played[i], 1, 0, kFirstDay - 20 + static_cast<double>(i));
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
 
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay + 14, 7, {}}));
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(division->Results[played[i]].MatchDate, kFirstDay - 20 + static_cast<double>(i));
     ExpectOneMatchADay(*division);
     // The days close up: no day is left without a match, and a match on any but the first day has one of
     // its teams playing the day before (it could not be any earlier without turning that team's order).
     std::map<double, std::set<int>> openDays;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (!division->Results[r].Played)
             for (const int team : {division->Results[r].HomeTeam, division->Results[r].AwayTeam})
                 openDays[division->Results[r].MatchDate].insert(team);
     EXPECT_EQ(openDays.begin()->first, kFirstDay + 14);
     EXPECT_EQ(openDays.rbegin()->first, kFirstDay + 14 + 7 * (static_cast<int>(openDays.size()) - 1));
-    for (int r = 1; r <= division->Header.ResultCount; ++r) {
+    for (int r = 1; r <= division->Header().ResultCount; ++r) {
         const ResultRecord& fixture = division->Results[r];
         if (fixture.Played || fixture.MatchDate == kFirstDay + 14)
             continue;
@@ -145,7 +145,7 @@ TEST(MatchDays, APartPlayedSeasonClosesUpItsDays) {
     auto division = testing::MakeLeague(20, 2);
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
     std::map<int, int> remaining;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (r % 3 == 0)
             testing::PlayFixture(*division, r, 1, 1, kFirstDay - 1);
         else
@@ -153,7 +153,7 @@ TEST(MatchDays, APartPlayedSeasonClosesUpItsDays) {
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
     ExpectOneMatchADay(*division);
     std::set<double> openDates;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (!division->Results[r].Played)
             openDates.insert(division->Results[r].MatchDate);
     int most = 0;
@@ -168,19 +168,19 @@ TEST(MatchDays, FixturesOfALeagueMeetingOnceKeepTheirHomeSide) {
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
     ExpectOneMatchADay(*division);
     auto fresh = testing::MakeLeague(7, 1);
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         EXPECT_EQ(division->Results[r].HomeTeam, fresh->Results[r].HomeTeam);
 }
 
 TEST(MatchDays, RefusedWhenEverythingIsPlayedOrThePlanIsBad) {
     auto division = testing::MakeLeague(4, 1);
     EXPECT_FALSE(ScheduleOpenFixtures(*division, {kFirstDay, 0, {}}));
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         testing::PlayFixture(*division, r, 0, 0, kFirstDay);
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     const Status status = ScheduleOpenFixtures(*division, {kFirstDay, 7, {}});
     EXPECT_EQ(status.message(), "All games have been played");
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "app/LeagueSettings.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -12,7 +13,7 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 Pairs Fixtures(const Division& division) {
     Pairs pairs;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         EXPECT_EQ(division.Results[r].MatchNo, r);
         pairs.emplace_back(division.Results[r].HomeTeam, division.Results[r].AwayTeam);
     }
@@ -39,8 +40,7 @@ TEST(NewLeague, FixtureCountsForEveryLeagueSize) {
     for (int i = 0; i < 4; ++i)
         for (int m = 0; m < 3; ++m) {
             const int playTimes = m == 2 ? 4 : m + 1;
-            EXPECT_EQ(FixtureCount(sizes[i], playTimes), expected[i][m]);
-            EXPECT_EQ(testing::MakeLeague(sizes[i], playTimes)->Header.ResultCount, expected[i][m]);
+            EXPECT_EQ(testing::MakeLeague(sizes[i], playTimes)->Header().ResultCount, expected[i][m]);
         }
 }
 
@@ -57,7 +57,7 @@ TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswer
     answers.subsCount = 0;
     Division division;
     ASSERT_TRUE(BuildNewLeague(answers, division));
-    const DivisionHeader& header = division.Header;
+    const DivisionHeader& header = division.Header();
     EXPECT_EQ(header.TableName.stored(), "A table name that is longer th");
     for (int t = 1; t <= 4; ++t)
         EXPECT_EQ(division.Teams[t].Name.stored(),
@@ -101,7 +101,7 @@ TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     EXPECT_FALSE(BuildNewLeague(answers, *division));
     answers.teamNames = {"A", "B", "C", "Łódź"};
     EXPECT_NE(BuildNewLeague(answers, *division).message().find("Łódź"), std::string::npos);
-    EXPECT_EQ(division->Header.TeamCount, 6); // a refused league leaves the Division alone
+    EXPECT_EQ(division->Header().TeamCount, 6); // a refused league leaves the Division alone
 }
 
 TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
@@ -111,18 +111,19 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
     Division division;
     ASSERT_TRUE(BuildNewLeague(answers, division));
     EXPECT_TRUE(SetOwnTeam(division, 2));
-    EXPECT_TRUE(division.DataChanged);
+    EXPECT_TRUE(division.DataChanged());
     EXPECT_FALSE(SetOwnTeam(division, 2)); // the same line again: no change, no sound
     EXPECT_FALSE(SetOwnTeam(division, 1));
     EXPECT_FALSE(SetOwnTeam(division, 0));
 
-    division.DataChanged = false;
+    testing::MarkSaved(division);
     ASSERT_TRUE(SetTableName(division, ""));
     ASSERT_TRUE(SetTableName(division, "League"));
     ASSERT_TRUE(SetZoneCount(division, Zone::Relegation, 0));
+    EXPECT_FALSE(SetZoneCount(division, Zone::Promotion, 10));
     SetWinPoints(division, 3);
     ASSERT_TRUE(RenameTeam(division, 1, ""));
-    EXPECT_FALSE(division.DataChanged);
+    EXPECT_FALSE(division.DataChanged());
 
     ASSERT_TRUE(RenameTeam(division, 1, "Wigan")); // another team's name is accepted
     // A zone holds at most the league's four teams.
@@ -130,10 +131,10 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
               "A zone of this league holds 0 to 4 teams, not 9.");
     ASSERT_TRUE(SetZoneCount(division, Zone::Playoff, 4));
     EXPECT_EQ(division.Teams[1].Name.stored(), "Wigan");
-    EXPECT_EQ(division.Header.PlayoffCount, 4);
-    EXPECT_TRUE(division.DataChanged);
+    EXPECT_EQ(division.Header().PlayoffCount, 4);
+    EXPECT_TRUE(division.DataChanged());
     EXPECT_FALSE(SetTableName(division, "Ligue 1 – ①"));
-    EXPECT_EQ(division.Header.TableName.stored(), "League");
+    EXPECT_EQ(division.Header().TableName.stored(), "League");
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -36,7 +38,7 @@ protected:
 };
 
 TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
-    EXPECT_FALSE(division_.DataChanged);
+    EXPECT_FALSE(division_.DataChanged());
     EXPECT_TRUE(workspace_.ShowPossNow);
     EXPECT_FALSE(workspace_.ShortTabNow);
     EXPECT_EQ(workspace_.dates.AsAtDate(), 107);
@@ -53,11 +55,11 @@ TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
 
 TEST_F(WorkspaceTest, OpensALeagueWithWrongTotalsRecomputingThemAndSayingSo) {
     EXPECT_FALSE(workspace_.TotalsRecomputed);
-    division_.Teams[3].Points = 40;
+    testing::Edit(division_).Team(3).Points = 40;
     ASSERT_TRUE(SaveDivision(path_, division_));
     ASSERT_TRUE(workspace_.Open(path_, division_, settings_));
     EXPECT_TRUE(workspace_.TotalsRecomputed);
-    EXPECT_TRUE(division_.DataChanged);
+    EXPECT_TRUE(division_.DataChanged());
     EXPECT_EQ(division_.Teams[3].Points, 1);
 }
 
@@ -90,8 +92,8 @@ TEST_F(WorkspaceTest, PendingSortRulesAreAppliedOrKeepTheUserOnTheTab) {
     int selected = 1;
     ASSERT_TRUE(workspace_.sortRules.MoveUp(selected));
     EXPECT_TRUE(workspace_.MayLeavePage(division_, prompts_));
-    EXPECT_EQ(division_.Header.SortRules.stored(), "2134");
-    EXPECT_TRUE(division_.DataChanged);
+    EXPECT_EQ(division_.Header().SortRules.stored(), "2134");
+    EXPECT_TRUE(division_.DataChanged());
 
     workspace_.sortRules.Load("1");
     ASSERT_TRUE(workspace_.sortRules.MoveLeft(0));
@@ -106,7 +108,7 @@ TEST_F(WorkspaceTest, ClosingAChangedLeagueAsksWhetherToSave) {
 
     std::ifstream before(path_, std::ios::binary);
     const std::string original((std::istreambuf_iterator<char>(before)), {});
-    division_.SetDeduction(1, 2);
+    EXPECT_TRUE(SetDeduction(division_, 1, 2));
     prompts_.answers = {Answer::Cancel, Answer::No};
     EXPECT_FALSE(workspace_.MayClose(division_, prompts_));
     EXPECT_TRUE(workspace_.MayClose(division_, prompts_));
@@ -116,19 +118,19 @@ TEST_F(WorkspaceTest, ClosingAChangedLeagueAsksWhetherToSave) {
 
     prompts_.answers = {Answer::Yes};
     EXPECT_TRUE(workspace_.MayClose(division_, prompts_));
-    EXPECT_FALSE(division_.DataChanged);
+    EXPECT_FALSE(division_.DataChanged());
     Division reloaded;
     ASSERT_TRUE(LoadDivision(path_, reloaded));
     EXPECT_EQ(reloaded.Teams[1].Deduction, 2);
 }
 
 TEST_F(WorkspaceTest, AFailedSaveKeepsTheWorkspaceOpen) {
-    division_.SetDeduction(1, 2);
+    EXPECT_TRUE(SetDeduction(division_, 1, 2));
     workspace_.leaguePath = folder_.file("gone/league.div");
     prompts_.answers = {Answer::Yes};
     EXPECT_FALSE(workspace_.MayClose(division_, prompts_));
     EXPECT_EQ(prompts_.shown.back().kind, "error");
-    EXPECT_TRUE(division_.DataChanged);
+    EXPECT_TRUE(division_.DataChanged());
 }
 
 TEST(LeagueList, OpensTheOnlyLeagueOrTheSelectedOne) {
@@ -204,7 +206,7 @@ TEST(NewLeagueWizardTest, WalksThePagesWithTheirChecks) {
     EXPECT_FALSE(wizard.Next(prompts));
     Division division;
     ASSERT_TRUE(BuildNewLeague(wizard.Answers(), division));
-    EXPECT_EQ(division.Header.OwnTeam, 4);
+    EXPECT_EQ(division.Header().OwnTeam, 4);
     EXPECT_EQ(division.Teams[4].Name.stored(), "Rovers");
 }
 

@@ -10,6 +10,7 @@
 #include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -34,8 +35,8 @@ Lines Export(const Division& division, ExportSection section, const LeagueTable*
 TEST(CsvExport, ResultsAndDatedFixturesWithinTheRange) {
     auto division = testing::MakeLeague(4, 1);
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 1, 45000, 1234}));
-    division->Results[2].MatchDate = 45010; // an open fixture with a date
-    division->Teams[3].Name.assignStored("Brighton, Hove");
+    testing::Edit(*division).Result(2).MatchDate = 45010; // an open fixture with a date
+    testing::Edit(*division).Team(3).Name.assignStored("Brighton, Hove");
     EXPECT_EQ(
         Export(*division, ExportSection::Results),
         (Lines{"Date,Home-Team,Away-Team,For,Against,Attendance", "15/03/2023,Team 01,Team 02,2,1,1234"}));
@@ -53,7 +54,7 @@ TEST(CsvExport, ResultsAndDatedFixturesWithinTheRange) {
 
 TEST(CsvExport, TheTableWritesPositionNumbersWhateverTheMarks) {
     auto division = testing::MakeLeague(4, 1);
-    division->Header.RelegateCount = 1;
+    testing::Edit(*division).Header().RelegateCount = 1;
     for (int r = 1; r <= 6; ++r)
         ASSERT_TRUE(EnterResult(*division,
                                 {division->Results[r].HomeTeam, division->Results[r].AwayTeam, 1, 0, 1, 0}));
@@ -68,12 +69,12 @@ TEST(CsvExport, TheTableWritesPositionNumbersWhateverTheMarks) {
 
 TEST(CsvExport, TheGridHasOneSetOrTwoWithShortNamesInItsHeading) {
     auto twice = testing::MakeLeague(4, 2);
-    twice->Teams[1].Name.assignStored("Aston Villa");
-    twice->Teams[2].Name.assignStored("Leeds");
-    twice->Teams[3].Name.assignStored("Ox");
-    twice->Teams[4].Name.assignStored("Hull ");
+    testing::Edit(*twice).Team(1).Name.assignStored("Aston Villa");
+    testing::Edit(*twice).Team(2).Name.assignStored("Leeds");
+    testing::Edit(*twice).Team(3).Name.assignStored("Ox");
+    testing::Edit(*twice).Team(4).Name.assignStored("Hull ");
     ASSERT_TRUE(EnterResult(*twice, {1, 2, 3, 0, 1, 0}));
-    twice->Results[5].MatchDate = 45000;
+    testing::Edit(*twice).Result(5).MatchDate = 45000;
     const Lines grid = Export(*twice, ExportSection::Grid);
     ASSERT_EQ(grid.size(), 5u);
     EXPECT_EQ(grid[0], "Team,A.V,Lee,Ox,Hul");
@@ -96,14 +97,14 @@ TEST(CsvExport, TheGridHasOneSetOrTwoWithShortNamesInItsHeading) {
 
 TEST(CsvExport, ScorersAndPlayersLeaveOutWhatTheyShould) {
     auto division = testing::MakeLeague(4, 1);
-    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Smith, J"), 1, 1}));
-    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Gone"), 5, 1}));
+    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Smith, J"), 1, 1}));
+    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Gone"), 5, 1}));
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 1, 45000, 0}));
-    division->Goals[1].Player = 1;
-    division->Goals[1].GoalTime = 12;
-    division->Goals[1].Penalty = true;
-    division->Goals[3].Player = 2;
-    division->Goals[3].OwnGoal = true;
+    testing::Edit(*division).Goal(1).Player = 1;
+    testing::Edit(*division).Goal(1).GoalTime = 12;
+    testing::Edit(*division).Goal(1).Penalty = true;
+    testing::Edit(*division).Goal(3).Player = 2;
+    testing::Edit(*division).Goal(3).OwnGoal = true;
     EXPECT_EQ(Export(*division, ExportSection::Scorers),
               (Lines{"Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal",
                      "Smith. J,Team 01,Team 01,Team 02,15/03/2023,12,1,0",
@@ -123,7 +124,7 @@ TEST(CsvExport, AllSectionsWithTheirTitles) {
          {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players", "Squads"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), title), lines.end()) << title;
     // The league name is a field like the team names: a comma in it is quoted.
-    division->Header.TableName.assignStored("North, South \"Combined\"");
+    division->Header().TableName.assignStored("North, South \"Combined\"");
     EXPECT_EQ(Export(*division, ExportSection::All, &table)[0], "\"North, South \"\"Combined\"\"\"");
 }
 
@@ -135,7 +136,7 @@ TEST(CsvExport, TheDefaultRangeRunsFromTheFirstMatchDateToTheLatestFixture) {
     EXPECT_EQ(to, 46000);
     ASSERT_TRUE(EnterResult(*division, {1, 2, 0, 0, 45000, 0}));
     ASSERT_TRUE(EnterResult(*division, {1, 3, 0, 0, 45007, 0}));
-    division->Results[6].MatchDate = 45100;
+    testing::Edit(*division).Result(6).MatchDate = 45100;
     DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), 46000, from, to);
     EXPECT_EQ(from, 45000);
     EXPECT_EQ(to, 45100);
@@ -164,7 +165,7 @@ TEST(CsvExport, ExportedResultsImportedIntoAFreshLeagueGiveTheSameTable) {
     const Lines exported = Export(*season, ExportSection::Results);
 
     auto fresh = testing::LoadSampleSeason();
-    for (int r = 1; r <= fresh->Header.ResultCount; ++r)
+    for (int r = 1; r <= fresh->Header().ResultCount; ++r)
         CancelResult(*fresh, r);
     const ImportCounters counters = ImportAll(*fresh, ImportChoice::Results, exported, DateFormat::Default());
     EXPECT_EQ(counters.errors, 1); // the heading line

@@ -8,6 +8,7 @@
 #include "store/DivisionCheck.h"
 #include "exchange/ImportRun.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -71,23 +72,23 @@ TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
          "08/08/2025,Team 01,Team 02,0,0", "15/08/2025,Team 01,Team 02,1,1", "31/02/2025,Team 03,Team 04,1,0",
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
          "01/08/2025,Team 03,Team 04,1,0,12a", "01/08/2025,Team 03,Transferred-Out,1,0", "01/08/2025,Team 03",
-         "01/08/2025,Team 03,Team 04,+2,0,-5", "01/08/2025,Team 03,Team 04,1,0,100,7",
-         "30/12/1899,Team 03,Team 04,1,0"},
+         "01/08/2025,Team 03,Team 04,1,0,-5", "01/08/2025,Team 03,Team 04,+2,0,5",
+         "01/08/2025,Team 03,Team 04,1,0,100,7", "30/12/1899,Team 03,Team 04,1,0"},
         dates);
-    EXPECT_EQ(counters.read, 14);
+    EXPECT_EQ(counters.read, 15);
     EXPECT_EQ(counters.imported, 3);
-    EXPECT_EQ(counters.errors, 11);
+    EXPECT_EQ(counters.errors, 12);
     EXPECT_EQ(counters.refusedFull, 0);
     EXPECT_EQ(division->Results[1].Attendance, 3000);
     EXPECT_EQ(division->Results[13].MatchDate, *dates.Parse("08/08/2025"));
     EXPECT_EQ(division->Teams[1].Points, 3 + 1);
-    EXPECT_EQ(division->Header.GoalCount, 3 + 2);
-    EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, -5);
+    EXPECT_EQ(division->Header().GoalCount, 3 + 2);
+    EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, 5);
 }
 
 TEST(ImportResults, LinesRefusedBecauseTheLeagueIsFullAreCountedWithTheReason) {
     auto division = testing::MakeLeague(4, 2);
-    division->Header.GoalCount = kMaxGoals - 2;
+    testing::Edit(*division).Header().GoalCount = kMaxGoals - 2;
     const ImportCounters results =
         ImportAll(*division, ImportChoice::Results,
                   {"01/08/2025,Team 01,Team 02,2,1", "01/08/2025,Team 01,Team 09,2,1",
@@ -98,7 +99,7 @@ TEST(ImportResults, LinesRefusedBecauseTheLeagueIsFullAreCountedWithTheReason) {
     EXPECT_EQ(results.refusedFull, 2);
     EXPECT_NE(results.fullReason.find("goals"), std::string::npos) << results.fullReason;
 
-    division->Header.PlayerCount = kMaxPlayers - 1;
+    testing::Edit(*division).Header().PlayerCount = kMaxPlayers - 1;
     const ImportCounters players = ImportAll(
         *division, ImportChoice::Players, {"Ann,Team 01", "Bob,Team 01", "Cy,Nobody"}, DateFormat::Default());
     EXPECT_EQ(players.imported, 1);
@@ -120,7 +121,7 @@ TEST(ImportPlayers, AddsEachNameOnceComparingExactly) {
     const ImportCounters second = ImportAll(*division, ImportChoice::Players, lines, DateFormat::Default());
     EXPECT_EQ(second.imported, 0);
     EXPECT_EQ(second.errors, 8);
-    EXPECT_EQ(division->Header.PlayerCount, 4);
+    EXPECT_EQ(division->Header().PlayerCount, 4);
 }
 
 TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
@@ -140,13 +141,13 @@ TEST(ImportResults, RandomLinesNeverBreakTheLeague) {
     EXPECT_EQ(counters.read, 3001);
     EXPECT_EQ(counters.imported + counters.errors, counters.read);
     int played = 0, goals = 0;
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         if (division->Results[r].Played) {
             ++played;
             goals += division->Results[r].HomeGoals + division->Results[r].AwayGoals;
         }
     EXPECT_EQ(played, counters.imported);
-    EXPECT_EQ(division->Header.GoalCount, goals);
+    EXPECT_EQ(division->Header().GoalCount, goals);
     EXPECT_TRUE(CheckDivision(*division));
     EXPECT_EQ(BrokenRules(*division), std::vector<std::string>());
 }

@@ -52,7 +52,7 @@ std::unique_ptr<Division> EmptySampleLeague() {
     answers.tableName = "Premier League";
     answers.teamNames = testing::SampleSeasonLines("teams.txt");
     EXPECT_TRUE(BuildNewLeague(answers, *division));
-    division->Header.SortRules.assignStored("123");
+    division->Header().SortRules.assignStored("123");
     return division;
 }
 
@@ -87,9 +87,9 @@ TEST_P(ResultsFileImport, MakesANewLeagueWithEveryResult) {
     answers.tableName = "From a file";
     auto division = testing::MakeLeague(4, 1);
     ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
-    EXPECT_EQ(division->Header.TeamCount, 20);
-    EXPECT_EQ(division->Header.ResultCount, 380); // meeting twice, inferred
-    division->Header.SortRules.assignStored("123");
+    EXPECT_EQ(division->Header().TeamCount, 20);
+    EXPECT_EQ(division->Header().ResultCount, 380); // meeting twice, inferred
+    division->Header().SortRules.assignStored("123");
     EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
 }
 
@@ -237,8 +237,8 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
         auto division = testing::MakeLeague(4, 1);
         const Status status = BuildLeagueFromResults(answers, source, reading, *division);
         EXPECT_NE(status.message().find(c.refusal), std::string::npos) << status.message();
-        EXPECT_EQ(division->Header.TeamCount, 4);
-        EXPECT_EQ(division->Header.ResultCount, 6);
+        EXPECT_EQ(division->Header().TeamCount, 4);
+        EXPECT_EQ(division->Header().ResultCount, 6);
     }
     // Four meetings are inferred when pairs meet twice at the same ground.
     MemoryLineSource four(lines(4, 1));

@@ -5,11 +5,14 @@
 
 #include "app/NewLeague.h"
 #include "exchange/ImportRun.h"
+#include "players/GoalScorers.h"
+#include "players/Squads.h"
 #include "results/ResultEntry.h"
 #include "standings/Standings.h"
 #include "standings/TableCells.h"
 #include "store/TextCodec.h"
 #include "support/ExportLines.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -35,8 +38,8 @@ int AddPlayer(Division& division, const std::string& name, int team) {
     PlayerRecord player;
     player.Name.assignStored(*Utf8ToWindows1252(name));
     player.Team = static_cast<std::uint8_t>(team);
-    EXPECT_TRUE(division.AddPlayer(player));
-    return division.Header.PlayerCount;
+    EXPECT_TRUE(AddPlayer(division, player));
+    return division.Header().PlayerCount;
 }
 
 // A season as a fan types it: results with dates and attendances, dated open fixtures, players (one moved
@@ -45,14 +48,14 @@ int AddPlayer(Division& division, const std::string& name, int team) {
 std::unique_ptr<Division> TypedSeason() {
     auto division = FreshLeague();
     Division& d = *division;
-    const int teams = d.Header.TeamCount;
+    const int teams = d.Header().TeamCount;
     for (int t = 1; t <= teams; ++t)
         for (int k = 1; k <= 3; ++k)
             AddPlayer(d,
                       Windows1252ToUtf8(d.Teams[t].Name.stored()).substr(0, 6) + (k == 2 ? ", J" : " ") +
                           std::to_string(k),
                       t);
-    const int fixtures = d.Header.ResultCount;
+    const int fixtures = d.Header().ResultCount;
     for (int r = 1; r <= fixtures - 12; ++r) {
         const ResultRecord& match = d.Results[r];
         std::vector<int> goals;
@@ -62,45 +65,43 @@ std::unique_ptr<Division> TypedSeason() {
         for (std::size_t k = 0; k < goals.size(); ++k) {
             if ((r + k) % 5 == 4)
                 continue; // left without a scorer
-            GoalRecord& goal = d.Goals[goals[k]];
+            const GoalRecord& goal = d.Goals[goals[k]];
             const bool ownGoal = (r + k) % 7 == 0;
             const int side =
                 ownGoal ? (goal.Team == match.HomeTeam ? match.AwayTeam : match.HomeTeam) : goal.Team;
-            goal.Player = static_cast<std::uint16_t>((side - 1) * 3 + 1 + (r + k) % 3);
-            goal.GoalTime = static_cast<std::uint16_t>((r * 13 + k * 29) % 94);
-            goal.Penalty = (r + k) % 6 == 1;
-            goal.OwnGoal = ownGoal;
-            if (!ownGoal)
-                ++d.Players[goal.Player].Goals;
+            EXPECT_TRUE(
+                SetGoalDetails(d, goals[k],
+                               {(side - 1) * 3 + 1 + static_cast<int>((r + k) % 3),
+                                static_cast<int>((r * 13 + k * 29) % 94), ownGoal, (r + k) % 6 == 1}));
         }
         if (r % 3 == 0)
             continue;
-        for (const int team : {match.HomeTeam, match.AwayTeam}) {
-            SquadRecord squad;
-            squad.Result = static_cast<std::uint16_t>(r);
-            squad.Team = static_cast<std::uint8_t>(team);
+        for (int side = 0; side < 2; ++side) {
+            const int team = side == 0 ? match.HomeTeam : match.AwayTeam;
+            SquadLines lines{};
             for (int line = 0; line < 3; ++line)
-                squad.Entries[static_cast<std::size_t>(line == 2 ? 11 : line)] = {
+                lines[static_cast<std::size_t>(line == 2 ? 11 : line)] = {
                     static_cast<std::uint16_t>((team - 1) * 3 + 1 + line),
                     static_cast<std::uint8_t>(line == 2 ? 70 : 0),
                     static_cast<std::uint8_t>(line == 2 ? 0 : 90),
                     line == 1,
                     line == 1 && r % 2 == 0,
                     r % 4 == 1};
-            EXPECT_TRUE(d.AddSquad(squad));
-            (team == match.HomeTeam ? d.Results[r].HomeSquad : d.Results[r].AwaySquad) = d.Header.SquadCount;
+            EXPECT_TRUE(SaveSquad(d, r, side, lines));
         }
     }
     for (int r = fixtures - 11; r <= fixtures - 5; ++r)
-        d.Results[r].MatchDate = 45700.0 + r;
+        testing::Edit(d).Result(r).MatchDate = 45700.0 + r;
     // A squad named before the match is played.
-    SquadRecord named;
-    named.Result = static_cast<std::uint16_t>(fixtures - 6);
-    named.Team = d.Results[fixtures - 6].AwayTeam;
-    named.Entries[0] = {static_cast<std::uint16_t>((named.Team - 1) * 3 + 3), 0, 90, false, false, false};
-    EXPECT_TRUE(d.AddSquad(named));
-    d.Results[fixtures - 6].AwaySquad = d.Header.SquadCount;
-    d.Players[2].Team = static_cast<std::uint8_t>(teams + 1); // transferred after scoring
+    SquadLines named{};
+    named[0] = {static_cast<std::uint16_t>((d.Results[fixtures - 6].AwayTeam - 1) * 3 + 3),
+                0,
+                90,
+                false,
+                false,
+                false};
+    EXPECT_TRUE(SaveSquad(d, fixtures - 6, 1, named));
+    testing::Edit(d).Player(2).Team = static_cast<std::uint8_t>(teams + 1); // transferred after scoring
     return division;
 }
 
@@ -125,7 +126,7 @@ auto Fields(const SquadEntry& e) {
 // where among them the goals without a scorer stood.
 std::vector<std::tuple<int, int, int, int, bool, bool>> MatchGoals(const Division& division) {
     std::vector<std::tuple<int, int, int, int, bool, bool>> goals;
-    for (int g = 1; g <= division.Header.GoalCount; ++g)
+    for (int g = 1; g <= division.Header().GoalCount; ++g)
         goals.emplace_back(Fields(division.Goals[g]));
     std::stable_sort(goals.begin(), goals.end(), [](const auto& x, const auto& y) {
         return std::tuple(std::get<0>(x), std::get<1>(x), std::get<2>(x) == 0) <
@@ -149,8 +150,8 @@ TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecord) {
     EXPECT_EQ(counters.read, static_cast<int>(exported.size()));
     EXPECT_EQ(counters.errors, 0);
 
-    const DivisionHeader& a = season->Header;
-    const DivisionHeader& b = rebuilt->Header;
+    const DivisionHeader& a = season->Header();
+    const DivisionHeader& b = rebuilt->Header();
     ASSERT_EQ(std::tuple(a.GoalCount, a.PlayerCount, a.SquadCount),
               std::tuple(b.GoalCount, b.PlayerCount, b.SquadCount));
     ExpectSameRecords(season->Teams, rebuilt->Teams, a.TeamCount, "team");

@@ -32,9 +32,9 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
     ASSERT_TRUE(RenameTeam(*division, 2, "Brighton & <Hove>"));
     testing::PlayFixture(*division, 1, 3, 1, 46000);
     testing::PlayFixture(*division, 7, 0, 2, 46001);
-    division->Header.PromoteCount = 1;
-    division->Header.RelegateCount = 2;
-    division->Header.OwnTeam = 4;
+    division->Header().PromoteCount = 1;
+    division->Header().RelegateCount = 2;
+    division->Header().OwnTeam = 4;
     const Settings settings;
     for (const TableFormat format : {TableFormat{false, false}, TableFormat{true, true}}) {
         const LeagueTable table = FillTable(
@@ -50,7 +50,7 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
             row[1] = MarkupEscaped(row[1]);
         EXPECT_EQ(BodyRows(html), expected);
         for (int position = 1; position <= 6; ++position) {
-            const RowColours colours = TableRowColours(division->Header, table, position, settings);
+            const RowColours colours = TableRowColours(division->Header(), table, position, settings);
             if (colours.background != kWhite || colours.text != kBlack) {
                 EXPECT_NE(html.find("background-color:" + CssColour(colours.background) +
                                     ";color:" + CssColour(colours.text)),

@@ -17,7 +17,7 @@ struct RandomLeague {
 // random deductions of up to 3 points.
 std::unique_ptr<Division> MakeRandomLeague(const RandomLeague& shape, std::mt19937& random) {
     auto division = testing::MakeLeague(shape.teams, shape.playTimes, shape.winPoints);
-    const int fixtures = division->Header.ResultCount;
+    const int fixtures = division->Header().ResultCount;
     std::vector<bool> open(static_cast<std::size_t>(fixtures + 1), false);
     for (int chosen = 0; chosen < std::min(shape.open, fixtures);) {
         const auto r = std::uniform_int_distribution<int>(1, fixtures)(random);

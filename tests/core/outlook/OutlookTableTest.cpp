@@ -43,8 +43,8 @@ TEST(OutlookTableTest, StatusFromTheExactRange) {
 
 TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
     auto division = testing::MakeLeague(4, 2, 3);
-    division->Header.PromoteCount = 1;
-    division->Header.RelegateCount = 1;
+    division->Header().PromoteCount = 1;
+    division->Header().RelegateCount = 1;
     testing::PlayFixture(*division, 1, 2, 0, 1);
     OutlookRequest request;
     request.asAt = 1;
@@ -66,7 +66,7 @@ TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
 TEST(OutlookTableTest, WitnessSentenceNamesTheTeamsInTheWay) {
     auto division = testing::MakeLeague(4, 1, 3);
     // Team 1 has lost twice; its match with team 4 is open.
-    for (int r = 1; r <= division->Header.ResultCount; ++r) {
+    for (int r = 1; r <= division->Header().ResultCount; ++r) {
         const ResultRecord& match = division->Results[r];
         if (match.HomeTeam == 1 && match.AwayTeam == 4)
             continue;

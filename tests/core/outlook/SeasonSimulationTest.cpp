@@ -58,7 +58,7 @@ TEST(SeasonSimulationTest, ClinchedTitleShowsExactlyOneHundredAndUnsettledNeverD
     auto season = testing::MakeLeague(4, 2, 3);
     // Team 1 wins its first five matches; the other teams draw theirs; one match of team 2 is left.
     int left = 0;
-    for (int r = 1; r <= season->Header.ResultCount; ++r) {
+    for (int r = 1; r <= season->Header().ResultCount; ++r) {
         const ResultRecord& match = season->Results[r];
         if (match.HomeTeam == 1 || match.AwayTeam == 1) {
             if (!season->Results[r].Played && left++ < 5)
@@ -68,7 +68,7 @@ TEST(SeasonSimulationTest, ClinchedTitleShowsExactlyOneHundredAndUnsettledNeverD
         }
     }
     const Outlook outlook = SimulatedOutlook(*season, 1, 2000, 1, 1);
-    const ZoneSpan title = LeagueZones(season->Header).front();
+    const ZoneSpan title = LeagueZones(season->Header()).front();
     EXPECT_EQ(outlook.exact[1].worst, 1);
     EXPECT_EQ(PercentText(ZoneChance(outlook, 1, title)), "100.0");
     EXPECT_EQ(PercentText(ZoneChance(outlook, 2, title)), "0.0");
@@ -84,11 +84,11 @@ TEST(SeasonSimulationTest, ClinchedTitleShowsExactlyOneHundredAndUnsettledNeverD
 // broken by the head-to-head rules.
 TEST(SeasonSimulationTest, TablesAreOrderedByTheLeaguesOwnRules) {
     auto season = testing::MakeLeague(4, 1, 3);
-    season->Header.SortRules.assignStored("1623");
+    season->Header().SortRules.assignStored("1623");
     // Every match but one drawn 1-1; the last one, 2 against 3, ends 0-0 or is left open.
-    for (int r = 1; r < season->Header.ResultCount; ++r)
+    for (int r = 1; r < season->Header().ResultCount; ++r)
         testing::PlayFixture(*season, r, 1, 1, 1);
-    const int open = season->Header.ResultCount;
+    const int open = season->Header().ResultCount;
     OutlookRequest request;
     request.asAt = 1;
     Outlook outlook = ComputeExactOutlook(*season, request);

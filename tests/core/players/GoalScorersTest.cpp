@@ -6,6 +6,7 @@
 #include "players/Players.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -69,14 +70,17 @@ TEST_F(ThreeOne, ATransferredScorerIsKeptForHisOldGoalsOnly) {
     ASSERT_TRUE(SavePlayer(*division, 1, "Ann", 5)); // Ann leaves the division
     EXPECT_EQ(ScorerNames(*division, 1, division->Goals[1].Player), (std::vector<std::string>{"Ann", "Bea"}));
     EXPECT_EQ(ScorerNames(*division, 1, division->Goals[2].Player), (std::vector<std::string>{"Bea"}));
+    EXPECT_TRUE(SetGoalDetails(*division, 1, {1, 50, false, false})); // still his goal
+    EXPECT_EQ(SetGoalDetails(*division, 2, {3, 0, false, false}).message(), "Cal is not a player of Team 01");
+    EXPECT_EQ(SetGoalDetails(*division, 2, {5, 0, true, false}).message(), "Eve is not a player of Team 02");
     EXPECT_EQ(division->Goals[1].Team, 1);
     EXPECT_EQ(division->Players[1].Goals, 1);
 }
 
 TEST_F(ThreeOne, AScorerAtTheLargestTotalAFileHoldsIsRefused) {
-    division->Players[2].Goals = kMostGoalsOfAPlayer;
+    testing::Edit(*division).Player(2).Goals = kMostGoalsOfAPlayer;
     EXPECT_FALSE(SetGoalDetails(*division, 1, {2, 0, false, false}));
-    EXPECT_TRUE(SetGoalDetails(*division, 1, {2, 0, true, false})); // an own goal does not count
+    EXPECT_TRUE(SetGoalDetails(*division, 4, {2, 0, true, false})); // an own goal does not count
     EXPECT_EQ(division->Players[2].Goals, kMostGoalsOfAPlayer);
 }
 

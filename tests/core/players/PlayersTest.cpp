@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -28,7 +29,7 @@ std::vector<std::string> Names(const Division& division, const std::vector<int>&
 
 TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOwn) {
     auto division = LeagueWithPlayers({{"Éric Durand", 1}, {"Ann Lee", 2}});
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     struct Case {
         int player;
         std::string name;
@@ -47,8 +48,8 @@ TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOw
         const Status status = SavePlayer(*division, c.player, c.name, c.team);
         EXPECT_EQ(status.message(), c.refusal) << c.name;
     }
-    EXPECT_EQ(division->Header.PlayerCount, 2);
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_EQ(division->Header().PlayerCount, 2);
+    EXPECT_FALSE(division->DataChanged());
 
     int saved = 0;
     ASSERT_TRUE(SavePlayer(*division, 1, "ÉRIC DURAND", 5, &saved)); // own name, other case, transferred out
@@ -57,25 +58,25 @@ TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOw
     EXPECT_EQ(TeamName(*division, division->Players[1].Team), "Transferred-Out");
     ASSERT_TRUE(SavePlayer(*division, 0, "Twenty characters ok", 1, &saved));
     EXPECT_EQ(saved, 3);
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
 }
 
 TEST(SavePlayer, KeepsAChangedPlayersGoalsAndRefusesAPlayerPastTheArray) {
     auto division = LeagueWithPlayers({{"Ann", 1}});
-    division->Players[1].Goals = 4;
+    testing::Edit(*division).Player(1).Goals = 4;
     ASSERT_TRUE(SavePlayer(*division, 1, "Anne", 2));
     EXPECT_EQ(division->Players[1].Goals, 4);
 
-    division->Header.PlayerCount = kMaxPlayers;
+    testing::Edit(*division).Header().PlayerCount = kMaxPlayers;
     EXPECT_FALSE(SavePlayer(*division, 0, "One too many", 1));
-    EXPECT_EQ(division->Header.PlayerCount, kMaxPlayers);
+    EXPECT_EQ(division->Header().PlayerCount, kMaxPlayers);
 }
 
 TEST(PlayerList, FiltersByTeamAndSortsByEachKeyKeepingTiesInNameOrder) {
     auto division = LeagueWithPlayers({{"Cy", 2}, {"al", 1}, {"Bo", 5}, {"Di", 1}, {"Ed", 2}});
-    division->Players[1].Goals = 3; // Cy
-    division->Players[4].Goals = 3; // Di
-    division->Players[5].Goals = 1; // Ed
+    testing::Edit(*division).Player(1).Goals = 3; // Cy
+    testing::Edit(*division).Player(4).Goals = 3; // Di
+    testing::Edit(*division).Player(5).Goals = 1; // Ed
     struct Case {
         int team;
         PlayerSortKey key;

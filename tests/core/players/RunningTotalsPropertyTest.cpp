@@ -10,6 +10,7 @@
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
 #include "support/RunningTotals.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -22,7 +23,7 @@ TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
         ASSERT_TRUE(SavePlayer(*division, 0, "Player " + std::to_string(p), pick(1, 7)));
 
     for (int step = 0; step < 4000; ++step) {
-        const int r = pick(1, division->Header.ResultCount);
+        const int r = pick(1, division->Header().ResultCount);
         const ResultRecord& match = division->Results[r];
         switch (pick(0, 6)) {
         case 0:
@@ -40,28 +41,28 @@ TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
             break;
         case 4:
         case 5:
-            if (division->Header.GoalCount > 0) {
-                const int goal = pick(1, division->Header.GoalCount);
-                const int player = pick(0, division->Header.PlayerCount);
+            if (division->Header().GoalCount > 0) {
+                const int goal = pick(1, division->Header().GoalCount);
+                const int player = pick(0, division->Header().PlayerCount);
                 (void)SetGoalDetails(*division, goal,
                                      {player, pick(0, 93), pick(0, 4) == 0, pick(0, 1) == 1});
             }
             break;
         case 6:
-            if (division->Header.PlayerCount > 0) {
-                const int player = pick(1, division->Header.PlayerCount);
+            if (division->Header().PlayerCount > 0) {
+                const int player = pick(1, division->Header().PlayerCount);
                 if (pick(0, 1) == 0)
-                    (void)division->DeletePlayer(player);
+                    (void)DeletePlayer(*division, player);
                 else
                     (void)SavePlayer(*division, player, PlayerName(*division, player), pick(1, 7));
-                if (division->Header.PlayerCount < 10)
+                if (division->Header().PlayerCount < 10)
                     (void)SavePlayer(*division, 0, "New " + std::to_string(step), pick(1, 6));
             }
             break;
         }
         testing::ExpectRunningTotalsMatchRecords(*division);
-        for (int g = 1; g <= division->Header.GoalCount; ++g)
-            EXPECT_LE(division->Goals[g].Player, division->Header.PlayerCount) << "goal " << g;
+        for (int g = 1; g <= division->Header().GoalCount; ++g)
+            EXPECT_LE(division->Goals[g].Player, division->Header().PlayerCount) << "goal " << g;
         if (::testing::Test::HasFailure())
             FAIL() << "after step " << step;
     }

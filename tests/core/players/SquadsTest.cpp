@@ -5,6 +5,7 @@
 #include "players/Players.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -20,7 +21,7 @@ struct SquadLeague : ::testing::Test {
             ASSERT_TRUE(SavePlayer(*division, 0, (p < 10 ? "P0" : "P") + std::to_string(p), 1));
         ASSERT_TRUE(SavePlayer(*division, 0, "Q1", 2));
         ASSERT_TRUE(SavePlayer(*division, 0, "Q2", 2));
-        division->DataChanged = false;
+        testing::MarkSaved(*division);
     }
     // The players on the side's lines, "" for an empty line, up to the last filled line.
     static std::vector<std::string> Names(const SquadEditor& editor, int side) {
@@ -76,44 +77,72 @@ TEST_F(SquadLeague, SavingCreatesRecordsOnlyForSidesWithPlayersAndNeverRemovesTh
         SquadEditor cancelled(*division, 1); // edits that are never saved change nothing
         ASSERT_TRUE(cancelled.Add(0, "P01"));
     }
-    EXPECT_EQ(division->Header.SquadCount, 0);
+    EXPECT_EQ(division->Header().SquadCount, 0);
     EXPECT_EQ(division->Results[1].HomeSquad, 0);
 
     SquadEditor editor(*division, 1);
     ASSERT_TRUE(editor.Add(0, "P01"));
     ASSERT_TRUE(editor.Save(*division));
-    EXPECT_EQ(division->Header.SquadCount, 1);
+    EXPECT_EQ(division->Header().SquadCount, 1);
     EXPECT_EQ(division->Results[1].HomeSquad, 1);
     EXPECT_EQ(division->Results[1].AwaySquad, 0);
     EXPECT_EQ(division->Squads[1].Team, 1);
     EXPECT_EQ(division->Squads[1].Result, 1);
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
 
     SquadEditor again(*division, 1);
     EXPECT_EQ(again.Row(0, 1)[0], "P01");
     ASSERT_TRUE(again.Remove(0, 1));
     ASSERT_TRUE(again.Save(*division));
-    EXPECT_EQ(division->Header.SquadCount, 1);
+    EXPECT_EQ(division->Header().SquadCount, 1);
     EXPECT_EQ(division->Results[1].HomeSquad, 1);
     EXPECT_EQ(division->Squads[1].Entries[0].Player, 0);
 }
 
 TEST_F(SquadLeague, ASaveNeedingARecordPastTheArrayIsRefusedWholly) {
-    division->Header.SquadCount = kMaxSquads - 1;
+    testing::Edit(*division).Header().SquadCount = kMaxSquads - 1;
+    testing::MarkSaved(*division);
     SquadEditor editor(*division, 1);
     ASSERT_TRUE(editor.Add(0, "P01"));
     ASSERT_TRUE(editor.Add(1, "Q1"));
     const Status status = editor.Save(*division);
     EXPECT_FALSE(status);
     EXPECT_NE(status.message().find(std::to_string(kMaxSquads)), std::string::npos);
-    EXPECT_EQ(division->Header.SquadCount, kMaxSquads - 1);
+    EXPECT_EQ(division->Header().SquadCount, kMaxSquads - 1);
     EXPECT_EQ(division->Results[1].HomeSquad, 0);
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
+}
+
+TEST_F(SquadLeague, ASquadBreakingTheSquadRulesIsRefused) {
+    const SquadEntry p01{1, 0, 90, false, false, false};
+    struct Case {
+        std::size_t line;
+        SquadEntry entry;
+        std::string message;
+    };
+    const Case cases[] = {
+        {2, {17, 0, 90, false, false, false}, "Q1 is not a player of Team 01"},
+        {14, p01, "P01 is named twice"},
+        {14, {2, 0, 90, false, false, false}, ""}, // the last substitute's line
+        {15, {2, 0, 90, false, false, false}, "a squad has room for 14 players"},
+        {2, {2, 250, 90, false, false, false}, "P02's times on and off must be from 0 to 100"},
+        {2, {2, 0, 255, false, false, false}, "P02's times on and off must be from 0 to 100"},
+    };
+    for (const Case& c : cases) {
+        SquadLines lines{};
+        lines[0] = p01;
+        lines[c.line - 1] = c.entry;
+        EXPECT_EQ(SaveSquad(*division, 1, 0, lines).message(), c.message) << c.line;
+    }
+    ASSERT_TRUE(SavePlayer(*division, 1, "P01", 2));
+    SquadLines kept{};
+    kept[0] = p01;
+    EXPECT_TRUE(SaveSquad(*division, 1, 0, kept)); // moved since, but already in this squad
 }
 
 TEST_F(SquadLeague, TheOwnTeamsSideIsShownFirst) {
     EXPECT_EQ(SquadEditor(*division, 1).FirstSide(), 0);
-    division->Header.OwnTeam = 2;
+    testing::Edit(*division).Header().OwnTeam = 2;
     EXPECT_EQ(SquadEditor(*division, 1).FirstSide(), 1);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -42,12 +43,12 @@ TEST(EntrySession, EnteredTeamsAreWithheldUntilTheDateChanges) {
 
 TEST(EntrySession, ListsFollowTheNamesAndEmptyOutWhenAllIsPlayed) {
     auto division = MakeLeague(4, 1);
-    division->Teams[1].Name.assignStored("Zeta");
+    testing::Edit(*division).Team(1).Name.assignStored("Zeta");
     EntrySession session;
     session.Start(40000);
     EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{2, 3, 4, 1}));
     EXPECT_EQ(EntrySession::StartStatus(*division), "");
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         PlayFixture(*division, r, 0, 0);
     EXPECT_EQ(EntrySession::StartStatus(*division), kAllMatchesPlayed);
     EXPECT_TRUE(session.HomeTeams(*division).empty());
@@ -90,9 +91,9 @@ TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
     const int second = 13; // the pair's second fixture at the same ground
     ASSERT_EQ(division->Results[second].HomeTeam, 1);
     ASSERT_EQ(division->Results[second].AwayTeam, 2);
-    division->Results[second].Predicted = true;
-    division->Results[second].HomeGoals = 2;
-    division->Results[second].AwayGoals = 1;
+    testing::Edit(*division).Result(second).Predicted = true;
+    testing::Edit(*division).Result(second).HomeGoals = 2;
+    testing::Edit(*division).Result(second).AwayGoals = 1;
     EXPECT_EQ(EntrySession::PredictionHint(*division, 1, 2), "Predicted result for this match: 2-1");
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
 }
@@ -123,11 +124,11 @@ TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
 
 TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
     auto division = MakeLeague(4, 2);
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     EntrySession session;
     session.Start(40000);
     EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
     EXPECT_EQ(session.EnteredTeams, 0u);
 }
 

@@ -4,6 +4,7 @@
 
 #include "standings/Standings.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -14,7 +15,7 @@ TEST(Predictions, TheTickDecidesWhetherAFixtureCountsInThePredictedTable) {
     auto division = MakeLeague(4, 2);
     const TableVariant predicted{TableContent::PlayedPredicted, GameSelection::HomeAndAway, 99999, 10};
     TogglePredicted(*division, 1); // 0-0, never edited
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
     LeagueTable table = FillTable(*division, predicted);
     EXPECT_EQ(table.Standings[1].Played, 1);
     TogglePredicted(*division, 1);
@@ -33,7 +34,7 @@ TEST(Predictions, SpinningUpTicksSpinningDownNeverDoesAndTheEndsHold) {
     EXPECT_TRUE(SpinPredictedScore(*division, 1, false, false));
     EXPECT_EQ(division->Results[1].AwayGoals, 0);
     EXPECT_FALSE(division->Results[1].Predicted);
-    division->Results[1].HomeGoals = 254;
+    testing::Edit(*division).Result(1).HomeGoals = 254;
     EXPECT_TRUE(SpinPredictedScore(*division, 1, true, true));
     EXPECT_FALSE(SpinPredictedScore(*division, 1, true, true));
     EXPECT_EQ(division->Results[1].HomeGoals, 255);
@@ -46,7 +47,7 @@ TEST(Predictions, TheQuickDateWaitsForADateSetSinceOpening) {
     EXPECT_EQ(division->Results[2].MatchDate, 0);
     EXPECT_EQ(PredictCalendarStart(*division, 1, today), today);
     const double setDate = 40050; // a Set Date on fixture 1
-    division->Results[1].MatchDate = setDate;
+    testing::Edit(*division).Result(1).MatchDate = setDate;
     EXPECT_EQ(PredictCalendarStart(*division, 1, today), setDate);
     EXPECT_TRUE(ApplyQuickDate(*division, 2, setDate, today));
     EXPECT_EQ(division->Results[2].MatchDate, setDate);
@@ -59,7 +60,7 @@ TEST(Predictions, SetScoreTicksAndKeepsTheDateWhenNoneIsGiven) {
     const DateFormat format = DateFormat::Default();
     EXPECT_EQ(PredictDialogDate(*division, 1, 40100, 40100, format), "");
     EXPECT_EQ(PredictDialogDate(*division, 1, 40050, 40100, format), format.Format(40050));
-    division->Results[1].MatchDate = 40000;
+    testing::Edit(*division).Result(1).MatchDate = 40000;
     EXPECT_EQ(PredictDialogDate(*division, 1, 40050, 40100, format), format.Format(40000));
     ASSERT_TRUE(SetPrediction(*division, 1, 3, 1, 0));
     EXPECT_EQ(division->Results[1].MatchDate, 40000);

@@ -51,7 +51,7 @@ TEST(MatchReport, HeadsTheReportWithDateTeamsScoreAndAttendance) {
 }
 
 TEST(MatchReport, HalfTimeScoreCountsAssignedGoalsUpToMinute45) {
-    const MatchReport report = Report(*Match(2, 2, {{0, 1, 10}, {0, 2, 50}, {1, 13, 30}}, 0));
+    const MatchReport report = Report(*Match(2, 2, {{0, 1, 10}, {0, 2, 46}, {1, 13, 45}}, 0));
     EXPECT_EQ(report.halfTime, "HT: 1 - 1");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -25,47 +26,50 @@ TEST(ResultEntry, FillsTheFirstOpenFixtureCreditsTheTeamsAndRecordsTheGoals) {
     EXPECT_EQ(division->Goals[3].Team, 1);
     EXPECT_EQ(division->Goals[4].Team, 2);
     EXPECT_EQ(division->Goals[4].Player, 0);
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_TRUE(division->DataChanged());
 
     // The same pairing at the same ground fills the second fixture, then there is none left.
     ASSERT_TRUE(EnterResult(*division, {1, 2, 0, 0, 35508, 0}, &fixture));
     EXPECT_EQ(fixture, 13);
+    EXPECT_EQ(FindPlayedResult(*division, 1, 2), 13); // the later of the two meetings
     const Status third = EnterResult(*division, {1, 2, 0, 0, 35515, 0});
     EXPECT_EQ(third.message(), "Every match of Team 01 at home to Team 02 has already been played.");
 }
 
 TEST(ResultEntry, RefusesWhatCannotBeAResultAndChangesNothing) {
     auto division = MakeLeague(4, 2);
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     EXPECT_FALSE(EnterResult(*division, {1, 1, 1, 0, 0, 0}));
     EXPECT_FALSE(EnterResult(*division, {0, 2, 1, 0, 0, 0}));
     EXPECT_FALSE(EnterResult(*division, {1, 5, 1, 0, 0, 0})); // 5 is "Transferred-Out"
     EXPECT_FALSE(EnterResult(*division, {1, 2, -1, 0, 0, 0}));
     EXPECT_FALSE(EnterResult(*division, {1, 2, 256, 0, 0, 0}));
-    EXPECT_FALSE(division->DataChanged);
-    EXPECT_EQ(division->Header.GoalCount, 0);
+    EXPECT_FALSE(EnterResult(*division, {1, 2, 1, 0, 0, -1}));
+    EXPECT_FALSE(division->DataChanged());
+    EXPECT_EQ(division->Header().GoalCount, 0);
+    EXPECT_TRUE(EnterResult(*division, {1, 2, kMaxGoalsInAMatch, 0, 0, 0})); // the largest score a file holds
 }
 
 TEST(ResultEntry, ResultsThatWouldOverflowTheGoalArrayAreRefused) {
     auto division = testing::MakeLargestLeague();
     CancelResult(*division, 1); // frees the goals of one result
-    const int free = kMaxGoals - division->Header.GoalCount;
+    const int free = kMaxGoals - division->Header().GoalCount;
     EXPECT_FALSE(EnterResult(*division,
                              {division->Results[1].HomeTeam, division->Results[1].AwayTeam, free, 1, 0, 0}));
     EXPECT_FALSE(division->Results[1].Played);
     EXPECT_TRUE(EnterResult(*division,
                             {division->Results[1].HomeTeam, division->Results[1].AwayTeam, free, 0, 0, 0}));
-    EXPECT_EQ(division->Header.GoalCount, kMaxGoals);
+    EXPECT_EQ(division->Header().GoalCount, kMaxGoals);
 }
 
 TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     auto division = MakeLeague(4, 2);
-    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0}));
     ASSERT_TRUE(EnterResult(*division, {2, 3, 1, 1, 10, 0})); // fixture 5, goals 1 and 2
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 0, 11, 0})); // fixture 1, goals 3 and 4
-    division->Goals[3].Player = 1;                            // Ann scores twice
-    division->Goals[4].Player = 1;
-    division->Players[1].Goals = 2;
+    testing::Edit(*division).Goal(3).Player = 1;              // Ann scores twice
+    testing::Edit(*division).Goal(4).Player = 1;
+    testing::Edit(*division).Player(1).Goals = 2;
 
     std::vector<int> goals;
     ASSERT_TRUE(RescoreResult(*division, 1, 0, 1, 500, &goals));
@@ -79,7 +83,7 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
 
     CancelResult(*division, 5);
     EXPECT_FALSE(division->Results[5].Played);
-    EXPECT_EQ(division->Header.GoalCount, 1);
+    EXPECT_EQ(division->Header().GoalCount, 1);
     EXPECT_EQ(division->Goals[1].Result, 1);
     EXPECT_EQ(division->Teams[3].Played, 0);
     EXPECT_EQ(division->Teams[2].Points, 3);
@@ -88,17 +92,17 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
 
 TEST(ResultEntry, CancellingAResultWithANamedOwnGoalLeavesTheScorersTotalAlone) {
     auto division = MakeLeague(4, 2);
-    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0}));
     ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 10, 0})); // goal 1: Ann scores for team 1
-    division->Goals[1].Player = 1;
-    division->Players[1].Goals = 1;
+    testing::Edit(*division).Goal(1).Player = 1;
+    testing::Edit(*division).Player(1).Goals = 1;
     int ownGoalMatch = 0;
     ASSERT_TRUE(EnterResult(*division, {2, 1, 1, 0, 11, 0}, &ownGoalMatch)); // goal 2: Ann's own goal
-    division->Goals[2].Player = 1;
-    division->Goals[2].OwnGoal = true;
+    testing::Edit(*division).Goal(2).Player = 1;
+    testing::Edit(*division).Goal(2).OwnGoal = true;
     CancelResult(*division, ownGoalMatch);
     EXPECT_EQ(division->Players[1].Goals, 1);
-    EXPECT_EQ(division->Header.GoalCount, 1);
+    EXPECT_EQ(division->Header().GoalCount, 1);
 }
 
 } // namespace

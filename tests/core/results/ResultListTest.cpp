@@ -4,6 +4,7 @@
 
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -33,7 +34,7 @@ std::unique_ptr<Division> SortLeague() {
                                                                                    {4, 0, 1, 40005, 1200},
                                                                                    {5, 0, 0, 40000, 100}}) {
         PlayFixture(*division, fixture, home, away, date);
-        division->Results[fixture].Attendance = attendance;
+        testing::Edit(*division).Result(fixture).Attendance = attendance;
     }
     return division;
 }
@@ -69,11 +70,11 @@ TEST(ResultList, HeadingsGiveTheirKeys) {
 
 TEST(ResultList, TickedFixturesComeFirstEachGroupByDate) {
     auto division = MakeLeague(4, 1);
-    division->Results[1].MatchDate = 40005;
-    division->Results[2].Predicted = true;
-    division->Results[2].MatchDate = 40003;
-    division->Results[3].Predicted = true;
-    division->Results[4].MatchDate = 40001;
+    testing::Edit(*division).Result(1).MatchDate = 40005;
+    testing::Edit(*division).Result(2).Predicted = true;
+    testing::Edit(*division).Result(2).MatchDate = 40003;
+    testing::Edit(*division).Result(3).Predicted = true;
+    testing::Edit(*division).Result(4).MatchDate = 40001;
     ResultList list = ResultList::Open(*division);
     list.Sort(*division, kSortByPredicted);
     EXPECT_EQ(Rows(list), (std::vector<int>{3, 2, 5, 6, 4, 1}));
@@ -85,8 +86,8 @@ TEST(ResultList, EntriesAKeyCannotTellApartKeepRecordOrderWhateverTheOrderBefore
     int second = 0;
     for (int r = first + 1; second == 0; ++r)
         second = division->Results[r].HomeTeam == 1 && division->Results[r].AwayTeam == 2 ? r : 0;
-    division->Results[second].MatchDate = 40000; // the later meeting comes first by date
-    division->Results[first].MatchDate = 40100;
+    testing::Edit(*division).Result(second).MatchDate = 40000; // the later meeting comes first by date
+    testing::Edit(*division).Result(first).MatchDate = 40100;
     ResultList list = ResultList::Open(*division);
     list.Sort(*division, kSortByDate);
     list.Sort(*division, kSortByHomeTeam);
@@ -108,13 +109,13 @@ TEST(ResultList, ACancelledRowIsRefusedUntilCompacted) {
 
 TEST(ResultList, CellsAndTexts) {
     auto division = SortLeague();
-    division->Results[4].Attendance = 1234567;
+    testing::Edit(*division).Result(4).Attendance = 1234567;
     EXPECT_EQ(ResultCells(*division, 4, false, DateFormat::Default()),
               (std::array<std::string, 6>{"11/07/2009", "1234,567", "Team 02", "Team 01", "0", "1"}));
     for (const auto& [attendance, text] :
-         std::vector<std::pair<int, std::string>>{{0, "0"}, {950, "950"}, {1000, "1,000"}, {12345, "12,345"}})
+         std::vector<std::pair<int, std::string>>{{0, "0"}, {999, "999"}, {1000, "1,000"}, {12345, "12,345"}})
         EXPECT_EQ(FormatAttendance(attendance), text);
-    division->Results[5].Predicted = true;
+    testing::Edit(*division).Result(5).Predicted = true;
     EXPECT_EQ(PredictCells(*division, 5, DateFormat::Default())[0], " ");
     EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[0], "");
     EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[1], " ");
@@ -133,10 +134,10 @@ TEST(ResultList, GridWidthsGiveTheRemainderToTheDate) {
 
 TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {
     auto division = MakeLeague(4, 2, 3);
-    ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0}));
+    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0}));
     ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 40000, 100}));
-    division->Goals[1].Player = 1;
-    division->Players[1].Goals = 1;
+    testing::Edit(*division).Goal(1).Player = 1;
+    testing::Edit(*division).Player(1).Goals = 1;
 
     ASSERT_TRUE(RescoreResult(*division, 1, 1, 0, 2500)); // only the crowd changes
     EXPECT_EQ(division->Goals[1].Player, 1);
@@ -148,7 +149,7 @@ TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {
     EXPECT_EQ(division->Teams[2].Points, 1);
     EXPECT_EQ(division->Teams[1].Played, 1);
     EXPECT_EQ(division->Teams[2].Played, 1);
-    EXPECT_EQ(division->Header.GoalCount, 2);
+    EXPECT_EQ(division->Header().GoalCount, 2);
     EXPECT_EQ(division->Goals[1].Player, 0);
     EXPECT_EQ(division->Players[1].Goals, 0);
     EXPECT_FALSE(RescoreResult(*division, 1, 1, 1, -3));
@@ -156,13 +157,13 @@ TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {
 
 TEST(ResultEdits, ACancelledDrawReturnsAsAnOpenFixtureWithItsOldValues) {
     auto division = MakeLeague(4, 2);
-    division->Results[1].Predicted = true;
+    testing::Edit(*division).Result(1).Predicted = true;
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 2, 40000, 300}));
     ChangeResultDate(*division, 1, 40003);
     CancelResult(*division, 1);
     EXPECT_EQ(division->Teams[1].Points, 0);
     EXPECT_EQ(division->Teams[2].Played, 0);
-    EXPECT_EQ(division->Header.GoalCount, 0);
+    EXPECT_EQ(division->Header().GoalCount, 0);
     EXPECT_EQ(division->FindFixture(1, 2), 1);
     const ResultRecord& fixture = division->Results[1];
     EXPECT_EQ(fixture.MatchDate, 40003);

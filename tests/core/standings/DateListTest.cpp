@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -15,11 +16,10 @@ TEST(DateList, HoldsEachPlayedDateOnceInOrder) {
     PlayFixture(*division, 1, 1, 0, 300);
     PlayFixture(*division, 2, 1, 0, 100);
     PlayFixture(*division, 3, 1, 0, 300);
-    PlayFixture(*division, 4, 1, 0, 0);   // no date
-    division->Results[5].MatchDate = 400; // an open fixture with a date, predicted or not
+    PlayFixture(*division, 4, 1, 0, 0);                 // no date
+    testing::Edit(*division).Result(5).MatchDate = 400; // an open fixture with a date, predicted or not
     const DateList played = DateList::Build(*division, TableContent::PlayedGames);
     EXPECT_EQ(played.dates(), (std::vector<double>{100, 300}));
-    EXPECT_EQ(played.DateIndex(), 2);
     EXPECT_EQ(played.AsAtDate(), 300);
     EXPECT_EQ(DateList::Build(*division, TableContent::PlayedPredicted).dates(),
               (std::vector<double>{100, 300, 400}));
@@ -34,7 +34,6 @@ TEST(DateList, StepsDownToBeforeTheFirstDateAndRefusesPastEitherEnd) {
     EXPECT_TRUE(list.StepBack());
     EXPECT_EQ(list.AsAtDate(), 100);
     EXPECT_TRUE(list.StepBack());
-    EXPECT_EQ(list.DateIndex(), 0);
     EXPECT_EQ(list.AsAtDate(), 0);
     EXPECT_FALSE(list.StepBack());
     EXPECT_TRUE(list.StepForward());
@@ -48,11 +47,11 @@ TEST(DateList, ADateSetBetweenMatchDatesStepsOnToTheNextOne) {
     DateList list = DateList::Build(*division, TableContent::PlayedGames);
     list.SetTo(150);
     EXPECT_EQ(list.AsAtDate(), 150);
-    EXPECT_EQ(list.DateIndex(), 1);
     EXPECT_TRUE(list.StepForward());
     EXPECT_EQ(list.AsAtDate(), 200);
     list.SetTo(200);
-    EXPECT_EQ(list.DateIndex(), 2);
+    EXPECT_TRUE(list.StepForward());
+    EXPECT_EQ(list.AsAtDate(), 300);
     list.SetTo(50);
     EXPECT_TRUE(list.StepForward());
     EXPECT_EQ(list.AsAtDate(), 100);
@@ -69,7 +68,7 @@ TEST(DateList, AnEmptyListRefusesBothSteps) {
 
 TEST(DateList, HoldsEveryDistinctDateOfTheLargestLeague) {
     auto division = MakeLeague(24, 4);
-    for (int r = 1; r <= division->Header.ResultCount; ++r)
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
         PlayFixture(*division, r, 1, 1, 38000 + r);
     const DateList list = DateList::Build(*division, TableContent::PlayedGames);
     EXPECT_EQ(list.DateCount(), 1104);

@@ -5,6 +5,7 @@
 #include "store/Dates.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -50,13 +51,13 @@ TEST(MatchesGrid, FitTextShortensATwoWordNameToItsInitialThenCuts) {
 
 TEST(MatchesGrid, TwentyTeamsMeetingTwiceFillEveryCellButTheDiagonal) {
     auto league = testing::MakeLeague(20, 2);
-    for (int r = 1; r <= league->Header.ResultCount; ++r)
+    for (int r = 1; r <= league->Header().ResultCount; ++r)
         testing::PlayFixture(*league, r, r % 4, 1, 1);
     RecordingCanvas canvas;
     DrawGrid(canvas, *league, kWidth, kHeight, false, false);
     canvas.setFont({"Sans", 10});
     const MatchesGridLayout m = GridLayout(canvas, *league, kWidth, kHeight);
-    EXPECT_FALSE(HasSecondSet(league->Header));
+    EXPECT_FALSE(HasSecondSet(league->Header()));
     const auto cells = Cells(canvas, m, 20);
     EXPECT_EQ(cells.size(), 380u);
     EXPECT_EQ(cells.at({1, 2}), "1-1");
@@ -78,7 +79,7 @@ TEST(MatchesGrid, TwentyTeamsMeetingTwiceFillEveryCellButTheDiagonal) {
 
 TEST(MatchesGrid, TeamsMeetingOnceFillOnlyTheHomeSidesCell) {
     auto league = testing::MakeLeague(20, 1);
-    league->Results[1].MatchDate = *DayNumberOf({2024, 3, 7});
+    testing::Edit(*league).Result(1).MatchDate = *DayNumberOf({2024, 3, 7});
     RecordingCanvas canvas;
     DrawGrid(canvas, *league, kWidth, kHeight, true, false);
     canvas.setFont({"Sans", 10});
@@ -94,7 +95,7 @@ TEST(MatchesGrid, TeamsMeetingFourTimesHaveTwoSets) {
     auto league = testing::MakeLeague(20, 4);
     testing::PlayFixture(*league, 1, 2, 0, 1);   // 1 v 2, first set
     testing::PlayFixture(*league, 381, 0, 5, 1); // 1 v 2, second set
-    EXPECT_TRUE(HasSecondSet(league->Header));
+    EXPECT_TRUE(HasSecondSet(league->Header()));
     for (bool second : {false, true}) {
         RecordingCanvas canvas;
         DrawGrid(canvas, *league, kWidth, kHeight, true, second);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -87,23 +88,23 @@ TEST(SortRuleLists, TheActiveListHoldsAtMostEightCodes) {
 
 TEST(SortRuleLists, SortUpdateStoresTheActiveListOnlyWhenItChanged) {
     auto division = testing::MakeLeague(4, 2);
-    division->DataChanged = false;
+    testing::MarkSaved(*division);
     SortRuleLists lists;
-    lists.Load(division->Header.SortRules.stored());
+    lists.Load(division->Header().SortRules.stored());
     int selected = 1;
     ASSERT_TRUE(lists.MoveUp(selected));
     ASSERT_TRUE(lists.SortUpdate(*division));
-    EXPECT_EQ(division->Header.SortRules.stored(), "2134");
-    EXPECT_TRUE(division->DataChanged);
+    EXPECT_EQ(division->Header().SortRules.stored(), "2134");
+    EXPECT_TRUE(division->DataChanged());
     EXPECT_FALSE(lists.pending());
 
     // Out and back again: the same text, so nothing to save.
-    division->DataChanged = false;
-    lists.Load(division->Header.SortRules.stored());
+    testing::MarkSaved(*division);
+    lists.Load(division->Header().SortRules.stored());
     ASSERT_TRUE(lists.MoveLeft(3));
     ASSERT_TRUE(lists.MoveRight(static_cast<int>(lists.available().size()) - 1));
     ASSERT_TRUE(lists.SortUpdate(*division));
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_FALSE(division->DataChanged());
 }
 
 TEST(SortRuleLists, RefusesToLeaveWithoutAnActiveRule) {
@@ -114,7 +115,7 @@ TEST(SortRuleLists, RefusesToLeaveWithoutAnActiveRule) {
     const Status status = lists.SortUpdate(*division);
     EXPECT_EQ(status.message(), "You must have at least one active sort rule");
     EXPECT_TRUE(lists.pending());
-    EXPECT_EQ(division->Header.SortRules.stored(), "1234");
+    EXPECT_EQ(division->Header().SortRules.stored(), "1234");
     // "Head-to-head again for a smaller tie" and "Head-to-head only once all meetings are played" order
     // nothing on their own.
     for (const char* modifiers : {"R", "H", "HR"}) {
@@ -132,11 +133,11 @@ TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
     EXPECT_EQ(lists.available().size(), kRuleCodes.size() - 1);
     // The first edit stores the lists as shown, each rule once.
     auto division = testing::MakeLeague(4, 2);
-    division->Header.SortRules.assignStored("3a3");
-    lists.Load(division->Header.SortRules.stored());
+    testing::Edit(*division).Header().SortRules.assignStored("3a3");
+    lists.Load(division->Header().SortRules.stored());
     ASSERT_TRUE(lists.MoveRight(0));
     ASSERT_TRUE(lists.SortUpdate(*division));
-    EXPECT_EQ(division->Header.SortRules.stored(), "31");
+    EXPECT_EQ(division->Header().SortRules.stored(), "31");
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "store/TextCodec.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -61,7 +63,7 @@ TEST(FillTable, ADrawIsOnePointWhateverAWinIsWorth) {
 
 TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
     auto division = MakeLeague(4, 2);
-    division->SetDeduction(1, 5);
+    EXPECT_TRUE(SetDeduction(*division, 1, 5));
     for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm})
         for (auto games : {GameSelection::HomeAndAway, GameSelection::HomeOnly}) {
             const LeagueTable table = FillTable(*division, Variant(content, games));
@@ -71,7 +73,7 @@ TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
     // Nothing played: the most a team can reach is the whole season less its deduction.
     EXPECT_EQ(FillTable(*division, Variant()).Standings[1].PossiblePoints, 6 * 3 - 5);
     auto twoPoints = MakeLeague(4, 2, 2);
-    twoPoints->SetDeduction(1, 5);
+    EXPECT_TRUE(SetDeduction(*twoPoints, 1, 5));
     EXPECT_EQ(FillTable(*twoPoints, Variant()).Standings[1].PossiblePoints, 6 * 2 - 5);
 }
 
@@ -96,9 +98,9 @@ TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {
 
 TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTable) {
     auto division = MakeLeague(4, 2);
-    division->Results[1].HomeGoals = 2; // marked prediction: 2-0
-    division->Results[1].Predicted = true;
-    division->Results[2].HomeGoals = 5; // a score without the mark
+    testing::Edit(*division).Result(1).HomeGoals = 2; // marked prediction: 2-0
+    testing::Edit(*division).Result(1).Predicted = true;
+    testing::Edit(*division).Result(2).HomeGoals = 5; // a score without the mark
     const LeagueTable predicted = FillTable(*division, Variant(TableContent::PlayedPredicted));
     EXPECT_EQ(predicted.Standings[1].Played, 1);
     EXPECT_EQ(predicted.Standings[1].HomeFor, 2);
@@ -121,7 +123,7 @@ TEST(FillTable, CurrentFormCountsTheLatestMatchesThenTheVenue) {
     for (int r = 1; r <= 12; ++r)
         PlayFixture(*mixed, r, 1, 0, 100 + r);
     int awayGames = 0;
-    for (int r = 16; r <= mixed->Header.ResultCount && awayGames < 3; ++r)
+    for (int r = 16; r <= mixed->Header().ResultCount && awayGames < 3; ++r)
         if (mixed->Results[r].AwayTeam == 1) {
             PlayFixture(*mixed, r, 0, 2, 200 + r);
             ++awayGames;
@@ -160,7 +162,7 @@ std::unique_ptr<Division> LeagueForSortRules(const char* rules) {
     PlayFixture(*division, 1, 1, 0, 1); // 1 beats 2
     PlayFixture(*division, 4, 5, 0, 2); // 2 beats 1 5-0
     PlayFixture(*division, 9, 4, 4, 3); // 3 draws 4
-    division->Header.SortRules.assignStored(rules);
+    testing::Edit(*division).Header().SortRules.assignStored(rules);
     return division;
 }
 
@@ -180,11 +182,11 @@ TEST(FillTable, AgreesWithAPlainReplayAndKeepsItsInvariants) {
     std::mt19937 random(2005);
     for (int round = 0; round < 20; ++round) {
         auto division = MakeLeague(4 + static_cast<int>(random() % 21), 1 + static_cast<int>(random() % 2));
-        for (int r = 1; r <= division->Header.ResultCount; ++r)
+        for (int r = 1; r <= division->Header().ResultCount; ++r)
             if (random() % 3)
                 PlayFixture(*division, r, static_cast<int>(random() % 5), static_cast<int>(random() % 5),
                             static_cast<double>(1 + random() % 40));
-        division->SetDeduction(1, static_cast<int>(random() % 4));
+        EXPECT_TRUE(SetDeduction(*division, 1, static_cast<int>(random() % 4)));
         const double asAt = static_cast<double>(random() % 45);
         const LeagueTable table =
             FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, asAt));
@@ -192,7 +194,7 @@ TEST(FillTable, AgreesWithAPlainReplayAndKeepsItsInvariants) {
         for (int t = 1; t <= table.TeamCount; ++t) {
             const StandingsRow& row = table.Standings[t];
             int played = 0, points = -division->Teams[t].Deduction, goalsFor = 0;
-            for (int r = 1; r <= division->Header.ResultCount; ++r) {
+            for (int r = 1; r <= division->Header().ResultCount; ++r) {
                 const ResultRecord& m = division->Results[r];
                 if (!m.Played || m.MatchDate > asAt || (m.HomeTeam != t && m.AwayTeam != t))
                     continue;
@@ -243,11 +245,11 @@ protected:
         division_ = MakeLeague(4, 1);
         PlayFixture(*division_, 1, 1, 0, 1); // 1 v 2
         PlayFixture(*division_, 2, 1, 0, 2); // 1 v 3
-        division_->Header.PromoteCount = 1;
-        division_->Header.RelegateCount = 1;
+        testing::Edit(*division_).Header().PromoteCount = 1;
+        testing::Edit(*division_).Header().RelegateCount = 1;
     }
     std::string Mark(int position, TableVariant variant = Variant()) {
-        return PositionMark(division_->Header, FillTable(*division_, variant), position);
+        return PositionMark(division_->Header(), FillTable(*division_, variant), position);
     }
     std::unique_ptr<Division> division_;
 };
@@ -256,11 +258,11 @@ TEST_F(PositionMarks, PromotionIsCertainOnlyWhenNoChaserWithGamesLeftCanReachThe
     // Team 1 leads on 6 points; team 4 has three games left and can reach 9.
     EXPECT_EQ(Mark(1), "1");
     for (int team : {2, 3, 4})
-        division_->SetDeduction(team, 1);
+        EXPECT_TRUE(SetDeduction(*division_, team, 1));
     PlayFixture(*division_, 6, 1, 0, 3); // 3 beats 4
     // Every chaser can now reach at most 5.
     EXPECT_EQ(Mark(1), "U");
-    division_->SetDeduction(2, 0); // team 2 can reach exactly 6 again
+    EXPECT_TRUE(SetDeduction(*division_, 2, 0)); // team 2 can reach exactly 6 again
     EXPECT_EQ(Mark(1), "1");
 }
 
@@ -273,9 +275,9 @@ TEST_F(PositionMarks, RelegationIsCertainWhenNothingIsLeftToPlay) {
 
 TEST_F(PositionMarks, RelegationIsCertainWhenTheSafeTeamIsOutOfReach) {
     // Team 3 is bottom with two games left: it can reach 6 less its deduction; the safe team has 0.
-    division_->SetDeduction(3, 6);
+    EXPECT_TRUE(SetDeduction(*division_, 3, 6));
     EXPECT_EQ(Mark(4), "4");
-    division_->SetDeduction(3, 7);
+    EXPECT_TRUE(SetDeduction(*division_, 3, 7));
     EXPECT_EQ(Mark(4), "D");
 }
 
@@ -292,10 +294,10 @@ TEST_F(PositionMarks, OnlyThePlainHomeAndAwayTablesAreMarked) {
 }
 
 TEST_F(PositionMarks, AZoneCoveringTheWholeLeagueRelegatesEveryTeam) {
-    division_->Header.RelegateCount = 4;
+    testing::Edit(*division_).Header().RelegateCount = 4;
     for (int p = 1; p <= 4; ++p)
         EXPECT_EQ(Mark(p), "D");
-    division_->Header.RelegateCount = 9;
+    testing::Edit(*division_).Header().RelegateCount = 9;
     EXPECT_EQ(Mark(1), "D");
 }
 

@@ -6,6 +6,7 @@
 
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -18,9 +19,9 @@ constexpr int kPageHeight = 3400;
 // A finished 20-team season, every home side winning 1-0, with a relegation zone.
 TablePrintoutInput Printout(const TableFormat& format, int relegate, TableVariant variant = {}) {
     auto league = testing::MakeLeague(20, 2);
-    league->Header.RelegateCount = static_cast<std::uint8_t>(relegate);
-    league->Header.PromoteCount = 2;
-    for (int r = 1; r <= league->Header.ResultCount; ++r)
+    testing::Edit(*league).Header().RelegateCount = static_cast<std::uint8_t>(relegate);
+    testing::Edit(*league).Header().PromoteCount = 2;
+    for (int r = 1; r <= league->Header().ResultCount; ++r)
         testing::PlayFixture(*league, r, r % 2, 0, 1);
     variant.asAt = 1;
     return MakeTablePrintout(*league, FillTable(*league, variant), format, "06/12/2026");

@@ -10,6 +10,8 @@
 #include "standings/Standings.h"
 #include "standings/TableExplanation.h"
 #include "support/LeagueMaker.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -28,7 +30,7 @@ std::vector<int> Order(const LeagueTable& table) {
 }
 
 LeagueTable TableUnder(Division& division, const char* rules, const TableVariant& variant = AllPlayed()) {
-    division.Header.SortRules.assignStored(rules);
+    testing::Edit(division).Header().SortRules.assignStored(rules);
     return FillTable(division, variant);
 }
 
@@ -47,7 +49,7 @@ void Play(Division& division, int home, int away, int homeGoals, int awayGoals) 
 void PlayRecord(Division& division, int team, int rival, int won, int drawn, int lost, int goalsFor,
                 int goalsAgainst) {
     std::vector<int> open;
-    for (int r = 1; r <= division.Header.ResultCount; ++r) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& m = division.Results[r];
         if (!m.Played && (m.HomeTeam == team || m.AwayTeam == team) && m.HomeTeam != rival &&
             m.AwayTeam != rival)
@@ -68,7 +70,7 @@ void PlayRecord(Division& division, int team, int rival, int won, int drawn, int
 
 void Name(Division& division, const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size(); ++i)
-        division.Teams[static_cast<int>(i) + 1].Name.assignStored(names[i]);
+        testing::Edit(division).Team(static_cast<int>(i) + 1).Name.assignStored(names[i]);
 }
 
 // Spain 2006-07: Real Madrid and Barcelona finished on 76 points. Barcelona had the better goal difference
@@ -221,7 +223,7 @@ TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
     Play(*division, 3, 2, 4, 4); // team 2: the away win at team 1 and two away draws
     Play(*division, 4, 2, 2, 2);
     // Both on 4 points with one win; away goals: team 1 none, team 2 seven.
-    division->SetDeduction(2, 1);
+    EXPECT_TRUE(SetDeduction(*division, 2, 1));
     EXPECT_EQ(Order(TableUnder(*division, "1A"))[0], 1); // wins 1 each: team order
     EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "1A"), 2),
               "Level on 4 points; level on every sort rule, so in team order");
@@ -256,7 +258,7 @@ TEST(TieBreaks, ADeductionCountsInTheLevelPointsButNotInTheHeadToHeadPoints) {
         {0, "162", 1, ""},
     };
     for (const auto& c : cases) {
-        division->SetDeduction(1, c.deduction);
+        EXPECT_TRUE(SetDeduction(*division, 1, c.deduction));
         const LeagueTable table = TableUnder(*division, c.rules);
         EXPECT_EQ(Order(table)[0], c.top) << c.deduction << " " << c.rules;
         EXPECT_EQ(ExplainTieBreak(table, 2), c.second) << c.deduction << " " << c.rules;
@@ -336,7 +338,7 @@ private:
     int MiniFigure(char code, int team, const std::vector<int>& members) const {
         auto in = [&](int t) { return std::find(members.begin(), members.end(), t) != members.end(); };
         int points = 0, goalsFor = 0, goalsAgainst = 0, awayGoals = 0;
-        for (int r = 1; r <= division_.Header.ResultCount; ++r) {
+        for (int r = 1; r <= division_.Header().ResultCount; ++r) {
             const ResultRecord& m = division_.Results[r];
             const bool counts = (m.HomeTeam == team && table_.variant.games != GameSelection::AwayOnly) ||
                                 (m.AwayTeam == team && table_.variant.games != GameSelection::HomeOnly);
@@ -349,7 +351,7 @@ private:
             goalsFor += own;
             goalsAgainst += other;
             awayGoals += m.AwayTeam == team ? own : 0;
-            points += own > other ? division_.Header.WinPoints : own == other ? 1 : 0;
+            points += own > other ? division_.Header().WinPoints : own == other ? 1 : 0;
         }
         return code == '6'   ? points
                : code == '7' ? goalsFor - goalsAgainst
@@ -390,7 +392,7 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
             MakeLeague(teamCount, 1 + static_cast<int>(random() % 2), 2 + static_cast<int>(random() % 2));
         // Low scores and many draws make ties of several teams common; some open fixtures are predicted, and
         // the matches spread over three days.
-        for (int r = 1; r <= division->Header.ResultCount; ++r) {
+        for (int r = 1; r <= division->Header().ResultCount; ++r) {
             const int home = static_cast<int>(random() % 2), away = static_cast<int>(random() % 2);
             const double day = 1 + static_cast<double>(random() % 3);
             if (random() % 4) {
@@ -400,9 +402,10 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
             }
         }
         // A deduction counts in the table's points but never in the head-to-head figures.
-        if (random() % 3 == 0)
-            division->SetDeduction(1 + static_cast<int>(random() % teamCount),
-                                   1 + static_cast<int>(random() % 3));
+        if (random() % 3 == 0) {
+            EXPECT_TRUE(SetDeduction(*division, 1 + static_cast<int>(random() % teamCount),
+                                     1 + static_cast<int>(random() % 3)));
+        }
         // Points first, head-to-head rules most of the time, up to eight codes.
         std::string rules = random() % 4 ? "16" : "1";
         if (random() % 2)
@@ -423,7 +426,8 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
             teams.push_back(t);
         EXPECT_EQ(Order(table), ReferenceOrder(*division, table, rules).Order(teams, 0)) << "rules " << rules;
         // The order in which the results are stored changes nothing.
-        std::shuffle(&division->Results[1], &division->Results[1] + division->Header.ResultCount, random);
+        ResultRecord* first = &testing::Edit(*division).Result(1);
+        std::shuffle(first, first + division->Header().ResultCount, random);
         EXPECT_EQ(Order(FillTable(*division, variant)), Order(table)) << "rules " << rules;
     }
 }

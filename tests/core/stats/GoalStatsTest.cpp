@@ -6,6 +6,7 @@
 #include "stats/GoalTimeChart.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -17,12 +18,12 @@ const DateFormat kDates = DateFormat::Default();
 // A four-team league with two players per team ("P1".."P8", player p in team (p+1)/2) and a few results.
 std::unique_ptr<Division> LeagueWithPlayers() {
     auto league = testing::MakeLeague(4, 2);
-    league->PlaceTransferredOut();
+    PlaceTransferredOut(*league);
     for (int p = 1; p <= 8; ++p) {
         PlayerRecord player;
         player.Name.assignStored("P" + std::to_string(p));
         player.Team = static_cast<std::uint8_t>((p + 1) / 2);
-        (void)league->AddPlayer(player);
+        (void)AddPlayer(*league, player);
     }
     for (int r = 1; r <= 4; ++r)
         PlayFixture(*league, r, 3, 3, 40000 + r);
@@ -34,11 +35,11 @@ void Goal(Division& league, int result, int player, int minute = 10, bool penalt
     const ResultRecord& match = league.Results[result];
     const int playerTeam = league.Players[player].Team;
     const int other = playerTeam == match.HomeTeam ? match.AwayTeam : match.HomeTeam;
-    (void)league.AddGoal(
-        {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(own ? other : playerTeam),
-         static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(minute), own, penalty});
+    (void)AddGoal(league,
+                  {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(own ? other : playerTeam),
+                   static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(minute), own, penalty});
     if (!own)
-        ++league.Players[player].Goals;
+        ++testing::Edit(league).Player(player).Goals;
 }
 
 std::string Figure(const GoalStatistics& stats, const std::string& caption) {
@@ -51,7 +52,7 @@ std::string Figure(const GoalStatistics& stats, const std::string& caption) {
 
 TEST(GoalStats, WithoutAKnownScorerOnlyTheExplanationShows) {
     auto league = LeagueWithPlayers();
-    (void)league->AddGoal({1, 1, 0, 10, false, true});
+    (void)AddGoal(*league, {1, 1, 0, 10, false, true});
     const GoalStatistics stats = GoalStats(*league, kDates);
     EXPECT_FALSE(stats.HasScorers);
     EXPECT_TRUE(stats.TopScorers.empty());
@@ -66,13 +67,13 @@ TEST(GoalStats, TheTopScorersThresholdFollowsTheMostGoals) {
 
     for (int most : {11, 12}) {
         auto league = LeagueWithPlayers();
-        league->Players[3].Goals = static_cast<std::uint8_t>(most);
-        league->Players[5].Goals = 1;
-        league->Players[1].Goals = 2;
-        league->Players[2].Goals = 2;
-        league->Players[2].Team = 5; // left the division
-        Goal(*league, 1, 1);         // a known scorer, so the page has content
-        --league->Players[1].Goals;
+        testing::Edit(*league).Player(3).Goals = static_cast<std::uint8_t>(most);
+        testing::Edit(*league).Player(5).Goals = 1;
+        testing::Edit(*league).Player(1).Goals = 2;
+        testing::Edit(*league).Player(2).Goals = 2;
+        testing::Edit(*league).Player(2).Team = 5; // left the division
+        Goal(*league, 1, 1);                       // a known scorer, so the page has content
+        --testing::Edit(*league).Player(1).Goals;
         const GoalStatistics stats = GoalStats(*league, kDates);
         std::vector<std::string> lines;
         for (const StatsLine& line : stats.TopScorers)
@@ -114,14 +115,14 @@ TEST(GoalsPerMatch, CountsThreeGoalsOfAPlayerOnlyWhenTheMatchsRecordsAreTogether
 
 TEST(GoalsPerMatch, SortsByGoalsThenNameThenDate) {
     auto league = LeagueWithPlayers(); // fixture r is dated 40000 + r
-    const std::vector<std::pair<int, int>> blocks = {{2, 1}, {4, 3}, {1, 1}, {3, 5}}; // result, player
+    const std::vector<std::pair<int, int>> blocks = {{2, 1}, {1, 3}, {4, 1}, {3, 5}}; // result, player
     for (auto [result, player] : blocks)
         for (int g = 0; g < (player == 5 ? 4 : 3); ++g)
             Goal(*league, result, player);
     std::vector<std::pair<int, int>> order;
     for (const HatTrick& entry : GoalsPerMatch(*league))
         order.emplace_back(entry.Result, entry.Player);
-    EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{3, 5}, {1, 1}, {2, 1}, {4, 3}}));
+    EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{3, 5}, {2, 1}, {4, 1}, {1, 3}}));
 }
 
 TEST(GoalsPerMatch, ARescoredResultsGoalsStayTogether) {
@@ -129,7 +130,7 @@ TEST(GoalsPerMatch, ARescoredResultsGoalsStayTogether) {
     PlayerRecord scorer;
     scorer.Name.assignStored("Striker");
     scorer.Team = 1;
-    (void)league->AddPlayer(scorer);
+    (void)AddPlayer(*league, scorer);
     int fixture = 0, other = 0;
     std::vector<int> goals;
     ASSERT_TRUE(EnterResult(*league, {1, 2, 1, 0, 40000, 0}, &fixture, &goals));
@@ -137,8 +138,8 @@ TEST(GoalsPerMatch, ARescoredResultsGoalsStayTogether) {
     ASSERT_TRUE(RescoreResult(*league, fixture, 3, 0, 0, &goals));
     ASSERT_EQ(goals.size(), 3u);
     for (int g : goals) {
-        league->Goals[g].Player = 1;
-        ++league->Players[1].Goals;
+        testing::Edit(*league).Goal(g).Player = 1;
+        ++testing::Edit(*league).Player(1).Goals;
     }
     const std::vector<HatTrick> found = GoalsPerMatch(*league);
     ASSERT_EQ(found.size(), 1u);

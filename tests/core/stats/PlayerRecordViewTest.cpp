@@ -4,6 +4,7 @@
 
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -17,18 +18,18 @@ std::unique_ptr<Division> LeagueWithPlayers() {
         PlayerRecord player;
         player.Name.assignStored(team == 1 ? "Ann" : "Bob");
         player.Team = static_cast<std::uint8_t>(team);
-        EXPECT_TRUE(league->AddPlayer(player));
+        EXPECT_TRUE(AddPlayer(*league, player));
     }
     return league;
 }
 
 void Score(Division& league, int result, int team, int player, int time, bool ownGoal = false,
            bool penalty = false) {
-    ASSERT_TRUE(league.AddGoal({static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team),
-                                static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(time), ownGoal,
-                                penalty}));
+    ASSERT_TRUE(AddGoal(league, {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(team),
+                                 static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(time),
+                                 ownGoal, penalty}));
     if (!ownGoal)
-        ++league.Players[player].Goals;
+        ++testing::Edit(league).Player(player).Goals;
 }
 
 std::array<BarPlace, 9> Places() {
@@ -73,8 +74,8 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     SquadRecord squad;
     squad.Result = static_cast<std::uint16_t>(benchOnly);
     squad.Team = 1;
-    squad.Entries[11] = {1, 0, 0, true, false, false};
-    ASSERT_TRUE(league->AddSquad(squad));
+    squad.Entries[11] = {1, 0, 0, true, true, true}; // sent off for a second yellow
+    ASSERT_TRUE(AddSquad(*league, squad));
 
     const PlayerSeason season = PlayerSeasonOf(*league, 1);
     ASSERT_EQ(season.matches.size(), 4u);
@@ -84,8 +85,8 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     EXPECT_EQ(season.matches[2].Result, early);
     EXPECT_EQ(season.matches[3].Goals, 0);
     EXPECT_EQ(season.totals, (std::array<int, 9>{6, 3, 3, 4, 2, 1, 1, 1, 3}));
-    EXPECT_EQ(CautionText(season, season.yellow), "1");
-    EXPECT_EQ(CautionText(season, season.red), "0");
+    EXPECT_EQ(CautionText(season, season.yellow), "2");
+    EXPECT_EQ(CautionText(season, season.red), "1");
     EXPECT_EQ(PlayerMatchCells(*league, season.matches[0], DateFormat::Default())[1], "Team 03 v Team 01");
 
     // Six goals on 200 less " 99" and 4 (34): units of 27. A hat trick is drawn as long as three goals.

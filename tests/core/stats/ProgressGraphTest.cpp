@@ -9,6 +9,8 @@
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
 #include "support/SampleSeason.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -27,17 +29,17 @@ std::vector<RecordingCanvas::Box> Bars(const RecordingCanvas& canvas) {
 
 // Plays fixtures in order until team 1 has played a number of games, the home side winning 1-0.
 void PlayUntilTeamOneHas(Division& league, int games) {
-    for (int r = 1; r <= league.Header.ResultCount && league.Teams[1].Played < games; ++r)
+    for (int r = 1; r <= league.Header().ResultCount && league.Teams[1].Played < games; ++r)
         PlayFixture(league, r, 1, 0, 40000 + r);
 }
 
 TEST(PositionsAfterGames, EqualTheTableAsAtEachGamesDate) {
     auto season = testing::LoadSampleSeason();
-    season->SetDeduction(3, 10);
+    EXPECT_TRUE(SetDeduction(*season, 3, 10));
     // Plain rules, possible points, and head-to-head rules with and without their second pass.
     for (const char* rules : {"153", "16723", "1678R23"}) {
-        season->Header.SortRules.assignStored(rules);
-        for (int team = 1; team <= season->Header.TeamCount; ++team) {
+        testing::Edit(*season).Header().SortRules.assignStored(rules);
+        for (int team = 1; team <= season->Header().TeamCount; ++team) {
             const std::vector<int> games = TeamGamesByDate(*season, team);
             ASSERT_EQ(static_cast<int>(games.size()), season->Teams[team].Played);
             const std::vector<int> positions = PositionsAfterGames(*season, team, games);
@@ -67,7 +69,7 @@ TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
     auto league = MakeLeague(4, 2); // 12 fixtures: a season of 6 games a team
     ASSERT_EQ(league->Results[1].HomeTeam, 1);
     PlayFixture(*league, 1, 0, 1, 40001); // team 1 loses: no bar, a marker at the bottom
-    league->Header.OwnTeam = 1;
+    testing::Edit(*league).Header().OwnTeam = 1;
     RecordingCanvas canvas;
     const ProgressGraphLayout layout =
         DrawProgressGraph(canvas, *league, {1, 0, 0, 0}, false, kRed, 400, 330);
@@ -112,7 +114,7 @@ TEST(ProgressGraph, ATeamWithoutGamesGetsOnlyAxesTicksAndLegend) {
 
 TEST(ProgressGraph, ADeductionHidesTheFirstBarsButNotTheMarkers) {
     auto league = MakeLeague(4, 2);
-    league->SetDeduction(1, 4);
+    EXPECT_TRUE(SetDeduction(*league, 1, 4));
     for (int r : {1, 7}) // team 1 wins twice: -1 then 2 points
         PlayFixture(*league, r, league->Results[r].HomeTeam == 1 ? 2 : 0,
                     league->Results[r].HomeTeam == 1 ? 0 : 2, 40000 + r);
@@ -147,7 +149,7 @@ TEST(ProgressGraph, AComparisonOfMoreThanThirtyGamesShowsEveryOtherGameAndTheLas
 
 TEST(ProgressGraph, TheOwnTeamTakesItsColourAndGivesUpItsSlotColour) {
     auto league = MakeLeague(4, 2);
-    league->Header.OwnTeam = 3;
+    testing::Edit(*league).Header().OwnTeam = 3;
     RecordingCanvas canvas;
     DrawProgressGraph(canvas, *league, {1, 2, 3, 0}, true, kYellow, 400, 330);
     // The legend's three colour lines, in slot order: the yellow slot 2 took slot 3's red.

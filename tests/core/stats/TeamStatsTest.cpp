@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "results/ResultEntry.h"
 #include "stats/TeamStatsGrids.h"
 #include "support/LeagueMaker.h"
 #include "support/SampleSeason.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -110,16 +112,15 @@ TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     auto league = MakeLeague(4, 2);
     const int home1 = league->FindFixture(1, 2), home2 = league->FindFixture(1, 3);
     const int home3 = league->FindFixture(1, 4), away = league->FindFixture(2, 1);
-    league->Results[home1].Attendance = 1234567;
-    league->Results[home2].Attendance = 950;
-    league->Results[away].Attendance = 5000000;
+    testing::Edit(*league).Result(home1).Attendance = 1234567;
+    testing::Edit(*league).Result(home2).Attendance = 950;
+    testing::Edit(*league).Result(away).Attendance = 5000000;
     for (const int r : {home1, home2, home3, away})
         PlayFixture(*league, r, 1, 0, r);
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     EXPECT_EQ(t.attHigh, "1234,567");
     EXPECT_EQ(t.attLow, "950");
     EXPECT_EQ(t.attAverage, "617,758"); // (1234567 + 950) div 2; the game without a crowd is left out
-    EXPECT_EQ(FormatAttendance(12345), "12,345");
 }
 
 TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
@@ -128,9 +129,9 @@ TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
         PlayerRecord player;
         player.Name.assignStored(name);
         player.Team = 1;
-        ASSERT_TRUE(league->AddPlayer(player));
+        ASSERT_TRUE(AddPlayer(*league, player));
     }
-    league->Players[3].Team = 5; // Transferred-Out
+    testing::Edit(*league).Player(3).Team = 5; // Transferred-Out
     const int match = league->FindFixture(2, 1);
     PlayFixture(*league, match, 1, 2, 10);
     SquadRecord squad;
@@ -139,12 +140,12 @@ TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
     squad.Entries[0] = {1, 0, 90, false, false, false};
     squad.Entries[1] = {2, 0, 0, false, false, false}; // an unused substitute
     squad.Entries[2] = {3, 0, 90, false, false, false};
-    ASSERT_TRUE(league->AddSquad(squad));
-    league->Results[match].AwaySquad = 1;
+    ASSERT_TRUE(AddSquad(*league, squad));
+    testing::Edit(*league).Result(match).AwaySquad = 1;
     const auto m = static_cast<std::uint16_t>(match);
-    ASSERT_TRUE(league->AddGoal({m, 1, 2, 30, false, true}));
-    ASSERT_TRUE(league->AddGoal({m, 1, 2, 60, false, false}));
-    ASSERT_TRUE(league->AddGoal({m, 2, 1, 70, true, false}));
+    ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 30, false, true}));
+    ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 60, false, false}));
+    ASSERT_TRUE(AddGoal(*league, {m, 2, 1, 70, true, false}));
 
     TeamStatistics stats = TeamStats(*league, 1);
     ASSERT_EQ(stats.players.size(), 2u);
@@ -225,6 +226,15 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     EXPECT_EQ(key, 5);
     SortTeamGames(*league, 1, order, key);
     EXPECT_EQ(goalsFor(), "3221");
+
+    const std::pair<int, int> crowds[] = {{day10, 300},
+                                          {FindPlayedResult(*league, 1, 2), 100},
+                                          {FindPlayedResult(*league, 1, 3), 400},
+                                          {day13, 200}};
+    for (const auto& [result, crowd] : crowds)
+        testing::Edit(*league).Result(result).Attendance = crowd;
+    SortTeamGames(*league, 1, order, NextGamesSortKey(key, 2)); // the smallest crowd first
+    EXPECT_EQ(order, (std::vector<int>{crowds[1].first, day13, day10, crowds[2].first}));
 }
 
 TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {
@@ -232,7 +242,7 @@ TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {
     Settings settings;
     settings.Colour4 = 0x123456;
     EXPECT_EQ(OppositionColour(*league, settings, "Team 02"), kBlack); // no own team
-    league->Header.OwnTeam = 2;
+    testing::Edit(*league).Header().OwnTeam = 2;
     EXPECT_EQ(OppositionColour(*league, settings, "Team 02"), 0x123456u);
     EXPECT_EQ(OppositionColour(*league, settings, "Team 0"), kBlack);
     EXPECT_EQ(AlignedTextX(GamesColumnAlignment(2), 100, 140, 10), 115);

@@ -7,6 +7,8 @@
 #include "stats/PointsGraph.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
+#include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -23,7 +25,7 @@ std::vector<RecordingCanvas::Box> Bars(const RecordingCanvas& canvas) {
 // Team 1 wins its three home games on days 1..3 with three points deducted.
 std::unique_ptr<Division> DeductedWinner() {
     auto league = testing::MakeLeague(4, 2);
-    league->SetDeduction(1, 3);
+    EXPECT_TRUE(SetDeduction(*league, 1, 3));
     for (int opponent = 2; opponent <= 4; ++opponent)
         testing::PlayFixture(*league, league->FindFixture(1, opponent), opponent == 3 ? 12 : 2, 1,
                              opponent - 1);
@@ -44,18 +46,19 @@ TEST(PointsGraph, ATeamWithoutPointsGetsFullWidthAxesOnlyAndNoTeamNothing) {
     EXPECT_TRUE(none.lines.empty());
 }
 
-TEST(PointsGraph, BarsStartOnceThePointsEarnedExceedTheDeduction) {
+TEST(PointsGraph, BarsRunOldestGameFirstAndStartOnceThePointsEarnedExceedTheDeduction) {
     auto league = DeductedWinner();
+    testing::PlayFixture(*league, league->FindFixture(2, 1), 1, 0, 4); // then a defeat
     RecordingCanvas canvas;
-    DrawPointsGraph(canvas, 131, 60, *league, TeamStats(*league, 1));
-    // Six points at most: columns of 43 centred (left 1), 10 pixels a point.
+    DrawPointsGraph(canvas, 130, 60, *league, TeamStats(*league, 1));
+    // Six points at most: columns of 32 centred (left 1), 10 pixels a point.
     const auto bars = Bars(canvas);
-    ASSERT_EQ(bars.size(), 2u);
-    EXPECT_EQ(canvas.lines[1].x2, 1 + 3 * 43);
-    EXPECT_EQ(bars[0].left, 1 + 43);
+    ASSERT_EQ(bars.size(), 3u);
+    EXPECT_EQ(canvas.lines[1].x2, 1 + 4 * 32);
+    EXPECT_EQ(bars[0].left, 1 + 32);
     EXPECT_EQ(bars[0].top, 60 - 30);
-    EXPECT_EQ(bars[1].top, 0);
-    EXPECT_EQ(bars[1].brush, kBlue);
+    EXPECT_EQ(std::tuple(bars[1].top, bars[1].brush), std::tuple(0, kBlue));
+    EXPECT_EQ(std::tuple(bars[2].left, bars[2].top, bars[2].brush), std::tuple(1 + 3 * 32, 0, kRed));
 }
 
 TEST(PointsGraph, ALeaderWithMorePointsThanTheBoxIsHighStillGetsBarsInProportion) {
@@ -68,7 +71,7 @@ TEST(PointsGraph, ALeaderWithMorePointsThanTheBoxIsHighStillGetsBarsInProportion
     EXPECT_EQ(canvas.lines[1].x2, 60);
     EXPECT_EQ(bars.back().right, 60);
     int most = 0;
-    for (int t = 1; t <= league->Header.TeamCount; ++t)
+    for (int t = 1; t <= league->Header().TeamCount; ++t)
         most = std::max<int>(most, league->Teams[t].Points);
     ASSERT_GT(most, 50);
     EXPECT_EQ(bars.back().top, 50 - 50 * league->Teams[1].Points / most);
@@ -97,7 +100,7 @@ TEST(TeamSummaryPrintout, ATeamWithoutGamesPrintsZerosAndEmptyNames) {
 
 TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
     auto league = testing::MakeLeague(4, 2);
-    league->Header.TableName.assignStored(std::string(30, 'L'));
+    league->Header().TableName.assignStored(std::string(30, 'L'));
     league->Teams[2].Name.assignStored(std::string(30, 'T'));
     RecordingCanvas canvas;
     PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026",

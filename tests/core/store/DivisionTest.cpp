@@ -6,6 +6,9 @@
 
 #include "support/LeagueMaker.h"
 #include "support/RunningTotals.h"
+#include "app/LeagueSettings.h"
+#include "players/Players.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -29,7 +32,7 @@ TEST(DivisionLookups, FindPlayerIsExactAndReturnsTheFirstMatch) {
         PlayerRecord player;
         player.Name.assignStored(name);
         player.Team = 1;
-        ASSERT_TRUE(division->AddPlayer(player));
+        ASSERT_TRUE(AddPlayer(*division, player));
     }
     EXPECT_EQ(division->FindPlayer("Ann"), 1);
     EXPECT_EQ(division->FindPlayer("Bob"), 2);
@@ -52,9 +55,9 @@ TEST(DivisionTotals, ADrawCreditedAndDebitedLeavesNothingBehind) {
     EXPECT_EQ(division->Teams[1].Points, 1);
     EXPECT_EQ(division->Teams[2].Points, 1);
     EXPECT_EQ(division->Teams[1].Played, 1);
-    EXPECT_TRUE(division->DataChanged);
-    division->DebitResult(1);
-    division->Results[1].Played = false;
+    EXPECT_TRUE(division->DataChanged());
+    DebitResult(*division, 1);
+    testing::Edit(*division).Result(1).Played = false;
     EXPECT_EQ(division->Teams[1].Points, 0);
     EXPECT_EQ(division->Teams[2].Points, 0);
     EXPECT_EQ(division->Teams[2].Played, 0);
@@ -65,7 +68,7 @@ TEST(DivisionTotals, WinPointsChangeMovesOnlyWinners) {
     PlayFixture(*division, 1, 3, 1); // 1 beats 2
     PlayFixture(*division, 2, 0, 0); // 1 draws 3
     PlayFixture(*division, 3, 0, 2); // 4 beats 1
-    division->ChangeWinPoints(2);
+    ChangeWinPoints(*division, 2);
     EXPECT_EQ(division->Teams[1].Points, 3);
     EXPECT_EQ(division->Teams[3].Points, 1);
     EXPECT_EQ(division->Teams[4].Points, 2);
@@ -75,10 +78,10 @@ TEST(DivisionTotals, WinPointsChangeMovesOnlyWinners) {
 TEST(DivisionTotals, DeductionsReplaceEachOtherAndMayMakePointsNegative) {
     auto division = MakeLeague(4, 2);
     PlayFixture(*division, 1, 1, 0);
-    division->SetDeduction(1, 3);
-    division->SetDeduction(1, 5);
+    EXPECT_TRUE(SetDeduction(*division, 1, 3));
+    EXPECT_TRUE(SetDeduction(*division, 1, 5));
     EXPECT_EQ(division->Teams[1].Points, 3 - 5);
-    division->SetDeduction(1, 0);
+    EXPECT_TRUE(SetDeduction(*division, 1, 0));
     EXPECT_EQ(division->Teams[1].Points, 3);
 }
 
@@ -86,8 +89,8 @@ TEST(DivisionTotals, StayEqualToTheRecordsThroughAnySequenceOfEdits) {
     auto division = MakeLeague(10, 2);
     std::mt19937 random(20260);
     for (int step = 0; step < 3000; ++step) {
-        const int r = 1 + static_cast<int>(random() % division->Header.ResultCount);
-        ResultRecord& match = division->Results[r];
+        const int r = 1 + static_cast<int>(random() % division->Header().ResultCount);
+        const ResultRecord& match = division->Results[r];
         switch (random() % 5) {
         case 0:
         case 1:
@@ -96,22 +99,23 @@ TEST(DivisionTotals, StayEqualToTheRecordsThroughAnySequenceOfEdits) {
             break;
         case 2: // re-score: the old score is debited before the new one is stored
             if (match.Played) {
-                division->DebitResult(r);
-                match.HomeGoals = static_cast<std::uint8_t>(random() % 4);
-                division->CreditResult(r);
+                DebitResult(*division, r);
+                testing::Edit(*division).Result(r).HomeGoals = static_cast<std::uint8_t>(random() % 4);
+                CreditResult(*division, r);
             }
             break;
         case 3:
             if (match.Played) {
-                division->DebitResult(r);
-                match.Played = false;
+                DebitResult(*division, r);
+                testing::Edit(*division).Result(r).Played = false;
             }
             break;
         case 4:
             if (random() % 2)
-                division->ChangeWinPoints(random() % 2 ? 2 : 3);
+                ChangeWinPoints(*division, random() % 2 ? 2 : 3);
             else
-                division->SetDeduction(1 + static_cast<int>(random() % 10), static_cast<int>(random() % 21));
+                EXPECT_TRUE(SetDeduction(*division, 1 + static_cast<int>(random() % 10),
+                                         static_cast<int>(random() % 21)));
             break;
         }
     }
@@ -120,20 +124,20 @@ TEST(DivisionTotals, StayEqualToTheRecordsThroughAnySequenceOfEdits) {
 
 TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     auto division = testing::MakeLargestLeague();
-    division->DataChanged = false;
-    const Status goal = division->AddGoal({1, 1, 0, 0, false, false});
-    const Status player = division->AddPlayer(PlayerRecord{});
-    const Status squad = division->AddSquad(SquadRecord{});
+    testing::MarkSaved(*division);
+    const Status goal = AddGoal(*division, {1, 1, 0, 0, false, false});
+    const Status player = AddPlayer(*division, PlayerRecord{});
+    const Status squad = AddSquad(*division, SquadRecord{});
     EXPECT_FALSE(goal);
     EXPECT_FALSE(player);
     EXPECT_FALSE(squad);
     EXPECT_NE(goal.message().find("4000"), std::string::npos);
     EXPECT_NE(player.message().find("1500"), std::string::npos);
     EXPECT_NE(squad.message().find("2208"), std::string::npos);
-    EXPECT_EQ(division->Header.GoalCount, 4000);
-    EXPECT_EQ(division->Header.PlayerCount, 1500);
-    EXPECT_EQ(division->Header.SquadCount, 2208);
-    EXPECT_FALSE(division->DataChanged);
+    EXPECT_EQ(division->Header().GoalCount, 4000);
+    EXPECT_EQ(division->Header().PlayerCount, 1500);
+    EXPECT_EQ(division->Header().SquadCount, 2208);
+    EXPECT_FALSE(division->DataChanged());
 }
 
 TEST(DivisionPlayers, DeletingAPlayerRenumbersLaterGoalsAndSquadLines) {
@@ -142,20 +146,20 @@ TEST(DivisionPlayers, DeletingAPlayerRenumbersLaterGoalsAndSquadLines) {
         PlayerRecord player;
         player.Name.assignStored("P" + std::to_string(p));
         player.Team = 1;
-        ASSERT_TRUE(division->AddPlayer(player));
+        ASSERT_TRUE(AddPlayer(*division, player));
     }
     PlayFixture(*division, 1, 2, 0);
-    ASSERT_TRUE(division->AddGoal({1, 1, 7, 10, false, false}));
-    ASSERT_TRUE(division->AddGoal({1, 1, 9, 20, false, false}));
+    ASSERT_TRUE(AddGoal(*division, {1, 1, 7, 10, false, false}));
+    ASSERT_TRUE(AddGoal(*division, {1, 1, 9, 20, false, false}));
     SquadRecord squad;
     squad.Result = 1;
     squad.Team = 1;
     squad.Entries[0].Player = 4;
     squad.Entries[1].Player = 8;
-    ASSERT_TRUE(division->AddSquad(squad));
+    ASSERT_TRUE(AddSquad(*division, squad));
 
-    ASSERT_TRUE(division->DeletePlayer(5));
-    EXPECT_EQ(division->Header.PlayerCount, 8);
+    ASSERT_TRUE(DeletePlayer(*division, 5));
+    EXPECT_EQ(division->Header().PlayerCount, 8);
     EXPECT_EQ(division->Players[5].Name.stored(), "P6");
     EXPECT_EQ(division->Goals[1].Player, 6);
     EXPECT_EQ(division->Goals[2].Player, 8);
@@ -166,20 +170,20 @@ TEST(DivisionPlayers, DeletingAPlayerRenumbersLaterGoalsAndSquadLines) {
 TEST(DivisionPlayers, APlayerWithGoalsOrSquadLinesCannotBeDeleted) {
     auto division = MakeLeague(4, 2);
     for (int p = 1; p <= 3; ++p)
-        ASSERT_TRUE(division->AddPlayer(PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
+        ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
     PlayFixture(*division, 1, 1, 0);
-    ASSERT_TRUE(division->AddGoal({1, 2, 1, 0, true, false})); // an own goal still names its player
+    ASSERT_TRUE(AddGoal(*division, {1, 2, 1, 0, true, false})); // an own goal still names its player
     SquadRecord squad;
     squad.Result = 1;
     squad.Team = 1;
     squad.Entries[15].Player = 3;
-    ASSERT_TRUE(division->AddSquad(squad));
-    EXPECT_EQ(division->DeletePlayer(1).message(),
+    ASSERT_TRUE(AddSquad(*division, squad));
+    EXPECT_EQ(DeletePlayer(*division, 1).message(),
               "The selected player has goals assigned or appears in a squad. Delete not performed.");
-    EXPECT_FALSE(division->DeletePlayer(3));
-    EXPECT_FALSE(division->DeletePlayer(4));
-    EXPECT_TRUE(division->DeletePlayer(2));
-    EXPECT_EQ(division->Header.PlayerCount, 2);
+    EXPECT_FALSE(DeletePlayer(*division, 3));
+    EXPECT_FALSE(DeletePlayer(*division, 4));
+    EXPECT_TRUE(DeletePlayer(*division, 2));
+    EXPECT_EQ(division->Header().PlayerCount, 2);
 }
 
 } // namespace

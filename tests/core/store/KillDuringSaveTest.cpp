@@ -15,6 +15,7 @@
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -28,8 +29,8 @@ TEST(KillDuringSave, TheLeagueAlwaysLoadsAsTheOldOrTheNewLeague) {
     const std::string path = folder.file("largest.div");
     auto first = testing::MakeLargestLeague();
     auto second = testing::MakeLargestLeague();
-    second->Header.TableName.assignStored("Second");
-    second->Results[kMaxResults].Attendance = 99999;
+    testing::Edit(*second).Header().TableName.assignStored("Second");
+    testing::Edit(*second).Result(kMaxResults).Attendance = 99999;
     const Bytes versions[] = {WriteDivision(*first), WriteDivision(*second)};
     ASSERT_TRUE(SaveDivision(path, *first));
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -22,16 +23,16 @@ struct SampleFile {
 
 SampleFile MakeSampleFile() {
     auto division = testing::MakeLeague(4, 2);
-    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 1});
-    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Bob"), 5, 0});
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 1});
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Bob"), 5, 0});
     testing::PlayFixture(*division, 1, 1, 0, 35501);
-    (void)division->AddGoal({1, 1, 1, 30, false, false});
+    (void)AddGoal(*division, {1, 1, 1, 30, false, false});
     SquadRecord squad;
     squad.Result = 1;
     squad.Team = 1;
     squad.Entries[0].Player = 1;
-    (void)division->AddSquad(squad);
-    division->Results[1].HomeSquad = 1;
+    (void)AddSquad(*division, squad);
+    testing::Edit(*division).Result(1).HomeSquad = 1;
     SampleFile file;
     file.bytes = WriteDivision(*division);
     file.results = file.teams + 4 * 36;
@@ -72,8 +73,8 @@ TEST_P(LeagueFileRefusal, RefusesTheFileNamingWhatIsWrongAndKeepsTheOpenLeague) 
     const Status status = ReadDivision(file.bytes, *open);
     ASSERT_FALSE(status);
     EXPECT_NE(status.message().find(GetParam().expected), std::string::npos) << status.message();
-    EXPECT_EQ(open->Header.TeamCount, 6);
-    EXPECT_EQ(open->Header.ResultCount, 15);
+    EXPECT_EQ(open->Header().TeamCount, 6);
+    EXPECT_EQ(open->Header().ResultCount, 15);
 }
 
 const Damage kDamages[] = {
@@ -130,7 +131,7 @@ const Damage kDamages[] = {
          auto division = testing::MakeLeague(4, 2);
          (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0});
          int scored = 0;
-         for (int r = 1; r <= division->Header.ResultCount; ++r) {
+         for (int r = 1; r <= division->Header().ResultCount; ++r) {
              const bool home = division->Results[r].HomeTeam == 1;
              if (!home && division->Results[r].AwayTeam != 1)
                  continue;

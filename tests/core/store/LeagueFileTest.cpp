@@ -11,6 +11,7 @@
 #include "store/FileIo.h"
 #include "support/LeagueMaker.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -43,28 +44,28 @@ Status SaveWithFileSizeLimit(const std::string& path, Division& division, rlim_t
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
 std::unique_ptr<Division> SmallLeagueInUse() {
     auto division = MakeLeague(8, 2);
-    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 2});
-    (void)division->AddPlayer(PlayerRecord{ShortString<20>("Bob"), 9, 0}); // transferred out
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 2});
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Bob"), 9, 0}); // transferred out
     PlayFixture(*division, 1, 2, 1, 35501);
-    division->Results[1].Attendance = 12000;
-    (void)division->AddGoal({1, 1, 1, 12, false, true});
-    (void)division->AddGoal({1, 1, 1, 80, false, false});
-    (void)division->AddGoal({1, 2, 0, 0, false, false});
+    testing::Edit(*division).Result(1).Attendance = 12000;
+    (void)AddGoal(*division, {1, 1, 1, 12, false, true});
+    (void)AddGoal(*division, {1, 1, 1, 80, false, false});
+    (void)AddGoal(*division, {1, 2, 0, 0, false, false});
     SquadRecord squad;
     squad.Result = 1;
     squad.Team = 1;
     squad.Entries[0] = {1, 0, 90, true, false, false};
-    (void)division->AddSquad(squad);
-    division->Results[1].HomeSquad = 1;
-    division->Results[5].HomeGoals = 3; // a prediction on an open fixture
-    division->Results[5].MatchDate = 35600;
-    division->Results[5].Predicted = true;
+    (void)AddSquad(*division, squad);
+    testing::Edit(*division).Result(1).HomeSquad = 1;
+    testing::Edit(*division).Result(5).HomeGoals = 3; // a prediction on an open fixture
+    testing::Edit(*division).Result(5).MatchDate = 35600;
+    testing::Edit(*division).Result(5).Predicted = true;
     return division;
 }
 
 TEST(LeagueFile, WritesTheWorkedExampleByteForByte) {
     Division division;
-    DivisionHeader& header = division.Header;
+    DivisionHeader& header = testing::Edit(division).Header();
     header.TableName.assignStored("Test");
     header.TeamCount = 4;
     header.ResultCount = 12;
@@ -72,10 +73,10 @@ TEST(LeagueFile, WritesTheWorkedExampleByteForByte) {
     header.OwnTeam = 2;
     header.RelegateCount = 1;
     header.PromoteCount = 1;
-    ResultRecord& first = division.Results[1];
+    ResultRecord& first = testing::Edit(division).Result(1);
     first = {1, true, 1, 2, 2, 1, 35501, 12000, false, 0, 0};
     for (int r = 2; r <= 12; ++r)
-        division.Results[r].MatchNo = static_cast<std::uint16_t>(r);
+        testing::Edit(division).Result(r).MatchNo = static_cast<std::uint16_t>(r);
 
     const Bytes bytes = WriteDivision(division);
     ASSERT_EQ(bytes.size(), 68u + 4 * 36 + 12 * 24);
@@ -111,12 +112,12 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
 
     Division loaded;
     ASSERT_TRUE(LoadDivision(folder.file("league.div"), loaded));
-    EXPECT_FALSE(loaded.DataChanged);
+    EXPECT_FALSE(loaded.DataChanged());
     EXPECT_EQ(loaded.Teams[9].Name.stored(), "Transferred-Out");
     EXPECT_EQ(loaded.Players[2].Team, 9);
-    loaded.DataChanged = true;
+    testing::MarkChanged(loaded);
     ASSERT_TRUE(SaveDivision(folder.file("league.div"), loaded));
-    EXPECT_FALSE(loaded.DataChanged);
+    EXPECT_FALSE(loaded.DataChanged());
     EXPECT_EQ(FileBytes(folder.file("league.div")), onDisk);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "temporary file left";
@@ -133,18 +134,18 @@ TEST(LeagueFile, TheLargestLeagueRoundTrips) {
 
 TEST(LeagueFile, UpgradesAnOlderFileInMemory) {
     auto league = SmallLeagueInUse();
-    league->Header.TeamSize = 7;
-    league->Results[6].MatchDate = 0; // open fixture without a date
+    testing::Edit(*league).Header().TeamSize = 7;
+    testing::Edit(*league).Result(6).MatchDate = 0; // open fixture without a date
     const Bytes old = testing::ToOldFormat(WriteDivision(*league));
 
     Division loaded;
     ASSERT_TRUE(ReadDivision(old, loaded));
-    EXPECT_EQ(loaded.Header.Version, 20);
-    EXPECT_FALSE(loaded.DataChanged);
-    EXPECT_EQ(loaded.Header.TeamSize, 11);
-    EXPECT_EQ(loaded.Header.SubsCount, 3);
-    EXPECT_EQ(loaded.Header.SquadCount, 0);
-    EXPECT_EQ(loaded.Header.PlayerCount, 2);
+    EXPECT_EQ(loaded.Header().Version, 20);
+    EXPECT_FALSE(loaded.DataChanged());
+    EXPECT_EQ(loaded.Header().TeamSize, 11);
+    EXPECT_EQ(loaded.Header().SubsCount, 3);
+    EXPECT_EQ(loaded.Header().SquadCount, 0);
+    EXPECT_EQ(loaded.Header().PlayerCount, 2);
     EXPECT_EQ(loaded.Results[1].MatchDate, 35501); // played: date shifted back, no prediction
     EXPECT_FALSE(loaded.Results[1].Predicted);
     EXPECT_EQ(loaded.Results[1].HomeSquad, 0);
@@ -169,7 +170,7 @@ TEST(LeagueFile, AFileCutAtAnyRecordBoundaryIsRefusedAndTheOpenLeagueStays) {
         ASSERT_FALSE(status) << cut;
         EXPECT_EQ(status.message(), "Read beyond end of file") << cut;
     }
-    EXPECT_EQ(open->Header.TeamCount, 6);
+    EXPECT_EQ(open->Header().TeamCount, 6);
     EXPECT_EQ(open->Teams[1].Name.stored(), "Team 01");
 }
 
@@ -196,13 +197,13 @@ TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
     const Status status = SaveWithFileSizeLimit(folder.file("league.div"), *league, 100);
     EXPECT_FALSE(status);
     EXPECT_EQ(status.message(), "Disk full");
-    EXPECT_TRUE(league->DataChanged);
+    EXPECT_TRUE(league->DataChanged());
     EXPECT_EQ(FileBytes(folder.file("league.div")), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "temporary file left";
 
     EXPECT_FALSE(SaveDivision(folder.file("no-such-folder/league.div"), *league));
-    EXPECT_TRUE(league->DataChanged);
+    EXPECT_TRUE(league->DataChanged());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -17,7 +18,7 @@ using testing::TempFolder;
 void WriteLeague(const TempFolder& folder, const std::string& fileName, const std::string& tableName,
                  int version = 20) {
     auto league = testing::MakeLeague(4, 1);
-    league->Header.TableName.assignStored(tableName);
+    testing::Edit(*league).Header().TableName.assignStored(tableName);
     auto bytes = WriteDivision(*league);
     bytes[6] = static_cast<std::uint8_t>(version);
     std::ofstream(folder.file(fileName), std::ios::binary)

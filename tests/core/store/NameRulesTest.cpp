@@ -76,11 +76,11 @@ TEST(NameRules, EveryOperationThatSetsANameAppliesTheRule) {
     for (const std::string& name : {"Esc\x1B"s, "=1+1"s}) {
         for (const auto& operation : operations) {
             auto division = testing::MakeLeague(4, 2);
-            division->DataChanged = false;
+            testing::MarkSaved(*division);
             const Status status = operation(*division, name);
             EXPECT_FALSE(status) << name;
-            EXPECT_FALSE(division->DataChanged);
-            EXPECT_EQ(division->Header.PlayerCount, 0);
+            EXPECT_FALSE(division->DataChanged());
+            EXPECT_EQ(division->Header().PlayerCount, 0);
             EXPECT_EQ(division->Teams[2].Name.stored(), "Team 02");
         }
     }

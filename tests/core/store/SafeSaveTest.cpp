@@ -17,6 +17,7 @@
 #include "store/LeagueFile.h"
 #include "support/LeagueMaker.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -67,7 +68,7 @@ TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWas) {
     chmod(saved.path.c_str(), 0444);
     const Status status = SaveDivision(saved.path, *saved.league);
     EXPECT_EQ(status.message(), "File access denied");
-    EXPECT_TRUE(saved.league->DataChanged);
+    EXPECT_TRUE(saved.league->DataChanged());
     EXPECT_EQ(FileBytes(saved.path), saved.before);
     EXPECT_EQ(ModeOf(saved.path), 0444u);
     EXPECT_EQ(std::distance(fs::directory_iterator(saved.folder.path()), {}), 1);
@@ -101,7 +102,7 @@ TEST(SafeSave, ALeagueWhoseNameIsAsLongAsTheSystemAllowsCanBeSaved) {
     fs::rename(saved.path, longest);
     Division loaded;
     ASSERT_TRUE(LoadDivision(longest, loaded));
-    loaded.DataChanged = true;
+    testing::MarkChanged(loaded);
     EXPECT_TRUE(SaveDivision(longest, loaded));
     EXPECT_EQ(SaveDivision(saved.folder.file(std::string(256, 'n')), loaded).message(), "Invalid filename");
 }

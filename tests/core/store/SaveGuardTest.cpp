@@ -16,6 +16,7 @@
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -77,17 +78,17 @@ TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
 
     ScriptedPrompts prompts;
     prompts.answers = {Answer::No, Answer::Yes};
-    league->DataChanged = true;
+    testing::MarkChanged(*league);
     EXPECT_FALSE(guard.Save(path, *league, prompts));
     EXPECT_EQ(prompts.last(),
               "league.div was changed by another program after it was opened here. Save over those changes?");
     EXPECT_EQ(FileText(path), theirs);
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
-    EXPECT_TRUE(league->DataChanged);
+    EXPECT_TRUE(league->DataChanged());
 
     ASSERT_TRUE(guard.Save(path, *league, prompts));
     EXPECT_EQ(FileText(BackupPathOf(path)), theirs); // their version is kept
-    EXPECT_FALSE(league->DataChanged);
+    EXPECT_FALSE(league->DataChanged());
     EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
@@ -129,10 +130,10 @@ TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwriti
         Division onDisk, backup;
         ASSERT_TRUE(LoadDivision(path, onDisk));
         EXPECT_EQ(saved, answer == Answer::Yes);
-        EXPECT_EQ(onDisk.Header.PlayerCount, answer == Answer::Yes ? 0 : 1); // their player is never lost
+        EXPECT_EQ(onDisk.Header().PlayerCount, answer == Answer::Yes ? 0 : 1); // their player is never lost
         if (answer == Answer::Yes) {
             ASSERT_TRUE(LoadDivision(BackupPathOf(path), backup));
-            EXPECT_EQ(backup.Header.PlayerCount, 1);
+            EXPECT_EQ(backup.Header().PlayerCount, 1);
         }
     }
 }

@@ -18,6 +18,7 @@
 #include "standings/LeagueTablePage.h"
 #include "standings/SortOrderTab.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -35,7 +36,7 @@ QStringList Items(const QListWidget* list) {
 struct MaintenanceWindow {
     explicit MaintenanceWindow(GuiHarness& harness) : window(harness.app) {
         auto league = MakeLeague(4, 2);
-        league->Teams[2].Name.assignStored("Everton");
+        testing::Edit(*league).Team(2).Name.assignStored("Everton");
         PlayFixture(*league, 1, 2, 0, 40000); // 1 beats Everton
         PlayFixture(*league, 2, 1, 1, 40000); // 1 draws 3
         PlayFixture(*league, 4, 0, 3, 40001); // Everton loses to 1 at home
@@ -60,7 +61,7 @@ private Q_SLOTS:
         Division& division = *harness.division;
         QCOMPARE(tab.lbOwnTeam->item(0)->text(), QStringLiteral("*** None ***"));
         QVERIFY(tab.rbWinThree->isChecked());
-        QVERIFY(!division.DataChanged);
+        QVERIFY(!division.DataChanged());
 
         tab.rbWinTwo->click();
         QCOMPARE(division.Teams[1].Points, std::int16_t{2 + 1 + 2});
@@ -69,19 +70,19 @@ private Q_SLOTS:
 
         tab.edtTableName->clear();
         QTest::keyClick(tab.edtTableName, Qt::Key_Backspace); // an emptied box keeps the name
-        QCOMPARE(std::string(division.Header.TableName.stored()), std::string("Test League"));
+        QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Test League"));
         QTest::keyClicks(tab.edtTableName, QStringLiteral("Cup"));
-        QCOMPARE(std::string(division.Header.TableName.stored()), std::string("Cup"));
+        QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Cup"));
         QCOMPARE(maintenance.window.tablePage->panLeague->text(), QStringLiteral("Cup"));
 
         tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
-        QCOMPARE(division.Header.RelegateCount, std::uint8_t{4});
+        QCOMPARE(division.Header().RelegateCount, std::uint8_t{4});
 
         tab.lbOwnTeam->setCurrentRow(2);
-        QCOMPARE(division.Header.OwnTeam, std::uint8_t{2});
+        QCOMPARE(division.Header().OwnTeam, std::uint8_t{2});
         QCOMPARE(harness.playedSounds, QStringList{QString::fromUtf8(kOwnTeamSound)});
         tab.lbOwnTeam->setCurrentRow(0);
-        QCOMPARE(division.Header.OwnTeam, std::uint8_t{0});
+        QCOMPARE(division.Header().OwnTeam, std::uint8_t{0});
         QCOMPARE(harness.playedSounds.size(), 1);
     }
 
@@ -147,8 +148,8 @@ private Q_SLOTS:
         tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
         QCOMPARE(Items(tab.lbAvail).last(), QStringLiteral("Team name"));
         maintenance.ShowTab(MaintenanceTab::Table);
-        QCOMPARE(std::string(harness.division->Header.SortRules.stored()), std::string("1235"));
-        QVERIFY(harness.division->DataChanged);
+        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1235"));
+        QVERIFY(harness.division->DataChanged());
     }
 
     void noActiveRuleKeepsTheUserOnTheTab() {
@@ -171,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(!maintenance.window.close());
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("You must have at least one active sort rule"));
-        QCOMPARE(std::string(harness.division->Header.SortRules.stored()), std::string("1234"));
+        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1234"));
 
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();

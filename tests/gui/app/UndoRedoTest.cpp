@@ -65,7 +65,7 @@ private Q_SLOTS:
 
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!harness.division->Results[1].Played);
-        QVERIFY(!harness.division->DataChanged);
+        QVERIFY(!harness.division->DataChanged());
         QCOMPARE(window.btnRedo->toolTip(), QStringLiteral("Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"));
         // The page shown was computed again: every team is offered, and Team 01 has its three home
         // fixtures open once more.
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(harness.division->Results[1].Played);
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
         QCOMPARE(harness.prompts.beeps, 0);
         window.btnRedo->click(); // nothing to redo
         QCOMPARE(harness.prompts.beeps, 0);
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(match.Played);
         QCOMPARE(match.HomeGoals, 2);
         QCOMPARE(match.AwayGoals, 1);
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
         QVERIFY(window.btnUndo->isEnabled());
     }
 };

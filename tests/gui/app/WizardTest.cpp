@@ -85,9 +85,9 @@ private Q_SLOTS:
         QCOMPARE(wizard.writtenFile(), file + QStringLiteral(".div"));
         Division league;
         QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
-        QCOMPARE(league.Header.ResultCount, std::int16_t{12});
-        QCOMPARE(league.Header.OwnTeam, std::uint8_t{4});
-        QCOMPARE(league.Header.PromoteCount, std::uint8_t{1});
+        QCOMPARE(league.Header().ResultCount, std::int16_t{12});
+        QCOMPARE(league.Header().OwnTeam, std::uint8_t{4});
+        QCOMPARE(league.Header().PromoteCount, std::uint8_t{1});
         QCOMPARE(QString::fromStdString(std::string(league.Teams[1].Name.stored())),
                  QStringLiteral("albion"));
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
         // Twenty matches on ten match days a week apart, two a day (one team rests), the second day moved on
         // past the skipped date.
-        QCOMPARE(league.Header.ResultCount, std::int16_t{20});
+        QCOMPARE(league.Header().ResultCount, std::int16_t{20});
         QCOMPARE(league.Results[2].MatchDate, 46010.0);
         QCOMPARE(league.Results[3].MatchDate, 46024.0);
         QCOMPARE(league.Results[20].MatchDate, 46080.0);
@@ -169,9 +169,9 @@ private Q_SLOTS:
         QCOMPARE(wizard.writtenFile(), file);
         Division league;
         QVERIFY(LoadDivision(file.toStdString(), league).ok());
-        QCOMPARE(league.Header.ResultCount, std::int16_t{12}); // meeting twice: Rovers were at home
+        QCOMPARE(league.Header().ResultCount, std::int16_t{12}); // meeting twice: Rovers were at home
         int played = 0;
-        for (int r = 1; r <= league.Header.ResultCount; ++r)
+        for (int r = 1; r <= league.Header().ResultCount; ++r)
             played += league.Results[r].Played;
         QCOMPARE(played, 3);
         QCOMPARE(league.Teams[4].Points, std::int16_t{3}); // Rovers

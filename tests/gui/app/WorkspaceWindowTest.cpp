@@ -26,12 +26,14 @@
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
+#include "app/LeagueSettings.h"
 #include "app/TfrmProcess.h"
 #include "platform/AccessibleNames.h"
 #include "results/EnterResultsPage.h"
 #include "store/Settings.h"
 #include "standings/LeagueTablePage.h"
 #include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
@@ -40,10 +42,10 @@ namespace {
 // A league of 20 teams meeting twice with two match days played.
 std::string WritePlayedLeague(GuiHarness& harness) {
     auto league = MakeLeague(20, 2);
-    league->Header.PromoteCount = 2;
-    league->Header.PlayoffCount = 4;
-    league->Header.RelegateCount = 3;
-    league->Header.OwnTeam = 5;
+    testing::Edit(*league).Header().PromoteCount = 2;
+    testing::Edit(*league).Header().PlayoffCount = 4;
+    testing::Edit(*league).Header().RelegateCount = 3;
+    testing::Edit(*league).Header().OwnTeam = 5;
     for (int r = 1; r <= 20; ++r)
         PlayFixture(*league, r, r % 3, 1, r <= 10 ? 40000 : 40007);
     return harness.Save(*league, "played.div");
@@ -67,7 +69,7 @@ private Q_SLOTS:
 
         QVERIFY(window.OpenLeague(path));
         window.show();
-        harness.division->SetDeduction(1, 3);
+        QVERIFY(SetDeduction(*harness.division, 1, 3));
         window.PopupMenu1Popup();
         QVERIFY(window.miSave->isEnabled());
         harness.prompts.answers = {Answer::Cancel, Answer::No};
@@ -80,7 +82,7 @@ private Q_SLOTS:
 
         QVERIFY(window.OpenLeague(path));
         window.show();
-        harness.division->SetDeduction(1, 3);
+        QVERIFY(SetDeduction(*harness.division, 1, 3));
         harness.prompts.answers = {Answer::Yes};
         QVERIFY(window.close());
         Division saved;
@@ -93,9 +95,9 @@ private Q_SLOTS:
         const std::string path = WritePlayedLeague(harness);
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(path));
-        harness.division->SetDeduction(2, 1);
+        QVERIFY(SetDeduction(*harness.division, 2, 1));
         window.miSave->trigger();
-        QVERIFY(!harness.division->DataChanged);
+        QVERIFY(!harness.division->DataChanged());
         QVERIFY(FileText(path) != std::string());
         window.PopupMenu1Popup();
         QVERIFY(!window.miSave->isEnabled());
@@ -225,13 +227,13 @@ private Q_SLOTS:
         GuiHarness harness;
         auto league = MakeLeague(4, 2);
         PlayFixture(*league, 1, 2, 0, 40000);
-        league->Teams[1].Points = 30;
+        testing::Edit(*league).Team(1).Points = 30;
         const std::string path = harness.Save(*league, "wrong.div");
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(path));
         QCOMPARE(harness.prompts.texts(), std::vector<std::string>{kTotalsRecomputedMessage});
         QCOMPARE(harness.division->Teams[1].Points, std::int16_t{3});
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
     }
 
     void theTableShowsZonesTheOwnTeamAndEachFormat() {

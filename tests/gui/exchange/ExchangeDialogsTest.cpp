@@ -24,6 +24,7 @@
 #include "standings/LeagueTablePage.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -49,18 +50,9 @@ QString WriteText(GuiHarness& harness, const std::string& name, const std::strin
 
 // A league of four teams meeting twice with Team 01 2-1 Team 02 on 15 March 2023 and a dated fixture.
 void PrepareLeague(GuiHarness& harness) {
-    *harness.division = std::move(*MakeLeague(4, 2));
+    testing::Replace(*harness.division, MakeLeague(4, 2));
     QVERIFY(EnterResult(*harness.division, {1, 2, 2, 1, 45000, 0}));
-    harness.division->Results[2].MatchDate = 45010;
-}
-
-// The page's dialog of a class. The dialogs declare no meta-object of their own, so findChild would take any
-// QDialog for them; the class is told by its type instead.
-template <typename Dialog> Dialog* FindDialog(const QObject& parent) {
-    for (QDialog* dialog : parent.findChildren<QDialog*>())
-        if (auto* found = dynamic_cast<Dialog*>(dialog))
-            return found;
-    return nullptr;
+    testing::Edit(*harness.division).Result(2).MatchDate = 45010;
 }
 
 class ExchangeDialogsTest : public QObject {
@@ -112,7 +104,7 @@ private Q_SLOTS:
 
     void theDateRangeDefaultsAndTheCalendarButtons() {
         GuiHarness harness;
-        *harness.division = std::move(*MakeLeague(4, 2));
+        testing::Replace(*harness.division, MakeLeague(4, 2));
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         {
@@ -153,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(harness.clipboard.value(0).left(4), QStringLiteral("Date"));
 
         GuiHarness large;
-        *large.division = std::move(*MakeLargestLeague());
+        testing::Replace(*large.division, MakeLargestLeague());
         workspace.RefreshTable(*large.division);
         TfrmExport full(large.app, workspace, nullptr);
         full.rbClip->click();
@@ -225,7 +217,7 @@ private Q_SLOTS:
         PlayerRecord bo;
         bo.Name.assignStored("Bo");
         bo.Team = 1;
-        QVERIFY(harness.division->AddPlayer(bo));
+        QVERIFY(AddPlayer(*harness.division, bo));
         TfrmImport dialog(harness.app, nullptr);
         dialog.RadioGroup1->button(choice)->click();
         dialog.edFile->setText(WriteText(harness, "in.csv", text.toStdString()));
@@ -312,13 +304,13 @@ private Q_SLOTS:
         QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
-        auto* exporter = FindDialog<TfrmExport>(page);
+        auto* exporter = page.findChild<TfrmExport*>();
         QVERIFY(exporter);
         exporter->btnCancel->click();
         QTRY_VERIFY(!exporter->isVisible());
 
         page.btnImport->click();
-        auto* importer = FindDialog<TfrmImport>(page);
+        auto* importer = page.findChild<TfrmImport*>();
         QVERIFY(importer);
         importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
         importer->btnImport->click();
@@ -326,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(page.DivTable->item(0, 1)->text(), QStringLiteral("Team 01")); // not refreshed yet
         importer->BitBtn2->click();
         QTRY_COMPARE(page.DivTable->item(0, 2)->text(), QStringLiteral("1")); // one game played
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
     }
 };
 

@@ -22,7 +22,7 @@ private Q_SLOTS:
     void theOutlookArrivesInTableOrderWithItsSettledZones() {
         GuiHarness harness;
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
-        season->Header.RelegateCount = 1;
+        season->Header().RelegateCount = 1;
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
         window.show();

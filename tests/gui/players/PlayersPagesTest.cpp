@@ -20,6 +20,7 @@
 #include "results/EnterResultsPage.h"
 #include "results/ResultEntry.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -48,7 +49,7 @@ std::unique_ptr<Division> ThreeOneLeague() {
             throw std::logic_error("player refused");
     if (!EnterResult(*league, {1, 2, 3, 1, 40000, 0}))
         throw std::logic_error("result refused");
-    league->DataChanged = false;
+    testing::MarkSaved(*league);
     return league;
 }
 
@@ -74,7 +75,7 @@ private Q_SLOTS:
 
     void aGoalIsAssignedAndTurnedIntoAnOwnGoalFromTheGoalsTab() {
         GuiHarness harness;
-        *harness.division = *ThreeOneLeague();
+        testing::Replace(*harness.division, ThreeOneLeague());
         GoalsTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
@@ -131,8 +132,8 @@ private Q_SLOTS:
 
     void enteringAResultAsksForEveryGoalInTurn() {
         GuiHarness harness;
-        *harness.division = *ThreeOneLeague();
-        harness.division->Header.TrackGoals = true;
+        testing::Replace(*harness.division, ThreeOneLeague());
+        testing::Edit(*harness.division).Header().TrackGoals = true;
         QWidget page;
         page.show();
         // The goal dialog as the program opens it for each goal, answered at once: Ann scores the first, the
@@ -157,9 +158,9 @@ private Q_SLOTS:
 
     void thePlayersTabAddsChangesAndDeletes() {
         GuiHarness harness;
-        *harness.division = *ThreeOneLeague();
-        harness.division->Goals[1].Player = 3; // Cal has scored, so he cannot be deleted
-        harness.division->Players[3].Goals = 1;
+        testing::Replace(*harness.division, ThreeOneLeague());
+        testing::Edit(*harness.division).Goal(1).Player = 3; // Cal has scored, so he cannot be deleted
+        testing::Edit(*harness.division).Player(3).Goals = 1;
         PlayersTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
@@ -202,9 +203,9 @@ private Q_SLOTS:
         tab.btnPlDelete->click();
         QCOMPARE(QString::fromStdString(harness.prompts.last()),
                  QStringLiteral("Are you sure you want to delete Ann of Team 01"));
-        QCOMPARE(harness.division->Header.PlayerCount, std::int16_t{5});
+        QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{5});
         tab.btnPlDelete->click();
-        QCOMPARE(harness.division->Header.PlayerCount, std::int16_t{4});
+        QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{4});
         QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2}); // Cal renumbered
         QCOMPARE(tab.sgPlayers->rowCount(), 4);
     }

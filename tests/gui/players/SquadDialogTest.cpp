@@ -20,6 +20,7 @@
 #include "results/ResultsTab.h"
 #include "results/TfrmResult.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -35,7 +36,7 @@ std::unique_ptr<Division> SquadLeague() {
     (void)SetGoalDetails(*league, 1, {1, 67, false, false});
     (void)SetGoalDetails(*league, 2, {1, 23, false, true});
     (void)SetGoalDetails(*league, 3, {16, 30, false, false});
-    league->DataChanged = false;
+    testing::MarkSaved(*league);
     return league;
 }
 
@@ -52,7 +53,7 @@ class SquadDialogTest : public QObject {
 private Q_SLOTS:
     void fillsASquadThenBeepsAndSavesOnlyOnOk() {
         GuiHarness harness;
-        *harness.division = *SquadLeague();
+        testing::Replace(*harness.division, SquadLeague());
         TfrmSquad dialog(harness.app, 1, nullptr);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Squads for Team 01 vs Team 02 (06/07/2009)"));
@@ -81,9 +82,9 @@ private Q_SLOTS:
         QCOMPARE(dialog.sgSquad->item(2, 2)->text(), QStringLiteral("61"));
         QCOMPARE(dialog.sgSquad->item(2, 5)->text(), QStringLiteral("Y"));
 
-        QCOMPARE(harness.division->Header.SquadCount, std::int16_t{0});
+        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
         dialog.btnOK->click();
-        QCOMPARE(harness.division->Header.SquadCount, std::int16_t{1});
+        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{1});
         QCOMPARE(harness.division->Results[1].HomeSquad, std::uint16_t{1});
         QCOMPARE(harness.division->Results[1].AwaySquad, std::uint16_t{0});
         QVERIFY(harness.division->Squads[1].Entries[1].Red);
@@ -91,8 +92,9 @@ private Q_SLOTS:
 
     void cancelLeavesTheSquadsAloneAndTheOwnTeamsSideComesFirst() {
         GuiHarness harness;
-        *harness.division = *SquadLeague();
-        harness.division->Header.OwnTeam = 2;
+        testing::Replace(*harness.division, SquadLeague());
+        testing::Edit(*harness.division).Header().OwnTeam = 2;
+        testing::MarkSaved(*harness.division);
         TfrmSquad dialog(harness.app, 1, nullptr);
         dialog.show();
         QCOMPARE(dialog.cbTeams->currentText(), QStringLiteral("Team 02"));
@@ -101,14 +103,14 @@ private Q_SLOTS:
         dialog.btnRemove->click(); // an empty line
         QCOMPARE(harness.prompts.beeps, 1);
         dialog.btnCancel->click();
-        QCOMPARE(harness.division->Header.SquadCount, std::int16_t{0});
+        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
         QCOMPARE(harness.division->Results[1].AwaySquad, std::uint16_t{0});
-        QVERIFY(!harness.division->DataChanged);
+        QVERIFY(!harness.division->DataChanged());
     }
 
     void theCardsAreDrawnInTheHeadingRow() {
         GuiHarness harness;
-        *harness.division = *SquadLeague();
+        testing::Replace(*harness.division, SquadLeague());
         TfrmSquad dialog(harness.app, 1, nullptr);
         dialog.show();
         QImage image(dialog.sgSquad->size(), QImage::Format_RGB32);
@@ -122,7 +124,7 @@ private Q_SLOTS:
 
     void theResultsTabsSquadsButtonOpensTheSquadDialog() {
         GuiHarness harness;
-        *harness.division = *SquadLeague();
+        testing::Replace(*harness.division, SquadLeague());
         InstallPlayerDialogs(harness.app);
         Workspace workspace;
         ResultsTab tab(harness.app, workspace, nullptr);
@@ -138,7 +140,7 @@ private Q_SLOTS:
 
     void theMatchReportListsScorersAndOpensTheSquads() {
         GuiHarness harness;
-        *harness.division = *SquadLeague();
+        testing::Replace(*harness.division, SquadLeague());
         TfrmResult dialog(harness.app, 1, nullptr);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Result Details (06/07/2009)"));

@@ -27,6 +27,7 @@
 #include "results/MatchDaysBox.h"
 #include "results/TfrmSchedule.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -66,7 +67,7 @@ private Q_SLOTS:
     void enteringWithholdsTheTeamsAndRefusesBadInput() {
         GuiHarness harness;
         auto league = MakeLeague(4, 2);
-        league->Results[2].Predicted = true; // Team 01 v Team 03, 0-0
+        testing::Edit(*league).Result(2).Predicted = true; // Team 01 v Team 03, 0-0
         Workspace4 workspace(harness, std::move(league));
         workspace.Show(WorkspacePage::EnterResults);
         EnterResultsPage& page = *workspace.window.enterPage;
@@ -92,7 +93,7 @@ private Q_SLOTS:
             page.btnUpdate->click();
             QCOMPARE(QString::fromStdString(harness.prompts.last()),
                      QStringLiteral("Input is invalid, please correct"));
-            QVERIFY(!harness.division->DataChanged);
+            QVERIFY(!harness.division->DataChanged());
         }
         page.edAttend->setText(QStringLiteral("1200"));
         page.Score1->setValue(2);
@@ -124,7 +125,7 @@ private Q_SLOTS:
         EnterResultsPage& page = *workspace.window.enterPage;
         QVERIFY(page.cbTrackGoals->isEnabled());
         page.cbTrackGoals->click();
-        QVERIFY(harness.division->Header.TrackGoals);
+        QVERIFY(harness.division->Header().TrackGoals);
         Choose(page.HomeList, QStringLiteral("Team 02"));
         Choose(page.AwayList, QStringLiteral("Team 01"));
         page.Score1->setValue(2);
@@ -136,7 +137,7 @@ private Q_SLOTS:
     void aPlayedOutLeagueOffersNoTeam() {
         GuiHarness harness;
         auto league = MakeLeague(4, 1);
-        for (int r = 1; r <= league->Header.ResultCount; ++r)
+        for (int r = 1; r <= league->Header().ResultCount; ++r)
             PlayFixture(*league, r, 1, 0, 40000);
         Workspace4 workspace(harness, std::move(league));
         workspace.Show(WorkspacePage::EnterResults);
@@ -155,8 +156,8 @@ private Q_SLOTS:
         auto league = MakeLeague(4, 2);
         PlayFixture(*league, 1, 2, 0, 40000);  // Team 01 v Team 02
         PlayFixture(*league, 12, 1, 0, 40001); // Team 04 v Team 03
-        league->Results[1].Attendance = 5000;
-        league->Results[12].Attendance = 12000;
+        testing::Edit(*league).Result(1).Attendance = 5000;
+        testing::Edit(*league).Result(12).Attendance = 12000;
         Workspace4 workspace(harness, std::move(league));
         std::vector<int> squadsShown;
         harness.app.showSquads = [&](QWidget*, int result) { squadsShown.push_back(result); };
@@ -324,11 +325,11 @@ private Q_SLOTS:
         dialog->gbMatchDays->edSkip->setText(QStringLiteral("not a date"));
         dialog->btnOK->click();
         QVERIFY(dialog->isVisible());
-        QVERIFY(!harness.division->DataChanged);
+        QVERIFY(!harness.division->DataChanged());
         dialog->gbMatchDays->edSkip->setText(QString::fromStdString(harness.app.dateFormat.Format(46013)));
         dialog->btnOK->click();
         QTRY_VERIFY(!page.findChild<TfrmSchedule*>());
-        QVERIFY(harness.division->DataChanged);
+        QVERIFY(harness.division->DataChanged());
         // Six match days of two matches, the second moved past the skipped date; the grid shows them.
         const int first = page.model->list().At(0);
         QCOMPARE(Cell(page.sgPredict, 0, 1), QString::fromStdString(harness.app.dateFormat.Format(

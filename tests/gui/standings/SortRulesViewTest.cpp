@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 1);
 
         window.TabSet1->setCurrentIndex(0);
-        QCOMPARE(std::string(harness.division->Header.SortRules.stored()), std::string("16234789"));
+        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("16234789"));
         QCOMPARE(grid.item(0, 1)->text(), QStringLiteral("Team 03"));
         for (int column : {0, 1, grid.columnCount() - 1})
             QCOMPARE(

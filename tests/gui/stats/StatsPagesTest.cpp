@@ -19,6 +19,7 @@
 #include "stats/GoalStatsPage.h"
 #include "stats/TfrmGraph.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -27,13 +28,13 @@ namespace {
 // line would mislead a parser: with a leading number and a bracket.
 std::unique_ptr<Division> League(bool withScorers) {
     auto league = MakeLeague(6, 2);
-    league->Header.OwnTeam = 1;
+    testing::Edit(*league).Header().OwnTeam = 1;
     const std::vector<std::string> names = {"9 O'Neil (Jr)", "Smith"};
     for (std::size_t p = 0; p < names.size(); ++p) {
         PlayerRecord player;
         player.Name.assignStored(names[p]);
         player.Team = 1;
-        (void)league->AddPlayer(player);
+        (void)AddPlayer(*league, player);
     }
     for (int r = 1; r <= 6; ++r)
         PlayFixture(*league, r, r % 4 + 1, r % 2, 40000 + r);
@@ -41,14 +42,14 @@ std::unique_ptr<Division> League(bool withScorers) {
         const ResultRecord& match = league->Results[r];
         for (int g = 0; g < match.HomeGoals; ++g) {
             const int scorer = withScorers ? 1 : 0;
-            (void)league->AddGoal({static_cast<std::uint16_t>(r), match.HomeTeam,
-                                   static_cast<std::uint16_t>(scorer), static_cast<std::uint16_t>(10 * g + 5),
-                                   false, g == 1});
+            (void)AddGoal(*league,
+                          {static_cast<std::uint16_t>(r), match.HomeTeam, static_cast<std::uint16_t>(scorer),
+                           static_cast<std::uint16_t>(10 * g + 5), false, g == 1});
             if (scorer)
-                ++league->Players[scorer].Goals;
+                ++testing::Edit(*league).Player(scorer).Goals;
         }
         for (int g = 0; g < match.AwayGoals; ++g)
-            (void)league->AddGoal({static_cast<std::uint16_t>(r), match.AwayTeam, 0, 50, false, false});
+            (void)AddGoal(*league, {static_cast<std::uint16_t>(r), match.AwayTeam, 0, 50, false, false});
     }
     return league;
 }
@@ -162,7 +163,7 @@ private Q_SLOTS:
 
     void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {
         GuiHarness harness;
-        *harness.division = *League(false);
+        testing::Replace(*harness.division, League(false));
         TfrmGraph graph(harness.app, 2, 46000, nullptr);
         graph.resize(700, 500);
         graph.show();

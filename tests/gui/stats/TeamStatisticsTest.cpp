@@ -17,6 +17,7 @@
 #include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmPlayer.h"
 #include "support/LeagueMaker.h"
+#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -27,25 +28,25 @@ using namespace Qt::StringLiterals;
 // and its supporters are the own team's.
 std::string WriteTeamLeague(GuiHarness& harness) {
     auto league = MakeLeague(6, 2);
-    league->Header.OwnTeam = 3;
-    league->Header.TrackGoals = true;
+    testing::Edit(*league).Header().OwnTeam = 3;
+    testing::Edit(*league).Header().TrackGoals = true;
     PlayerRecord ann;
     ann.Name.assignStored("Ann");
     ann.Team = 1;
-    (void)league->AddPlayer(ann);
+    (void)AddPlayer(*league, ann);
     const int scored = league->FindFixture(1, 2);
     PlayFixture(*league, scored, 3, 0, 45000);
     PlayFixture(*league, league->FindFixture(3, 1), 2, 2, 45007);
     PlayFixture(*league, league->FindFixture(1, 4), 1, 0, 45014);
     PlayFixture(*league, league->FindFixture(5, 1), 4, 1, 45021);
-    (void)league->AddGoal({static_cast<std::uint16_t>(scored), 1, 1, 20, false, false});
-    ++league->Players[1].Goals;
+    (void)AddGoal(*league, {static_cast<std::uint16_t>(scored), 1, 1, 20, false, false});
+    ++testing::Edit(*league).Player(1).Goals;
     SquadRecord squad;
     squad.Result = static_cast<std::uint16_t>(scored);
     squad.Team = 1;
     squad.Entries[0] = {1, 0, 90, true, false, false};
-    (void)league->AddSquad(squad);
-    league->Results[scored].HomeSquad = 1;
+    (void)AddSquad(*league, squad);
+    testing::Edit(*league).Result(scored).HomeSquad = 1;
     return harness.Save(*league, "team.div");
 }
 
