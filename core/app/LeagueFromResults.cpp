@@ -9,6 +9,7 @@
 #include "exchange/CsvImport.h"
 #include "exchange/DateLayout.h"
 #include "exchange/ResultsFile.h"
+#include "store/DivisionWriter.h"
 
 namespace vantorel {
 namespace {
@@ -154,7 +155,7 @@ Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, cons
                 lines.Where() + " could not be entered" +
                 (fullReason.empty() ? ": its date, score or attendance is not valid." : ": " + fullReason));
     }
-    division = std::move(*built);
+    DivisionWriter(division).Replace(std::move(*built));
     return Status::Ok();
 }
 

@@ -8,6 +8,7 @@
 #include "stats/TeamStats.h"
 #include "stats/TeamStatsGrids.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -101,7 +102,7 @@ std::string TableSvgPicture(const TablePrintoutInput& printout) {
 std::string TeamSummaryWebPage(const Division& division, int team, const Settings& settings,
                                const DateFormat& dateFormat) {
     TeamStatistics stats = TeamStats(division, team);
-    const std::string name = TeamNameText(division, team);
+    const std::string name = TeamName(division, team);
     const bool ownTeam = division.Header().OwnTeam == team;
     std::string html = PageStart(name) + "<h1" +
                        (ownTeam ? " style=\"color:" + CssColour(settings.Colour4) + "\"" : std::string()) +

@@ -6,6 +6,7 @@
 
 #include "standings/SortRules.h"
 #include "standings/TableOrdering.h"
+#include "store/DivisionWriter.h"
 
 namespace vantorel {
 namespace {
@@ -115,9 +116,10 @@ private:
     void PlaySeason(Random& random) {
         table_ = start_.table;
         const int winPoints = start_.winPoints;
+        DivisionWriter scratch(*scratch_);
         for (std::size_t i = 0; i < start_.open.size(); ++i) {
             const int cell = samplers_[i].Draw(random.Next());
-            ResultRecord& match = scratch_->Results[start_.open[i].result];
+            ResultRecord& match = scratch.Result(start_.open[i].result);
             SetSimulatedScore(match, cell / ScoreGrid::kSide, cell % ScoreGrid::kSide);
             CountResult(table_, match, winPoints);
         }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "standings/TableOrdering.h"
+#include "store/DivisionWriter.h"
 
 namespace vantorel {
 
@@ -15,8 +16,9 @@ LeagueTable ReplayWitness(const Division& division, const OutlookStart& start, c
     for (int r = 1; r <= division.Header().ResultCount; ++r)
         if (CountsAsDecided(division.Results[r], start.asAt, start.withPredictions))
             counted.Add(r, true, true);
+    DivisionWriter replayWriter(*replay);
     for (std::size_t i = 0; i < start.open.size() && i < witness.size(); ++i) {
-        ResultRecord& match = replay->Results[start.open[i].result];
+        ResultRecord& match = replayWriter.Result(start.open[i].result);
         match.HomeGoals = witness[i] == Outcome::HomeWin ? 1 : 0;
         match.AwayGoals = witness[i] == Outcome::AwayWin ? 1 : 0;
         CountResult(table, match, start.winPoints);

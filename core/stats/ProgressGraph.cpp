@@ -275,7 +275,7 @@ std::string HoverText(const Division& division, const GraphHoverEntry& entry, co
 std::string GraphPictureName(const Division& division, int team) {
     std::string name = kGraphCaption;
     if (team > 0 && team <= division.Header().TeamCount)
-        name = kGraphCaptionFor + Windows1252ToUtf8(division.Teams[team].Name.stored());
+        name = kGraphCaptionFor + TeamName(division, team);
     for (char& c : name)
         if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
             c == '|')

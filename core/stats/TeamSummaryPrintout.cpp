@@ -4,6 +4,7 @@
 
 #include "stats/PointsGraph.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -17,7 +18,7 @@ int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const 
                  const std::string& printDate, const CanvasFont& baseFont) {
     constexpr int kSmallestHeading = 8;
     const std::string title = Windows1252ToUtf8(division.Header().TableName.stored()) + " - " +
-                              TeamNameText(division, stats.summary.Team);
+                              TeamName(division, stats.summary.Team);
     CanvasFont headingFont = baseFont;
     headingFont.name = "Arial";
     headingFont.size = 16;

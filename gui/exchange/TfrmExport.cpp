@@ -27,6 +27,7 @@
 #include "standings/TablePicture.h"
 #include "stats/TeamStats.h"
 #include "store/FileIo.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -137,7 +138,7 @@ void TfrmExport::RadioGroup1Click() {
     for (int t = 1; t <= app_.division.Header().TeamCount; ++t)
         teams.push_back(t);
     for (const int t : SortedByName(app_.division, teams))
-        cbTeam->addItem(QString::fromStdString(TeamNameText(app_.division, t)), t);
+        cbTeam->addItem(QString::fromStdString(TeamName(app_.division, t)), t);
     cbTeam->setCurrentIndex(std::max(cbTeam->findData(team), 0));
     // A picture goes to a file only.
     const bool picture = Format() == TableExportFormat::Png;

@@ -26,6 +26,7 @@
 #include "stats/TeamStatsGrids.h"
 #include "stats/TeamSummaryPrintout.h"
 #include "stats/TfrmPlayer.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -290,7 +291,7 @@ void TeamStatisticsPage::FillTeamList() {
     int widestName = 150;
     for (int t = 1; t <= division.Header().TeamCount; ++t)
         widestName =
-            std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamNameText(division, t))));
+            std::max(widestName, hfHomeTeam->fontMetrics().horizontalAdvance(Qs(TeamName(division, t))));
     for (QLabel* name : {hfHomeTeam, hfAwayTeam, haHomeTeam, haAwayTeam})
         name->setMinimumWidth(widestName + 4);
     figuresPanel_->setMinimumWidth(0);
@@ -299,7 +300,7 @@ void TeamStatisticsPage::FillTeamList() {
         teams.push_back(t);
     // Each entry keeps its team's index, so that a renamed team is still found.
     for (int t : app_.TeamsInListOrder(teams))
-        SelTeamList->addItem(Qs(TeamNameText(division, t)), t);
+        SelTeamList->addItem(Qs(TeamName(division, t)), t);
 }
 
 void TeamStatisticsPage::SelectTeam(int team) {

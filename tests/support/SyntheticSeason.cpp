@@ -5,6 +5,7 @@
 #include <random>
 #include <utility>
 
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {

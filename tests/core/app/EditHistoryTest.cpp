@@ -13,6 +13,7 @@
 #include "results/Predictions.h"
 #include "results/ResultEntry.h"
 #include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {

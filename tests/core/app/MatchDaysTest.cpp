@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/NewLeague.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {

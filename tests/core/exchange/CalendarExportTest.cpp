@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/LeagueSettings.h"
+#include "support/LeagueEdits.h"
 #include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 
@@ -61,7 +62,7 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
     ASSERT_TRUE(SetTableName(*division, "Første Division Ærøskøbing Øst"));
     ASSERT_TRUE(RenameTeam(*division, 1, "Ålesund Ærøskøbing Østerå IK"));
     for (int r = 1; r <= 6; ++r)
-        division->Results[r].MatchDate = kMatchDay + r;
+        testing::Edit(*division).Result(r).MatchDate = kMatchDay + r;
     testing::PlayFixture(*division, 1, 2, 1, kMatchDay + 1);
 
     const Exported all = Export(*division, 0);

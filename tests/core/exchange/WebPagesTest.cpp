@@ -4,6 +4,7 @@
 
 #include "app/LeagueSettings.h"
 #include "platform/Markup.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -32,9 +33,9 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
     ASSERT_TRUE(RenameTeam(*division, 2, "Brighton & <Hove>"));
     testing::PlayFixture(*division, 1, 3, 1, 46000);
     testing::PlayFixture(*division, 7, 0, 2, 46001);
-    division->Header().PromoteCount = 1;
-    division->Header().RelegateCount = 2;
-    division->Header().OwnTeam = 4;
+    testing::Edit(*division).Header().PromoteCount = 1;
+    testing::Edit(*division).Header().RelegateCount = 2;
+    testing::Edit(*division).Header().OwnTeam = 4;
     const Settings settings;
     for (const TableFormat format : {TableFormat{false, false}, TableFormat{true, true}}) {
         const LeagueTable table = FillTable(

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -43,8 +44,8 @@ TEST(OutlookTableTest, StatusFromTheExactRange) {
 
 TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
     auto division = testing::MakeLeague(4, 2, 3);
-    division->Header().PromoteCount = 1;
-    division->Header().RelegateCount = 1;
+    testing::Edit(*division).Header().PromoteCount = 1;
+    testing::Edit(*division).Header().RelegateCount = 1;
     testing::PlayFixture(*division, 1, 2, 0, 1);
     OutlookRequest request;
     request.asAt = 1;

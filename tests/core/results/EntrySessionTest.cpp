@@ -101,7 +101,7 @@ TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
 TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
     auto division = testing::MakeLeague(4, 2);
     const int dated = division->FindFixture(1, 2), undated = division->FindFixture(3, 4);
-    division->Results[dated].MatchDate = 46010;
+    testing::Edit(*division).Result(dated).MatchDate = 46010;
     EntrySession session;
     session.Start(46000);
     // Each step: the pairing picked, whether the date moves, the date it is entered on.
@@ -117,7 +117,7 @@ TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
     ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
     EXPECT_EQ(division->Results[dated].MatchDate, 46010);
     session.ChangeDate(46020);
-    division->Results[undated].MatchDate = 46030;
+    testing::Edit(*division).Result(undated).MatchDate = 46030;
     EXPECT_FALSE(session.OfferFixtureDate(*division, 3, 4));
     EXPECT_EQ(session.EntryDate, 46020);
 }

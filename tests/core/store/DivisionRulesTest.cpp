@@ -100,8 +100,8 @@ TEST(DivisionRules, LoadingMendsZonesAndSortRulesTheProgramWouldNeverWrite) {
     for (const Case& c : {Case{2, 1, "1234", 2, 1, "1234"}, Case{9, 5, "1X2Y1", 4, 4, "12"},
                           Case{0, 0, "XYZ", 0, 0, "1234"}, Case{0, 0, "R", 0, 0, "1234"}}) {
         auto division = SoundLeague();
-        division->Header().PromoteCount = static_cast<std::uint8_t>(c.promote);
-        division->Header().RelegateCount = static_cast<std::uint8_t>(c.relegate);
+        testing::Edit(*division).Header().PromoteCount = static_cast<std::uint8_t>(c.promote);
+        testing::Edit(*division).Header().RelegateCount = static_cast<std::uint8_t>(c.relegate);
         division->Header().SortRules.assignStored(c.sortRules);
         testing::MarkSaved(*division);
         const bool mended = MendSettings(*division);

@@ -8,6 +8,7 @@
 #include "app/LeagueSettings.h"
 #include "app/NewLeague.h"
 #include "players/Players.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {

@@ -10,6 +10,7 @@
 #include "GuiTests.h"
 #include "app/TfrmProcess.h"
 #include "outlook/OutlookPage.h"
+#include "support/LeagueEdits.h"
 #include "support/SyntheticSeason.h"
 
 namespace vantorel::testing {
@@ -22,7 +23,7 @@ private Q_SLOTS:
     void theOutlookArrivesInTableOrderWithItsSettledZones() {
         GuiHarness harness;
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
-        season->Header().RelegateCount = 1;
+        testing::Edit(*season).Header().RelegateCount = 1;
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
         window.show();
