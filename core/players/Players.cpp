@@ -108,4 +108,17 @@ std::vector<int> SortedPlayerList(const Division& division, int team, PlayerSort
     return list;
 }
 
+std::vector<std::string> NamesInOrder(const Division& division, const std::vector<int>& players) {
+    std::vector<std::string> stored;
+    stored.reserve(players.size());
+    for (const int p : players)
+        stored.emplace_back(division.Players[p].Name.stored());
+    std::sort(stored.begin(), stored.end());
+    std::vector<std::string> names;
+    names.reserve(stored.size());
+    for (const std::string& name : stored)
+        names.push_back(Windows1252ToUtf8(name));
+    return names;
+}
+
 } // namespace vantorel
