@@ -135,8 +135,11 @@ void ResultsTab::btnRemoveClick() {
         return;
     if (!app_.prompts.AskYesNo(CancelResultQuestion(app_.division, result)))
         return;
+    if (auto status = CancelResult(app_.division, result); !status) {
+        app_.prompts.Warn(status.message());
+        return;
+    }
     model->MarkCancelled(SelectedRow());
-    CancelResult(app_.division, result);
 }
 
 void ResultsTab::btnSquadClick() {
