@@ -96,7 +96,8 @@ int ResultCommand(const std::vector<std::string>& words, std::ostream& out) {
     } else if (action == "cancel") {
         const int result = PickMatch(args, *division, true);
         args.finish();
-        CancelResult(*division, result);
+        if (auto status = CancelResult(*division, result); !status)
+            throw UsageError(status.message());
         done = Described("Cancelled", *division, result);
     } else {
         throw UsageError("result takes enter, rescore, redate or cancel, not '" + action + "'");

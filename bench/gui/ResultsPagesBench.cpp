@@ -83,7 +83,7 @@ void BM_EnterOneResultWithPainting(benchmark::State& state) {
         // The fixture is opened again and the date moved on, so that every round enters the same work.
         for (int r = workspace.division->Header().ResultCount; r >= 1; --r)
             if (workspace.division->Results[r].Played) {
-                CancelResult(*workspace.division, r);
+                (void)CancelResult(*workspace.division, r);
                 break;
             }
         page.btnCalClick();

@@ -70,8 +70,7 @@ TableChoice TableOptions(Arguments& args, const Division& division, const DateFo
     variant.formGames = args.number("--form-games", kMinFormGames, kMaxFormGames).value_or(kDefaultFormGames);
     DateList dates = DateList::Build(division, variant.content);
     if (const auto asAt = args.value("--as-at")) {
-        // The current-form table always counts every played match, as its date controls are off.
-        if (variant.content == TableContent::CurrentForm)
+        if (!HasAsAtDate(variant.content))
             throw UsageError("--as-at does not apply to the current-form table");
         dates.SetTo(ParseDateArgument(*asAt, dateFormat, "--as-at"));
     }

@@ -1,10 +1,7 @@
 #include "players/GoalScorers.h"
 
-#include <algorithm>
-
 #include "players/Players.h"
 #include "store/DivisionWriter.h"
-#include "store/TextCodec.h"
 
 namespace vantorel {
 
@@ -31,16 +28,11 @@ int ScorerTeam(const Division& division, int goal, bool ownGoal) {
 }
 
 std::vector<std::string> ScorerNames(const Division& division, int team, int keep) {
-    std::vector<std::string> stored;
+    std::vector<int> players;
     for (int p = 1; p <= division.Header().PlayerCount; ++p)
         if (division.Players[p].Team == team || p == keep)
-            stored.emplace_back(division.Players[p].Name.stored());
-    std::sort(stored.begin(), stored.end());
-    std::vector<std::string> names;
-    names.reserve(stored.size());
-    for (const std::string& name : stored)
-        names.push_back(Windows1252ToUtf8(name));
-    return names;
+            players.push_back(p);
+    return NamesInOrder(division, players);
 }
 
 Status SetGoalDetails(Division& division, int goal, const GoalDetails& details) {

@@ -116,4 +116,17 @@ std::vector<int> PlayersGridWidths(int width, int scrollBarWidth, int lineWidth)
     return ShareWidthByUnits(width - scrollBarWidth - 2 * lineWidth, {3, 3, 1}, 1);
 }
 
+std::vector<std::string> NamesInOrder(const Division& division, const std::vector<int>& players) {
+    std::vector<std::string> stored;
+    stored.reserve(players.size());
+    for (const int p : players)
+        stored.emplace_back(division.Players[p].Name.stored());
+    std::sort(stored.begin(), stored.end());
+    std::vector<std::string> names;
+    names.reserve(stored.size());
+    for (const std::string& name : stored)
+        names.push_back(Windows1252ToUtf8(name));
+    return names;
+}
+
 } // namespace vantorel

@@ -50,6 +50,9 @@ enum class PlayerSortKey { Player = 1, Team, Goals };
 // name then name, or by goals (most first) then name. Names are compared byte by byte as stored.
 std::vector<int> SortedPlayerList(const Division& division, int team, PlayerSortKey key);
 
+// The UTF-8 names of the players given, in the order of their stored names compared byte by byte.
+std::vector<std::string> NamesInOrder(const Division& division, const std::vector<int>& players);
+
 // The sort key of a clicked heading: 1 + the position of the first heading with its text, 1 when none.
 template <std::size_t N>
 int SortKeyOfHeading(const std::array<const char*, N>& headings, std::string_view text) {

@@ -6,7 +6,6 @@
 #include "players/Players.h"
 #include "store/DivisionEdits.h"
 #include "store/DivisionWriter.h"
-#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {
@@ -60,18 +59,14 @@ int SquadEditor::Team(int side) const {
 
 std::vector<std::string> SquadEditor::AvailablePlayers(int side) const {
     const SquadLines& lines = Lines(side);
-    std::vector<std::string> stored;
+    std::vector<int> players;
     for (int p = 1; p <= division_.Header().PlayerCount; ++p) {
         const bool inSquad =
             std::any_of(lines.begin(), lines.end(), [p](const SquadEntry& e) { return e.Player == p; });
         if (division_.Players[p].Team == Team(side) && !inSquad)
-            stored.emplace_back(division_.Players[p].Name.stored());
+            players.push_back(p);
     }
-    std::sort(stored.begin(), stored.end());
-    std::vector<std::string> names;
-    for (const std::string& name : stored)
-        names.push_back(Windows1252ToUtf8(name));
-    return names;
+    return NamesInOrder(division_, players);
 }
 
 std::array<std::string, 6> SquadEditor::Row(int side, int line) const {

@@ -16,6 +16,14 @@ Status CheckScore(int homeGoals, int awayGoals) {
     return Status::Ok();
 }
 
+// Refuses an edit of a played result's score for a fixture that has not been played.
+Status CheckPlayed(const Division& division, int result) {
+    if (!division.Results[result].Played)
+        return Status::Error("match " + std::to_string(division.Results[result].MatchNo) +
+                             " has not been played");
+    return Status::Ok();
+}
+
 void StoreScore(ResultRecord& match, int homeGoals, int awayGoals) {
     match.HomeGoals = static_cast<std::uint8_t>(homeGoals);
     match.AwayGoals = static_cast<std::uint8_t>(awayGoals);
@@ -74,14 +82,19 @@ void ChangeResultDate(Division& division, int result, double date) {
     DivisionWriter(division).Result(result).MatchDate = date;
 }
 
-void CancelResult(Division& division, int result) {
+Status CancelResult(Division& division, int result) {
+    if (auto status = CheckPlayed(division, result); !status)
+        return status;
     DeleteGoals(division, result);
     DebitResult(division, result);
     DivisionWriter(division).Result(result).Played = false;
+    return Status::Ok();
 }
 
 Status RescoreResult(Division& division, int result, int homeGoals, int awayGoals, int attendance,
                      std::vector<int>* newGoals) {
+    if (auto status = CheckPlayed(division, result); !status)
+        return status;
     if (auto status = CheckScore(homeGoals, awayGoals); !status)
         return status;
     if (attendance < 0)

@@ -46,13 +46,15 @@ int FindMatch(const Division& division, int matchNo);
 void ChangeResultDate(Division& division, int result, double date);
 
 // Cancels a played result: its goal records go, the teams are debited and the fixture is open again. The
-// fixture keeps its score, date, attendance and prediction mark.
-void CancelResult(Division& division, int result);
+// fixture keeps its score, date, attendance and prediction mark. Refused, changing nothing, for a fixture
+// that has not been played.
+Status CancelResult(Division& division, int result);
 
 // Changes a played result's score and attendance: the old score is debited and its goal records removed,
 // then the new score is credited with fresh unassigned goal records; the teams' Played stay. When the score
 // is unchanged only the attendance changes and the goal records stay. Refused, changing nothing, for a
-// score out of range, a negative attendance or when the goal array has no room.
+// fixture that has not been played, a score out of range, a negative attendance or when the goal array has
+// no room.
 Status RescoreResult(Division& division, int result, int homeGoals, int awayGoals, int attendance,
                      std::vector<int>* newGoals = nullptr);
 

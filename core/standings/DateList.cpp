@@ -4,6 +4,10 @@
 
 namespace vantorel {
 
+std::string AsAtText(double asAt, const DateFormat& dateFormat) {
+    return asAt == 0 ? "Before the first match" : dateFormat.Format(asAt);
+}
+
 DateList DateList::Build(const Division& division, TableContent content) {
     DateList list;
     for (int r = 1; r <= division.Header().ResultCount; ++r) {

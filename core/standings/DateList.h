@@ -1,10 +1,21 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "platform/DateFormat.h"
 #include "standings/Standings.h"
 
 namespace vantorel {
+
+// Whether a table of that content is counted up to an as-at date. The current-form table has none: it
+// always counts every played match, so its date controls are off.
+constexpr bool HasAsAtDate(TableContent content) {
+    return content != TableContent::CurrentForm;
+}
+
+// The as-at date as the table page shows it: "Before the first match" for 0, otherwise the date.
+std::string AsAtText(double asAt, const DateFormat& dateFormat);
 
 // The distinct match dates of a table variant, ascending, with the as-at date that the table page steps
 // through them. Index 0 means before the first date, with as-at date 0, or the day before the first date when

@@ -1,5 +1,6 @@
 #include "standings/TablePrintout.h"
 
+#include "standings/DateList.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {
@@ -42,7 +43,7 @@ std::string VariantDescription(const TableVariant& variant, const DateFormat& da
     text += variant.games == GameSelection::HomeOnly   ? ", home only"
             : variant.games == GameSelection::AwayOnly ? ", away only"
                                                        : "";
-    if (variant.content == TableContent::CurrentForm)
+    if (!HasAsAtDate(variant.content))
         return text + ", last " + std::to_string(variant.formGames) + " games";
     return text + (variant.asAt != 0 ? ", up to " + dateFormat.Format(variant.asAt)
                                      : ", before the first match date");

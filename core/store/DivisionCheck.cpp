@@ -9,7 +9,7 @@
 #include "store/Dates.h"
 #include "store/DivisionWriter.h"
 #include "store/MatchOutcome.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -201,9 +201,9 @@ std::int16_t AsPoints(int count) {
     return static_cast<std::int16_t>(count);
 }
 
-std::string TeamName(const Division& division, int team) {
-    return "team " + std::to_string(team) + " (" + Windows1252ToUtf8(division.Teams[team].Name.stored()) +
-           ")";
+// "team N (NAME)", as a refusal names a team.
+std::string TeamLabel(const Division& division, int team) {
+    return "team " + std::to_string(team) + " (" + TeamName(division, team) + ")";
 }
 
 void CheckTotals(const Division& division, std::vector<std::string>& broken) {
@@ -212,19 +212,19 @@ void CheckTotals(const Division& division, std::vector<std::string>& broken) {
         const TeamRecord& team = division.Teams[t];
         const auto i = static_cast<std::size_t>(t);
         if (team.Played != AsPlayed(count.played[i]))
-            broken.push_back(TeamName(division, t) + " has Played " + std::to_string(team.Played) +
+            broken.push_back(TeamLabel(division, t) + " has Played " + std::to_string(team.Played) +
                              " but took part in " + std::to_string(count.played[i]) + " played results");
         if (team.Points != AsPoints(count.points[i]))
-            broken.push_back(TeamName(division, t) + " has Points " + std::to_string(team.Points) +
+            broken.push_back(TeamLabel(division, t) + " has Points " + std::to_string(team.Points) +
                              " but its results and deduction give " + std::to_string(count.points[i]));
     }
     for (int p = 1; p <= division.Header().PlayerCount; ++p) {
         const PlayerRecord& player = division.Players[p];
         const int goals = count.goals[static_cast<std::size_t>(p)];
         if (player.Goals != AsPlayed(goals))
-            broken.push_back("player " + std::to_string(p) + " (" + Windows1252ToUtf8(player.Name.stored()) +
-                             ") has Goals " + std::to_string(player.Goals) + " but scored " +
-                             std::to_string(goals) + " goals in the goal records");
+            broken.push_back("player " + std::to_string(p) + " (" + PlayerName(division, p) + ") has Goals " +
+                             std::to_string(player.Goals) + " but scored " + std::to_string(goals) +
+                             " goals in the goal records");
     }
 }
 
@@ -252,7 +252,7 @@ void CheckMatches(const Division& division, std::vector<std::string>& broken) {
         const std::string which = "result " + std::to_string(r);
         const auto i = static_cast<std::size_t>(r);
         if (match.HomeTeam == match.AwayTeam)
-            broken.push_back(which + " has " + TeamName(division, match.HomeTeam) + " playing itself");
+            broken.push_back(which + " has " + TeamLabel(division, match.HomeTeam) + " playing itself");
         if (match.Played && (homeGoals[i] > match.HomeGoals || awayGoals[i] > match.AwayGoals))
             broken.push_back(which + " has more goal records (" + std::to_string(homeGoals[i]) + "-" +
                              std::to_string(awayGoals[i]) + ") than its score (" +
@@ -265,7 +265,7 @@ void CheckTeamNames(const Division& division, std::vector<std::string>& broken) 
     for (int t = 1; t <= division.Header().TeamCount; ++t) {
         const auto [at, added] = first.emplace(division.Teams[t].Name.stored(), t);
         if (!added)
-            broken.push_back(TeamName(division, t) + " has the same name as team " +
+            broken.push_back(TeamLabel(division, t) + " has the same name as team " +
                              std::to_string(at->second));
     }
 }

@@ -173,8 +173,7 @@ void OutlookPage::Stop() {
 
 void OutlookPage::Start() {
     Stop();
-    lbDivDate->setText(dates_.AsAtDate() == 0 ? QStringLiteral("Before the first match")
-                                              : Text(app_.dateFormat.Format(dates_.AsAtDate())));
+    lbDivDate->setText(Text(AsAtText(dates_.AsAtDate(), app_.dateFormat)));
     OutlookRequest request;
     request.asAt = dates_.AsAtDate();
     request.withPredictions = cbPredictions->isChecked();

@@ -141,8 +141,11 @@ void ResultsTab::btnRemoveClick() {
         return;
     if (!app_.prompts.AskYesNo(CancelResultQuestion(app_.division, result)))
         return;
+    if (auto status = CancelResult(app_.division, result); !status) {
+        app_.prompts.Warn(status.message());
+        return;
+    }
     model->MarkCancelled(SelectedRow());
-    CancelResult(app_.division, result);
     app_.RecordEdit(MatchStep(app_.division, "cancel", result));
 }
 

@@ -30,6 +30,7 @@
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
 #include "platform/TextCache.h"
+#include "standings/DateList.h"
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TableExplanation.h"
@@ -243,7 +244,7 @@ void LeagueTablePage::Refresh() {
     workspace_.content = static_cast<TableContent>(RadioGroup1->checkedId());
     workspace_.games = static_cast<GameSelection>(RadioGroup2->checkedId());
     workspace_.formGames = app_.settings.FormGames;
-    const bool dated = workspace_.content != TableContent::CurrentForm;
+    const bool dated = HasAsAtDate(workspace_.content);
     btnSpinUp->setEnabled(dated);
     btnSpinDown->setEnabled(dated);
     btnDivDate->setEnabled(dated);
@@ -290,9 +291,7 @@ void LeagueTablePage::SpinButton1DownClick() {
 }
 
 void LeagueTablePage::ShowDate() {
-    const double asAt = workspace_.dates.AsAtDate();
-    lbDivDate->setText(asAt == 0 ? QStringLiteral("Before the first match")
-                                 : QString::fromStdString(app_.dateFormat.Format(asAt)));
+    lbDivDate->setText(QString::fromStdString(AsAtText(workspace_.dates.AsAtDate(), app_.dateFormat)));
 }
 
 void LeagueTablePage::FillGrid() {

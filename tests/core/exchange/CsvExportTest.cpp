@@ -166,7 +166,7 @@ TEST(CsvExport, ExportedResultsImportedIntoAFreshLeagueGiveTheSameTable) {
 
     auto fresh = testing::LoadSampleSeason();
     for (int r = 1; r <= fresh->Header().ResultCount; ++r)
-        CancelResult(*fresh, r);
+        ASSERT_TRUE(CancelResult(*fresh, r));
     const ImportCounters counters = ImportAll(*fresh, ImportChoice::Results, exported, DateFormat::Default());
     EXPECT_EQ(counters.errors, 1); // the heading line
     EXPECT_EQ(counters.imported, 380);

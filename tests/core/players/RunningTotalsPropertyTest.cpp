@@ -37,7 +37,7 @@ TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
             break;
         case 3:
             if (match.Played && pick(0, 2) == 0)
-                CancelResult(*division, r);
+                (void)CancelResult(*division, r);
             break;
         case 4:
         case 5:

@@ -52,7 +52,7 @@ TEST(ResultEntry, RefusesWhatCannotBeAResultAndChangesNothing) {
 
 TEST(ResultEntry, ResultsThatWouldOverflowTheGoalArrayAreRefused) {
     auto division = testing::MakeLargestLeague();
-    CancelResult(*division, 1); // frees the goals of one result
+    ASSERT_TRUE(CancelResult(*division, 1)); // frees the goals of one result
     const int free = kMaxGoals - division->Header().GoalCount;
     EXPECT_FALSE(EnterResult(*division,
                              {division->Results[1].HomeTeam, division->Results[1].AwayTeam, free, 1, 0, 0}));
@@ -81,8 +81,10 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     EXPECT_EQ(division->Goals[3].Team, 2);
     EXPECT_EQ(division->Goals[1].Result, 5); // the other result's goals keep their order
 
-    CancelResult(*division, 5);
+    ASSERT_TRUE(CancelResult(*division, 5));
     EXPECT_FALSE(division->Results[5].Played);
+    EXPECT_FALSE(CancelResult(*division, 5)); // an open fixture: nothing to take off
+    EXPECT_FALSE(RescoreResult(*division, 5, 1, 0, 0));
     EXPECT_EQ(division->Header().GoalCount, 1);
     EXPECT_EQ(division->Goals[1].Result, 1);
     EXPECT_EQ(division->Teams[3].Played, 0);
@@ -100,7 +102,7 @@ TEST(ResultEntry, CancellingAResultWithANamedOwnGoalLeavesTheScorersTotalAlone) 
     ASSERT_TRUE(EnterResult(*division, {2, 1, 1, 0, 11, 0}, &ownGoalMatch)); // goal 2: Ann's own goal
     testing::Edit(*division).Goal(2).Player = 1;
     testing::Edit(*division).Goal(2).OwnGoal = true;
-    CancelResult(*division, ownGoalMatch);
+    ASSERT_TRUE(CancelResult(*division, ownGoalMatch));
     EXPECT_EQ(division->Players[1].Goals, 1);
     EXPECT_EQ(division->Header().GoalCount, 1);
 }

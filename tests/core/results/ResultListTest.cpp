@@ -160,7 +160,7 @@ TEST(ResultEdits, ACancelledDrawReturnsAsAnOpenFixtureWithItsOldValues) {
     testing::Edit(*division).Result(1).Predicted = true;
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 2, 40000, 300}));
     ChangeResultDate(*division, 1, 40003);
-    CancelResult(*division, 1);
+    ASSERT_TRUE(CancelResult(*division, 1));
     EXPECT_EQ(division->Teams[1].Points, 0);
     EXPECT_EQ(division->Teams[2].Played, 0);
     EXPECT_EQ(division->Header().GoalCount, 0);

@@ -35,6 +35,7 @@ TEST(DateList, StepsDownToBeforeTheFirstDateAndRefusesPastEitherEnd) {
     EXPECT_EQ(list.AsAtDate(), 100);
     EXPECT_TRUE(list.StepBack());
     EXPECT_EQ(list.AsAtDate(), 0);
+    EXPECT_EQ(AsAtText(list.AsAtDate(), DateFormat::Default()), "Before the first match");
     EXPECT_FALSE(list.StepBack());
     EXPECT_TRUE(list.StepForward());
     EXPECT_EQ(list.AsAtDate(), 100);
