@@ -6,6 +6,7 @@
 
 #include "outlook/Outlook.h"
 #include "standings/DateList.h"
+#include "standings/SortRules.h"
 #include "support/SampleSeason.h"
 #include "support/SyntheticSeason.h"
 
@@ -70,7 +71,7 @@ namespace {
 // rules, so that every tie on points goes through the full ordering.
 void SimulateMidSeason(benchmark::State& state, const char* sortRules) {
     auto season = testing::MakeSyntheticSeason(20, 2, 3, testing::SpreadStrengths(20), 7);
-    season->Header().SortRules.assignStored(sortRules);
+    (void)SetSortRules(*season, sortRules);
     OutlookRequest request;
     request.asAt = testing::SyntheticRoundDate(18);
     Outlook outlook = ComputeExactOutlook(*season, request);

@@ -3,9 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 #include <QToolButton>
 
 #include "LargestWorkspace.h"
+#include "app/LeagueSettings.h"
 #include "results/ResultEntry.h"
 
 namespace vantorel {
@@ -16,7 +19,8 @@ using bench::LargestWorkspace;
 // Cancelling the first result takes its goals out of the goal records, shifting every later one: one of the
 // larger steps there are.
 void CancelFirstResult(LargestWorkspace& workspace) {
-    CancelResult(*workspace.division, 1);
+    if (auto status = CancelResult(*workspace.division, 1); !status)
+        throw std::runtime_error(status.message());
     workspace.app.RecordEdit("cancel");
 }
 
@@ -40,7 +44,7 @@ void BM_OpenWithJournalOf500Changes(benchmark::State& state) {
     LargestWorkspace workspace;
     for (int change = 1; change <= 500; ++change) {
         if (change % 5 == 0) {
-            workspace.division->SetDeduction(1 + change % 24, change % 10);
+            (void)SetDeduction(*workspace.division, 1 + change % 24, change % 10);
         } else {
             const int r = 1 + change % 1104;
             const ResultRecord& match = workspace.division->Results[r];

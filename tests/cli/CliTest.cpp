@@ -491,7 +491,10 @@ TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
         GTEST_SKIP() << "no tmpfs can be mounted here";
     struct Unmount {
         std::string folder;
-        ~Unmount() { (void)std::system(("umount " + Quoted(folder)).c_str()); }
+        ~Unmount() {
+            const int ignored = std::system(("umount " + Quoted(folder)).c_str());
+            (void)ignored;
+        }
     } unmount{small};
     ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt")}).exitCode,
               0);

@@ -71,7 +71,7 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
             return false;
         break;
     case 4:
-        division.SetDeduction(1 + edit.b % division.Header().TeamCount, edit.c);
+        (void)SetDeduction(division, 1 + edit.b % division.Header().TeamCount, edit.c);
         break;
     case 5:
         if (!RenameTeam(division, 1 + edit.b % division.Header().TeamCount,
@@ -84,12 +84,12 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
             return false;
         break;
     case 7:
-        if (!division.DeletePlayer(1 + edit.b % division.Header().PlayerCount))
+        if (!DeletePlayer(division, 1 + edit.b % division.Header().PlayerCount))
             return false;
         break;
     default:
         SetWinPoints(division, edit.b % 2 == 0 ? 2 : 3);
-        SetZoneCount(division, Zone::Promotion, edit.c % 4);
+        (void)SetZoneCount(division, Zone::Promotion, edit.c % 4);
         break;
     }
     record("edit");
@@ -147,9 +147,9 @@ TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
     auto division = StartingLeague();
     EditHistory history;
     history.Start(*division, true);
-    division->SetDeduction(1, 3);
+    (void)SetDeduction(*division, 1, 3);
     (void)history.Record(*division, "deduction");
-    division->SetDeduction(2, 1);
+    (void)SetDeduction(*division, 2, 1);
     (void)history.Record(*division, "deduction");
     history.MarkSaved(*division);
     EXPECT_FALSE(division->DataChanged());
@@ -159,12 +159,12 @@ TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
     EXPECT_FALSE(division->DataChanged());
     // An edit after undoing past the save makes the saved state unreachable.
     ASSERT_TRUE(history.Undo(*division));
-    division->SetDeduction(3, 2);
+    (void)SetDeduction(*division, 3, 2);
     (void)history.Record(*division, "deduction");
     ASSERT_TRUE(history.Undo(*division));
     EXPECT_TRUE(division->DataChanged());
     // An edit that changes nothing is no step.
-    division->SetDeduction(1, 3);
+    (void)SetDeduction(*division, 1, 3);
     EXPECT_FALSE(history.Record(*division, "deduction"));
     EXPECT_EQ(history.UndoCaption(), "Undo: deduction");
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StepNames.h"
+#include "app/LeagueSettings.h"
 #include "app/Workspace.h"
 #include "results/ResultEntry.h"
 #include "store/Journal.h"
@@ -51,7 +52,7 @@ TEST_F(LeagueEditsTest, ChangesLeftByACrashAreRecoveredUnsavedAndUndoable) {
     {
         auto crashed = Open(league);
         EnterFirstFixture(*crashed, 2, 1);
-        crashed->division->SetDeduction(2, 3);
+        (void)SetDeduction(*crashed->division, 2, 3);
         ASSERT_TRUE(crashed->workspace.edits.Record(TeamStep(*crashed->division, "deduction", 2)));
         EXPECT_TRUE(fs::exists(journal));
         edited = WriteDivision(*crashed->division);

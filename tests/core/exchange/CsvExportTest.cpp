@@ -124,7 +124,7 @@ TEST(CsvExport, AllSectionsWithTheirTitles) {
          {"Match Results", "Match Fixtures", "Matches Grid", "Goal Scorers", "Players", "Squads"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), title), lines.end()) << title;
     // The league name is a field like the team names: a comma in it is quoted.
-    division->Header().TableName.assignStored("North, South \"Combined\"");
+    testing::Edit(*division).Header().TableName.assignStored("North, South \"Combined\"");
     EXPECT_EQ(Export(*division, ExportSection::All, &table)[0], "\"North, South \"\"Combined\"\"\"");
 }
 

@@ -7,6 +7,7 @@
 #include "exchange/ImportRun.h"
 #include "standings/DateList.h"
 #include "store/Dates.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ResultsFiles.h"
 #include "support/SampleSeason.h"
@@ -52,7 +53,7 @@ std::unique_ptr<Division> EmptySampleLeague() {
     answers.tableName = "Premier League";
     answers.teamNames = testing::SampleSeasonLines("teams.txt");
     EXPECT_TRUE(BuildNewLeague(answers, *division));
-    division->Header().SortRules.assignStored("123");
+    testing::Edit(*division).Header().SortRules.assignStored("123");
     return division;
 }
 
@@ -89,7 +90,7 @@ TEST_P(ResultsFileImport, MakesANewLeagueWithEveryResult) {
     ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
     EXPECT_EQ(division->Header().TeamCount, 20);
     EXPECT_EQ(division->Header().ResultCount, 380); // meeting twice, inferred
-    division->Header().SortRules.assignStored("123");
+    testing::Edit(*division).Header().SortRules.assignStored("123");
     EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
 }
 

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "app/LeagueSettings.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -30,7 +31,7 @@ std::unique_ptr<Division> MakeRandomLeague(const RandomLeague& shape, std::mt199
             testing::PlayFixture(*division, r, goals(random), goals(random), r);
     for (int t = 1; t <= shape.teams; ++t)
         if (random() % 3 == 0)
-            division->SetDeduction(t, static_cast<int>(random() % 4));
+            (void)SetDeduction(*division, t, static_cast<int>(random() % 4));
     return division;
 }
 

@@ -4,6 +4,7 @@
 
 #include "outlook/Outlook.h"
 #include "outlook/OutlookTable.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/SyntheticSeason.h"
 
@@ -84,7 +85,7 @@ TEST(SeasonSimulationTest, ClinchedTitleShowsExactlyOneHundredAndUnsettledNeverD
 // broken by the head-to-head rules.
 TEST(SeasonSimulationTest, TablesAreOrderedByTheLeaguesOwnRules) {
     auto season = testing::MakeLeague(4, 1, 3);
-    season->Header().SortRules.assignStored("1623");
+    testing::Edit(*season).Header().SortRules.assignStored("1623");
     // Every match but one drawn 1-1; the last one, 2 against 3, ends 0-0 or is left open.
     for (int r = 1; r < season->Header().ResultCount; ++r)
         testing::PlayFixture(*season, r, 1, 1, 1);

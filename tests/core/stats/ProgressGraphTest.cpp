@@ -173,7 +173,7 @@ TEST(TeamsForGraph, ComparisonsAddTheSelectedTeamUnlessItIsShown) {
 
 TEST(ProgressGraph, APictureIsOfferedUnderTheTeamsNameAndAlwaysEndsInPng) {
     auto division = testing::MakeLeague(4, 1);
-    division->Teams[2].Name.assignStored("Brighton/Hove: A*");
+    testing::Edit(*division).Team(2).Name.assignStored("Brighton/Hove: A*");
     EXPECT_EQ(GraphPictureName(*division, 2), "Points Progress for Brighton_Hove_ A_.png");
     EXPECT_EQ(GraphPictureName(*division, 0), "Points Progress.png");
     const std::pair<const char*, const char*> files[] = {{"/leagues/graph", "/leagues/graph.png"},

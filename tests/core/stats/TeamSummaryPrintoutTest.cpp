@@ -100,8 +100,8 @@ TEST(TeamSummaryPrintout, ATeamWithoutGamesPrintsZerosAndEmptyNames) {
 
 TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
     auto league = testing::MakeLeague(4, 2);
-    league->Header().TableName.assignStored(std::string(30, 'L'));
-    league->Teams[2].Name.assignStored(std::string(30, 'T'));
+    testing::Edit(*league).Header().TableName.assignStored(std::string(30, 'L'));
+    testing::Edit(*league).Team(2).Name.assignStored(std::string(30, 'T'));
     RecordingCanvas canvas;
     PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026",
                      0);

@@ -102,7 +102,7 @@ TEST(DivisionRules, LoadingMendsZonesAndSortRulesTheProgramWouldNeverWrite) {
         auto division = SoundLeague();
         testing::Edit(*division).Header().PromoteCount = static_cast<std::uint8_t>(c.promote);
         testing::Edit(*division).Header().RelegateCount = static_cast<std::uint8_t>(c.relegate);
-        division->Header().SortRules.assignStored(c.sortRules);
+        testing::Edit(*division).Header().SortRules.assignStored(c.sortRules);
         testing::MarkSaved(*division);
         const bool mended = MendSettings(*division);
         EXPECT_EQ(mended, std::string(c.sortRules) != c.sortRulesAfter || c.promote != c.promoteAfter)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/EditHistory.h"
+#include "app/LeagueSettings.h"
 #include "store/FileIo.h"
 #include "store/Journal.h"
 #include "store/LeagueFile.h"
@@ -44,7 +45,7 @@ TEST(Journal, CutAtAnyByteReplaysUpToItsLastWholeChange) {
         if (step % 4 == 0) {
             ASSERT_TRUE(writer.Append(*history.Undo(*division)));
         } else {
-            division->SetDeduction(1 + step % 8, step);
+            ASSERT_TRUE(SetDeduction(*division, 1 + step % 8, step));
             ASSERT_TRUE(writer.Append(*history.Record(*division, "deduction")));
         }
         states.push_back(WriteDivision(*division));

@@ -129,7 +129,7 @@ const Damage kDamages[] = {
      [](SampleFile& f) {
          // Team 1 scores 50 in each of its six matches; its player Ann is credited with 256 of them.
          auto division = testing::MakeLeague(4, 2);
-         (void)division->AddPlayer(PlayerRecord{ShortString<20>("Ann"), 1, 0});
+         (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0});
          int scored = 0;
          for (int r = 1; r <= division->Header().ResultCount; ++r) {
              const bool home = division->Results[r].HomeTeam == 1;
@@ -137,7 +137,7 @@ const Damage kDamages[] = {
                  continue;
              testing::PlayFixture(*division, r, home ? 50 : 0, home ? 0 : 50, 35501);
              for (int g = 0; g < 50 && scored < 256; ++g, ++scored)
-                 (void)division->AddGoal({static_cast<std::uint16_t>(r), 1, 1, 10, false, false});
+                 (void)AddGoal(*division, {static_cast<std::uint16_t>(r), 1, 1, 10, false, false});
          }
          f.bytes = WriteDivision(*division);
      },

@@ -109,7 +109,7 @@ TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwriti
                 _exit(1);
             (void)!write(ready[1], "L", 1);
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            (void)theirs.AddPlayer(PlayerRecord{ShortString<20>("Theirs"), 1, 0});
+            (void)AddPlayer(theirs, PlayerRecord{ShortString<20>("Theirs"), 1, 0});
             _exit(SaveDivision(path, theirs) ? 0 : 2);
         }
         char locked = 0;

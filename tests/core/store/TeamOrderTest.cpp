@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -11,8 +12,8 @@ TEST(TeamOrder, NamesSortWithoutRegardToCaseAndEqualNamesKeepTheirOrder) {
     auto division = testing::MakeLeague(4, 1);
     const char* names[] = {"", "City", "albion", "Rovers", "ALBION"};
     for (int t = 1; t <= 4; ++t)
-        division->Teams[t].Name.assignStored(names[t]);
-    division->Teams[5].Name.assignStored("Transferred-Out");
+        testing::Edit(*division).Team(t).Name.assignStored(names[t]);
+    testing::Edit(*division).Team(5).Name.assignStored("Transferred-Out");
     EXPECT_EQ(TeamsInNameOrder(*division, {1, 2, 3, 4, 5}), (std::vector<int>{2, 4, 1, 3, 5}));
     EXPECT_EQ(TeamsInNameOrder(*division, {4, 3, 2}), (std::vector<int>{4, 2, 3}));
     // A collation of the user's locale decides where it is given.

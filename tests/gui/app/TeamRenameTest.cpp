@@ -20,6 +20,7 @@
 #include "players/TfrmAddPlayer.h"
 #include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmGraph.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
@@ -73,7 +74,7 @@ private Q_SLOTS:
         PlayerRecord ann;
         ann.Name.assignStored("Ann");
         ann.Team = 1;
-        (void)league->AddPlayer(ann);
+        (void)AddPlayer(*league, ann);
         TfrmProcess window(harness.app);
         QVERIFY(window.OpenLeague(harness.Save(*league, "rename.div")));
         window.show();
