@@ -24,17 +24,16 @@ struct CommandEntry {
 
 // What runs each command; its usage is its entry in cmdline::CliUsage.
 const CommandEntry kCommands[] = {
-    {"new", vantorel::cli::NewCommand},       {"schedule", vantorel::cli::ScheduleCommand},
-    {"import", vantorel::cli::ImportCommand},
-    {"export", vantorel::cli::ExportCommand}, {"table", vantorel::cli::TableCommand},
-    {"outlook", vantorel::cli::OutlookCommand},
-    {"stats", vantorel::cli::StatsCommand},   {"set", vantorel::cli::SetCommand},
-    {"result", vantorel::cli::ResultCommand}, {"predict", vantorel::cli::PredictCommand},
-    {"list", vantorel::cli::ListCommand},     {"info", vantorel::cli::InfoCommand},
-    {"recover", vantorel::cli::RecoverCommand},
-    {"check", vantorel::cli::CheckCommand},   {"players", vantorel::cli::PlayersCommand},
-    {"player", vantorel::cli::PlayerCommand}, {"scorer", vantorel::cli::ScorerCommand},
-    {"squad", vantorel::cli::SquadCommand},   {"report", vantorel::cli::ReportCommand},
+    {"new", vantorel::cli::NewCommand},         {"schedule", vantorel::cli::ScheduleCommand},
+    {"import", vantorel::cli::ImportCommand},   {"export", vantorel::cli::ExportCommand},
+    {"table", vantorel::cli::TableCommand},     {"outlook", vantorel::cli::OutlookCommand},
+    {"stats", vantorel::cli::StatsCommand},     {"set", vantorel::cli::SetCommand},
+    {"result", vantorel::cli::ResultCommand},   {"predict", vantorel::cli::PredictCommand},
+    {"list", vantorel::cli::ListCommand},       {"info", vantorel::cli::InfoCommand},
+    {"recover", vantorel::cli::RecoverCommand}, {"check", vantorel::cli::CheckCommand},
+    {"players", vantorel::cli::PlayersCommand}, {"player", vantorel::cli::PlayerCommand},
+    {"scorer", vantorel::cli::ScorerCommand},   {"squad", vantorel::cli::SquadCommand},
+    {"report", vantorel::cli::ReportCommand},
 };
 
 // Standard output, written straight to its descriptor through a buffer that remembers the first write that

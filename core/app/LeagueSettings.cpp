@@ -89,8 +89,8 @@ Status SetDeduction(Division& division, int team, int deduction) {
 
 Status RenameTeam(Division& division, int team, std::string_view name) {
     return StoreText(
-        division, division.Teams[team].Name, name, NameKind::Team,
-        [team](DivisionWriter & writer) -> auto& { return writer.Team(team).Name; });
+        division, division.Teams[team].Name, name,
+        NameKind::Team, [team](DivisionWriter & writer) -> auto& { return writer.Team(team).Name; });
 }
 
 } // namespace vantorel

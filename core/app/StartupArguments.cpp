@@ -13,8 +13,8 @@ namespace {
 using cmdline::Arguments;
 using cmdline::UsageError;
 
-constexpr std::array<const char*, 8> kPageNames = {"table", "outlook", "team",    "goals",
-                                                   "division", "enter", "predict", "maintenance"};
+constexpr std::array<const char*, 8> kPageNames = {"table",    "outlook", "team",    "goals",
+                                                   "division", "enter",   "predict", "maintenance"};
 constexpr std::array<const char*, 6> kTabNames = {"table", "results", "goals", "players", "teams", "sort"};
 
 template <typename Choice, std::size_t N>

@@ -37,13 +37,14 @@ std::string MatchStep(const Division& division, std::string_view action, int res
 }
 
 std::string PlayerStep(const Division& division, std::string_view action, int player) {
-    return Joined(action, player >= 1 && player <= division.Header().PlayerCount ? PlayerName(division, player)
-                                                                               : std::string());
+    return Joined(action, player >= 1 && player <= division.Header().PlayerCount
+                              ? PlayerName(division, player)
+                              : std::string());
 }
 
 std::string TeamStep(const Division& division, std::string_view action, int team) {
-    return Joined(action,
-                  team >= 1 && team <= division.Header().TeamCount ? TeamName(division, team) : std::string());
+    return Joined(action, team >= 1 && team <= division.Header().TeamCount ? TeamName(division, team)
+                                                                           : std::string());
 }
 
 std::string ImportStep(std::string_view what) {

@@ -34,8 +34,8 @@ enum class WorkspacePage {
     TableMaintenance
 };
 inline constexpr std::array<const char*, 8> kPageCaptions = {
-    "League Table",  "Outlook",         "Team Statistics",  "Goal Statistics", "Division Statistics",
-    "Enter Results", "Predict Results", "Table Maintenance"};
+    "League Table",        "Outlook",       "Team Statistics", "Goal Statistics",
+    "Division Statistics", "Enter Results", "Predict Results", "Table Maintenance"};
 // The help context of each page (the maintenance page adds 10 for each tab after the first).
 inline constexpr std::array<int, 8> kPageHelpContexts = {300, 1600, 400, 500, 600, 700, 800, 900};
 // The tabs of the maintenance page, in order.

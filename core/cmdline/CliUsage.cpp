@@ -25,7 +25,8 @@ const ProgramUsage& CliUsage() {
              "entered: its teams in alphabetical order, meeting once, twice or four times as the file shows "
              "unless --meet says so, its dates in the layout the whole file shows unless --date-format is "
              "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more "
-             "often than the league allows, a line that is not a result or dates that cannot be read safely."},
+             "often than the league allows, a line that is not a result or dates that cannot be read "
+             "safely."},
             {"schedule",
              "lay the open fixtures on match days",
              {"schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]"},
@@ -70,7 +71,8 @@ const ProgramUsage& CliUsage() {
              "or the --date-format pattern with the year widened to four digits. --format html writes "
              "the table as a standalone HTML5 page (a captioned table with the zone and own-team colours, no "
              "scripts), svg as a picture drawn like the printout; PNG pictures are drawn by the desktop "
-             "program: vantorel --print table FILE.div --png OUT.png. calendar writes the dated fixtures, all "
+             "program: vantorel --print table FILE.div --png OUT.png. calendar writes the dated fixtures, "
+             "all "
              "or one team's, as an iCalendar file: one all-day event a fixture, \"Arsenal v Chelsea\" or "
              "\"Arsenal 2-1 Chelsea\" once played, each with a UID that a later export keeps. summary writes "
              "a team's figures, games and players as a web page."},
@@ -82,19 +84,27 @@ const ProgramUsage& CliUsage() {
              "level with the team above on the first sort rule, the rule that put it below."},
             {"outlook",
              "print the best and worst positions every team can still reach and their chances",
-             {"outlook FILE.div [--as-at DATE] [--simulations N] [--seed S] [--exact-only] [--with-predictions] "
+             {"outlook FILE.div [--as-at DATE] [--simulations N] [--seed S] [--exact-only] "
+              "[--with-predictions] "
               "[--matches] [--witness TEAM best|worst] [--csv] [--date-format PATTERN]"},
-             "Prints, in table order, each team's points, possible points, the best and worst final position it "
-             "can still reach (counted on points: level on points counts for the team in its best and against it "
+             "Prints, in table order, each team's points, possible points, the best and worst final position "
+             "it "
+             "can still reach (counted on points: level on points counts for the team in its best and "
+             "against it "
              "in its worst), its expected points, what is settled, and its chance of each zone and of each "
-             "position from 10000 simulated seasons (--simulations N, the same figures for the same --seed S; "
-             "--exact-only simulates nothing). --with-predictions counts ticked predictions as played. --matches "
+             "position from 10000 simulated seasons (--simulations N, the same figures for the same --seed "
+             "S; "
+             "--exact-only simulates nothing). --with-predictions counts ticked predictions as played. "
+             "--matches "
              "prints each open fixture's home, draw and away chances and likeliest score instead, also with "
-             "--simulations 0. --witness prints results of the open fixtures that reach the team's best or worst "
+             "--simulations 0. --witness prints results of the open fixtures that reach the team's best or "
+             "worst "
              "position and the final table they give.\n"
-             "With --csv the table's header is Pos,Team,Pts,Best,Worst, then one column per zone the league has "
+             "With --csv the table's header is Pos,Team,Pts,Best,Worst, then one column per zone the league "
+             "has "
              "(Title, Promotion, Play-off, Relegation), then P1 to Pn; with --matches it is "
-             "Date,Home,Away,PHome,PDraw,PAway,Score, Score written H-A. Chances are percentages from 0 to 100 "
+             "Date,Home,Away,PHome,PDraw,PAway,Score, Score written H-A. Chances are percentages from 0 to "
+             "100 "
              "with one decimal; a chance nothing settles or simulated is an empty field."},
             {"stats",
              "print the division or goal statistics, a team's statistics or a player's record",

@@ -49,8 +49,9 @@ int PrintLeague(const StartupArguments& startup) {
             cmdline::TableOptions(tableOptions, *division, startup.dateFormat);
         tableOptions.finish();
         if (startup.printout == Printout::TablePicture) {
-            const TablePrintoutInput printout = MakeTablePrintout(
-                *division, FillTable(*division, choice.variant), choice.format, startup.dateFormat.Format(Today()));
+            const TablePrintoutInput printout =
+                MakeTablePrintout(*division, FillTable(*division, choice.variant), choice.format,
+                                  startup.dateFormat.Format(Today()));
             if (!TablePicture(printout).save(QString::fromStdString(startup.output), "PNG"))
                 throw cmdline::UsageError(startup.output + ": cannot be written");
             return 0;

@@ -594,12 +594,13 @@ namespace vantorel {
 namespace {
 
 TEST_F(Cli, OutlookPrintsTheLayoutScriptsRelyOnTheSameForTheSameSeed) {
-    ASSERT_EQ(Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt"), "--relegate", "3"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        Tool({"new", League(), "--name", "Premier League", "--teams", Season("teams.txt"), "--relegate", "3"})
+            .exitCode,
+        0);
     ASSERT_EQ(Tool({"import", League(), "results", Season("results.csv")}).exitCode, 0);
-    const std::vector<std::string> outlook{"outlook", League(), "--as-at", "01/04/2006", "--simulations", "2000",
-                                           "--seed", "9", "--csv"};
+    const std::vector<std::string> outlook{"outlook", League(), "--as-at", "01/04/2006", "--simulations",
+                                           "2000",    "--seed", "9",       "--csv"};
     const ToolRun first = Tool(outlook);
     ASSERT_EQ(first.exitCode, 0) << first.err;
     EXPECT_EQ(first.out, Tool(outlook).out);
@@ -611,13 +612,14 @@ TEST_F(Cli, OutlookPrintsTheLayoutScriptsRelyOnTheSameForTheSameSeed) {
     EXPECT_NE(heading.find(",P20\r"), std::string::npos);
     EXPECT_EQ(row.rfind("1,Chelsea,", 0), 0u) << row;
 
-    const ToolRun matches = Tool({"outlook", League(), "--as-at", "01/04/2006", "--simulations", "0", "--matches",
-                                  "--csv"});
+    const ToolRun matches =
+        Tool({"outlook", League(), "--as-at", "01/04/2006", "--simulations", "0", "--matches", "--csv"});
     ASSERT_EQ(matches.exitCode, 0) << matches.err;
     EXPECT_EQ(matches.out.rfind("Date,Home,Away,PHome,PDraw,PAway,Score\r\n", 0), 0u);
     EXPECT_EQ(std::count(matches.out.begin(), matches.out.end(), '\n'), 1 + 65);
 
-    const ToolRun witness = Tool({"outlook", League(), "--as-at", "01/04/2006", "--witness", "Sunderland", "best"});
+    const ToolRun witness =
+        Tool({"outlook", League(), "--as-at", "01/04/2006", "--witness", "Sunderland", "best"});
     ASSERT_EQ(witness.exitCode, 0) << witness.err;
     EXPECT_EQ(witness.out.rfind("Sunderland can still finish ", 0), 0u) << witness.out;
     ExpectOneLineError({"outlook", League(), "--witness", "Sunderland", "middle"}, "best or worst");

@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "vantorel --print: unknown option --short",
                 1},
         Refusal{{"cup.div", "--screenshot", "s.png", "--page", "scores"},
-                "vantorel --screenshot: --page takes one of table, outlook, team, goals, division, enter, predict, "
+                "vantorel --screenshot: --page takes one of table, outlook, team, goals, division, enter, "
+                "predict, "
                 "maintenance, not 'scores'",
                 1},
         Refusal{{"cup.div", "--screenshot", "s.png", "--size", "700"},

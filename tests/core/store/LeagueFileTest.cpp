@@ -17,9 +17,9 @@ namespace vantorel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::FileBytes;
 using testing::MakeLeague;
 using testing::PlayFixture;
-using testing::FileBytes;
 using testing::TempFolder;
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {

@@ -24,8 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-using testing::MakeLeague;
 using testing::FileBytes;
+using testing::MakeLeague;
 using testing::TempFolder;
 
 void WriteText(const std::string& path, const std::string& text) {

@@ -21,8 +21,8 @@
 namespace vantorel {
 namespace {
 
-using testing::ScriptedPrompts;
 using testing::FileText;
+using testing::ScriptedPrompts;
 using testing::TempFolder;
 
 // Another program rewrites the file, as an editor or a second copy of the program would.
