@@ -9,6 +9,7 @@
 #include "store/Dates.h"
 #include "store/DivisionWriter.h"
 #include "store/MatchOutcome.h"
+#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel {

@@ -62,9 +62,8 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
             return false;
         break;
     case 2:
-        if (!match.Played)
+        if (!match.Played || !CancelResult(division, r))
             return false;
-        CancelResult(division, r);
         break;
     case 3:
         if (match.Played || !SetPrediction(division, r, edit.b, edit.c, 40100.0))
