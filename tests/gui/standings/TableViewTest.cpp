@@ -126,7 +126,7 @@ private Q_SLOTS:
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(window.workspace().ShownTeam, window.workspace().table.TableOrder[2]);
-        QCOMPARE(window.TabSet1->currentIndex(), 1);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
         window.close();
     }
 
