@@ -34,6 +34,9 @@ AsAtDateControls MakeAsAtDateControls(QWidget* parent) {
     controls.label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     controls.label->setWordWrap(true);
     controls.label->setFixedHeight(2 * controls.label->fontMetrics().lineSpacing());
+    // A date always shows whole, however narrow the page's panel.
+    controls.label->setMinimumWidth(
+        controls.label->fontMetrics().horizontalAdvance(QStringLiteral("28/12/2026 ")));
     controls.up = new QToolButton(controls.box);
     controls.up->setArrowType(Qt::UpArrow);
     controls.up->setToolTip(QStringLiteral("Include the next match date"));
