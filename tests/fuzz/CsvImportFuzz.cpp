@@ -1,6 +1,6 @@
-// Any bytes as an imported file, into a league part-way through its season: every line is counted, and the
-// league stays sound (it passes the loader's checks and every rule, its totals equal a recount) and saves
-// and reloads to the same bytes.
+// Any bytes as an imported file, into a league part-way through its season: a file refused whole changes
+// nothing; otherwise every line is counted, and the league stays sound (it passes the loader's checks and
+// every rule, its totals equal a recount) and saves and reloads to the same bytes.
 
 #include <cstdint>
 #include <cstdlib>
@@ -49,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto division = std::make_unique<Division>(StartingLeague());
     const std::vector<std::string> lines = ImportTextLines(bytes);
     const ImportCounters counters = ImportAll(*division, choice, lines, format);
+    if (!counters.refusal.empty()) {
+        // A file refused whole (its dates, its team names, no section titles) changes nothing.
+        Require(counters.imported == 0);
+        Require(WriteDivision(*division) == WriteDivision(StartingLeague()));
+        return 0;
+    }
     Require(counters.read == static_cast<int>(lines.size()));
     // A whole-league file's titles and headings are read but neither imported nor errors.
     Require(counters.imported + counters.errors <= counters.read);
