@@ -1,5 +1,7 @@
 #include "app/TfrmProcess.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -134,7 +136,12 @@ void TfrmProcess::FitToScreen(const QRect& available) {
     QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isNull())
         frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    const QSize opening = QSize(960, 680).boundedTo(available.size() - frame);
+    // Wide enough, where the screen allows, that every page's tab shows beside Undo and Redo unscrolled.
+    const QMargins margins = layout()->contentsMargins();
+    const int tabsWidth = TabSet1->sizeHint().width() + btnUndo->sizeHint().width() +
+                          btnRedo->sizeHint().width() + 2 * layout()->spacing() + margins.left() +
+                          margins.right();
+    const QSize opening = QSize(std::max(960, tabsWidth), 680).boundedTo(available.size() - frame);
     setMinimumSize(0, 0);
     resize(opening);
     setMinimumSize(opening);
