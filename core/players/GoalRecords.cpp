@@ -44,4 +44,16 @@ Status CheckRoomForGoals(const Division& division, int goals) {
     return Status::Ok();
 }
 
+std::vector<NumberedGoal> NumberGoalsBySide(const Division& division, const std::vector<int>& newGoals) {
+    std::vector<NumberedGoal> numbered;
+    if (newGoals.empty())
+        return numbered;
+    const int homeTeam = division.Results[division.Goals[newGoals.front()].Result].HomeTeam;
+    int homeNumber = 0;
+    int awayNumber = 0;
+    for (int goal : newGoals)
+        numbered.push_back({goal, division.Goals[goal].Team == homeTeam ? ++homeNumber : ++awayNumber});
+    return numbered;
+}
+
 } // namespace vantorel

@@ -17,6 +17,7 @@
 #include "results/SeasonDates.h"
 #include "store/TextCodec.h"
 #include "app/StepNames.h"
+#include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
 #include "store/Names.h"
 
@@ -42,13 +43,8 @@ void FillTeams(QComboBox* list, const Division& division, const std::vector<int>
 void AskGoalDetails(AppContext& app, QWidget* parent, const std::vector<int>& newGoals) {
     if (!app.division.Header().TrackGoals || !app.askGoalDetails || newGoals.empty())
         return;
-    const int homeTeam = app.division.Results[app.division.Goals[newGoals.front()].Result].HomeTeam;
-    int homeNumber = 0;
-    int awayNumber = 0;
-    for (int goal : newGoals) {
-        const bool home = app.division.Goals[goal].Team == homeTeam;
-        app.askGoalDetails(parent, goal, home ? ++homeNumber : ++awayNumber);
-    }
+    for (const NumberedGoal& numbered : NumberGoalsBySide(app.division, newGoals))
+        app.askGoalDetails(parent, numbered.goal, numbered.number);
 }
 
 EnterResultsPage::EnterResultsPage(AppContext& app, Workspace& workspace, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "players/GoalRecords.h"
 #include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
 
@@ -23,6 +24,10 @@ TEST(ResultEntry, FillsTheFirstOpenFixtureCreditsTheTeamsAndRecordsTheGoals) {
     EXPECT_EQ(division->Teams[1].Points, 3);
     EXPECT_EQ(division->Teams[2].Played, 1);
     EXPECT_EQ(goals, (std::vector<int>{1, 2, 3, 4}));
+    std::vector<int> numbers; // the goal dialogs count each side's goals apart
+    for (const NumberedGoal& numbered : NumberGoalsBySide(*division, goals))
+        numbers.push_back(numbered.number);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 1}));
     EXPECT_EQ(division->Goals[3].Team, 1);
     EXPECT_EQ(division->Goals[4].Team, 2);
     EXPECT_EQ(division->Goals[4].Player, 0);
