@@ -141,7 +141,7 @@ LeagueTablePage::LeagueTablePage(AppContext& app, Workspace& workspace, QWidget*
         DivTable));
     // Columns that cannot fit, at their narrowest or as the user dragged them, scroll sideways.
     DivTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    DivTable->setToolTip(QStringLiteral("Double click (or Enter) to display team statistics"));
+    DivTable->setToolTip(QStringLiteral("Double click to display team statistics"));
     DivTable->setContextMenuPolicy(Qt::CustomContextMenu);
     DivTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DivTable->horizontalHeader()->setMinimumSectionSize(8);
