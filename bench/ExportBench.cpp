@@ -1,17 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include "exchange/CsvExport.h"
+#include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
 namespace {
 
-// Counts the exported lines without keeping them.
-class CountingSink : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { characters += line.size(); }
-    std::size_t characters = 0;
-};
+using testing::CountingSink;
 
 // The matches-grid export of the largest league: both sets of 24 × 24 cells.
 void BM_GridExportLargestLeague(benchmark::State& state) {

@@ -3,16 +3,13 @@
 #include "app/MatchDays.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/WebPages.h"
+#include "support/ExportLines.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
 namespace {
 
-class CountingSink : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { characters += line.size(); }
-    std::size_t characters = 0;
-};
+using testing::CountingSink;
 
 // "Match Days" OK on the largest league with nothing played: 1104 open fixtures laid on 92 match days.
 void BM_ScheduleOpenFixturesLargestLeague(benchmark::State& state) {

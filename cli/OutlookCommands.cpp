@@ -13,6 +13,7 @@
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel::cli {
 namespace {
@@ -38,8 +39,7 @@ void PrintWitness(std::ostream& out, const Division& division, const Outlook& ou
     std::vector<std::vector<std::string>> rows;
     for (int p = 1; p <= table.TeamCount; ++p) {
         const int t = table.TableOrder[p];
-        rows.push_back({std::to_string(p), Windows1252ToUtf8(division.Teams[t].Name.stored()),
-                        std::to_string(table.Standings[t].Points)});
+        rows.push_back({std::to_string(p), TeamName(division, t), std::to_string(table.Standings[t].Points)});
     }
     out << "\nFinal table of these results:\n" << FormatPlainTable({"Pos", "Team", "Pts"}, rows);
 }

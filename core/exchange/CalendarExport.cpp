@@ -4,6 +4,7 @@
 
 #include "store/Dates.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -33,10 +34,6 @@ std::string CalendarDay(double dayNumber) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d%02d%02d", date.year, date.month, date.day);
     return text;
-}
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 std::string Summary(const Division& division, const ResultRecord& fixture) {

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -61,10 +62,6 @@ std::string Joined(const Words& words) {
 bool StartsWith(const Words& words, const Words& start) {
     return !start.empty() && start.size() <= words.size() &&
            std::equal(start.begin(), start.end(), words.begin());
-}
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
 }
 
 int LeagueTeam(const Division& division, std::string_view name) {

@@ -5,6 +5,7 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/OutlookView.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -121,7 +122,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
 void DrawTeamOutlookChart(Canvas& canvas, const Division& division, const Outlook& outlook, int team,
                           int width, int height) {
     canvas.setFont({"Arial", 9});
-    const std::string name = Windows1252ToUtf8(division.Teams[team].Name.stored());
+    const std::string name = TeamName(division, team);
     DrawBars(canvas, PositionBars(outlook, team), name + ": final position", 0, 0, width, height / 2);
     DrawBars(canvas, PointsBars(outlook, team), name + ": final points", 0, height / 2, width, height / 2);
 }

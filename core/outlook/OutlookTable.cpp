@@ -5,13 +5,10 @@
 #include <cstdio>
 
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
-
-std::string TeamName(const Division& division, int team) {
-    return Windows1252ToUtf8(division.Teams[team].Name.stored());
-}
 
 std::string OneDecimal(double value) {
     char text[32];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -28,7 +29,7 @@ std::vector<int> TeamsInNameOrder(const Division& division, std::vector<int> tea
                                   const NameCollation& collate) {
     std::vector<std::string> names(static_cast<std::size_t>(kMaxTeams) + 2);
     for (int team : teams)
-        names[static_cast<std::size_t>(team)] = Windows1252ToUtf8(division.Teams[team].Name.stored());
+        names[static_cast<std::size_t>(team)] = TeamName(division, team);
     std::stable_sort(teams.begin(), teams.end(), [&](int a, int b) {
         return collate(names[static_cast<std::size_t>(a)], names[static_cast<std::size_t>(b)]) < 0;
     });

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -25,7 +26,7 @@ TfrmTeamNames::TfrmTeamNames(const Division& division, const std::vector<std::st
     for (const std::string& name : names_) {
         auto* teams = new QComboBox(rows);
         for (int t = 1; t <= division.Header().TeamCount; ++t)
-            teams->addItem(QString::fromStdString(Windows1252ToUtf8(division.Teams[t].Name.stored())));
+            teams->addItem(QString::fromStdString(TeamName(division, t)));
         teams->setCurrentIndex(ClosestTeam(division, name) - 1);
         auto* label = new QLabel(QString::fromStdString(name), rows);
         label->setBuddy(teams);

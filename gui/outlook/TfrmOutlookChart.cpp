@@ -6,14 +6,14 @@
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
 TfrmOutlookChart::TfrmOutlookChart(AppContext& app, std::shared_ptr<const Outlook> outlook, int team,
                                    QWidget* parent)
     : QDialog(parent), app_(app), outlook_(std::move(outlook)), team_(team) {
-    setWindowTitle(QString::fromStdString(Windows1252ToUtf8(app.division.Teams[team].Name.stored())) +
-                   QStringLiteral(" - Outlook"));
+    setWindowTitle(QString::fromStdString(TeamName(app.division, team)) + QStringLiteral(" - Outlook"));
     resize(720, 480);
     setMinimumSize(360, 240);
     InstallHelpKey(this, app.help, [] { return 1600; });
