@@ -85,17 +85,17 @@ TEST_F(ThreeOne, AScorerAtTheLargestTotalAFileHoldsIsRefused) {
 }
 
 TEST_F(ThreeOne, TheGoalsPanelCountsGoalsWithoutAScorer) {
-    EXPECT_EQ(GoalsPanelText(*division, SortedGoalList(*division, 1, GoalSortKey::Date)),
-              "3 Goals Scored (3 are not yet assigned)");
+    const auto panel = [&](int team) {
+        return GoalsPanelText(*division, SortedGoalList(*division, team, GoalSortKey::Date));
+    };
+    EXPECT_EQ(panel(1), "3 Goals Scored (3 are not yet assigned)");
     Score(1, 1);
     Score(2, 1);
-    EXPECT_EQ(GoalsPanelText(*division, SortedGoalList(*division, 1, GoalSortKey::Date)),
-              "3 Goals Scored (1 is not yet assigned)");
+    EXPECT_EQ(panel(1), "3 Goals Scored (1 is not yet assigned)");
     Score(3, 2);
-    EXPECT_EQ(GoalsPanelText(*division, SortedGoalList(*division, 1, GoalSortKey::Date)), "3 Goals Scored ");
-    EXPECT_EQ(GoalsPanelText(*division, SortedGoalList(*division, 2, GoalSortKey::Date)),
-              "1 Goal Scored (1 is not yet assigned)");
-    EXPECT_EQ(GoalsPanelText(*division, SortedGoalList(*division, 3, GoalSortKey::Date)), "0 Goals Scored ");
+    EXPECT_EQ(panel(1), "3 Goals Scored ");
+    EXPECT_EQ(panel(2), "1 Goal Scored (1 is not yet assigned)");
+    EXPECT_EQ(panel(3), "0 Goals Scored ");
 }
 
 TEST_F(ThreeOne, TheGoalsListSortsByEachHeadingAndShowsItsCells) {

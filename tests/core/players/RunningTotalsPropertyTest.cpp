@@ -1,10 +1,11 @@
-// After any mix of the edits users make to results, scorers and players, every running total stored in the
-// league equals a recount from the records it summarises.
+// After any mix of the edits users make to results, scorers, players, win points and deductions, every
+// running total stored in the league equals a recount from the records it summarises.
 
 #include <random>
 
 #include <gtest/gtest.h>
 
+#include "app/LeagueSettings.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "results/ResultEntry.h"
@@ -15,7 +16,7 @@
 namespace vantorel {
 namespace {
 
-TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
+TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerPlayerAndPointsEdits) {
     auto division = testing::MakeLeague(6, 2);
     std::mt19937 random(1010);
     auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
@@ -25,7 +26,7 @@ TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
     for (int step = 0; step < 4000; ++step) {
         const int r = pick(1, division->Header().ResultCount);
         const ResultRecord& match = division->Results[r];
-        switch (pick(0, 6)) {
+        switch (pick(0, 7)) {
         case 0:
         case 1:
             if (!match.Played)
@@ -58,6 +59,12 @@ TEST(RunningTotals, EqualARecountAfterAnySequenceOfResultScorerAndPlayerEdits) {
                 if (division->Header().PlayerCount < 10)
                     (void)SavePlayer(*division, 0, "New " + std::to_string(step), pick(1, 6));
             }
+            break;
+        case 7: // what a win is worth, or a deduction, changed between results
+            if (pick(0, 1) == 0)
+                SetWinPoints(*division, pick(2, 3));
+            else
+                EXPECT_TRUE(SetDeduction(*division, pick(1, 6), pick(0, 20)));
             break;
         }
         testing::ExpectRunningTotalsMatchRecords(*division);

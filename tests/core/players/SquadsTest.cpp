@@ -35,7 +35,7 @@ struct SquadLeague : ::testing::Test {
     std::unique_ptr<Division> division;
 };
 
-TEST_F(SquadLeague, ElevenStartersThenThreeSubstitutesThenNoRoom) {
+TEST_F(SquadLeague, ElevenStartersThenThreeSubstitutesThenNoRoomAndASubstituteMovesUpWithHisOwnTimes) {
     SquadEditor editor(*division, 1);
     EXPECT_EQ(editor.Caption(DateFormat::Default()), "Squads for Team 01 vs Team 02 ()");
     for (int p = 1; p <= 14; ++p)
@@ -45,12 +45,7 @@ TEST_F(SquadLeague, ElevenStartersThenThreeSubstitutesThenNoRoom) {
     EXPECT_FALSE(editor.Add(0, "P15")); // the caller beeps
     EXPECT_EQ(editor.AvailablePlayers(0), (std::vector<std::string>{"P15", "P16"}));
     EXPECT_EQ(editor.AvailablePlayers(1), (std::vector<std::string>{"Q1", "Q2"}));
-}
 
-TEST_F(SquadLeague, RemovingAStarterMovesTheFirstSubstituteUpWithHisOwnTimes) {
-    SquadEditor editor(*division, 1);
-    for (int p = 1; p <= 14; ++p)
-        ASSERT_TRUE(editor.Add(0, PlayerName(*division, p)));
     ASSERT_TRUE(editor.Remove(0, 5));
     EXPECT_EQ(Names(editor, 0), (std::vector<std::string>{"P01", "P02", "P03", "P04", "P06", "P07", "P08",
                                                           "P09", "P10", "P11", "P12", "P13", "P14"}));

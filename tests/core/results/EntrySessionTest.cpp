@@ -54,22 +54,6 @@ TEST(EntrySession, ListsFollowTheNamesAndEmptyOutWhenAllIsPlayed) {
     EXPECT_TRUE(session.HomeTeams(*division).empty());
 }
 
-TEST(EntrySession, ADrawGivesOnePointEachWhateverAWinIsWorth) {
-    for (int winPoints : {2, 3}) {
-        auto division = MakeLeague(4, 2, winPoints);
-        EntrySession session;
-        session.Start(40000);
-        ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 1, 0));
-        ASSERT_TRUE(session.Enter(*division, 3, 4, 2, 0, 0));
-        EXPECT_EQ(division->Teams[1].Points, 1);
-        EXPECT_EQ(division->Teams[2].Points, 1);
-        EXPECT_EQ(division->Teams[3].Points, winPoints);
-        EXPECT_EQ(division->Teams[4].Points, 0);
-        for (int t = 1; t <= 4; ++t)
-            EXPECT_EQ(division->Teams[t].Played, 1);
-    }
-}
-
 TEST(EntrySession, TwoMeetingsAtOneGroundFillInRecordOrder) {
     auto division = MakeLeague(4, 4);
     const int first = division->FindFixture(1, 2);

@@ -76,14 +76,25 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     testing::Edit(*division).Goal(4).Player = 1;
     testing::Edit(*division).Player(1).Goals = 2;
 
+    ASSERT_TRUE(RescoreResult(*division, 1, 2, 0, 2500)); // only the crowd changes: the scorers stay
+    EXPECT_EQ(division->Goals[4].Player, 1);
+    EXPECT_EQ(division->Players[1].Goals, 2);
+    EXPECT_EQ(division->Results[1].Attendance, 2500);
+    EXPECT_EQ(division->Teams[1].Points, 3);
+    EXPECT_FALSE(RescoreResult(*division, 1, 2, 0, -3));
+
     std::vector<int> goals;
     ASSERT_TRUE(RescoreResult(*division, 1, 0, 1, 500, &goals));
     EXPECT_EQ(division->Players[1].Goals, 0);
     EXPECT_EQ(division->Teams[1].Points, 0);
     EXPECT_EQ(division->Teams[2].Points, 1 + 3);
+    EXPECT_EQ(division->Teams[1].Played, 1);
+    EXPECT_EQ(division->Teams[2].Played, 2);
     EXPECT_EQ(division->Results[1].Attendance, 500);
     EXPECT_EQ(goals, (std::vector<int>{3}));
+    EXPECT_EQ(division->Header().GoalCount, 3);
     EXPECT_EQ(division->Goals[3].Team, 2);
+    EXPECT_EQ(division->Goals[3].Player, 0);
     EXPECT_EQ(division->Goals[1].Result, 5); // the other result's goals keep their order
 
     ASSERT_TRUE(CancelResult(*division, 5));

@@ -132,29 +132,6 @@ TEST(ResultList, GridWidthsGiveTheRemainderToTheDate) {
     EXPECT_EQ(PredictGridWidths(600, 17, 1, 80), (std::vector<int>{30, 80, 172, 171, 60, 60}));
 }
 
-TEST(ResultEdits, RescoringMovesThePointsAndRemakesTheGoals) {
-    auto division = MakeLeague(4, 2, 3);
-    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0}));
-    ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 40000, 100}));
-    testing::Edit(*division).Goal(1).Player = 1;
-    testing::Edit(*division).Player(1).Goals = 1;
-
-    ASSERT_TRUE(RescoreResult(*division, 1, 1, 0, 2500)); // only the crowd changes
-    EXPECT_EQ(division->Goals[1].Player, 1);
-    EXPECT_EQ(division->Results[1].Attendance, 2500);
-    EXPECT_EQ(division->Teams[1].Points, 3);
-
-    ASSERT_TRUE(RescoreResult(*division, 1, 1, 1, 2500));
-    EXPECT_EQ(division->Teams[1].Points, 1);
-    EXPECT_EQ(division->Teams[2].Points, 1);
-    EXPECT_EQ(division->Teams[1].Played, 1);
-    EXPECT_EQ(division->Teams[2].Played, 1);
-    EXPECT_EQ(division->Header().GoalCount, 2);
-    EXPECT_EQ(division->Goals[1].Player, 0);
-    EXPECT_EQ(division->Players[1].Goals, 0);
-    EXPECT_FALSE(RescoreResult(*division, 1, 1, 1, -3));
-}
-
 TEST(ResultEdits, ACancelledDrawReturnsAsAnOpenFixtureWithItsOldValues) {
     auto division = MakeLeague(4, 2);
     testing::Edit(*division).Result(1).Predicted = true;

@@ -44,51 +44,43 @@ struct OpenedLeague {
 };
 
 TEST(SaveGuard, KeepsThePreviousFileAsABackupFromTheSecondSaveOn) {
-    TempFolder folder;
-    const std::string path = folder.file("league.div");
-    auto league = testing::MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(path, *league)); // the first save makes the file
+    OpenedLeague opened; // the first save makes the file
+    const std::string& path = opened.path;
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
     const std::string created = FileText(path);
 
-    SaveGuard guard;
     ScriptedPrompts prompts;
-    guard.Remember(path);
-    testing::PlayFixture(*league, 1, 2, 0, 45000);
-    ASSERT_TRUE(guard.Save(path, *league, prompts));
+    testing::PlayFixture(*opened.league, 1, 2, 0, 45000);
+    ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts));
     EXPECT_EQ(FileText(BackupPathOf(path)), created);
     const std::string second = FileText(path);
     EXPECT_NE(second, created);
 
-    testing::PlayFixture(*league, 2, 1, 1, 45001);
-    ASSERT_TRUE(guard.Save(path, *league, prompts)); // saving again asks nothing: the change was ours
+    testing::PlayFixture(*opened.league, 2, 1, 1, 45001);
+    ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts)); // saving again asks nothing: the change was ours
     EXPECT_EQ(FileText(BackupPathOf(path)), second);
     EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
-    TempFolder folder;
-    const std::string path = folder.file("league.div");
-    auto league = testing::MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(path, *league));
-    SaveGuard guard;
-    guard.Remember(path);
+    OpenedLeague opened;
+    const std::string& path = opened.path;
     ChangeOnDisk(path);
     const std::string theirs = FileText(path);
 
     ScriptedPrompts prompts;
     prompts.answers = {Answer::No, Answer::Yes};
-    testing::MarkChanged(*league);
-    EXPECT_FALSE(guard.Save(path, *league, prompts));
+    testing::MarkChanged(*opened.league);
+    EXPECT_FALSE(opened.guard.Save(path, *opened.league, prompts));
     EXPECT_EQ(prompts.last(),
               "league.div was changed by another program after it was opened here. Save over those changes?");
     EXPECT_EQ(FileText(path), theirs);
     EXPECT_FALSE(std::filesystem::exists(BackupPathOf(path)));
-    EXPECT_TRUE(league->DataChanged());
+    EXPECT_TRUE(opened.league->DataChanged());
 
-    ASSERT_TRUE(guard.Save(path, *league, prompts));
+    ASSERT_TRUE(opened.guard.Save(path, *opened.league, prompts));
     EXPECT_EQ(FileText(BackupPathOf(path)), theirs); // their version is kept
-    EXPECT_FALSE(league->DataChanged());
+    EXPECT_FALSE(opened.league->DataChanged());
     EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
