@@ -4,8 +4,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "app/HeadlessPrint.h"
+#include "app/MaintenancePage.h"
 #include "app/StartupArguments.h"
 #include "platform/QtCanvas.h"
 
@@ -74,6 +77,23 @@ std::string GuiHarness::Save(const Division& league, const std::string& fileName
     if (!WriteNewLeague(path, league))
         throw std::runtime_error("cannot write " + path);
     return path;
+}
+
+OpenWorkspace::OpenWorkspace(GuiHarness& harness, const std::string& path, bool shown)
+    : TfrmProcess(harness.app) {
+    if (!OpenLeague(path))
+        throw std::runtime_error("cannot open " + path);
+    if (shown)
+        show();
+}
+
+void OpenWorkspace::ShowPage(WorkspacePage page) {
+    TabSet1->setCurrentIndex(static_cast<int>(page));
+}
+
+void OpenWorkspace::ShowTab(MaintenanceTab tab) {
+    ShowPage(WorkspacePage::TableMaintenance);
+    maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(tab));
 }
 
 int RunHeadless(const std::vector<std::string>& words) {

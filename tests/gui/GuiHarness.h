@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "app/AppContext.h"
+#include "app/TfrmProcess.h"
 #include "platform/HelpViewer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -35,6 +36,8 @@ struct GuiHarness {
     // Writes a league of numbered teams with the given table name into the league folder.
     std::string WriteLeague(const std::string& fileName, const std::string& tableName, int teams = 4,
                             int playTimes = 2);
+    // The text of the last message or question shown.
+    QString lastPrompt() const { return QString::fromStdString(prompts.last()); }
 
     TempFolder folder;
     std::unique_ptr<Division> division = std::make_unique<Division>();
@@ -51,6 +54,13 @@ struct GuiHarness {
     QStringList chosenExportFiles;      // answers of the export's save dialog; empty = cancel
     QStringList chosenImportFiles;      // answers of the import's open dialog
     QStringList clipboard;              // texts put on the clipboard
+};
+
+// A workspace window open on the league at `path`, shown unless `shown` is false.
+struct OpenWorkspace : TfrmProcess {
+    OpenWorkspace(GuiHarness& harness, const std::string& path, bool shown = true);
+    void ShowPage(WorkspacePage page);
+    void ShowTab(MaintenanceTab tab); // a tab of the maintenance page, which it turns to first
 };
 
 // Runs a printout's or a screenshot's command line as the desktop program does: its exit code.

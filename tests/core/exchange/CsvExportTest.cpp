@@ -69,10 +69,9 @@ TEST(CsvExport, TheTableWritesPositionNumbersWhateverTheMarks) {
 
 TEST(CsvExport, TheGridHasOneSetOrTwoWithShortNamesInItsHeading) {
     auto twice = testing::MakeLeague(4, 2);
-    testing::Edit(*twice).Team(1).Name.assignStored("Aston Villa");
-    testing::Edit(*twice).Team(2).Name.assignStored("Leeds");
-    testing::Edit(*twice).Team(3).Name.assignStored("Ox");
-    testing::Edit(*twice).Team(4).Name.assignStored("Hull ");
+    int team = 0;
+    for (const char* name : {"Aston Villa", "Leeds", "Ox", "Hull "})
+        testing::Edit(*twice).Team(++team).Name.assignStored(name);
     ASSERT_TRUE(EnterResult(*twice, {1, 2, 3, 0, 1, 0}));
     testing::Edit(*twice).Result(5).MatchDate = 45000;
     const Lines grid = Export(*twice, ExportSection::Grid);

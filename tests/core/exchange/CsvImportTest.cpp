@@ -19,7 +19,7 @@ Fields Split(std::string_view line, int* count = nullptr) {
     return SplitImportLine(line, count);
 }
 
-TEST(ImportSplitting, CutsAtCommasOutsideQuotesAndCleansEachField) {
+TEST(ImportSplitting, CutsAtCommasOutsideQuotesCleansEachFieldAndKeepsTen) {
     int count = 0;
     EXPECT_EQ(Split(" 12/03/1997 , Leeds,\"Brighton, Hove\",2,1", &count),
               (Fields{"12/03/1997", "Leeds", "Brighton, Hove", "2", "1"}));
@@ -39,24 +39,18 @@ TEST(ImportSplitting, CutsAtCommasOutsideQuotesAndCleansEachField) {
     EXPECT_EQ(count, 0);
     // Quotes come off only from a field longer than two characters.
     EXPECT_EQ(Split("\"\",'x',\"ab\"", &count), (Fields{"\"\"", "x", "ab"}));
-}
-
-TEST(ImportSplitting, KeepsTenFieldsButCountsThemAll) {
-    int count = 0;
+    // Ten fields are kept, but all are counted.
     const Fields fields = Split("1,2,3,4,5,6,7,8,9,10,11,12", &count);
     EXPECT_EQ(fields.size(), 10u);
     EXPECT_EQ(fields.back(), "10");
     EXPECT_EQ(count, 12);
 }
 
-TEST(ImportText, ReadsUtf8WithOrWithoutAByteOrderMarkAndFallsBackToWindows1252) {
+TEST(ImportText, ReadsUtf8WithOrWithoutAByteOrderMarkAndFallsBackToWindows1252LineByLine) {
     EXPECT_EQ(ImportTextLines("\xEF\xBB\xBFM\xC3\xBCnchen,1\r\nB,2\n"), (Fields{"München,1", "B,2"}));
     EXPECT_EQ(ImportTextLines("M\xFCnchen,1\nlast"), (Fields{"München,1", "last"}));
     EXPECT_EQ(ImportTextLines("a\n\nb\n"), (Fields{"a", "", "b"}));
     EXPECT_TRUE(ImportTextLines("").empty());
-}
-
-TEST(ImportText, DecodesEachLineOnItsOwnAndAcceptsMixedLineEnds) {
     // One Windows-1252 line among UTF-8 lines leaves the UTF-8 lines as they are.
     EXPECT_EQ(ImportTextLines("M\xC3\xBCnchen,1\nK\xF6ln,2\r\nZ\xC3\xBCrich,3"),
               (Fields{"München,1", "Köln,2", "Zürich,3"}));

@@ -206,25 +206,24 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     };
 
     int key = 1;
-    key = NextGamesSortKey(key, 4);
-    SortTeamGames(*league, 1, order, key);
+    const auto click = [&](int column) { // a click on a column heading
+        key = NextGamesSortKey(key, column);
+        SortTeamGames(*league, 1, order, key);
+    };
+    click(4);
     EXPECT_EQ(opponents(), "02H 02A 03H 03A ");
-    key = NextGamesSortKey(key, 4);
+    click(4);
     EXPECT_EQ(key, 10);
-    SortTeamGames(*league, 1, order, key);
     EXPECT_EQ(opponents(), "02H 02A 03H 03A ");
 
-    key = NextGamesSortKey(key, 5);
-    SortTeamGames(*league, 1, order, key);
+    click(5);
     EXPECT_EQ(goalsFor(), "3221");
     EXPECT_EQ(order[1], day10); // equal goals: the older game first
     EXPECT_EQ(order[2], day13);
-    key = NextGamesSortKey(key, 5);
-    SortTeamGames(*league, 1, order, key);
+    click(5);
     EXPECT_EQ(goalsFor(), "1223");
-    key = NextGamesSortKey(key, 5);
+    click(5);
     EXPECT_EQ(key, 5);
-    SortTeamGames(*league, 1, order, key);
     EXPECT_EQ(goalsFor(), "3221");
 
     const std::pair<int, int> crowds[] = {{day10, 300},
@@ -233,7 +232,7 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
                                           {day13, 200}};
     for (const auto& [result, crowd] : crowds)
         testing::Edit(*league).Result(result).Attendance = crowd;
-    SortTeamGames(*league, 1, order, NextGamesSortKey(key, 2)); // the smallest crowd first
+    click(2); // the smallest crowd first
     EXPECT_EQ(order, (std::vector<int>{crowds[1].first, day13, day10, crowds[2].first}));
 }
 

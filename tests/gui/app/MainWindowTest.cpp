@@ -56,7 +56,7 @@ private Q_SLOTS:
         TfrmMain alone(missing.app);
         alone.Start(ReadStartupArguments({missing.app.leagueFolder + "none.div"}));
         QVERIFY(alone.isVisible());
-        QCOMPARE(QString::fromStdString(missing.prompts.last()), QStringLiteral("File not found"));
+        QCOMPARE(missing.lastPrompt(), QStringLiteral("File not found"));
     }
 
     void severalLeaguesNeedASelection() {
@@ -68,8 +68,7 @@ private Q_SLOTS:
         QCOMPARE(window.DivList->item(1)->text(), QStringLiteral("Alpha"));
         window.DivList->clearSelection();
         window.btnOpenClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("You have not selected a table to open"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not selected a table to open"));
         QVERIFY(!window.workspace());
         window.DivList->setCurrentRow(1);
         window.btnOpenClick();
@@ -77,14 +76,17 @@ private Q_SLOTS:
         window.workspace()->close();
     }
 
-    void anEmptyFolderDisablesOpen() {
+    void anEmptyFolderDisablesOpenAndACancelledFolderChoiceChangesNothing() {
         GuiHarness harness;
+        const std::string before = harness.app.leagueFolder;
         TfrmMain window(harness.app);
         QCOMPARE(window.DivList->count(), 0);
         QVERIFY(!window.btnOpen->isEnabled());
         window.btnOpenClick();
         QVERIFY(harness.prompts.shown.empty());
         QVERIFY(!window.workspace());
+        window.btnDirectClick();
+        QCOMPARE(harness.app.leagueFolder, before);
     }
 
     void ignoredFilesAreReportedOncePerFolder() {
@@ -156,14 +158,6 @@ private Q_SLOTS:
         QVERIFY(shown.contains(QChar(0x2026)));
         QVERIFY(window.lbDirect->fontMetrics().horizontalAdvance(shown) <= window.lbDirect->width());
         QCOMPARE(window.lbDirect->toolTip(), QString::fromStdString(folder.string()));
-    }
-
-    void aCancelledFolderChoiceChangesNothing() {
-        GuiHarness harness;
-        const std::string before = harness.app.leagueFolder;
-        TfrmMain window(harness.app);
-        window.btnDirectClick();
-        QCOMPARE(harness.app.leagueFolder, before);
     }
 
     void theAboutBoxRollsItsBallWhileShown() {

@@ -170,8 +170,7 @@ private Q_SLOTS:
         QCOMPARE(maintenance.window.TabSet1->currentIndex(),
                  static_cast<int>(WorkspacePage::TableMaintenance));
         QVERIFY(!maintenance.window.close());
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("You must have at least one active sort rule"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You must have at least one active sort rule"));
         QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1234"));
 
         tab.lbAvail->setCurrentRow(0);

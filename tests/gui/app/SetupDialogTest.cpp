@@ -32,7 +32,7 @@ private Q_SLOTS:
         dialog.show();
         PickColour(dialog, 0, 7); // red promoted teams while the own team is red
         dialog.btnApplyClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+        QCOMPARE(harness.lastPrompt(),
                  QStringLiteral("Your Own Team colour cannot be the same as one of the other three"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(harness.app.settings.Colour1, Colour{0x00FFFF});
@@ -68,7 +68,7 @@ private Q_SLOTS:
         dialog.udForm->selectAll();
         QTest::keyClicks(dialog.udForm, QStringLiteral("1"));
         QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+        QCOMPARE(harness.lastPrompt(),
                  QStringLiteral("The number of games to include in the current form must be from 2 to 30"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(harness.app.settings.FormGames, 10);

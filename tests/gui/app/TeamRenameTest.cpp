@@ -15,7 +15,6 @@
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
 #include "app/TeamsTab.h"
-#include "app/TfrmProcess.h"
 #include "players/PlayersTab.h"
 #include "players/TfrmAddPlayer.h"
 #include "stats/TeamStatisticsPage.h"
@@ -52,9 +51,8 @@ bool Mentions(const QStringList& texts, const QString& name) {
     return false;
 }
 
-void Rename(TfrmProcess& window, int team, const QString& name) {
-    window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-    window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Teams));
+void Rename(OpenWorkspace& window, int team, const QString& name) {
+    window.ShowTab(MaintenanceTab::Teams);
     TeamsTab& tab = *window.maintenancePage->teamsTab;
     tab.lbTeams->setCurrentRow(team - 1);
     tab.btnEditClick();
@@ -75,10 +73,8 @@ private Q_SLOTS:
         ann.Name.assignStored("Ann");
         ann.Team = 1;
         (void)AddPlayer(*league, ann);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*league, "rename.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
+        OpenWorkspace window(harness, harness.Save(*league, "rename.div"));
+        window.ShowPage(WorkspacePage::TeamStatistics);
         QCOMPARE(window.teamStatsPage->SelTeamList->currentText(), QStringLiteral("Team 01"));
 
         Rename(window, 1, QStringLiteral("Renamed FC"));
@@ -98,7 +94,7 @@ private Q_SLOTS:
         }
 
         // The team statistics list leads to the renamed team, and so does its graph.
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
+        window.ShowPage(WorkspacePage::TeamStatistics);
         TeamStatisticsPage& stats = *window.teamStatsPage;
         QVERIFY(stats.SelTeamList->findText(renamed) >= 0);
         QCOMPARE(stats.SelTeamList->currentText(), renamed); // the team shown before the rename
@@ -111,8 +107,7 @@ private Q_SLOTS:
         QVERIFY(!Mentions(ShownTexts(graph) << graph->windowTitle(), old));
         graph->close();
 
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Players));
+        window.ShowTab(MaintenanceTab::Players);
         window.maintenancePage->playersTab->btnPlAddClick();
         auto* addPlayer = window.maintenancePage->playersTab->findChild<TfrmAddPlayer*>();
         QVERIFY(addPlayer);
@@ -123,11 +118,9 @@ private Q_SLOTS:
 
     void twoTeamsOfOneNameStayApartInTheTeamList() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.WriteLeague("same.div", "Same", 4)));
-        window.show();
+        OpenWorkspace window(harness, harness.WriteLeague("same.div", "Same", 4));
         Rename(window, 3, QStringLiteral("Team 02"));
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
+        window.ShowPage(WorkspacePage::TeamStatistics);
         QComboBox& list = *window.teamStatsPage->SelTeamList;
         QCOMPARE(list.count(), 4);
         QList<int> shown;

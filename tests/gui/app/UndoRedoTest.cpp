@@ -17,7 +17,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "results/EnterResultsPage.h"
 #include "store/FileIo.h"
 #include "store/LeagueFile.h"
@@ -36,8 +35,8 @@ void Choose(QComboBox* list, const QString& name) {
 }
 
 // Enters Team 01 v Team 02 2-1 on the Enter Results page, finishing with the Return key.
-void EnterResult(TfrmProcess& window) {
-    window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::EnterResults));
+void EnterResult(OpenWorkspace& window) {
+    window.ShowPage(WorkspacePage::EnterResults);
     EnterResultsPage& page = *window.enterPage;
     Choose(page.HomeList, QStringLiteral("Team 01"));
     Choose(page.AwayList, QStringLiteral("Team 02"));
@@ -52,9 +51,7 @@ class UndoRedoTest : public QObject {
 private Q_SLOTS:
     void undoAndRedoFollowTheStepsFromTheKeyboard() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*MakeLeague(4, 2), "u.div")));
-        window.show();
+        OpenWorkspace window(harness, harness.Save(*MakeLeague(4, 2), "u.div"));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window)); // the keys are the window's shortcuts
         QVERIFY(!window.btnUndo->isEnabled());
@@ -108,11 +105,9 @@ private Q_SLOTS:
         std::vector<std::uint8_t> after;
         QVERIFY(ReadFileBytes(league, kLargestFileSize, after));
         QVERIFY(after == before); // nothing was saved
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(league));
+        OpenWorkspace window(harness, league, false);
         window.OfferRecovery();
-        QVERIFY(QString::fromStdString(harness.prompts.last())
-                    .startsWith(QStringLiteral("1 change to this league was not saved;")));
+        QVERIFY(harness.lastPrompt().startsWith(QStringLiteral("1 change to this league was not saved;")));
         const ResultRecord& match = harness.division->Results[1];
         QVERIFY(match.Played);
         QCOMPARE(match.HomeGoals, 2);
@@ -131,9 +126,7 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty(kChildLeague))
             QSKIP("run by UndoRedoTest only");
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(qEnvironmentVariable(kChildLeague).toStdString()));
-        window.show();
+        OpenWorkspace window(harness, qEnvironmentVariable(kChildLeague).toStdString());
         EnterResult(window);
         QVERIFY(harness.division->Results[1].Played);
         std::puts("entered");

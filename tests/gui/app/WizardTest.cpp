@@ -40,8 +40,7 @@ private Q_SLOTS:
         QVERIFY(!wizard.btnBack->isEnabled());
         wizard.edtTeams->setValue(4);
         wizard.btnNextClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("You must enter a name for this table"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You must enter a name for this table"));
         wizard.TableName->setText(QStringLiteral("Sunday League"));
         wizard.btnNextClick();
         QCOMPARE(wizard.panRemain->text(), QStringLiteral("4 more teams required"));
@@ -50,14 +49,12 @@ private Q_SLOTS:
         AddNames(wizard, {QStringLiteral("Rovers"), QStringLiteral("albion"), QStringLiteral("City")});
         QCOMPARE(wizard.panRemain->text(), QStringLiteral("One more team required"));
         wizard.btnNextClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("You have not yet added all the team names"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not yet added all the team names"));
         AddNames(wizard, {QStringLiteral("City")});
         QVERIFY(!wizard.btnAdd->isEnabled());
         QCOMPARE(wizard.panRemain->text(), QStringLiteral("All teams entered"));
         wizard.btnNextClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("Duplicate team names entered, please correct"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("Duplicate team names entered, please correct"));
         wizard.TeamList->setCurrentRow(1);
         wizard.btnEditClick();
         QCOMPARE(wizard.Edit1->text(), QStringLiteral("City"));
@@ -141,8 +138,7 @@ private Q_SLOTS:
         wizard.btnNextClick();
         QCOMPARE(wizard.panRemain->text(), QStringLiteral("-2 more teams required"));
         wizard.btnNextClick();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("You have not yet added all the team names"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not yet added all the team names"));
     }
 
     // A league from a results file: the file's teams and meetings, every result entered on Finish.

@@ -27,7 +27,6 @@
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
 #include "app/LeagueSettings.h"
-#include "app/TfrmProcess.h"
 #include "platform/AccessibleNames.h"
 #include "results/EnterResultsPage.h"
 #include "store/Settings.h"
@@ -55,19 +54,27 @@ class WorkspaceWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void closingAskesToSaveOnlyAfterAChange() {
+    void closingAskesToSaveOnlyAfterAChangeAndSaveWritesTheLeague() {
         GuiHarness harness;
         const std::string path = WritePlayedLeague(harness);
-        const std::string original = FileText(path);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(path));
-        window.show();
+        OpenWorkspace window(harness, path);
         QVERIFY(!window.PopupMenu1Popup()->actions().isEmpty());
         QVERIFY(!window.miSave->isEnabled());
         QVERIFY(window.close());
         QVERIFY(harness.prompts.shown.empty());
 
+        // Save on the popup menu writes the league and leaves nothing to save.
         QVERIFY(window.OpenLeague(path));
+        QVERIFY(SetDeduction(*harness.division, 2, 1));
+        window.miSave->trigger();
+        QVERIFY(!harness.division->DataChanged());
+        window.PopupMenu1Popup();
+        QVERIFY(!window.miSave->isEnabled());
+        const std::string original = FileText(path);
+        Division first;
+        QVERIFY(LoadDivision(path, first).ok());
+        QCOMPARE(first.Teams[2].Deduction, std::uint16_t{1});
+
         window.show();
         QVERIFY(SetDeduction(*harness.division, 1, 3));
         window.PopupMenu1Popup();
@@ -75,7 +82,7 @@ private Q_SLOTS:
         harness.prompts.answers = {Answer::Cancel, Answer::No};
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
+        QCOMPARE(harness.lastPrompt(),
                  QStringLiteral("Table data updated ! Do you want to save the changes?"));
         QVERIFY(window.close());
         QCOMPARE(FileText(path), original);
@@ -90,24 +97,9 @@ private Q_SLOTS:
         QCOMPARE(saved.Teams[1].Deduction, std::uint16_t{3});
     }
 
-    void saveFromThePopupMenuWritesTheLeague() {
-        GuiHarness harness;
-        const std::string path = WritePlayedLeague(harness);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(path));
-        QVERIFY(SetDeduction(*harness.division, 2, 1));
-        window.miSave->trigger();
-        QVERIFY(!harness.division->DataChanged());
-        QVERIFY(FileText(path) != std::string());
-        window.PopupMenu1Popup();
-        QVERIFY(!window.miSave->isEnabled());
-    }
-
     void aHalfEnteredResultKeepsTheTabAndTheWindow() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WritePlayedLeague(harness));
         window.workspace().ResultPending = true;
         // While the warning is up, the tab strip still shows the page the user stays on.
         int tabDuringWarning = -1;
@@ -117,19 +109,16 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->currentIndex(), 0);
         harness.prompts.whileWarning = {};
         QVERIFY(!window.close());
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("Result update in progress. Complete it or cancel"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("Result update in progress. Complete it or cancel"));
         window.workspace().ResultPending = false;
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
+        window.ShowPage(WorkspacePage::TableMaintenance);
         QCOMPARE(window.helpContext(), 900);
         QVERIFY(window.close());
     }
 
     void theKeyboardStepsRoundThePagesWhereverTheFocusIs() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WritePlayedLeague(harness));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const int pages = window.TabSet1->count();
@@ -160,18 +149,14 @@ private Q_SLOTS:
         GuiHarness harness;
         const std::string path = WritePlayedLeague(harness);
         {
-            TfrmProcess window(harness.app);
-            QVERIFY(window.OpenLeague(path));
-            window.show();
-            window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-            window.maintenancePage->TabbedNotebook1->setCurrentIndex(3);
+            OpenWorkspace window(harness, path);
+            window.ShowTab(MaintenanceTab::Players);
             QVERIFY(window.close());
         }
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(path));
+        OpenWorkspace window(harness, path, false);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
         QCOMPARE(window.Notebook1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
-        QCOMPARE(window.maintenancePage->TabbedNotebook1->currentIndex(), 3);
+        QCOMPARE(window.maintenancePage->TabbedNotebook1->currentIndex(), int(MaintenanceTab::Players));
         QCOMPARE(window.helpContext(), 930);
         // The program's own settings are left as they were.
         const Settings settings = ReadSettings(harness.app.settingsFile, "/nowhere/");
@@ -180,9 +165,7 @@ private Q_SLOTS:
 
     void everyInputOfEveryPageHasAName() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WritePlayedLeague(harness));
         NameInputs(window);
         QSet<const QWidget*> labelled;
         for (const QLabel* label : window.findChildren<QLabel*>())
@@ -220,7 +203,7 @@ private Q_SLOTS:
         std::ofstream(harness.app.leagueFolder + "cut.div") << "DIVHD";
         TfrmProcess window(harness.app);
         QVERIFY(!window.OpenLeague(harness.app.leagueFolder + "cut.div"));
-        QCOMPARE(QString::fromStdString(harness.prompts.last()), QStringLiteral("Read beyond end of file"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("Read beyond end of file"));
     }
 
     void wrongRunningTotalsAreRecomputedOnOpeningAndTheUserToldOnce() {
@@ -229,8 +212,7 @@ private Q_SLOTS:
         PlayFixture(*league, 1, 2, 0, 40000);
         testing::Edit(*league).Team(1).Points = 30;
         const std::string path = harness.Save(*league, "wrong.div");
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(path));
+        OpenWorkspace window(harness, path, false);
         QCOMPARE(harness.prompts.texts(), std::vector<std::string>{kTotalsRecomputedMessage});
         QCOMPARE(harness.division->Teams[1].Points, std::int16_t{3});
         QVERIFY(harness.division->DataChanged());
@@ -239,9 +221,7 @@ private Q_SLOTS:
     void theTableShowsZonesTheOwnTeamAndEachFormat() {
         GuiHarness harness;
         harness.app.settings.ShowPoss = true;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WritePlayedLeague(harness));
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         LeagueTablePage& page = *window.tablePage;
         QCOMPARE(page.DivTable->columnCount(), 16);
@@ -296,8 +276,7 @@ private Q_SLOTS:
         // The area left by a title bar and a task bar.
         const QRect available(QPoint(0, 0), screen - QSize(0, 60));
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        OpenWorkspace window(harness, WritePlayedLeague(harness), false);
         window.FitToScreen(available);
         window.setWindowState(Qt::WindowNoState); // what the window needs, not what maximising gives it
         window.show();
@@ -348,8 +327,7 @@ private Q_SLOTS:
 
     void theAsAtDateStepsThroughMatchDatesAndBeepsAtTheEnds() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WritePlayedLeague(harness)));
+        OpenWorkspace window(harness, WritePlayedLeague(harness), false);
         LeagueTablePage& page = *window.tablePage;
         auto played = [&] {
             return page.DivTable->item(0, 2)->text().toInt() + page.DivTable->item(19, 2)->text().toInt();

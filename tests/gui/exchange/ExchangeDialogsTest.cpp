@@ -15,7 +15,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/TfrmExport.h"
@@ -300,8 +299,7 @@ private Q_SLOTS:
 
     void theTablePageOpensBothDialogsAndRefreshesAfterAnImport() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.WriteLeague("plain.div", "Plain")));
+        OpenWorkspace window(harness, harness.WriteLeague("plain.div", "Plain"), false);
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
         auto* exporter = page.findChild<TfrmExport*>();

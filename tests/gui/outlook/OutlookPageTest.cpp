@@ -8,7 +8,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "outlook/OutlookPage.h"
 #include "support/LeagueEdits.h"
 #include "support/SyntheticSeason.h"
@@ -24,10 +23,8 @@ private Q_SLOTS:
         GuiHarness harness;
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
         testing::Edit(*season).Header().RelegateCount = 1;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::Outlook));
+        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
+        window.ShowPage(WorkspacePage::Outlook);
         QCOMPARE(window.helpContext(), 1600);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
@@ -43,10 +40,8 @@ private Q_SLOTS:
     void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
         GuiHarness harness;
         auto season = MakeSyntheticSeason(20, 2, 3, SpreadStrengths(20), 3);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*season, "season.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::Outlook));
+        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
+        window.ShowPage(WorkspacePage::Outlook);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         for (int step = 0; step < 20; ++step)

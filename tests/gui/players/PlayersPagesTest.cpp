@@ -11,7 +11,6 @@
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
-#include "app/TfrmProcess.h"
 #include "players/GoalsTab.h"
 #include "players/Players.h"
 #include "players/PlayersTab.h"
@@ -59,15 +58,12 @@ class PlayersPagesTest : public QObject {
 private Q_SLOTS:
     void theGoalsTabIsReachedFromTheMaintenancePage() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*ThreeOneLeague(), "g.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Goals));
+        OpenWorkspace window(harness, harness.Save(*ThreeOneLeague(), "g.div"));
+        window.ShowTab(MaintenanceTab::Goals);
         GoalsTab& tab = *window.maintenancePage->goalsTab;
         QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (3 are not yet assigned)"));
         QCOMPARE(window.helpContext(), 920);
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::Players));
+        window.ShowTab(MaintenanceTab::Players);
         QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(),
                  QStringLiteral(" [All Teams]"));
         QCOMPARE(window.maintenancePage->playersTab->sgPlayers->rowCount(), 3);
@@ -177,8 +173,7 @@ private Q_SLOTS:
             dialog.edName->setText(QString::fromUtf8(name));
             dialog.BitBtn1->click();
         }
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("A player with the name \"ANN\" already exists"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("A player with the name \"ANN\" already exists"));
         QVERIFY(dialog.isVisible());
         dialog.BitBtn2->click();
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Dee"_s, u"Eli"_s}));
@@ -197,12 +192,11 @@ private Q_SLOTS:
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Cal"_s, u"Ann"_s, u"Bea"_s, u"DEE"_s, u"Eli"_s}));
         tab.sgPlayers->setCurrentCell(0, 0);
         tab.btnPlDelete->click();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()), QString::fromUtf8(kPlayerInUseError));
+        QCOMPARE(harness.lastPrompt(), QString::fromUtf8(kPlayerInUseError));
         harness.prompts.answers = {Answer::No, Answer::Yes};
         tab.sgPlayers->setCurrentCell(1, 0);
         tab.btnPlDelete->click();
-        QCOMPARE(QString::fromStdString(harness.prompts.last()),
-                 QStringLiteral("Are you sure you want to delete Ann of Team 01"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("Are you sure you want to delete Ann of Team 01"));
         QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{5});
         tab.btnPlDelete->click();
         QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{4});

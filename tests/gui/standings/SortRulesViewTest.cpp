@@ -8,7 +8,6 @@
 #include "GuiHarness.h"
 #include "GuiTests.h"
 #include "app/MaintenancePage.h"
-#include "app/TfrmProcess.h"
 #include "platform/HintSwitch.h"
 #include "standings/LeagueTablePage.h"
 #include "standings/SortOrderTab.h"
@@ -27,17 +26,14 @@ private Q_SLOTS:
         auto league = MakeLeague(4, 2);
         PlayFixture(*league, league->FindFixture(1, 2), 5, 0, 40000);
         PlayFixture(*league, league->FindFixture(3, 1), 1, 0, 40001);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*league, "tied.div")));
-        window.show();
+        OpenWorkspace window(harness, harness.Save(*league, "tied.div"));
         const QTableWidget& grid = *window.tablePage->DivTable;
         QCOMPARE(grid.item(0, 1)->text(), QStringLiteral("Team 01"));
         QCOMPARE(
             grid.item(1, 1)->toolTip(),
             QStringLiteral("Team 01 above Team 03: Level on 3 points; ahead on goal difference: 4 to 1"));
 
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-        window.maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(MaintenanceTab::SortOrder));
+        window.ShowTab(MaintenanceTab::SortOrder);
         SortOrderTab& tab = *window.maintenancePage->sortOrderTab;
         tab.lbAvail->setCurrentRow(1); // "Head-to-head points" after "Possible Points"
         tab.btnRightClick();

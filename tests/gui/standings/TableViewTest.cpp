@@ -11,7 +11,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "results/TfrmCal.h"
 #include "standings/LeagueTablePage.h"
 #include "standings/TfrmGrid.h"
@@ -71,8 +70,7 @@ private Q_SLOTS:
 
     void aDateBetweenMatchDatesCountsTheMatchesUpToIt() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteLeague(harness)));
+        OpenWorkspace window(harness, WriteLeague(harness), false);
         LeagueTablePage& page = *window.tablePage;
         auto played = [&] {
             int total = 0;
@@ -94,9 +92,7 @@ private Q_SLOTS:
 
     void draggingAColumnBorderResizesTheColumn() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WriteLeague(harness));
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTableWidget* table = window.tablePage->DivTable;
         const int before = table->columnWidth(2);
@@ -112,9 +108,7 @@ private Q_SLOTS:
 
     void theKeyboardWalksTheTableAndOpensATeamWithEnter() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WriteLeague(harness));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTableWidget* table = window.tablePage->DivTable;
@@ -132,9 +126,7 @@ private Q_SLOTS:
 
     void printingDrawsThePageAndDoubleClickOpensTheTeam() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WriteLeague(harness));
         window.tablePage->btnPrint->click();
         QCOMPARE(harness.printJobs, QStringList{QStringLiteral("Vantorel League Table")});
         const int team = window.workspace().table.TableOrder[3];
@@ -148,8 +140,7 @@ private Q_SLOTS:
 
     void theGridOffersTheSecondSetOnlyWhenThereIsOne() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteLeague(harness)));
+        OpenWorkspace window(harness, WriteLeague(harness), false);
         TfrmGrid four(harness.app, nullptr);
         QVERIFY(four.cbSecond->isEnabled());
         QVERIFY(!four.cbSecond->isChecked());
@@ -158,8 +149,7 @@ private Q_SLOTS:
         QVERIFY(four.btnExit->isEnabled());
 
         GuiHarness other;
-        TfrmProcess twiceWindow(other.app);
-        QVERIFY(twiceWindow.OpenLeague(other.WriteLeague("twice.div", "Twice", 6, 2)));
+        OpenWorkspace twiceWindow(other, other.WriteLeague("twice.div", "Twice", 6, 2), false);
         TfrmGrid twice(other.app, nullptr);
         QVERIFY(!twice.cbSecond->isEnabled());
     }

@@ -14,7 +14,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
 #include "stats/TfrmGraph.h"
@@ -60,10 +59,8 @@ class StatsPagesTest : public QObject {
 private Q_SLOTS:
     void theGoalPageShowsOnlyItsExplanationWithoutScorers() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*League(false), "plain.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::GoalStatistics));
+        OpenWorkspace window(harness, harness.Save(*League(false), "plain.div"));
+        window.ShowPage(WorkspacePage::GoalStatistics);
         QCOMPARE(window.helpContext(), 500);
         QVERIFY(window.goalStatsPage->Panel21->isVisible());
         QVERIFY(!window.goalStatsPage->GroupBox15->isVisible());
@@ -73,10 +70,8 @@ private Q_SLOTS:
     void theTopScorersLineOpensThePlayerItStandsFor() {
         GuiHarness harness;
         auto league = League(true);
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*league, "scorers.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::GoalStatistics));
+        OpenWorkspace window(harness, harness.Save(*league, "scorers.div"));
+        window.ShowPage(WorkspacePage::GoalStatistics);
         GoalStatsPage& page = *window.goalStatsPage;
         QVERIFY(!page.Panel21->isVisible());
         QVERIFY(page.lbTopScorers->count() >= 1);
@@ -113,10 +108,8 @@ private Q_SLOTS:
 
     void theDivisionPageFillsItsFiguresAndOpensAScore() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*League(false), "plain.div")));
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::DivisionStatistics));
+        OpenWorkspace window(harness, harness.Save(*League(false), "plain.div"));
+        window.ShowPage(WorkspacePage::DivisionStatistics);
         QCOMPARE(window.helpContext(), 600);
         DivisionStatsPage& page = *window.divisionStatsPage;
         QCOMPARE(page.edtGames->text(), QStringLiteral("6"));
@@ -135,9 +128,7 @@ private Q_SLOTS:
 
     void theWorkspaceOpensTheGraphOfATeamAndItsCloseButtonEndsIt() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(harness.Save(*League(false), "plain.div")));
-        window.show();
+        OpenWorkspace window(harness, harness.Save(*League(false), "plain.div"));
         window.ShowProgressGraph(3);
         auto* graph = window.findChild<TfrmGraph*>();
         QVERIFY(graph);
@@ -156,9 +147,6 @@ private Q_SLOTS:
                  0);
         QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(500, 300));
         QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
-        QCOMPARE(
-            RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "middle", "--png", png}),
-            1);
     }
 
     void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {

@@ -11,7 +11,6 @@
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "standings/LeagueTablePage.h"
 #include "results/TfrmResult.h"
 #include "stats/TeamStatisticsPage.h"
@@ -63,9 +62,7 @@ class TeamStatisticsTest : public QObject {
 private Q_SLOTS:
     void theLeagueTableOpensATeamAndItsFiguresShow() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteTeamLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WriteTeamLeague(harness));
         TeamStatisticsPage& page = *window.teamStatsPage;
         QCOMPARE(page.SelTeamList->currentText(), QStringLiteral("Team 03")); // the own team first
         int row = 1;
@@ -113,12 +110,10 @@ private Q_SLOTS:
 
     void thePlayerRecordAndThePrintoutFollowTheShownTeam() {
         GuiHarness harness;
-        TfrmProcess window(harness.app);
-        QVERIFY(window.OpenLeague(WriteTeamLeague(harness)));
-        window.show();
+        OpenWorkspace window(harness, WriteTeamLeague(harness));
         TeamStatisticsPage& page = *window.teamStatsPage;
         page.SelectTeam(1);
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TeamStatistics));
+        window.ShowPage(WorkspacePage::TeamStatistics);
         page.btnTSPrint->click();
         QCOMPARE(harness.printJobs, QStringList{u"Vantorel Team Summary"_s});
         QCOMPARE(harness.printedPages, 1);
