@@ -66,6 +66,7 @@ private Q_SLOTS:
         // Save on the popup menu writes the league and leaves nothing to save.
         QVERIFY(window.OpenLeague(path));
         QVERIFY(SetDeduction(*harness.division, 2, 1));
+        window.PopupMenu1Popup(); // the menu enables Save as it opens
         window.miSave->trigger();
         QVERIFY(!harness.division->DataChanged());
         window.PopupMenu1Popup();
