@@ -22,6 +22,7 @@
 #include "platform/HintSwitch.h"
 #include "platform/InstantMnemonics.h"
 #include "platform/QtPrompts.h"
+#include "platform/SteadyPalette.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/WaveSound.h"
 #include "platform/WidgetMap.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
     InstantMnemonics::Install();
+    SteadyPalette::Install();
     WidgetMap::InstallFromEnvironment();
     // What is left of the command line once Qt has taken its own options.
     startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + qtArgc));

@@ -18,7 +18,7 @@ void AppContext::RecordEdit(const std::string& step, StepMerge merge) const {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/org.vantorel.Vantorel-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -86,7 +86,7 @@ inline constexpr const char* kOwnTeamSound = ":/sounds/own-team-chime.wav";
 // The name of the desktop entry, which is also the application's id on the desktop.
 inline constexpr const char* kDesktopFileName = "org.vantorel.Vantorel";
 
-// The application icon in every size it ships in.
+// The application icon in the sizes a window carries (the installed icon theme holds the larger ones).
 QIcon ApplicationIcon();
 
 } // namespace vantorel
