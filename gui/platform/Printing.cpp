@@ -37,6 +37,27 @@ PagesDrawer OnePage(const PageDrawer& draw) {
     };
 }
 
+// The printer the print dialogs choose, kept for the whole run so that the printer and the paper chosen
+// for one printout are offered for the next. It lives as long as the application.
+class SharedPrinter : public QObject {
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+QPrinter& TheSharedPrinter() {
+    static SharedPrinter* shared = new SharedPrinter(qApp);
+    return shared->printer;
+}
+
+// Each window keeps its print dialog once it has shown one: building the dialog costs more than a frame.
+QPrintDialog& PrintDialogOf(QWidget& parent) {
+    QWidget* window = parent.window();
+    if (auto* kept = window->findChild<QPrintDialog*>(QString(), Qt::FindDirectChildrenOnly))
+        return *kept;
+    return *new QPrintDialog(&TheSharedPrinter(), window);
+}
+
 } // namespace
 
 bool PrintWithDialog(QWidget* parent, const QString& jobTitle, const PageDrawer& draw) {
@@ -48,12 +69,11 @@ bool PrintToPdf(const QString& file, const QString& jobTitle, const PageDrawer& 
 }
 
 bool PrintPagesWithDialog(QWidget* parent, const QString& jobTitle, const PagesDrawer& draw) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    QPrintDialog dialog(&printer, parent);
+    QPrintDialog& dialog = PrintDialogOf(*parent);
+    dialog.printer()->setCopyCount(1);
     if (ExecWindowModal(dialog) != QDialog::Accepted)
         return false;
-    return PrintOn(printer, jobTitle, draw);
+    return PrintOn(*dialog.printer(), jobTitle, draw);
 }
 
 bool PrintPagesToPdf(const QString& file, const QString& jobTitle, const PagesDrawer& draw) {

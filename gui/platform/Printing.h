@@ -17,7 +17,8 @@ using PageDrawer = std::function<void(Canvas& canvas, int pageWidth, int pageHei
 using PagesDrawer = std::function<bool(Canvas& canvas, int pageWidth, int pageHeight, int page)>;
 
 // Asks for a printer with the print dialog (copies 1; with no printer installed it offers a PDF file) and
-// prints one page there. False when the user cancels.
+// prints one page there. False when the user cancels. The parent's window keeps the dialog for next time,
+// and the printer chosen is offered again.
 bool PrintWithDialog(QWidget* parent, const QString& jobTitle, const PageDrawer& draw);
 
 // Prints one page to a PDF file (A4, 300 dots per inch). False when the file cannot be written.

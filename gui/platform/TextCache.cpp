@@ -14,11 +14,21 @@ constexpr qsizetype kMostTexts = 4000;
 
 TextCache& TextCache::For(const QFont& font, QPaintDevice* device) {
     static QHash<QString, std::shared_ptr<TextCache>> caches;
+    // A grid asks once for each of its cells, nearly always for the font it asked for last; a font's key
+    // takes longer to spell out than comparing the font itself.
+    static QFont lastFont;
+    static int lastResolution = -1;
+    static TextCache* last = nullptr;
     const int resolution = device != nullptr ? device->logicalDpiY() : 0;
+    if (last != nullptr && resolution == lastResolution && font == lastFont)
+        return *last;
     const QString key = font.key() + QLatin1Char('@') + QString::number(resolution);
     std::shared_ptr<TextCache>& cache = caches[key];
     if (!cache)
         cache.reset(new TextCache(font));
+    lastFont = font;
+    lastResolution = resolution;
+    last = cache.get();
     return *cache;
 }
 
