@@ -339,11 +339,16 @@ void TfrmProcess::miSetupClick() {
     setup->open();
 }
 
+// The graph window is built on its first showing and reused after.
 void TfrmProcess::ShowProgressGraph(int team) {
-    auto* graph = new TfrmGraph(app_, team, app_.today ? app_.today() : 0, this);
-    graph->setAttribute(Qt::WA_DeleteOnClose);
-    graph->onShowResult = [this](int result) { ShowResult(result); };
-    graph->open();
+    const double today = app_.today ? app_.today() : 0;
+    if (graph_ == nullptr) {
+        graph_ = new TfrmGraph(app_, team, today, this);
+        graph_->onShowResult = [this](int result) { ShowResult(result); };
+    } else {
+        graph_->ShowTeam(team, today);
+    }
+    graph_->open();
 }
 
 void TfrmProcess::ShowResult(int result) {
@@ -369,10 +374,13 @@ void TfrmProcess::ShowResult(int result) {
 }
 
 void TfrmProcess::ShowPlayer(int player) {
-    auto* record = new TfrmPlayer(app_, player, this);
-    record->setAttribute(Qt::WA_DeleteOnClose);
-    record->onShowResult = [this](int result) { ShowResult(result); };
-    record->open();
+    if (playerRecord_ == nullptr) {
+        playerRecord_ = new TfrmPlayer(app_, player, this);
+        playerRecord_->onShowResult = [this](int result) { ShowResult(result); };
+    } else {
+        playerRecord_->ShowPlayer(player);
+    }
+    playerRecord_->open();
 }
 
 void TfrmProcess::closeEvent(QCloseEvent* event) {

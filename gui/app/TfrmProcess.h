@@ -23,6 +23,8 @@ class MaintenancePage;
 class OutlookPage;
 class TeamStatisticsPage;
 class PredictResultsPage;
+class TfrmGraph;
+class TfrmPlayer;
 class TfrmResult;
 
 // The league workspace: the open league's pages behind tabs along the bottom edge. It asks to save a changed
@@ -111,6 +113,8 @@ private:
     Workspace workspace_;
     bool quitRequested_ = false;
     TfrmResult* resultDetails_ = nullptr; // the details shown over the workspace, reused
+    TfrmGraph* graph_ = nullptr;          // the progress graph, reused
+    TfrmPlayer* playerRecord_ = nullptr;  // the player record, reused
 };
 
 } // namespace vantorel

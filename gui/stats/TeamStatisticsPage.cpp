@@ -405,10 +405,13 @@ void TeamStatisticsPage::sgTmPlayersDblClick() {
     const int row = sgTmPlayers->currentRow();
     if (row < 0 || row >= static_cast<int>(playerOrder_.size()))
         return;
-    auto* record = new TfrmPlayer(app_, playerOrder_[static_cast<std::size_t>(row)].Player, this);
-    record->setAttribute(Qt::WA_DeleteOnClose);
-    record->onShowResult = onShowResult;
-    record->open();
+    const int player = playerOrder_[static_cast<std::size_t>(row)].Player;
+    if (record_ == nullptr)
+        record_ = new TfrmPlayer(app_, player, this);
+    else
+        record_->ShowPlayer(player);
+    record_->onShowResult = onShowResult;
+    record_->open();
 }
 
 void TeamStatisticsPage::btnTSPrintClick() {

@@ -19,6 +19,7 @@ class QTableWidget;
 namespace vantorel {
 
 class PointsGraphBox;
+class TfrmPlayer;
 
 // The "Team Statistics" page: one team's record, highest scores, form, points progress, games, players,
 // attendances and clean sheets, and the team summary printout.
@@ -86,6 +87,7 @@ private:
     TeamStatistics stats_;
     std::vector<int> gamesOrder_;             // the games in the order the grid shows them
     std::vector<TeamPlayerLine> playerOrder_; // the players in the order the grid shows them
+    TfrmPlayer* record_ = nullptr;            // the player record, built on its first showing
 };
 
 // The small points-progress chart of the shown team; a double click asks for the expanded view.

@@ -75,7 +75,7 @@ void ProgressGraphBox::leaveEvent(QEvent*) {
 }
 
 TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* parent)
-    : QDialog(parent), app_(app), selectedTeam_(selectedTeam), today_(today) {
+    : QDialog(parent), app_(app) {
     pbGraph = new ProgressGraphBox(*this);
     Panel1 = new QWidget(this);
     edMatch = new QLabel(Panel1);
@@ -120,16 +120,7 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     layout->addWidget(pbGraph, 1);
     layout->addWidget(Panel1);
 
-    // Showing the window: the selected team's points progress, as bars.
-    teams_ = {selectedTeam, 0, 0, 0};
-    RadioGroup1->button(0)->setChecked(true);
-    RadioGroup2->button(1)->setChecked(true);
-    RadioGroup2Box->setEnabled(false);
-    lineStyle_ = false;
-    const std::string name = selectedTeam > 0 && selectedTeam <= app.division.Header().TeamCount
-                                 ? TeamName(app.division, selectedTeam)
-                                 : std::string();
-    setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));
+    ShowTeam(selectedTeam, today);
     resize(760, 520);
     RememberPlace(this, QStringLiteral("Graph"), app.settingsFile);
     choosePictureFile = ChoosePictureFile;
@@ -139,6 +130,22 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     connect(btnExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnSave, &QPushButton::clicked, this, &TfrmGraph::btnSaveClick);
     InstallHelpKey(this, app.help, [] { return kGraphHelpContext; });
+}
+
+void TfrmGraph::ShowTeam(int selectedTeam, double today) {
+    selectedTeam_ = selectedTeam;
+    today_ = today;
+    // Showing the window: the selected team's points progress, as bars.
+    teams_ = {selectedTeam, 0, 0, 0};
+    RadioGroup1->button(0)->setChecked(true);
+    RadioGroup2->button(1)->setChecked(true);
+    RadioGroup2Box->setEnabled(false);
+    lineStyle_ = false;
+    const std::string name = selectedTeam > 0 && selectedTeam <= app_.division.Header().TeamCount
+                                 ? TeamName(app_.division, selectedTeam)
+                                 : std::string();
+    setWindowTitle(QString::fromUtf8(kGraphCaptionFor) + QString::fromStdString(name));
+    pbGraph->update();
 }
 
 void TfrmGraph::RadioGroup1Click() {

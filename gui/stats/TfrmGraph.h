@@ -39,6 +39,9 @@ public:
     // The graph of a team, as of a day (for the comparison teams when the team has not played).
     TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* parent);
 
+    // Starts again on another team, as a new window would: its points progress, as bars.
+    void ShowTeam(int selectedTeam, double today);
+
     void RadioGroup1Click();
     void RadioGroup2Click();
     // Draws the graph on a canvas of a size; the layout is kept for the mouse.
@@ -69,8 +72,8 @@ public:
 
 private:
     AppContext& app_;
-    int selectedTeam_;
-    double today_;
+    int selectedTeam_ = 0;
+    double today_ = 0;
     GraphTeams teams_{};
     bool lineStyle_ = false;
     ProgressGraphLayout layout_;

@@ -21,9 +21,7 @@
 namespace vantorel {
 
 TfrmPlayer::TfrmPlayer(AppContext& app, int player, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), app_(app),
-      season_(PlayerSeasonOf(app.division, player)) {
-    setWindowTitle(QString::fromStdString(PlayerRecordCaption(app.division, player)));
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), app_(app) {
     RememberPlace(this, QStringLiteral("Player"), app.settingsFile);
     setModal(true);
 
@@ -81,14 +79,25 @@ TfrmPlayer::TfrmPlayer(AppContext& app, int player, QWidget* parent)
     layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
     // The player record has no help of its own: F1 shows the team statistics help, which describes it.
     InstallHelpKey(this, app.help, [] { return HelpContext::Workspace + 100; });
-    FormShow();
     setFixedSize(520, 520);
+    ShowPlayer(player);
+}
+
+void TfrmPlayer::ShowPlayer(int player) {
+    season_ = PlayerSeasonOf(app_.division, player);
+    setWindowTitle(QString::fromStdString(PlayerRecordCaption(app_.division, player)));
+    FormShow();
+    LayOutGrid();
+    sgGoals->setCurrentCell(-1, -1);
+    sgGoals->scrollToTop();
+    pbGoals->update();
 }
 
 void TfrmPlayer::FormShow() {
     lbYellow->setText(QString::fromStdString(CautionText(season_, season_.yellow)));
     lbRed->setText(QString::fromStdString(CautionText(season_, season_.red)));
     // The heading row is the grid's header; an empty list keeps one blank row.
+    sgGoals->clearContents();
     sgGoals->setRowCount(std::max<int>(1, static_cast<int>(season_.matches.size())));
     for (std::size_t r = 0; r < season_.matches.size(); ++r) {
         const std::vector<std::string> cells =

@@ -21,6 +21,9 @@ public:
     // The record of player (1..PlayerCount) of the open league.
     TfrmPlayer(AppContext& app, int player, QWidget* parent);
 
+    // Shows another player's record, as a new window would.
+    void ShowPlayer(int player);
+
     void sgGoalsDblClick();
     const PlayerSeason& season() const { return season_; }
 

@@ -134,8 +134,21 @@ private Q_SLOTS:
         QVERIFY(graph);
         QTRY_VERIFY(graph->isVisible());
         QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 03"));
+        graph->RadioGroup1->button(1)->click();
         graph->btnExit->click();
         QTRY_VERIFY(!graph->isVisible());
+
+        // The window is kept, and starts again on the next team's own progress.
+        window.ShowProgressGraph(5);
+        const QList<QDialog*> dialogs = window.findChildren<QDialog*>();
+        QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
+                               [](QDialog* dialog) { return dynamic_cast<TfrmGraph*>(dialog) != nullptr; }),
+                 1);
+        QTRY_VERIFY(graph->isVisible());
+        QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 05"));
+        QCOMPARE(graph->graphTeams(), (GraphTeams{5, 0, 0, 0}));
+        QVERIFY(!graph->RadioGroup2Box->isEnabled());
+        graph->btnExit->click();
     }
 
     void aGraphPictureIsDrawnWithoutAWindow() {

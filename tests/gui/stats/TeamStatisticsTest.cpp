@@ -135,6 +135,20 @@ private Q_SLOTS:
         record->sgGoalsDblClick(); // the one match: the oldest game
         record->BitBtn1->click();
 
+        // The record window is kept, and shows the next player with nothing left of the last.
+        QVERIFY(AddPlayer(*harness.division, PlayerRecord{ShortString<20>("Bob"), 1, 0}));
+        page.Refresh();
+        page.sgTmPlayers->setCurrentCell(Column(page.sgTmPlayers, 0).indexOf(u"Bob"_s), 0);
+        page.sgTmPlayersDblClick();
+        const QList<QDialog*> dialogs = page.findChildren<QDialog*>();
+        QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
+                               [](QDialog* dialog) { return dynamic_cast<TfrmPlayer*>(dialog) != nullptr; }),
+                 1);
+        QCOMPARE(record->windowTitle(), QStringLiteral("Statistics for Bob (Team 01)"));
+        QCOMPARE(record->lbYellow->text(), QStringLiteral("n/a")); // in no squad
+        QCOMPARE(Column(record->sgGoals, 1), QStringList{QString()});
+        record->BitBtn1->click();
+
         page.sgGames->setCurrentCell(0, 0);
         page.sgGamesDblClick();
         QCOMPARE(shownResults, (QList<int>{page.shown().games[3], page.shown().games[0]}));
