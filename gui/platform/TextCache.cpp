@@ -12,7 +12,7 @@ constexpr qsizetype kMostTexts = 4000;
 
 } // namespace
 
-TextCache& TextCache::For(const QFont& font, QPaintDevice* device) {
+TextCache& TextCache::For(const QFont& font, const QPaintDevice* device) {
     static QHash<QString, std::shared_ptr<TextCache>> caches;
     // A grid asks once for each of its cells, nearly always for the font it asked for last; a font's key
     // takes longer to spell out than comparing the font itself.
@@ -32,7 +32,7 @@ TextCache& TextCache::For(const QFont& font, QPaintDevice* device) {
     return *cache;
 }
 
-int TextCache::Width(const QString& text, QPaintDevice* device) {
+int TextCache::Width(const QString& text, const QPaintDevice* device) {
     if (const auto found = widths_.constFind(text); found != widths_.constEnd())
         return *found;
     if (widths_.size() >= kMostTexts)

@@ -16,10 +16,10 @@ namespace vantorel {
 class TextCache {
 public:
     // The store of a painter's font as drawn on its device (the device's resolution decides the widths).
-    static TextCache& For(const QFont& font, QPaintDevice* device);
+    static TextCache& For(const QFont& font, const QPaintDevice* device);
 
     // The text's width on the device, which must be of the resolution the store was asked for.
-    int Width(const QString& text, QPaintDevice* device);
+    int Width(const QString& text, const QPaintDevice* device);
     // The text laid out once, for QPainter::drawStaticText.
     const QStaticText& Laid(const QString& text);
 

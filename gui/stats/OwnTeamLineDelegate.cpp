@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/QtCanvas.h"
+#include "platform/TextCache.h"
 #include "stats/DivisionStats.h"
 #include "store/Names.h"
 
@@ -42,6 +43,18 @@ void OwnTeamLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         canvas.TextOut(x, y, pieces.after);
     }
     painter->restore();
+}
+
+QSize OwnTeamLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    if (lineHeight_ == 0 || option.font != heightFont_) {
+        heightFont_ = option.font;
+        lineHeight_ = QStyledItemDelegate::sizeHint(option, index).height();
+    }
+    // The style's room either side of an item's text.
+    constexpr int kTextRoom = 6;
+    const QWidget* view = option.widget;
+    const int width = TextCache::For(option.font, view).Width(index.data().toString(), view);
+    return {width + kTextRoom, lineHeight_};
 }
 
 } // namespace vantorel
