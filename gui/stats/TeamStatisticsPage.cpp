@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -277,6 +278,9 @@ void TeamStatisticsPage::PageEntry() {
     PlayersSortKey = 1;
     stats_ = {};
     workspace_.ShownTeam = 0;
+    // Only the team is chosen here: the figures are worked out when the page is entered, so that opening a
+    // league does not pay for a page out of sight.
+    const QSignalBlocker quiet(SelTeamList);
     FillTeamList();
     SelectTeam(division.Header().OwnTeam > 0 ? division.Header().OwnTeam : 1);
     if (division.Header().OwnTeam == 0)
