@@ -34,6 +34,7 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     font_.name = current.family().toStdString();
     font_.size = current.pointSize() > 0 ? current.pointSize() : 10;
     font_.bold = current.bold();
+    paintersFace_ = current.pointSize() > 0;
     painter_.setPen(QPen(Qt::black, 1));
 }
 
@@ -52,7 +53,13 @@ QColor QtCanvas::Ink(Colour colour) const {
 }
 
 void QtCanvas::setFont(const CanvasFont& font) {
+    // A table cell changes only the colour of the font it is given: the painter's font serves as it is.
+    const bool sameFace =
+        paintersFace_ && font.name == font_.name && font.size == font_.size && font.bold == font_.bold;
     font_ = font;
+    if (sameFace)
+        return;
+    paintersFace_ = true;
     QFont qfont(QString::fromStdString(font.name), font.size);
     if (font.name.empty())
         qfont = QFont(painter_.font().family(), font.size);

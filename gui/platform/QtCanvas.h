@@ -55,6 +55,7 @@ private:
     std::optional<QFontMetrics> metrics_;
     TextCache* texts_ = nullptr;
     CanvasFont font_;
+    bool paintersFace_ = false; // the painter's font is font_'s face, name, size and weight
     QColor brush_ = Qt::white;
     std::optional<QColor> ink_;
     std::optional<QColor> face_;
