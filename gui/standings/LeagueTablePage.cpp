@@ -29,6 +29,7 @@
 #include "platform/CanvasCellDelegate.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
+#include "platform/RepaintOnce.h"
 #include "platform/TextCache.h"
 #include "standings/DateList.h"
 #include "standings/TableCellDrawing.h"
@@ -301,6 +302,7 @@ void LeagueTablePage::FillGrid() {
     const std::vector<std::string> headings = TableHeadings(format);
     const int current = DivTable->currentRow();
     layingOut_ = true; // columns made afresh are not dragged by the user
+    const RepaintOnce once(*DivTable);
     DivTable->clearSelection();
     if (DivTable->columnCount() != static_cast<int>(headings.size()))
         draggedWidths_.clear();

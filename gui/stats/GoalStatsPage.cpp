@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "platform/RepaintOnce.h"
 #include "platform/QtCanvas.h"
 #include "stats/GoalTimeChart.h"
 #include "stats/OwnTeamLineDelegate.h"
@@ -136,7 +137,7 @@ void GoalStatsPage::GoalStats() {
     lbTopScorers->clear();
     lbTopScorers->addItems(scorers);
 
-    lvGoalsPerMatch->setUpdatesEnabled(false);
+    const RepaintOnce once(*lvGoalsPerMatch);
     lvGoalsPerMatch->clear();
     for (const HatTrickRow& row : shown_.GoalsPerMatch) {
         auto* item = new QTreeWidgetItem(lvGoalsPerMatch);
@@ -153,7 +154,6 @@ void GoalStatsPage::GoalStats() {
         lvGoalsPerMatch->setColumnWidth(c, lvGoalsPerMatch->columnWidth(c) + kColumnRoom);
     }
     lvGoalsPerMatch->setHeaderHidden(shown_.GoalsPerMatch.empty());
-    lvGoalsPerMatch->setUpdatesEnabled(true);
 
     const std::vector<QLabel*> labels = {lbPenTot, lbPenCon, lbPenAward, lbOwnTot, lbOwnMost};
     for (std::size_t i = 0; i < labels.size() && i < shown_.figures.size(); ++i)

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "platform/RepaintOnce.h"
 #include "platform/QtCanvas.h"
 #include "stats/PointsGraph.h"
 #include "stats/TeamGridDelegate.h"
@@ -82,6 +83,7 @@ QTableWidget* StatsGrid(const std::vector<std::string>& headings, TeamGridDelega
 }
 
 void FillRows(QTableWidget* grid, const std::vector<std::vector<std::string>>& rows) {
+    const RepaintOnce once(*grid);
     grid->clearContents();
     // An empty list keeps one blank row.
     grid->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/RepaintOnce.h"
 #include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
@@ -97,6 +98,7 @@ void TfrmPlayer::FormShow() {
     lbYellow->setText(QString::fromStdString(CautionText(season_, season_.yellow)));
     lbRed->setText(QString::fromStdString(CautionText(season_, season_.red)));
     // The heading row is the grid's header; an empty list keeps one blank row.
+    const RepaintOnce once(*sgGoals);
     sgGoals->clearContents();
     sgGoals->setRowCount(std::max<int>(1, static_cast<int>(season_.matches.size())));
     for (std::size_t r = 0; r < season_.matches.size(); ++r) {
