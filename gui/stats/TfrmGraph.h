@@ -35,6 +35,8 @@ private:
 // three teams compared with it, as bars or lines. Moving the mouse over a game of the single-team graph
 // reads out the game; a double click opens it.
 class TfrmGraph : public QDialog {
+    Q_OBJECT
+
 public:
     // The graph of a team, as of a day (for the comparison teams when the team has not played).
     TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* parent);

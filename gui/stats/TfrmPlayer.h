@@ -17,6 +17,8 @@ namespace vantorel {
 // The player record view: one player's goal totals with their bars, cautions and matches. A double click
 // (or Enter) on a match shows the result in full.
 class TfrmPlayer : public QDialog {
+    Q_OBJECT
+
 public:
     // The record of player (1..PlayerCount) of the open league.
     TfrmPlayer(AppContext& app, int player, QWidget* parent);

@@ -140,10 +140,7 @@ private Q_SLOTS:
 
         // The window is kept, and starts again on the next team's own progress.
         window.ShowProgressGraph(5);
-        const QList<QDialog*> dialogs = window.findChildren<QDialog*>();
-        QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
-                               [](QDialog* dialog) { return dynamic_cast<TfrmGraph*>(dialog) != nullptr; }),
-                 1);
+        QCOMPARE(window.findChildren<TfrmGraph*>().size(), 1);
         QTRY_VERIFY(graph->isVisible());
         QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 05"));
         QCOMPARE(graph->graphTeams(), (GraphTeams{5, 0, 0, 0}));

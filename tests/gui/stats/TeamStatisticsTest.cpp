@@ -140,10 +140,7 @@ private Q_SLOTS:
         page.Refresh();
         page.sgTmPlayers->setCurrentCell(Column(page.sgTmPlayers, 0).indexOf(u"Bob"_s), 0);
         page.sgTmPlayersDblClick();
-        const QList<QDialog*> dialogs = page.findChildren<QDialog*>();
-        QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
-                               [](QDialog* dialog) { return dynamic_cast<TfrmPlayer*>(dialog) != nullptr; }),
-                 1);
+        QCOMPARE(page.findChildren<TfrmPlayer*>().size(), 1);
         QCOMPARE(record->windowTitle(), QStringLiteral("Statistics for Bob (Team 01)"));
         QCOMPARE(record->lbYellow->text(), QStringLiteral("n/a")); // in no squad
         QCOMPARE(Column(record->sgGoals, 1), QStringList{QString()});
