@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QPalette>
 
 namespace vantorel {
@@ -41,6 +42,13 @@ bool SteadyPalette::eventFilter(QObject* watched, QEvent* event) {
         // selection in the other colours; with one set of colours there is nothing to redraw.
         if (const auto* view = qobject_cast<const QAbstractItemView*>(watched->parent());
             view != nullptr && view->viewport() == watched)
+            return true;
+        break;
+    case QEvent::FocusOut:
+        // Likewise when the focus leaves with its window, for a dialog over it: the view would repaint all
+        // it shows to take its focus frame away, and again to put it back when the dialog closes.
+        if (static_cast<const QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason &&
+            qobject_cast<const QAbstractItemView*>(watched) != nullptr)
             return true;
         break;
     default:
