@@ -12,7 +12,8 @@ CanvasCellDelegate::CanvasCellDelegate(DrawCell draw, QObject* parent)
 void CanvasCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     painter->save();
-    painter->setFont(option.font);
+    if (painter->font() != option.font) // the view's own font, nearly always
+        painter->setFont(option.font);
     QtCanvas canvas(*painter);
     const QRect box = option.rect;
     draw_(canvas, {box.left(), box.top(), box.right() + 1, box.bottom() + 1, index.row(), index.column(),

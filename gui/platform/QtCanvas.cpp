@@ -98,19 +98,18 @@ int QtCanvas::TextHeight(std::string_view) {
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-    const int ascent = Metrics().ascent();
     const QPen pen = painter_.pen();
     painter_.setPen(Ink(font_.colour));
     if (font_.escapement == 0 && OnScreen(painter_.device())) {
         painter_.drawStaticText(x, y, Texts().Laid(Text(text)));
     } else if (font_.escapement == 0) {
-        painter_.drawText(x, y + ascent, Text(text));
+        painter_.drawText(x, y + Metrics().ascent(), Text(text));
     } else {
         painter_.save();
         painter_.translate(x, y);
         // Escapement turns counter-clockwise; the painter turns clockwise.
         painter_.rotate(-font_.escapement / 10.0);
-        painter_.drawText(0, ascent, Text(text));
+        painter_.drawText(0, Metrics().ascent(), Text(text));
         painter_.restore();
     }
     painter_.setPen(pen);
