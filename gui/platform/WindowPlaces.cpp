@@ -1,5 +1,6 @@
 #include "platform/WindowPlaces.h"
 
+#include <optional>
 #include <vector>
 
 #include <QEvent>
@@ -37,6 +38,7 @@ private:
         const auto remembered = ReadWindowPlace(settingsFile_, name_.toStdString());
         if (!remembered)
             return;
+        kept_ = *remembered;
         std::vector<ScreenArea> screens;
         for (const QScreen* screen : QGuiApplication::screens()) {
             const QRect area = screen->availableGeometry();
@@ -64,14 +66,19 @@ private:
         const QRect normal = window_->isMaximized() ? window_->normalGeometry() : window_->geometry();
         const QPoint corner = window_->isMaximized() ? normal.topLeft() : window_->pos();
         WindowPlace place{corner.x(), corner.y(), normal.width(), normal.height(), window_->isMaximized()};
-        if (place.width > 0 && place.height > 0)
-            (void)WriteWindowPlace(settingsFile_, name_.toStdString(), place);
+        // The settings file is written safely, which takes longer than a frame: a window that hides
+        // where it was (the main window, each time a league opens) leaves the file as it is.
+        if (place.width <= 0 || place.height <= 0 || place == kept_)
+            return;
+        if (WriteWindowPlace(settingsFile_, name_.toStdString(), place))
+            kept_ = place;
     }
 
     QWidget* window_;
     QString name_;
     std::filesystem::path settingsFile_;
     bool restored_ = false;
+    std::optional<WindowPlace> kept_; // the place the settings file holds, as far as this window knows
 };
 
 } // namespace
