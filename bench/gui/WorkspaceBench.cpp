@@ -44,15 +44,18 @@ void BM_TableContentChangeWithPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_TableContentChangeWithPainting)->Unit(benchmark::kMillisecond);
 
-// Leaves the table page for the next one (not timed), then clicks its tab again.
+// Leaves the table page for the Team Statistics page (not timed), then clicks its tab again. The Outlook
+// page next to it would start its simulation, which would run on beside the timed entry.
 void MeasurePageEntry(benchmark::State& state, LargestWorkspace& workspace) {
     QTabBar& tabs = *workspace.window->TabSet1;
+    const int away = static_cast<int>(WorkspacePage::TeamStatistics);
+    const int table = static_cast<int>(WorkspacePage::LeagueTable);
     for (auto _ : state) {
         state.PauseTiming();
-        workspace.Click(&tabs, tabs.tabRect(1).center());
+        workspace.Click(&tabs, tabs.tabRect(away).center());
         workspace.Paint();
         state.ResumeTiming();
-        workspace.Click(&tabs, tabs.tabRect(0).center());
+        workspace.Click(&tabs, tabs.tabRect(table).center());
         workspace.Paint();
     }
 }
