@@ -406,12 +406,17 @@ void LeagueTablePage::btnExportClick() {
     exporter_->open();
 }
 
-// After an import the match dates and the table are rebuilt, whatever the dialog brought in.
+// After an import the match dates and the table are rebuilt, whatever the dialog brought in; a dialog that
+// changed nothing leaves them be.
 void LeagueTablePage::btnImportClick() {
     if (importer_ == nullptr) {
         importer_ = new TfrmImport(app_, this);
-        connect(importer_, &QDialog::finished, this, &LeagueTablePage::Refresh);
+        connect(importer_, &QDialog::finished, this, [this] {
+            if (app_.division.Revision() != revisionBeforeImport_)
+                Refresh();
+        });
     }
+    revisionBeforeImport_ = app_.division.Revision();
     importer_->Prepare(std::filesystem::path(workspace_.leaguePath).filename().string());
     importer_->open();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 
@@ -95,6 +96,7 @@ private:
     TfrmGrid* grid_ = nullptr;
     TfrmExport* exporter_ = nullptr;
     TfrmImport* importer_ = nullptr;
+    std::uint64_t revisionBeforeImport_ = 0;
 };
 
 } // namespace vantorel
