@@ -1,11 +1,6 @@
 #include <fstream>
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"

@@ -2,14 +2,7 @@
 // teams, and each list still leads to that team.
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QStackedWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"

@@ -1,13 +1,6 @@
 #include <fstream>
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
