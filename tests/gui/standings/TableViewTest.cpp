@@ -120,6 +120,8 @@ private Q_SLOTS:
         window.tablePage->btnPrint->click();
         QCOMPARE(harness.printJobs, QStringList{QStringLiteral("Vantorel League Table")});
         const int team = window.workspace().table.TableOrder[3];
+        window.tablePage->DivTableDblClick(0);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::LeagueTable));
         window.tablePage->DivTableDblClick(3);
         QCOMPARE(window.workspace().ShownTeam, team);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));

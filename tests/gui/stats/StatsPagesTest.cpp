@@ -22,13 +22,8 @@ namespace {
 std::unique_ptr<Division> League(bool withScorers) {
     auto league = MakeLeague(6, 2);
     testing::Edit(*league).Header().OwnTeam = 1;
-    const std::vector<std::string> names = {"9 O'Neil (Jr)", "Smith"};
-    for (std::size_t p = 0; p < names.size(); ++p) {
-        PlayerRecord player;
-        player.Name.assignStored(names[p]);
-        player.Team = 1;
-        (void)AddPlayer(*league, player);
-    }
+    for (const char* name : {"9 O'Neil (Jr)", "Smith"})
+        (void)AddPlayer(*league, PlayerRecord{ShortString<20>(name), 1, 0});
     for (int r = 1; r <= 6; ++r)
         PlayFixture(*league, r, r % 4 + 1, r % 2, 40000 + r);
     for (int r = 1; r <= 6; ++r) {
