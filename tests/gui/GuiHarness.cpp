@@ -4,8 +4,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QTabBar>
-#include <QTabWidget>
 
 #include "app/HeadlessPrint.h"
 #include "app/MaintenancePage.h"
@@ -94,6 +92,33 @@ void OpenWorkspace::ShowPage(WorkspacePage page) {
 void OpenWorkspace::ShowTab(MaintenanceTab tab) {
     ShowPage(WorkspacePage::TableMaintenance);
     maintenancePage->TabbedNotebook1->setCurrentIndex(static_cast<int>(tab));
+}
+
+void Choose(QComboBox* list, const QString& name) {
+    const int at = list->findText(name);
+    QVERIFY2(at >= 0, qPrintable(name));
+    list->setCurrentIndex(at);
+}
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QStringList Column(const QTableWidget* grid, int column) {
+    QStringList cells;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    return cells;
 }
 
 int RunHeadless(const std::vector<std::string>& words) {

@@ -6,6 +6,19 @@
 
 #include <QString>
 #include <QStringList>
+// The widgets the windows are built of, which every test drives.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
 
 #include "app/AppContext.h"
 #include "app/TfrmProcess.h"
@@ -62,6 +75,14 @@ struct OpenWorkspace : TfrmProcess {
     void ShowPage(WorkspacePage page);
     void ShowTab(MaintenanceTab tab); // a tab of the maintenance page, which it turns to first
 };
+
+// Chooses the entry of `list` with the text `name`; the test fails if there is none.
+void Choose(QComboBox* list, const QString& name);
+// The texts of a list's entries, first first.
+QStringList Items(const QComboBox* list);
+QStringList Items(const QListWidget* list);
+// The texts of a grid's column, top down; a cell without an item reads as empty.
+QStringList Column(const QTableWidget* grid, int column);
 
 // Runs a printout's or a screenshot's command line as the desktop program does: its exit code.
 int RunHeadless(const std::vector<std::string>& words);

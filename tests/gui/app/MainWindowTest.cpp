@@ -2,11 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -22,7 +18,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void listsLeaguesInFileNameOrderAndOpensTheOnlyOne() {
+    void opensTheOnlyLeagueAtOnceAndOfSeveralTheOneSelectedInFileNameOrder() {
         GuiHarness harness;
         harness.WriteLeague("b.div", "Alpha");
         TfrmMain window(harness.app);
@@ -36,6 +32,21 @@ private Q_SLOTS:
         QVERIFY(window.workspace()->close());
         QVERIFY(window.isVisible());
         QCOMPARE(window.DivList->currentRow(), 0);
+
+        harness.WriteLeague("a.div", "Zeta");
+        window.UpdateFileTable();
+        QCOMPARE(window.DivList->item(0)->text(), QStringLiteral("Zeta"));
+        QCOMPARE(window.DivList->item(1)->text(), QStringLiteral("Alpha"));
+        window.DivList->clearSelection();
+        window.btnOpenClick();
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not selected a table to open"));
+        QVERIFY(!window.workspace()->isVisible());
+        QVERIFY(window.isVisible());
+        window.DivList->setCurrentRow(1);
+        window.btnOpenClick();
+        QVERIFY(window.workspace()->isVisible());
+        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
+        window.workspace()->close();
     }
 
     void aLeagueNamedOnTheCommandLineOpensAtOnce() {
@@ -57,23 +68,6 @@ private Q_SLOTS:
         alone.Start(ReadStartupArguments({missing.app.leagueFolder + "none.div"}));
         QVERIFY(alone.isVisible());
         QCOMPARE(missing.lastPrompt(), QStringLiteral("File not found"));
-    }
-
-    void severalLeaguesNeedASelection() {
-        GuiHarness harness;
-        harness.WriteLeague("b.div", "Alpha");
-        harness.WriteLeague("a.div", "Zeta");
-        TfrmMain window(harness.app);
-        QCOMPARE(window.DivList->item(0)->text(), QStringLiteral("Zeta"));
-        QCOMPARE(window.DivList->item(1)->text(), QStringLiteral("Alpha"));
-        window.DivList->clearSelection();
-        window.btnOpenClick();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not selected a table to open"));
-        QVERIFY(!window.workspace());
-        window.DivList->setCurrentRow(1);
-        window.btnOpenClick();
-        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
-        window.workspace()->close();
     }
 
     void anEmptyFolderDisablesOpenAndACancelledFolderChoiceChangesNothing() {

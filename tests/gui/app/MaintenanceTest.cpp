@@ -1,13 +1,4 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -24,13 +15,6 @@ namespace vantorel::testing {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
 
 // A workspace on a league of four teams, one called Everton, with some results, on the maintenance page.
 struct MaintenanceWindow {

@@ -1,11 +1,6 @@
 #include <fstream>
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -26,16 +21,29 @@ class SetupDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusesAnOwnTeamColourEqualToAnother() {
+    void refusesAFormValueOutOfRangeAndAnOwnTeamColourEqualToAnother() {
         GuiHarness harness;
         TfrmSetup dialog(harness.app, nullptr);
         dialog.show();
+        dialog.udForm->setFocus();
+        dialog.udForm->selectAll();
+        QTest::keyClicks(dialog.udForm, QStringLiteral("1"));
+        QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
+        QCOMPARE(harness.lastPrompt(),
+                 QStringLiteral("The number of games to include in the current form must be from 2 to 30"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.app.settings.FormGames, 10);
+        dialog.udForm->setValue(30);
+        dialog.udForm->stepBy(1); // the arrows stay within the range
+        QCOMPARE(dialog.udForm->value(), 30);
+
         PickColour(dialog, 0, 7); // red promoted teams while the own team is red
         dialog.btnApplyClick();
         QCOMPARE(harness.lastPrompt(),
                  QStringLiteral("Your Own Team colour cannot be the same as one of the other three"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(harness.app.settings.Colour1, Colour{0x00FFFF});
+        QCOMPARE(harness.app.settings.FormGames, 10);
         QVERIFY(!std::filesystem::exists(harness.app.settingsFile));
     }
 
@@ -58,23 +66,6 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(*ini.value("Options", "ShortTab")), QStringLiteral("0"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "FormGames")), QStringLiteral("6"));
         QCOMPARE(QString::fromStdString(*ini.value("Options", "FilePath")), QStringLiteral("/somewhere/"));
-    }
-
-    void refusesAFormValueOutOfRangeWithAMessage() {
-        GuiHarness harness;
-        TfrmSetup dialog(harness.app, nullptr);
-        dialog.show();
-        dialog.udForm->setFocus();
-        dialog.udForm->selectAll();
-        QTest::keyClicks(dialog.udForm, QStringLiteral("1"));
-        QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
-        QCOMPARE(harness.lastPrompt(),
-                 QStringLiteral("The number of games to include in the current form must be from 2 to 30"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(harness.app.settings.FormGames, 10);
-        dialog.udForm->setValue(30);
-        dialog.udForm->stepBy(1); // the arrows stay within the range
-        QCOMPARE(dialog.udForm->value(), 30);
     }
 
     void aColourOutsideTheListLeavesTheSelectionAndTheValue() {

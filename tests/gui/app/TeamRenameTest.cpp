@@ -2,14 +2,7 @@
 // teams, and each list still leads to that team.
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QStackedWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -69,10 +62,7 @@ private Q_SLOTS:
         auto league = MakeLeague(4, 2);
         PlayFixture(*league, 1, 2, 0, 40000);
         PlayFixture(*league, 2, 1, 1, 40001);
-        PlayerRecord ann;
-        ann.Name.assignStored("Ann");
-        ann.Team = 1;
-        (void)AddPlayer(*league, ann);
+        (void)AddPlayer(*league, PlayerRecord{ShortString<20>("Ann"), 1, 0});
         OpenWorkspace window(harness, harness.Save(*league, "rename.div"));
         window.ShowPage(WorkspacePage::TeamStatistics);
         QCOMPARE(window.teamStatsPage->SelTeamList->currentText(), QStringLiteral("Team 01"));

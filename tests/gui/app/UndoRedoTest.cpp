@@ -5,15 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -27,12 +20,6 @@ namespace {
 
 // The environment variable naming the league the crashing child works on.
 constexpr const char* kChildLeague = "VANTOREL_CRASH_LEAGUE";
-
-void Choose(QComboBox* list, const QString& name) {
-    const int at = list->findText(name);
-    QVERIFY2(at >= 0, qPrintable(name));
-    list->setCurrentIndex(at);
-}
 
 // Enters Team 01 v Team 02 2-1 on the Enter Results page, finishing with the Return key.
 void EnterResult(OpenWorkspace& window) {

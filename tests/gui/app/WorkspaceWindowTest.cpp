@@ -4,24 +4,15 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QSet>
 #include <QStringList>
 #include <QApplication>
 #include <QLayout>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QLabel>
 #include <QImage>
 #include <QMenu>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -199,14 +190,6 @@ private Q_SLOTS:
         QCOMPARE(window.tablePage->DivTable->accessibleName(), QStringLiteral("League table"));
     }
 
-    void aFileThatCannotBeLoadedIsNotOpened() {
-        GuiHarness harness;
-        std::ofstream(harness.app.leagueFolder + "cut.div") << "DIVHD";
-        TfrmProcess window(harness.app);
-        QVERIFY(!window.OpenLeague(harness.app.leagueFolder + "cut.div"));
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Read beyond end of file"));
-    }
-
     void wrongRunningTotalsAreRecomputedOnOpeningAndTheUserToldOnce() {
         GuiHarness harness;
         auto league = MakeLeague(4, 2);
@@ -309,7 +292,7 @@ private Q_SLOTS:
         window.close();
     }
 
-    void everyPageHasAnExitThatClosesTheWorkspace() {
+    void everyPageHasAnExitThatClosesTheWorkspaceAndABadFileIsNotOpened() {
         GuiHarness harness;
         const std::string path = WritePlayedLeague(harness);
         TfrmProcess window(harness.app);
@@ -324,6 +307,10 @@ private Q_SLOTS:
             exit->click();
             QVERIFY(!window.isVisible());
         }
+        // A file that cannot be loaded is not opened.
+        std::ofstream(harness.app.leagueFolder + "cut.div") << "DIVHD";
+        QVERIFY(!window.OpenLeague(harness.app.leagueFolder + "cut.div"));
+        QCOMPARE(harness.lastPrompt(), QStringLiteral("Read beyond end of file"));
     }
 
     void theAsAtDateStepsThroughMatchDatesAndBeepsAtTheEnds() {

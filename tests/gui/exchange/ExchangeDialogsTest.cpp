@@ -1,17 +1,9 @@
 #include <fstream>
-#include <sstream>
 
 #include <QButtonGroup>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -29,13 +21,6 @@ namespace vantorel::testing {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find("\r\n"));
@@ -98,10 +83,10 @@ private Q_SLOTS:
         harness.chosenExportFiles = {QString::fromStdString(path)};
         dialog.btnExport->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(QString::fromStdString(FirstLine(ReadText(path))), firstLine);
+        QCOMPARE(QString::fromStdString(FirstLine(FileText(path))), firstLine);
     }
 
-    void theDateRangeDefaultsAndTheCalendarButtons() {
+    void theDateRangeDefaultsTheCalendarButtonsAndAFailedSave() {
         GuiHarness harness;
         testing::Replace(*harness.division, MakeLeague(4, 2));
         Workspace workspace;
@@ -126,6 +111,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnExport->click();
         QVERIFY(dialog.isVisible());
+        QVERIFY(harness.prompts.shown.empty());
+        // A file that cannot be written is reported, and the dialog stays.
+        harness.chosenExportFiles = {QString::fromStdString(harness.folder.file("no-such-folder/out.csv"))};
+        dialog.btnExport->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.prompts.shown.size(), 1u);
+        QCOMPARE(harness.prompts.shown[0].kind, std::string("error"));
         QTest::keyClick(&dialog, Qt::Key_F1);
         QCOMPARE(harness.help.contexts, std::vector<int>{1200});
     }
@@ -154,20 +146,6 @@ private Q_SLOTS:
         QVERIFY(full.isVisible());
         QCOMPARE(large.prompts.last(), std::string(kClipboardTruncatedWarning));
         QVERIFY(large.clipboard.value(0).size() < 256000);
-    }
-
-    void aFileThatCannotBeWrittenIsReportedAndTheDialogStays() {
-        GuiHarness harness;
-        PrepareLeague(harness);
-        Workspace workspace;
-        workspace.RefreshTable(*harness.division);
-        TfrmExport dialog(harness.app, workspace, nullptr);
-        dialog.show();
-        harness.chosenExportFiles = {QString::fromStdString(harness.folder.file("no-such-folder/out.csv"))};
-        dialog.btnExport->click();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(harness.prompts.shown.size(), 1u);
-        QCOMPARE(harness.prompts.shown[0].kind, std::string("error"));
     }
 
     void importNeedsAReadableFile() {

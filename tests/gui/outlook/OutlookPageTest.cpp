@@ -1,10 +1,4 @@
-#include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"

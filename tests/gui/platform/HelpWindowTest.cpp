@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWheelEvent>

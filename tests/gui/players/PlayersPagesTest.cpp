@@ -1,12 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -25,20 +16,6 @@ namespace vantorel::testing {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-QStringList Column(const QTableWidget* grid, int column) {
-    QStringList cells;
-    for (int row = 0; row < grid->rowCount(); ++row)
-        cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
-    return cells;
-}
 
 // Four teams; Team 01 has Ann and Bea, Team 02 Cal; Team 01 beat Team 02 3-1 (goals 1-3 and 4).
 std::unique_ptr<Division> ThreeOneLeague() {

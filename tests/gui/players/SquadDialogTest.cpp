@@ -1,13 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QTableView>
-#include <QTableWidget>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"

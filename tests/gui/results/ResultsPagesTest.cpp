@@ -1,18 +1,8 @@
 #include <map>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTableView>
-#include <QTest>
-#include <QToolButton>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -30,12 +20,6 @@
 
 namespace vantorel::testing {
 namespace {
-
-void Choose(QComboBox* list, const QString& name) {
-    const int at = list->findText(name);
-    QVERIFY2(at >= 0, qPrintable(name));
-    list->setCurrentIndex(at);
-}
 
 QString Cell(QTableView* grid, int row, int column) {
     return grid->model()->index(row, column).data().toString();

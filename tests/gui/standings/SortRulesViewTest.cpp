@@ -1,9 +1,4 @@
-#include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableWidget>
 #include <QHelpEvent>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"

@@ -1,13 +1,7 @@
 #include <fstream>
 #include <regex>
 
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTest>
 
 #include "GuiHarness.h"
 #include "GuiTests.h"
@@ -47,13 +41,6 @@ std::string WriteTeamLeague(GuiHarness& harness) {
     (void)AddSquad(*league, squad);
     testing::Edit(*league).Result(scored).HomeSquad = 1;
     return harness.Save(*league, "team.div");
-}
-
-QStringList Column(QTableWidget* grid, int column) {
-    QStringList cells;
-    for (int row = 0; row < grid->rowCount(); ++row)
-        cells.append(grid->item(row, column) ? grid->item(row, column)->text() : QString());
-    return cells;
 }
 
 class TeamStatisticsTest : public QObject {
