@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
-#include "platform/RepaintOnce.h"
 #include "platform/QtCanvas.h"
+#include "platform/RepaintOnce.h"
 #include "stats/GoalTimeChart.h"
 #include "stats/OwnTeamLineDelegate.h"
 

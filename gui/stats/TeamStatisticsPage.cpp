@@ -13,16 +13,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
-#include "platform/RepaintOnce.h"
 #include "platform/QtCanvas.h"
+#include "platform/RepaintOnce.h"
 #include "stats/PointsGraph.h"
 #include "stats/TeamGridDelegate.h"
 #include "stats/TeamStatsGrids.h"

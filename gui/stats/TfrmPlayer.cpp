@@ -13,10 +13,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "platform/RepaintOnce.h"
-#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
+#include "platform/RepaintOnce.h"
+#include "platform/WindowPlaces.h"
 #include "stats/TeamGridDelegate.h"
 
 namespace vantorel {
