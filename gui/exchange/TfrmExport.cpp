@@ -49,7 +49,7 @@ QLineEdit* DateBox(QWidget* parent) {
 } // namespace
 
 TfrmExport::TfrmExport(AppContext& app, const Workspace& workspace, QWidget* parent)
-    : QDialog(parent), app_(app), workspace_(workspace) {
+    : KeptDialog(parent), app_(app), workspace_(workspace) {
     setWindowTitle(QStringLiteral("Export Table Data"));
 
     RadioGroup1 = new QButtonGroup(this);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/AppContext.h"
 #include "app/Workspace.h"
 #include "exchange/ExportChoice.h"
+#include "platform/KeptDialog.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -20,7 +19,7 @@ inline constexpr const char* kClipboardTruncatedWarning =
 
 // The dialog "Export Table Data": writes the chosen sections of the league, the table as the table page
 // shows it, to a file or to the clipboard. It never changes the league.
-class TfrmExport : public QDialog {
+class TfrmExport : public KeptDialog {
     Q_OBJECT
 
 public:

@@ -47,7 +47,7 @@ QLineEdit* Counter(QWidget* parent) {
 
 } // namespace
 
-TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+TfrmImport::TfrmImport(AppContext& app, QWidget* parent) : KeptDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Import Table Data"));
 
     RadioGroup1 = new QButtonGroup(this);
@@ -134,7 +134,7 @@ bool TfrmImport::running() const {
 
 void TfrmImport::done(int result) {
     SetRunning(false);
-    QDialog::done(result);
+    KeptDialog::done(result);
 }
 
 void TfrmImport::btnBrowseClick() {

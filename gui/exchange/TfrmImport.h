@@ -4,11 +4,10 @@
 #include <memory>
 #include <string>
 
-#include <QDialog>
-
 #include "app/AppContext.h"
 #include "exchange/ImportSource.h"
 #include "exchange/TeamNames.h"
+#include "platform/KeptDialog.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -28,7 +27,7 @@ class TfrmTeamNames;
 // time on the event loop, so the window keeps painting its counters and progress bar while a long file
 // runs. The dialog stays open for another file. A results file whose team names are not all the league's
 // opens "Team Names" to map them; the mapping is kept in the settings for the league's file name.
-class TfrmImport : public QDialog {
+class TfrmImport : public KeptDialog {
     Q_OBJECT
 
 public:

@@ -28,7 +28,7 @@ void SelectTeam(QComboBox* box, int team) {
     box->setCurrentIndex(team == 0 ? -1 : box->findData(team));
 }
 
-TfrmAddPlayer::TfrmAddPlayer(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+TfrmAddPlayer::TfrmAddPlayer(AppContext& app, QWidget* parent) : KeptDialog(parent), app_(app) {
     edName = new QLineEdit(this);
     edName->setMaxLength(kPlayerNameLength);
     cbTeam = new QComboBox(this);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -12,7 +11,7 @@ namespace vantorel {
 
 // The player dialog: adds players one after another to a team until Cancel, or changes one player's name
 // and team.
-class TfrmAddPlayer : public QDialog {
+class TfrmAddPlayer : public KeptDialog {
     Q_OBJECT
 
 public:

@@ -19,7 +19,7 @@
 
 namespace vantorel {
 
-TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+TfrmUpGoal::TfrmUpGoal(AppContext& app, QWidget* parent) : KeptDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Update Goal Information"));
     lbMatch = new QLabel(this);
     lbGoal = new QLabel(this);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +15,7 @@ class TfrmAddPlayer;
 
 // The goal dialog: the scorer, minute, own-goal and penalty marks of one goal record. The scorer list's
 // first, empty entry means no scorer.
-class TfrmUpGoal : public QDialog {
+class TfrmUpGoal : public KeptDialog {
     Q_OBJECT
 
 public:

@@ -16,7 +16,7 @@
 
 namespace vantorel {
 
-TfrmUpSquad::TfrmUpSquad(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+TfrmUpSquad::TfrmUpSquad(AppContext& app, QWidget* parent) : KeptDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Update Squad Member"));
     lbGame = new QLabel(this);
     lbTeam = new QLabel(this);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,7 +11,7 @@ class QSpinBox;
 namespace vantorel {
 
 // "Update Squad Member": the times on and off and the cards of one squad line.
-class TfrmUpSquad : public QDialog {
+class TfrmUpSquad : public KeptDialog {
     Q_OBJECT
 
 public:

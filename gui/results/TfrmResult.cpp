@@ -21,7 +21,7 @@ constexpr int kReportWidth = 460;
 } // namespace
 
 TfrmResult::TfrmResult(AppContext& app, int ShownResult, QWidget* parent)
-    : QDialog(parent), app_(app), shownResult_(ShownResult) {
+    : KeptDialog(parent), app_(app), shownResult_(ShownResult) {
     Panel1 = new QFrame(this);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Sunken);

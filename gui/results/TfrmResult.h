@@ -2,9 +2,8 @@
 
 #include <vector>
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 
 class QFrame;
 class QLabel;
@@ -14,7 +13,7 @@ namespace vantorel {
 
 // The result details dialog: one played result as a small match report (date, teams and score, half-time
 // score, attendance, each side's scorers), with a button to the squads of the match.
-class TfrmResult : public QDialog {
+class TfrmResult : public KeptDialog {
     Q_OBJECT
 
 public:

@@ -39,7 +39,7 @@ private:
 
 } // namespace
 
-TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+TfrmGrid::TfrmGrid(AppContext& app, QWidget* parent) : KeptDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("Matches Played"));
     cbSecond = new QCheckBox(QStringLiteral("Second set of matches"), this);
     PaintBox1 = new GridPaintBox(app.division, *cbSecond, this);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 
 class QCheckBox;
 class QPushButton;
@@ -10,7 +9,7 @@ class QPushButton;
 namespace vantorel {
 
 // The window "Matches Played": the cross table of every fixture, drawn by the same routine that prints it.
-class TfrmGrid : public QDialog {
+class TfrmGrid : public KeptDialog {
 public:
     TfrmGrid(AppContext& app, QWidget* parent);
 

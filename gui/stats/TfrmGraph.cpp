@@ -75,7 +75,7 @@ void ProgressGraphBox::leaveEvent(QEvent*) {
 }
 
 TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* parent)
-    : QDialog(parent), app_(app) {
+    : KeptDialog(parent), app_(app) {
     pbGraph = new ProgressGraphBox(*this);
     Panel1 = new QWidget(this);
     edMatch = new QLabel(Panel1);

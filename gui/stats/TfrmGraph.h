@@ -2,9 +2,8 @@
 
 #include <functional>
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 #include "stats/ProgressGraph.h"
 
 class QButtonGroup;
@@ -34,7 +33,7 @@ private:
 // The progress graph window: a team's points game by game with its league position, or the top or bottom
 // three teams compared with it, as bars or lines. Moving the mouse over a game of the single-team graph
 // reads out the game; a double click opens it.
-class TfrmGraph : public QDialog {
+class TfrmGraph : public KeptDialog {
     Q_OBJECT
 
 public:

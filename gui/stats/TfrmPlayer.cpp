@@ -22,7 +22,7 @@
 namespace vantorel {
 
 TfrmPlayer::TfrmPlayer(AppContext& app, int player, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), app_(app) {
+    : KeptDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), app_(app) {
     RememberPlace(this, QStringLiteral("Player"), app.settingsFile);
     setModal(true);
 

@@ -3,9 +3,8 @@
 #include <array>
 #include <functional>
 
-#include <QDialog>
-
 #include "app/AppContext.h"
+#include "platform/KeptDialog.h"
 #include "stats/PlayerRecordView.h"
 
 class QLabel;
@@ -16,7 +15,7 @@ namespace vantorel {
 
 // The player record view: one player's goal totals with their bars, cautions and matches. A double click
 // (or Enter) on a match shows the result in full.
-class TfrmPlayer : public QDialog {
+class TfrmPlayer : public KeptDialog {
     Q_OBJECT
 
 public:
