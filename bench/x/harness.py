@@ -11,6 +11,8 @@ An action ends when nothing has been painted for a quiet spell after its last pa
 input to that last paint, less the harness's own floor (input sent, a pixel of its own painted and its
 damage seen), measured the same way on a no-op. Reports p50, p95 and max per action against the 16 ms
 budget (150 ms for the cold start) and ends with "frame budget: N of M actions within 16 ms at p95".
+Two lines marked "floor" are the platform's own cost, outside the budget: a bare dialog and a bare
+workspace-sized window, opened the program's way (bench/x/BareWindows.cpp).
 """
 
 import argparse
@@ -169,19 +171,20 @@ class Screen:
 class Program:
     """The desktop program, started on a league folder, and the map of what it shows where."""
 
-    def __init__(self, screen, build, folder):
+    def __init__(self, screen, build, folder, binary="gui/vantorel", arguments=None):
         self.screen = screen
         self.map_file = os.path.join(folder, "widget-map.txt")
         self.environment = dict(screen.environment(), VANTOREL_WIDGET_MAP=self.map_file,
                                 XDG_CONFIG_HOME=os.path.join(folder, "config"), HOME=folder)
-        self.binary = os.path.join(build, "gui", "vantorel")
+        self.binary = os.path.join(build, binary)
+        self.arguments = ["--folder", folder] if arguments is None else arguments
         self.folder = folder
         self.process = None
 
     def start(self):
         start = time.perf_counter()
         wrap = os.environ.get("BENCH_X_WRAP", "").split()
-        self.process = subprocess.Popen(wrap + [self.binary, "--folder", self.folder], env=self.environment,
+        self.process = subprocess.Popen(wrap + [self.binary] + self.arguments, env=self.environment,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return start
 
@@ -258,8 +261,9 @@ class Bench:
         self.cpu_samples.append((after[0] - cpu[0], after[1] - cpu[1]))
         return spent
 
-    def action(self, name, prepare, act, undo):
-        """Runs prepare, then times act, then runs undo, as often as asked."""
+    def action(self, name, prepare, act, undo, budget=FRAME_MS):
+        """Runs prepare, then times act, then runs undo, as often as asked. A budget of None marks a
+        measurement of the platform's floor, reported beside the budget and not counted in it."""
         samples = []
         self.cpu_samples = []
         try:
@@ -273,9 +277,9 @@ class Bench:
                     self.screen.settle()
         except RuntimeError as error:
             print(f"  {name}: {error}", file=sys.stderr)
-            self.results.append((name, FRAME_MS, None, (0.0, 0.0)))
+            self.results.append((name, budget, None, (0.0, 0.0)))
             return
-        self.record(name, samples)
+        self.record(name, samples, budget)
 
     def report(self):
         """Wall milliseconds from input to last paint; the program's and the X server's median CPU time."""
@@ -285,12 +289,15 @@ class Bench:
         print(f"{'action':<{width}}  {'p50':>7} {'p95':>7} {'max':>7} {'cpu':>7} {'X cpu':>7}  budget")
         within = 0
         counted = 0
-        for name, budget, samples, cpu in sorted(self.results, key=lambda result: result[1]):
+        for name, budget, samples, cpu in sorted(self.results, key=lambda r: (r[1] is None, r[1] or 0)):
             counted += budget == FRAME_MS
             if samples is None:
                 print(f"{name:<{width}}  {'failed':>7}")
                 continue
             p50, p95, top = statistics.median(samples), percentile(samples, 0.95), max(samples)
+            if budget is None:
+                print(f"{name:<{width}}  {p50:7.1f} {p95:7.1f} {top:7.1f} {cpu[0]:7.1f} {cpu[1]:7.1f}  floor")
+                continue
             ok = p95 < budget
             within += ok and budget == FRAME_MS
             verdict = "ok" if ok else "OVER"
@@ -406,6 +413,30 @@ def cold_start(bench, screen, program, runs):
                           [s * 1000 - bench.floor_ms for s in samples], (0.0, 0.0)))
 
 
+def platform_floor(bench, screen, build, folder, only):
+    """The same openings with nothing of the program's in them: a bare dialog, and a bare workspace-sized
+    window opened from a starting window, both through the program's platform layer."""
+    if only is not None and "bare" not in only:
+        return
+    bare = Program(screen, build, folder, os.path.join("bench", "vantorel_bare_windows"), [])
+    if not os.path.exists(bare.binary):
+        print(f"  no platform floor: build vantorel_bare_windows in {build}", file=sys.stderr)
+        return
+    bench.program = bare
+    bare.start()
+    try:
+        wait_for_window(screen, bare, "Bare")
+        time.sleep(0.8)
+        screen.settle()
+        x, y = bare.find("button", "Dialog", "Bare")
+        bench.action("bare dialog open", None, lambda: screen.click(x, y), lambda: screen.key("Escape"), None)
+        x, y = bare.find("button", "Window", "Bare")
+        bench.action("bare window opened from a starting window", None, lambda: screen.click(x, y),
+                     lambda: screen.key("F4", ("Alt_L",)), None)
+    finally:
+        bare.stop()
+
+
 def run(arguments):
     build = os.path.abspath(arguments.build)
     for tool in ("Xvfb", "openbox"):
@@ -413,7 +444,7 @@ def run(arguments):
             sys.exit(f"bench-x needs {tool}: scripts/install-deps xvfb openbox python3-xlib")
     if arguments.build_first:
         subprocess.run(["cmake", "--build", build, "-j2", "--target", "vantorel",
-                        "vantorel_make_largest_league"], check=True)
+                        "vantorel_make_largest_league", "vantorel_bare_windows"], check=True)
     maker = os.path.join(build, "bench", "vantorel_make_largest_league")
     if not os.path.exists(maker) or not os.path.exists(os.path.join(build, "gui", "vantorel")):
         sys.exit(f"build vantorel and vantorel_make_largest_league in {build} first")
@@ -433,6 +464,8 @@ def run(arguments):
         time.sleep(0.8)
         screen.settle()
         measure_all(bench, screen, program, arguments.only)
+        program.stop()
+        platform_floor(bench, screen, build, folder, arguments.only)
     finally:
         program.stop()
         screen.close()
