@@ -21,6 +21,7 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
     edtTableName = new QLineEdit(this);
     edtTableName->setMaxLength(30);
     lbOwnTeam = new QListWidget(this);
+    lbOwnTeam->setUniformItemSizes(true); // one line a team: no need to measure each
     sePromote = new QSpinBox(this);
     sePlayoff = new QSpinBox(this);
     seRelegate = new QSpinBox(this);
