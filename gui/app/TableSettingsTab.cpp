@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
@@ -21,7 +22,6 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
     edtTableName = new QLineEdit(this);
     edtTableName->setMaxLength(30);
     lbOwnTeam = new QListWidget(this);
-    lbOwnTeam->setUniformItemSizes(true); // one line a team: no need to measure each
     sePromote = new QSpinBox(this);
     sePlayoff = new QSpinBox(this);
     seRelegate = new QSpinBox(this);
@@ -77,10 +77,17 @@ void TableSettingsTab::Setup() {
     const DivisionHeader& header = division.Header();
     filling_ = true;
     edtTableName->setText(QString::fromStdString(Windows1252ToUtf8(header.TableName.stored())));
-    lbOwnTeam->clear();
-    lbOwnTeam->addItem(QStringLiteral("*** None ***"));
+    QStringList teams{QStringLiteral("*** None ***")};
     for (int t = 1; t <= header.TeamCount; ++t)
-        lbOwnTeam->addItem(QString::fromStdString(TeamName(division, t)));
+        teams << QString::fromStdString(TeamName(division, t));
+    // Filled afresh only when a name changed: a refill lays the list out and measures every line again.
+    bool same = lbOwnTeam->count() == teams.size();
+    for (int row = 0; same && row < teams.size(); ++row)
+        same = lbOwnTeam->item(row)->text() == teams[row];
+    if (!same) {
+        lbOwnTeam->clear();
+        lbOwnTeam->addItems(teams);
+    }
     lbOwnTeam->setCurrentRow(header.OwnTeam);
     for (QSpinBox* spin : {sePromote, sePlayoff, seRelegate})
         spin->setMaximum(MaxZoneCount(division));

@@ -18,7 +18,6 @@ namespace vantorel {
 
 TeamsTab::TeamsTab(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
     lbTeams = new QListWidget(this);
-    lbTeams->setUniformItemSizes(true); // one line a team: no need to measure each
     btnEdit = new QPushButton(QStringLiteral("&Edit"), this);
     edTeam = new QLineEdit(this);
     edTeam->setMaxLength(30);

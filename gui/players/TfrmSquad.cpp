@@ -47,7 +47,6 @@ TfrmSquad::TfrmSquad(AppContext& app, int result, QWidget* parent)
     auto* available = new QGroupBox(QStringLiteral("Available Players"), this);
     lbPlayers = new QListWidget(available);
     lbPlayers->setSortingEnabled(true);
-    lbPlayers->setUniformItemSizes(true); // one line a player: no need to measure each
     btnAddPlayer = new QPushButton(QStringLiteral("A&dd"), available);
     btnAddPlayer->setToolTip(QStringLiteral("Add a new player to the selected team"));
     auto* availableLayout = new QVBoxLayout(available);
