@@ -62,6 +62,9 @@ KeptDialog* MakeBareDialog(QWidget* parent) {
 int main(int argc, char** argv) {
     using namespace vantorel;
     QApplication application(argc, argv);
+    // The harness stops the program; the moment between the workspace closing and the start window
+    // showing again must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ApplicationIcon());
     InstantMnemonics::Install();
     SteadyPalette::Install();
