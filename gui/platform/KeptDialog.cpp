@@ -1,5 +1,7 @@
 #include "platform/KeptDialog.h"
 
+#include <QPointer>
+
 namespace vantorel {
 
 void KeptDialog::done(int result) {
@@ -7,11 +9,14 @@ void KeptDialog::done(int result) {
         return QDialog::done(result);
     setResult(result);
     hide(); // ends exec(), as closing would
+    // A slot may delete the dialog; nothing is sent after that.
+    const QPointer<KeptDialog> alive(this);
     if (result == Accepted)
         Q_EMIT accepted();
     else if (result == Rejected)
         Q_EMIT rejected();
-    Q_EMIT finished(result);
+    if (alive)
+        Q_EMIT finished(result);
 }
 
 } // namespace vantorel
