@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -361,10 +360,7 @@ void LeagueTablePage::LayOut() {
     // margin that the name's width does not include.
     const std::vector<int> widths = TableColumnWidths(DivTable->viewport()->width(), widestName + 8,
                                                       DivTable->columnCount(), 0, 0, workspace_.ShowPossNow);
-    // No column is narrower than its widest text; a column the user dragged keeps its width. The view
-    // hears of the new widths, and of the rows and columns made afresh, once, below: told of each, it would
-    // repaint the grid again a moment after the paint that already shows them.
-    const QSignalBlocker quietHeader(DivTable->horizontalHeader());
+    // No column is narrower than its widest text; a column the user dragged keeps its width.
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
         int widest = 0;
         if (const QTableWidgetItem* heading = DivTable->horizontalHeaderItem(c))
@@ -377,7 +373,6 @@ void LeagueTablePage::LayOut() {
                                         ? dragged->second
                                         : std::max(widths[static_cast<std::size_t>(c)], widest));
     }
-    DivTable->doItemsLayout();
     layingOut_ = false;
 }
 

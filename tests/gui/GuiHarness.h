@@ -28,19 +28,6 @@
 
 namespace vantorel::testing {
 
-// Counts the paint events a widget it watches receives.
-class PaintCounter : public QObject {
-public:
-    using QObject::QObject;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 // Records what the windows asked of the help system.
 class RecordedHelp : public HelpViewer {
 public:

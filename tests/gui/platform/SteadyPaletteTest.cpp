@@ -3,12 +3,24 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "GuiHarness.h"
 #include "GuiTests.h"
 #include "platform/SteadyPalette.h"
 
 namespace vantorel::testing {
 namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    using QObject::QObject;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // One set of colours whether a window is active or not, so that a dialog opening over a window does not
 // repaint it.

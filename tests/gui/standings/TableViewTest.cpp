@@ -99,21 +99,6 @@ private Q_SLOTS:
         window.close();
     }
 
-    void aFormatChangeRepaintsTheTableOnce() {
-        GuiHarness harness;
-        OpenWorkspace window(harness, WriteLeague(harness));
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTableWidget* table = window.tablePage->DivTable;
-        PaintCounter counter;
-        table->viewport()->installEventFilter(&counter);
-        for (int change = 0; change < 2; ++change) {
-            counter.paints = 0;
-            window.tablePage->cbShort->click();
-            QTest::qWait(50);
-            QCOMPARE(counter.paints, 1);
-        }
-    }
-
     void theKeyboardAndADoubleClickOpenATeamAndPrintDrawsThePage() {
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness));
