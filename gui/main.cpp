@@ -20,12 +20,9 @@
 #include "platform/ExchangeFileDialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
-#include "platform/InstantMnemonics.h"
 #include "platform/QtPrompts.h"
-#include "platform/SteadyPalette.h"
 #include "platform/SystemDateFormat.h"
 #include "platform/WaveSound.h"
-#include "platform/WidgetMap.h"
 #include "platform/WindowModal.h"
 #include "players/PlayerDialogs.h"
 #include "results/TfrmCal.h"
@@ -67,12 +64,9 @@ int main(int argc, char* argv[]) {
     if (headless)
         return RunWithoutWindow(startup);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
-    // Every window carries the program's icon, and the desktop ties them to the program's launcher.
-    QApplication::setWindowIcon(ApplicationIcon());
+    // The desktop ties every window to the program's launcher.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
-    InstantMnemonics::Install();
-    SteadyPalette::Install();
-    WidgetMap::InstallFromEnvironment();
+    InstallWindowHabits();
     // What is left of the command line once Qt has taken its own options.
     startup = ReadStartupArguments(std::vector<std::string>(argv + 1, argv + qtArgc));
     if (!startup.error.empty()) {

@@ -1,6 +1,6 @@
 // The platform's own floor for the harness: a dialog and a workspace-sized window with nothing of ours in
-// them, opened as the program opens its own, through the same platform layer (steady palette, kept dialog,
-// widget map). What an action of the program costs beyond these is the program's.
+// them, opened as the program opens its own, with the same window habits and a kept dialog. What an action of
+// the program costs beyond these is the program's.
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -11,10 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
-#include "platform/InstantMnemonics.h"
 #include "platform/KeptDialog.h"
-#include "platform/SteadyPalette.h"
-#include "platform/WidgetMap.h"
 
 namespace vantorel {
 namespace {
@@ -65,10 +62,7 @@ int main(int argc, char** argv) {
     // The harness stops the program; the moment between the workspace closing and the start window
     // showing again must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ApplicationIcon());
-    InstantMnemonics::Install();
-    SteadyPalette::Install();
-    WidgetMap::InstallFromEnvironment();
+    InstallWindowHabits();
 
     QWidget start;
     start.setWindowTitle(QStringLiteral("Bare"));

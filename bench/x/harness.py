@@ -432,10 +432,11 @@ def platform_floor(bench, screen, build, folder, only):
         screen.settle()
         if dialog in wanted:
             x, y = bare.find("button", "Dialog", "Bare")
-            bench.action(dialog, None, lambda: screen.click(x, y), lambda: screen.key("Escape"), None)
+            bench.action(dialog, None, lambda: screen.click(x, y), lambda: screen.key("Escape"), budget=None)
         if window in wanted:
             x, y = bare.find("button", "Window", "Bare")
-            bench.action(window, None, lambda: screen.click(x, y), lambda: screen.key("F4", ("Alt_L",)), None)
+            bench.action(window, None, lambda: screen.click(x, y), lambda: screen.key("F4", ("Alt_L",)),
+                         budget=None)
     except RuntimeError as error:
         print(f"  platform floor: {error}", file=sys.stderr)
     finally:

@@ -1,8 +1,25 @@
 #include "app/AppContext.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include "platform/HintSwitch.h"
+#include "platform/InstantMnemonics.h"
+#include "platform/SteadyPalette.h"
+#include "platform/WidgetMap.h"
 
 namespace vantorel {
+namespace {
+
+// The application icon in the sizes a window carries (the installed icon theme holds the larger ones).
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/org.vantorel.Vantorel-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 void AppContext::ApplyHints() const {
     if (hints)
@@ -16,11 +33,11 @@ void AppContext::RecordEdit(const std::string& step, StepMerge merge) const {
         prompts.Error(status.message());
 }
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/org.vantorel.Vantorel-%1.png").arg(size), QSize(size, size));
-    return icon;
+void InstallWindowHabits() {
+    QApplication::setWindowIcon(ApplicationIcon());
+    InstantMnemonics::Install();
+    SteadyPalette::Install();
+    WidgetMap::InstallFromEnvironment();
 }
 
 } // namespace vantorel

@@ -4,7 +4,6 @@
 #include <functional>
 #include <string>
 
-#include <QIcon>
 #include <QPoint>
 #include <QString>
 
@@ -86,7 +85,8 @@ inline constexpr const char* kOwnTeamSound = ":/sounds/own-team-chime.wav";
 // The name of the desktop entry, which is also the application's id on the desktop.
 inline constexpr const char* kDesktopFileName = "org.vantorel.Vantorel";
 
-// The application icon in the sizes a window carries (the installed icon theme holds the larger ones).
-QIcon ApplicationIcon();
+// What every window of the running application shares: the icon, mnemonics that act at once, one set of
+// colours whether a window is active or not, and the widget map when the benchmark harness asks for it.
+void InstallWindowHabits();
 
 } // namespace vantorel
