@@ -38,17 +38,29 @@ TEST(KillDuringSave, TheLeagueAlwaysLoadsAsTheOldOrTheNewLeague) {
     int seen[2] = {0, 0};
     constexpr int kKills = 200;
     for (int kill = 0; kill < kKills; ++kill) {
+        int saved[2];
+        ASSERT_EQ(pipe(saved), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // Saves the two leagues in turn until it is killed.
-            for (int s = 0;; ++s)
+            // Saves the two leagues in turn until it is killed, telling the parent of each finished save.
+            close(saved[0]);
+            for (int s = 0;; ++s) {
                 (void)SaveDivision(path, s % 2 == 0 ? *second : *first);
+                (void)!write(saved[1], "s", 1);
+            }
         }
+        close(saved[1]);
+        // Every other kill waits for the first save to finish, so that both leagues are seen on the
+        // slowest machine too.
+        char done = 0;
+        const bool waited = kill % 2 == 0 || read(saved[0], &done, 1) == 1;
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
         ::kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
+        close(saved[0]);
+        ASSERT_TRUE(waited) << "the saving program stopped before its first save";
 
         Division loaded;
         ASSERT_TRUE(LoadDivision(path, loaded)) << "after kill " << kill;
