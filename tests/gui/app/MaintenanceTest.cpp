@@ -32,8 +32,8 @@ struct MaintenanceWindow {
     TfrmProcess window;
 };
 
-// Every text the item views, combo boxes and labels under a widget hold.
-QStringList ShownTexts(const QWidget* root) {
+// Every text the item views, combo boxes and labels under a widget hold that contains `name`.
+QStringList ShownTexts(const QWidget* root, const QString& name) {
     QStringList texts;
     for (const QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
         const QAbstractItemModel* model = view->model();
@@ -48,14 +48,7 @@ QStringList ShownTexts(const QWidget* root) {
             texts << box->itemText(i);
     for (const QLabel* label : root->findChildren<QLabel*>())
         texts << label->text();
-    return texts;
-}
-
-bool Mentions(const QStringList& texts, const QString& name) {
-    for (const QString& text : texts)
-        if (text.contains(name))
-            return true;
-    return false;
+    return texts.filter(name);
 }
 
 void Rename(OpenWorkspace& window, int team, const QString& name) {
@@ -216,9 +209,9 @@ private Q_SLOTS:
             for (int tab = 0; page == static_cast<int>(WorkspacePage::TableMaintenance) && tab < tabs.count();
                  ++tab) {
                 tabs.setCurrentIndex(tab);
-                QVERIFY2(!Mentions(ShownTexts(tabs.currentWidget()), old), qPrintable(u"tab %1"_s.arg(tab)));
+                QVERIFY2(ShownTexts(tabs.currentWidget(), old).isEmpty(), qPrintable(u"tab %1"_s.arg(tab)));
             }
-            QVERIFY2(!Mentions(ShownTexts(window.Notebook1->currentWidget()), old),
+            QVERIFY2(ShownTexts(window.Notebook1->currentWidget(), old).isEmpty(),
                      qPrintable(u"page %1"_s.arg(page)));
         }
 
@@ -228,12 +221,12 @@ private Q_SLOTS:
         QVERIFY(stats.SelTeamList->findText(renamed) >= 0);
         QCOMPARE(stats.SelTeamList->currentText(), renamed); // the team shown before the rename
         QCOMPARE(window.workspace().ShownTeam, 1);
-        QVERIFY(Mentions(ShownTexts(&stats), renamed));
+        QVERIFY(!ShownTexts(&stats, renamed).isEmpty());
         stats.btnGraphClick();
         auto* graph = window.findChild<TfrmGraph*>();
         QVERIFY(graph);
         QVERIFY(graph->windowTitle().contains(renamed)); // the graph names the team it draws
-        QVERIFY(!Mentions(ShownTexts(graph) << graph->windowTitle(), old));
+        QVERIFY(ShownTexts(graph, old).isEmpty() && !graph->windowTitle().contains(old));
         graph->close();
 
         window.ShowTab(MaintenanceTab::Players);

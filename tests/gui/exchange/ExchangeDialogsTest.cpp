@@ -181,10 +181,7 @@ private Q_SLOTS:
         QFETCH(QStringList, counters);
         GuiHarness harness;
         PrepareLeague(harness);
-        PlayerRecord bo;
-        bo.Name.assignStored("Bo");
-        bo.Team = 1;
-        QVERIFY(AddPlayer(*harness.division, bo));
+        QVERIFY(AddPlayer(*harness.division, PlayerRecord{ShortString<20>("Bo"), 1, 0}));
         TfrmImport dialog(harness.app, nullptr);
         dialog.RadioGroup1->button(choice)->click();
         dialog.edFile->setText(WriteText(harness, "in.csv", text.toStdString()));

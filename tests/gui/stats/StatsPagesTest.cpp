@@ -47,10 +47,7 @@ std::string WriteTeamLeague(GuiHarness& harness) {
     auto league = MakeLeague(6, 2);
     testing::Edit(*league).Header().OwnTeam = 3;
     testing::Edit(*league).Header().TrackGoals = true;
-    PlayerRecord ann;
-    ann.Name.assignStored("Ann");
-    ann.Team = 1;
-    (void)AddPlayer(*league, ann);
+    (void)AddPlayer(*league, PlayerRecord{ShortString<20>("Ann"), 1, 0});
     const int scored = league->FindFixture(1, 2);
     PlayFixture(*league, scored, 3, 0, 45000);
     PlayFixture(*league, league->FindFixture(3, 1), 2, 2, 45007);
