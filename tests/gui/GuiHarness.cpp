@@ -6,36 +6,27 @@
 #include <QPainter>
 
 #include "app/HeadlessPrint.h"
-#include "app/MaintenancePage.h"
 #include "app/StartupArguments.h"
 #include "platform/QtCanvas.h"
 
-#include "store/LeagueFile.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
-
 namespace vantorel::testing {
+namespace {
+
+// The next planned answer of a file or folder chooser; none = cancelled.
+QString TakeFirst(QStringList& answers) {
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+} // namespace
 
 GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp ? *realHelp : help) {
     std::filesystem::create_directory(folder.path() / "leagues");
     app.leagueFolder = (folder.path() / "leagues").string() + "/";
     app.settingsFile = folder.path() / "vantorel.ini";
-    app.chooseFolder = [this](QWidget*, const QString&) {
-        return chosenFolders.isEmpty() ? QString() : chosenFolders.takeFirst();
-    };
-    app.chooseNewLeagueFile = [this](QWidget*, const QString&) {
-        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
-    };
+    app.chooseFolder = [this](QWidget*, const QString&) { return TakeFirst(chosenFolders); };
+    app.chooseNewLeagueFile = [this](QWidget*, const QString&) { return TakeFirst(chosenFiles); };
     app.playSound = [this](const QString& resource) { playedSounds.append(resource); };
-    app.print = [this](QWidget*, const QString& title, const PageDrawer& draw) {
-        printJobs.append(title);
-        QImage page(850, 1100, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        QtCanvas canvas(painter);
-        draw(canvas, page.width(), page.height());
-        return true;
-    };
+    // Each page is drawn on a blank sheet; a document of several pages is drawn until it says it is done.
     app.printPages = [this](QWidget*, const QString& title, const PagesDrawer& draw) {
         printJobs.append(title);
         for (int number = 0;; ++number) {
@@ -45,8 +36,16 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
             QtCanvas canvas(painter);
             printedPages = number + 1;
             if (!draw(canvas, page.width(), page.height(), number))
-                break;
+                return true;
         }
+    };
+    app.print = [this](QWidget* parent, const QString& title, const PageDrawer& draw) {
+        const int pages = printedPages;
+        app.printPages(parent, title, [&](Canvas& canvas, int width, int height, int) {
+            draw(canvas, width, height);
+            return false;
+        });
+        printedPages = pages;
         return true;
     };
     app.pickDate = [this](QWidget*, double day, const QPoint&) {
@@ -54,12 +53,8 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
         return pickedDates.isEmpty() ? 0.0 : pickedDates.takeFirst();
     };
     app.today = [] { return 46000.0; };
-    app.chooseExportFile = [this](QWidget*, const QString&) {
-        return chosenExportFiles.isEmpty() ? QString() : chosenExportFiles.takeFirst();
-    };
-    app.chooseImportFile = [this](QWidget*, const QString&) {
-        return chosenImportFiles.isEmpty() ? QString() : chosenImportFiles.takeFirst();
-    };
+    app.chooseExportFile = [this](QWidget*, const QString&) { return TakeFirst(chosenExportFiles); };
+    app.chooseImportFile = [this](QWidget*, const QString&) { return TakeFirst(chosenImportFiles); };
     app.putClipboard = [this](const QString& text) { clipboard.append(text); };
 }
 
@@ -119,6 +114,15 @@ QStringList Column(const QTableWidget* grid, int column) {
     for (int row = 0; row < grid->rowCount(); ++row)
         cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
     return cells;
+}
+
+bool Drawn(const QImage& image, const QColor& colour, QRect area) {
+    area = area.isEmpty() ? image.rect() : area & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
 }
 
 int RunHeadless(const std::vector<std::string>& words) {

@@ -1,32 +1,47 @@
 #pragma once
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <QString>
-#include <QStringList>
 // The widgets the windows are built of, which every test drives.
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QString>
+#include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
+#include "GuiTests.h"
 #include "app/AppContext.h"
+#include "app/MaintenancePage.h"
 #include "app/TfrmProcess.h"
 #include "platform/HelpViewer.h"
+#include "results/EnterResultsPage.h"
+#include "standings/LeagueTablePage.h"
+#include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
 namespace vantorel::testing {
+
+using namespace Qt::StringLiterals;
+using namespace std::string_literals;
 
 // Records what the windows asked of the help system.
 class RecordedHelp : public HelpViewer {
@@ -81,8 +96,14 @@ void Choose(QComboBox* list, const QString& name);
 // The texts of a list's entries, first first.
 QStringList Items(const QComboBox* list);
 QStringList Items(const QListWidget* list);
+// The texts of labels, buttons or edit boxes, in the order given.
+template <typename... Widgets> QStringList Texts(const Widgets*... widgets) {
+    return {widgets->text()...};
+}
 // The texts of a grid's column, top down; a cell without an item reads as empty.
 QStringList Column(const QTableWidget* grid, int column);
+// Whether any pixel of `image` within `area` (all of it when empty) has the colour `colour`.
+bool Drawn(const QImage& image, const QColor& colour, QRect area = {});
 
 // Runs a printout's or a screenshot's command line as the desktop program does: its exit code.
 int RunHeadless(const std::vector<std::string>& words);

@@ -1,18 +1,29 @@
-#include <fstream>
-
-#include <QApplication>
-#include <QImage>
-#include <QSignalSpy>
+#include <QGroupBox>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
 #include "app/TAboutBox.h"
 #include "app/TfrmMain.h"
-#include "app/TfrmProcess.h"
+#include "app/TfrmNew.h"
+#include "app/TfrmSetup.h"
+#include "results/MatchDaysBox.h"
 #include "store/IniFile.h"
 
 namespace vantorel::testing {
 namespace {
+
+// Picks an element and a colour as the user would.
+void PickColour(TfrmSetup& dialog, int element, int position) {
+    dialog.RadioGroup1->button(element)->click();
+    dialog.ColourBox->setCurrentIndex(position);
+    Q_EMIT dialog.ColourBox->activated(position);
+}
+
+void AddNames(TfrmNew& wizard, const QStringList& names) {
+    for (const QString& name : names) {
+        wizard.Edit1->setText(name);
+        QTest::keyClick(wizard.Edit1, Qt::Key_Return);
+    }
+}
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -28,24 +39,23 @@ private Q_SLOTS:
         window.btnOpenClick();
         QVERIFY(window.workspace() && window.workspace()->isVisible());
         QVERIFY(!window.isVisible());
-        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
+        QVERIFY(window.workspace()->windowTitle().endsWith(u" - Alpha"_s));
         QVERIFY(window.workspace()->close());
         QVERIFY(window.isVisible());
         QCOMPARE(window.DivList->currentRow(), 0);
 
         harness.WriteLeague("a.div", "Zeta");
         window.UpdateFileTable();
-        QCOMPARE(window.DivList->item(0)->text(), QStringLiteral("Zeta"));
-        QCOMPARE(window.DivList->item(1)->text(), QStringLiteral("Alpha"));
+        QCOMPARE(Items(window.DivList), (QStringList{u"Zeta"_s, u"Alpha"_s}));
         window.DivList->clearSelection();
         window.btnOpenClick();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not selected a table to open"));
+        QCOMPARE(harness.lastPrompt(), u"You have not selected a table to open"_s);
         QVERIFY(!window.workspace()->isVisible());
         QVERIFY(window.isVisible());
         window.DivList->setCurrentRow(1);
         window.btnOpenClick();
         QVERIFY(window.workspace()->isVisible());
-        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Alpha")));
+        QVERIFY(window.workspace()->windowTitle().endsWith(u" - Alpha"_s));
         window.workspace()->close();
     }
 
@@ -58,7 +68,7 @@ private Q_SLOTS:
         TfrmMain window(harness.app);
         window.Start(startup);
         QVERIFY(window.workspace() && window.workspace()->isVisible());
-        QVERIFY(window.workspace()->windowTitle().endsWith(QStringLiteral(" - Cup")));
+        QVERIFY(window.workspace()->windowTitle().endsWith(u" - Cup"_s));
         QVERIFY(window.workspace()->close());
         QVERIFY(window.isVisible()); // the main window lists the file's folder behind it
         QCOMPARE(window.DivList->count(), 2);
@@ -67,7 +77,7 @@ private Q_SLOTS:
         TfrmMain alone(missing.app);
         alone.Start(ReadStartupArguments({missing.app.leagueFolder + "none.div"}));
         QVERIFY(alone.isVisible());
-        QCOMPARE(missing.lastPrompt(), QStringLiteral("File not found"));
+        QCOMPARE(missing.lastPrompt(), u"File not found"_s);
     }
 
     void anEmptyFolderDisablesOpenAndACancelledFolderChoiceChangesNothing() {
@@ -99,11 +109,9 @@ private Q_SLOTS:
         harness.chosenFolders << QString::fromStdString(harness.app.leagueFolder).chopped(1);
         window.btnDirectClick();
         QCOMPARE(harness.prompts.shown.size(), std::size_t{2});
-        std::ifstream in(harness.app.settingsFile);
-        const IniFile ini(std::string((std::istreambuf_iterator<char>(in)), {}));
-        QCOMPARE(QString::fromStdString(*ini.value("Options", "FilePath")),
-                 QString::fromStdString(harness.app.leagueFolder));
-        QVERIFY(window.lbDirect->text().startsWith(QStringLiteral("Current Folder: ")));
+        QCOMPARE(*ReadIniFile(harness.app.settingsFile).value("Options", "FilePath"),
+                 harness.app.leagueFolder);
+        QVERIFY(window.lbDirect->text().startsWith(u"Current Folder: "_s));
         QVERIFY(!window.lbDirect->text().endsWith(QLatin1Char('/')));
     }
 
@@ -146,9 +154,9 @@ private Q_SLOTS:
         TfrmMain window(harness.app);
         window.show();
         const QString shown = window.lbDirect->text();
-        QVERIFY(shown.startsWith(QStringLiteral("Current Folder: ") +
+        QVERIFY(shown.startsWith(u"Current Folder: "_s +
                                  QString::fromStdString(harness.folder.path().string()).left(4)));
-        QVERIFY(shown.endsWith(QStringLiteral("name-11")));
+        QVERIFY(shown.endsWith(u"name-11"_s));
         QVERIFY(shown.contains(QChar(0x2026)));
         QVERIFY(window.lbDirect->fontMetrics().horizontalAdvance(shown) <= window.lbDirect->width());
         QCOMPARE(window.lbDirect->toolTip(), QString::fromStdString(folder.string()));
@@ -179,12 +187,197 @@ private Q_SLOTS:
         window.close(); // the help window goes with the main window
         QCOMPARE(harness.help.closes, 1);
     }
+
+    void theSetupDialogRefusesAFormValueOutOfRangeAndAnOwnTeamColourEqualToAnother() {
+        GuiHarness harness;
+        TfrmSetup dialog(harness.app, nullptr);
+        dialog.show();
+        dialog.udForm->setFocus();
+        dialog.udForm->selectAll();
+        QTest::keyClicks(dialog.udForm, u"1"_s);
+        QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
+        QCOMPARE(harness.lastPrompt(),
+                 u"The number of games to include in the current form must be from 2 to 30"_s);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.app.settings.FormGames, 10);
+        dialog.udForm->setValue(30);
+        dialog.udForm->stepBy(1); // the arrows stay within the range
+        QCOMPARE(dialog.udForm->value(), 30);
+
+        PickColour(dialog, 0, 7); // red promoted teams while the own team is red
+        dialog.btnApplyClick();
+        QCOMPARE(harness.lastPrompt(),
+                 u"Your Own Team colour cannot be the same as one of the other three"_s);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.app.settings.Colour1, Colour{0x00FFFF});
+        QCOMPARE(harness.app.settings.FormGames, 10);
+        QVERIFY(!std::filesystem::exists(harness.app.settingsFile));
+    }
+
+    void theSetupDialogWritesTheSettingsFileOnOk() {
+        GuiHarness harness;
+        std::ofstream(harness.app.settingsFile) << "[Options]\nFilePath=/somewhere/\n";
+        TfrmSetup dialog(harness.app, nullptr);
+        dialog.show();
+        QCOMPARE(dialog.ColourBox->currentIndex(), 9); // yellow promoted teams
+        PickColour(dialog, 3, 10);                     // a blue own team
+        dialog.cbShowPoss->setChecked(true);
+        dialog.udForm->setValue(6);
+        dialog.btnApplyClick();
+        QVERIFY(harness.prompts.shown.empty());
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(harness.app.settings.Colour4, Colour{0xFF0000});
+        const IniFile ini = ReadIniFile(harness.app.settingsFile);
+        QCOMPARE(std::tuple(*ini.value("Colours", "Colour4"), *ini.value("Options", "ShowPoss"),
+                            *ini.value("Options", "ShortTab"), *ini.value("Options", "FormGames")),
+                 std::tuple("16711680"s, "1"s, "0"s, "6"s));
+        QCOMPARE(*ini.value("Options", "FilePath"), "/somewhere/"s);
+    }
+
+    void aSetupColourOutsideTheListLeavesTheSelectionAndTheValue() {
+        GuiHarness harness;
+        harness.app.settings.Colour2 = 0x123456;
+        TfrmSetup dialog(harness.app, nullptr);
+        dialog.show();
+        const int before = dialog.ColourBox->currentIndex();
+        dialog.RadioGroup1->button(1)->click();
+        QCOMPARE(dialog.ColourBox->currentIndex(), before);
+        dialog.btnApplyClick();
+        QCOMPARE(harness.app.settings.Colour2, Colour{0x123456});
+    }
+
+    void theNewLeagueWizardWalksToFinishWithTheChecksOnTheWay() {
+        GuiHarness harness;
+        TfrmNew wizard(harness.app, nullptr);
+        wizard.show();
+        QVERIFY(!wizard.btnBack->isEnabled());
+        QVERIFY(!wizard.btnFinish->isEnabled());
+        wizard.btnNextClick();
+        QVERIFY(!wizard.btnBack->isEnabled());
+        wizard.edtTeams->setValue(5);
+        wizard.btnNextClick();
+        QCOMPARE(harness.lastPrompt(), u"You must enter a name for this table"_s);
+        wizard.TableName->setText(u"Sunday League"_s);
+        wizard.btnNextClick();
+        QCOMPARE(wizard.panRemain->text(), u"5 more teams required"_s);
+        QVERIFY(wizard.btnBack->isEnabled());
+        // Back to the first step, whose team count the next Next takes again.
+        wizard.btnBackClick();
+        QVERIFY(!wizard.btnBack->isEnabled());
+        wizard.edtTeams->setValue(4);
+        wizard.btnNextClick();
+        QCOMPARE(wizard.panRemain->text(), u"4 more teams required"_s);
+
+        AddNames(wizard, {u"Rovers"_s, u"albion"_s, u"City"_s});
+        QCOMPARE(wizard.panRemain->text(), u"One more team required"_s);
+        wizard.btnNextClick();
+        QCOMPARE(harness.lastPrompt(), u"You have not yet added all the team names"_s);
+        AddNames(wizard, {u"City"_s});
+        QVERIFY(!wizard.btnAdd->isEnabled());
+        QCOMPARE(wizard.panRemain->text(), u"All teams entered"_s);
+        wizard.btnNextClick();
+        QCOMPARE(harness.lastPrompt(), u"Duplicate team names entered, please correct"_s);
+        wizard.TeamList->setCurrentRow(1);
+        wizard.btnEditClick();
+        QCOMPARE(wizard.Edit1->text(), u"City"_s);
+        wizard.Edit1->setText(u"Dynamo"_s);
+        wizard.btnAddClick();
+        QCOMPARE(wizard.TeamList->item(3)->text(), u"Rovers"_s);
+        wizard.btnNextClick();
+
+        QCOMPARE(wizard.ChooseList->item(0)->text(), u"** None **"_s);
+        wizard.ChooseList->setCurrentRow(4);
+        wizard.spnUp->setValue(1);
+        wizard.btnNextClick();
+        QVERIFY(wizard.btnFinish->isEnabled());
+        QVERIFY(!wizard.btnNext->isEnabled());
+
+        // Cancelling the save dialog writes nothing and stays on the last step.
+        wizard.btnFinishClick();
+        QVERIFY(wizard.isVisible());
+        QVERIFY(wizard.writtenFile().isEmpty());
+
+        const QString file = QString::fromStdString(harness.app.leagueFolder) + u"sunday"_s;
+        harness.chosenFiles << file;
+        wizard.btnFinishClick();
+        QVERIFY(!wizard.isVisible());
+        QCOMPARE(wizard.writtenFile(), file + u".div"_s);
+        Division league;
+        QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
+        QCOMPARE(
+            std::tuple(league.Header().ResultCount, league.Header().OwnTeam, league.Header().PromoteCount),
+            std::tuple(12, 4, 1));
+        QCOMPARE(std::string(league.Teams[1].Name.stored()), "albion"s);
+
+        TfrmMain main(harness.app);
+        QCOMPARE(main.DivList->item(0)->text(), u"Sunday League"_s);
+    }
+
+    void theWizardLaysTheFixturesOnMatchDaysWhenAsked() {
+        GuiHarness harness;
+        TfrmNew wizard(harness.app, nullptr);
+        wizard.show();
+        wizard.btnNextClick();
+        wizard.TableName->setText(u"Five"_s);
+        wizard.edtTeams->setValue(5);
+        wizard.btnNextClick();
+        AddNames(wizard, {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s});
+        for (int step = 0; step < 3; ++step)
+            wizard.btnNextClick();
+        QVERIFY(!wizard.gbMatchDays->isChecked());
+        wizard.gbMatchDays->setChecked(true);
+        harness.pickedDates = {46010};
+        wizard.gbMatchDays->btnFirstDate->click();
+        wizard.gbMatchDays->edSkip->setText(u"31/02/2026"_s);
+        wizard.btnFinishClick();
+        QVERIFY(wizard.isVisible()); // a date that does not exist is refused before the save dialog
+        wizard.gbMatchDays->edSkip->setText(QString::fromStdString(harness.app.dateFormat.Format(46017)));
+        harness.chosenFiles << QString::fromStdString(harness.app.leagueFolder) + u"five.div"_s;
+        wizard.btnFinishClick();
+        Division league;
+        QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
+        // Ten weekly match days of two matches (one team rests), the second moved past the skipped date.
+        QCOMPARE(league.Header().ResultCount, std::int16_t{20});
+        QCOMPARE(std::tuple(league.Results[2].MatchDate, league.Results[3].MatchDate,
+                            league.Results[20].MatchDate),
+                 std::tuple(46010.0, 46024.0, 46080.0));
+    }
+
+    // A league from a results file: the file's teams and meetings, every result entered on Finish.
+    void aLeagueFromAResultsFileHoldsEveryResult() {
+        GuiHarness harness;
+        const std::string csv = harness.folder.file("Sunday League.csv");
+        std::ofstream(csv, std::ios::binary) << "Date,Home,Away,HomeGoals,AwayGoals\n"
+                                                "13/09/2025,Rovers,albion,2,1\n14/09/2025,City,Dynamo,0,0\n"
+                                                "20/09/2025,albion,City,1,1\n";
+        TfrmNew wizard(harness.app, nullptr);
+        harness.chosenImportFiles = {QString::fromStdString(csv)};
+        wizard.btnFromResults->click();
+        QCOMPARE(wizard.TableName->text(), u"Sunday League"_s);
+        QVERIFY(!wizard.edtTeams->isEnabled());
+        QCOMPARE(wizard.edtTeams->value(), 4);
+        wizard.btnNextClick();
+        QCOMPARE(wizard.TeamList->item(0)->text(), u"albion"_s);
+        QVERIFY(!wizard.btnAdd->isEnabled());
+        wizard.btnNextClick();
+        wizard.btnNextClick();
+        const QString file = QString::fromStdString(harness.app.leagueFolder) + u"sunday.div"_s;
+        harness.chosenFiles << file;
+        wizard.btnFinishClick();
+        QCOMPARE(wizard.writtenFile(), file);
+        Division league;
+        QVERIFY(LoadDivision(file.toStdString(), league).ok());
+        QCOMPARE(league.Header().ResultCount, std::int16_t{12}); // meeting twice: Rovers were at home
+        int played = 0;
+        for (int r = 1; r <= league.Header().ResultCount; ++r)
+            played += league.Results[r].Played;
+        QCOMPARE(played, 3);
+        QCOMPARE(league.Teams[4].Points, std::int16_t{3}); // Rovers
+    }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(MainWindowTest);
-
 } // namespace vantorel::testing
 
 #include "MainWindowTest.moc"

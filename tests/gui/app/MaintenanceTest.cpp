@@ -1,20 +1,18 @@
+#include <QAbstractItemView>
 #include <QRadioButton>
+#include <QStackedWidget>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "app/MaintenancePage.h"
 #include "app/TableSettingsTab.h"
 #include "app/TeamsTab.h"
-#include "app/TfrmProcess.h"
-#include "standings/LeagueTablePage.h"
+#include "players/PlayersTab.h"
+#include "players/TfrmAddPlayer.h"
 #include "standings/SortOrderTab.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
+#include "stats/TeamStatisticsPage.h"
+#include "stats/TfrmGraph.h"
 
 namespace vantorel::testing {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 // A workspace on a league of four teams, one called Everton, with some results, on the maintenance page.
 struct MaintenanceWindow {
@@ -34,6 +32,34 @@ struct MaintenanceWindow {
     TfrmProcess window;
 };
 
+// Every text the item views, combo boxes and labels under a widget hold that contains `name`.
+QStringList ShownTexts(const QWidget* root, const QString& name) {
+    QStringList texts;
+    for (const QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (!model)
+            continue;
+        for (int row = 0; row < model->rowCount(); ++row)
+            for (int column = 0; column < model->columnCount(); ++column)
+                texts << model->data(model->index(row, column)).toString();
+    }
+    for (const QComboBox* box : root->findChildren<QComboBox*>())
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+    for (const QLabel* label : root->findChildren<QLabel*>())
+        texts << label->text();
+    return texts.filter(name);
+}
+
+void Rename(OpenWorkspace& window, int team, const QString& name) {
+    window.ShowTab(MaintenanceTab::Teams);
+    TeamsTab& tab = *window.maintenancePage->teamsTab;
+    tab.lbTeams->setCurrentRow(team - 1);
+    tab.btnEditClick();
+    tab.edTeam->setText(name);
+    tab.btnUpTeamClick();
+}
+
 class MaintenanceTest : public QObject {
     Q_OBJECT
 
@@ -43,7 +69,7 @@ private Q_SLOTS:
         MaintenanceWindow maintenance(harness);
         TableSettingsTab& tab = *maintenance.page().tableTab;
         Division& division = *harness.division;
-        QCOMPARE(tab.lbOwnTeam->item(0)->text(), QStringLiteral("*** None ***"));
+        QCOMPARE(tab.lbOwnTeam->item(0)->text(), u"*** None ***"_s);
         QVERIFY(tab.rbWinThree->isChecked());
         QVERIFY(!division.DataChanged());
 
@@ -55,9 +81,9 @@ private Q_SLOTS:
         tab.edtTableName->clear();
         QTest::keyClick(tab.edtTableName, Qt::Key_Backspace); // an emptied box keeps the name
         QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Test League"));
-        QTest::keyClicks(tab.edtTableName, QStringLiteral("Cup"));
+        QTest::keyClicks(tab.edtTableName, u"Cup"_s);
         QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Cup"));
-        QCOMPARE(maintenance.window.tablePage->panLeague->text(), QStringLiteral("Cup"));
+        QCOMPARE(maintenance.window.tablePage->panLeague->text(), u"Cup"_s);
 
         tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
         QCOMPARE(division.Header().RelegateCount, std::uint8_t{4});
@@ -89,11 +115,11 @@ private Q_SLOTS:
         QCOMPARE(tab.edDeduct->value(), 0);
         tab.btnEditClick();
         QVERIFY(tab.edTeam->isEnabled());
-        QCOMPARE(tab.edTeam->text(), QStringLiteral("Team 03"));
-        tab.edTeam->setText(QStringLiteral("Everton")); // another team's name is accepted
+        QCOMPARE(tab.edTeam->text(), u"Team 03"_s);
+        tab.edTeam->setText(u"Everton"_s); // another team's name is accepted
         tab.btnUpTeamClick();
         QCOMPARE(std::string(division.Teams[3].Name.stored()), std::string("Everton"));
-        QCOMPARE(tab.lbTeams->item(2)->text(), QStringLiteral("Everton"));
+        QCOMPARE(tab.lbTeams->item(2)->text(), u"Everton"_s);
         QVERIFY(!tab.edTeam->isEnabled());
         QCOMPARE(division.Teams[3].Played, std::uint8_t{1});
     }
@@ -122,15 +148,15 @@ private Q_SLOTS:
         tab.lbActive->setCurrentRow(1);
         tab.btnUp->click();
         QCOMPARE(tab.lbActive->currentRow(), 0);
-        QCOMPARE(Items(tab.lbActive).first(), QStringLiteral("Goal difference"));
+        QCOMPARE(Items(tab.lbActive).first(), u"Goal difference"_s);
         tab.btnRestoreClick();
-        QCOMPARE(Items(tab.lbActive).first(), QStringLiteral("Points total"));
+        QCOMPARE(Items(tab.lbActive).first(), u"Points total"_s);
 
         // Dropping an available rule on the active list, then one active rule on the available list.
         tab.ListDrop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active);
-        QCOMPARE(Items(tab.lbActive).last(), QStringLiteral("Possible Points"));
+        QCOMPARE(Items(tab.lbActive).last(), u"Possible Points"_s);
         tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
-        QCOMPARE(Items(tab.lbAvail).last(), QStringLiteral("Team name"));
+        QCOMPARE(Items(tab.lbAvail).last(), u"Team name"_s);
         maintenance.ShowTab(MaintenanceTab::Table);
         QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1235"));
         QVERIFY(harness.division->DataChanged());
@@ -154,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(maintenance.window.TabSet1->currentIndex(),
                  static_cast<int>(WorkspacePage::TableMaintenance));
         QVERIFY(!maintenance.window.close());
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("You must have at least one active sort rule"));
+        QCOMPARE(harness.lastPrompt(), u"You must have at least one active sort rule"_s);
         QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1234"));
 
         tab.lbAvail->setCurrentRow(0);
@@ -162,12 +188,75 @@ private Q_SLOTS:
         maintenance.window.TabSet1->setCurrentIndex(0);
         QCOMPARE(maintenance.window.TabSet1->currentIndex(), 0);
     }
+
+    // A renamed team shows under its new name on every page and dialog, and each list still leads to it.
+    void everyPageAndDialogShowsTheNewName() {
+        GuiHarness harness;
+        auto league = MakeLeague(4, 2);
+        PlayFixture(*league, 1, 2, 0, 40000);
+        PlayFixture(*league, 2, 1, 1, 40001);
+        (void)AddPlayer(*league, PlayerRecord{ShortString<20>("Ann"), 1, 0});
+        OpenWorkspace window(harness, harness.Save(*league, "rename.div"));
+        window.ShowPage(WorkspacePage::TeamStatistics);
+        QCOMPARE(window.teamStatsPage->SelTeamList->currentText(), u"Team 01"_s);
+
+        Rename(window, 1, u"Renamed FC"_s);
+        const QString old = u"Team 01"_s, renamed = u"Renamed FC"_s;
+        // Each page as it is shown (the pages out of sight are refreshed when they are shown).
+        for (int page = 0; page < window.TabSet1->count(); ++page) {
+            window.TabSet1->setCurrentIndex(page);
+            QTabWidget& tabs = *window.maintenancePage->TabbedNotebook1;
+            for (int tab = 0; page == static_cast<int>(WorkspacePage::TableMaintenance) && tab < tabs.count();
+                 ++tab) {
+                tabs.setCurrentIndex(tab);
+                QVERIFY2(ShownTexts(tabs.currentWidget(), old).isEmpty(), qPrintable(u"tab %1"_s.arg(tab)));
+            }
+            QVERIFY2(ShownTexts(window.Notebook1->currentWidget(), old).isEmpty(),
+                     qPrintable(u"page %1"_s.arg(page)));
+        }
+
+        // The team statistics list leads to the renamed team, and so does its graph.
+        window.ShowPage(WorkspacePage::TeamStatistics);
+        TeamStatisticsPage& stats = *window.teamStatsPage;
+        QVERIFY(stats.SelTeamList->findText(renamed) >= 0);
+        QCOMPARE(stats.SelTeamList->currentText(), renamed); // the team shown before the rename
+        QCOMPARE(window.workspace().ShownTeam, 1);
+        QVERIFY(!ShownTexts(&stats, renamed).isEmpty());
+        stats.btnGraphClick();
+        auto* graph = window.findChild<TfrmGraph*>();
+        QVERIFY(graph);
+        QVERIFY(graph->windowTitle().contains(renamed)); // the graph names the team it draws
+        QVERIFY(ShownTexts(graph, old).isEmpty() && !graph->windowTitle().contains(old));
+        graph->close();
+
+        window.ShowTab(MaintenanceTab::Players);
+        window.maintenancePage->playersTab->btnPlAddClick();
+        auto* addPlayer = window.maintenancePage->playersTab->findChild<TfrmAddPlayer*>();
+        QVERIFY(addPlayer);
+        QVERIFY(addPlayer->cbTeam->findText(renamed) >= 0);
+        QCOMPARE(addPlayer->cbTeam->findText(old), -1);
+        addPlayer->close();
+    }
+
+    void twoTeamsOfOneNameStayApartInTheTeamList() {
+        GuiHarness harness;
+        OpenWorkspace window(harness, harness.WriteLeague("same.div", "Same", 4));
+        Rename(window, 3, u"Team 02"_s);
+        window.ShowPage(WorkspacePage::TeamStatistics);
+        QComboBox& list = *window.teamStatsPage->SelTeamList;
+        QCOMPARE(list.count(), 4);
+        QList<int> shown;
+        for (int row = 0; row < list.count(); ++row) {
+            list.setCurrentIndex(row);
+            window.teamStatsPage->SelTeamListChange();
+            shown << window.workspace().ShownTeam;
+        }
+        QCOMPARE(shown, (QList<int>{1, 2, 3, 4}));
+    }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(MaintenanceTest);
-
 } // namespace vantorel::testing
 
 #include "MaintenanceTest.moc"

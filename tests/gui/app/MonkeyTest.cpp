@@ -1,19 +1,13 @@
-// Random clicks, keys and page changes on the workspace of the sample league: after every step the league
-// passes the loader's checks and keeps every rule of the data model, its running totals equal to a recount.
+// Random clicks, keys and page changes on the sample league's workspace: after every step the league passes
+// the loader's checks and every rule of the data model.
 
 #include <random>
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QTabBar>
-#include <QTest>
 #include <QTimer>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "app/TfrmProcess.h"
 #include "store/DivisionCheck.h"
-#include "store/LeagueFile.h"
 #include "support/SampleSeason.h"
 
 namespace vantorel::testing {
@@ -94,24 +88,18 @@ private Q_SLOTS:
             changes += WriteDivision(*harness.division) != before ? 1 : 0;
 
             const Status sound = CheckDivision(*harness.division);
-            QVERIFY2(
-                sound.ok(),
-                qPrintable(
-                    QStringLiteral("step %1: %2").arg(step).arg(QString::fromStdString(sound.message()))));
+            QVERIFY2(sound.ok(),
+                     qPrintable(u"step %1: %2"_s.arg(step).arg(QString::fromStdString(sound.message()))));
             const std::vector<std::string> broken = BrokenRules(*harness.division);
-            QVERIFY2(broken.empty(),
-                     qPrintable(QStringLiteral("step %1: %2")
-                                    .arg(step)
-                                    .arg(QString::fromStdString(broken.empty() ? "" : broken.front()))));
+            QVERIFY2(broken.empty(), qPrintable(u"step %1: %2"_s.arg(step).arg(
+                                         QString::fromStdString(broken.empty() ? "" : broken.front()))));
         }
         qInfo("the monkey changed the league %d times and closed the workspace %d times", changes, reopened);
     }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(MonkeyTest);
-
 } // namespace vantorel::testing
 
 #include "MonkeyTest.moc"

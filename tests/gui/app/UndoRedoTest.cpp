@@ -1,5 +1,4 @@
-// Undo and redo in the workspace window, and a window killed after a result was entered: its league,
-// opened again, offers the result back.
+// Undo and redo, and a window killed after a result was entered: its league, opened again, offers it back.
 
 #include <csignal>
 #include <cstdio>
@@ -9,11 +8,7 @@
 #include <QProcess>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "results/EnterResultsPage.h"
 #include "store/FileIo.h"
-#include "store/LeagueFile.h"
-#include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
 namespace {
@@ -25,8 +20,8 @@ constexpr const char* kChildLeague = "VANTOREL_CRASH_LEAGUE";
 void EnterResult(OpenWorkspace& window) {
     window.ShowPage(WorkspacePage::EnterResults);
     EnterResultsPage& page = *window.enterPage;
-    Choose(page.HomeList, QStringLiteral("Team 01"));
-    Choose(page.AwayList, QStringLiteral("Team 02"));
+    Choose(page.HomeList, u"Team 01"_s);
+    Choose(page.AwayList, u"Team 02"_s);
     page.Score1->setValue(2);
     page.Score2->setValue(1);
     QTest::keyClick(page.edAttend, Qt::Key_Return);
@@ -44,17 +39,16 @@ private Q_SLOTS:
         QVERIFY(!window.btnUndo->isEnabled());
         EnterResult(window);
         QVERIFY(harness.division->Results[1].Played);
-        QCOMPARE(window.btnUndo->toolTip(), QStringLiteral("Undo: result Team 01 v Team 02 2-1 (Ctrl+Z)"));
+        QCOMPARE(window.btnUndo->toolTip(), u"Undo: result Team 01 v Team 02 2-1 (Ctrl+Z)"_s);
         QCOMPARE(window.enterPage->HomeList->count(), 2); // both teams are withheld for the day
 
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!harness.division->Results[1].Played);
         QVERIFY(!harness.division->DataChanged());
-        QCOMPARE(window.btnRedo->toolTip(), QStringLiteral("Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"));
-        // The page shown was computed again: every team is offered, and Team 01 has its three home
-        // fixtures open once more.
+        QCOMPARE(window.btnRedo->toolTip(), u"Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"_s);
+        // The page was computed again: every team is offered, Team 01 with its three home fixtures open.
         QCOMPARE(window.enterPage->HomeList->count(), 4);
-        Choose(window.enterPage->HomeList, QStringLiteral("Team 01"));
+        Choose(window.enterPage->HomeList, u"Team 01"_s);
         QCOMPARE(window.enterPage->AwayList->count(), 3);
         window.enterPage->btnCancel->click();
 
@@ -81,7 +75,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromUtf8(kChildLeague), QString::fromStdString(league));
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("CrashingWindow")});
+        child.start(QCoreApplication::applicationFilePath(), {u"CrashingWindow"_s});
         QVERIFY(child.waitForStarted());
         while (!child.readAllStandardOutput().contains("entered"))
             QVERIFY2(child.waitForReadyRead(20000), "the child never entered the result");
@@ -94,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(after == before); // nothing was saved
         OpenWorkspace window(harness, league, false);
         window.OfferRecovery();
-        QVERIFY(harness.lastPrompt().startsWith(QStringLiteral("1 change to this league was not saved;")));
+        QVERIFY(harness.lastPrompt().startsWith(u"1 change to this league was not saved;"_s));
         const ResultRecord& match = harness.division->Results[1];
         QVERIFY(match.Played);
         QCOMPARE(match.HomeGoals, 2);

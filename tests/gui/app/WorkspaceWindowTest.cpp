@@ -1,30 +1,17 @@
-#include <fstream>
-
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QSet>
-#include <QStringList>
-#include <QApplication>
 #include <QLayout>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QButtonGroup>
-#include <QImage>
 #include <QMenu>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "app/MaintenancePage.h"
 #include "app/LeagueSettings.h"
 #include "platform/AccessibleNames.h"
-#include "results/EnterResultsPage.h"
 #include "store/Settings.h"
-#include "standings/LeagueTablePage.h"
-#include "store/LeagueFile.h"
-#include "support/LeagueEdits.h"
-#include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
 namespace {
@@ -32,13 +19,18 @@ namespace {
 // A league of 20 teams meeting twice with two match days played.
 std::string WritePlayedLeague(GuiHarness& harness) {
     auto league = MakeLeague(20, 2);
-    testing::Edit(*league).Header().PromoteCount = 2;
-    testing::Edit(*league).Header().PlayoffCount = 4;
-    testing::Edit(*league).Header().RelegateCount = 3;
-    testing::Edit(*league).Header().OwnTeam = 5;
+    auto& header = testing::Edit(*league).Header();
+    std::tie(header.PromoteCount, header.PlayoffCount, header.RelegateCount, header.OwnTeam) =
+        std::tuple(2, 4, 3, 5);
     for (int r = 1; r <= 20; ++r)
         PlayFixture(*league, r, r % 3, 1, r <= 10 ? 40000 : 40007);
     return harness.Save(*league, "played.div");
+}
+
+// The deduction of a team in the league stored at `path`; -1 when it does not load.
+int StoredDeduction(const std::string& path, int team) {
+    Division stored;
+    return LoadDivision(path, stored).ok() ? stored.Teams[team].Deduction : -1;
 }
 
 class WorkspaceWindowTest : public QObject {
@@ -63,9 +55,7 @@ private Q_SLOTS:
         window.PopupMenu1Popup();
         QVERIFY(!window.miSave->isEnabled());
         const std::string original = FileText(path);
-        Division first;
-        QVERIFY(LoadDivision(path, first).ok());
-        QCOMPARE(first.Teams[2].Deduction, std::uint16_t{1});
+        QCOMPARE(StoredDeduction(path, 2), 1);
 
         window.show();
         QVERIFY(SetDeduction(*harness.division, 1, 3));
@@ -74,8 +64,7 @@ private Q_SLOTS:
         harness.prompts.answers = {Answer::Cancel, Answer::No};
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QCOMPARE(harness.lastPrompt(),
-                 QStringLiteral("Table data updated ! Do you want to save the changes?"));
+        QCOMPARE(harness.lastPrompt(), u"Table data updated ! Do you want to save the changes?"_s);
         QVERIFY(window.close());
         QCOMPARE(FileText(path), original);
 
@@ -84,9 +73,7 @@ private Q_SLOTS:
         QVERIFY(SetDeduction(*harness.division, 1, 3));
         harness.prompts.answers = {Answer::Yes};
         QVERIFY(window.close());
-        Division saved;
-        QVERIFY(LoadDivision(path, saved).ok());
-        QCOMPARE(saved.Teams[1].Deduction, std::uint16_t{3});
+        QCOMPARE(StoredDeduction(path, 1), 3);
     }
 
     void aHalfEnteredResultKeepsTheTabAndTheWindow() {
@@ -101,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->currentIndex(), 0);
         harness.prompts.whileWarning = {};
         QVERIFY(!window.close());
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Result update in progress. Complete it or cancel"));
+        QCOMPARE(harness.lastPrompt(), u"Result update in progress. Complete it or cancel"_s);
         window.workspace().ResultPending = false;
         window.ShowPage(WorkspacePage::TableMaintenance);
         QCOMPARE(window.helpContext(), 900);
@@ -121,7 +108,7 @@ private Q_SLOTS:
         QTest::keyClick(window.focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
         // In the "Game:" list Ctrl+PgDn moves on and picks no home team, so nothing is left half entered.
-        const int enter = static_cast<int>(WorkspacePage::EnterResults);
+        const int enter = int(WorkspacePage::EnterResults);
         window.TabSet1->setCurrentIndex(enter);
         QComboBox* game = window.enterPage->HomeList;
         game->setFocus();
@@ -146,13 +133,12 @@ private Q_SLOTS:
             QVERIFY(window.close());
         }
         OpenWorkspace window(harness, path, false);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
-        QCOMPARE(window.Notebook1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
+        QCOMPARE(window.TabSet1->currentIndex(), int(WorkspacePage::TableMaintenance));
+        QCOMPARE(window.Notebook1->currentIndex(), int(WorkspacePage::TableMaintenance));
         QCOMPARE(window.maintenancePage->TabbedNotebook1->currentIndex(), int(MaintenanceTab::Players));
         QCOMPARE(window.helpContext(), 930);
         // The program's own settings are left as they were.
-        const Settings settings = ReadSettings(harness.app.settingsFile, "/nowhere/");
-        QCOMPARE(settings.ShowHints, Settings{}.ShowHints);
+        QCOMPARE(ReadSettings(harness.app.settingsFile, "/nowhere/").ShowHints, Settings{}.ShowHints);
     }
 
     void everyInputOfEveryPageHasAName() {
@@ -176,18 +162,16 @@ private Q_SLOTS:
             if (!input || widget->window() != &window || widget->focusPolicy() == Qt::NoFocus ||
                 qobject_cast<const QTabBar*>(widget->parentWidget()))
                 continue;
-            const bool named =
-                !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
-                (button && !button->text().isEmpty() && button->text() != QStringLiteral("..."));
+            const bool named = !widget->accessibleName().isEmpty() || labelled.contains(widget) ||
+                               (button && !button->text().isEmpty() && button->text() != u"..."_s);
             if (!named)
-                unnamed.append(QString(QString::fromUtf8(widget->metaObject()->className()) +
-                                       QStringLiteral(" in ") +
+                unnamed.append(QString(QString::fromUtf8(widget->metaObject()->className()) + u" in "_s +
                                        QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
         }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
         QVERIFY(window.tablePage->btnSpinUp->accessibleName() !=
                 window.tablePage->btnSpinDown->accessibleName());
-        QCOMPARE(window.tablePage->DivTable->accessibleName(), QStringLiteral("League table"));
+        QCOMPARE(window.tablePage->DivTable->accessibleName(), u"League table"_s);
     }
 
     void wrongRunningTotalsAreRecomputedOnOpeningAndTheUserToldOnce() {
@@ -216,36 +200,24 @@ private Q_SLOTS:
         auto cellRect = [&](int position, int column) {
             return page.DivTable->visualRect(page.DivTable->model()->index(position - 1, column));
         };
-        // The colour drawn in a cell's corner, where no text reaches.
-        auto background = [&](int row, int column) {
-            const QRect cell = cellRect(row, column);
-            return QColor(drawn.pixel(cell.left() + 1, cell.bottom() - 1));
-        };
-        const QColor yellow(255, 255, 0), lime(0, 255, 0), aqua(0, 255, 255);
+        // The zone colour is drawn in a cell's corner, where no text reaches; the own team's name is drawn in
+        // the own-team colour, wherever it stands.
+        const QColor zones[] = {{255, 255, 0}, {0, 255, 0}, Qt::white, {0, 255, 255}};
         for (int row = 1; row <= 20; ++row) {
-            const QColor expected = row <= 2    ? yellow
-                                    : row <= 6  ? lime
-                                    : row <= 17 ? QColor(Qt::white)
-                                                : aqua;
-            QCOMPARE(background(row, 3), expected);
-        }
-        // The own team's name is drawn in the own-team colour, wherever it stands.
-        for (int row = 1; row <= 20; ++row) {
-            const QRect cell = cellRect(row, 1);
-            bool red = false;
-            for (int x = cell.left(); x < cell.right(); ++x)
-                for (int y = cell.top(); y < cell.bottom(); ++y)
-                    red = red || QColor(drawn.pixel(x, y)) == QColor(Qt::red);
-            QCOMPARE(red, page.DivTable->item(row - 1, 1)->text() == QStringLiteral("Team 05"));
+            const QRect cell = cellRect(row, 3);
+            QCOMPARE(QColor(drawn.pixel(cell.left() + 1, cell.bottom() - 1)),
+                     zones[(row > 2) + (row > 6) + (row > 17)]);
+            QCOMPARE(Drawn(drawn, Qt::red, cellRect(row, 1).adjusted(0, 0, -1, -1)),
+                     page.DivTable->item(row - 1, 1)->text() == u"Team 05"_s);
         }
         page.cbShort->click();
         QCOMPARE(page.DivTable->columnCount(), 11);
-        QCOMPARE(page.DivTable->horizontalHeaderItem(10)->text(), QStringLiteral("PP"));
+        QCOMPARE(page.DivTable->horizontalHeaderItem(10)->text(), u"PP"_s);
         page.cbShowPoss->click();
         QCOMPARE(page.DivTable->columnCount(), 10);
         page.cbShort->click();
         QCOMPARE(page.DivTable->columnCount(), 15);
-        QCOMPARE(page.DivTable->horizontalHeaderItem(14)->text(), QStringLiteral("Pts"));
+        QCOMPARE(page.DivTable->horizontalHeaderItem(14)->text(), u"Pts"_s);
         window.close();
     }
 
@@ -267,11 +239,9 @@ private Q_SLOTS:
         for (int page = 0; page < window.Notebook1->count(); ++page) {
             window.TabSet1->setCurrentIndex(page);
             const QSize needed = window.layout()->totalMinimumSize();
-            QVERIFY2(needed.width() <= available.width() && needed.height() <= available.height(),
-                     qPrintable(QStringLiteral("page %1 needs %2 x %3")
-                                    .arg(page)
-                                    .arg(needed.width())
-                                    .arg(needed.height())));
+            QVERIFY2(
+                needed.width() <= available.width() && needed.height() <= available.height(),
+                qPrintable(u"page %1 needs %2 x %3"_s.arg(page).arg(needed.width()).arg(needed.height())));
         }
         QVERIFY(available.contains(QRect(QPoint(0, 0), window.size())));
 
@@ -300,17 +270,17 @@ private Q_SLOTS:
             QVERIFY(window.OpenLeague(path));
             window.show();
             window.TabSet1->setCurrentIndex(page);
-            auto* exit = window.Notebook1->currentWidget()->findChild<QPushButton*>(
-                QStringLiteral("btnExit%1").arg(page + 1));
-            QVERIFY2(exit && exit->isVisible(), qPrintable(QStringLiteral("page %1").arg(page)));
-            QCOMPARE(exit->text(), QStringLiteral("Exit"));
+            auto* exit =
+                window.Notebook1->currentWidget()->findChild<QPushButton*>(u"btnExit%1"_s.arg(page + 1));
+            QVERIFY2(exit && exit->isVisible(), qPrintable(u"page %1"_s.arg(page)));
+            QCOMPARE(exit->text(), u"Exit"_s);
             exit->click();
             QVERIFY(!window.isVisible());
         }
         // A file that cannot be loaded is not opened.
         std::ofstream(harness.app.leagueFolder + "cut.div") << "DIVHD";
         QVERIFY(!window.OpenLeague(harness.app.leagueFolder + "cut.div"));
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Read beyond end of file"));
+        QCOMPARE(harness.lastPrompt(), u"Read beyond end of file"_s);
     }
 
     void theAsAtDateStepsThroughMatchDatesAndBeepsAtTheEnds() {
@@ -336,7 +306,7 @@ private Q_SLOTS:
         const int dated = tableWidth();
         page.btnSpinDown->click();
         QCOMPARE(played(), 0);
-        QCOMPARE(page.lbDivDate->text(), QStringLiteral("Before the first match"));
+        QCOMPARE(page.lbDivDate->text(), u"Before the first match"_s);
         QCOMPARE(tableWidth(), dated); // the panel beside it keeps its width
         page.btnSpinDown->click();
         QCOMPARE(harness.prompts.beeps, 2);
@@ -349,9 +319,7 @@ private Q_SLOTS:
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(WorkspaceWindowTest);
-
 } // namespace vantorel::testing
 
 #include "WorkspaceWindowTest.moc"

@@ -1,26 +1,16 @@
-#include <fstream>
-
-#include <QButtonGroup>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/TfrmExport.h"
 #include "exchange/TfrmTeamNames.h"
 #include "exchange/TfrmImport.h"
-#include "standings/LeagueTablePage.h"
 #include "results/ResultEntry.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find("\r\n"));
@@ -78,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.rbClip->isEnabled(), choice != 0 || format != 3);
         QCOMPARE(dialog.cbTeam->isEnabled(), choice >= 8);
         if (choice == 8)
-            QCOMPARE(dialog.cbTeam->currentText(), QStringLiteral("All Teams"));
+            QCOMPARE(dialog.cbTeam->currentText(), u"All Teams"_s);
         const std::string path = harness.folder.file("out.csv");
         harness.chosenExportFiles = {QString::fromStdString(path)};
         dialog.btnExport->click();
@@ -94,7 +84,7 @@ private Q_SLOTS:
         {
             TfrmExport empty(harness.app, workspace, nullptr); // no dated result: today for both
             QCOMPARE(std::pair(empty.ExportFrom(), empty.ExportTo()), std::pair(46000.0, 46000.0));
-            QCOMPARE(empty.edFromDate->text(), QStringLiteral("09/12/2025"));
+            QCOMPARE(empty.edFromDate->text(), u"09/12/2025"_s);
         }
         PrepareLeague(harness);
         workspace.RefreshTable(*harness.division);
@@ -104,7 +94,7 @@ private Q_SLOTS:
         dialog.btnFromDate->click();
         dialog.btnToDate->click(); // cancelled: the date stays
         QCOMPARE(harness.calendarStarts, (std::vector<double>{45000, 45010}));
-        QCOMPARE(dialog.edFromDate->text(), QStringLiteral("20/03/2023"));
+        QCOMPARE(dialog.edFromDate->text(), u"20/03/2023"_s);
         QCOMPARE(dialog.ExportTo(), 45010.0);
         // A cancelled save dialog leaves the export dialog open with nothing written.
         dialog.show();
@@ -133,7 +123,7 @@ private Q_SLOTS:
         small.show();
         small.btnExport->click();
         QVERIFY(!small.isVisible());
-        QCOMPARE(harness.clipboard.value(0).left(4), QStringLiteral("Date"));
+        QCOMPARE(harness.clipboard.value(0).left(4), u"Date"_s);
 
         GuiHarness large;
         testing::Replace(*large.division, MakeLargestLeague());
@@ -157,9 +147,9 @@ private Q_SLOTS:
         dialog.edFile->setText(QString::fromStdString(harness.folder.file("missing.csv")));
         dialog.btnImport->click();
         QCOMPARE(harness.prompts.last(), std::string(kImportFileUnreadable));
-        harness.chosenImportFiles = {QStringLiteral("/chosen/file.csv")};
+        harness.chosenImportFiles = {u"/chosen/file.csv"_s};
         dialog.btnBrowse->click();
-        QCOMPARE(dialog.edFile->text(), QStringLiteral("/chosen/file.csv"));
+        QCOMPARE(dialog.edFile->text(), u"/chosen/file.csv"_s);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
@@ -191,15 +181,12 @@ private Q_SLOTS:
         QFETCH(QStringList, counters);
         GuiHarness harness;
         PrepareLeague(harness);
-        PlayerRecord bo;
-        bo.Name.assignStored("Bo");
-        bo.Team = 1;
-        QVERIFY(AddPlayer(*harness.division, bo));
+        QVERIFY(AddPlayer(*harness.division, PlayerRecord{ShortString<20>("Bo"), 1, 0}));
         TfrmImport dialog(harness.app, nullptr);
         dialog.RadioGroup1->button(choice)->click();
         dialog.edFile->setText(WriteText(harness, "in.csv", text.toStdString()));
         dialog.btnImport->click();
-        QTRY_COMPARE(dialog.lbStatus->text(), QStringLiteral("Done"));
+        QTRY_COMPARE(dialog.lbStatus->text(), u"Done"_s);
         QCOMPARE((QStringList{dialog.edRead->text(), dialog.edImported->text(), dialog.edErrors->text()}),
                  counters);
         QCOMPARE(dialog.pbStatus->value(), dialog.pbStatus->maximum());
@@ -223,9 +210,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 30000);
         QVERIFY(progress.count() > 1); // the bar moved while the lines were read
         QVERIFY(progress.first().first().toInt() < 100000);
-        QCOMPARE(dialog.edRead->text(), QStringLiteral("100000"));
-        QCOMPARE(dialog.edImported->text(), QStringLiteral("400"));
-        QCOMPARE(dialog.lbStatus->text(), QStringLiteral("Done"));
+        QCOMPARE(dialog.edRead->text(), u"100000"_s);
+        QCOMPARE(dialog.edImported->text(), u"400"_s);
+        QCOMPARE(dialog.lbStatus->text(), u"Done"_s);
     }
 
     // A results file with named columns and a name of its own: nothing goes in until the name is mapped, and
@@ -241,12 +228,12 @@ private Q_SLOTS:
         importer->edFile->setText(file);
         importer->btnImport->click();
         QTRY_VERIFY(importer->teamNames());
-        QCOMPARE(importer->lbStatus->text(), QStringLiteral("Nothing was imported"));
+        QCOMPARE(importer->lbStatus->text(), u"Nothing was imported"_s);
         QCOMPARE(importer->teamNames()->cbTeams.size(), 1u); // "team 03" is Team 03 by its letter case
         importer->teamNames()->cbTeams[0]->setCurrentIndex(3);
         importer->teamNames()->btnOK->click();
-        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
-        QCOMPARE(importer->edImported->text(), QStringLiteral("1"));
+        QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);
+        QCOMPARE(importer->edImported->text(), u"1"_s);
         QCOMPARE(harness.division->FindFixture(3, 4), 0); // played
 
         // A fresh dialog finds the kept mapping; the fixture is played now, so the line is an error.
@@ -254,9 +241,9 @@ private Q_SLOTS:
         importer->Prepare("mine.div");
         importer->edFile->setText(file);
         importer->btnImport->click();
-        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
+        QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);
         QVERIFY(!importer->teamNames());
-        QCOMPARE(importer->edErrors->text(), QStringLiteral("1"));
+        QCOMPARE(importer->edErrors->text(), u"1"_s);
         QVERIFY(harness.prompts.shown.empty());
     }
 
@@ -267,12 +254,12 @@ private Q_SLOTS:
         importer.edFile->setText(
             WriteText(harness, "two-ways.csv", "Date,Home,Away,HG,AG\n04/05/2023,Team 03,Team 04,1,0\n"));
         importer.btnImport->click();
-        QTRY_COMPARE(importer.lbStatus->text(), QStringLiteral("Nothing was imported"));
+        QTRY_COMPARE(importer.lbStatus->text(), u"Nothing was imported"_s);
         QVERIFY(harness.prompts.last().find("as dd/MM/yyyy or as MM/dd/yyyy") != std::string::npos);
-        importer.cbDates->setCurrentText(QStringLiteral("MM/dd/yyyy"));
+        importer.cbDates->setCurrentText(u"MM/dd/yyyy"_s);
         importer.btnImport->click();
-        QTRY_COMPARE(importer.lbStatus->text(), QStringLiteral("Done"));
-        QCOMPARE(importer.edImported->text(), QStringLiteral("1"));
+        QTRY_COMPARE(importer.lbStatus->text(), u"Done"_s);
+        QCOMPARE(importer.edImported->text(), u"1"_s);
     }
 
     void theTablePageOpensBothDialogsAndRefreshesAfterAnImport() {
@@ -290,18 +277,16 @@ private Q_SLOTS:
         QVERIFY(importer);
         importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
         importer->btnImport->click();
-        QTRY_COMPARE(importer->lbStatus->text(), QStringLiteral("Done"));
-        QCOMPARE(page.DivTable->item(0, 1)->text(), QStringLiteral("Team 01")); // not refreshed yet
+        QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);
+        QCOMPARE(page.DivTable->item(0, 1)->text(), u"Team 01"_s); // not refreshed yet
         importer->BitBtn2->click();
-        QTRY_COMPARE(page.DivTable->item(0, 2)->text(), QStringLiteral("1")); // one game played
+        QTRY_COMPARE(page.DivTable->item(0, 2)->text(), u"1"_s); // one game played
         QVERIFY(harness.division->DataChanged());
     }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(ExchangeDialogsTest);
-
 } // namespace vantorel::testing
 
 #include "ExchangeDialogsTest.moc"

@@ -1,9 +1,7 @@
 #include <QProgressBar>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
 #include "outlook/OutlookPage.h"
-#include "support/LeagueEdits.h"
 #include "support/SyntheticSeason.h"
 
 namespace vantorel::testing {
@@ -25,8 +23,8 @@ private Q_SLOTS:
         QVERIFY(page.shown() != nullptr);
         QCOMPARE(page.OutlookTable->rowCount(), 6);
         // At the end of the season every position is settled: the champions' title cell says so exactly.
-        QCOMPARE(page.OutlookTable->item(0, 8)->text(), QStringLiteral("\u2713 100.0"));
-        QCOMPARE(page.OutlookTable->item(0, 7)->text(), QStringLiteral("Champions"));
+        QCOMPARE(page.OutlookTable->item(0, 8)->text(), u"\u2713 100.0"_s);
+        QCOMPARE(page.OutlookTable->item(0, 7)->text(), u"Champions"_s);
         QVERIFY(!page.OutlookTable->item(0, 4)->toolTip().isEmpty());
         QVERIFY(!page.btnCancel->isVisible());
     }
@@ -49,9 +47,7 @@ private Q_SLOTS:
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(OutlookPageTest);
-
 } // namespace vantorel::testing
 
 #include "OutlookPageTest.moc"

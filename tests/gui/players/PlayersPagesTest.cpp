@@ -1,21 +1,21 @@
+#include <QTableView>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "app/MaintenancePage.h"
+#include "players/GoalScorers.h"
 #include "players/GoalsTab.h"
+#include "players/PlayerDialogs.h"
 #include "players/Players.h"
 #include "players/PlayersTab.h"
 #include "players/TfrmAddPlayer.h"
+#include "players/TfrmSquad.h"
 #include "players/TfrmUpGoal.h"
-#include "results/EnterResultsPage.h"
+#include "players/TfrmUpSquad.h"
 #include "results/ResultEntry.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
+#include "results/ResultsTab.h"
+#include "results/TfrmResult.h"
 
 namespace vantorel::testing {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 // Four teams; Team 01 has Ann and Bea, Team 02 Cal; Team 01 beat Team 02 3-1 (goals 1-3 and 4).
 std::unique_ptr<Division> ThreeOneLeague() {
@@ -29,6 +29,28 @@ std::unique_ptr<Division> ThreeOneLeague() {
     return league;
 }
 
+// Team 01 (players "P01".."P15") beat Team 02 (player "Q1") 2-1 on fixture 1: P01 scored at 67 and from the
+// spot at 23, Q1 at 30.
+std::unique_ptr<Division> SquadLeague() {
+    auto league = MakeLeague(4, 2);
+    for (int p = 1; p <= 15; ++p)
+        (void)SavePlayer(*league, 0, (p < 10 ? "P0" : "P") + std::to_string(p), 1);
+    (void)SavePlayer(*league, 0, "Q1", 2);
+    (void)EnterResult(*league, {1, 2, 2, 1, 40000, 23456});
+    (void)SetGoalDetails(*league, 1, {1, 67, false, false});
+    (void)SetGoalDetails(*league, 2, {1, 23, false, true});
+    (void)SetGoalDetails(*league, 3, {16, 30, false, false});
+    testing::MarkSaved(*league);
+    return league;
+}
+
+void AddAvailable(TfrmSquad& dialog, int count) {
+    for (int k = 0; k < count; ++k) {
+        dialog.lbPlayers->setCurrentRow(0);
+        dialog.btnAdd->click();
+    }
+}
+
 class PlayersPagesTest : public QObject {
     Q_OBJECT
 
@@ -37,12 +59,11 @@ private Q_SLOTS:
         GuiHarness harness;
         OpenWorkspace window(harness, harness.Save(*ThreeOneLeague(), "g.div"));
         window.ShowTab(MaintenanceTab::Goals);
-        GoalsTab& tab = *window.maintenancePage->goalsTab;
-        QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (3 are not yet assigned)"));
+        QCOMPARE(window.maintenancePage->goalsTab->panGoals->text(),
+                 u"3 Goals Scored (3 are not yet assigned)"_s);
         QCOMPARE(window.helpContext(), 920);
         window.ShowTab(MaintenanceTab::Players);
-        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(),
-                 QStringLiteral(" [All Teams]"));
+        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(), u" [All Teams]"_s);
         QCOMPARE(window.maintenancePage->playersTab->sgPlayers->rowCount(), 3);
     }
 
@@ -52,45 +73,44 @@ private Q_SLOTS:
         GoalsTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
-        QCOMPARE(Items(tab.cbGoalsTeam).first(), QStringLiteral("Team 01"));
+        QCOMPARE(Items(tab.cbGoalsTeam).first(), u"Team 01"_s);
         tab.sgGoals->setCurrentCell(1, 0);
         tab.btnUpdGoal->click();
         TfrmUpGoal& dialog = *tab.frmUpGoal;
         QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.lbMatch->text(), QStringLiteral("Team 01 v Team 02"));
-        QCOMPARE(dialog.lbGoal->text(), QStringLiteral("Goal for Team 01"));
+        QCOMPARE(Texts(dialog.lbMatch, dialog.lbGoal),
+                 (QStringList{u"Team 01 v Team 02"_s, u"Goal for Team 01"_s}));
         QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Ann"_s, u"Bea"_s}));
-        dialog.cbScorer->setCurrentText(QStringLiteral("Bea"));
+        dialog.cbScorer->setCurrentText(u"Bea"_s);
         dialog.edGoalTime->setValue(44);
         dialog.BitBtn1->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{1}); // Bea
-        QCOMPARE(tab.sgGoals->item(1, 4)->text(), QStringLiteral("Bea"));
-        QCOMPARE(tab.sgGoals->item(1, 5)->text(), QStringLiteral("44"));
-        QCOMPARE(tab.panGoals->text(), QStringLiteral("3 Goals Scored (2 are not yet assigned)"));
+        QCOMPARE(tab.sgGoals->item(1, 4)->text(), u"Bea"_s);
+        QCOMPARE(tab.sgGoals->item(1, 5)->text(), u"44"_s);
+        QCOMPARE(tab.panGoals->text(), u"3 Goals Scored (2 are not yet assigned)"_s);
 
         // The same goal as an own goal: the list turns to the other side and Bea loses the goal.
         tab.btnUpdGoal->click();
-        QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Bea"));
+        QCOMPARE(dialog.cbScorer->currentText(), u"Bea"_s);
         dialog.cbOwnGoal->click();
         QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Cal"_s}));
-        dialog.cbScorer->setCurrentText(QStringLiteral("Cal"));
+        dialog.cbScorer->setCurrentText(u"Cal"_s);
         dialog.BitBtn1->click();
-        QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{0});
-        QCOMPARE(harness.division->Players[3].Goals, std::uint8_t{0});
-        QCOMPARE(tab.sgGoals->item(1, 2)->text(), QStringLiteral("OG"));
+        QCOMPARE(std::tuple(harness.division->Players[1].Goals, harness.division->Players[3].Goals),
+                 std::tuple(0, 0));
+        QCOMPARE(tab.sgGoals->item(1, 2)->text(), u"OG"_s);
 
-        // A new player of the other side is listed at once, the chosen scorer still listed and selected
-        // though he has left the division since.
+        // A new player of the other side is listed at once; the chosen scorer, gone since, stays selected.
         QVERIFY(SavePlayer(*harness.division, 3, "Cal", 5));
         tab.btnUpdGoal->click();
         dialog.btnAddPlayer->click();
-        QCOMPARE(dialog.frmAddPlayer->cbTeam->currentText(), QStringLiteral("Team 02"));
-        dialog.frmAddPlayer->edName->setText(QStringLiteral("Abe"));
+        QCOMPARE(dialog.frmAddPlayer->cbTeam->currentText(), u"Team 02"_s);
+        dialog.frmAddPlayer->edName->setText(u"Abe"_s);
         dialog.frmAddPlayer->BitBtn1->click();
         dialog.frmAddPlayer->BitBtn2->click();
         QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Abe"_s, u"Cal"_s}));
-        QCOMPARE(dialog.cbScorer->currentText(), QStringLiteral("Cal"));
+        QCOMPARE(dialog.cbScorer->currentText(), u"Cal"_s);
         dialog.BitBtn2->click();
 
         // Headings sort; a team without goals leaves nothing to update.
@@ -109,8 +129,8 @@ private Q_SLOTS:
         testing::Edit(*harness.division).Header().TrackGoals = true;
         QWidget page;
         page.show();
-        // The goal dialog as the program opens it for each goal, answered at once: Ann scores the first, the
-        // others are cancelled and stay unassigned.
+        // The goal dialog as the program opens it for each goal: Ann scores the first, the others are
+        // cancelled.
         QStringList asked;
         harness.app.askGoalDetails = [&](QWidget* parent, int goal, int goalNumber) {
             TfrmUpGoal dialog(harness.app, parent);
@@ -118,15 +138,15 @@ private Q_SLOTS:
             dialog.show();
             asked << dialog.lbGoal->text();
             if (asked.size() == 1)
-                dialog.cbScorer->setCurrentText(QStringLiteral("Ann"));
+                dialog.cbScorer->setCurrentText(u"Ann"_s);
             (asked.size() == 1 ? dialog.BitBtn1 : dialog.BitBtn2)->click();
         };
         AskGoalDetails(harness.app, &page, {1, 2, 3, 4});
         QCOMPARE(asked, (QStringList{u"Goal 1 for Team 01"_s, u"Goal 2 for Team 01"_s,
                                      u"Goal 3 for Team 01"_s, u"Goal 1 for Team 02"_s}));
-        QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2});
-        QCOMPARE(harness.division->Players[2].Goals, std::uint8_t{1});
-        QCOMPARE(harness.division->Goals[2].Player, std::uint16_t{0});
+        QCOMPARE(std::tuple(harness.division->Goals[1].Player, harness.division->Players[2].Goals,
+                            harness.division->Goals[2].Player),
+                 std::tuple(2, 1, 0));
     }
 
     void thePlayersTabAddsChangesAndDeletes() {
@@ -144,21 +164,21 @@ private Q_SLOTS:
         tab.cbPlayersTeam->setCurrentIndex(3); // Team 03
         tab.btnPlAdd->click();
         TfrmAddPlayer& dialog = *tab.frmAddPlayer;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add New Players"));
-        QCOMPARE(dialog.cbTeam->currentText(), QStringLiteral("Team 03"));
+        QCOMPARE(dialog.windowTitle(), u"Add New Players"_s);
+        QCOMPARE(dialog.cbTeam->currentText(), u"Team 03"_s);
         for (const char* name : {"Dee", "ANN", "Eli"}) {
             dialog.edName->setText(QString::fromUtf8(name));
             dialog.BitBtn1->click();
         }
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("A player with the name \"ANN\" already exists"));
+        QCOMPARE(harness.lastPrompt(), u"A player with the name \"ANN\" already exists"_s);
         QVERIFY(dialog.isVisible());
         dialog.BitBtn2->click();
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Dee"_s, u"Eli"_s}));
 
         tab.sgPlayers->setCurrentCell(0, 0);
         tab.btnPlChange->click();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Change Player Details"));
-        dialog.edName->setText(QStringLiteral("DEE"));
+        QCOMPARE(dialog.windowTitle(), u"Change Player Details"_s);
+        dialog.edName->setText(u"DEE"_s);
         dialog.BitBtn1->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"DEE"_s, u"Eli"_s}));
@@ -173,19 +193,117 @@ private Q_SLOTS:
         harness.prompts.answers = {Answer::No, Answer::Yes};
         tab.sgPlayers->setCurrentCell(1, 0);
         tab.btnPlDelete->click();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Are you sure you want to delete Ann of Team 01"));
+        QCOMPARE(harness.lastPrompt(), u"Are you sure you want to delete Ann of Team 01"_s);
         QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{5});
         tab.btnPlDelete->click();
         QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{4});
         QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2}); // Cal renumbered
         QCOMPARE(tab.sgPlayers->rowCount(), 4);
     }
+
+    void aSquadFillsThenBeepsAndIsSavedOnlyOnOk() {
+        GuiHarness harness;
+        testing::Replace(*harness.division, SquadLeague());
+        TfrmSquad dialog(harness.app, 1, nullptr);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
+        // The cards are drawn in the heading row.
+        QImage image(dialog.sgSquad->size(), QImage::Format_RGB32);
+        dialog.sgSquad->render(&image);
+        const QPoint frame(dialog.sgSquad->frameWidth(), dialog.sgSquad->frameWidth());
+        auto heading = [&](int column) {
+            return image.pixelColor(
+                dialog.sgSquad->visualRect(dialog.sgSquad->model()->index(0, column)).center() + frame);
+        };
+        QCOMPARE(heading(5), QColor(255, 0, 0));
+        QCOMPARE(heading(3), QColor(255, 255, 0));
+        AddAvailable(dialog, 15);
+        QCOMPARE(harness.prompts.beeps, 1);
+        QCOMPARE(dialog.lbPlayers->count(), 1);
+        QCOMPARE(Texts(dialog.sgSquad->item(11, 2), dialog.sgSquad->item(12, 2)),
+                 (QStringList{u"90"_s, u"0"_s}));
+        dialog.sgSquad->setCurrentCell(5, 0);
+        dialog.btnRemove->click();
+        QCOMPARE(dialog.sgSquad->item(11, 0)->text(), u"P12"_s);
+        QCOMPARE(dialog.sgSquad->item(14, 0)->text(), QString());
+
+        // A second yellow card ticks the first and the red; the grid shows three cards on that line.
+        dialog.sgSquad->setCurrentCell(2, 0);
+        dialog.btnUpdate->click();
+        TfrmUpSquad& line = *dialog.frmUpSquad;
+        QVERIFY(line.isVisible());
+        QCOMPARE(line.lbPlayer->text(), u"P02"_s);
+        QCOMPARE(line.lbGame->text(), u"Team 01 v Team 02 (06/07/2009)"_s);
+        line.cbYellow2->click();
+        QVERIFY(line.cbYellow1->isChecked() && line.cbRed->isChecked());
+        line.edTimeOff->setValue(61);
+        line.BitBtn1->click();
+        QCOMPARE(dialog.sgSquad->item(2, 2)->text(), u"61"_s);
+        QCOMPARE(dialog.sgSquad->item(2, 5)->text(), u"Y"_s);
+
+        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
+        dialog.btnOK->click();
+        QCOMPARE(std::tuple(harness.division->Header().SquadCount, harness.division->Results[1].HomeSquad,
+                            harness.division->Results[1].AwaySquad),
+                 std::tuple(1, 1, 0));
+        QVERIFY(harness.division->Squads[1].Entries[1].Red);
+    }
+
+    void cancelLeavesTheSquadsAloneAndTheOwnTeamsSideComesFirst() {
+        GuiHarness harness;
+        testing::Replace(*harness.division, SquadLeague());
+        testing::Edit(*harness.division).Header().OwnTeam = 2;
+        testing::MarkSaved(*harness.division);
+        TfrmSquad dialog(harness.app, 1, nullptr);
+        dialog.show();
+        QCOMPARE(dialog.cbTeams->currentText(), u"Team 02"_s);
+        AddAvailable(dialog, 1);
+        dialog.sgSquad->setCurrentCell(3, 0);
+        dialog.btnRemove->click(); // an empty line
+        QCOMPARE(harness.prompts.beeps, 1);
+        dialog.btnCancel->click();
+        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
+        QCOMPARE(harness.division->Results[1].AwaySquad, std::uint16_t{0});
+        QVERIFY(!harness.division->DataChanged());
+    }
+
+    void theResultsTabsSquadsButtonOpensTheSquadDialog() {
+        GuiHarness harness;
+        testing::Replace(*harness.division, SquadLeague());
+        InstallPlayerDialogs(harness.app);
+        Workspace workspace;
+        ResultsTab tab(harness.app, workspace, nullptr);
+        tab.show();
+        tab.Setup();
+        tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
+        tab.btnSquad->click();
+        auto* squads = tab.findChild<TfrmSquad*>();
+        QVERIFY(squads && squads->isVisible());
+        QCOMPARE(squads->windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
+        squads->btnCancel->click();
+    }
+
+    void theMatchReportListsScorersAndOpensTheSquads() {
+        GuiHarness harness;
+        testing::Replace(*harness.division, SquadLeague());
+        TfrmResult dialog(harness.app, 1, nullptr);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), u"Result Details (06/07/2009)"_s);
+        QCOMPARE(Texts(dialog.lbResult, dialog.lbHalfTime, dialog.lbAttend),
+                 (QStringList{u"2 - 1"_s, u"HT: 1 - 1"_s, u"Att: 23456"_s}));
+        QCOMPARE(dialog.scorerLines.size(), std::size_t{2});
+        QCOMPARE(Texts(dialog.scorerLines[0], dialog.scorerLines[1]),
+                 (QStringList{u"P01 23 Pen,67"_s, u"Q1 30"_s}));
+        QVERIFY(dialog.scorerLines[1]->x() > dialog.lbAway->x() - 1);
+        dialog.btnSquads->click();
+        auto* squads = dialog.findChild<TfrmSquad*>();
+        QVERIFY(squads && squads->isVisible());
+        squads->btnCancel->click();
+    }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(PlayersPagesTest);
-
 } // namespace vantorel::testing
 
 #include "PlayersPagesTest.moc"

@@ -1,13 +1,9 @@
 #include <map>
 
 #include <QHeaderView>
-#include <QImage>
 #include <QTableView>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
-#include "app/MaintenancePage.h"
-#include "results/EnterResultsPage.h"
 #include "results/PredictResultsPage.h"
 #include "results/ResultListModel.h"
 #include "results/ResultsTab.h"
@@ -15,8 +11,6 @@
 #include "results/TfrmPredict.h"
 #include "results/MatchDaysBox.h"
 #include "results/TfrmSchedule.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel::testing {
 namespace {
@@ -30,6 +24,11 @@ void ClickCell(QTableView* grid, int row, int column, bool twice = false) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     if (twice)
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// A day as the league's date format writes it.
+QString Shown(const GuiHarness& harness, double day) {
+    return QString::fromStdString(harness.app.dateFormat.Format(day));
 }
 
 class ResultsPagesTest : public QObject {
@@ -47,40 +46,40 @@ private Q_SLOTS:
         QVERIFY(!page.btnUpdate->isEnabled());
         QVERIFY(!page.cbTrackGoals->isEnabled()); // no goal dialog to ask with
 
-        Choose(page.HomeList, QStringLiteral("Team 01"));
+        Choose(page.HomeList, u"Team 01"_s);
         QCOMPARE(page.AwayList->count(), 3);
         QVERIFY(page.btnUpdate->isEnabled());
         page.btnUpdate->click();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("You have not selected both teams"));
-        Choose(page.AwayList, QStringLiteral("Team 03"));
-        QCOMPARE(page.panResults->text(), QStringLiteral("Predicted result for this match: 0-0"));
+        QCOMPARE(harness.lastPrompt(), u"You have not selected both teams"_s);
+        Choose(page.AwayList, u"Team 03"_s);
+        QCOMPARE(page.panResults->text(), u"Predicted result for this match: 0-0"_s);
         window.ShowPage(WorkspacePage::LeagueTable);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::EnterResults));
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Result update in progress. Complete it or cancel"));
+        QCOMPARE(harness.lastPrompt(), u"Result update in progress. Complete it or cancel"_s);
 
         for (const char* bad : {"12a", "-3"}) {
             page.edAttend->setText(QString::fromUtf8(bad));
             page.btnUpdate->click();
-            QCOMPARE(harness.lastPrompt(), QStringLiteral("Input is invalid, please correct"));
+            QCOMPARE(harness.lastPrompt(), u"Input is invalid, please correct"_s);
             QVERIFY(!harness.division->DataChanged());
         }
-        page.edAttend->setText(QStringLiteral("1200"));
+        page.edAttend->setText(u"1200"_s);
         page.Score1->setValue(2);
         QTest::keyClick(page.edAttend, Qt::Key_Return);
-        QCOMPARE(page.panResults->text(), QStringLiteral("Team 01 v Team 03 Result recorded"));
-        QCOMPARE(harness.division->Results[2].Attendance, 1200);
-        QCOMPARE(harness.division->Results[2].MatchDate, 46000.0);
+        QCOMPARE(page.panResults->text(), u"Team 01 v Team 03 Result recorded"_s);
+        QCOMPARE(std::pair(harness.division->Results[2].Attendance, harness.division->Results[2].MatchDate),
+                 std::pair(1200, 46000.0));
         QCOMPARE(page.HomeList->count(), 2);
         QVERIFY(!window.workspace().ResultPending);
 
-        Choose(page.HomeList, QStringLiteral("Team 02"));
+        Choose(page.HomeList, u"Team 02"_s);
         QCOMPARE(page.AwayList->count(), 1); // Team 04 only
         QTest::keyClick(page.HomeList, Qt::Key_Escape);
-        QCOMPARE(page.panResults->text(), QStringLiteral("Result input canceled"));
+        QCOMPARE(page.panResults->text(), u"Result input canceled"_s);
         harness.pickedDates = {46007};
         page.btnCal->click();
         QCOMPARE(page.HomeList->count(), 4);
-        QCOMPARE(page.Date1->text(), QString::fromStdString(harness.app.dateFormat.Format(46007)));
+        QCOMPARE(page.Date1->text(), Shown(harness, 46007));
     }
 
     void eachGoalIsAskedForWhenGoalsAreTracked() {
@@ -95,8 +94,8 @@ private Q_SLOTS:
         QVERIFY(page.cbTrackGoals->isEnabled());
         page.cbTrackGoals->click();
         QVERIFY(harness.division->Header().TrackGoals);
-        Choose(page.HomeList, QStringLiteral("Team 02"));
-        Choose(page.AwayList, QStringLiteral("Team 01"));
+        Choose(page.HomeList, u"Team 02"_s);
+        Choose(page.AwayList, u"Team 01"_s);
         page.Score1->setValue(2);
         page.Score2->setValue(1);
         page.btnUpdate->click();
@@ -111,10 +110,10 @@ private Q_SLOTS:
         OpenWorkspace window(harness, harness.Save(*league, "r.div"));
         window.ShowPage(WorkspacePage::EnterResults);
         QCOMPARE(window.enterPage->HomeList->count(), 0);
-        QCOMPARE(window.enterPage->panResults->text(), QStringLiteral("All matches have been played !"));
+        QCOMPARE(window.enterPage->panResults->text(), u"All matches have been played !"_s);
         window.ShowPage(WorkspacePage::PredictResults);
         PredictResultsPage& predict = *window.predictPage;
-        QCOMPARE(predict.panPredict->text(), QStringLiteral("All games have been played"));
+        QCOMPARE(predict.panPredict->text(), u"All games have been played"_s);
         QVERIFY(predict.sgPredict->isHidden());
         QVERIFY(predict.btnPrScore->isHidden());
     }
@@ -133,10 +132,10 @@ private Q_SLOTS:
         ResultsTab& tab = *window.maintenancePage->resultsTab;
         QTableView* grid = tab.sgResults;
         QCOMPARE(grid->model()->rowCount(), 2);
-        QCOMPARE(Cell(grid, 0, 2), QStringLiteral("Team 01")); // by home team
+        QCOMPARE(Cell(grid, 0, 2), u"Team 01"_s); // by home team
         QTest::mouseClick(tab.hcResults->viewport(), Qt::LeftButton, {},
                           QPoint(tab.hcResults->sectionViewportPosition(1) + 5, 5));
-        QCOMPARE(Cell(grid, 0, 1), QStringLiteral("12,000")); // the largest crowd first
+        QCOMPARE(Cell(grid, 0, 1), u"12,000"_s); // the largest crowd first
 
         grid->setCurrentIndex(grid->model()->index(0, 0));
         tab.btnSquad->click();
@@ -147,22 +146,21 @@ private Q_SLOTS:
         auto* dialog = tab.findChild<TfrmChScore*>();
         QVERIFY(dialog);
         dialog->udAgainst->setValue(1);
-        dialog->edAttend->setText(QStringLiteral("12a"));
+        dialog->edAttend->setText(u"12a"_s);
         dialog->BitBtn2->click();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Attendance figure is not numeric"));
+        QCOMPARE(harness.lastPrompt(), u"Attendance figure is not numeric"_s);
         QVERIFY(dialog->isVisible());
-        dialog->edAttend->setText(QStringLiteral("11000"));
+        dialog->edAttend->setText(u"11000"_s);
         dialog->BitBtn2->click();
-        QCOMPARE(harness.division->Teams[3].Points, std::int16_t{1});
-        QCOMPARE(harness.division->Teams[4].Points, std::int16_t{1});
-        QCOMPARE(harness.division->Teams[4].Played, std::uint8_t{1});
-        QCOMPARE(Cell(grid, 0, 5), QStringLiteral("1"));
-        QCOMPARE(Cell(grid, 0, 1), QStringLiteral("11,000"));
+        QCOMPARE(std::tuple(harness.division->Teams[3].Points, harness.division->Teams[4].Points,
+                            harness.division->Teams[4].Played),
+                 std::tuple(1, 1, 1));
+        QCOMPARE(std::pair(Cell(grid, 0, 5), Cell(grid, 0, 1)), std::pair(u"1"_s, u"11,000"_s));
 
         harness.prompts.answers = {Answer::Yes};
         tab.btnRemove->click();
-        QCOMPARE(harness.lastPrompt(), QStringLiteral("Cancel result for Team 04 v Team 03"));
-        QCOMPARE(Cell(grid, 0, 0), QStringLiteral("  N/A"));
+        QCOMPARE(harness.lastPrompt(), u"Cancel result for Team 04 v Team 03"_s);
+        QCOMPARE(Cell(grid, 0, 0), u"  N/A"_s);
         QVERIFY(!harness.division->Results[12].Played);
         const int beeps = harness.prompts.beeps;
         tab.btnChDate->click();
@@ -181,7 +179,7 @@ private Q_SLOTS:
         tab.btnChScore->click();
         auto* dialog = tab.findChild<TfrmChScore*>();
         QVERIFY(dialog);
-        dialog->edAttend->setText(QStringLiteral("900"));
+        dialog->edAttend->setText(u"900"_s);
         dialog->BitBtn2->click();
         QCOMPARE(harness.division->Results[1].AwayGoals, std::uint8_t{31});
         QCOMPARE(harness.division->Results[1].Attendance, 900);
@@ -197,7 +195,7 @@ private Q_SLOTS:
         const int first = page.model->list().At(0);
         ClickCell(page.sgPredict, 0, 0, true); // the second click arrives as a double click
         QVERIFY(!harness.division->Results[first].Predicted);
-        QCOMPARE(Cell(page.sgPredict, 0, 1), QStringLiteral(" ")); // still undated: nothing set yet
+        QCOMPARE(Cell(page.sgPredict, 0, 1), u" "_s); // still undated: nothing set yet
     }
 
     void theScreenshotOptionPaintsTheAskedPage() {
@@ -217,7 +215,7 @@ private Q_SLOTS:
         window.ShowPage(WorkspacePage::PredictResults);
         PredictResultsPage& page = *window.predictPage;
         QTableView* grid = page.sgPredict;
-        QCOMPARE(page.panPredict->text(), QStringLiteral("Remaining 12 Games"));
+        QCOMPARE(page.panPredict->text(), u"Remaining 12 Games"_s);
         const int first = page.model->list().At(0);
 
         ClickCell(grid, 0, 0);
@@ -235,7 +233,7 @@ private Q_SLOTS:
         QTest::keyClick(grid, Qt::Key_Plus);
         QCOMPARE(harness.division->Results[first].AwayGoals, std::uint8_t{1});
         QVERIFY(harness.division->Results[first].Predicted);
-        QCOMPARE(Cell(grid, 0, 5), QStringLiteral("1"));
+        QCOMPARE(Cell(grid, 0, 5), u"1"_s);
 
         // Right after opening a double click does nothing; after a Set Date it copies that date.
         const int second = page.model->list().At(1);
@@ -254,16 +252,15 @@ private Q_SLOTS:
         page.btnPrScore->click();
         auto* dialog = page.findChild<TfrmPredict*>();
         QVERIFY(dialog);
-        QCOMPARE(dialog->edDate->text(), QString::fromStdString(harness.app.dateFormat.Format(46010)));
+        QCOMPARE(dialog->edDate->text(), Shown(harness, 46010));
         dialog->udFor->setValue(3);
         dialog->btnOK->click();
         QCOMPARE(harness.division->Results[second].HomeGoals, std::uint8_t{3});
         QVERIFY(harness.division->Results[second].Predicted);
-        QCOMPARE(Cell(grid, 1, 4), QStringLiteral("3"));
+        QCOMPARE(Cell(grid, 1, 4), u"3"_s);
 
         page.hcPredictSectionClick(0); // the ticked fixtures first, by date
-        QCOMPARE(page.model->list().At(0), first);
-        QCOMPARE(page.model->list().At(1), second);
+        QCOMPARE(std::pair(page.model->list().At(0), page.model->list().At(1)), std::pair(first, second));
     }
 
     void matchDaysDateTheOpenFixturesAndEntryOffersThem() {
@@ -277,18 +274,17 @@ private Q_SLOTS:
         harness.pickedDates = {46010};
         dialog->gbMatchDays->btnFirstDate->click();
         dialog->gbMatchDays->seEvery->setValue(3);
-        dialog->gbMatchDays->edSkip->setText(QStringLiteral("not a date"));
+        dialog->gbMatchDays->edSkip->setText(u"not a date"_s);
         dialog->btnOK->click();
         QVERIFY(dialog->isVisible());
         QVERIFY(!harness.division->DataChanged());
-        dialog->gbMatchDays->edSkip->setText(QString::fromStdString(harness.app.dateFormat.Format(46013)));
+        dialog->gbMatchDays->edSkip->setText(Shown(harness, 46013));
         dialog->btnOK->click();
         QTRY_VERIFY(!page.findChild<TfrmSchedule*>());
         QVERIFY(harness.division->DataChanged());
         // Six match days of two matches, the second moved past the skipped date; the grid shows them.
         const int first = page.model->list().At(0);
-        QCOMPARE(Cell(page.sgPredict, 0, 1), QString::fromStdString(harness.app.dateFormat.Format(
-                                                 harness.division->Results[first].MatchDate)));
+        QCOMPARE(Cell(page.sgPredict, 0, 1), Shown(harness, harness.division->Results[first].MatchDate));
         std::map<double, int> perDay;
         for (int r = 1; r <= 12; ++r)
             ++perDay[harness.division->Results[r].MatchDate];
@@ -300,17 +296,17 @@ private Q_SLOTS:
         EnterResultsPage& entry = *window.enterPage;
         const int fixture = harness.division->FindFixture(2, 1);
         const double scheduled = harness.division->Results[fixture].MatchDate;
-        Choose(entry.HomeList, QStringLiteral("Team 02"));
-        Choose(entry.AwayList, QStringLiteral("Team 01"));
-        QCOMPARE(entry.Date1->text(), QString::fromStdString(harness.app.dateFormat.Format(scheduled)));
+        Choose(entry.HomeList, u"Team 02"_s);
+        Choose(entry.AwayList, u"Team 01"_s);
+        QCOMPARE(entry.Date1->text(), Shown(harness, scheduled));
         entry.btnUpdate->click();
         QVERIFY(harness.division->Results[fixture].Played);
         QCOMPARE(harness.division->Results[fixture].MatchDate, scheduled);
         harness.pickedDates = {46100};
         entry.btnCal->click();
         const int next = harness.division->FindFixture(3, 4);
-        Choose(entry.HomeList, QStringLiteral("Team 03"));
-        Choose(entry.AwayList, QStringLiteral("Team 04"));
+        Choose(entry.HomeList, u"Team 03"_s);
+        Choose(entry.AwayList, u"Team 04"_s);
         entry.btnUpdate->click();
         QCOMPARE(harness.division->Results[next].MatchDate, 46100.0);
     }

@@ -1,18 +1,17 @@
 #include <algorithm>
-
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QGroupBox>
-#include <QImage>
+#include <QHeaderView>
 #include <QTreeWidget>
+#include <regex>
 
 #include "GuiHarness.h"
-#include "GuiTests.h"
+#include "results/TfrmResult.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
+#include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmGraph.h"
-#include "support/LeagueMaker.h"
-#include "support/LeagueEdits.h"
+#include "stats/TfrmPlayer.h"
 
 namespace vantorel::testing {
 namespace {
@@ -42,6 +41,29 @@ std::unique_ptr<Division> League(bool withScorers) {
     return league;
 }
 
+// Six teams meeting twice, team 3 the own team; team 1 has played four games, one with a squad and a goal of
+// its player "Ann".
+std::string WriteTeamLeague(GuiHarness& harness) {
+    auto league = MakeLeague(6, 2);
+    testing::Edit(*league).Header().OwnTeam = 3;
+    testing::Edit(*league).Header().TrackGoals = true;
+    (void)AddPlayer(*league, PlayerRecord{ShortString<20>("Ann"), 1, 0});
+    const int scored = league->FindFixture(1, 2);
+    PlayFixture(*league, scored, 3, 0, 45000);
+    PlayFixture(*league, league->FindFixture(3, 1), 2, 2, 45007);
+    PlayFixture(*league, league->FindFixture(1, 4), 1, 0, 45014);
+    PlayFixture(*league, league->FindFixture(5, 1), 4, 1, 45021);
+    (void)AddGoal(*league, {static_cast<std::uint16_t>(scored), 1, 1, 20, false, false});
+    ++testing::Edit(*league).Player(1).Goals;
+    SquadRecord squad;
+    squad.Result = static_cast<std::uint16_t>(scored);
+    squad.Team = 1;
+    squad.Entries[0] = {1, 0, 90, true, false, false};
+    (void)AddSquad(*league, squad);
+    testing::Edit(*league).Result(scored).HomeSquad = 1;
+    return harness.Save(*league, "team.div");
+}
+
 class StatsPagesTest : public QObject {
     Q_OBJECT
 
@@ -54,11 +76,12 @@ private Q_SLOTS:
         GoalStatsPage& page = *window.goalStatsPage;
         QVERIFY(!page.Panel21->isVisible());
         QVERIFY(page.lbTopScorers->count() >= 1);
-        QVERIFY(page.lbTopScorers->item(0)->text().endsWith(QStringLiteral(" 9 O'Neil (Jr) (Team 01)")));
+        QVERIFY(page.lbTopScorers->item(0)->text().endsWith(u" 9 O'Neil (Jr) (Team 01)"_s));
         // Home scores r % 4 + 1 of fixtures 1..6 are 2 3 4 1 2 3, every home goal by player 1.
         QCOMPARE(page.lvGoalsPerMatch->topLevelItemCount(), 3);
-        QCOMPARE(page.lvGoalsPerMatch->topLevelItem(0)->text(0), QStringLiteral("4"));
-        QCOMPARE(page.lvGoalsPerMatch->topLevelItem(0)->text(1), QStringLiteral("9 O'Neil (Jr)"));
+        QCOMPARE(std::pair(page.lvGoalsPerMatch->topLevelItem(0)->text(0),
+                           page.lvGoalsPerMatch->topLevelItem(0)->text(1)),
+                 std::pair(u"4"_s, u"9 O'Neil (Jr)"_s));
         QVERIFY(!page.lbPenTot->text().isEmpty());
 
         std::vector<int> opened;
@@ -73,11 +96,7 @@ private Q_SLOTS:
         harness.app.settings.Colour4 = 0x00FF00;
         QImage list(page.lbTopScorers->viewport()->size(), QImage::Format_RGB32);
         page.lbTopScorers->viewport()->render(&list);
-        bool ownColourDrawn = false;
-        for (int y = 0; y < list.height() && !ownColourDrawn; ++y)
-            for (int x = 0; x < list.width() && !ownColourDrawn; ++x)
-                ownColourDrawn = list.pixelColor(x, y) == QColor(0, 255, 0);
-        QVERIFY(ownColourDrawn);
+        QVERIFY(Drawn(list, QColor(0, 255, 0)));
 
         QImage picture(page.pbGoals->size(), QImage::Format_RGB32);
         page.pbGoals->render(&picture);
@@ -97,7 +116,7 @@ private Q_SLOTS:
         window.ShowPage(WorkspacePage::DivisionStatistics);
         QCOMPARE(window.helpContext(), 600);
         DivisionStatsPage& page = *window.divisionStatsPage;
-        QCOMPARE(page.edtGames->text(), QStringLiteral("6"));
+        QCOMPARE(page.edtGames->text(), u"6"_s);
         QVERIFY(page.edtGames->isReadOnly());
         // Home scores r % 4 + 1 of fixtures 1..6: 2 3 4 1 2 3; the highest is 4, in fixture 3.
         QCOMPARE(page.HighHome->count(), 1);
@@ -118,7 +137,7 @@ private Q_SLOTS:
         auto* graph = window.findChild<TfrmGraph*>();
         QVERIFY(graph);
         QTRY_VERIFY(graph->isVisible());
-        QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 03"));
+        QCOMPARE(graph->windowTitle(), u"Points Progress for Team 03"_s);
         graph->RadioGroup1->button(1)->click();
         graph->btnExit->click();
         QTRY_VERIFY(!graph->isVisible());
@@ -127,7 +146,7 @@ private Q_SLOTS:
         window.ShowProgressGraph(5);
         QCOMPARE(window.findChildren<TfrmGraph*>().size(), 1);
         QTRY_VERIFY(graph->isVisible());
-        QCOMPARE(graph->windowTitle(), QStringLiteral("Points Progress for Team 05"));
+        QCOMPARE(graph->windowTitle(), u"Points Progress for Team 05"_s);
         QCOMPARE(graph->graphTeams(), (GraphTeams{5, 0, 0, 0}));
         QVERIFY(!graph->RadioGroup2Box->isEnabled());
         graph->btnExit->click();
@@ -151,13 +170,12 @@ private Q_SLOTS:
         graph.resize(700, 500);
         graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        QCOMPARE(graph.windowTitle(), QStringLiteral("Points Progress for Team 02"));
+        QCOMPARE(graph.windowTitle(), u"Points Progress for Team 02"_s);
         QVERIFY(!graph.RadioGroup2Box->isEnabled());
         QCOMPARE(graph.graphTeams(), (GraphTeams{2, 0, 0, 0}));
         graph.pbGraph->repaint();
 
-        // Team 2's first game sits in the first column of the graph.
-        // Ten games a season in 680 of the 700 pixels: the first column runs from x = 10 to 78.
+        // Ten games a season in 680 of the 700 pixels: Team 2's first game's column runs from x = 10 to 78.
         const QSize graphSize = graph.pbGraph->size();
         graph.pbGraphMouseMove(20, graph.pbGraph->height() / 2);
         QCOMPARE(graph.hoverGame(), 1);
@@ -165,7 +183,7 @@ private Q_SLOTS:
         // The read-out never widens the window under the pointer.
         QApplication::processEvents();
         QCOMPARE(graph.pbGraph->size(), graphSize);
-        QVERIFY(graph.edMatch->text().contains(QStringLiteral("Team 02")));
+        QVERIFY(graph.edMatch->text().contains(u"Team 02"_s));
         std::vector<int> opened;
         graph.onShowResult = [&](int result) { opened.push_back(result); };
         graph.pbGraphDblClick();
@@ -191,17 +209,123 @@ private Q_SLOTS:
             return file;
         };
         QVERIFY(graph.btnSaveClick());
-        QCOMPARE(offered, QString::fromStdString(harness.app.leagueFolder) +
-                              QStringLiteral("Points Progress for Team 02.png"));
-        QImage saved(file + QStringLiteral(".png"));
+        QCOMPARE(offered,
+                 QString::fromStdString(harness.app.leagueFolder) + u"Points Progress for Team 02.png"_s);
+        QImage saved(file + u".png"_s);
         QCOMPARE(saved.size(), graph.pbGraph->size());
+    }
+
+    void theLeagueTableOpensATeamAndItsFiguresShow() {
+        GuiHarness harness;
+        OpenWorkspace window(harness, WriteTeamLeague(harness));
+        TeamStatisticsPage& page = *window.teamStatsPage;
+        QCOMPARE(page.SelTeamList->currentText(), u"Team 03"_s); // the own team first
+        int row = 1;
+        while (window.workspace().table.TableOrder[row] != 1)
+            ++row;
+        window.tablePage->DivTableDblClick(row);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
+        QCOMPARE(window.helpContext(), 400);
+        QCOMPARE(page.SelTeamList->currentText(), u"Team 01"_s);
+        QCOMPARE(Texts(page.lblPoints, page.lblLost, page.hfHome, page.hfHomeTeam, page.haAwayTeam,
+                       page.hForm, page.aForm, page.labFormSum, page.labHmClean),
+                 (QStringList{u"7"_s, u"1"_s, u"3"_s, u"Team 02"_s, u"Team 05"_s, u"WW"_s, u"DL"_s,
+                              u"Not won away"_s, u"2 (100%)"_s}));
+        QCOMPARE(Column(page.sgGames, 3),
+                 (QStringList{u"Team 05"_s, u"Team 04"_s, u"Team 03"_s, u"Team 02"_s})); // newest first
+        QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{u"1"_s});
+        // Only the H/A, F and A headings are centred.
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(page.sgGames->horizontalHeaderItem(c)->textAlignment() & Qt::AlignHorizontal_Mask,
+                     int(c == 2 || c >= 4 ? Qt::AlignHCenter : Qt::AlignLeft));
+
+        // The A heading sorts by most goals conceded, then fewest; the own team is drawn in its colour.
+        page.hcGames->sectionClicked(5);
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{u"4"_s, u"2"_s, u"0"_s, u"0"_s}));
+        page.hcGames->sectionClicked(5);
+        QCOMPARE(Column(page.sgGames, 5), (QStringList{u"0"_s, u"0"_s, u"2"_s, u"4"_s}));
+        QCOMPARE(page.GamesSortKey, 12);
+        page.sgGames->setCurrentCell(3, 0);
+        page.sgGamesDblClick();
+        auto* details = window.findChild<TfrmResult*>();
+        QVERIFY(details != nullptr);
+        QVERIFY(details->isModal());
+        details->reject();
+
+        page.SelTeamList->setCurrentIndex(page.SelTeamList->findText(u"Team 06"_s));
+        page.SelTeamListChange();
+        QCOMPARE(page.labTotClean->text(), u"n/a"_s);
+        QCOMPARE(page.sgGames->rowCount(), 1);
+        QCOMPARE(page.GamesSortKey, 12); // the sort key stays with the next team
+        window.close();
+    }
+
+    void thePlayerRecordAndThePrintoutFollowTheShownTeam() {
+        GuiHarness harness;
+        OpenWorkspace window(harness, WriteTeamLeague(harness));
+        TeamStatisticsPage& page = *window.teamStatsPage;
+        page.SelectTeam(1);
+        window.ShowPage(WorkspacePage::TeamStatistics);
+        page.btnTSPrint->click();
+        QCOMPARE(harness.printJobs, QStringList{u"Vantorel Team Summary"_s});
+        QCOMPARE(harness.printedPages, 1);
+
+        QList<int> shownResults;
+        page.onShowResult = [&shownResults](int result) { shownResults.append(result); };
+        page.sgTmPlayers->setCurrentCell(0, 0);
+        page.sgTmPlayersDblClick();
+        auto* record = page.findChild<TfrmPlayer*>();
+        QVERIFY(record != nullptr);
+        QVERIFY(record->isModal());
+        QCOMPARE(record->windowTitle(), u"Statistics for Ann (Team 01)"_s);
+        QCOMPARE(record->lbYellow->text(), u"1"_s);
+        QCOMPARE(record->sgGoals->rowCount(), 1);
+        QCOMPARE(record->sgGoals->item(0, 1)->text(), u"Team 01 v Team 02"_s);
+        const QImage bars = record->pbGoals->grab().toImage();
+        QVERIFY(!bars.isNull());
+        record->sgGoals->setCurrentCell(0, 0);
+        record->sgGoalsDblClick(); // the one match: the oldest game
+        record->BitBtn1->click();
+
+        // The record window is kept, and shows the next player with nothing left of the last.
+        QVERIFY(AddPlayer(*harness.division, PlayerRecord{ShortString<20>("Bob"), 1, 0}));
+        page.Refresh();
+        page.sgTmPlayers->setCurrentCell(Column(page.sgTmPlayers, 0).indexOf(u"Bob"_s), 0);
+        page.sgTmPlayersDblClick();
+        QCOMPARE(page.findChildren<TfrmPlayer*>().size(), 1);
+        QCOMPARE(record->windowTitle(), u"Statistics for Bob (Team 01)"_s);
+        QCOMPARE(record->lbYellow->text(), u"n/a"_s); // in no squad
+        QCOMPARE(Column(record->sgGoals, 1), QStringList{QString()});
+        record->BitBtn1->click();
+
+        page.sgGames->setCurrentCell(0, 0);
+        page.sgGamesDblClick();
+        QCOMPARE(shownResults, (QList<int>{page.shown().games[3], page.shown().games[0]}));
+        page.SelectTeam(6);
+        page.SelTeamListChange();
+        page.sgGames->setCurrentCell(0, 0);
+        page.sgGamesDblClick();
+        QCOMPARE(harness.prompts.beeps, 1); // below the last game
+        window.close();
+    }
+
+    void theSummaryOfALongSeasonPrintsToPdfOnTwoPages() {
+        GuiHarness harness;
+        const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
+        const std::string pdf = harness.folder.file("summary.pdf");
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
+        const std::string text = FileText(pdf);
+        QVERIFY(text.starts_with("%PDF-"));
+        const std::regex page("/Type\\s*/Page[^s]");
+        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
+                 2);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 };
 
 } // namespace
-
 VANTOREL_GUI_TEST(StatsPagesTest);
-
 } // namespace vantorel::testing
 
 #include "StatsPagesTest.moc"
