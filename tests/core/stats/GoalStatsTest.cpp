@@ -41,9 +41,9 @@ void Goal(Division& league, int result, int player, int minute = 10, bool penalt
     const ResultRecord& match = league.Results[result];
     const int playerTeam = league.Players[player].Team;
     const int other = playerTeam == match.HomeTeam ? match.AwayTeam : match.HomeTeam;
+    using U16 = std::uint16_t;
     EXPECT_TRUE(AddGoal(
-        league, {static_cast<std::uint16_t>(result), static_cast<std::uint16_t>(own ? other : playerTeam),
-                 static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(minute), own, penalty}));
+        league, {U16(result), U16(own ? other : playerTeam), U16(player), U16(minute), own, penalty}));
     if (!own)
         ++testing::Edit(league).Player(player).Goals;
 }

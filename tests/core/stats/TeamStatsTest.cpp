@@ -350,12 +350,6 @@ TEST(TeamSummaryPrintout, GamesThatDoNotFitContinueOnPagesWithColumnHeadings) {
     EXPECT_EQ(std::pair(page, printedGames), std::pair(3, 92));
 }
 
-// Plays fixtures in order until team 1 has played a number of games, the home side winning 1-0.
-void PlayUntilTeamOneHas(Division& league, int games) {
-    for (int r = 1; r <= league.Header().ResultCount && league.Teams[1].Played < games; ++r)
-        PlayFixture(league, r, 1, 0, 40000 + r);
-}
-
 TEST(PositionsAfterGames, EqualTheTableAsAtEachGamesDate) {
     auto season = testing::LoadSampleSeason();
     EXPECT_TRUE(SetDeduction(*season, 3, 10));
@@ -441,7 +435,9 @@ TEST(ProgressGraph, ADeductionHidesTheFirstBarsButNotTheMarkers) {
 TEST(ProgressGraph, AComparisonOfMoreThanThirtyGamesShowsEveryOtherGameAndTheLast) {
     for (auto [games, bars] : std::vector<std::pair<int, int>>{{30, 30}, {31, 16}, {32, 17}}) {
         auto league = MakeLeague(10, 4);
-        PlayUntilTeamOneHas(*league, games);
+        // Fixtures in order, the home side winning 1-0, until team 1 has played the games.
+        for (int r = 1; r <= league->Header().ResultCount && league->Teams[1].Played < games; ++r)
+            PlayFixture(*league, r, 1, 0, 40000 + r);
         ASSERT_EQ(league->Teams[1].Played, games);
         RecordingCanvas canvas;
         DrawProgressGraph(canvas, *league, {1, 2, 0, 0}, false, kRed, 1000, 400);
