@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "app/LeagueFromResults.h"
+#include "app/NewLeague.h"
 #include "exchange/CsvExport.h"
 #include "exchange/ImportRun.h"
+#include "exchange/TeamAliases.h"
+#include "exchange/TeamNames.h"
 #include "standings/DateList.h"
 #include "store/Dates.h"
+#include "store/TextCodec.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ResultsFiles.h"
@@ -17,48 +21,41 @@ namespace {
 
 using testing::ResultsFileStyle;
 
+ResultsFileStyle Style(const char* name, const char* datePattern, bool shortNames, const char* lineEnd,
+                       std::vector<std::string> columns) {
+    return {name, std::move(columns), datePattern, shortNames, lineEnd};
+}
 // Results files as fans download them: several layouts, with and without Time and Attendance, two- and
 // four-digit years, the short names of such files.
 const ResultsFileStyle kStyles[] = {
-    {"OlderSeasonTwoDigitYears",
-     {"Div", "Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "HTHG", "HTAG", "HTR", "Referee", "HS",
-      "AS", "B365H", "B365D", "B365A"},
-     "dd/MM/yy",
-     true,
-     "\r\n"},
-    {"NewerSeasonWithTimeAndAttendance",
-     {"Div", "Date", "Time", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "Attendance", "Referee", "BWH",
-      "BWD", "BWA", "MaxH", "AvgH"},
-     "dd/MM/yyyy",
-     true,
-     "\n"},
-    {"SecondCountryLayout",
-     {"Country", "League", "Season", "Date", "Time", "Home", "Away", "HG", "AG", "Res", "PH", "PD", "PA"},
-     "dd/MM/yyyy",
-     true,
-     "\r\n"},
-    {"PlainNamesIsoDates",
-     {"date", "home", "away", "homegoals", "awaygoals", "attendance"},
-     "yyyy-MM-dd",
-     false,
-     "\n"},
-    {"DashesFourDigitYears", {"Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG"}, "dd-MM-yyyy", true, "\r"},
-};
+    Style("OlderSeasonTwoDigitYears", "dd/MM/yy", true, "\r\n",
+          {"Div", "Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "HTHG", "HTAG", "HTR", "Referee",
+           "HS", "AS", "B365H", "B365D", "B365A"}),
+    Style("NewerSeasonWithTimeAndAttendance", "dd/MM/yyyy", true, "\n",
+          {"Div", "Date", "Time", "HomeTeam", "AwayTeam", "FTHG", "FTAG", "FTR", "Attendance", "Referee",
+           "BWH", "BWD", "BWA", "MaxH", "AvgH"}),
+    Style(
+        "SecondCountryLayout", "dd/MM/yyyy", true, "\r\n",
+        {"Country", "League", "Season", "Date", "Time", "Home", "Away", "HG", "AG", "Res", "PH", "PD", "PA"}),
+    Style("PlainNamesIsoDates", "yyyy-MM-dd", false, "\n",
+          {"date", "home", "away", "homegoals", "awaygoals", "attendance"}),
+    Style("DashesFourDigitYears", "dd-MM-yyyy", true, "\r",
+          {"Date", "HomeTeam", "AwayTeam", "FTHG", "FTAG"})};
 
 class ResultsFileImport : public ::testing::TestWithParam<ResultsFileStyle> {};
 
-std::unique_ptr<Division> EmptySampleLeague() {
-    auto division = std::make_unique<Division>();
+std::unique_ptr<Division> NewLeague(const char* name, std::vector<std::string> teams) {
     NewLeagueAnswers answers;
-    answers.tableName = "Premier League";
-    answers.teamNames = testing::SampleSeasonLines("teams.txt");
+    answers.tableName = name;
+    answers.teamNames = std::move(teams);
+    auto division = std::make_unique<Division>();
     EXPECT_TRUE(BuildNewLeague(answers, *division));
-    testing::Edit(*division).Header().SortRules.assignStored("123");
     return division;
 }
 
 TEST_P(ResultsFileImport, ImportsWholeIntoTheLeagueAndGivesThePublishedTable) {
-    auto division = EmptySampleLeague();
+    auto division = NewLeague("Premier League", testing::SampleSeasonLines("teams.txt"));
+    testing::Edit(*division).Header().SortRules.assignStored("123");
     MemoryLineSource source(ImportTextLines(testing::SampleSeasonResultsFile(GetParam())));
     ImportOptions options;
     // The window's short format on an American system; the file's own layout is found all the same.
@@ -73,9 +70,7 @@ TEST_P(ResultsFileImport, ImportsWholeIntoTheLeagueAndGivesThePublishedTable) {
         options.aliases["West Brom"] = "West Bromwich Albion";
         counters = ImportAll(*division, ImportChoice::Results, source, options);
     }
-    EXPECT_EQ(counters.refusal, "");
-    EXPECT_EQ(counters.imported, 380);
-    EXPECT_EQ(counters.errors, 0);
+    EXPECT_EQ(std::tuple(counters.refusal, counters.imported, counters.errors), std::tuple("", 380, 0));
     EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
     EXPECT_EQ(
         DateFormat::Default().Format(DateList::Build(*division, TableContent::PlayedGames).dates().front()),
@@ -88,18 +83,14 @@ TEST_P(ResultsFileImport, MakesANewLeagueWithEveryResult) {
     answers.tableName = "From a file";
     auto division = testing::MakeLeague(4, 1);
     ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
-    EXPECT_EQ(division->Header().TeamCount, 20);
-    EXPECT_EQ(division->Header().ResultCount, 380); // meeting twice, inferred
+    EXPECT_EQ(std::tuple(division->Header().TeamCount, division->Header().ResultCount),
+              std::tuple(20, 380)); // twice
     testing::Edit(*division).Header().SortRules.assignStored("123");
     EXPECT_EQ(testing::PublishedTableLines(*division), testing::SampleSeasonLines("table.csv"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, ResultsFileImport, ::testing::ValuesIn(kStyles),
                          [](const auto& info) { return std::string(info.param.name); });
-
-std::unique_ptr<Division> FourTeams() {
-    return testing::MakeLeague(4, 2);
-}
 
 // Dates that could be read two ways, or that fit the chosen format only with day and month swapped, are
 // refused whole: nothing is stored.
@@ -125,21 +116,21 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
         {"another separator", "13.02.2006,Team 01,Team 02,1,0\n", "dd/MM/yyyy", "written dd.MM.yyyy, not", 0},
         {"heading and a bad date are only bad lines",
          "Date,Home-Team,Away-Team,For,Against,Attendance\n13/02/2006,Team 01,Team 02,1,0\n32/02/2006,Team "
-         "03,"
-         "Team 04,2,2\n",
+         "03,Team 04,2,2\n",
          "dd/MM/yyyy", "", 1},
         {"no layout at all", named + "13/13/2006,Team 01,Team 02,1,0\n", nullptr, "in no layout", 0},
     };
     for (const Case& c : cases) {
-        auto division = FourTeams();
+        auto division = testing::MakeLeague(4, 2);
         MemoryLineSource source(ImportTextLines(c.text));
         ImportOptions options;
         options.formatGiven = c.format != nullptr;
         options.dateFormat = c.format ? *DateFormat::FromPattern(c.format) : DateFormat::Default();
         const ImportCounters counters = ImportAll(*division, ImportChoice::Results, source, options);
         EXPECT_NE(counters.refusal.find(c.refusal), std::string::npos) << c.name << ": " << counters.refusal;
-        EXPECT_EQ(counters.refusal.empty(), std::string(c.refusal).empty()) << c.name;
-        EXPECT_EQ(counters.imported, c.imported) << c.name;
+        EXPECT_EQ(std::tuple(counters.refusal.empty(), counters.imported),
+                  std::tuple(!*c.refusal, c.imported))
+            << c.name;
     }
 }
 
@@ -152,16 +143,11 @@ TEST(ResultsFileDates, ExportedUnderEachShortFormatEveryDateComesBack) {
         auto division = testing::MakeLeague(4, 2);
         for (int r = 1; r <= 5; ++r)
             testing::PlayFixture(*division, r, r, 0, *DayNumberOf(dates[r - 1]));
-        double from = 0;
-        double to = 0;
+        double from = 0, to = 0;
         DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), 1, from, to);
-        ExportRequest request;
-        request.section = ExportSection::Results;
-        request.from = from;
-        request.to = to;
         std::ostringstream text;
         StreamLineSink sink(text);
-        ExportSections(*division, request, format, sink);
+        ExportSections(*division, {ExportSection::Results, nullptr, {}, from, to}, format, sink);
 
         auto fresh = testing::MakeLeague(4, 2);
         MemoryLineSource source(ImportTextLines(text.str()));
@@ -189,19 +175,17 @@ TEST(ResultsFileImport, ReadsUtf16WithEitherByteOrderMark) {
             bytes += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
         std::istringstream in(bytes);
         StreamLineSource source(in);
-        auto division = FourTeams();
+        auto division = testing::MakeLeague(4, 2);
         const ImportCounters counters = ImportAll(*division, ImportChoice::Results, source, {});
-        EXPECT_TRUE(source.utf16());
-        EXPECT_EQ(counters.imported, 1) << counters.refusal;
+        EXPECT_EQ(std::tuple(source.utf16(), counters.imported), std::tuple(true, 1)) << counters.refusal;
     }
 }
 
 TEST(ResultsFileImport, AWholeLeagueImportOfAFileWithoutTitlesSaysSo) {
-    auto division = FourTeams();
+    auto division = testing::MakeLeague(4, 2);
     const ImportCounters counters =
         ImportAll(*division, ImportChoice::All, {"13/08/2005,Team 01,Team 02,2,1"}, DateFormat::Default());
-    EXPECT_EQ(counters.refusal, kNoSectionTitles);
-    EXPECT_EQ(counters.imported, 0);
+    EXPECT_EQ(std::tuple(counters.refusal, counters.imported), std::tuple(kNoSectionTitles, 0));
 }
 
 TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
@@ -238,14 +222,98 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
         auto division = testing::MakeLeague(4, 1);
         const Status status = BuildLeagueFromResults(answers, source, reading, *division);
         EXPECT_NE(status.message().find(c.refusal), std::string::npos) << status.message();
-        EXPECT_EQ(division->Header().TeamCount, 4);
-        EXPECT_EQ(division->Header().ResultCount, 6);
+        EXPECT_EQ(std::tuple(division->Header().TeamCount, division->Header().ResultCount), std::tuple(4, 6));
     }
     // Four meetings are inferred when pairs meet twice at the same ground.
     MemoryLineSource four(lines(4, 1));
     ResultsSeason season;
     ASSERT_TRUE(SurveySeason(four, {}, season));
     EXPECT_EQ(season.playTimes, 4);
+}
+
+std::unique_ptr<Division> League() {
+    return NewLeague("Names", {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
+                               "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest",
+                               "West Ham United", "West Bromwich Albion", "Sheffield United",
+                               "Sheffield Wednesday", "Tottenham Hotspur", "Queens Park Rangers"});
+}
+
+std::string Matched(const Division& division, const TeamNameMatches& matches, const std::string& name) {
+    const auto found = matches.teams.find(name);
+    return found == matches.teams.end() ? "" : Windows1252ToUtf8(division.Teams[found->second].Name.stored());
+}
+
+// Each rule with a near miss that must not match (no team: "").
+TEST(TeamNames, SafeRulesMatchAndNearMissesDoNot) {
+    const auto division = League();
+    const std::pair<const char*, const char*> cases[] = {
+        {"Manchester United", "Manchester United"}, // exact
+        {"MANCHESTER united", "Manchester United"}, // case
+        {"Man United", "Manchester United"},        // Man
+        {"Man Utd", "Manchester United"},           // Man and Utd
+        {"Man City", "Manchester City"},
+        {"Manchester", ""}, // two teams start so
+        {"Man", ""},
+        {"Brighton & Hove Albion", "Brighton and Hove Albion"}, // &
+        {"Brighton & Hove", "Brighton and Hove Albion"},
+        {"Bournemouth", "AFC Bournemouth"},              // AFC
+        {"Nottingham Forest FC", "Nottingham Forest"},   // FC
+        {"Nott'm Forest", ""},                           // a shortened word is not a rule
+        {"Queens Park Rangers.", "Queens Park Rangers"}, // punctuation
+        {"Q.P.R.", ""},
+        {"Tottenham", "Tottenham Hotspur"}, // a leading word only one team has
+        {"West Ham", "West Ham United"},
+        {"West", ""}, // a leading word two teams have
+        {"West Brom", ""},
+        {"Sheffield Weds", ""},
+        {"Sheffield", ""},
+        {"Wolves", ""},
+        {"Hotspur", ""}, // not a leading word
+    };
+    for (const auto& [name, team] : cases) {
+        const TeamNameMatches matches = MatchTeamNames(*division, {name}, {});
+        EXPECT_EQ(std::tuple(Matched(*division, matches, name), matches.unmatched.size()),
+                  std::tuple(team, *team ? 0u : 1u))
+            << name;
+    }
+}
+
+TEST(TeamNames, NeverGivesOneTeamToTwoNamesByARule) {
+    const auto division = League();
+    // Two names a rule would give the same team: neither gets it, each is listed once.
+    TeamNameMatches matches = MatchTeamNames(*division, {"Man United", "Manchester Utd", "Man United"}, {});
+    EXPECT_EQ(matches.unmatched, (std::vector<std::string>{"Man United", "Manchester Utd"}));
+    // The exact name keeps its team; the rule's name is left for the user.
+    matches = MatchTeamNames(*division, {"Tottenham", "Tottenham Hotspur"}, {});
+    EXPECT_EQ(Matched(*division, matches, "Tottenham Hotspur"), "Tottenham Hotspur");
+    EXPECT_EQ(matches.unmatched, std::vector<std::string>{"Tottenham"});
+}
+
+TEST(TeamNames, AliasesMapWhatNoRuleMayAndTheClosestTeamIsOffered) {
+    const auto division = League();
+    const TeamAliases aliases = {{"Wolves", "Wolverhampton Wanderers"}, {"West Brom", "No Such Team"}};
+    const TeamNameMatches matches =
+        MatchTeamNames(*division, {"wolves", "West Brom", "Nott'm Forest"}, aliases);
+    EXPECT_EQ(Matched(*division, matches, "wolves"), "Wolverhampton Wanderers");
+    EXPECT_EQ(matches.unmatched, (std::vector<std::string>{"West Brom", "Nott'm Forest"}));
+    const std::string message = UnmatchedNamesMessage(*division, matches.unmatched);
+    for (const char* named : {"\"West Brom\" (closest: \"West Bromwich Albion\")",
+                              "\"Nott'm Forest\" (closest: \"Nottingham Forest\")"})
+        EXPECT_NE(message.find(named), std::string::npos) << message;
+}
+
+TEST(TeamAliases, AreRememberedPerLeagueInTheSettings) {
+    IniFile settings("[Options]\nFormGames=10\n");
+    RememberAliases(settings, "premier.div", {{"Wolves", "Wolverhampton Wanderers"}, {"a=b", "kept out"}});
+    RememberAliases(settings, "other.div", {{"Wolves", "Wolverhampton"}});
+    EXPECT_EQ(RememberedAliases(IniFile(settings.text()), "premier.div"),
+              (TeamAliases{{"Wolves", "Wolverhampton Wanderers"}}));
+    EXPECT_EQ(settings.value("Options", "FormGames"), "10");
+    std::string bad;
+    EXPECT_EQ(ParseAliasLines("# mine\n Spurs = Tottenham Hotspur \n\n", bad),
+              (TeamAliases{{"Spurs", "Tottenham Hotspur"}}));
+    EXPECT_FALSE(ParseAliasLines("Spurs\n", bad));
+    EXPECT_EQ(bad, "Spurs");
 }
 
 } // namespace

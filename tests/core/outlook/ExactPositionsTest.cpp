@@ -1,8 +1,8 @@
 #include "outlook/ExactPositions.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "app/LeagueSettings.h"
 #include "support/LeagueMaker.h"
@@ -14,20 +14,19 @@ struct RandomLeague {
     int teams, playTimes, winPoints, open;
 };
 
-// A league with every fixture played, on dates 1, 2, ..., except `open` of them chosen at random, and
-// random deductions of up to 3 points.
+// Every fixture played on dates 1, 2, ... except `open` chosen at random; random deductions of up to 3.
 std::unique_ptr<Division> MakeRandomLeague(const RandomLeague& shape, std::mt19937& random) {
     auto division = testing::MakeLeague(shape.teams, shape.playTimes, shape.winPoints);
     const int fixtures = division->Header().ResultCount;
-    std::vector<bool> open(static_cast<std::size_t>(fixtures + 1), false);
+    std::vector<bool> open(fixtures + 1, false);
     for (int chosen = 0; chosen < std::min(shape.open, fixtures);) {
-        const auto r = std::uniform_int_distribution<int>(1, fixtures)(random);
-        if (!open[static_cast<std::size_t>(r)])
-            open[static_cast<std::size_t>(r)] = ++chosen > 0;
+        const int r = std::uniform_int_distribution<int>(1, fixtures)(random);
+        if (!open[r])
+            open[r] = ++chosen > 0;
     }
     std::uniform_int_distribution<int> goals(0, 3);
     for (int r = 1; r <= fixtures; ++r)
-        if (!open[static_cast<std::size_t>(r)])
+        if (!open[r])
             testing::PlayFixture(*division, r, goals(random), goals(random), r);
     for (int t = 1; t <= shape.teams; ++t)
         if (random() % 3 == 0)
@@ -37,15 +36,13 @@ std::unique_ptr<Division> MakeRandomLeague(const RandomLeague& shape, std::mt199
 
 // Every team's best and worst positions over every outcome of the open fixtures.
 std::vector<std::pair<int, int>> ExhaustivePositions(const OutlookStart& start) {
-    std::vector<std::pair<int, int>> ranges(static_cast<std::size_t>(start.teamCount + 1),
-                                            {start.teamCount + 1, 0});
+    std::vector<std::pair<int, int>> ranges(start.teamCount + 1, {start.teamCount + 1, 0});
     Witness witness(start.open.size(), Outcome::HomeWin);
     for (;;) {
         const std::vector<int> points = FinalPoints(start, witness);
         for (int t = 1; t <= start.teamCount; ++t) {
-            auto& [best, worst] = ranges[static_cast<std::size_t>(t)];
-            best = std::min(best, PointsPosition(points, t, false));
-            worst = std::max(worst, PointsPosition(points, t, true));
+            ranges[t].first = std::min(ranges[t].first, PointsPosition(points, t, false));
+            ranges[t].second = std::max(ranges[t].second, PointsPosition(points, t, true));
         }
         std::size_t i = 0;
         for (; i < witness.size() && witness[i] == Outcome::AwayWin; ++i)
@@ -59,42 +56,36 @@ std::vector<std::pair<int, int>> ExhaustivePositions(const OutlookStart& start) 
 // The witness entered as results (1-0, 0-0 or 0-1) in a copy of the league and counted by FillTable.
 std::vector<int> ReplayedPoints(const Division& division, const OutlookStart& start, const Witness& witness) {
     auto copy = std::make_unique<Division>(division);
-    for (std::size_t i = 0; i < start.open.size(); ++i) {
-        const int result = start.open[i].result;
-        const int home = witness[i] == Outcome::HomeWin ? 1 : 0;
-        const int away = witness[i] == Outcome::AwayWin ? 1 : 0;
-        testing::PlayFixture(*copy, result, home, away, 1000);
-    }
-    TableVariant all;
-    all.asAt = 1000;
-    const LeagueTable table = FillTable(*copy, all);
-    std::vector<int> points(static_cast<std::size_t>(start.teamCount + 1), 0);
+    for (std::size_t i = 0; i < start.open.size(); ++i)
+        testing::PlayFixture(*copy, start.open[i].result, witness[i] == Outcome::HomeWin,
+                             witness[i] == Outcome::AwayWin, 1000);
+    const LeagueTable table =
+        FillTable(*copy, {TableContent::PlayedGames, GameSelection::HomeAndAway, 1000, 10});
+    std::vector<int> points(start.teamCount + 1, 0);
     for (int t = 1; t <= start.teamCount; ++t)
-        points[static_cast<std::size_t>(t)] = table.Standings[t].Points;
+        points[t] = table.Standings[t].Points;
     return points;
 }
 
 class ExactPositionsTest : public ::testing::TestWithParam<RandomLeague> {};
 
 TEST_P(ExactPositionsTest, MatchesExhaustiveSearchAndWitnessesReplay) {
-    std::mt19937 random(static_cast<unsigned>(GetParam().teams * 1000 + GetParam().playTimes * 100 +
-                                              GetParam().winPoints * 10 + GetParam().open));
+    const RandomLeague& shape = GetParam();
+    std::mt19937 random(shape.teams * 1000 + shape.playTimes * 100 + shape.winPoints * 10 + shape.open);
     for (int round = 0; round < 6; ++round) {
-        const auto division = MakeRandomLeague(GetParam(), random);
+        const auto division = MakeRandomLeague(shape, random);
         const OutlookStart start = BuildOutlookStart(*division, 1e6, false);
         const auto expected = ExhaustivePositions(start);
         const auto ranges = ExactPositions(start);
         for (int t = 1; t <= start.teamCount; ++t) {
-            const PositionRange& range = ranges[static_cast<std::size_t>(t)];
+            const PositionRange& range = ranges[t];
             SCOPED_TRACE("round " + std::to_string(round) + ", team " + std::to_string(t));
-            EXPECT_EQ(range.best, expected[static_cast<std::size_t>(t)].first);
-            EXPECT_EQ(range.worst, expected[static_cast<std::size_t>(t)].second);
-            const auto bestPoints = ReplayedPoints(*division, start, range.bestWitness);
-            const auto worstPoints = ReplayedPoints(*division, start, range.worstWitness);
-            EXPECT_EQ(PointsPosition(bestPoints, t, false), range.best);
-            EXPECT_EQ(PointsPosition(worstPoints, t, true), range.worst);
-            EXPECT_EQ(bestPoints[static_cast<std::size_t>(t)], range.bestPoints);
-            EXPECT_EQ(worstPoints[static_cast<std::size_t>(t)], range.worstPoints);
+            EXPECT_EQ(std::pair(range.best, range.worst), expected[t]);
+            const auto best = ReplayedPoints(*division, start, range.bestWitness);
+            const auto worst = ReplayedPoints(*division, start, range.worstWitness);
+            EXPECT_EQ(
+                std::tuple(PointsPosition(best, t, false), PointsPosition(worst, t, true), best[t], worst[t]),
+                std::tuple(range.best, range.worst, range.bestPoints, range.worstPoints));
         }
     }
 }
