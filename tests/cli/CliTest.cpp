@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -432,35 +431,6 @@ TEST_F(Cli, OutputThatCannotBeWrittenExitsWithAnError) {
         EXPECT_NE(run.exitCode, 0) << words[0] << " " << words.back();
         EXPECT_TRUE(Has(run.err, "the output could not be written: Disk full"));
     }
-}
-
-// A small file system, where this machine lets the tests mount one: an export or a save that fills it fails.
-TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
-    const std::string small = folder_.file("small");
-    std::filesystem::create_directory(small);
-    if (std::system(("mount -t tmpfs -o size=64k tmpfs " + Quoted(small) + " 2>/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "no tmpfs can be mounted here";
-    struct Unmount {
-        std::string folder;
-        ~Unmount() { (void)!std::system(("umount " + Quoted(folder)).c_str()); }
-    } unmount{small};
-    NewSeason();
-    // 20 kB are left: less than the export (about 21 kB), as much as the league (about 19 kB).
-    std::ofstream(small + "/filler", std::ios::binary) << std::string(44 * 1024, 'x');
-    const ToolRun exported = Tool({"export", League(), "all"}, "", small + "/all.csv");
-    EXPECT_NE(exported.exitCode, 0);
-    EXPECT_TRUE(Has(exported.err, "Disk full"));
-
-    // A league on the full disk: the change is refused, said once, and the file is as it was.
-    std::filesystem::remove(small + "/all.csv");
-    const std::string league = small + "/league.div";
-    std::filesystem::copy_file(League(), league);
-    const std::string before = FileText(league);
-    const ToolRun rescore = Tool({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"});
-    EXPECT_EQ(rescore.exitCode, 1);
-    EXPECT_EQ(rescore.out, "");
-    EXPECT_TRUE(Has(rescore.err, "Disk full"));
-    EXPECT_EQ(FileText(league), before);
 }
 
 TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
