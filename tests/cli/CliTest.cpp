@@ -416,14 +416,9 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
 // Output that does not reach its file is a failure, whatever the command: nothing may pass for success.
 TEST_F(Cli, OutputThatCannotBeWrittenExitsWithAnError) {
     NewSeason();
+    // A long output fails while the command runs, a short one at its end; help has no command to name.
     const std::vector<Words> commands = {{"export", League(), "all"},
-                                         {"export", League(), "table"},
-                                         {"table", League(), "--explain"},
-                                         {"list", League(), "results"},
                                          {"info", League()},
-                                         {"stats", League(), "division"},
-                                         {"check", League()},
-                                         {"stats", League(), "team", "Arsenal"},
                                          {"help"},
                                          {"result", League(), "rescore", "Arsenal", "Aston Villa", "1-0"}};
     for (const Words& words : commands) {
