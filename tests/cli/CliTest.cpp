@@ -90,7 +90,7 @@ protected:
     testing::TempFolder folder_;
 };
 
-TEST_F(Cli, TheSampleSeasonEndsAsItsPublishedTableAndTheTableFollowsTheSettings) {
+TEST_F(Cli, TheSampleSeasonEndsAsItsPublishedTableAndTheTableFollowsTheSettingsAndExplainsTies) {
     NewSeason({"--promote", "1", "--relegate", "3", "--own-team", "Everton"}, false);
     ASSERT_EQ(Tool({"set", League(), "--sort-rules", "123"}).exitCode, 0);
     const ToolRun import = Tool({"import", League(), "results", Season("results.csv")});
@@ -119,9 +119,23 @@ TEST_F(Cli, TheSampleSeasonEndsAsItsPublishedTableAndTheTableFollowsTheSettings)
                              "Sort rules: 123 (Points total, Goal difference, Goals scored)"})
         EXPECT_TRUE(Has(info, part));
     EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
+
+    // Fulham and Middlesbrough both ended on a goal difference of -10. Between them: Middlesbrough 3-2
+    // Fulham, Fulham 1-0 Middlesbrough, so 3 points and 3 goals each, but Fulham scored 2 away goals to none.
+    for (const auto& [rules, why] : {std::pair{"26789", "ahead on head-to-head away goals: 2 to 0\n"},
+                                     std::pair{"21", "ahead on points total: 48 to 45\n"}}) {
+        ASSERT_EQ(Tool({"set", League(), "--sort-rules", rules}).exitCode, 0);
+        const ToolRun run = Tool({"table", League(), "--explain"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::string& explained = run.out;
+        EXPECT_TRUE(Has(explained, "Fulham above Middlesbrough: Level on a goal difference of -10; " +
+                                       std::string(why)));
+        EXPECT_EQ(explained.find(" above "), explained.rfind(" above ")) << "only one pair is level";
+    }
+    EXPECT_FALSE(Has(Tool({"table", League()}).out, " above "));
 }
 
-TEST_F(Cli, StatsPrintTheListsTheFiguresATeamPageAndAPlayerRecord) {
+TEST_F(Cli, StatsPrintListsFiguresATeamPageAndAPlayerRecordAndUnwritableOutputFails) {
     NewSeason();
     const ToolRun division = Tool({"stats", League(), "division"});
     ASSERT_EQ(division.exitCode, 0) << division.err;
@@ -149,22 +163,18 @@ TEST_F(Cli, StatsPrintTheListsTheFiguresATeamPageAndAPlayerRecord) {
     EXPECT_TRUE(Has(player.out, "\nYellow: n/a\nRed: n/a\n"));
     ExpectOneLineError({"stats", League(), "team", "Chelsea FC"}, "no team called 'Chelsea FC'");
     ExpectOneLineError({"stats", League(), "coach", "Chelsea"}, "team or player");
-}
 
-// Fulham and Middlesbrough both ended on a goal difference of -10. Between them: Middlesbrough 3-2 Fulham,
-// Fulham 1-0 Middlesbrough, so 3 points and 3 goals each, but Fulham scored 2 away goals to none.
-TEST_F(Cli, TheTableExplainsTiesUnderTheSortRules) {
-    NewSeason();
-    for (const auto& [rules, why] : {std::pair{"26789", "ahead on head-to-head away goals: 2 to 0\n"},
-                                     std::pair{"21", "ahead on points total: 48 to 45\n"}}) {
-        ASSERT_EQ(Tool({"set", League(), "--sort-rules", rules}).exitCode, 0);
-        const ToolRun table = Tool({"table", League(), "--explain"});
-        ASSERT_EQ(table.exitCode, 0) << table.err;
-        EXPECT_TRUE(Has(table.out, "Fulham above Middlesbrough: Level on a goal difference of -10; " +
-                                       std::string(why)));
-        EXPECT_EQ(table.out.find(" above "), table.out.rfind(" above ")) << "only one pair is level";
+    // Output that does not reach its file is a failure: a long one while the command runs, a short one at
+    // its end, the help's with no command to name.
+    const std::vector<Words> commands = {{"export", League(), "all"},
+                                         {"info", League()},
+                                         {"help"},
+                                         {"result", League(), "rescore", "Arsenal", "Aston Villa", "1-0"}};
+    for (const Words& words : commands) {
+        const ToolRun run = Tool(words, "", "/dev/full");
+        EXPECT_NE(run.exitCode, 0) << words[0] << " " << words.back();
+        EXPECT_TRUE(Has(run.err, "the output could not be written: Disk full"));
     }
-    EXPECT_FALSE(Has(Tool({"table", League()}).out, " above "));
 }
 
 TEST_F(Cli, ImportSavesOnlyWhatWasImportedAndExitsWithTwoWhenNothingWasUsable) {
@@ -404,21 +414,6 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
     ASSERT_EQ(Tool({"player", League(), "change", "Bea", "--team", "Transferred-Out"}).exitCode, 0);
     EXPECT_EQ(Tool({"players", League(), "--team", "Transferred-Out"}).out,
               "Bea                   Transferred-Out                 0\n");
-}
-
-// Output that does not reach its file is a failure, whatever the command: nothing may pass for success.
-TEST_F(Cli, OutputThatCannotBeWrittenExitsWithAnError) {
-    NewSeason();
-    // A long output fails while the command runs, a short one at its end; help has no command to name.
-    const std::vector<Words> commands = {{"export", League(), "all"},
-                                         {"info", League()},
-                                         {"help"},
-                                         {"result", League(), "rescore", "Arsenal", "Aston Villa", "1-0"}};
-    for (const Words& words : commands) {
-        const ToolRun run = Tool(words, "", "/dev/full");
-        EXPECT_NE(run.exitCode, 0) << words[0] << " " << words.back();
-        EXPECT_TRUE(Has(run.err, "the output could not be written: Disk full"));
-    }
 }
 
 TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
