@@ -215,7 +215,7 @@ TEST_F(Cli, ImportSavesOnlyWhatWasImportedAndExitsWithTwoWhenNothingWasUsable) {
     EXPECT_TRUE(Has(all.out, "Successful: 3\nErrors: 0\n"));
 }
 
-TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
+TEST_F(Cli, ConcurrentChangesLoseNothingAndCheckReportsEveryBrokenRule) {
     NewLeague("A\nB\nC\nD\n");
     // Twelve imports at once, one fixture each: each command holds the league from loading to saving.
     std::string command;
@@ -231,22 +231,22 @@ TEST_F(Cli, ConcurrentCommandsChangingOneLeagueLoseNothing) {
     EXPECT_EQ(FileText(folder_.file("errors.txt")), "");
     EXPECT_TRUE(Has(Tool({"info", League()}).out, "Played: 12\n"));
     EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
-}
 
-TEST_F(Cli, CheckReportsEveryBrokenRuleAndOpeningRecomputesTheTotals) {
-    NewLeague("A\nB\nC\nD\n");
-    ASSERT_EQ(Tool({"import", League(), "results", File("r.csv", "01/08/2025,A,B,2,0\n")}).exitCode, 0);
-    EXPECT_EQ(Tool({"check", League()}).exitCode, 0);
-    std::string bytes = FileText(League());
+    // Check reports every broken rule of a league changed behind the program's back; opening recomputes.
+    const std::string broken = folder_.file("broken.div");
+    NewLeague("A\nB\nC\nD\n", broken);
+    ASSERT_EQ(Tool({"import", broken, "results", File("r.csv", "01/08/2025,A,B,2,0\n")}).exitCode, 0);
+    EXPECT_EQ(Tool({"check", broken}).exitCode, 0);
+    std::string bytes = FileText(broken);
     bytes[68 + 32] = 9;      // team A's Points
     bytes[68 + 36 + 31] = 5; // team B's Played
-    File("league.div", bytes);
-    const ToolRun check = Tool({"check", League()});
+    File("broken.div", bytes);
+    const ToolRun check = Tool({"check", broken});
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_EQ(Lines(check.out), 2) << check.out;
     EXPECT_TRUE(Has(check.out, "(A) has Points 9 but its results and deduction give 3"));
     EXPECT_TRUE(Has(check.out, "(B) has Played 5 but took part in 1"));
-    const ToolRun table = Tool({"table", League(), "--short"});
+    const ToolRun table = Tool({"table", broken, "--short"});
     EXPECT_EQ(table.exitCode, 0);
     EXPECT_TRUE(Has(table.err, "recomputed"));
 }
@@ -288,6 +288,18 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"player", League(), "add", "=cmd|'/c calc'!A1", "--team", "A"}, "may not begin with");
     ExpectOneLineError({"new", folder_.file("other.div"), "--name", "@League", "--teams", teams},
                        "A league name may not begin with");
+
+    // A pipe named like a league is refused at once.
+    const std::string pipe = folder_.file("pipe.div");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const Words& words : {Words{"table", pipe},
+                               {"check", pipe},
+                               {"info", pipe},
+                               {"result", pipe, "enter", "A", "B", "1-0"}}) {
+        const ToolRun run = Tool(words, "timeout 20 ");
+        EXPECT_EQ(run.exitCode, 1) << words[0];
+        EXPECT_TRUE(Has(run.err, "This is not a regular file."));
+    }
 }
 
 // A downloaded results file makes a league of its teams, or feeds one of full names from a pipe via aliases.
@@ -443,19 +455,6 @@ TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
         EXPECT_TRUE(Has(run.err, "File access denied"));
     }
     EXPECT_EQ(FileText(League()), kept);
-}
-
-TEST_F(Cli, APipeNamedLikeALeagueIsRefusedAtOnce) {
-    const std::string pipe = folder_.file("pipe.div");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const Words& words : {Words{"table", pipe},
-                               {"check", pipe},
-                               {"info", pipe},
-                               {"result", pipe, "enter", "A", "B", "1-0"}}) {
-        const ToolRun run = Tool(words, "timeout 20 ");
-        EXPECT_EQ(run.exitCode, 1) << words[0];
-        EXPECT_TRUE(Has(run.err, "This is not a regular file."));
-    }
 }
 
 TEST_F(Cli, ChangesAWindowLeftUnsavedAreRecoveredBeforeAnyOtherChange) {
