@@ -1,5 +1,4 @@
-// The undo history against the operations it wraps: any mix of edits, undos and redos leaves the league a
-// save would write exactly as replaying the steps still done, from the league as opened.
+// The undo history against the operations it wraps: undos and redos leave what replaying the steps gives.
 
 #include <random>
 
@@ -27,8 +26,7 @@ struct Edit {
     int c = 0;
 };
 
-// Makes an edit as the windows do; false when the operation refuses it. Entering a result with a scorer
-// for its first goal is a compound edit of two recorded parts.
+// Makes an edit as the windows do (a result with its first scorer is one compound step); false if refused.
 bool Make(Division& division, const Edit& edit, EditHistory* history) {
     auto record = [&](const std::string& name) {
         if (history)

@@ -1,10 +1,16 @@
+// A new league's fixture list and header, its match days, and the settings edited afterwards.
+
 #include "app/NewLeague.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "app/LeagueSettings.h"
-#include "support/LeagueMaker.h"
+#include "app/MatchDays.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
 
 namespace vantorel {
 namespace {
@@ -20,62 +26,39 @@ Pairs Fixtures(const Division& division) {
     return pairs;
 }
 
-TEST(NewLeague, FourTeamsMeetingOnceGiveSixFixturesEarlierTeamAtHome) {
-    auto division = testing::MakeLeague(4, 1);
-    EXPECT_EQ(Fixtures(*division), (Pairs{{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}));
-}
-
-TEST(NewLeague, FourMeetingsRepeatTheHomeAndAwayBlock) {
-    auto division = testing::MakeLeague(4, 4);
-    const Pairs pairs = Fixtures(*division);
+TEST(NewLeague, FixturesMeetOnceEarlierTeamAtHomeOrRepeatAHomeAndAwayBlock) {
+    EXPECT_EQ(Fixtures(*testing::MakeLeague(4, 1)), (Pairs{{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}));
+    const Pairs pairs = Fixtures(*testing::MakeLeague(4, 4));
     ASSERT_EQ(pairs.size(), 24u);
-    EXPECT_EQ(Pairs(pairs.begin(), pairs.begin() + 3), (Pairs{{1, 2}, {1, 3}, {1, 4}}));
-    EXPECT_EQ(pairs[3], (std::pair{2, 1}));
+    EXPECT_EQ(Pairs(pairs.begin(), pairs.begin() + 4), (Pairs{{1, 2}, {1, 3}, {1, 4}, {2, 1}}));
     EXPECT_EQ(Pairs(pairs.begin(), pairs.begin() + 12), Pairs(pairs.begin() + 12, pairs.end()));
-}
-
-TEST(NewLeague, FixtureCountsForEveryLeagueSize) {
-    const int expected[4][3] = {{6, 12, 24}, {28, 56, 112}, {190, 380, 760}, {276, 552, 1104}};
-    const int sizes[4] = {4, 8, 20, 24};
-    for (int i = 0; i < 4; ++i)
-        for (int m = 0; m < 3; ++m) {
-            const int playTimes = m == 2 ? 4 : m + 1;
-            EXPECT_EQ(testing::MakeLeague(sizes[i], playTimes)->Header().ResultCount, expected[i][m]);
-        }
+    for (const int teams : {4, 8, 20, 24})
+        for (const int playTimes : {1, 2, 4})
+            EXPECT_EQ(testing::MakeLeague(teams, playTimes)->Header().ResultCount,
+                      teams * (teams - 1) / 2 * playTimes);
 }
 
 TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswered) {
-    NewLeagueAnswers answers;
-    answers.tableName = "A table name that is longer than thirty characters";
-    answers.teamNames = {"Rovers", "albion", "City", "Dynamo"};
-    answers.winPoints = 2;
-    answers.playTimes = 1;
-    answers.ownTeam = 3;
-    answers.promoteCount = 1;
-    answers.relegateCount = 2;
-    answers.teamSize = 7;
-    answers.subsCount = 0;
+    // 2 points a win, meeting once, own team 3, 1 up and 2 down, 7 a side and no substitutes.
+    const NewLeagueAnswers answers("A table name that is longer than thirty characters",
+                                   std::vector<std::string>{"Rovers", "albion", "City", "Dynamo"}, 2, 1, 3, 1,
+                                   2, 7, 0, std::nullopt);
     Division division;
     ASSERT_TRUE(BuildNewLeague(answers, division));
-    const DivisionHeader& header = division.Header();
-    EXPECT_EQ(header.TableName.stored(), "A table name that is longer th");
-    for (int t = 1; t <= 4; ++t)
-        EXPECT_EQ(division.Teams[t].Name.stored(),
-                  (std::vector<std::string>{"albion", "City", "Dynamo", "Rovers"}[t - 1]));
-    EXPECT_EQ(division.Teams[5].Name.stored(), "Transferred-Out");
-    EXPECT_EQ(header.WinPoints, 2);
-    EXPECT_EQ(header.OwnTeam, 3);
-    EXPECT_EQ(header.PromoteCount, 1);
-    EXPECT_EQ(header.RelegateCount, 2);
-    EXPECT_EQ(header.TeamSize, 7);
-    EXPECT_EQ(header.SubsCount, 0);
-    EXPECT_EQ(header.SortRules.stored(), "1234");
-    EXPECT_EQ(header.GoalCount + header.PlayerCount + header.SquadCount, 0);
-    EXPECT_FALSE(header.TrackGoals);
+    const DivisionHeader& h = division.Header();
+    EXPECT_EQ(h.TableName.stored(), "A table name that is longer th");
+    std::vector<std::string> names;
+    for (int t = 1; t <= 5; ++t)
+        names.emplace_back(division.Teams[t].Name.stored());
+    EXPECT_EQ(names, (std::vector<std::string>{"albion", "City", "Dynamo", "Rovers", "Transferred-Out"}));
+    EXPECT_EQ(
+        (std::vector<int>{h.WinPoints, h.OwnTeam, h.PromoteCount, h.RelegateCount, h.TeamSize, h.SubsCount}),
+        (std::vector<int>{2, 3, 1, 2, 7, 0}));
+    EXPECT_EQ(h.SortRules.stored(), "1234");
+    EXPECT_EQ(h.GoalCount + h.PlayerCount + h.SquadCount, 0);
+    EXPECT_FALSE(h.TrackGoals);
 }
 
-// The wizard's messages and its count of teams still wanted are checked through the wizard in
-// NewLeagueWizardTest.WalksThePagesWithTheirChecks.
 TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "Leeds", "York"}, 4).message(),
               "Duplicate team names entered, please correct");
@@ -83,14 +66,10 @@ TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     // Two names that would be the same once cut to 30 characters: refused, naming the long one.
     const std::string thirty = "Wolverhampton Wanderers Footba";
     EXPECT_TRUE(CheckTeamNames({thirty, "Hull", "York", "Zürich Grasshopper Club Zürich"}, 4));
-    EXPECT_NE(CheckTeamNames({thirty + "ll", thirty + "ll Club", "Hull", "York"}, 4)
-                  .message()
-                  .find("longer than 30"),
-              std::string::npos);
+    EXPECT_EQ(CheckTeamNames({thirty, "Hull", "York", thirty + "l"}, 4).message(),
+              "The team name \"" + thirty + "l\" is longer than 30 characters; please shorten it");
 
-    NewLeagueAnswers answers;
-    answers.tableName = "League";
-    answers.teamNames = {"A", "B", "C"};
+    NewLeagueAnswers answers{.tableName = "League", .teamNames = {"A", "B", "C"}, .matchDays = {}};
     auto division = testing::MakeLeague(6, 1);
     EXPECT_FALSE(BuildNewLeague(answers, *division));
     answers.teamNames = {"A", "B", "C", "Łódź"};
@@ -99,11 +78,10 @@ TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
 }
 
 TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
-    NewLeagueAnswers answers;
-    answers.tableName = "League";
-    answers.teamNames = {"Arsenal", "Everton", "Fulham", "Wigan"};
     Division division;
-    ASSERT_TRUE(BuildNewLeague(answers, division));
+    ASSERT_TRUE(BuildNewLeague(
+        {.tableName = "League", .teamNames = {"Arsenal", "Everton", "Fulham", "Wigan"}, .matchDays = {}},
+        division));
     EXPECT_TRUE(SetOwnTeam(division, 2));
     EXPECT_TRUE(division.DataChanged());
     EXPECT_FALSE(SetOwnTeam(division, 2)); // the same line again: no change, no sound
@@ -129,6 +107,174 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
     EXPECT_TRUE(division.DataChanged());
     EXPECT_FALSE(SetTableName(division, "Ligue 1 – ①"));
     EXPECT_EQ(division.Header().TableName.stored(), "League");
+}
+
+constexpr double kFirstDay = 46000; // 9 December 2025
+
+// Two home or two away games running for any team, its rest days passed over, the fixtures taken by date.
+int CountBreaks(const Division& division) {
+    std::multimap<double, int> byDate;
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
+        byDate.emplace(division.Results[r].MatchDate, r);
+    std::map<int, char> lastGround;
+    int breaks = 0;
+    for (const auto& [date, r] : byDate)
+        for (const auto& [team, ground] : {std::pair<int, char>{division.Results[r].HomeTeam, 'H'},
+                                           std::pair<int, char>{division.Results[r].AwayTeam, 'A'}}) {
+            breaks += lastGround.count(team) && lastGround[team] == ground ? 1 : 0;
+            lastGround[team] = ground;
+        }
+    return breaks;
+}
+
+// Every team plays at most once on each date, and every open fixture has a date.
+void ExpectOneMatchADay(const Division& division) {
+    std::set<std::pair<double, int>> seen;
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
+        const ResultRecord& fixture = division.Results[r];
+        if (fixture.Played)
+            continue;
+        EXPECT_GT(fixture.MatchDate, 0) << "match " << r;
+        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.HomeTeam}).second) << "match " << r;
+        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.AwayTeam}).second) << "match " << r;
+    }
+}
+
+// The fewest breaks of round robins repeated with home and away swapped: n - 2 in and between each of an
+// even count n; none within one of an odd count, but n where two meet.
+int FewestBreaks(int teams, int meetings) {
+    return teams % 2 == 0 ? (2 * meetings - 1) * (teams - 2) : (meetings - 1) * teams;
+}
+
+TEST(MatchDays, NewLeaguesOfEverySizeKeepEveryRule) {
+    for (int teams = 4; teams <= 24; ++teams)
+        for (int meetings : {1, 2, 4}) {
+            SCOPED_TRACE(std::to_string(teams) + " teams meeting " + std::to_string(meetings) + " times");
+            Division division;
+            ASSERT_TRUE(BuildNewLeague({.tableName = "Scheduled",
+                                        .teamNames = testing::NumberedTeamNames(teams),
+                                        .playTimes = meetings,
+                                        .matchDays = MatchDayPlan{kFirstDay, 7, {}}},
+                                       division));
+            ASSERT_EQ(division.Header().ResultCount, teams * (teams - 1) / 2 * meetings);
+            ExpectOneMatchADay(division);
+
+            std::map<std::pair<int, int>, int> atGround;
+            std::set<double> dates;
+            for (int r = 1; r <= division.Header().ResultCount; ++r) {
+                ++atGround[{division.Results[r].HomeTeam, division.Results[r].AwayTeam}];
+                dates.insert(division.Results[r].MatchDate);
+                if (r > 1) {
+                    EXPECT_GE(division.Results[r].MatchDate, division.Results[r - 1].MatchDate);
+                }
+            }
+            for (int home = 1; home <= teams; ++home)
+                for (int away = 1; away <= teams; ++away)
+                    if (home != away) {
+                        const int here = atGround[{home, away}], there = atGround[{away, home}];
+                        EXPECT_EQ(here + there, meetings) << home << " v " << away;
+                        if (meetings > 1) {
+                            EXPECT_EQ(here, meetings / 2) << home << " v " << away;
+                        }
+                    }
+            const int daysPerRoundRobin = teams % 2 == 0 ? teams - 1 : teams;
+            EXPECT_EQ(static_cast<int>(dates.size()), meetings * daysPerRoundRobin);
+            EXPECT_EQ(*dates.rbegin(), kFirstDay + 7 * (meetings * daysPerRoundRobin - 1));
+            EXPECT_EQ(CountBreaks(division), FewestBreaks(teams, meetings));
+        }
+}
+
+TEST(MatchDays, SkippedDatesMoveTheMatchDayOn) {
+    const MatchDayPlan plan{kFirstDay + 0.75, 3, {kFirstDay + 3, kFirstDay + 9, kFirstDay + 100}};
+    EXPECT_EQ(MatchDayDates(plan, 4),
+              (std::vector<double>{kFirstDay, kFirstDay + 6, kFirstDay + 12, kFirstDay + 15}));
+    EXPECT_FALSE(CheckMatchDayPlan({0, 7, {}}));
+    EXPECT_FALSE(CheckMatchDayPlan({kFirstDay, 0, {}}));
+    EXPECT_FALSE(CheckMatchDayPlan({kFirstDay, 366, {}}));
+}
+
+TEST(MatchDays, AnExistingLeagueGetsItsOpenFixturesDatedAndPlayedResultsKeepTheirDates) {
+    auto division = testing::MakeLeague(6, 2);
+    ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
+    // A fixture list from the wizard follows the match days exactly.
+    EXPECT_EQ(CountBreaks(*division), FewestBreaks(6, 2));
+    ExpectOneMatchADay(*division);
+
+    // Two results of the first day and one of the last are played on their own dates.
+    std::vector<int> played;
+    for (int r = 1; r <= division->Header().ResultCount && played.size() < 2; ++r)
+        if (division->Results[r].MatchDate == kFirstDay)
+            played.push_back(r);
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        if (division->Results[r].MatchDate == kFirstDay + 63)
+            played.push_back(r);
+    for (std::size_t i = 0; i < 3; ++i)
+        testing::PlayFixture(*division, played[i], 1, 0, kFirstDay - 20 + static_cast<double>(i));
+    testing::MarkSaved(*division);
+
+    ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay + 14, 7, {}}));
+    EXPECT_TRUE(division->DataChanged());
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(division->Results[played[i]].MatchDate, kFirstDay - 20 + static_cast<double>(i));
+    ExpectOneMatchADay(*division);
+    // The days close up: no day is empty, and after the first each match has a team playing the day before.
+    std::map<double, std::set<int>> openDays;
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        if (!division->Results[r].Played)
+            for (const int team : {division->Results[r].HomeTeam, division->Results[r].AwayTeam})
+                openDays[division->Results[r].MatchDate].insert(team);
+    EXPECT_EQ(openDays.begin()->first, kFirstDay + 14);
+    EXPECT_EQ(openDays.rbegin()->first, kFirstDay + 14 + 7 * (static_cast<int>(openDays.size()) - 1));
+    for (int r = 1; r <= division->Header().ResultCount; ++r) {
+        const ResultRecord& fixture = division->Results[r];
+        if (fixture.Played || fixture.MatchDate == kFirstDay + 14)
+            continue;
+        const std::set<int>& dayBefore = openDays[fixture.MatchDate - 7];
+        EXPECT_TRUE(dayBefore.count(fixture.HomeTeam) || dayBefore.count(fixture.AwayTeam)) << "match " << r;
+    }
+}
+
+TEST(MatchDays, APartPlayedSeasonClosesUpItsDays) {
+    // Every third fixture of the wizard's list played, out of match-day order as real seasons go.
+    auto division = testing::MakeLeague(20, 2);
+    ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
+    std::map<int, int> remaining;
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        if (r % 3 == 0)
+            testing::PlayFixture(*division, r, 1, 1, kFirstDay - 1);
+        else
+            ++remaining[division->Results[r].HomeTeam], ++remaining[division->Results[r].AwayTeam];
+    ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
+    ExpectOneMatchADay(*division);
+    std::set<double> openDates;
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        if (!division->Results[r].Played)
+            openDates.insert(division->Results[r].MatchDate);
+    int most = 0;
+    for (const auto& [team, count] : remaining)
+        most = std::max(most, count);
+    // Far fewer than the season's 38 days; a day or two above the busiest team's count at most.
+    EXPECT_LE(static_cast<int>(openDates.size()), most + 2) << most;
+}
+
+TEST(MatchDays, FixturesOfALeagueMeetingOnceKeepTheirHomeSide) {
+    auto division = testing::MakeLeague(7, 1);
+    ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
+    ExpectOneMatchADay(*division);
+    auto fresh = testing::MakeLeague(7, 1);
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        EXPECT_EQ(division->Results[r].HomeTeam, fresh->Results[r].HomeTeam);
+}
+
+TEST(MatchDays, RefusedWhenEverythingIsPlayedOrThePlanIsBad) {
+    auto division = testing::MakeLeague(4, 1);
+    EXPECT_FALSE(ScheduleOpenFixtures(*division, {kFirstDay, 0, {}}));
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        testing::PlayFixture(*division, r, 0, 0, kFirstDay);
+    testing::MarkSaved(*division);
+    const Status status = ScheduleOpenFixtures(*division, {kFirstDay, 7, {}});
+    EXPECT_EQ(status.message(), "All games have been played");
+    EXPECT_FALSE(division->DataChanged());
 }
 
 } // namespace

@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "app/LeagueList.h"
+#include "app/LeagueSettings.h"
 #include "app/NewLeagueWizard.h"
 #include "app/SetupChoices.h"
 #include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
-#include "app/LeagueSettings.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
@@ -38,12 +38,10 @@ protected:
 };
 
 TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
-    EXPECT_FALSE(division_.DataChanged());
-    EXPECT_TRUE(workspace_.ShowPossNow);
-    EXPECT_FALSE(workspace_.ShortTabNow);
-    EXPECT_EQ(workspace_.dates.AsAtDate(), 107);
-    EXPECT_EQ(workspace_.table.TableOrder[1], 1);
-    EXPECT_EQ(workspace_.HelpContext(), 300);
+    EXPECT_EQ(std::tuple(division_.DataChanged(), workspace_.ShowPossNow, workspace_.ShortTabNow,
+                         workspace_.dates.AsAtDate(), workspace_.table.TableOrder[1],
+                         workspace_.HelpContext()),
+              std::tuple(false, true, false, 107, 1, 300));
     workspace_.page = WorkspacePage::Outlook;
     EXPECT_EQ(workspace_.HelpContext(), 1600);
     workspace_.page = WorkspacePage::EnterResults;
@@ -53,24 +51,19 @@ TEST_F(WorkspaceTest, OpensOnTheLeagueTableAsAtTheLastMatchDate) {
     EXPECT_EQ(workspace_.HelpContext(), 950);
 }
 
-TEST_F(WorkspaceTest, OpensALeagueWithWrongTotalsRecomputingThemAndSayingSo) {
+TEST_F(WorkspaceTest, ReopeningRecomputesWrongTotalsSayingSoAndResetsTheGridsAndThePredictionDate) {
     EXPECT_FALSE(workspace_.TotalsRecomputed);
     testing::Edit(division_).Team(3).Points = 40;
     ASSERT_TRUE(SaveDivision(path_, division_));
-    ASSERT_TRUE(workspace_.Open(path_, division_, settings_));
-    EXPECT_TRUE(workspace_.TotalsRecomputed);
-    EXPECT_TRUE(division_.DataChanged());
-    EXPECT_EQ(division_.Teams[3].Points, 1);
-}
-
-TEST_F(WorkspaceTest, OpeningResetsTheResultGridsAndThePredictionDate) {
     workspace_.ResultsSortColumn = kSortByDate;
     workspace_.PredictSortColumn = kSortByPredicted;
     workspace_.PredictDate = 40000;
     ASSERT_TRUE(workspace_.Open(path_, division_, settings_, 46000));
-    EXPECT_EQ(workspace_.ResultsSortColumn, kSortByHomeTeam);
-    EXPECT_EQ(workspace_.PredictSortColumn, kSortByHomeTeam);
-    EXPECT_EQ(workspace_.PredictDate, 46000);
+    EXPECT_TRUE(workspace_.TotalsRecomputed);
+    EXPECT_TRUE(division_.DataChanged());
+    EXPECT_EQ(division_.Teams[3].Points, 1);
+    EXPECT_EQ(std::tuple(workspace_.ResultsSortColumn, workspace_.PredictSortColumn, workspace_.PredictDate),
+              std::tuple(kSortByHomeTeam, kSortByHomeTeam, 46000.0));
 }
 
 TEST_F(WorkspaceTest, AFailedOpenLeavesNoLeague) {
@@ -80,15 +73,15 @@ TEST_F(WorkspaceTest, AFailedOpenLeavesNoLeague) {
     EXPECT_TRUE(other.leaguePath.empty());
 }
 
-TEST_F(WorkspaceTest, AHalfEnteredResultKeepsTheUserOnThePage) {
+TEST_F(WorkspaceTest, AHalfEnteredResultOrPendingSortRulesKeepTheUserOnThePage) {
     workspace_.ResultPending = true;
     EXPECT_FALSE(workspace_.MayLeavePage(division_, prompts_));
     EXPECT_FALSE(workspace_.MayClose(division_, prompts_));
     EXPECT_EQ(prompts_.texts(),
               (std::vector<std::string>(2, "Result update in progress. Complete it or cancel")));
-}
+    workspace_.ResultPending = false;
 
-TEST_F(WorkspaceTest, PendingSortRulesAreAppliedOrKeepTheUserOnTheTab) {
+    // Pending sort rules are applied on leaving, unless none is active.
     int selected = 1;
     ASSERT_TRUE(workspace_.sortRules.MoveUp(selected));
     EXPECT_TRUE(workspace_.MayLeavePage(division_, prompts_));
@@ -106,15 +99,13 @@ TEST_F(WorkspaceTest, ClosingAChangedLeagueAsksWhetherToSave) {
     EXPECT_TRUE(workspace_.MayClose(division_, prompts_));
     EXPECT_TRUE(prompts_.shown.empty()); // nothing changed, nothing asked
 
-    std::ifstream before(path_, std::ios::binary);
-    const std::string original((std::istreambuf_iterator<char>(before)), {});
+    const std::string original = testing::FileText(path_);
     EXPECT_TRUE(SetDeduction(division_, 1, 2));
     prompts_.answers = {Answer::Cancel, Answer::No};
     EXPECT_FALSE(workspace_.MayClose(division_, prompts_));
     EXPECT_TRUE(workspace_.MayClose(division_, prompts_));
     EXPECT_EQ(prompts_.last(), "Table data updated ! Do you want to save the changes?");
-    std::ifstream unchanged(path_, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(unchanged)), {}), original);
+    EXPECT_EQ(testing::FileText(path_), original);
 
     prompts_.answers = {Answer::Yes};
     EXPECT_TRUE(workspace_.MayClose(division_, prompts_));
@@ -122,10 +113,9 @@ TEST_F(WorkspaceTest, ClosingAChangedLeagueAsksWhetherToSave) {
     Division reloaded;
     ASSERT_TRUE(LoadDivision(path_, reloaded));
     EXPECT_EQ(reloaded.Teams[1].Deduction, 2);
-}
 
-TEST_F(WorkspaceTest, AFailedSaveKeepsTheWorkspaceOpen) {
-    EXPECT_TRUE(SetDeduction(division_, 1, 2));
+    // A failed save keeps the workspace open.
+    EXPECT_TRUE(SetDeduction(division_, 1, 3));
     workspace_.leaguePath = folder_.file("gone/league.div");
     prompts_.answers = {Answer::Yes};
     EXPECT_FALSE(workspace_.MayClose(division_, prompts_));
@@ -157,16 +147,14 @@ TEST(SetupChoicesTest, TheOwnTeamColourMustDifferFromTheOtherThree) {
     ASSERT_TRUE(choices.ApplyTo(settings));
     EXPECT_EQ(settings.Colour1, settings.Colour2);
     EXPECT_EQ(settings.FormGames, 6);
-    for (const int refused : {1, 31}) {
-        choices.formGames = refused;
-        EXPECT_EQ(choices.ApplyTo(settings).message(),
-                  "The number of games to include in the current form must be from 2 to 30");
-        EXPECT_EQ(settings.FormGames, 6);
-    }
-    for (const int accepted : {2, 30}) {
-        choices.formGames = accepted;
-        ASSERT_TRUE(choices.ApplyTo(settings));
-        EXPECT_EQ(settings.FormGames, accepted);
+    for (const auto& [games, kept] : {std::pair{1, 6}, {31, 6}, {2, 2}, {30, 30}}) {
+        choices.formGames = games;
+        const Status applied = choices.ApplyTo(settings);
+        EXPECT_EQ(applied.ok(), games == kept) << games;
+        EXPECT_EQ(applied.message(),
+                  games == kept ? ""
+                                : "The number of games to include in the current form must be from 2 to 30");
+        EXPECT_EQ(settings.FormGames, kept);
     }
     EXPECT_EQ(ColourChoiceIndex(0xFFFF00), 12);
     EXPECT_EQ(ColourChoiceIndex(0x123456), std::nullopt);
