@@ -1,5 +1,7 @@
 #include "players/GoalScorers.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "players/GoalList.h"
@@ -46,8 +48,7 @@ TEST_F(ThreeOne, ScorerTotalsFollowEveryAssignmentChangeAndClearing) {
     Score(1, 1); // Ann
     EXPECT_EQ(division->Players[1].Goals, 1);
     Score(1, 2); // moved from Ann to Bea
-    EXPECT_EQ(division->Players[1].Goals, 0);
-    EXPECT_EQ(division->Players[2].Goals, 1);
+    EXPECT_EQ(std::tuple(division->Players[1].Goals, division->Players[2].Goals), std::tuple(0, 1));
     Score(1, 0); // cleared
     EXPECT_EQ(division->Players[2].Goals, 0);
 
@@ -73,8 +74,7 @@ TEST_F(ThreeOne, ATransferredScorerIsKeptForHisOldGoalsOnly) {
     EXPECT_TRUE(SetGoalDetails(*division, 1, {1, 50, false, false})); // still his goal
     EXPECT_EQ(SetGoalDetails(*division, 2, {3, 0, false, false}).message(), "Cal is not a player of Team 01");
     EXPECT_EQ(SetGoalDetails(*division, 2, {5, 0, true, false}).message(), "Eve is not a player of Team 02");
-    EXPECT_EQ(division->Goals[1].Team, 1);
-    EXPECT_EQ(division->Players[1].Goals, 1);
+    EXPECT_EQ(std::tuple(division->Goals[1].Team, division->Players[1].Goals), std::tuple(1, 1));
 }
 
 TEST_F(ThreeOne, AScorerAtTheLargestTotalAFileHoldsIsRefused) {
