@@ -102,19 +102,5 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     EXPECT_FALSE(RescoreResult(*division, 1, 300, 0, 0));
 }
 
-TEST(ResultEntry, CancellingAResultWithANamedOwnGoalLeavesTheScorersTotalAlone) {
-    auto division = MakeLeague(4, 2);
-    ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0}));
-    ASSERT_TRUE(EnterResult(*division, {1, 2, 1, 0, 10, 0})); // goal 1: Ann scores for team 1
-    testing::Edit(*division).Goal(1).Player = 1;
-    testing::Edit(*division).Player(1).Goals = 1;
-    int ownGoalMatch = 0;
-    ASSERT_TRUE(EnterResult(*division, {2, 1, 1, 0, 11, 0}, &ownGoalMatch)); // goal 2: Ann's own goal
-    testing::Edit(*division).Goal(2).Player = 1;
-    testing::Edit(*division).Goal(2).OwnGoal = true;
-    ASSERT_TRUE(CancelResult(*division, ownGoalMatch));
-    EXPECT_EQ(std::tuple(division->Players[1].Goals, division->Header().GoalCount), std::tuple(1, 1));
-}
-
 } // namespace
 } // namespace vantorel
