@@ -1,5 +1,7 @@
 #include "players/Squads.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "players/Players.h"
@@ -72,26 +74,23 @@ TEST_F(SquadLeague, SavingCreatesRecordsOnlyForSidesWithPlayersAndNeverRemovesTh
         SquadEditor cancelled(*division, 1); // edits that are never saved change nothing
         ASSERT_TRUE(cancelled.Add(0, "P01"));
     }
-    EXPECT_EQ(division->Header().SquadCount, 0);
-    EXPECT_EQ(division->Results[1].HomeSquad, 0);
+    EXPECT_EQ(std::tuple(division->Header().SquadCount, division->Results[1].HomeSquad), std::tuple(0, 0));
 
     SquadEditor editor(*division, 1);
     ASSERT_TRUE(editor.Add(0, "P01"));
     ASSERT_TRUE(editor.Save(*division));
-    EXPECT_EQ(division->Header().SquadCount, 1);
-    EXPECT_EQ(division->Results[1].HomeSquad, 1);
-    EXPECT_EQ(division->Results[1].AwaySquad, 0);
-    EXPECT_EQ(division->Squads[1].Team, 1);
-    EXPECT_EQ(division->Squads[1].Result, 1);
-    EXPECT_TRUE(division->DataChanged());
+    EXPECT_EQ(std::tuple(division->Header().SquadCount, division->Results[1].HomeSquad,
+                         division->Results[1].AwaySquad, division->Squads[1].Team, division->Squads[1].Result,
+                         division->DataChanged()),
+              std::tuple(1, 1, 0, 1, 1, true));
 
     SquadEditor again(*division, 1);
     EXPECT_EQ(again.Row(0, 1)[0], "P01");
     ASSERT_TRUE(again.Remove(0, 1));
     ASSERT_TRUE(again.Save(*division));
-    EXPECT_EQ(division->Header().SquadCount, 1);
-    EXPECT_EQ(division->Results[1].HomeSquad, 1);
-    EXPECT_EQ(division->Squads[1].Entries[0].Player, 0);
+    EXPECT_EQ(std::tuple(division->Header().SquadCount, division->Results[1].HomeSquad,
+                         division->Squads[1].Entries[0].Player),
+              std::tuple(1, 1, 0));
 }
 
 TEST_F(SquadLeague, ASaveNeedingARecordPastTheArrayIsRefusedWholly) {
@@ -103,9 +102,9 @@ TEST_F(SquadLeague, ASaveNeedingARecordPastTheArrayIsRefusedWholly) {
     const Status status = editor.Save(*division);
     EXPECT_FALSE(status);
     EXPECT_NE(status.message().find(std::to_string(kMaxSquads)), std::string::npos);
-    EXPECT_EQ(division->Header().SquadCount, kMaxSquads - 1);
-    EXPECT_EQ(division->Results[1].HomeSquad, 0);
-    EXPECT_FALSE(division->DataChanged());
+    EXPECT_EQ(
+        std::tuple(division->Header().SquadCount, division->Results[1].HomeSquad, division->DataChanged()),
+        std::tuple(kMaxSquads - 1, 0, false));
 }
 
 TEST_F(SquadLeague, ASquadBreakingTheSquadRulesIsRefused) {
@@ -155,12 +154,11 @@ TEST(SquadCells, CardsAsWideAsAWCentredTimesRightAlignedSelectionLit) {
               (std::array{110, 21, 120, 39}));
     EXPECT_EQ(yellow.brush, Colour{0x00FFFF});
     EXPECT_TRUE(yellow.filled && yellow.outlined);
-    EXPECT_EQ(canvas.boxes[2].brush, Colour{0x800000});
-    EXPECT_EQ(canvas.boxes[3].brush, Colour{0x0000FF});
-    EXPECT_EQ(canvas.boxes[4].brush, kWhite);
+    EXPECT_EQ((std::array{canvas.boxes[2].brush, canvas.boxes[3].brush, canvas.boxes[4].brush}),
+              (std::array<Colour, 3>{0x800000, 0x0000FF, kWhite}));
     ASSERT_EQ(canvas.texts.size(), 1u);
-    EXPECT_EQ(canvas.texts[0].x, 100 - 4 - 20);
-    EXPECT_EQ(canvas.texts[0].font.colour, Colour{0xFFFFFF});
+    EXPECT_EQ(std::tuple(canvas.texts[0].x, canvas.texts[0].font.colour),
+              std::tuple(100 - 4 - 20, Colour{0xFFFFFF}));
 }
 
 } // namespace

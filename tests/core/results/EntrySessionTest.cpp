@@ -1,9 +1,13 @@
 #include "results/EntrySession.h"
+#include "results/SeasonDates.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
+#include "support/ScriptedPrompts.h"
 
 namespace vantorel {
 namespace {
@@ -64,17 +68,17 @@ TEST(EntrySession, TwoMeetingsAtOneGroundFillInRecordOrder) {
     EXPECT_GT(second, first);
     session.ChangeDate(40100);
     ASSERT_TRUE(session.Enter(*division, 1, 2, 0, 2, 0));
-    EXPECT_EQ(division->Results[first].MatchDate, 40000);
-    EXPECT_EQ(division->Results[second].MatchDate, 40100);
-    EXPECT_EQ(division->Results[second].AwayGoals, 2);
+    EXPECT_EQ(std::tuple(division->Results[first].MatchDate, division->Results[second].MatchDate,
+                         division->Results[second].AwayGoals),
+              std::tuple(40000.0, 40100.0, 2));
 }
 
 TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
     auto division = MakeLeague(4, 4);
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 1, 2));
     const int second = 13; // the pair's second fixture at the same ground
-    ASSERT_EQ(division->Results[second].HomeTeam, 1);
-    ASSERT_EQ(division->Results[second].AwayTeam, 2);
+    ASSERT_EQ(std::tuple(division->Results[second].HomeTeam, division->Results[second].AwayTeam),
+              std::tuple(1, 2));
     testing::Edit(*division).Result(second).Predicted = true;
     testing::Edit(*division).Result(second).HomeGoals = 2;
     testing::Edit(*division).Result(second).AwayGoals = 1;
@@ -112,8 +116,43 @@ TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
     EntrySession session;
     session.Start(40000);
     EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
-    EXPECT_FALSE(division->DataChanged());
-    EXPECT_EQ(session.EnteredTeams, 0u);
+    EXPECT_EQ(std::tuple(division->DataChanged(), session.EnteredTeams), std::tuple(false, 0u));
+}
+
+// Results played on 1 August and 1 December 2023 (day numbers 45139 and 45261).
+TEST(SeasonDates, AQuestionOnlyBeyondSixtyDaysOutsideTheOtherResults) {
+    auto division = MakeLeague(4, 2);
+    const DateFormat format = DateFormat::Default();
+    EXPECT_FALSE(FarFromSeasonQuestion(*division, 10, format))
+        << "no dated result yet: nothing to compare with";
+    PlayFixture(*division, 1, 1, 0, 45139);
+    PlayFixture(*division, 2, 2, 2, 45261.75);
+    const struct {
+        double date;
+        bool asked;
+    } cases[] = {
+        {45139 - 60, false}, {45139 - 61, true}, {45261 + 60.9, false},
+        {45261 + 61, true},  {45200, false},     {45139 - 365, true},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(FarFromSeasonQuestion(*division, each.date, format).has_value(), each.asked) << each.date;
+    EXPECT_EQ(*FarFromSeasonQuestion(*division, 45139 - 61, format),
+              "The date 01/06/2023 is more than 60 days away from the league's other results (01/08/2023 to "
+              "01/12/2023). Store the result on this date?");
+    // Re-dating the only December result compares with August alone.
+    EXPECT_TRUE(FarFromSeasonQuestion(*division, 45261, format, 2));
+}
+
+TEST(SeasonDates, TheUsersAnswerDecidesAFarDate) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 45139);
+    testing::ScriptedPrompts prompts;
+    EXPECT_TRUE(MayStoreOnDate(*division, 45150, DateFormat::Default(), prompts));
+    EXPECT_TRUE(prompts.shown.empty());
+    prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(MayStoreOnDate(*division, 45500, DateFormat::Default(), prompts));
+    EXPECT_TRUE(MayStoreOnDate(*division, 45500, DateFormat::Default(), prompts));
+    EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
 } // namespace

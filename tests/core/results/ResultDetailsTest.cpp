@@ -40,12 +40,10 @@ MatchReport Report(const Division& division) {
 
 TEST(MatchReport, HeadsTheReportWithDateTeamsScoreAndAttendance) {
     const MatchReport report = Report(*Match(2, 1, {}, 23456));
-    EXPECT_EQ(report.caption, "Result Details (06/07/2009)");
-    EXPECT_EQ(report.home, "Team 01");
-    EXPECT_EQ(report.score, "2 - 1");
-    EXPECT_EQ(report.away, "Team 02");
-    EXPECT_EQ(report.attendance, "Att: 23456");
-    EXPECT_EQ(report.halfTime, ""); // no goal has a scorer
+    EXPECT_EQ((std::vector{report.caption, report.home, report.score, report.away, report.attendance,
+                           report.halfTime}), // no goal has a scorer: no half-time score
+              (std::vector<std::string>{"Result Details (06/07/2009)", "Team 01", "2 - 1", "Team 02",
+                                        "Att: 23456", ""}));
     EXPECT_TRUE(report.homeLines.empty() && report.awayLines.empty());
     EXPECT_EQ(Report(*Match(0, 0, {}, 0)).attendance, "");
 }

@@ -1,8 +1,12 @@
+#include "results/Predictions.h"
 #include "results/ResultList.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "results/ResultEntry.h"
+#include "standings/Standings.h"
 #include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
 
@@ -60,12 +64,10 @@ TEST(ResultList, EachKeyOrdersAndBreaksItsTies) {
 }
 
 TEST(ResultList, HeadingsGiveTheirKeys) {
-    EXPECT_EQ(ResultsSortKey(0), kSortByDate);
-    EXPECT_EQ(ResultsSortKey(5), kSortByAwayGoals);
-    EXPECT_EQ(PredictSortKey(0), kSortByPredicted);
-    EXPECT_EQ(PredictSortKey(1), kSortByDate);
-    EXPECT_EQ(PredictSortKey(2), kSortByHomeTeam);
-    EXPECT_EQ(PredictSortKey(5), kSortByAwayGoals);
+    EXPECT_EQ((std::vector<int>{ResultsSortKey(0), ResultsSortKey(5), PredictSortKey(0), PredictSortKey(1),
+                                PredictSortKey(2), PredictSortKey(5)}),
+              (std::vector<int>{kSortByDate, kSortByAwayGoals, kSortByPredicted, kSortByDate, kSortByHomeTeam,
+                                kSortByAwayGoals}));
 }
 
 TEST(ResultList, TickedFixturesComeFirstEachGroupByDate) {
@@ -91,17 +93,14 @@ TEST(ResultList, EntriesAKeyCannotTellApartKeepRecordOrderWhateverTheOrderBefore
     ResultList list = ResultList::Open(*division);
     list.Sort(*division, kSortByDate);
     list.Sort(*division, kSortByHomeTeam);
-    EXPECT_EQ(list.At(0), first);
-    EXPECT_EQ(list.At(1), second);
+    EXPECT_EQ(std::tuple(list.At(0), list.At(1)), std::tuple(first, second));
 }
 
 TEST(ResultList, ACancelledRowIsRefusedUntilCompacted) {
     auto division = SortLeague();
     ResultList list = ResultList::Played(*division);
     list.MarkCancelled(1);
-    EXPECT_EQ(list.At(1), 0);
-    EXPECT_EQ(list.At(5), 0);
-    EXPECT_EQ(list.At(-1), 0);
+    EXPECT_EQ(std::tuple(list.At(1), list.At(5), list.At(-1)), std::tuple(0, 0, 0));
     EXPECT_EQ(ResultCells(*division, 2, true, DateFormat::Default())[0], "  N/A");
     list.Compact();
     EXPECT_EQ(Rows(list), (std::vector<int>{1, 3, 4, 5}));
@@ -117,11 +116,11 @@ TEST(ResultList, CellsAndTexts) {
         EXPECT_EQ(FormatAttendance(attendance), text);
     testing::Edit(*division).Result(5).Predicted = true;
     EXPECT_EQ(PredictCells(*division, 5, DateFormat::Default())[0], " ");
-    EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[0], "");
-    EXPECT_EQ(PredictCells(*division, 6, DateFormat::Default())[1], " ");
-    EXPECT_EQ(RemainingGamesText(1), "Remaining Game");
-    EXPECT_EQ(RemainingGamesText(12), "Remaining 12 Games");
-    EXPECT_EQ(RemainingGamesText(0), "All games have been played");
+    const auto open = PredictCells(*division, 6, DateFormat::Default());
+    EXPECT_EQ(std::tuple(open[0], open[1]), std::tuple(std::string(), std::string(" ")));
+    EXPECT_EQ(
+        (std::vector{RemainingGamesText(1), RemainingGamesText(12), RemainingGamesText(0)}),
+        (std::vector<std::string>{"Remaining Game", "Remaining 12 Games", "All games have been played"}));
     EXPECT_EQ(CancelResultQuestion(*division, 1), "Cancel result for Team 01 v Team 02");
 }
 
@@ -138,15 +137,70 @@ TEST(ResultEdits, ACancelledDrawReturnsAsAnOpenFixtureWithItsOldValues) {
     ASSERT_TRUE(EnterResult(*division, {1, 2, 2, 2, 40000, 300}));
     ChangeResultDate(*division, 1, 40003);
     ASSERT_TRUE(CancelResult(*division, 1));
-    EXPECT_EQ(division->Teams[1].Points, 0);
-    EXPECT_EQ(division->Teams[2].Played, 0);
-    EXPECT_EQ(division->Header().GoalCount, 0);
-    EXPECT_EQ(division->FindFixture(1, 2), 1);
+    EXPECT_EQ(std::tuple(division->Teams[1].Points, division->Teams[2].Played, division->Header().GoalCount,
+                         division->FindFixture(1, 2)),
+              std::tuple(0, 0, 0, 1));
     const ResultRecord& fixture = division->Results[1];
-    EXPECT_EQ(fixture.MatchDate, 40003);
-    EXPECT_EQ(fixture.HomeGoals, 2);
-    EXPECT_TRUE(fixture.Predicted);
+    EXPECT_EQ(std::tuple(fixture.MatchDate, fixture.HomeGoals, fixture.Predicted),
+              std::tuple(40003.0, 2, true));
     EXPECT_EQ(ResultList::Open(*division).At(0), 1);
+}
+
+TEST(Predictions, TheTickDecidesWhetherAFixtureCountsInThePredictedTable) {
+    auto division = MakeLeague(4, 2);
+    const TableVariant predicted{TableContent::PlayedPredicted, GameSelection::HomeAndAway, 99999, 10};
+    TogglePredicted(*division, 1); // 0-0, never edited
+    EXPECT_TRUE(division->DataChanged());
+    EXPECT_EQ(FillTable(*division, predicted).Standings[1].Played, 1);
+    TogglePredicted(*division, 1);
+    EXPECT_EQ(FillTable(*division, predicted).Standings[1].Played, 0);
+}
+
+TEST(Predictions, SpinningUpTicksSpinningDownNeverDoesAndTheEndsHold) {
+    auto division = MakeLeague(4, 2);
+    const ResultRecord& fixture = division->Results[1];
+    EXPECT_FALSE(SpinPredictedScore(*division, 1, true, false)); // at 0
+    EXPECT_FALSE(fixture.Predicted);
+    EXPECT_TRUE(SpinPredictedScore(*division, 1, false, true));
+    EXPECT_EQ(std::tuple(fixture.AwayGoals, fixture.Predicted), std::tuple(1, true));
+    TogglePredicted(*division, 1);
+    EXPECT_TRUE(SpinPredictedScore(*division, 1, false, false));
+    EXPECT_EQ(std::tuple(fixture.AwayGoals, fixture.Predicted), std::tuple(0, false));
+    testing::Edit(*division).Result(1).HomeGoals = 254;
+    EXPECT_TRUE(SpinPredictedScore(*division, 1, true, true));
+    EXPECT_FALSE(SpinPredictedScore(*division, 1, true, true));
+    EXPECT_EQ(fixture.HomeGoals, 255);
+}
+
+TEST(Predictions, TheQuickDateWaitsForADateSetSinceOpening) {
+    auto division = MakeLeague(4, 2);
+    const double today = 40100;
+    EXPECT_FALSE(ApplyQuickDate(*division, 2, today, today)); // right after opening
+    EXPECT_EQ(division->Results[2].MatchDate, 0);
+    EXPECT_EQ(PredictCalendarStart(*division, 1, today), today);
+    const double setDate = 40050; // a Set Date on fixture 1
+    testing::Edit(*division).Result(1).MatchDate = setDate;
+    EXPECT_EQ(PredictCalendarStart(*division, 1, today), setDate);
+    EXPECT_TRUE(ApplyQuickDate(*division, 2, setDate, today));
+    EXPECT_EQ(division->Results[2].MatchDate, setDate);
+    EXPECT_FALSE(ApplyQuickDate(*division, 2, 40060, today)); // already dated
+    EXPECT_EQ(division->Results[2].MatchDate, setDate);
+}
+
+TEST(Predictions, SetScoreTicksAndKeepsTheDateWhenNoneIsGiven) {
+    auto division = MakeLeague(4, 2);
+    const DateFormat format = DateFormat::Default();
+    EXPECT_EQ(PredictDialogDate(*division, 1, 40100, 40100, format), "");
+    EXPECT_EQ(PredictDialogDate(*division, 1, 40050, 40100, format), format.Format(40050));
+    testing::Edit(*division).Result(1).MatchDate = 40000;
+    EXPECT_EQ(PredictDialogDate(*division, 1, 40050, 40100, format), format.Format(40000));
+    ASSERT_TRUE(SetPrediction(*division, 1, 3, 1, 0));
+    EXPECT_EQ(std::tuple(division->Results[1].MatchDate, division->Results[1].Predicted),
+              std::tuple(40000.0, true));
+    ASSERT_TRUE(SetPrediction(*division, 1, 0, 2, 40200));
+    EXPECT_EQ(division->Results[1].MatchDate, 40200);
+    EXPECT_FALSE(SetPrediction(*division, 1, 256, 0, 0));
+    EXPECT_EQ(division->Results[1].AwayGoals, 2);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "standings/MatchesGrid.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "store/Dates.h"
@@ -59,22 +61,17 @@ TEST(MatchesGrid, TwentyTeamsMeetingTwiceFillEveryCellButTheDiagonal) {
     const MatchesGridLayout m = GridLayout(canvas, *league, kWidth, kHeight);
     EXPECT_FALSE(HasSecondSet(league->Header()));
     const auto cells = Cells(canvas, m, 20);
-    EXPECT_EQ(cells.size(), 380u);
-    EXPECT_EQ(cells.at({1, 2}), "1-1");
-    EXPECT_EQ(cells.count({5, 5}), 0u);
+    EXPECT_EQ(std::tuple(cells.size(), cells.at({1, 2}), cells.count({5, 5})), std::tuple(380u, "1-1", 0u));
     // The diagonal is filled blue on screen, with the grid right-aligned in the canvas.
-    EXPECT_EQ(canvas.boxes[0].brush, kBlue);
-    EXPECT_EQ(canvas.boxes[0].left, m.gridLeft);
+    EXPECT_EQ(std::tuple(canvas.boxes[0].brush, canvas.boxes[0].left), std::tuple(kBlue, m.gridLeft));
     EXPECT_EQ(m.gridLeft + m.gridWidth, kWidth - kGridMargin);
     EXPECT_EQ(m.gridTop, kHeight - m.gridAreaHeight + kGridMargin);
     // Row names blue at the left, column names red and turned to run downwards.
     const auto& row = canvas.TextNamed("Team 01");
-    EXPECT_EQ(row.x, kGridMargin);
-    EXPECT_EQ(row.font.colour, kBlue);
+    EXPECT_EQ(std::tuple(row.x, row.font.colour), std::tuple(kGridMargin, kBlue));
     const auto& column = canvas.texts.back();
-    EXPECT_EQ(column.font.escapement, 2700);
-    EXPECT_EQ(column.font.colour, kRed);
-    EXPECT_EQ(column.x, m.gridLeft + 20 * m.cellWidth - m.cellWidth / 4);
+    EXPECT_EQ(std::tuple(column.font.escapement, column.font.colour, column.x),
+              std::tuple(2700, kRed, m.gridLeft + 20 * m.cellWidth - m.cellWidth / 4));
 }
 
 TEST(MatchesGrid, TeamsMeetingOnceFillOnlyTheHomeSidesCell) {
@@ -84,10 +81,8 @@ TEST(MatchesGrid, TeamsMeetingOnceFillOnlyTheHomeSidesCell) {
     DrawGrid(canvas, *league, kWidth, kHeight, true, false);
     canvas.setFont({"Sans", 10});
     const auto cells = Cells(canvas, GridLayout(canvas, *league, kWidth, kHeight), 20);
-    EXPECT_EQ(cells.size(), 190u);
-    EXPECT_EQ(cells.at({1, 2}), "7/3");
-    EXPECT_EQ(cells.at({1, 3}), " - ");
-    EXPECT_EQ(cells.count({2, 1}), 0u);
+    EXPECT_EQ(std::tuple(cells.size(), cells.at({1, 2}), cells.at({1, 3}), cells.count({2, 1})),
+              std::tuple(190u, "7/3", " - ", 0u));
     EXPECT_EQ(canvas.boxes[0].brush, kButtonFace); // printed
 }
 
@@ -100,8 +95,8 @@ TEST(MatchesGrid, TeamsMeetingFourTimesHaveTwoSets) {
         RecordingCanvas canvas;
         DrawGrid(canvas, *league, kWidth, kHeight, true, second);
         const auto cells = Cells(canvas, GridLayout(canvas, *league, kWidth, kHeight), 20);
-        EXPECT_EQ(cells.size(), 380u);
-        EXPECT_EQ(cells.at({1, 2}), second ? "0-5" : "2-0");
+        EXPECT_EQ(std::tuple(cells.size(), cells.at({1, 2})),
+                  std::tuple(std::size_t{380}, second ? "0-5" : "2-0"));
     }
 }
 

@@ -8,40 +8,36 @@
 namespace vantorel {
 namespace {
 
-std::vector<std::string> Names(const std::vector<char>& codes) {
-    std::vector<std::string> names;
+// The rules' names, joined by "; ".
+std::string Names(const std::vector<char>& codes) {
+    std::string names;
     for (char code : codes)
-        names.push_back(RuleName(code));
+        names += (names.empty() ? "" : "; ") + RuleName(code);
     return names;
 }
 
-using RuleNames = std::vector<std::string>;
+std::string Codes(const std::vector<char>& codes) {
+    return {codes.begin(), codes.end()};
+}
 
 TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
     SortRuleLists lists;
     lists.Load("1234");
-    const RuleNames added = {"Head-to-head points",
-                             "Head-to-head goal difference",
-                             "Head-to-head goals scored",
-                             "Head-to-head away goals",
-                             "Head-to-head only once all meetings are played",
-                             "Games won",
-                             "Away goals scored",
-                             "Head-to-head again for a smaller tie"};
-    RuleNames available = {"Possible Points"};
-    available.insert(available.end(), added.begin(), added.end());
+    const std::string available =
+        "Possible Points; Head-to-head points; Head-to-head goal difference; Head-to-head goals scored; "
+        "Head-to-head away goals; Head-to-head only once all meetings are played; Games won; Away goals "
+        "scored; "
+        "Head-to-head again for a smaller tie";
     EXPECT_EQ(Names(lists.available()), available);
-    EXPECT_EQ(Names(lists.active()),
-              (RuleNames{"Points total", "Goal difference", "Goals scored", "Team name"}));
+    EXPECT_EQ(Names(lists.active()), "Points total; Goal difference; Goals scored; Team name");
     lists.Load("21");
-    EXPECT_EQ(Names(lists.active()), (RuleNames{"Goal difference", "Points total"}));
-    available.insert(available.begin(), {"Goals scored", "Team name"});
-    EXPECT_EQ(Names(lists.available()), available);
+    EXPECT_EQ(Names(lists.active()), "Goal difference; Points total");
+    EXPECT_EQ(Names(lists.available()), "Goals scored; Team name; " + available);
     int selected = 1;
     ASSERT_TRUE(lists.MoveUp(selected));
     EXPECT_TRUE(lists.pending());
     lists.Restore("21");
-    EXPECT_EQ(Names(lists.active()), (RuleNames{"Points total", "Goal difference"}));
+    EXPECT_EQ(Names(lists.active()), "Points total; Goal difference");
     EXPECT_FALSE(lists.pending());
 }
 
@@ -64,14 +60,14 @@ TEST(SortRuleLists, MovesApplyOrAskForABeep) {
     ASSERT_TRUE(lists.MoveDown(selected));
     EXPECT_EQ(selected, 1);
     ASSERT_TRUE(lists.MoveRight(0)); // "Possible Points" joins at the end
-    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "12345");
+    EXPECT_EQ(Codes(lists.active()), "12345");
     ASSERT_TRUE(lists.MoveLeft(0));
-    EXPECT_EQ(std::string(lists.available().begin(), lists.available().end()), "6789HABR1");
+    EXPECT_EQ(Codes(lists.available()), "6789HABR1");
     // Dropping an item on its own list moves it to the end of that list.
     ASSERT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
-    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "3452");
+    EXPECT_EQ(Codes(lists.active()), "3452");
     ASSERT_TRUE(lists.Drop(SortRuleLists::List::Available, 8, SortRuleLists::List::Active));
-    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "34521");
+    EXPECT_EQ(Codes(lists.active()), "34521");
     EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 99, SortRuleLists::List::Active));
 }
 
@@ -79,7 +75,7 @@ TEST(SortRuleLists, TheActiveListHoldsAtMostEightCodes) {
     SortRuleLists lists;
     lists.Load("1678R23");
     ASSERT_TRUE(lists.MoveRight(0)); // "Team name" makes eight
-    EXPECT_EQ(std::string(lists.active().begin(), lists.active().end()), "1678R234");
+    EXPECT_EQ(Codes(lists.active()), "1678R234");
     EXPECT_FALSE(lists.MoveRight(0));
     EXPECT_FALSE(lists.Drop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active));
     EXPECT_TRUE(lists.Drop(SortRuleLists::List::Active, 0, SortRuleLists::List::Active));
@@ -129,7 +125,7 @@ TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
     EXPECT_EQ(ActiveRuleCodes("55554321"), "54321");
     SortRuleLists lists;
     lists.Load("3a3");
-    EXPECT_EQ(Names(lists.active()), RuleNames{"Goals scored"});
+    EXPECT_EQ(Names(lists.active()), "Goals scored");
     EXPECT_EQ(lists.available().size(), kRuleCodes.size() - 1);
     // The first edit stores the lists as shown, each rule once.
     auto division = testing::MakeLeague(4, 2);

@@ -1,6 +1,7 @@
 #include "standings/TablePrintout.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -41,34 +42,27 @@ TEST(TablePrintout, AFullTableWithPossiblePointsGivesTheTeamColumnAThird) {
     PrintTable(canvas, kPageWidth, kPageHeight, input);
 
     const TablePrintoutLayout m(kPageWidth, kPageHeight, 20, 16);
-    EXPECT_EQ(m.width, 1920);
-    EXPECT_EQ(m.left, 240);
-    EXPECT_EQ(m.teamWidth, 640);
-    EXPECT_EQ(m.columnWidth, 85);
-    EXPECT_EQ(m.rowHeight, 100);
+    EXPECT_EQ(std::tuple(m.width, m.left, m.teamWidth, m.columnWidth, m.rowHeight),
+              std::tuple(1920, 240, 640, 85, 100));
     // Title at the top left, the print date right-aligned to the table's edge, in size 20.
-    EXPECT_EQ(canvas.texts[0].text, input.tableName);
-    EXPECT_EQ(canvas.texts[0].x, 240);
-    EXPECT_EQ(canvas.texts[0].font.size, 20);
-    EXPECT_EQ(canvas.texts[1].x, 240 + 1920 - 10 * 20);
+    EXPECT_EQ(
+        std::tuple(canvas.texts[0].text, canvas.texts[0].x, canvas.texts[0].font.size, canvas.texts[1].x),
+        std::tuple(input.tableName, 240, 20, 240 + 1920 - 10 * 20));
 
     const int top = 40 + 20 + 300; // "M" is 40 high in size 20
-    EXPECT_EQ(canvas.boxes[0].top, top);
-    EXPECT_EQ(canvas.boxes[1].top, top - 100); // the Home/Away box
+    EXPECT_EQ(std::tuple(canvas.boxes[0].top, canvas.boxes[1].top),
+              std::tuple(top, top - 100)); // then Home/Away
     EXPECT_EQ(canvas.boxes[1].right - canvas.boxes[1].left, 10 * 85);
     const auto thick = ThickLines(canvas);
     ASSERT_EQ(thick.size(), 1u);
     EXPECT_EQ(thick[0].y1, top + 18 * 100); // above position 18
     const auto& home = canvas.TextNamed("Home");
-    EXPECT_EQ(home.x, 240 + 640 + 2 * 85 + (5 * 85 - 40) / 2);
-    EXPECT_EQ(home.y, top - 75);
+    EXPECT_EQ(std::tuple(home.x, home.y), std::tuple(240 + 640 + 2 * 85 + (5 * 85 - 40) / 2, top - 75));
     // The team name 10 in from its column, numbers 10 in from the right of theirs.
     const auto& team = canvas.TextNamed("Team 01");
-    EXPECT_EQ(team.x, 240 + 85 + 10);
-    EXPECT_EQ(team.font.size, 10);
+    EXPECT_EQ(std::tuple(team.x, team.font.size), std::tuple(240 + 85 + 10, 10));
     const auto& pp = canvas.TextNamed("PP");
-    EXPECT_EQ(pp.x, 240 + 640 + 15 * 85 - 20 - 10);
-    EXPECT_EQ(pp.y, top + 25);
+    EXPECT_EQ(std::tuple(pp.x, pp.y), std::tuple(240 + 640 + 15 * 85 - 20 - 10, top + 25));
 }
 
 TEST(TablePrintout, TheShortFormatHasNoHomeAndAwayBoxAndStartsARowHigher) {
@@ -105,14 +99,15 @@ TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
     RecordingCanvas form;
     PrintTable(form, kPageWidth, kPageHeight,
                Printout({true, false}, 3, {TableContent::CurrentForm, GameSelection::HomeOnly, 0, 10}));
-    EXPECT_EQ(form.texts.back().text, "Note: Table shows current form");
-    EXPECT_EQ(form.texts.back().y, form.boxes[0].bottom + 100);
-    EXPECT_EQ(VariantNote(TableContent::PlayedPredicted, GameSelection::AwayOnly),
-              "Note: Table includes predicted results");
-    EXPECT_EQ(VariantNote(TableContent::PlayedGames, GameSelection::HomeOnly),
-              "Note: Table includes home matches only");
-    EXPECT_EQ(VariantNote(TableContent::PlayedGames, GameSelection::AwayOnly),
-              "Note: Table includes away matches only");
+    EXPECT_EQ(std::tuple(form.texts.back().text, form.texts.back().y),
+              std::tuple(std::string("Note: Table shows current form"), form.boxes[0].bottom + 100));
+    const std::tuple<TableContent, GameSelection, const char*> notes[] = {
+        {TableContent::PlayedPredicted, GameSelection::AwayOnly, "predicted results"},
+        {TableContent::PlayedGames, GameSelection::HomeOnly, "home matches only"},
+        {TableContent::PlayedGames, GameSelection::AwayOnly, "away matches only"},
+    };
+    for (const auto& [content, games, note] : notes)
+        EXPECT_EQ(VariantNote(content, games), std::string("Note: Table includes ") + note);
 }
 
 class TablePrintoutResolution : public ::testing::TestWithParam<int> {};

@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <array>
+#include <numeric>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -48,24 +51,24 @@ void Play(Division& division, int home, int away, int homeGoals, int awayGoals) 
 // 0-0, wins 1-0 and defeats 0-1, with the goals left over in the first win and the first defeat.
 void PlayRecord(Division& division, int team, int rival, int won, int drawn, int lost, int goalsFor,
                 int goalsAgainst) {
-    std::vector<int> open;
+    int i = 0;
     for (int r = 1; r <= division.Header().ResultCount; ++r) {
         const ResultRecord& m = division.Results[r];
-        if (!m.Played && (m.HomeTeam == team || m.AwayTeam == team) && m.HomeTeam != rival &&
-            m.AwayTeam != rival)
-            open.push_back(r);
+        if (m.Played || (m.HomeTeam != team && m.AwayTeam != team) || m.HomeTeam == rival ||
+            m.AwayTeam == rival)
+            continue;
+        const int own = (i < won ? 1 : 0) + (i == 0 ? goalsFor - won : 0);
+        const int other = (i >= won + drawn ? 1 : 0) + (i == won + drawn ? goalsAgainst - lost : 0);
+        PlayFixture(division, r, m.HomeTeam == team ? own : other, m.HomeTeam == team ? other : own, 1);
+        ++i;
     }
-    ASSERT_EQ(static_cast<int>(open.size()), won + drawn + lost);
-    for (int i = 0; i < won + drawn + lost; ++i) {
-        int own = i < won ? 1 : 0, other = i >= won + drawn ? 1 : 0;
-        if (i == 0)
-            own += goalsFor - won;
-        if (i == won + drawn)
-            other += goalsAgainst - lost;
-        const bool atHome = division.Results[open[static_cast<std::size_t>(i)]].HomeTeam == team;
-        PlayFixture(division, open[static_cast<std::size_t>(i)], atHome ? own : other, atHome ? other : own,
-                    1);
-    }
+    ASSERT_EQ(i, won + drawn + lost);
+}
+
+// Plays {home, away, home goals, away goals} matches with Play.
+void PlayAll(Division& division, std::initializer_list<std::array<int, 4>> matches) {
+    for (const auto& [home, away, homeGoals, awayGoals] : matches)
+        Play(division, home, away, homeGoals, awayGoals);
 }
 
 void Name(Division& division, const std::vector<std::string>& names) {
@@ -84,14 +87,12 @@ TEST(TieBreaks, TwoTeamsLevelOnPointsAreToldApartByTheirOwnMatchesNotGoalDiffere
     PlayRecord(*division, 1, 2, 22, 9, 5, 75, 28); // with the two matches: 22-10-6, 78-33
 
     const LeagueTable plain = TableUnder(*division, "1234");
-    ASSERT_EQ(plain.rowAt(1).Points, 76);
-    ASSERT_EQ(plain.rowAt(2).Points, 76);
+    ASSERT_EQ(std::tuple(plain.rowAt(1).Points, plain.rowAt(2).Points), std::tuple(76, 76));
     EXPECT_EQ(Order(plain)[0], 1);
     EXPECT_EQ(ExplainTieBreak(plain, 2), "Level on 76 points; ahead on goal difference: 45 to 26");
 
     const LeagueTable spain = TableUnder(*division, "16723");
-    EXPECT_EQ(Order(spain)[0], 2);
-    EXPECT_EQ(Order(spain)[1], 1);
+    EXPECT_EQ(std::tuple(Order(spain)[0], Order(spain)[1]), std::tuple(2, 1));
     EXPECT_EQ(ExplainPosition(*division, spain, 2),
               "Real Madrid above Barcelona: Level on 76 points; ahead on head-to-head points: 4 to 1");
     EXPECT_EQ(ExplainTieBreak(spain, 3), ""); // third place is behind on points
@@ -134,38 +135,23 @@ TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
 // Euro 2004, group C: Sweden, Denmark and Italy on 5 points, every match among them drawn (Denmark 0-0
 // Italy, Italy 1-1 Sweden, Denmark 2-2 Sweden). Level on head-to-head points and goal difference, they were
 // ranked by goals scored among themselves: Sweden 3, Denmark 2, Italy 1, and Italy went out.
-class ThreeWayDraws : public ::testing::Test {
-protected:
-    void SetUp() override {
-        division_ = MakeLeague(4, 1);
-        Name(*division_, {"Bulgaria", "Denmark", "Italy", "Sweden"});
-        Play(*division_, 2, 3, 0, 0);
-        Play(*division_, 4, 1, 5, 0);
-        Play(*division_, 1, 2, 0, 2);
-        Play(*division_, 3, 4, 1, 1);
-        Play(*division_, 3, 1, 2, 1);
-        Play(*division_, 2, 4, 2, 2);
-    }
-    std::unique_ptr<Division> division_;
-};
-
-TEST_F(ThreeWayDraws, TheMiniLeaguesGoalsDecideAsPublished) {
-    const LeagueTable uefa = TableUnder(*division_, "1678R23");
+TEST(TieBreaks, ThreeWayDrawsAreDecidedByTheMiniLeaguesGoalsOrFallThroughToGoalDifference) {
+    auto division = MakeLeague(4, 1);
+    Name(*division, {"Bulgaria", "Denmark", "Italy", "Sweden"});
+    PlayAll(*division, {{2, 3, 0, 0}, {4, 1, 5, 0}, {1, 2, 0, 2}, {3, 4, 1, 1}, {3, 1, 2, 1}, {2, 4, 2, 2}});
+    const LeagueTable uefa = TableUnder(*division, "1678R23");
     EXPECT_EQ(Order(uefa), (std::vector<int>{4, 2, 3, 1}));
     EXPECT_EQ(ExplainTieBreak(uefa, 2),
               "Level on 5 points; ahead on head-to-head goals scored among 3 teams: 3 to 2");
     EXPECT_EQ(ExplainTieBreak(uefa, 3),
               "Level on 5 points; ahead on head-to-head goals scored among 3 teams: 2 to 1");
     EXPECT_EQ(ExplainTieBreak(uefa, 4), "");
-}
-
-TEST_F(ThreeWayDraws, HeadToHeadLevelFallsThroughToGoalDifference) {
-    // Overall goal difference: Sweden +5, Denmark +2, Italy +1.
-    const LeagueTable table = TableUnder(*division_, "1672");
+    // Head-to-head level: overall goal difference Sweden +5, Denmark +2, Italy +1.
+    const LeagueTable table = TableUnder(*division, "1672");
     EXPECT_EQ(Order(table), (std::vector<int>{4, 2, 3, 1}));
     EXPECT_EQ(ExplainTieBreak(table, 2), "Level on 5 points; ahead on goal difference: 5 to 2");
     // Level on everything but team order.
-    const LeagueTable flat = TableUnder(*division_, "167");
+    const LeagueTable flat = TableUnder(*division, "167");
     EXPECT_EQ(Order(flat), (std::vector<int>{2, 3, 4, 1}));
     EXPECT_EQ(ExplainTieBreak(flat, 2), "Level on 5 points; level on every sort rule, so in team order");
 }
@@ -173,75 +159,62 @@ TEST_F(ThreeWayDraws, HeadToHeadLevelFallsThroughToGoalDifference) {
 // Teams 1, 2 and 3 end on 10 points. Among themselves team 1 has 9 points, teams 2 and 3 have 4 each and
 // the same head-to-head goal difference, but team 2 took 4 points from their own two matches to team 3's 1;
 // team 3 has the better goal difference overall (+5 to +1).
-class PartlyBrokenTie : public ::testing::Test {
-protected:
-    void SetUp() override {
-        division_ = MakeLeague(4, 2);
-        Play(*division_, 1, 2, 1, 0);
-        Play(*division_, 2, 1, 0, 1);
-        Play(*division_, 1, 3, 1, 0);
-        Play(*division_, 3, 1, 1, 0);
-        Play(*division_, 2, 3, 1, 0);
-        Play(*division_, 3, 2, 0, 0);
-        Play(*division_, 1, 4, 0, 0);
-        Play(*division_, 4, 1, 3, 0);
-        Play(*division_, 2, 4, 1, 0);
-        Play(*division_, 4, 2, 0, 1);
-        Play(*division_, 3, 4, 5, 0);
-        Play(*division_, 4, 3, 0, 1);
-    }
-    std::unique_ptr<Division> division_;
-};
-
-TEST_F(PartlyBrokenTie, TheRemainingPairGoesOnToTheNextRuleOrStartsTheHeadToHeadRulesAgain) {
-    const LeagueTable carryOn = TableUnder(*division_, "1672");
-    ASSERT_EQ(carryOn.rowAt(1).Points, 10);
-    ASSERT_EQ(carryOn.rowAt(3).Points, 10);
+TEST(TieBreaks, ThePairLeftOfAPartlyBrokenTieGoesOnToTheNextRuleOrStartsTheHeadToHeadRulesAgain) {
+    auto division = MakeLeague(4, 2);
+    PlayAll(*division, {
+                           {1, 2, 1, 0},
+                           {2, 1, 0, 1},
+                           {1, 3, 1, 0},
+                           {3, 1, 1, 0},
+                           {2, 3, 1, 0},
+                           {3, 2, 0, 0},
+                           {1, 4, 0, 0},
+                           {4, 1, 3, 0},
+                           {2, 4, 1, 0},
+                           {4, 2, 0, 1},
+                           {3, 4, 5, 0},
+                           {4, 3, 0, 1},
+                       });
+    const LeagueTable carryOn = TableUnder(*division, "1672");
+    ASSERT_EQ(std::tuple(carryOn.rowAt(1).Points, carryOn.rowAt(3).Points), std::tuple(10, 10));
     EXPECT_EQ(Order(carryOn), (std::vector<int>{1, 3, 2, 4}));
     EXPECT_EQ(ExplainTieBreak(carryOn, 2),
               "Level on 10 points; ahead on head-to-head points among 3 teams: 9 to 4");
     EXPECT_EQ(ExplainTieBreak(carryOn, 3), "Level on 10 points; ahead on goal difference: 5 to 1");
 
-    const LeagueTable again = TableUnder(*division_, "1672R");
+    const LeagueTable again = TableUnder(*division, "1672R");
     EXPECT_EQ(Order(again), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(ExplainTieBreak(again, 3), "Level on 10 points; ahead on head-to-head points: 4 to 1");
     // Where 'R' stands among the codes makes no difference; unknown codes are skipped.
-    EXPECT_EQ(Order(TableUnder(*division_, "R1672")), Order(again));
-    EXPECT_EQ(Order(TableUnder(*division_, "1x6?7z2")), Order(carryOn));
-    EXPECT_EQ(Order(TableUnder(*division_, "1r672")), Order(carryOn));
+    EXPECT_EQ(Order(TableUnder(*division, "R1672")), Order(again));
+    EXPECT_EQ(Order(TableUnder(*division, "1x6?7z2")), Order(carryOn));
+    EXPECT_EQ(Order(TableUnder(*division, "1r672")), Order(carryOn));
 }
 
 // Two teams level on points and wins, one of them with more away goals overall and between them.
 TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
     auto division = MakeLeague(4, 2);
-    Play(*division, 1, 3, 1, 0); // team 1: win, draw, defeat at home
-    Play(*division, 1, 4, 0, 0);
-    Play(*division, 1, 2, 0, 1);
-    Play(*division, 3, 2, 4, 4); // team 2: the away win at team 1 and two away draws
-    Play(*division, 4, 2, 2, 2);
+    // Team 1: win, draw and defeat at home; team 2: the away win at team 1 and two away draws.
+    PlayAll(*division, {{1, 3, 1, 0}, {1, 4, 0, 0}, {1, 2, 0, 1}, {3, 2, 4, 4}, {4, 2, 2, 2}});
     // Both on 4 points with one win; away goals: team 1 none, team 2 seven.
     EXPECT_TRUE(SetDeduction(*division, 2, 1));
-    EXPECT_EQ(Order(TableUnder(*division, "1A"))[0], 1); // wins 1 each: team order
-    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "1A"), 2),
-              "Level on 4 points; level on every sort rule, so in team order");
-    EXPECT_EQ(Order(TableUnder(*division, "1B"))[0], 2);
-    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "1B"), 2),
-              "Level on 4 points; ahead on away goals scored: 7 to 0");
-    EXPECT_EQ(Order(TableUnder(*division, "19"))[0], 2); // the 1-0 away win at team 1
-    EXPECT_EQ(ExplainTieBreak(TableUnder(*division, "19"), 2),
-              "Level on 4 points; ahead on head-to-head away goals: 1 to 0");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"1A", 1, "Level on 4 points; level on every sort rule, so in team order"}, // wins 1 each
+        {"1B", 2, "Level on 4 points; ahead on away goals scored: 7 to 0"},
+        {"19", 2, "Level on 4 points; ahead on head-to-head away goals: 1 to 0"}, // the 1-0 away win
+    };
+    for (const auto& [rules, top, why] : cases) {
+        const LeagueTable table = TableUnder(*division, rules);
+        EXPECT_EQ(Order(table)[0], top) << rules;
+        EXPECT_EQ(ExplainTieBreak(table, 2), why) << rules;
+    }
 }
 
 // Team 1 beat team 2 and has 7 points to their 6, with the worse goal difference (+2 to +5). A deduction of
 // one point makes them level, so the match between them decides; the head-to-head figures never count it.
 TEST(TieBreaks, ADeductionCountsInTheLevelPointsButNotInTheHeadToHeadPoints) {
     auto division = MakeLeague(4, 1);
-    Play(*division, 1, 2, 1, 0);
-    Play(*division, 1, 3, 1, 0);
-    Play(*division, 1, 4, 0, 0);
-    Play(*division, 2, 3, 3, 0);
-    Play(*division, 2, 4, 3, 0);
-    Play(*division, 3, 4, 0, 0);
+    PlayAll(*division, {{1, 2, 1, 0}, {1, 3, 1, 0}, {1, 4, 0, 0}, {2, 3, 3, 0}, {2, 4, 3, 0}, {3, 4, 0, 0}});
     const struct {
         int deduction;
         const char* rules;
@@ -279,19 +252,12 @@ TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
 class ReferenceOrder {
 public:
     ReferenceOrder(const Division& division, const LeagueTable& table, const std::string& rules)
-        : division_(division), table_(table) {
-        for (char code : rules) {
-            if (code == 'R')
-                reapply_ = true;
-            else
-                rules_.push_back(code);
-        }
+        : division_(division), table_(table), reapply_(rules.find('R') != std::string::npos) {
+        std::copy_if(rules.begin(), rules.end(), std::back_inserter(rules_), [](char c) { return c != 'R'; });
     }
 
     std::vector<int> Order(std::vector<int> teams, std::size_t rule) const {
-        if (teams.size() < 2 || rule == rules_.size())
-            return teams;
-        if (rules_[rule] == '4')
+        if (teams.size() < 2 || rule == rules_.size() || rules_[rule] == '4')
             return teams;
         std::size_t end = rule;
         while (end < rules_.size() && IsHeadToHeadRule(rules_[end]))
@@ -358,26 +324,18 @@ private:
 
     int Figure(char code, int team) const {
         const StandingsRow& row = table_.Standings[team];
-        switch (code) {
-        case '1':
-            return row.Points;
-        case '2':
-            return row.GoalDiff;
-        case '3':
-            return row.GoalsFor();
-        case '5':
-            return row.PossiblePoints;
-        case 'A':
-            return row.Won();
-        default:
-            return row.AwayFor;
-        }
+        return code == '1'   ? row.Points
+               : code == '2' ? row.GoalDiff
+               : code == '3' ? row.GoalsFor()
+               : code == '5' ? row.PossiblePoints
+               : code == 'A' ? row.Won()
+                             : row.AwayFor;
     }
 
     const Division& division_;
     const LeagueTable& table_;
+    bool reapply_;
     std::vector<char> rules_;
-    bool reapply_ = false;
 };
 
 TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
@@ -418,9 +376,8 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
         variant.content = static_cast<TableContent>(random() % 2);
         variant.asAt = random() % 3 ? kLastDay : 2;
         const LeagueTable table = TableUnder(*division, rules.c_str(), variant);
-        std::vector<int> teams;
-        for (int t = 1; t <= table.TeamCount; ++t)
-            teams.push_back(t);
+        std::vector<int> teams(static_cast<std::size_t>(table.TeamCount));
+        std::iota(teams.begin(), teams.end(), 1);
         EXPECT_EQ(Order(table), ReferenceOrder(*division, table, rules).Order(teams, 0)) << "rules " << rules;
         // The order in which the results are stored changes nothing.
         ResultRecord* first = &testing::Edit(*division).Result(1);
