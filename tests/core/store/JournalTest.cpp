@@ -20,26 +20,25 @@ namespace vantorel {
 namespace {
 
 namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
 
-std::vector<std::uint8_t> Bytes(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
+Bytes BytesOf(const std::string& path) {
+    Bytes bytes;
     EXPECT_TRUE(ReadFileBytes(path, 1 << 24, bytes));
     return bytes;
 }
 
 TEST(Journal, CutAtAnyByteReplaysUpToItsLastWholeChange) {
     testing::TempFolder folder;
-    const std::string league = folder.file("cut.div");
+    const std::string league = folder.file("cut.div"), journal = JournalPathOf(league);
     auto division = testing::MakeLeague(8, 2);
     ASSERT_TRUE(WriteNewLeague(league, *division));
-    const std::vector<std::uint8_t> file = Bytes(league);
-
+    const Bytes file = BytesOf(league);
     EditHistory history;
     history.Start(*division, true);
     JournalWriter writer;
-    const std::string journal = JournalPathOf(league);
     ASSERT_TRUE(writer.Create(journal, league, file));
-    std::vector<std::vector<std::uint8_t>> states = {WriteDivision(*division)};
+    std::vector<Bytes> states = {WriteDivision(*division)};
     std::vector<std::uintmax_t> ends = {fs::file_size(journal)};
     for (int step = 1; step <= 12; ++step) {
         if (step % 4 == 0) {
@@ -51,13 +50,11 @@ TEST(Journal, CutAtAnyByteReplaysUpToItsLastWholeChange) {
         states.push_back(WriteDivision(*division));
         ends.push_back(fs::file_size(journal));
     }
-    const std::vector<std::uint8_t> whole = Bytes(journal);
-
+    const Bytes whole = BytesOf(journal);
     std::mt19937 random(77);
     for (int cut = 0; cut < 200; ++cut) {
         const std::size_t length = random() % (whole.size() + 1);
-        const JournalContents contents =
-            DecodeJournal(std::span(whole).first(length), std::span<const std::uint8_t>(file));
+        const JournalContents contents = DecodeJournal(std::span(whole).first(length), std::span(file));
         ASSERT_EQ(contents.state, JournalContents::State::Fits);
         std::size_t expected = 0;
         while (expected + 1 < ends.size() && ends[expected + 1] <= length)
@@ -72,17 +69,28 @@ TEST(Journal, CutAtAnyByteReplaysUpToItsLastWholeChange) {
     }
 }
 
-TEST(Journal, DoesNotFitALeagueFileChangedSinceAndIsKeptAside) {
+TEST(Journal, IsMadeExclusivelyNeverThroughALinkWithTheLeaguesModeAndNeverFitsAChangedLeague) {
     testing::TempFolder folder;
-    const std::string league = folder.file("moved.div");
-    auto division = testing::MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(league, *division));
-    std::vector<std::uint8_t> file = Bytes(league);
-    const std::string journal = JournalPathOf(league);
-    {
-        JournalWriter writer;
-        ASSERT_TRUE(writer.Create(journal, league, file));
-    }
+    const std::string league = folder.file("mode.div"), journal = JournalPathOf(league);
+    ASSERT_TRUE(WriteNewLeague(league, *testing::MakeLeague(4, 2)));
+    ASSERT_EQ(::chmod(league.c_str(), 0640), 0);
+    EXPECT_EQ(fs::path(journal).filename(), ".mode.div.journal");
+    Bytes file = BytesOf(league);
+    // A link planted at the journal's name is never followed, and what it points at is not touched.
+    fs::create_symlink(folder.file("target"), journal);
+    JournalWriter writer;
+    EXPECT_FALSE(writer.Create(journal, league, file));
+    EXPECT_FALSE(fs::exists(folder.file("target")));
+    fs::remove(journal);
+    ASSERT_TRUE(writer.Create(journal, league, file));
+    EXPECT_FALSE(JournalWriter().Create(journal, league, file)) << "made exclusively";
+    struct stat info {};
+    ASSERT_EQ(::stat(journal.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    writer.Close();
+
+    // A league file changed since, or cut, is not the one the journal was made for; the journal is kept
+    // aside.
     file[10] ^= 1;
     EXPECT_EQ(ReadJournal(journal, file).state, JournalContents::State::DoesNotFit);
     file.pop_back();
@@ -93,29 +101,7 @@ TEST(Journal, DoesNotFitALeagueFileChangedSinceAndIsKeptAside) {
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_TRUE(fs::exists(keptAs));
     EXPECT_EQ(ReadJournal(journal, file).state, JournalContents::State::None);
-}
-
-TEST(Journal, IsMadeExclusivelyNeverThroughALinkWithTheLeaguesMode) {
-    testing::TempFolder folder;
-    const std::string league = folder.file("mode.div");
-    ASSERT_TRUE(WriteNewLeague(league, *testing::MakeLeague(4, 2)));
-    ASSERT_EQ(::chmod(league.c_str(), 0640), 0);
-    const std::string journal = JournalPathOf(league);
-    EXPECT_EQ(fs::path(journal).filename(), ".mode.div.journal");
-
-    // A link planted at the journal's name is never followed, and what it points at is not touched.
-    const std::string target = folder.file("target");
-    fs::create_symlink(target, journal);
-    JournalWriter writer;
-    EXPECT_FALSE(writer.Create(journal, league, Bytes(league)));
-    EXPECT_FALSE(fs::exists(target));
-    fs::remove(journal);
-
-    ASSERT_TRUE(writer.Create(journal, league, Bytes(league)));
-    EXPECT_FALSE(JournalWriter().Create(journal, league, Bytes(league))) << "made exclusively";
-    struct stat info {};
-    ASSERT_EQ(::stat(journal.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    ASSERT_TRUE(writer.Create(journal, league, file));
     writer.Remove();
     EXPECT_FALSE(fs::exists(journal));
 }

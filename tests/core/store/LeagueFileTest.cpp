@@ -1,21 +1,26 @@
 #include "store/LeagueFile.h"
+#include "store/LeagueFolder.h"
 
-#include <filesystem>
+#include <cmath>
 #include <csignal>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <random>
 
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
 #include "store/FileIo.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/TempFolder.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {
 
+using namespace std::string_literals;
 using Bytes = std::vector<std::uint8_t>;
 using testing::FileBytes;
 using testing::MakeLeague;
@@ -27,18 +32,8 @@ void WriteBytes(const std::string& path, const Bytes& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Saves with the process's file size limit lowered for the length of the save.
-Status SaveWithFileSizeLimit(const std::string& path, Division& division, rlim_t limit) {
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = previous;
-    lowered.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    const Status status = SaveDivision(path, division);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-    return status;
+long EntriesIn(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
@@ -73,43 +68,34 @@ TEST(LeagueFile, WritesTheWorkedExampleByteForByte) {
     header.OwnTeam = 2;
     header.RelegateCount = 1;
     header.PromoteCount = 1;
-    ResultRecord& first = testing::Edit(division).Result(1);
-    first = {1, true, 1, 2, 2, 1, 35501, 12000, false, 0, 0};
+    testing::Edit(division).Result(1) = {1, true, 1, 2, 2, 1, 35501, 12000, false, 0, 0};
     for (int r = 2; r <= 12; ++r)
         testing::Edit(division).Result(r).MatchNo = static_cast<std::uint16_t>(r);
 
     const Bytes bytes = WriteDivision(division);
     ASSERT_EQ(bytes.size(), 68u + 4 * 36 + 12 * 24);
-    Bytes expectedHeader = {0x05, 0x44, 0x49, 0x56, 0x48, 0x44, 0x14, 0x04, 0x54, 0x65, 0x73, 0x74};
-    expectedHeader.resize(38, 0); // 26 bytes past the name's length
-    for (std::uint8_t b :
-         {0x04, 0x00, 0x0C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x01, 0x01, 0x02, 0x04, 0x31,
-          0x32, 0x33, 0x34, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0B, 0x03})
-        expectedHeader.push_back(b);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 68), expectedHeader);
-
+    // The name's 30 bytes, the counts of teams, results, goals and players, then win points, zones, own team,
+    // sort rules, squads, team size and substitutes.
+    const std::string expectedHeader = "\x05"s + "DIVHD\x14\x04Test" + std::string(26, '\0') +
+                                       "\x04\0\x0C\0\0\0\0\0\0\x03\x01\x01\x02\x04"s + "1234" +
+                                       std::string(10, '\0') + "\x0B\x03";
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 68), expectedHeader);
     const Bytes expectedResult = {0x01, 0x00, 0x01, 0x01, 0x02, 0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0xA0,
                                   0x55, 0xE1, 0x40, 0xE0, 0x2E, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-    const auto resultStart = bytes.begin() + 68 + 4 * 36;
-    EXPECT_EQ(Bytes(resultStart, resultStart + 24), expectedResult);
-
+    EXPECT_EQ(Bytes(bytes.begin() + 68 + 4 * 36, bytes.begin() + 68 + 4 * 36 + 24), expectedResult);
     // The older format stores the same date 693594 days later.
     const Bytes old = testing::ToOldFormat(bytes);
-    const Bytes oldDate = {0x00, 0x00, 0x00, 0x00, 0x0E, 0x40, 0x26, 0x41};
-    const auto oldDateStart = old.begin() + 64 + 4 * 36 + 7;
-    EXPECT_EQ(Bytes(oldDateStart, oldDateStart + 8), oldDate);
+    const auto oldDate = old.begin() + 64 + 4 * 36 + 7;
+    EXPECT_EQ(Bytes(oldDate, oldDate + 8), Bytes({0x00, 0x00, 0x00, 0x00, 0x0E, 0x40, 0x26, 0x41}));
 }
 
 TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     TempFolder folder;
-    auto original = SmallLeagueInUse();
-    const Bytes written = WriteDivision(*original);
-    ASSERT_EQ(written.size(), 1891u);
-    // Bytes past a string's length come back as they were, even when they are not zero.
-    Bytes onDisk = written;
-    onDisk[68 + 20] = 0x7A;
+    Bytes onDisk = WriteDivision(*SmallLeagueInUse());
+    ASSERT_EQ(onDisk.size(), 1891u);
+    onDisk[68 + 20] =
+        0x7A; // bytes past a string's length come back as they were, even when they are not zero
     WriteBytes(folder.file("league.div"), onDisk);
-
     Division loaded;
     ASSERT_TRUE(LoadDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged());
@@ -119,57 +105,40 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     ASSERT_TRUE(SaveDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged());
     EXPECT_EQ(FileBytes(folder.file("league.div")), onDisk);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
-        << "temporary file left";
-}
-
-TEST(LeagueFile, TheLargestLeagueRoundTrips) {
-    auto largest = testing::MakeLargestLeague();
-    const Bytes bytes = WriteDivision(*largest);
-    EXPECT_EQ(bytes.size(), kLargestFileSize);
-    Division loaded;
-    ASSERT_TRUE(ReadDivision(bytes, loaded));
-    EXPECT_EQ(WriteDivision(loaded), bytes);
+    EXPECT_EQ(EntriesIn(folder.path()), 1) << "temporary file left";
 }
 
 TEST(LeagueFile, UpgradesAnOlderFileInMemory) {
     auto league = SmallLeagueInUse();
     testing::Edit(*league).Header().TeamSize = 7;
     testing::Edit(*league).Result(6).MatchDate = 0; // open fixture without a date
-    const Bytes old = testing::ToOldFormat(WriteDivision(*league));
-
     Division loaded;
-    ASSERT_TRUE(ReadDivision(old, loaded));
-    EXPECT_EQ(loaded.Header().Version, 20);
+    ASSERT_TRUE(ReadDivision(testing::ToOldFormat(WriteDivision(*league)), loaded));
     EXPECT_FALSE(loaded.DataChanged());
-    EXPECT_EQ(loaded.Header().TeamSize, 11);
-    EXPECT_EQ(loaded.Header().SubsCount, 3);
-    EXPECT_EQ(loaded.Header().SquadCount, 0);
-    EXPECT_EQ(loaded.Header().PlayerCount, 2);
-    EXPECT_EQ(loaded.Results[1].MatchDate, 35501); // played: date shifted back, no prediction
-    EXPECT_FALSE(loaded.Results[1].Predicted);
-    EXPECT_EQ(loaded.Results[1].HomeSquad, 0);
-    EXPECT_EQ(loaded.Results[5].MatchDate, 35600); // open with a date: a prediction
-    EXPECT_TRUE(loaded.Results[5].Predicted);
-    EXPECT_FALSE(loaded.Results[6].Predicted); // open without a date
-    EXPECT_EQ(loaded.Results[6].MatchDate, 0);
+    const DivisionHeader& header = loaded.Header();
+    EXPECT_EQ(
+        std::tuple(header.Version, header.TeamSize, header.SubsCount, header.SquadCount, header.PlayerCount),
+        std::tuple(20, 11, 3, 0, 2));
+    // Played: the date shifted back, no prediction. Open with a date: a prediction. Open without: none.
+    const auto& results = loaded.Results;
+    EXPECT_EQ(std::tuple(results[1].MatchDate, results[1].Predicted, results[1].HomeSquad),
+              std::tuple(35501, false, 0));
+    EXPECT_EQ(std::tuple(results[5].MatchDate, results[5].Predicted), std::tuple(35600, true));
+    EXPECT_EQ(std::tuple(results[6].MatchDate, results[6].Predicted), std::tuple(0, false));
     EXPECT_EQ(loaded.Goals[2].GoalTime, 80);
     EXPECT_EQ(loaded.Players[1].Name.stored(), "Ann");
-    // Written back in the current format.
-    EXPECT_EQ(WriteDivision(loaded)[6], 20);
+    EXPECT_EQ(WriteDivision(loaded)[6], 20); // written back in the current format
 }
 
 TEST(LeagueFile, AFileCutAtAnyRecordBoundaryIsRefusedAndTheOpenLeagueStays) {
     const Bytes bytes = WriteDivision(*SmallLeagueInUse());
-    std::vector<std::size_t> cuts = {0, 10, 67};
-    for (std::size_t at = 68; at < bytes.size(); at += 1)
-        cuts.push_back(at);
     auto open = MakeLeague(6, 1);
-    for (std::size_t cut : cuts) {
-        const Status status = ReadDivision(std::span(bytes.data(), cut), *open);
-        ASSERT_FALSE(status) << cut;
-        EXPECT_EQ(status.message(), "Read beyond end of file") << cut;
-    }
+    for (std::size_t cut : {0, 10, 67})
+        EXPECT_EQ(ReadDivision(std::span(bytes.data(), cut), *open).message(), "Read beyond end of file")
+            << cut;
+    for (std::size_t cut = 68; cut < bytes.size(); ++cut)
+        ASSERT_EQ(ReadDivision(std::span(bytes.data(), cut), *open).message(), "Read beyond end of file")
+            << cut;
     EXPECT_EQ(open->Header().TeamCount, 6);
     EXPECT_EQ(open->Teams[1].Name.stored(), "Team 01");
 }
@@ -179,11 +148,12 @@ TEST(LeagueFile, ReportsFileErrorsInTheUsersWords) {
     Division division;
     EXPECT_EQ(LoadDivision(folder.file("missing.div"), division).message(), "File not found");
     EXPECT_EQ(LoadDivision(folder.folder(), division).message(), "File access denied");
-    EXPECT_EQ(IoErrorText(kReadBeyondEnd), "Read beyond end of file");
-    EXPECT_EQ(IoErrorText(ENOSPC), "Disk full");
-    EXPECT_EQ(IoErrorText(EMFILE), "Too many open files");
-    EXPECT_EQ(IoErrorText(ENOTDIR), "Invalid filename");
-    EXPECT_EQ(IoErrorText(EIO), "I/O error " + std::to_string(EIO));
+    for (const auto& [error, text] : {std::pair(kReadBeyondEnd, "Read beyond end of file"s),
+                                      {ENOSPC, "Disk full"s},
+                                      {EMFILE, "Too many open files"s},
+                                      {ENOTDIR, "Invalid filename"s},
+                                      {EIO, "I/O error " + std::to_string(EIO)}})
+        EXPECT_EQ(IoErrorText(error), text);
 }
 
 TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
@@ -191,19 +161,184 @@ TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
     auto league = MakeLeague(4, 2);
     ASSERT_TRUE(WriteNewLeague(folder.file("league.div"), *league));
     const Bytes before = FileBytes(folder.file("league.div"));
-
-    // A file size limit below the league's size makes the write fail half way, as a full disk does.
     PlayFixture(*league, 1, 1, 0);
-    const Status status = SaveWithFileSizeLimit(folder.file("league.div"), *league, 100);
-    EXPECT_FALSE(status);
+    // A file size limit below the league's size makes the write fail half way, as a full disk does.
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = previous;
+    lowered.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    const Status status = SaveDivision(folder.file("league.div"), *league);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(status.message(), "Disk full");
     EXPECT_TRUE(league->DataChanged());
     EXPECT_EQ(FileBytes(folder.file("league.div")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
-        << "temporary file left";
-
+    EXPECT_EQ(EntriesIn(folder.path()), 1) << "temporary file left";
     EXPECT_FALSE(SaveDivision(folder.file("no-such-folder/league.div"), *league));
     EXPECT_TRUE(league->DataChanged());
+}
+
+// Reads the bytes over an open league, expecting a refusal whose message holds the part given.
+void ExpectRefused(const Bytes& bytes, const std::string& part) {
+    auto open = MakeLeague(6, 1);
+    const Status status = ReadDivision(bytes, *open);
+    ASSERT_FALSE(status);
+    EXPECT_NE(status.message().find(part), std::string::npos) << status.message();
+    EXPECT_EQ(std::tuple(open->Header().TeamCount, open->Header().ResultCount), std::tuple(6, 15));
+}
+
+TEST(LeagueFileRefusal, RefusesTheFileNamingWhatIsWrongAndKeepsTheOpenLeague) {
+    const Bytes valid = WriteDivision(*SmallLeagueInUse());
+    Division check;
+    ASSERT_TRUE(ReadDivision(valid, check));
+    // Where its arrays of 8 teams, 56 results, 3 goals, 2 players and 1 squad start.
+    constexpr std::size_t T = 68, R = T + 8 * 36, G = R + 56 * 24, P = G + 30, S = P + 2 * 23;
+    // Each damage writes a value of 1, 2 or 8 (a date) bytes at an offset: in the header, a wrong magic or
+    // magic length, versions, counts and fields out of range; in the records, dates that are no day of the
+    // years 1 to 9999, fields out of range and records pointing outside their arrays.
+    struct Damage {
+        std::size_t at;
+        int size;
+        double value;
+        const char* expected; // a part of the message
+    };
+    // clang-format off
+    const Damage damages[] = {
+        {1, 1, 'X', "not a league file"}, {0, 1, 6, "not a league file"}, {6, 1, 5, "version 5"},
+        {6, 1, 21, "version 21"}, {38, 2, 25, "25 teams"}, {38, 2, 0, "0 teams"},
+        {40, 2, 1105, "1105 results"}, {42, 2, 4001, "4001 goals"}, {44, 2, 1501, "1501 players"},
+        {64, 2, 2209, "2209 squads"}, {42, 2, -1, "-1 goals"}, {47, 1, 4, "worth 4 points"},
+        {50, 1, 9, "own team is team 9"}, {66, 1, 12, "12 players"}, {67, 1, 6, "6 substitutes"},
+        {7, 1, 31, "table name"}, {51, 1, 9, "sort rules"},
+        {R + 7, 8, std::nan(""), "result 1 has a date"}, {R + 24 + 7, 8, HUGE_VAL, "result 2 has a date"},
+        {R + 7, 8, 1e300, "result 1 has a date"}, {R + 7, 8, -693594, "result 1 has a date"},
+        {T + 36, 1, 200, "name of team 2"}, {R + 24 * 3 + 3, 1, 0, "result 4 names home team 0"},
+        {R + 4, 1, 9, "result 1 names away team 9"}, {R + 20, 1, 2, "result 1 points to a squad"},
+        {R + 24 + 22, 1, 9, "result 2 points to a squad"}, {G, 2, 0, "goal 1 belongs to result 0"},
+        {G, 2, 57, "result 57"}, {G + 2, 2, 9, "credited to team 9"}, {G + 4, 2, 3, "by player 3"},
+        {P + 21, 1, 0, "player 1 plays for team 0"}, {P + 23 + 21, 1, 10, "team 10"},
+        {P, 1, 21, "name of player 1"}, {S, 2, 57, "squad 1 belongs to result 57"},
+        {S + 2, 1, 0, "squad 1 belongs to team 0"}, {S + 3 + 7 * 15, 2, 3, "lists player 3"},
+        {R + 24 + 20, 2, 1, "squad 1 is linked from result 1 and from result 2"},
+        {R + 22, 2, 1, "squad 1 is linked from result 1 twice"}};
+    // clang-format on
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.expected);
+        Bytes bytes = valid;
+        if (damage.size == 8)
+            std::memcpy(bytes.data() + damage.at, &damage.value, sizeof damage.value);
+        for (int b = 0; b < damage.size && damage.size < 8; ++b)
+            bytes[damage.at + b] = static_cast<std::uint8_t>(static_cast<int>(damage.value) >> (8 * b));
+        ExpectRefused(bytes, damage.expected);
+    }
+    // Team 1 scores 50 in each of its six matches; its player Ann is credited with 256 of them.
+    auto division = MakeLeague(4, 2);
+    (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Ann"), 1, 0});
+    int scored = 0;
+    for (int r = 1; r <= division->Header().ResultCount; ++r) {
+        const bool home = division->Results[r].HomeTeam == 1;
+        if (!home && division->Results[r].AwayTeam != 1)
+            continue;
+        PlayFixture(*division, r, home ? 50 : 0, home ? 0 : 50, 35501);
+        for (int g = 0; g < 50 && scored < 256; ++g, ++scored)
+            (void)AddGoal(*division, {static_cast<std::uint16_t>(r), 1, 1, 10, false, false});
+    }
+    ExpectRefused(WriteDivision(*division), "player 1 is credited with more than 255 goals");
+}
+
+TEST(LeagueFileFuzz, RandomlyCorruptedFilesNeverCrashAndWhatLoadsIsSound) {
+    const Bytes valid = WriteDivision(*SmallLeagueInUse());
+    std::mt19937 random(1899);
+    int loaded = 0;
+    for (int variant = 0; variant < 5000; ++variant) {
+        Bytes bytes = valid;
+        for (int flips = 1 + static_cast<int>(random() % 8); flips > 0; --flips)
+            bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
+        if (random() % 4 == 0)
+            bytes.resize(random() % bytes.size());
+        Division division, again;
+        if (!ReadDivision(bytes, division))
+            continue;
+        ++loaded;
+        // A file that loads is one the program could have written: it loads again from its own bytes.
+        ASSERT_TRUE(ReadDivision(WriteDivision(division), again)) << "variant " << variant;
+    }
+    EXPECT_GT(loaded, 100);
+}
+
+void WriteLeague(const TempFolder& folder, const std::string& fileName, const std::string& tableName,
+                 int version = 20) {
+    auto league = MakeLeague(4, 1);
+    testing::Edit(*league).Header().TableName.assignStored(tableName);
+    auto bytes = WriteDivision(*league);
+    bytes[6] = static_cast<std::uint8_t>(version);
+    WriteBytes(folder.file(fileName), bytes);
+}
+
+std::vector<std::string> TableNames(const LeagueFileTable& table) {
+    std::vector<std::string> names;
+    for (const auto& entry : table.entries)
+        names.push_back(entry.TableName);
+    return names;
+}
+
+TEST(LeagueFolder, ListsLeaguesInFileNameOrderComparingBytesAndAnEmptyOrMissingFolderListsNothing) {
+    TempFolder folder;
+    bool warned = false;
+    EXPECT_TRUE(UpdateFileTable(folder.folder(), warned).entries.empty());
+    EXPECT_TRUE(UpdateFileTable(folder.file("missing") + "/", warned).entries.empty());
+    const std::string longName = "a league file whose name is far longer than forty characters.div";
+    for (const auto& [file, table] : {std::pair("b.div", "Alpha"),
+                                      {"a.div", "Zeta"},
+                                      {"B.div", "Upper"},
+                                      {"c.DIV", "Loud"},
+                                      {"d.div", "Alpha"},
+                                      {"e.txt", "Not listed"}})
+        WriteLeague(folder, file, table); // two files may share a table name
+    WriteLeague(folder, longName, "Long");
+    const LeagueFileTable table = UpdateFileTable(folder.folder(), warned);
+    EXPECT_EQ(TableNames(table),
+              (std::vector<std::string>{"Upper", "Long", "Zeta", "Alpha", "Loud", "Alpha"}));
+    EXPECT_EQ(table.entries[1].FileName, longName);
+    EXPECT_FALSE(table.ignoredMessage);
+    EXPECT_FALSE(warned);
+}
+
+TEST(LeagueFolder, ForeignFilesAreIgnoredWithOneMessagePerFolder) {
+    TempFolder folder;
+    WriteLeague(folder, "good.div", "Good");
+    WriteLeague(folder, "old.div", "Old", 5);
+    WriteLeague(folder, "future.div", "Future", 21);
+    WriteLeague(folder, "oldest-readable.div", "Six", 6);
+    std::ofstream(folder.file("empty.div")).put('x');
+    std::ofstream(folder.file("text.div"))
+        << "not a league at all, but long enough to hold a header of 68 bytes";
+    // The loader's own test: a file cut short of its records, and a magic with a wrong length byte.
+    WriteLeague(folder, "cut.div", "Cut");
+    std::filesystem::resize_file(folder.file("cut.div"), 68 + 36 * 4);
+    WriteLeague(folder, "magic.div", "Magic");
+    std::fstream(folder.file("magic.div"), std::ios::in | std::ios::out | std::ios::binary).put('\x06');
+    bool warned = false;
+    const LeagueFileTable first = UpdateFileTable(folder.folder(), warned);
+    EXPECT_EQ(TableNames(first), (std::vector<std::string>{"Good", "Six"}));
+    EXPECT_EQ(first.ignoredMessage, std::string(kIgnoredFilesMessage));
+    EXPECT_TRUE(warned);
+    EXPECT_FALSE(UpdateFileTable(folder.folder(), warned).ignoredMessage);
+    warned = false; // the user chose a folder again
+    EXPECT_TRUE(UpdateFileTable(folder.folder(), warned).ignoredMessage);
+}
+
+TEST(LeagueFolder, KeepsAtMostFiftyLeaguesTheFirstInFileNameOrder) {
+    TempFolder folder;
+    for (int i = 60; i >= 1; --i)
+        WriteLeague(folder, "league" + std::to_string(100 + i) + ".div", "League " + std::to_string(i));
+    bool warned = false;
+    const LeagueFileTable table = UpdateFileTable(folder.folder(), warned);
+    ASSERT_EQ(table.entries.size(), 50u);
+    EXPECT_EQ(table.entries.front().TableName, "League 1");
+    EXPECT_EQ(table.entries.back().TableName, "League 50");
 }
 
 } // namespace

@@ -1,8 +1,11 @@
-// Saving in a folder shared with others, with protected files, links and other programs saving at once.
+// Saving beside others' files, through links, against other programs saving at once and killed half way.
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -15,9 +18,11 @@
 
 #include "store/FileIo.h"
 #include "store/LeagueFile.h"
-#include "support/LeagueMaker.h"
-#include "support/TempFolder.h"
+#include "store/SaveGuard.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
@@ -25,31 +30,42 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using testing::FileBytes;
+using testing::FileText;
 using testing::MakeLeague;
+using testing::ScriptedPrompts;
 using testing::TempFolder;
 
 void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A folder holding one league, and a changed version of it to save.
-struct SavedLeague {
-    TempFolder folder;
-    std::string path = folder.file("league.div");
-    std::unique_ptr<Division> league = MakeLeague(4, 2);
-    Bytes before;
-    SavedLeague() {
-        EXPECT_TRUE(WriteNewLeague(path, *league));
-        before = FileBytes(path);
-        testing::PlayFixture(*league, 1, 2, 0, 35501);
-    }
-};
+long EntriesIn(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), {});
+}
 
 mode_t ModeOf(const std::string& path) {
     struct stat info {};
     stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
+
+// A folder holding one league, noted by a guard as the workspace notes a league it opened, and a changed
+// version of the league to save.
+struct SavedLeague {
+    TempFolder folder;
+    std::string path = folder.file("league.div"), backup = BackupPathOf(path);
+    std::unique_ptr<Division> league = MakeLeague(4, 2);
+    Bytes before;
+    SaveGuard guard;
+    ScriptedPrompts prompts;
+    bool GuardedSave() { return guard.Save(path, *league, prompts); }
+    SavedLeague() {
+        EXPECT_TRUE(WriteNewLeague(path, *league));
+        before = FileBytes(path);
+        guard.Remember(path);
+        testing::PlayFixture(*league, 1, 2, 0, 35501);
+    }
+};
 
 TEST(SafeSave, ALinkPlantedAtAnyTemporaryNameNeverRedirectsTheSave) {
     SavedLeague saved;
@@ -58,26 +74,22 @@ TEST(SafeSave, ALinkPlantedAtAnyTemporaryNameNeverRedirectsTheSave) {
     for (const char* planted : {"league.div.saving", "league.div.tmp", ".league.div.saving"})
         fs::create_symlink(victim, saved.folder.file(planted));
     ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
-    EXPECT_EQ(FileBytes(victim), Bytes({'p', 'r', 'e', 'c', 'i', 'o', 'u', 's'}));
+    EXPECT_EQ(FileText(victim), "precious");
     EXPECT_FALSE(fs::is_symlink(saved.path));
     EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
 }
 
-TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWas) {
+TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWasAndASavedFileKeepsThePreviousMode) {
     SavedLeague saved;
     chmod(saved.path.c_str(), 0444);
-    const Status status = SaveDivision(saved.path, *saved.league);
-    EXPECT_EQ(status.message(), "File access denied");
+    EXPECT_EQ(SaveDivision(saved.path, *saved.league).message(), "File access denied");
     EXPECT_TRUE(saved.league->DataChanged());
     EXPECT_EQ(FileBytes(saved.path), saved.before);
     EXPECT_EQ(ModeOf(saved.path), 0444u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(saved.folder.path()), {}), 1);
-}
-
-TEST(SafeSave, TheSavedFileKeepsThePreviousMode) {
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1);
     for (const mode_t mode : {0600u, 0640u, 0664u}) {
-        SavedLeague saved;
         chmod(saved.path.c_str(), mode);
+        testing::MarkChanged(*saved.league);
         ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
         EXPECT_EQ(ModeOf(saved.path), mode);
     }
@@ -93,7 +105,7 @@ TEST(SafeSave, SavingThroughALinkReplacesTheRealFileAndKeepsTheLink) {
     ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
     EXPECT_TRUE(fs::is_symlink(saved.path));
     EXPECT_EQ(FileBytes(real), WriteDivision(*saved.league));
-    EXPECT_EQ(std::distance(fs::directory_iterator(saved.folder.file("real")), {}), 1);
+    EXPECT_EQ(EntriesIn(saved.folder.file("real")), 1);
 }
 
 TEST(SafeSave, ALeagueWhoseNameIsAsLongAsTheSystemAllowsCanBeSaved) {
@@ -130,17 +142,16 @@ TEST(SafeSave, ASaveWaitsBrieflyForAnotherHolderOfTheLockAndFailsClearlyIfItKeep
 TEST(SafeSave, ConcurrentSavingProgramsNeverMixTheirBytes) {
     SavedLeague saved;
     // Each writer saves its own league, differing in size, over the same file again and again.
-    constexpr int kWriters = 4, kSaves = 25;
     std::vector<Bytes> versions;
     std::vector<pid_t> children;
-    for (int w = 0; w < kWriters; ++w) {
+    for (int w = 0; w < 4; ++w) {
         auto league = MakeLeague(4 + 2 * w, 2);
         versions.push_back(WriteDivision(*league));
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             int failures = 0;
-            for (int s = 0; s < kSaves; ++s)
+            for (int s = 0; s < 25; ++s)
                 failures += SaveDivision(saved.path, *league).ok() ? 0 : 1;
             _exit(failures);
         }
@@ -152,7 +163,7 @@ TEST(SafeSave, ConcurrentSavingProgramsNeverMixTheirBytes) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed saves: " << WEXITSTATUS(status);
     }
     EXPECT_NE(std::find(versions.begin(), versions.end(), FileBytes(saved.path)), versions.end());
-    EXPECT_EQ(std::distance(fs::directory_iterator(saved.folder.path()), {}), 1);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1);
 }
 
 TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
@@ -160,33 +171,27 @@ TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
     const std::string longName = std::string(40, 'l') + ".div";
     const std::string longLeague = saved.folder.file(longName);
     ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
-    // What a killed save of league.div, of its backup or of the long league left, beside look-alikes.
-    struct Planted {
-        std::string name;
-        bool removedBySavingLeague;
-    };
-    std::vector<Planted> planted = {{".league.div.Ab3xYz", true},      {".league.div.000000", true},
-                                    {".league.div.bak.Qw12Er", false}, {".league.div.Ab3xY", false},
-                                    {".league.div.Ab3xYz1", false},    {".league.div.Ab-xYz", false},
-                                    {"league.div.Ab3xYz", false},      {".other.div.Ab3xYz", false}};
-    for (const Planted& p : planted)
-        WriteText(saved.folder.file(p.name), "stale");
+    // What a killed save of league.div, of its backup or of the long league left, beside look-alikes, and
+    // whether saving league.div removes it.
+    const std::vector<std::pair<std::string, bool>> planted = {
+        {".league.div.Ab3xYz", true}, {".league.div.000000", true},   {".league.div.bak.Qw12Er", false},
+        {".league.div.Ab3xY", false}, {".league.div.Ab3xYz1", false}, {".league.div.Ab-xYz", false},
+        {"league.div.Ab3xYz", false}, {".other.div.Ab3xYz", false}};
+    for (const auto& [name, removed] : planted)
+        WriteText(saved.folder.file(name), "stale");
     fs::create_symlink("victim", saved.folder.file(".league.div.Sym123")); // no file of ours
-
     ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
-    for (const Planted& p : planted)
-        EXPECT_EQ(fs::exists(saved.folder.file(p.name)), !p.removedBySavingLeague) << p.name;
+    for (const auto& [name, removed] : planted)
+        EXPECT_EQ(fs::exists(saved.folder.file(name)), !removed) << name;
     EXPECT_TRUE(fs::is_symlink(saved.folder.file(".league.div.Sym123")));
 
     // The backup's and the long league's own temporaries go with their own saves.
     ASSERT_TRUE(WriteBackup(saved.path, saved.path + ".bak"));
     EXPECT_FALSE(fs::exists(saved.folder.file(".league.div.bak.Qw12Er")));
-    const std::size_t before =
-        static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {}));
+    const long before = EntriesIn(saved.folder.path());
     WriteText(saved.folder.file("." + longName.substr(0, 24) + ".Ab3xYz"), "not the long league's");
     ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
-    EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(saved.folder.path()), {})),
-              before + 1);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), before + 1);
 }
 
 TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
@@ -196,14 +201,158 @@ TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
     for (const std::string& path : {pipe, std::string("/dev/zero")}) {
         Division division;
         EXPECT_EQ(LoadDivision(path, division).message(), kNotAFileMessage) << path;
-        std::vector<std::uint8_t> bytes;
+        Bytes bytes;
         EXPECT_EQ(ReadFileBytes(path, 68, bytes).message(), kNotAFileMessage) << path;
     }
-    auto league = MakeLeague(4, 2);
-    EXPECT_EQ(SaveDivision(pipe, *league).message(), kNotAFileMessage);
+    EXPECT_EQ(SaveDivision(pipe, *MakeLeague(4, 2)).message(), kNotAFileMessage);
     struct stat info {};
     ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(KillDuringSave, TheLargestLeagueAlwaysLoadsAsTheOldOrTheNewLeagueAndRoundTrips) {
+    TempFolder folder;
+    const std::string path = folder.file("largest.div");
+    auto first = testing::MakeLargestLeague();
+    auto second = testing::MakeLargestLeague();
+    testing::Edit(*second).Header().TableName.assignStored("Second");
+    testing::Edit(*second).Result(kMaxResults).Attendance = 99999;
+    const Bytes versions[] = {WriteDivision(*first), WriteDivision(*second)};
+    EXPECT_EQ(versions[0].size(), kLargestFileSize);
+    ASSERT_TRUE(SaveDivision(path, *first));
+    std::mt19937 random(15);
+    int seen[2] = {0, 0};
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) { // saves the two leagues in turn until it is killed
+            for (int s = 0;; ++s)
+                (void)SaveDivision(path, s % 2 == 0 ? *second : *first);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        Division loaded;
+        ASSERT_TRUE(LoadDivision(path, loaded)) << "after kill " << kill;
+        const Bytes bytes = FileBytes(path);
+        ASSERT_TRUE(bytes == versions[0] || bytes == versions[1]) << "after kill " << kill;
+        ASSERT_TRUE(WriteDivision(loaded) == bytes);
+        ++seen[bytes == versions[1] ? 1 : 0];
+    }
+    EXPECT_GT(seen[0], 0); // the kills landed at different moments of the saves
+    EXPECT_GT(seen[1], 0);
+    // No copy of the league is left behind once it is saved again.
+    ASSERT_TRUE(SaveDivision(path, *first));
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+// Another program rewrites the file, as an editor or a second copy of the program would.
+void ChangeOnDisk(const std::string& path) {
+    std::ofstream(path, std::ios::binary | std::ios::app) << "x";
+    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(2));
+}
+
+TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
+    SavedLeague saved;
+    ChangeOnDisk(saved.path);
+    const std::string theirs = FileText(saved.path);
+    saved.prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(saved.GuardedSave());
+    EXPECT_EQ(saved.prompts.last(),
+              "league.div was changed by another program after it was opened here. Save over those changes?");
+    EXPECT_EQ(FileText(saved.path), theirs);
+    EXPECT_FALSE(fs::exists(saved.backup));
+    EXPECT_TRUE(saved.league->DataChanged());
+    ASSERT_TRUE(saved.GuardedSave());
+    EXPECT_EQ(FileText(saved.backup), theirs); // their version is kept
+    EXPECT_FALSE(saved.league->DataChanged());
+    EXPECT_EQ(saved.prompts.shown.size(), 2u);
+}
+
+// A second program changes the league while the save begins: it holds the lock from loading to saving, as a
+// command-line change does, and the save waits for it, sees its change and asks.
+TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwritingIt) {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SavedLeague saved;
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FileLock lock;
+            Division theirs;
+            if (!FileLock::Take(saved.path, lock) || !LoadDivision(saved.path, theirs))
+                _exit(1);
+            (void)!write(ready[1], "L", 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            (void)AddPlayer(theirs, PlayerRecord{ShortString<20>("Theirs"), 1, 0});
+            _exit(SaveDivision(saved.path, theirs) ? 0 : 2);
+        }
+        char locked = 0;
+        ASSERT_EQ(read(ready[0], &locked, 1), 1); // the other program holds the lock now
+        close(ready[0]);
+        close(ready[1]);
+        saved.prompts.answers = {answer};
+        const bool overwritten = saved.GuardedSave();
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_EQ(saved.prompts.shown.size(), 1u);
+        EXPECT_EQ(saved.prompts.shown[0].kind, "ask");
+        Division onDisk, backup;
+        ASSERT_TRUE(LoadDivision(saved.path, onDisk));
+        EXPECT_EQ(overwritten, answer == Answer::Yes);
+        EXPECT_EQ(onDisk.Header().PlayerCount, answer == Answer::Yes ? 0 : 1); // their player is never lost
+        if (answer == Answer::Yes) {
+            ASSERT_TRUE(LoadDivision(saved.backup, backup));
+            EXPECT_EQ(backup.Header().PlayerCount, 1);
+        }
+    }
+}
+
+// From the second save on, the previous file is kept as a backup; whatever sits at the backup's name
+// (nothing, links, a hard link to someone else's file) is replaced and never written through.
+TEST(SaveGuard, KeepsThePreviousFileAsABackupReplacingWhatSitsAtItsNameAndNeverWritingThrough) {
+    const std::function<void(const fs::path&, const fs::path&, const fs::path&)> plants[] = {
+        [](auto&, auto&, auto&) {}, [](auto& bak, auto&, auto& victim) { fs::create_symlink(victim, bak); },
+        [](auto& bak, auto&, auto& victim) { fs::create_hard_link(victim, bak); },
+        [](auto& bak, auto&, auto&) { fs::create_symlink(bak.parent_path() / "missing", bak); },
+        [](auto& bak, auto& league, auto&) { fs::create_symlink(league, bak); }};
+    for (std::size_t p = 0; p < std::size(plants); ++p) {
+        SCOPED_TRACE(p);
+        SavedLeague saved; // the first save makes the file
+        EXPECT_FALSE(fs::exists(saved.backup));
+        const std::string victim = saved.folder.file("victim.txt");
+        WriteText(victim, "precious");
+        plants[p](saved.backup, saved.path, victim);
+        ASSERT_TRUE(saved.GuardedSave());
+        EXPECT_EQ(FileText(victim), "precious");
+        EXPECT_FALSE(fs::exists(saved.folder.file("missing")));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(saved.backup)));
+        EXPECT_EQ(FileBytes(saved.backup), saved.before);
+        const Bytes second = FileBytes(saved.path);
+        EXPECT_EQ(second, WriteDivision(*saved.league));
+        testing::PlayFixture(*saved.league, 2, 1, 1, 45001);
+        ASSERT_TRUE(saved.GuardedSave()); // saving again asks nothing: the change was ours
+        EXPECT_EQ(FileBytes(saved.backup), second);
+        EXPECT_TRUE(saved.prompts.shown.empty()) << saved.prompts.last();
+    }
+}
+
+TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAndTheSaveGoesOn) {
+    SavedLeague saved;
+    fs::create_directory(saved.backup);
+    ASSERT_TRUE(saved.GuardedSave());
+    testing::PlayFixture(*saved.league, 2, 2, 0, 45000);
+    ASSERT_TRUE(saved.GuardedSave());
+    ASSERT_EQ(saved.prompts.shown.size(), 1u);
+    EXPECT_EQ(saved.prompts.shown[0].kind, "warn");
+    EXPECT_EQ(saved.prompts.shown[0].text,
+              "The backup league.div.bak could not be written (File access denied). The "
+              "league is saved without a new backup.");
+    EXPECT_TRUE(fs::is_directory(saved.backup));
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
 }
 
 } // namespace
