@@ -1,39 +1,58 @@
+// The league file: its bytes, what it refuses, the folder's list of leagues, and saving it beside others'
+// files, through links, against other programs saving at once and killed half way.
+
 #include "store/LeagueFile.h"
 #include "store/LeagueFolder.h"
+#include "store/SaveGuard.h"
 
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
-
-#include <sys/resource.h>
+#include <thread>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "store/FileIo.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
 namespace vantorel {
 namespace {
 
+namespace fs = std::filesystem;
 using namespace std::string_literals;
 using Bytes = std::vector<std::uint8_t>;
 using testing::FileBytes;
+using testing::FileText;
 using testing::MakeLeague;
 using testing::PlayFixture;
+using testing::ScriptedPrompts;
 using testing::TempFolder;
 
-void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
-long EntriesIn(const std::filesystem::path& folder) {
-    return std::distance(std::filesystem::directory_iterator(folder), {});
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    WriteText(path, std::string(bytes.begin(), bytes.end()));
+}
+
+long EntriesIn(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), {});
 }
 
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
@@ -317,7 +336,7 @@ TEST(LeagueFolder, ForeignFilesAreIgnoredWithOneMessagePerFolder) {
         << "not a league at all, but long enough to hold a header of 68 bytes";
     // The loader's own test: a file cut short of its records, and a magic with a wrong length byte.
     WriteLeague(folder, "cut.div", "Cut");
-    std::filesystem::resize_file(folder.file("cut.div"), 68 + 36 * 4);
+    fs::resize_file(folder.file("cut.div"), 68 + 36 * 4);
     WriteLeague(folder, "magic.div", "Magic");
     std::fstream(folder.file("magic.div"), std::ios::in | std::ios::out | std::ios::binary).put('\x06');
     bool warned = false;
@@ -339,6 +358,318 @@ TEST(LeagueFolder, KeepsAtMostFiftyLeaguesTheFirstInFileNameOrder) {
     ASSERT_EQ(table.entries.size(), 50u);
     EXPECT_EQ(table.entries.front().TableName, "League 1");
     EXPECT_EQ(table.entries.back().TableName, "League 50");
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// A folder holding one league, noted by a guard as the workspace notes a league it opened, and a changed
+// version of the league to save.
+struct SavedLeague {
+    TempFolder folder;
+    std::string path = folder.file("league.div"), backup = BackupPathOf(path);
+    std::unique_ptr<Division> league = MakeLeague(4, 2);
+    Bytes before;
+    SaveGuard guard;
+    ScriptedPrompts prompts;
+    bool GuardedSave() { return guard.Save(path, *league, prompts); }
+    SavedLeague() {
+        EXPECT_TRUE(WriteNewLeague(path, *league));
+        before = FileBytes(path);
+        guard.Remember(path);
+        PlayFixture(*league, 1, 2, 0, 35501);
+    }
+};
+
+TEST(SafeSave, ALinkPlantedAtAnyTemporaryNameNeverRedirectsTheSave) {
+    SavedLeague saved;
+    const std::string victim = saved.folder.file("victim.txt");
+    WriteText(victim, "precious");
+    for (const char* planted : {"league.div.saving", "league.div.tmp", ".league.div.saving"})
+        fs::create_symlink(victim, saved.folder.file(planted));
+    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+    EXPECT_EQ(FileText(victim), "precious");
+    EXPECT_FALSE(fs::is_symlink(saved.path));
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
+}
+
+TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWasAndASavedFileKeepsThePreviousMode) {
+    SavedLeague saved;
+    chmod(saved.path.c_str(), 0444);
+    EXPECT_EQ(SaveDivision(saved.path, *saved.league).message(), "File access denied");
+    EXPECT_TRUE(saved.league->DataChanged());
+    EXPECT_EQ(FileBytes(saved.path), saved.before);
+    EXPECT_EQ(ModeOf(saved.path), 0444u);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1);
+    for (const mode_t mode : {0600u, 0640u, 0664u}) {
+        chmod(saved.path.c_str(), mode);
+        testing::MarkChanged(*saved.league);
+        ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+        EXPECT_EQ(ModeOf(saved.path), mode);
+    }
+}
+
+TEST(SafeSave, SavingThroughALinkReplacesTheRealFileAndKeepsTheLink) {
+    SavedLeague saved;
+    fs::create_directory(saved.folder.file("real"));
+    const std::string real = saved.folder.file("real/league.div");
+    fs::rename(saved.path, real);
+    fs::create_symlink("real/league.div", saved.folder.file("hop.div"));
+    fs::create_symlink("hop.div", saved.path); // a chain of two links
+    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+    EXPECT_TRUE(fs::is_symlink(saved.path));
+    EXPECT_EQ(FileBytes(real), WriteDivision(*saved.league));
+    EXPECT_EQ(EntriesIn(saved.folder.file("real")), 1);
+}
+
+TEST(SafeSave, ALeagueWhoseNameIsAsLongAsTheSystemAllowsCanBeSaved) {
+    SavedLeague saved;
+    const std::string longest = saved.folder.file(std::string(251, 'n') + ".div");
+    fs::rename(saved.path, longest);
+    Division loaded;
+    ASSERT_TRUE(LoadDivision(longest, loaded));
+    testing::MarkChanged(loaded);
+    EXPECT_TRUE(SaveDivision(longest, loaded));
+    EXPECT_EQ(SaveDivision(saved.folder.file(std::string(256, 'n')), loaded).message(), "Invalid filename");
+}
+
+TEST(SafeSave, ASaveWaitsBrieflyForAnotherHolderOfTheLockAndFailsClearlyIfItKeepsIt) {
+    SavedLeague saved;
+    const int other = open(saved.path.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    EXPECT_EQ(SaveDivision(saved.path, *saved.league).message(), kFileBusyMessage);
+    EXPECT_EQ(FileBytes(saved.path), saved.before);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        close(other);
+    });
+    EXPECT_TRUE(SaveDivision(saved.path, *saved.league));
+    release.join();
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
+    // A lock this process already holds (a command that changes the league) lets its own save through.
+    FileLock held;
+    ASSERT_TRUE(FileLock::Take(saved.path, held));
+    testing::MarkChanged(*saved.league);
+    EXPECT_TRUE(SaveDivision(saved.path, *saved.league));
+}
+
+TEST(SafeSave, ConcurrentSavingProgramsNeverMixTheirBytes) {
+    SavedLeague saved;
+    // Each writer saves its own league, differing in size, over the same file again and again.
+    std::vector<Bytes> versions;
+    std::vector<pid_t> children;
+    for (int w = 0; w < 4; ++w) {
+        auto league = MakeLeague(4 + 2 * w, 2);
+        versions.push_back(WriteDivision(*league));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int failures = 0;
+            for (int s = 0; s < 25; ++s)
+                failures += SaveDivision(saved.path, *league).ok() ? 0 : 1;
+            _exit(failures);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed saves: " << WEXITSTATUS(status);
+    }
+    EXPECT_NE(std::find(versions.begin(), versions.end(), FileBytes(saved.path)), versions.end());
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1);
+}
+
+TEST(SafeSave, StaleTemporariesOfTheLeagueAreRemovedAndNothingElse) {
+    SavedLeague saved;
+    const std::string longName = std::string(40, 'l') + ".div";
+    const std::string longLeague = saved.folder.file(longName);
+    ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
+    // What a killed save of league.div, of its backup or of the long league left, beside look-alikes, and
+    // whether saving league.div removes it.
+    const std::vector<std::pair<std::string, bool>> planted = {
+        {".league.div.Ab3xYz", true}, {".league.div.000000", true},   {".league.div.bak.Qw12Er", false},
+        {".league.div.Ab3xY", false}, {".league.div.Ab3xYz1", false}, {".league.div.Ab-xYz", false},
+        {"league.div.Ab3xYz", false}, {".other.div.Ab3xYz", false}};
+    for (const auto& [name, removed] : planted)
+        WriteText(saved.folder.file(name), "stale");
+    fs::create_symlink("victim", saved.folder.file(".league.div.Sym123")); // no file of ours
+    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+    for (const auto& [name, removed] : planted)
+        EXPECT_EQ(fs::exists(saved.folder.file(name)), !removed) << name;
+    EXPECT_TRUE(fs::is_symlink(saved.folder.file(".league.div.Sym123")));
+
+    // The backup's and the long league's own temporaries go with their own saves.
+    ASSERT_TRUE(WriteBackup(saved.path, saved.path + ".bak"));
+    EXPECT_FALSE(fs::exists(saved.folder.file(".league.div.bak.Qw12Er")));
+    const long before = EntriesIn(saved.folder.path());
+    WriteText(saved.folder.file("." + longName.substr(0, 24) + ".Ab3xYz"), "not the long league's");
+    ASSERT_TRUE(SaveDivision(longLeague, *saved.league));
+    EXPECT_EQ(EntriesIn(saved.folder.path()), before + 1);
+}
+
+TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
+    TempFolder folder;
+    const std::string pipe = folder.file("pipe.div");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+        Division division;
+        EXPECT_EQ(LoadDivision(path, division).message(), kNotAFileMessage) << path;
+        Bytes bytes;
+        EXPECT_EQ(ReadFileBytes(path, 68, bytes).message(), kNotAFileMessage) << path;
+    }
+    EXPECT_EQ(SaveDivision(pipe, *MakeLeague(4, 2)).message(), kNotAFileMessage);
+    struct stat info {};
+    ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(KillDuringSave, TheLargestLeagueAlwaysLoadsAsTheOldOrTheNewLeagueAndRoundTrips) {
+    TempFolder folder;
+    const std::string path = folder.file("largest.div");
+    auto first = testing::MakeLargestLeague();
+    auto second = testing::MakeLargestLeague();
+    testing::Edit(*second).Header().TableName.assignStored("Second");
+    testing::Edit(*second).Result(kMaxResults).Attendance = 99999;
+    const Bytes versions[] = {WriteDivision(*first), WriteDivision(*second)};
+    EXPECT_EQ(versions[0].size(), kLargestFileSize);
+    ASSERT_TRUE(SaveDivision(path, *first));
+    std::mt19937 random(15);
+    int seen[2] = {0, 0};
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) { // saves the two leagues in turn until it is killed
+            for (int s = 0;; ++s)
+                (void)SaveDivision(path, s % 2 == 0 ? *second : *first);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        Division loaded;
+        ASSERT_TRUE(LoadDivision(path, loaded)) << "after kill " << kill;
+        const Bytes bytes = FileBytes(path);
+        ASSERT_TRUE(bytes == versions[0] || bytes == versions[1]) << "after kill " << kill;
+        ASSERT_TRUE(WriteDivision(loaded) == bytes);
+        ++seen[bytes == versions[1] ? 1 : 0];
+    }
+    EXPECT_GT(seen[0], 0); // the kills landed at different moments of the saves
+    EXPECT_GT(seen[1], 0);
+    // No copy of the league is left behind once it is saved again.
+    ASSERT_TRUE(SaveDivision(path, *first));
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+// Another program rewrites the file, as an editor or a second copy of the program would.
+void ChangeOnDisk(const std::string& path) {
+    std::ofstream(path, std::ios::binary | std::ios::app) << "x";
+    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(2));
+}
+
+TEST(SaveGuard, AsksBeforeOverwritingAFileAnotherProgramChanged) {
+    SavedLeague saved;
+    ChangeOnDisk(saved.path);
+    const std::string theirs = FileText(saved.path);
+    saved.prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(saved.GuardedSave());
+    EXPECT_EQ(saved.prompts.last(),
+              "league.div was changed by another program after it was opened here. Save over those changes?");
+    EXPECT_EQ(FileText(saved.path), theirs);
+    EXPECT_FALSE(fs::exists(saved.backup));
+    EXPECT_TRUE(saved.league->DataChanged());
+    ASSERT_TRUE(saved.GuardedSave());
+    EXPECT_EQ(FileText(saved.backup), theirs); // their version is kept
+    EXPECT_FALSE(saved.league->DataChanged());
+    EXPECT_EQ(saved.prompts.shown.size(), 2u);
+}
+
+// A second program changes the league while the save begins: it holds the lock from loading to saving, as a
+// command-line change does, and the save waits for it, sees its change and asks.
+TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwritingIt) {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SavedLeague saved;
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FileLock lock;
+            Division theirs;
+            if (!FileLock::Take(saved.path, lock) || !LoadDivision(saved.path, theirs))
+                _exit(1);
+            (void)!write(ready[1], "L", 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            (void)AddPlayer(theirs, PlayerRecord{ShortString<20>("Theirs"), 1, 0});
+            _exit(SaveDivision(saved.path, theirs) ? 0 : 2);
+        }
+        char locked = 0;
+        ASSERT_EQ(read(ready[0], &locked, 1), 1); // the other program holds the lock now
+        close(ready[0]);
+        close(ready[1]);
+        saved.prompts.answers = {answer};
+        const bool overwritten = saved.GuardedSave();
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_EQ(saved.prompts.shown.size(), 1u);
+        EXPECT_EQ(saved.prompts.shown[0].kind, "ask");
+        Division onDisk, backup;
+        ASSERT_TRUE(LoadDivision(saved.path, onDisk));
+        EXPECT_EQ(overwritten, answer == Answer::Yes);
+        EXPECT_EQ(onDisk.Header().PlayerCount, answer == Answer::Yes ? 0 : 1); // their player is never lost
+        if (answer == Answer::Yes) {
+            ASSERT_TRUE(LoadDivision(saved.backup, backup));
+            EXPECT_EQ(backup.Header().PlayerCount, 1);
+        }
+    }
+}
+
+// From the second save on, the previous file is kept as a backup; whatever sits at the backup's name
+// (nothing, links, a hard link to someone else's file) is replaced and never written through.
+TEST(SaveGuard, KeepsThePreviousFileAsABackupReplacingWhatSitsAtItsNameAndNeverWritingThrough) {
+    const std::function<void(const fs::path&, const fs::path&, const fs::path&)> plants[] = {
+        [](auto&, auto&, auto&) {}, [](auto& bak, auto&, auto& victim) { fs::create_symlink(victim, bak); },
+        [](auto& bak, auto&, auto& victim) { fs::create_hard_link(victim, bak); },
+        [](auto& bak, auto&, auto&) { fs::create_symlink(bak.parent_path() / "missing", bak); },
+        [](auto& bak, auto& league, auto&) { fs::create_symlink(league, bak); }};
+    for (std::size_t p = 0; p < std::size(plants); ++p) {
+        SCOPED_TRACE(p);
+        SavedLeague saved; // the first save makes the file
+        EXPECT_FALSE(fs::exists(saved.backup));
+        const std::string victim = saved.folder.file("victim.txt");
+        WriteText(victim, "precious");
+        plants[p](saved.backup, saved.path, victim);
+        ASSERT_TRUE(saved.GuardedSave());
+        EXPECT_EQ(FileText(victim), "precious");
+        EXPECT_FALSE(fs::exists(saved.folder.file("missing")));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(saved.backup)));
+        EXPECT_EQ(FileBytes(saved.backup), saved.before);
+        const Bytes second = FileBytes(saved.path);
+        EXPECT_EQ(second, WriteDivision(*saved.league));
+        PlayFixture(*saved.league, 2, 1, 1, 45001);
+        ASSERT_TRUE(saved.GuardedSave()); // saving again asks nothing: the change was ours
+        EXPECT_EQ(FileBytes(saved.backup), second);
+        EXPECT_TRUE(saved.prompts.shown.empty()) << saved.prompts.last();
+    }
+}
+
+TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAndTheSaveGoesOn) {
+    SavedLeague saved;
+    fs::create_directory(saved.backup);
+    ASSERT_TRUE(saved.GuardedSave());
+    PlayFixture(*saved.league, 2, 2, 0, 45000);
+    ASSERT_TRUE(saved.GuardedSave());
+    ASSERT_EQ(saved.prompts.shown.size(), 1u);
+    EXPECT_EQ(saved.prompts.shown[0].kind, "warn");
+    EXPECT_EQ(saved.prompts.shown[0].text,
+              "The backup league.div.bak could not be written (File access denied). The "
+              "league is saved without a new backup.");
+    EXPECT_TRUE(fs::is_directory(saved.backup));
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
 }
 
 } // namespace
