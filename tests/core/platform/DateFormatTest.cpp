@@ -40,7 +40,7 @@ DateFormat Accepted(std::string_view pattern) {
     return format.value_or(DateFormat::Default());
 }
 
-TEST(DateFormat, WritesEachFieldAsThePatternSaysAndRefusesPatternsThatCannotBeReadBack) {
+TEST(DateFormat, WritesAndReadsEachFieldAsThePatternSaysAndRefusesWhatCannotBeReadBack) {
     const double day = *DayNumberOf({2006, 5, 7});
     EXPECT_EQ(DateFormat::Default().Format(day), "07/05/2006");
     EXPECT_EQ(Accepted("M/d/yy").Format(day), "5/7/06");
@@ -51,9 +51,7 @@ TEST(DateFormat, WritesEachFieldAsThePatternSaysAndRefusesPatternsThatCannotBeRe
     for (const char* pattern : {"yyyyMd", "yyMMdd", "ddMM/yyyy", "d/Myyyy", "dd/MM", "dd/MMM/yyyy",
                                 "dd/MM/yyy", "dd/MM/yyyy d", "dd/MM/yyyy hh"})
         EXPECT_FALSE(DateFormat::FromPattern(pattern)) << pattern;
-}
-
-TEST(DateFormat, ReadsDatesWithTheTwoDigitYearWindowAndATextThatIsNotAValidDateIsAnErrorNeverZero) {
+    // Dates are read with the two-digit year window; a text that is not a valid date is an error, never zero.
     const DateFormat format = DateFormat::Default();
     EXPECT_EQ(format.Parse("12/03/1997"), 35501.0);
     EXPECT_EQ(format.Parse(" 12/3/97 "), 35501.0);

@@ -55,6 +55,30 @@ long EntriesIn(const fs::path& folder) {
     return std::distance(fs::directory_iterator(folder), {});
 }
 
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// A folder holding one league, noted by a guard as the workspace notes a league it opened, and a changed
+// version of the league to save.
+struct SavedLeague {
+    TempFolder folder;
+    std::string path = folder.file("league.div"), backup = BackupPathOf(path);
+    std::unique_ptr<Division> league = MakeLeague(4, 2);
+    Bytes before;
+    SaveGuard guard;
+    ScriptedPrompts prompts;
+    bool GuardedSave() { return guard.Save(path, *league, prompts); }
+    SavedLeague() {
+        EXPECT_TRUE(WriteNewLeague(path, *league));
+        before = FileBytes(path);
+        guard.Remember(path);
+        PlayFixture(*league, 1, 2, 0, 35501);
+    }
+};
+
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
 std::unique_ptr<Division> SmallLeagueInUse() {
     auto division = MakeLeague(8, 2);
@@ -112,8 +136,7 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     TempFolder folder;
     Bytes onDisk = WriteDivision(*SmallLeagueInUse());
     ASSERT_EQ(onDisk.size(), 1891u);
-    onDisk[68 + 20] =
-        0x7A; // bytes past a string's length come back as they were, even when they are not zero
+    onDisk[68 + 20] = 0x7A; // a byte past a string's length comes back as it was, even when not zero
     WriteBytes(folder.file("league.div"), onDisk);
     Division loaded;
     ASSERT_TRUE(LoadDivision(folder.file("league.div"), loaded));
@@ -152,12 +175,13 @@ TEST(LeagueFile, UpgradesAnOlderFileInMemory) {
 TEST(LeagueFile, AFileCutAtAnyRecordBoundaryIsRefusedAndTheOpenLeagueStays) {
     const Bytes bytes = WriteDivision(*SmallLeagueInUse());
     auto open = MakeLeague(6, 1);
+    const auto cutAt = [&](std::size_t cut) {
+        return ReadDivision(std::span(bytes.data(), cut), *open).message();
+    };
     for (std::size_t cut : {0, 10, 67})
-        EXPECT_EQ(ReadDivision(std::span(bytes.data(), cut), *open).message(), "Read beyond end of file")
-            << cut;
+        EXPECT_EQ(cutAt(cut), "Read beyond end of file") << cut;
     for (std::size_t cut = 68; cut < bytes.size(); ++cut)
-        ASSERT_EQ(ReadDivision(std::span(bytes.data(), cut), *open).message(), "Read beyond end of file")
-            << cut;
+        ASSERT_EQ(cutAt(cut), "Read beyond end of file") << cut;
     EXPECT_EQ(open->Header().TeamCount, 6);
     EXPECT_EQ(open->Teams[1].Name.stored(), "Team 01");
 }
@@ -167,20 +191,14 @@ TEST(LeagueFile, ReportsFileErrorsInTheUsersWords) {
     Division division;
     EXPECT_EQ(LoadDivision(folder.file("missing.div"), division).message(), "File not found");
     EXPECT_EQ(LoadDivision(folder.folder(), division).message(), "File access denied");
-    for (const auto& [error, text] : {std::pair(kReadBeyondEnd, "Read beyond end of file"s),
-                                      {ENOSPC, "Disk full"s},
-                                      {EMFILE, "Too many open files"s},
-                                      {ENOTDIR, "Invalid filename"s},
-                                      {EIO, "I/O error " + std::to_string(EIO)}})
-        EXPECT_EQ(IoErrorText(error), text);
+    EXPECT_EQ(std::vector({IoErrorText(kReadBeyondEnd), IoErrorText(ENOSPC), IoErrorText(EMFILE),
+                           IoErrorText(ENOTDIR), IoErrorText(EIO)}),
+              std::vector<std::string>({"Read beyond end of file", "Disk full", "Too many open files",
+                                        "Invalid filename", "I/O error " + std::to_string(EIO)}));
 }
 
 TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
-    TempFolder folder;
-    auto league = MakeLeague(4, 2);
-    ASSERT_TRUE(WriteNewLeague(folder.file("league.div"), *league));
-    const Bytes before = FileBytes(folder.file("league.div"));
-    PlayFixture(*league, 1, 1, 0);
+    SavedLeague saved;
     // A file size limit below the league's size makes the write fail half way, as a full disk does.
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
@@ -188,15 +206,15 @@ TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
     rlimit lowered = previous;
     lowered.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &lowered);
-    const Status status = SaveDivision(folder.file("league.div"), *league);
+    const Status status = SaveDivision(saved.path, *saved.league);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(status.message(), "Disk full");
-    EXPECT_TRUE(league->DataChanged());
-    EXPECT_EQ(FileBytes(folder.file("league.div")), before);
-    EXPECT_EQ(EntriesIn(folder.path()), 1) << "temporary file left";
-    EXPECT_FALSE(SaveDivision(folder.file("no-such-folder/league.div"), *league));
-    EXPECT_TRUE(league->DataChanged());
+    EXPECT_TRUE(saved.league->DataChanged());
+    EXPECT_EQ(FileBytes(saved.path), saved.before);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1) << "temporary file left";
+    EXPECT_FALSE(SaveDivision(saved.folder.file("no-such-folder/league.div"), *saved.league));
+    EXPECT_TRUE(saved.league->DataChanged());
 }
 
 // Reads the bytes over an open league, expecting a refusal whose message holds the part given.
@@ -360,43 +378,7 @@ TEST(LeagueFolder, KeepsAtMostFiftyLeaguesTheFirstInFileNameOrder) {
     EXPECT_EQ(table.entries.back().TableName, "League 50");
 }
 
-mode_t ModeOf(const std::string& path) {
-    struct stat info {};
-    stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
-
-// A folder holding one league, noted by a guard as the workspace notes a league it opened, and a changed
-// version of the league to save.
-struct SavedLeague {
-    TempFolder folder;
-    std::string path = folder.file("league.div"), backup = BackupPathOf(path);
-    std::unique_ptr<Division> league = MakeLeague(4, 2);
-    Bytes before;
-    SaveGuard guard;
-    ScriptedPrompts prompts;
-    bool GuardedSave() { return guard.Save(path, *league, prompts); }
-    SavedLeague() {
-        EXPECT_TRUE(WriteNewLeague(path, *league));
-        before = FileBytes(path);
-        guard.Remember(path);
-        PlayFixture(*league, 1, 2, 0, 35501);
-    }
-};
-
-TEST(SafeSave, ALinkPlantedAtAnyTemporaryNameNeverRedirectsTheSave) {
-    SavedLeague saved;
-    const std::string victim = saved.folder.file("victim.txt");
-    WriteText(victim, "precious");
-    for (const char* planted : {"league.div.saving", "league.div.tmp", ".league.div.saving"})
-        fs::create_symlink(victim, saved.folder.file(planted));
-    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
-    EXPECT_EQ(FileText(victim), "precious");
-    EXPECT_FALSE(fs::is_symlink(saved.path));
-    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
-}
-
-TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWasAndASavedFileKeepsThePreviousMode) {
+TEST(SafeSave, AReadOnlyLeagueIsRefusedASavedFileKeepsItsModeAndNoPlantedLinkRedirectsTheSave) {
     SavedLeague saved;
     chmod(saved.path.c_str(), 0444);
     EXPECT_EQ(SaveDivision(saved.path, *saved.league).message(), "File access denied");
@@ -410,6 +392,16 @@ TEST(SafeSave, AReadOnlyLeagueIsRefusedAndStaysAsItWasAndASavedFileKeepsThePrevi
         ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
         EXPECT_EQ(ModeOf(saved.path), mode);
     }
+    // A link planted at any temporary name never redirects the save.
+    const std::string victim = saved.folder.file("victim.txt");
+    WriteText(victim, "precious");
+    for (const char* planted : {"league.div.saving", "league.div.tmp", ".league.div.saving"})
+        fs::create_symlink(victim, saved.folder.file(planted));
+    PlayFixture(*saved.league, 2, 1, 0);
+    ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
+    EXPECT_EQ(FileText(victim), "precious");
+    EXPECT_FALSE(fs::is_symlink(saved.path));
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
 }
 
 TEST(SafeSave, SavingThroughALinkReplacesTheRealFileAndKeepsTheLink) {
