@@ -519,41 +519,12 @@ TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST(KillDuringSave, TheLargestLeagueAlwaysLoadsAsTheOldOrTheNewLeagueAndRoundTrips) {
-    TempFolder folder;
-    const std::string path = folder.file("largest.div");
-    auto first = testing::MakeLargestLeague();
-    auto second = testing::MakeLargestLeague();
-    testing::Edit(*second).Header().TableName.assignStored("Second");
-    testing::Edit(*second).Result(kMaxResults).Attendance = 99999;
-    const Bytes versions[] = {WriteDivision(*first), WriteDivision(*second)};
-    EXPECT_EQ(versions[0].size(), kLargestFileSize);
-    ASSERT_TRUE(SaveDivision(path, *first));
-    std::mt19937 random(15);
-    int seen[2] = {0, 0};
-    for (int kill = 0; kill < 200; ++kill) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) { // saves the two leagues in turn until it is killed
-            for (int s = 0;; ++s)
-                (void)SaveDivision(path, s % 2 == 0 ? *second : *first);
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        Division loaded;
-        ASSERT_TRUE(LoadDivision(path, loaded)) << "after kill " << kill;
-        const Bytes bytes = FileBytes(path);
-        ASSERT_TRUE(bytes == versions[0] || bytes == versions[1]) << "after kill " << kill;
-        ASSERT_TRUE(WriteDivision(loaded) == bytes);
-        ++seen[bytes == versions[1] ? 1 : 0];
-    }
-    EXPECT_GT(seen[0], 0); // the kills landed at different moments of the saves
-    EXPECT_GT(seen[1], 0);
-    // No copy of the league is left behind once it is saved again.
-    ASSERT_TRUE(SaveDivision(path, *first));
-    EXPECT_EQ(EntriesIn(folder.path()), 1);
+TEST(LeagueFile, TheLargestLeagueRoundTrips) {
+    const Bytes bytes = WriteDivision(*testing::MakeLargestLeague());
+    EXPECT_EQ(bytes.size(), kLargestFileSize);
+    Division loaded;
+    ASSERT_TRUE(ReadDivision(bytes, loaded));
+    EXPECT_EQ(WriteDivision(loaded), bytes);
 }
 
 // Another program rewrites the file, as an editor or a second copy of the program would.
