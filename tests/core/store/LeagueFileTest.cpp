@@ -1,5 +1,5 @@
-// The league file: its bytes, what it refuses, the folder's list of leagues, and saving it beside others'
-// files, through links, against other programs saving at once and killed half way.
+// The league file: its bytes, what it refuses, the folder's list of leagues, saving it beside others' files,
+// through links and against other programs saving at once, and the journal of its unsaved changes.
 
 #include "store/LeagueFile.h"
 #include "store/LeagueFolder.h"
@@ -24,7 +24,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/EditHistory.h"
+#include "app/LeagueSettings.h"
 #include "store/FileIo.h"
+#include "store/Journal.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
@@ -633,6 +636,87 @@ TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAndTheSaveGoesOn) {
               "league is saved without a new backup.");
     EXPECT_TRUE(fs::is_directory(saved.backup));
     EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
+}
+
+// The journal of unsaved changes as a file: cut anywhere it still gives its whole changes, it is refused for
+// a league file it was not made for, and it is made as a save makes its temporary file.
+
+TEST(Journal, CutAtAnyByteReplaysUpToItsLastWholeChange) {
+    TempFolder folder;
+    const std::string league = folder.file("cut.div"), journal = JournalPathOf(league);
+    auto division = MakeLeague(8, 2);
+    ASSERT_TRUE(WriteNewLeague(league, *division));
+    const Bytes file = FileBytes(league);
+    EditHistory history;
+    history.Start(*division, true);
+    JournalWriter writer;
+    ASSERT_TRUE(writer.Create(journal, league, file));
+    std::vector<Bytes> states = {WriteDivision(*division)};
+    std::vector<std::uintmax_t> ends = {fs::file_size(journal)};
+    for (int step = 1; step <= 12; ++step) {
+        if (step % 4 == 0) {
+            ASSERT_TRUE(writer.Append(*history.Undo(*division)));
+        } else {
+            ASSERT_TRUE(SetDeduction(*division, 1 + step % 8, step));
+            ASSERT_TRUE(writer.Append(*history.Record(*division, "deduction")));
+        }
+        states.push_back(WriteDivision(*division));
+        ends.push_back(fs::file_size(journal));
+    }
+    const Bytes whole = FileBytes(journal);
+    std::mt19937 random(77);
+    for (int cut = 0; cut < 200; ++cut) {
+        const std::size_t length = random() % (whole.size() + 1);
+        const JournalContents contents = DecodeJournal(std::span(whole).first(length), std::span(file));
+        ASSERT_EQ(contents.state, JournalContents::State::Fits);
+        std::size_t expected = 0;
+        while (expected + 1 < ends.size() && ends[expected + 1] <= length)
+            ++expected;
+        ASSERT_EQ(contents.entries.size(), expected) << "cut at " << length;
+        EditHistory replay;
+        auto fresh = MakeLeague(8, 2);
+        replay.Start(*fresh, true);
+        for (const JournalEntry& entry : contents.entries)
+            ASSERT_TRUE(replay.Replay(entry));
+        ASSERT_TRUE(std::ranges::equal(replay.bytes(), states[expected])) << "cut at " << length;
+    }
+}
+
+TEST(Journal, IsMadeExclusivelyNeverThroughALinkWithTheLeaguesModeAndNeverFitsAChangedLeague) {
+    TempFolder folder;
+    const std::string league = folder.file("mode.div"), journal = JournalPathOf(league);
+    ASSERT_TRUE(WriteNewLeague(league, *MakeLeague(4, 2)));
+    ASSERT_EQ(::chmod(league.c_str(), 0640), 0);
+    EXPECT_EQ(fs::path(journal).filename(), ".mode.div.journal");
+    Bytes file = FileBytes(league);
+    // A link planted at the journal's name is never followed, and what it points at is not touched.
+    fs::create_symlink(folder.file("target"), journal);
+    JournalWriter writer;
+    EXPECT_FALSE(writer.Create(journal, league, file));
+    EXPECT_FALSE(fs::exists(folder.file("target")));
+    fs::remove(journal);
+    ASSERT_TRUE(writer.Create(journal, league, file));
+    EXPECT_FALSE(JournalWriter().Create(journal, league, file)) << "made exclusively";
+    struct stat info {};
+    ASSERT_EQ(::stat(journal.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    writer.Close();
+
+    // A league file changed since, or cut, is not the one the journal was made for; the journal is kept
+    // aside.
+    file[10] ^= 1;
+    EXPECT_EQ(ReadJournal(journal, file).state, JournalContents::State::DoesNotFit);
+    file.pop_back();
+    file[10] ^= 1;
+    EXPECT_EQ(ReadJournal(journal, file).state, JournalContents::State::DoesNotFit);
+    std::string keptAs;
+    ASSERT_TRUE(KeepJournalAside(journal, keptAs));
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_TRUE(fs::exists(keptAs));
+    EXPECT_EQ(ReadJournal(journal, file).state, JournalContents::State::None);
+    ASSERT_TRUE(writer.Create(journal, league, file));
+    writer.Remove();
+    EXPECT_FALSE(fs::exists(journal));
 }
 
 } // namespace
