@@ -153,6 +153,14 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     EXPECT_EQ(EntriesIn(folder.path()), 1) << "temporary file left";
 }
 
+TEST(LeagueFile, TheLargestLeagueRoundTrips) {
+    const Bytes bytes = WriteDivision(*testing::MakeLargestLeague());
+    EXPECT_EQ(bytes.size(), kLargestFileSize);
+    Division loaded;
+    ASSERT_TRUE(ReadDivision(bytes, loaded));
+    EXPECT_EQ(WriteDivision(loaded), bytes);
+}
+
 TEST(LeagueFile, UpgradesAnOlderFileInMemory) {
     auto league = SmallLeagueInUse();
     testing::Edit(*league).Header().TeamSize = 7;
@@ -520,14 +528,6 @@ TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
     struct stat info {};
     ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
-}
-
-TEST(LeagueFile, TheLargestLeagueRoundTrips) {
-    const Bytes bytes = WriteDivision(*testing::MakeLargestLeague());
-    EXPECT_EQ(bytes.size(), kLargestFileSize);
-    Division loaded;
-    ASSERT_TRUE(ReadDivision(bytes, loaded));
-    EXPECT_EQ(WriteDivision(loaded), bytes);
 }
 
 // Another program rewrites the file, as an editor or a second copy of the program would.
