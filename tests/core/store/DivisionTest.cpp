@@ -231,16 +231,14 @@ TEST(TextCodec, EveryStoredByteAndWesternLetterSurvivesTheRoundTripThroughUtf8An
     EXPECT_EQ(Utf8ToWindows1252(utf8), allBytes);
     EXPECT_EQ(Windows1252ToUtf8("M\xfcnchen \x80"), "München €");
     EXPECT_EQ(Utf8ToWindows1252("Åtvidaberg Š"), "\xc5tvidaberg \x8a");
-    // What a league file cannot hold is refused.
-    EXPECT_FALSE(Utf8ToWindows1252("Łódź"));         // Polish letters are outside Windows-1252
-    EXPECT_FALSE(Utf8ToWindows1252("\xc3"));         // cut-off sequence
-    EXPECT_FALSE(Utf8ToWindows1252("\xc0\xaf"));     // overlong form
-    EXPECT_FALSE(Utf8ToWindows1252("\xed\xa0\x80")); // surrogate
+    // Refused: Polish letters (outside Windows-1252), a cut-off sequence, an overlong form, a surrogate.
+    for (const char* unstorable : {"Łódź", "\xc3", "\xc0\xaf", "\xed\xa0\x80"})
+        EXPECT_FALSE(Utf8ToWindows1252(unstorable)) << unstorable;
     EXPECT_FALSE(IsValidUtf8("caf\xe9"));
     EXPECT_NE(UnstorableTextMessage("Łódź").find("Łódź"), std::string::npos);
 }
 
-TEST(TextCodec, ComparesNamesWithoutRegardToCaseIncludingAccentedLetters) {
+TEST(TeamOrder, NamesCompareAndSortWithoutRegardToCaseIncludingAccentedLettersAndEqualNamesKeepTheirOrder) {
     const auto same = [](const char* a, const char* b) {
         return SameTextIgnoringCase(*Utf8ToWindows1252(a), *Utf8ToWindows1252(b));
     };
@@ -249,9 +247,7 @@ TEST(TextCodec, ComparesNamesWithoutRegardToCaseIncludingAccentedLetters) {
     EXPECT_FALSE(same("×", "÷")); // signs, not letters
     EXPECT_FALSE(same("Smith", "Smyth"));
     EXPECT_FALSE(same("Smith", "Smit"));
-}
-
-TEST(TeamOrder, NamesSortWithoutRegardToCaseAndEqualNamesKeepTheirOrder) {
+    // Teams sort by name without regard to case, and equal names keep their order.
     auto division = MakeLeague(4, 1);
     const char* names[] = {"", "City", "albion", "Rovers", "ALBION", "Transferred-Out"};
     for (int t = 1; t <= 5; ++t)
