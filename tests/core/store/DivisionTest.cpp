@@ -92,6 +92,14 @@ TEST(DivisionTotals, DeductionsReplaceEachOtherMayMakePointsNegativeAndTheRecoun
     EXPECT_EQ(division->Teams[1].Points, 3);
 }
 
+TEST(DivisionTotals, AResultInATwoPointLeagueEarnsTwoPointsLessTheDeduction) {
+    auto division = MakeLeague(4, 2, 2);
+    ASSERT_TRUE(EnterResult(*division, {1, 2, 3, 0, 35501, 0}));
+    EXPECT_TRUE(SetDeduction(*division, 1, 5));
+    EXPECT_EQ(division->Teams[1].Points, -3);
+    EXPECT_TRUE(BrokenRules(*division).empty());
+}
+
 TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     auto division = testing::MakeLargestLeague();
     testing::MarkSaved(*division);
