@@ -12,31 +12,27 @@ bool Contains(const std::string& text, std::string_view part) {
 }
 
 TEST(UsageTest, HelpListsEveryCommandAndEachCommandsHelpItsFormsWrappedUnderTheCommand) {
-    const std::string help = HelpText(CliUsage());
+    const std::string help = HelpText(CliUsage()), desktop = HelpText(DesktopUsage());
     for (const CommandUsage& command : CliUsage().commands)
         EXPECT_TRUE(Contains(help, "\n  " + std::string(command.name) + " ")) << command.name;
-
     const std::string set = CommandHelp(CliUsage(), "set");
     EXPECT_EQ(set.rfind("usage: vantorel-cli set FILE.div [--deduct TEAM=N]... [--win-points 2|3]", 0), 0u)
         << set;
     // The next line of the form stands under its first word, after "usage: vantorel-cli set ".
     EXPECT_TRUE(Contains(set, "\n                        [--")) << set;
-    std::istringstream lines(set + help + HelpText(DesktopUsage()));
+    std::istringstream lines(set + help + desktop);
     for (std::string line; std::getline(lines, line);)
         EXPECT_LE(line.size(), 100u) << line;
     EXPECT_TRUE(
         Contains(CommandHelp(CliUsage(), "export"), "\nTABLE OPTIONS: [--content played|predicted|form]"));
     EXPECT_FALSE(Contains(set, "TABLE OPTIONS"));
     EXPECT_EQ(CommandHelp(CliUsage(), "sets"), "");
-}
-
-TEST(UsageTest, TheDesktopHelpShowsEveryWayOfRunningTheProgram) {
-    const std::string help = HelpText(DesktopUsage());
+    // The desktop program's help shows every way of running it.
     for (const char* form : {"usage: vantorel [LEAGUE.div [--page NAME]] [--folder DIR]\n",
                              "\n       vantorel --print table|grid ", "\n       vantorel --print summary ",
                              "\n       vantorel --print graph ", "\n       vantorel LEAGUE.div --screenshot ",
                              "\n       vantorel --help | --version\n", "\nTABLE OPTIONS: "})
-        EXPECT_TRUE(Contains(help, form)) << form << help;
+        EXPECT_TRUE(Contains(desktop, form)) << form << desktop;
     EXPECT_EQ(VersionLine("vantorel"), "vantorel " VANTOREL_VERSION);
 }
 
@@ -53,12 +49,11 @@ TEST(UsageTest, TheManualPageSetsFormsInItsFontsAndFillsEveryPlaceholder) {
     for (const CommandUsage& command : CliUsage().commands)
         EXPECT_TRUE(Contains(page, ".TP\n\\%\\fB" + std::string(command.name) + "\\fR ")) << command.name;
     // Further forms of a command stand under the first; options are bold and what the user writes italic.
-    EXPECT_TRUE(Contains(page, ".TQ\n\\%\\fBplayer\\fR \\%\\fIFILE.div\\fR \\%\\fBchange\\fR \\%\\fINAME\\fR "
-                               "\\%[\\fB\\-\\-name\\fR \\%\\fINEW\\fR]"))
-        << page;
-    EXPECT_TRUE(
-        Contains(page, "\\%[\\fB\\-\\-content\\fR \\%\\fBplayed\\fR|\\fBpredicted\\fR|\\fBform\\fR]"));
-    EXPECT_TRUE(Contains(page, ".TP\n.B 2\nimport: lines were read but none"));
+    for (const char* part : {".TQ\n\\%\\fBplayer\\fR \\%\\fIFILE.div\\fR \\%\\fBchange\\fR \\%\\fINAME\\fR "
+                             "\\%[\\fB\\-\\-name\\fR \\%\\fINEW\\fR]",
+                             "\\%[\\fB\\-\\-content\\fR \\%\\fBplayed\\fR|\\fBpredicted\\fR|\\fBform\\fR]",
+                             ".TP\n.B 2\nimport: lines were read but none"})
+        EXPECT_TRUE(Contains(page, part)) << part << page;
     EXPECT_FALSE(Contains(page, "@"));
 }
 

@@ -1,11 +1,36 @@
 #include "platform/DateFormat.h"
 
+#include <cmath>
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "store/Dates.h"
+#include "store/DivisionCheck.h"
 
 namespace vantorel {
 namespace {
+
+TEST(Dates, DayNumbersCountFromTheThirtiethOfDecember1899AndOnlyDaysThatExist) {
+    EXPECT_EQ(DayNumberOf({1899, 12, 30}), 0.0);
+    EXPECT_EQ(DayNumberOf({1900, 3, 1}), 61.0);
+    EXPECT_EQ(DayNumberOf({1997, 3, 12}), 35501.0);
+    EXPECT_EQ(CalendarDateOf(35501.75), (CalendarDate{1997, 3, 12})); // the time of day is ignored
+    EXPECT_EQ(CalendarDateOf(-1), (CalendarDate{1899, 12, 29}));
+    for (double day = -693593; day <= 2958465; day += 997) // years 1 to 9999
+        EXPECT_EQ(DayNumberOf(CalendarDateOf(day)), day);
+    EXPECT_TRUE(DayNumberOf({2000, 2, 29}));
+    for (const CalendarDate& none :
+         {CalendarDate{2001, 2, 29}, {1900, 2, 29}, {2005, 4, 31}, {2005, 13, 1}, {2005, 0, 1}})
+        EXPECT_FALSE(DayNumberOf(none)) << none.year << "-" << none.month << "-" << none.day;
+    // A league holds no date (0) or a day of the years 1 to 9999.
+    const double infinity = std::numeric_limits<double>::infinity(), first = *DayNumberOf({1, 1, 1}),
+                 last = *DayNumberOf({9999, 12, 31});
+    for (double day : {0.0, 35501.0, 35501.75, first, last + 0.5})
+        EXPECT_TRUE(IsStorableDate(day)) << day;
+    for (double day : {std::nan(""), infinity, -infinity, 1e300, first - 1, last + 1})
+        EXPECT_FALSE(IsStorableDate(day)) << day;
+}
 
 // The format of a pattern the test expects to be accepted; a refused pattern fails the test rather than
 // being dereferenced.
@@ -15,26 +40,18 @@ DateFormat Accepted(std::string_view pattern) {
     return format.value_or(DateFormat::Default());
 }
 
-TEST(DateFormat, WritesEachFieldAsThePatternSays) {
+TEST(DateFormat, WritesAndReadsEachFieldAsThePatternSaysAndRefusesWhatCannotBeReadBack) {
     const double day = *DayNumberOf({2006, 5, 7});
     EXPECT_EQ(DateFormat::Default().Format(day), "07/05/2006");
     EXPECT_EQ(Accepted("M/d/yy").Format(day), "5/7/06");
     EXPECT_EQ(Accepted("yyyy-MM-dd").Format(day), "2006-05-07");
     EXPECT_EQ(Accepted("d.M.yyyy").Format(*DayNumberOf({2006, 11, 23})), "23.11.2006");
     EXPECT_EQ(DateFormat::Default().Format(0), "");
-}
-
-TEST(DateFormat, RefusesPatternsWithoutDayMonthAndYearOrWhoseFieldsRunTogether) {
-    for (const char* pattern : {"yyyyMd", "yyMMdd", "ddMM/yyyy", "d/Myyyy"})
+    // Fields that run together, a field missing, too wide or repeated, a letter that is no field.
+    for (const char* pattern : {"yyyyMd", "yyMMdd", "ddMM/yyyy", "d/Myyyy", "dd/MM", "dd/MMM/yyyy",
+                                "dd/MM/yyy", "dd/MM/yyyy d", "dd/MM/yyyy hh"})
         EXPECT_FALSE(DateFormat::FromPattern(pattern)) << pattern;
-    EXPECT_FALSE(DateFormat::FromPattern("dd/MM"));
-    EXPECT_FALSE(DateFormat::FromPattern("dd/MMM/yyyy"));
-    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyy"));
-    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyyy d"));
-    EXPECT_FALSE(DateFormat::FromPattern("dd/MM/yyyy hh"));
-}
-
-TEST(DateFormat, ReadsDatesWithTheTwoDigitYearWindow) {
+    // Dates are read with the two-digit year window; a text that is not a valid date is an error, never zero.
     const DateFormat format = DateFormat::Default();
     EXPECT_EQ(format.Parse("12/03/1997"), 35501.0);
     EXPECT_EQ(format.Parse(" 12/3/97 "), 35501.0);
@@ -44,10 +61,6 @@ TEST(DateFormat, ReadsDatesWithTheTwoDigitYearWindow) {
     const DateFormat american = Accepted("M/d/yy");
     EXPECT_EQ(american.Parse("3/12/97"), 35501.0);
     EXPECT_EQ(american.Parse("3/12/1997"), 35501.0);
-}
-
-TEST(DateFormat, ATextThatIsNotAValidDateIsAnErrorNeverZero) {
-    const DateFormat format = DateFormat::Default();
     for (const char* text : {"", "abc", "31/02/2001", "12/03", "12/03/1997x", "12-03-1997", "12/03/997",
                              "123/03/1997", "12//1997", "0/1/2000", "1/13/2000"})
         EXPECT_FALSE(format.Parse(text)) << text;

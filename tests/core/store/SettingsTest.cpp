@@ -1,7 +1,9 @@
+#include "store/ProgramPlaces.h"
 #include "store/Settings.h"
+#include "store/WindowMemory.h"
 
 #include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -11,41 +13,31 @@
 namespace vantorel {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::FileText;
 using testing::TempFolder;
 
-TEST(Settings, AMissingFileGivesEveryDefault) {
-    TempFolder folder;
-    const Settings settings = ReadSettings(folder.path() / "vantorel.ini", "/opt/vantorel");
-    EXPECT_EQ(settings.Colour1, 65535u);
-    EXPECT_EQ(settings.Colour2, 65280u);
-    EXPECT_EQ(settings.Colour3, 16776960u);
-    EXPECT_EQ(settings.Colour4, 255u);
-    EXPECT_FALSE(settings.ShowPoss);
-    EXPECT_FALSE(settings.ShortTab);
-    EXPECT_TRUE(settings.ShowHints);
-    EXPECT_EQ(settings.FormGames, 10);
-    EXPECT_EQ(settings.LeagueFolder, "/opt/vantorel/");
-}
-
-TEST(Settings, ValuesThatAreNotNumbersGiveTheDefaultAndAnyNonZeroIsTrue) {
+TEST(Settings, AMissingFileOrValueGivesTheDefaultAndAnyNonZeroIsTrue) {
     TempFolder folder;
     const auto path = folder.path() / "vantorel.ini";
+    Settings s = ReadSettings(path, "/opt/vantorel");
+    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3, s.Colour4),
+              std::tuple(65535u, 65280u, 16776960u, 255u));
+    EXPECT_EQ(std::tuple(s.ShowPoss, s.ShortTab, s.ShowHints, s.FormGames),
+              std::tuple(false, false, true, 10));
+    EXPECT_EQ(s.LeagueFolder, "/opt/vantorel/");
     std::ofstream(path)
         << "[colours]\r\nColour1 = 128\r\nColour2=lime\r\nColour3=-5\r\n"
            "[Options]\nShowPoss=7\nShortTab=x\nShowHints=0\nFormGames=99\nFilePath=/data/leagues\n";
-    const Settings settings = ReadSettings(path, "/opt/vantorel/");
-    EXPECT_EQ(settings.Colour1, 128u);
-    EXPECT_EQ(settings.Colour2, 65280u);
-    EXPECT_EQ(settings.Colour3, 16776960u);
-    EXPECT_TRUE(settings.ShowPoss);
-    EXPECT_FALSE(settings.ShortTab);
-    EXPECT_FALSE(settings.ShowHints);
-    EXPECT_EQ(settings.FormGames, 30); // the most the form table offers
-    EXPECT_EQ(settings.LeagueFolder, "/data/leagues/");
+    s = ReadSettings(path, "/opt/vantorel/");
+    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3), std::tuple(128u, 65280u, 16776960u));
+    // 30 form games are the most the form table offers.
+    EXPECT_EQ(std::tuple(s.ShowPoss, s.ShortTab, s.ShowHints, s.FormGames),
+              std::tuple(true, false, false, 30));
+    EXPECT_EQ(s.LeagueFolder, "/data/leagues/");
 }
 
-TEST(Settings, WritingKeepsEveryLineItDoesNotOwn) {
+TEST(Settings, WritingKeepsEveryLineItDoesNotOwnAndCreatesTheConfigurationFolder) {
     TempFolder folder;
     const auto path = folder.path() / "vantorel.ini";
     std::ofstream(path)
@@ -57,47 +49,143 @@ TEST(Settings, WritingKeepsEveryLineItDoesNotOwn) {
     settings.FormGames = 6;
     ASSERT_TRUE(WriteSettings(path, settings));
     const IniFile ini(FileText(path));
-    EXPECT_EQ(ini.value("Colours", "Colour4"), "8388608");
-    EXPECT_EQ(ini.value("Colours", "Colour1"), "65535");
-    EXPECT_EQ(ini.value("Options", "ShowPoss"), "0");
-    EXPECT_EQ(ini.value("Options", "ShortTab"), "1");
-    EXPECT_EQ(ini.value("Options", "FormGames"), "6");
-    EXPECT_EQ(ini.value("Options", "FilePath"), "/data/leagues/");
-    EXPECT_EQ(ini.value("Window", "Left"), "10");
+    const auto value = [&](const char* section, const char* key) {
+        return ini.value(section, key).value_or("-");
+    };
+    EXPECT_EQ(std::vector<std::string>({value("Colours", "Colour4"), value("Colours", "Colour1"),
+                                        value("Options", "ShowPoss"), value("Options", "ShortTab"),
+                                        value("Options", "FormGames"), value("Options", "FilePath"),
+                                        value("Window", "Left")}),
+              std::vector<std::string>({"8388608", "65535", "0", "1", "6", "/data/leagues/", "10"}));
     EXPECT_EQ(FileText(path).rfind("; my notes\n", 0), 0u);
 
     ASSERT_TRUE(WriteLeagueFolder(path, "/srv/football"));
     const Settings reread = ReadSettings(path, "/opt/vantorel/");
-    EXPECT_EQ(reread.LeagueFolder, "/srv/football/");
-    EXPECT_EQ(reread.Colour4, 0x800000u);
-    EXPECT_TRUE(reread.ShortTab);
+    EXPECT_EQ(std::tuple(reread.LeagueFolder, reread.Colour4, reread.ShortTab),
+              std::tuple("/srv/football/", 0x800000u, true));
+
+    const auto nested = folder.path() / "config" / "vantorel" / "vantorel.ini";
+    ASSERT_TRUE(WriteSettings(nested, Settings{}));
+    EXPECT_EQ(ReadSettings(nested, "/x/").Colour3, 16776960u);
 }
 
-TEST(Settings, LiveBesideTheProgramOrInTheUsersConfigurationFolder) {
+TEST(Settings, LiveBesideTheProgramOrInTheUsersConfigurationFolderAndTheProbeNeverFollowsALink) {
     TempFolder folder;
-    EXPECT_EQ(SettingsFilePath(folder.path(), "/xdg", "/home/u"), folder.path() / "vantorel.ini");
-    const auto unwritable = folder.path() / "no-such-folder";
-    EXPECT_EQ(SettingsFilePath(unwritable, "/xdg", "/home/u"), "/xdg/vantorel/vantorel.ini");
-    EXPECT_EQ(SettingsFilePath(unwritable, "", "/home/u"), "/home/u/.config/vantorel/vantorel.ini");
-    EXPECT_EQ(SettingsFilePath(unwritable, nullptr, "/home/u"), "/home/u/.config/vantorel/vantorel.ini");
-}
+    EXPECT_EQ(SettingsFilePath(folder.path() / "no-such-folder", nullptr, "/home/u"),
+              "/home/u/.config/vantorel/vantorel.ini");
 
-TEST(Settings, TheWriteProbeNeverFollowsALinkPlantedInTheProgramFolder) {
-    TempFolder folder;
     const std::string victim = folder.file("victim.txt");
     std::ofstream(victim) << "precious";
-    std::filesystem::create_symlink(victim, folder.file(".vantorel-write-probe"));
+    fs::create_symlink(victim, folder.file(".vantorel-write-probe"));
     EXPECT_EQ(SettingsFilePath(folder.path(), "/xdg", "/home/u"), folder.path() / "vantorel.ini");
-    std::ifstream in(victim);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+    EXPECT_EQ(FileText(victim), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
 }
 
-TEST(Settings, WritingCreatesTheConfigurationFolder) {
+TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
     TempFolder folder;
-    const auto path = folder.path() / "config" / "vantorel" / "vantorel.ini";
-    ASSERT_TRUE(WriteSettings(path, Settings{}));
-    EXPECT_EQ(ReadSettings(path, "/x/").Colour3, 16776960u);
+    const auto file = folder.path() / "vantorel.ini";
+    std::ofstream(file) << "[Options]\nShowPoss=1\nFilePath=/leagues/\n";
+    EXPECT_FALSE(ReadWindowPlace(file, "Workspace"));
+    ASSERT_TRUE(WriteWindowPlace(file, "Workspace", {10, -20, 960, 680, true}));
+    ASSERT_TRUE(WriteLeagueView(file, "/leagues/premier=1.div", {5, 0}));
+    ASSERT_TRUE(WriteLeagueView(file, "/elsewhere/cup.div", {6, 3}));
+    EXPECT_EQ(ReadWindowPlace(file, "Workspace"), (WindowPlace{10, -20, 960, 680, true}));
+    EXPECT_EQ(ReadLeagueView(file, "/leagues/premier=1.div", 7, 6), (LeagueView{5, 0}));
+    EXPECT_EQ(ReadLeagueView(file, "cup.div", 7, 6), (LeagueView{6, 3}));
+    // A page or tab the workspace no longer has is not shown.
+    EXPECT_EQ(ReadLeagueView(file, "cup.div", 6, 3), (LeagueView{0, 0}));
+    const Settings settings = ReadSettings(file, "/default/");
+    EXPECT_EQ(std::tuple(settings.ShowPoss, settings.LeagueFolder), std::tuple(true, "/leagues/"));
+    EXPECT_EQ(FileText(file).find("[Options]\nShowPoss=1\nFilePath=/leagues/\n"), 0u) << FileText(file);
+
+    // Damaged entries are forgotten.
+    std::ofstream(file) << "[Desktop]\nWindow Main=1,2,3\nWindow Graph=1,2,0,5,0\nWindow Grid=a,b,c,d,e\n"
+                           "League x.div=2\nLeague y.div=3,4,5\n";
+    for (const char* window : {"Main", "Graph", "Grid"})
+        EXPECT_FALSE(ReadWindowPlace(file, window)) << window;
+    EXPECT_EQ(ReadLeagueView(file, "x.div", 7, 6), LeagueView{});
+    EXPECT_EQ(ReadLeagueView(file, "y.div", 7, 6), LeagueView{});
+}
+
+TEST(WindowMemory, ARememberedWindowStaysOnTheScreensThereAre) {
+    const std::vector<ScreenArea> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1000}};
+    const std::pair<WindowPlace, std::optional<WindowPlace>> cases[] = {
+        {{100, 50, 960, 680, false}, WindowPlace{100, 50, 960, 680, false}},
+        {{2000, 100, 960, 680, true}, WindowPlace{2000, 100, 960, 680, true}},
+        // Mostly on the second screen, hanging off its right edge: pulled in.
+        {{2800, 500, 960, 680, false}, WindowPlace{2240, 320, 960, 680, false}},
+        // Larger than the screen it was on: shrunk to it.
+        {{-50, -50, 2500, 1200, false}, WindowPlace{0, 0, 1920, 1040, false}},
+        // On a screen that is gone: the usual place.
+        {{4000, 100, 800, 600, false}, std::nullopt}};
+    for (const auto& [remembered, placed] : cases)
+        EXPECT_EQ(PlaceOnScreens(remembered, screens), placed) << remembered.left;
+}
+
+TEST(ProgramPlaces, AnInstalledProgramWritesNothingBesideItselfABuildFolderKeepsItsOwn) {
+    TempFolder prefix;
+    fs::create_directories(prefix.path() / "bin");
+    fs::create_directories(prefix.path() / "share" / "vantorel" / "examples");
+    const ProgramPlaces places = LocateProgramPlaces(prefix.path() / "bin", "", "/home/fan");
+    EXPECT_TRUE(places.installed);
+    EXPECT_EQ(places.settingsFile, "/home/fan/.config/vantorel/vantorel.ini");
+    EXPECT_EQ(places.helpFile, prefix.path() / "share" / "vantorel" / "vantorel.html");
+    EXPECT_EQ(places.leagueFolder, "/home/fan/Documents/Vantorel/");
+    EXPECT_EQ(places.sampleLeague,
+              prefix.path() / "share" / "vantorel" / "examples" / "premier-league-2005-06.div");
+    EXPECT_TRUE(fs::is_empty(prefix.path() / "bin"));
+
+    const TempFolder buildFolder;
+    const fs::path& build = buildFolder.path();
+    const ProgramPlaces beside = LocateProgramPlaces(build, "/xdg", "/home/fan");
+    EXPECT_FALSE(beside.installed);
+    EXPECT_EQ(std::tuple(beside.settingsFile, beside.helpFile, beside.leagueFolder, beside.sampleLeague),
+              std::tuple(build / "vantorel.ini", build / "vantorel.html", build.string() + "/", fs::path()));
+    // A folder the program may not write, here one that does not exist.
+    const ProgramPlaces elsewhere = LocateProgramPlaces(build / "read-only", "/xdg", "/home/fan");
+    EXPECT_EQ(std::tuple(elsewhere.settingsFile, elsewhere.leagueFolder),
+              std::tuple(fs::path("/xdg/vantorel/vantorel.ini"), "/home/fan/Documents/Vantorel/"));
+}
+
+TEST(ProgramPlaces, TheDefaultLeagueFolderIsMadeWithTheSampleOnTheFirstStartOnly) {
+    TempFolder home;
+    ProgramPlaces places;
+    places.leagueFolder = home.folder() + "Documents/Vantorel/";
+    places.sampleLeague = home.path() / "premier-league-2005-06.div";
+    std::ofstream(places.sampleLeague) << "league";
+    ASSERT_TRUE(PrepareLeagueFolder(places, home.folder() + "elsewhere/"));
+    EXPECT_FALSE(fs::exists(home.path() / "elsewhere"));
+    ASSERT_TRUE(PrepareLeagueFolder(places, places.leagueFolder));
+    const auto copied = fs::path(places.leagueFolder) / "premier-league-2005-06.div";
+    EXPECT_TRUE(fs::exists(copied));
+    // A sample the user deleted does not come back.
+    fs::remove(copied);
+    ASSERT_TRUE(PrepareLeagueFolder(places, places.leagueFolder));
+    EXPECT_FALSE(fs::exists(copied));
+}
+
+TEST(ProgramPlaces, TheDocumentsFolderIsTheUsersOwn) {
+    TempFolder config;
+    const auto dirs = config.path() / "user-dirs.dirs";
+    const auto documents = [&] { return DocumentsFolder(config.folder().c_str(), "/home/fan"); };
+    const std::pair<const char*, const char*> cases[] = {
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "/home/fan/Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"/data/papers\"", "/data/papers"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/\"", "/home/fan/Documents"}, // switched off
+        {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"", "/home/fan/Documents"},
+        {"# XDG_DOCUMENTS_DIR=\"$HOME/Docs\"", "/home/fan/Documents"}};
+    for (const auto& [line, folder] : cases) {
+        std::ofstream(dirs) << "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n" << line << "\n";
+        EXPECT_EQ(documents(), folder) << line;
+    }
+    fs::remove(dirs);
+    EXPECT_EQ(documents(), "/home/fan/Documents");
+    std::ofstream(dirs) << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+    fs::create_directories(config.path() / "bin");
+    fs::create_directories(config.path() / "share" / "vantorel");
+    EXPECT_EQ(LocateProgramPlaces(config.path() / "bin", config.folder().c_str(), "/home/fan").leagueFolder,
+              "/home/fan/Dokumente/Vantorel/");
 }
 
 } // namespace
