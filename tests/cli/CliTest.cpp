@@ -428,6 +428,37 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
               "Bea                   Transferred-Out                 0\n");
 }
 
+TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
+    const std::string small = folder_.file("small");
+    std::filesystem::create_directory(small);
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs " + Quoted(small) + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    struct Unmount {
+        std::string folder;
+        ~Unmount() {
+            const int ignored = std::system(("umount " + Quoted(folder)).c_str());
+            (void)ignored;
+        }
+    } unmount{small};
+    NewSeason();
+    // 20 kB are left: less than the export (about 21 kB), as much as the league (about 19 kB).
+    std::ofstream(small + "/filler", std::ios::binary) << std::string(44 * 1024, 'x');
+    const ToolRun exported = Tool({"export", League(), "all"}, "", small + "/all.csv");
+    EXPECT_NE(exported.exitCode, 0);
+    EXPECT_NE(exported.err.find("Disk full"), std::string::npos) << exported.err;
+
+    // A league on the full disk: the change is refused, said once, and the file is as it was.
+    std::filesystem::remove(small + "/all.csv");
+    const std::string league = small + "/league.div";
+    std::filesystem::copy_file(League(), league);
+    const std::string before = FileText(league);
+    const ToolRun rescore = Tool({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"});
+    EXPECT_EQ(rescore.exitCode, 1);
+    EXPECT_EQ(rescore.out, "");
+    EXPECT_NE(rescore.err.find("Disk full"), std::string::npos) << rescore.err;
+    EXPECT_EQ(FileText(league), before);
+}
+
 TEST_F(Cli, ChangesKeepABackupAndTellOfSuccessOnlyOnceSaved) {
     NewSeason({}, false);
     const std::string created = FileText(League());
