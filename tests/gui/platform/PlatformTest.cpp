@@ -44,14 +44,19 @@ bool HelpScrolls(QTextBrowser& browser) {
     return wheeled > top && bar->value() > wheeled;
 }
 
-// Counts the paint events a widget receives.
+// Counts the paint events a widget receives, the area they painted, and its focus events.
 class PaintCounter : public QObject {
 public:
-    int paints = 0;
+    int paints = 0, focusIns = 0;
+    QRegion painted;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        focusIns += event->type() == QEvent::FocusIn;
         return QObject::eventFilter(watched, event);
     }
 };
@@ -182,7 +187,8 @@ private Q_SLOTS:
             counter.paints = 0;
             QFocusEvent focus(type, reason);
             QEvent activation(type);
-            QApplication::sendEvent(receiver, type == QEvent::FocusOut ? &focus : &activation);
+            QApplication::sendEvent(
+                receiver, type == QEvent::FocusOut || type == QEvent::FocusIn ? &focus : &activation);
             QApplication::processEvents();
             return counter.paints;
         };
@@ -191,6 +197,15 @@ private Q_SLOTS:
         QCOMPARE(paintsAfter(QEvent::FocusOut, Qt::ActiveWindowFocusReason, &grid), 0);
         // The focus moving within the window still takes the focus frame away.
         QVERIFY(paintsAfter(QEvent::FocusOut, Qt::TabFocusReason, &grid) > 0);
+
+        // The focus coming back with the window lands on the first item and paints its row alone.
+        counter.painted = {};
+        PaintCounter ownFilter; // the view's own filters still see the focus come
+        grid.installEventFilter(&ownFilter);
+        QVERIFY(paintsAfter(QEvent::FocusIn, Qt::ActiveWindowFocusReason, &grid) > 0);
+        QCOMPARE(ownFilter.focusIns, 1);
+        QCOMPARE(grid.currentRow(), 0);
+        QVERIFY(counter.painted.boundingRect().height() <= grid.rowHeight(0));
     }
 
     // A window comes back where it was left, and the settings file is written only when the place changed.
