@@ -28,5 +28,7 @@ private:
 // The whole content of a file, as text or as bytes; empty when it cannot be read.
 std::string FileText(const std::filesystem::path& path);
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
+// Writes a file whole, replacing what it held.
+void WriteText(const std::filesystem::path& path, const std::string& text);
 
 } // namespace vantorel::testing

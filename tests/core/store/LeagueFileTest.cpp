@@ -29,10 +29,7 @@ using testing::FileBytes;
 using testing::MakeLeague;
 using testing::PlayFixture;
 using testing::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testing::WriteText;
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     WriteText(path, std::string(bytes.begin(), bytes.end()));

@@ -42,10 +42,7 @@ using testing::MakeLeague;
 using testing::PlayFixture;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testing::WriteText;
 
 long EntriesIn(const fs::path& folder) {
     return std::distance(fs::directory_iterator(folder), {});
