@@ -73,10 +73,9 @@ bool SteadyPalette::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         if (auto* view = qobject_cast<QAbstractItemView*>(watched);
             view != nullptr &&
-            static_cast<const QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
-            if (TakeFocusQuietly(view))
-                return true;
-        }
+            static_cast<const QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason &&
+            TakeFocusQuietly(view))
+            return true;
         break;
     case QEvent::FocusOut:
         // Likewise when the focus leaves with its window, for a dialog over it: the view would repaint all
