@@ -1,6 +1,6 @@
-// The platform's own floor for the harness: a dialog and a workspace-sized window with nothing of ours in
-// them, opened as the program opens its own, with the same window habits and a kept dialog. What an action of
-// the program costs beyond these is the program's.
+// The platform's own floor for the harness: a dialog, the same dialog maximised (as the matches grid opens)
+// and a workspace-sized window with nothing of ours in them, opened as the program opens its own, with the
+// same window habits and a kept dialog. What an action of the program costs beyond these is the program's.
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -41,9 +41,9 @@ private:
     QWidget& start_;
 };
 
-KeptDialog* MakeBareDialog(QWidget* parent) {
+KeptDialog* MakeBareDialog(QWidget* parent, const QString& title) {
     auto* dialog = new KeptDialog(parent);
-    dialog->setWindowTitle(QStringLiteral("Bare Dialog"));
+    dialog->setWindowTitle(title);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(new QLabel(QStringLiteral("A dialog with nothing in it"), dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
@@ -67,15 +67,20 @@ int main(int argc, char** argv) {
     QWidget start;
     start.setWindowTitle(QStringLiteral("Bare"));
     auto* openDialog = new QPushButton(QStringLiteral("Dialog"), &start);
+    auto* openMaximized = new QPushButton(QStringLiteral("Maximized"), &start);
     auto* openWindow = new QPushButton(QStringLiteral("Window"), &start);
     auto* layout = new QVBoxLayout(&start);
     layout->addWidget(openDialog);
+    layout->addWidget(openMaximized);
     layout->addWidget(openWindow);
     start.resize(360, 240);
 
-    KeptDialog* dialog = MakeBareDialog(&start);
+    KeptDialog* dialog = MakeBareDialog(&start, QStringLiteral("Bare Dialog"));
+    KeptDialog* maximized = MakeBareDialog(&start, QStringLiteral("Bare Maximized"));
+    maximized->setWindowState(Qt::WindowMaximized);
     BareWorkspace workspace(start);
     QObject::connect(openDialog, &QPushButton::clicked, dialog, &QDialog::open);
+    QObject::connect(openMaximized, &QPushButton::clicked, maximized, &QDialog::open);
     QObject::connect(openWindow, &QPushButton::clicked, &start, [&] {
         start.hide();
         workspace.show();

@@ -11,8 +11,8 @@ An action ends when nothing has been painted for a quiet spell after its last pa
 input to that last paint, less the harness's own floor (input sent, a pixel of its own painted and its
 damage seen), measured the same way on a no-op. Reports p50, p95 and max per action against the 16 ms
 budget (150 ms for the cold start) and ends with "frame budget: N of M actions within 16 ms at p95".
-Two lines marked "floor" are the platform's own cost, outside the budget: a bare dialog and a bare
-workspace-sized window, opened the program's way (bench/x/BareWindows.cpp).
+Three lines marked "floor" are the platform's own cost, outside the budget: a bare dialog, the same dialog
+maximised and a bare workspace-sized window, opened the program's way (bench/x/BareWindows.cpp).
 """
 
 import argparse
@@ -414,10 +414,12 @@ def cold_start(bench, screen, program, runs):
 
 
 def platform_floor(bench, screen, build, folder, only):
-    """The same openings with nothing of the program's in them: a bare dialog, and a bare workspace-sized
-    window opened from a starting window, both through the program's platform layer."""
-    dialog, window = "bare dialog open", "bare window opened from a starting window"
-    wanted = [name for name in (dialog, window) if only is None or only in name]
+    """The same openings with nothing of the program's in them: a bare dialog, the same dialog maximised (as
+    the matches grid opens), and a bare workspace-sized window opened from a starting window, all through the
+    program's platform layer."""
+    dialog, maximized = "bare dialog open", "bare maximized dialog open"
+    window = "bare window opened from a starting window"
+    wanted = [name for name in (dialog, maximized, window) if only is None or only in name]
     if not wanted:
         return
     bare = Program(screen, build, folder, os.path.join("bench", "vantorel_bare_windows"), [])
@@ -430,9 +432,10 @@ def platform_floor(bench, screen, build, folder, only):
         wait_for_window(screen, bare, "Bare")
         time.sleep(0.8)
         screen.settle()
-        if dialog in wanted:
-            x, y = bare.find("button", "Dialog", "Bare")
-            bench.action(dialog, None, lambda: screen.click(x, y), lambda: screen.key("Escape"), budget=None)
+        for name, button in ((dialog, "Dialog"), (maximized, "Maximized")):
+            if name in wanted:
+                x, y = bare.find("button", button, "Bare")
+                bench.action(name, None, lambda: screen.click(x, y), lambda: screen.key("Escape"), budget=None)
         if window in wanted:
             x, y = bare.find("button", "Window", "Bare")
             bench.action(window, None, lambda: screen.click(x, y), lambda: screen.key("F4", ("Alt_L",)),
