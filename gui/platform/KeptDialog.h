@@ -15,4 +15,8 @@ public:
     void done(int result) override;
 };
 
+// Ends a dialog as done() would, with its result and its signals, but hides it rather than closing it, so
+// that it keeps its native window. For dialogs that cannot derive from KeptDialog (Qt's own).
+void HideAsDone(QDialog& dialog, int result);
+
 } // namespace vantorel

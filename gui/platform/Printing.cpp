@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/KeptDialog.h"
 #include "platform/QtCanvas.h"
 #include "platform/WindowModal.h"
 
@@ -50,12 +52,25 @@ QPrinter& TheSharedPrinter() {
     return shared->printer;
 }
 
+// The print dialog, kept with its native window between showings as the program's own dialogs are.
+class KeptPrintDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void done(int result) override {
+        const QPointer<KeptPrintDialog> alive(this);
+        HideAsDone(*this, result);
+        if (alive && result == Accepted)
+            Q_EMIT accepted(printer());
+    }
+};
+
 // Each window keeps its print dialog once it has shown one: building the dialog costs more than a frame.
 QPrintDialog& PrintDialogOf(QWidget& parent) {
     QWidget* window = parent.window();
     if (auto* kept = window->findChild<QPrintDialog*>(QString(), Qt::FindDirectChildrenOnly))
         return *kept;
-    return *new QPrintDialog(&TheSharedPrinter(), window);
+    return *new KeptPrintDialog(&TheSharedPrinter(), window);
 }
 
 } // namespace
