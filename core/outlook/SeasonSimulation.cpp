@@ -166,6 +166,18 @@ private:
     SimulationTally tally_;
 };
 
+// A tally of one season counted as seasons alike.
+void Repeat(SimulationTally& tally, int seasons) {
+    tally.seasons *= seasons;
+    for (std::size_t t = 0; t < tally.positions.size(); ++t) {
+        for (int& count : tally.positions[t])
+            count *= seasons;
+        for (int& count : tally.points[t])
+            count *= seasons;
+        tally.pointsSum[t] *= seasons;
+    }
+}
+
 void AddTally(SimulationTally& into, const SimulationTally& from) {
     into.seasons += from.seasons;
     for (std::size_t t = 0; t < from.positions.size(); ++t) {
@@ -199,6 +211,16 @@ SimulationTally SimulateSeasons(const Division& division, const OutlookStart& st
     for (const ScoreGrid& grid : grids)
         samplers.emplace_back(grid);
     const int seasons = std::max(request.seasons, 0);
+    // With no match open every season ends alike: one is played and counted for all of them.
+    if (start.open.empty() && seasons > 0) {
+        SeasonPlayer player(division, start, samplers);
+        player.PlayBlock(request.seed, 1);
+        SimulationTally tally = player.tally();
+        Repeat(tally, seasons);
+        if (progress)
+            progress(seasons, seasons);
+        return tally;
+    }
     const int blocks = (seasons + kBlockSeasons - 1) / kBlockSeasons;
     const int threads = std::clamp(request.threads, 1, std::max(blocks, 1));
 
