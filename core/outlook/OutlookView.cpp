@@ -43,18 +43,20 @@ std::string ZoneMark(ZoneState state) {
     return state == ZoneState::Clinched ? "\u2713" : state == ZoneState::Eliminated ? "\u2717" : "";
 }
 
-std::string OutlookCellTip(const Division& division, const Outlook& outlook, int position, int column) {
+OutlookRowTips::OutlookRowTips(const Division& division, const Outlook& outlook, int position) {
     const int team = outlook.start.table.TableOrder[position];
     const std::string best = WitnessSentence(division, outlook, team, true);
     const std::string worst = WitnessSentence(division, outlook, team, false);
     const std::string rule =
         "Teams level on points count for a team in its best position and against it in its "
         "worst.";
-    if (column == kOutlookBestColumn)
-        return best + "\n" + rule;
-    if (column == kOutlookWorstColumn)
-        return worst + "\n" + rule;
-    return best + "\n" + worst;
+    best_ = best + "\n" + rule;
+    worst_ = worst + "\n" + rule;
+    both_ = best + "\n" + worst;
+}
+
+const std::string& OutlookRowTips::ForColumn(int column) const {
+    return column == kOutlookBestColumn ? best_ : column == kOutlookWorstColumn ? worst_ : both_;
 }
 
 std::vector<ChartBar> PositionBars(const Outlook& outlook, int team) {

@@ -26,10 +26,18 @@ HeatCell HeatCellOf(double chance);
 // A zone cell's mark beside its percentage: "✓" when the zone is clinched, "✗" when it is out of reach.
 std::string ZoneMark(ZoneState state);
 
-// The tooltip of a cell of a team's row: the witness of its best position over the Best column, of its
+// The tooltips of the cells of a team's row: the witness of its best position over the Best column, of its
 // worst over the Worst column, and both elsewhere; with the rule that level on points counts for the team
-// in its best and against it in its worst.
-std::string OutlookCellTip(const Division& division, const Outlook& outlook, int position, int column);
+// in its best and against it in its worst. The witnesses are worked out once for the whole row.
+class OutlookRowTips {
+public:
+    OutlookRowTips(const Division& division, const Outlook& outlook, int position);
+
+    const std::string& ForColumn(int column) const;
+
+private:
+    std::string best_, worst_, both_;
+};
 
 // The bars of a team's chart: its chance of each final position (label "1st" ...), and of each points
 // total it can still end on (label the points).

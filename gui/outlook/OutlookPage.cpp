@@ -53,7 +53,8 @@ OutlookPage::OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent)
     OutlookTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     OutlookTable->verticalHeader()->hide();
     OutlookTable->verticalHeader()->setDefaultSectionSize(OutlookTable->fontMetrics().height() + 6);
-    OutlookTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns are fitted to their contents once a fill is done, not again for every cell set.
+    OutlookTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     OutlookTable->horizontalHeader()->setMinimumSectionSize(
         OutlookTable->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 8);
     OutlookTable->setToolTip(QStringLiteral("Double click or press Enter for the team's chart"));
@@ -125,6 +126,13 @@ void OutlookPage::Refresh() {
     dates_ = DateList::Build(app_.division, TableContent::PlayedGames);
     if (workspace_.dates.AsAtDate() != dates_.AsAtDate())
         dates_.SetTo(workspace_.dates.AsAtDate());
+    if (computedFor_ == Inputs{app_.division.Revision(), dates_.AsAtDate(), cbPredictions->isChecked()}) {
+        // The dates shown follow the date format, which may have changed meanwhile.
+        lbDivDate->setText(Text(AsAtText(dates_.AsAtDate(), app_.dateFormat)));
+        if (outlook_)
+            lbCaption->setText(Text(CaptionText()));
+        return;
+    }
     Start();
 }
 
@@ -183,13 +191,16 @@ void OutlookPage::Start() {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancel_ = cancel;
     const int generation = ++generation_;
+    computedFor_ = Inputs{app_.division.Revision(), request.asAt, request.withPredictions};
     running_ = true;
     pbSimulation->setValue(0);
     progressDelay_->start();
     worker_ = std::thread([this, division, cancel, request, generation] {
         auto exact = std::make_shared<Outlook>(ComputeExactOutlook(*division, request));
-        QMetaObject::invokeMethod(
-            this, [this, exact, generation] { ShowOutlook(exact, generation); }, Qt::QueuedConnection);
+        // The exact part is shown while the seasons are simulated; with no match open they take no time.
+        if (!exact->start.open.empty())
+            QMetaObject::invokeMethod(
+                this, [this, exact, generation] { ShowOutlook(exact, generation); }, Qt::QueuedConnection);
         auto simulated = std::make_shared<Outlook>(*exact);
         const bool done =
             SimulateOutlook(*division, *simulated, request.simulation, [this, cancel](int seasons, int) {
@@ -202,15 +213,17 @@ void OutlookPage::Start() {
             [this, simulated, done, generation] {
                 if (done)
                     ShowOutlook(simulated, generation);
-                Finished(generation);
+                Finished(generation, done);
             },
             Qt::QueuedConnection);
     });
 }
 
-void OutlookPage::Finished(int generation) {
+void OutlookPage::Finished(int generation, bool complete) {
     if (generation != generation_)
         return;
+    if (!complete)
+        computedFor_.reset();
     running_ = false;
     progressDelay_->stop();
     pbSimulation->hide();
@@ -245,6 +258,7 @@ void OutlookPage::FillTable() {
     for (int position = 1; position <= outlook.start.teamCount; ++position) {
         const int team = outlook.start.table.TableOrder[position];
         const std::vector<std::string> cells = OutlookRow(division, outlook, position);
+        const OutlookRowTips tips(division, outlook, position);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const int column = static_cast<int>(c);
             auto* item = new QTableWidgetItem;
@@ -262,10 +276,11 @@ void OutlookPage::FillTable() {
             item->setText(Text(text));
             item->setTextAlignment(column == 1 || column == 7 ? Qt::AlignLeft | Qt::AlignVCenter
                                                               : Qt::AlignRight | Qt::AlignVCenter);
-            item->setToolTip(Text(OutlookCellTip(division, outlook, position, column)));
+            item->setToolTip(Text(tips.ForColumn(column)));
             OutlookTable->setItem(position - 1, column, item);
         }
     }
+    OutlookTable->resizeColumnsToContents();
     if (selected >= 0 && selected < OutlookTable->rowCount())
         OutlookTable->selectRow(selected);
 }

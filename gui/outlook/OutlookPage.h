@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include <QWidget>
@@ -30,7 +31,8 @@ public:
     ~OutlookPage() override;
 
     // The page is shown: the match dates are rebuilt, the as-at date is the League Table page's, and the
-    // outlook is computed anew.
+    // outlook is computed anew, unless the league, the date and the predictions are as they were for the
+    // outlook already worked out (or still being worked out).
     void Refresh();
 
     void SpinButton1UpClick();
@@ -69,7 +71,7 @@ protected:
 private:
     void Start();
     void Stop();
-    void Finished(int generation);
+    void Finished(int generation, bool complete);
     void ShowOutlook(std::shared_ptr<const Outlook> outlook, int generation);
     void FillTable();
     std::string CaptionText() const;
@@ -78,6 +80,14 @@ private:
     Workspace& workspace_;
     DateList dates_;
     std::shared_ptr<const Outlook> outlook_;
+    // What the outlook shown or on its way was asked for; empty once a computation was cancelled.
+    struct Inputs {
+        std::uint64_t revision = 0;
+        double asAt = 0;
+        bool withPredictions = false;
+        bool operator==(const Inputs&) const = default;
+    };
+    std::optional<Inputs> computedFor_;
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     int generation_ = 0;
