@@ -44,6 +44,28 @@ private Q_SLOTS:
         QVERIFY(page.shown()->start.open.size() > 100u);
         QCOMPARE(page.OutlookTable->rowCount(), 20);
     }
+
+    void comingBackShowsTheSameOutlookUntilTheLeagueChanges() {
+        GuiHarness harness;
+        OpenWorkspace window(
+            harness, harness.Save(*MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3), "season.div"));
+        OutlookPage& page = *window.outlookPage;
+        window.ShowPage(WorkspacePage::Outlook);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        const Outlook* first = page.shown();
+        window.ShowPage(WorkspacePage::LeagueTable);
+        window.ShowPage(WorkspacePage::Outlook);
+        QVERIFY(!page.busy());
+        QCOMPARE(page.shown(), first);
+
+        const int leader = first->start.table.TableOrder[1];
+        testing::Edit(harness.app.division).Team(leader).Name = ShortString<30>("Renamed Rovers");
+        window.ShowPage(WorkspacePage::LeagueTable);
+        window.ShowPage(WorkspacePage::Outlook);
+        QVERIFY(page.busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        QCOMPARE(page.OutlookTable->item(0, 1)->text(), u"Renamed Rovers"_s);
+    }
 };
 
 } // namespace
