@@ -160,6 +160,19 @@ TEST(SeasonSimulationTest, SameSeedGivesSameNumbersWhateverTheThreads) {
     EXPECT_EQ(one.tally.seasons, 3000);
 }
 
+TEST(SeasonSimulationTest, AFinishedSeasonEndsAsItsTableInEverySeason) {
+    const auto season = SeasonAt();
+    const Outlook outlook = SimulatedOutlook(*season, testing::SyntheticRoundDate(38), 250, 1, 2);
+    ASSERT_TRUE(outlook.start.open.empty());
+    EXPECT_EQ(outlook.tally.seasons, 250);
+    for (int p = 1; p <= 20; ++p) {
+        const int team = outlook.start.table.TableOrder[p];
+        EXPECT_EQ(std::tie(outlook.tally.positions[team][p], outlook.tally.points[team][0]),
+                  std::tie(outlook.tally.seasons, outlook.tally.seasons));
+        EXPECT_DOUBLE_EQ(outlook.tally.ExpectedPoints(team), outlook.start.points(team));
+    }
+}
+
 TEST(SeasonSimulationTest, SimulatedPositionsStayWithinTheExactRange) {
     const auto season = SeasonAt();
     for (int round : {10, 30, 35}) {
