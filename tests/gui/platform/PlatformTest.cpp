@@ -2,6 +2,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/InstantMnemonics.h"
 #include "platform/KeptDialog.h"
+#include "platform/Printing.h"
 #include "platform/SteadyPalette.h"
 #include "platform/WindowPlaces.h"
 #include "results/TfrmCal.h"
@@ -161,6 +163,25 @@ private Q_SLOTS:
         deleted->open();
         deleted->reject();
         QTRY_VERIFY(deleted.isNull());
+    }
+
+    // The print dialog keeps its native window from one printout to the next; cancelled, it prints nothing.
+    void thePrintDialogKeepsItsWindowAndCancelPrintsNothing() {
+        QWidget window;
+        window.show();
+        std::vector<WId> windows;
+        int drawn = 0;
+        for (int showing = 0; showing < 2; ++showing) {
+            QTimer::singleShot(0, &window, [&] {
+                auto* dialog = window.findChild<QPrintDialog*>();
+                windows.push_back(dialog->winId());
+                dialog->reject();
+            });
+            QVERIFY(!PrintWithDialog(&window, u"Job"_s, [&](Canvas&, int, int) { ++drawn; }));
+        }
+        QCOMPARE(windows.size(), 2u);
+        QCOMPARE(windows[1], windows[0]);
+        QCOMPARE(drawn, 0);
     }
 
     // One set of colours for active and inactive windows: a dialog opening over a window does not repaint it.
