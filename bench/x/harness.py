@@ -379,12 +379,30 @@ def measure_all(bench, screen, program, only):
         if wanted(name):
             bench.action(name, None, click("button", caption, " - "), escape)
 
+    # The player record, from a line of the top scorers.
+    page("Goal Statistics")()
+    screen.settle()
+    if wanted("player record"):
+        bench.action("player record open", None, click("row", "Player", " - ", count=2), escape)
+
     page("Team Statistics")()
     screen.settle()
     if wanted("graph"):
         bench.action("graph window open", None, click("button", "Graph", " - "), escape)
-    if wanted("player record"):
-        bench.action("player record open", None, click("row", ":", " - ", count=2), escape)
+    # The match report, from a line of the team's games; the squad dialog from the match report, by its
+    # button's mnemonic and by the mouse.
+    game = click("row", "/", " - ", count=2)
+    if wanted("match report"):
+        bench.action("match report open", None, game, escape)
+    if wanted("squad dialog"):
+        game()
+        wait_for_window(screen, program, "Result Details")
+        screen.settle()
+        squads = click("button", "Squads", "Result Details")
+        bench.action("squad dialog open by Alt+S", None, lambda: screen.key("s", ("Alt_L",)), escape)
+        bench.action("squad dialog open by mouse", None, squads, escape)
+        escape()
+        screen.settle()
 
     page("Table Maintenance")()
     screen.settle()
@@ -393,8 +411,9 @@ def measure_all(bench, screen, program, only):
             bench.action(f"maintenance tab: {caption}", None, click("tab", caption), None)
     click("tab", "Results")()
     screen.settle()
-    if wanted("match report"):
-        bench.action("match report open", None, click("row", ":", " - ", count=2), escape)
+    # The score of a result changed, from its line in the results list.
+    if wanted("update result"):
+        bench.action("update result dialog open", None, click("row", ":", " - ", count=2), escape)
 
 
 def wait_for_window(screen, program, title, longest=10.0):
