@@ -41,9 +41,12 @@ FileLock LockLeague(const std::string& path) {
 }
 
 Status SaveWithBackup(const std::string& path, Division& division) {
-    if (const std::string warning = KeepBackup(path); !warning.empty())
+    const std::string warning = KeepBackup(path);
+    Status status = SaveDivision(path, division);
+    // The warning says the league is saved, so it waits for the save.
+    if (status && !warning.empty())
         std::cerr << path << ": " << warning << "\n";
-    return SaveDivision(path, division);
+    return status;
 }
 
 void SaveLeague(const std::string& path, Division& division) {

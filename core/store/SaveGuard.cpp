@@ -72,13 +72,15 @@ bool SaveGuard::Save(const std::string& path, Division& division, Prompts& promp
     }
     if (!MayOverwrite(path, prompts))
         return false;
-    if (const std::string warning = KeepBackup(path); !warning.empty() && !backupWarned_) {
-        backupWarned_ = true;
-        prompts.Warn(warning);
-    }
+    const std::string backupWarning = KeepBackup(path);
     if (auto status = SaveDivision(path, division); !status) {
         prompts.Error(status.message());
         return false;
+    }
+    // The warning says the league is saved, so it waits for the save.
+    if (!backupWarning.empty() && !backupWarned_) {
+        backupWarned_ = true;
+        prompts.Warn(backupWarning);
     }
     Remember(path);
     return true;

@@ -29,7 +29,7 @@ public:
 
     // Saves the Division over the file at path. False when nothing was saved: the user declined to
     // overwrite another program's changes, or the save failed (the error is shown). A backup that cannot be
-    // written is said once per league and does not stop the save.
+    // written is said once per league, after the save, and does not stop it.
     bool Save(const std::string& path, Division& division, Prompts& prompts);
 
 private:
