@@ -64,9 +64,9 @@ private Q_SLOTS:
         TfrmExport dialog(harness.app, workspace, nullptr);
         dialog.cbFormat->setCurrentIndex(format);
         dialog.RadioGroup1->button(choice)->click();
-        QCOMPARE(dialog.cbFormat->isEnabled(), choice == 0);
-        QCOMPARE(dialog.rbClip->isEnabled(), choice != 0 || format != 3);
-        QCOMPARE(dialog.cbTeam->isEnabled(), choice >= 8);
+        QCOMPARE(
+            std::tuple(dialog.cbFormat->isEnabled(), dialog.rbClip->isEnabled(), dialog.cbTeam->isEnabled()),
+            std::tuple(choice == 0, choice != 0 || format != 3, choice >= 8));
         if (choice == 8)
             QCOMPARE(dialog.cbTeam->currentText(), u"All Teams"_s);
         const std::string path = harness.folder.file("out.csv");
@@ -100,14 +100,12 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.btnExport->click();
-        QVERIFY(dialog.isVisible());
-        QVERIFY(harness.prompts.shown.empty());
+        QVERIFY(dialog.isVisible() && harness.prompts.shown.empty());
         // A file that cannot be written is reported, and the dialog stays.
         harness.chosenExportFiles = {QString::fromStdString(harness.folder.file("no-such-folder/out.csv"))};
         dialog.btnExport->click();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(harness.prompts.shown.size(), 1u);
-        QCOMPARE(harness.prompts.shown[0].kind, std::string("error"));
+        QVERIFY(dialog.isVisible() && harness.prompts.shown.size() == 1 &&
+                harness.prompts.shown[0].kind == "error");
         QTest::keyClick(&dialog, Qt::Key_F1);
         QCOMPARE(harness.help.contexts, std::vector<int>{1200});
     }
@@ -189,8 +187,7 @@ private Q_SLOTS:
         QTRY_COMPARE(dialog.lbStatus->text(), u"Done"_s);
         QCOMPARE((QStringList{dialog.edRead->text(), dialog.edImported->text(), dialog.edErrors->text()}),
                  counters);
-        QCOMPARE(dialog.pbStatus->value(), dialog.pbStatus->maximum());
-        QVERIFY(dialog.btnImport->isEnabled());
+        QVERIFY(dialog.pbStatus->value() == dialog.pbStatus->maximum() && dialog.btnImport->isEnabled());
     }
 
     void aLongImportKeepsTheWindowResponsive() {
@@ -205,14 +202,12 @@ private Q_SLOTS:
         dialog.show();
         QSignalSpy progress(dialog.pbStatus, &QProgressBar::valueChanged);
         dialog.btnImport->click();
-        QVERIFY(dialog.running()); // the click returned to the event loop before the end
-        QVERIFY(!dialog.btnImport->isEnabled());
+        QVERIFY(dialog.running() && !dialog.btnImport->isEnabled()); // the click returned before the end
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 30000);
         QVERIFY(progress.count() > 1); // the bar moved while the lines were read
         QVERIFY(progress.first().first().toInt() < 100000);
-        QCOMPARE(dialog.edRead->text(), u"100000"_s);
-        QCOMPARE(dialog.edImported->text(), u"400"_s);
-        QCOMPARE(dialog.lbStatus->text(), u"Done"_s);
+        QCOMPARE(Texts(dialog.edRead, dialog.edImported, dialog.lbStatus),
+                 (QStringList{u"100000"_s, u"400"_s, u"Done"_s}));
     }
 
     // A results file with named columns and a name of its own: nothing goes in until the name is mapped, and
@@ -242,9 +237,8 @@ private Q_SLOTS:
         importer->edFile->setText(file);
         importer->btnImport->click();
         QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);
-        QVERIFY(!importer->teamNames());
+        QVERIFY(!importer->teamNames() && harness.prompts.shown.empty());
         QCOMPARE(importer->edErrors->text(), u"1"_s);
-        QVERIFY(harness.prompts.shown.empty());
     }
 
     void datesThatCouldSwapAreRefusedWithTheirReadings() {
@@ -267,19 +261,17 @@ private Q_SLOTS:
         OpenWorkspace window(harness, harness.WriteLeague("plain.div", "Plain"), false);
         LeagueTablePage& page = *window.tablePage;
         page.btnExport->click();
-        auto* exporter = page.findChild<TfrmExport*>();
-        QVERIFY(exporter);
-        exporter->btnCancel->click();
-        QTRY_VERIFY(!exporter->isVisible());
+        TfrmExport& exporter = Opened<TfrmExport>(page);
+        exporter.btnCancel->click();
+        QTRY_VERIFY(!exporter.isVisible());
 
         page.btnImport->click();
-        auto* importer = page.findChild<TfrmImport*>();
-        QVERIFY(importer);
-        importer->edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
-        importer->btnImport->click();
-        QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);
+        TfrmImport& importer = Opened<TfrmImport>(page);
+        importer.edFile->setText(WriteText(harness, "r.csv", "01/04/2023,Team 01,Team 02,3,0,99\n"));
+        importer.btnImport->click();
+        QTRY_COMPARE(importer.lbStatus->text(), u"Done"_s);
         QCOMPARE(page.DivTable->item(0, 1)->text(), u"Team 01"_s); // not refreshed yet
-        importer->BitBtn2->click();
+        importer.BitBtn2->click();
         QTRY_COMPARE(page.DivTable->item(0, 2)->text(), u"1"_s); // one game played
         QVERIFY(harness.division->DataChanged());
     }

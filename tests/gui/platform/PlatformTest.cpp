@@ -122,8 +122,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QSignalSpy squadsClicked(squads, &QPushButton::clicked);
         QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(squadsClicked.count(), 1); // no event loop has run: the click did not wait
-        QVERIFY(!squads->isDown());
+        QVERIFY(squadsClicked.count() == 1 && !squads->isDown()); // no event loop has run: it did not wait
         QSignalSpy closeClicked(close, &QPushButton::clicked);
         QSignalSpy cancelClicked(cancel, &QPushButton::clicked);
         QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
@@ -145,11 +144,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const WId window = dialog.winId();
         dialog.reject();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected);
         dialog.open();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.winId(), window);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog) && dialog.winId() == window);
         dialog.accept();
         QCOMPARE(std::tuple(rejected.count(), accepted.count(), finished.count()), std::tuple(1, 1, 2));
         QCOMPARE(finished.at(1).at(0).toInt(), int(QDialog::Accepted));
@@ -203,8 +200,7 @@ private Q_SLOTS:
         PaintCounter ownFilter; // the view's own filters still see the focus come
         grid.installEventFilter(&ownFilter);
         QVERIFY(paintsAfter(QEvent::FocusIn, Qt::ActiveWindowFocusReason, &grid) > 0);
-        QCOMPARE(ownFilter.focusIns, 1);
-        QCOMPARE(grid.currentRow(), 0);
+        QVERIFY(ownFilter.focusIns == 1 && grid.currentRow() == 0);
         QVERIFY(counter.painted.boundingRect().height() <= grid.rowHeight(0));
     }
 
@@ -236,8 +232,7 @@ private Q_SLOTS:
         QWidget again;
         RememberPlace(&again, u"Test"_s, settings);
         again.show();
-        QCOMPARE(again.pos(), QPoint(140, 160));
-        QCOMPARE(again.size(), QSize(300, 200));
+        QCOMPARE(QRect(again.pos(), again.size()), QRect(140, 160, 300, 200));
     }
 };
 
