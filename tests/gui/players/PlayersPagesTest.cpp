@@ -63,8 +63,9 @@ private Q_SLOTS:
                  u"3 Goals Scored (3 are not yet assigned)"_s);
         QCOMPARE(window.helpContext(), 920);
         window.ShowTab(MaintenanceTab::Players);
-        QCOMPARE(window.maintenancePage->playersTab->cbPlayersTeam->currentText(), u" [All Teams]"_s);
-        QCOMPARE(window.maintenancePage->playersTab->sgPlayers->rowCount(), 3);
+        const PlayersTab& players = *window.maintenancePage->playersTab;
+        QVERIFY(players.cbPlayersTeam->currentText() == u" [All Teams]"_s &&
+                players.sgPlayers->rowCount() == 3);
     }
 
     void aGoalIsAssignedAndTurnedIntoAnOwnGoalFromTheGoalsTab() {
@@ -84,11 +85,9 @@ private Q_SLOTS:
         dialog.cbScorer->setCurrentText(u"Bea"_s);
         dialog.edGoalTime->setValue(44);
         dialog.BitBtn1->click();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(harness.division->Players[1].Goals, std::uint8_t{1}); // Bea
-        QCOMPARE(tab.sgGoals->item(1, 4)->text(), u"Bea"_s);
-        QCOMPARE(tab.sgGoals->item(1, 5)->text(), u"44"_s);
-        QCOMPARE(tab.panGoals->text(), u"3 Goals Scored (2 are not yet assigned)"_s);
+        QVERIFY(!dialog.isVisible() && harness.division->Players[1].Goals == 1); // Bea
+        QCOMPARE(Texts(tab.sgGoals->item(1, 4), tab.sgGoals->item(1, 5), tab.panGoals),
+                 (QStringList{u"Bea"_s, u"44"_s, u"3 Goals Scored (2 are not yet assigned)"_s}));
 
         // The same goal as an own goal: the list turns to the other side and Bea loses the goal.
         tab.btnUpdGoal->click();
@@ -109,8 +108,8 @@ private Q_SLOTS:
         dialog.frmAddPlayer->edName->setText(u"Abe"_s);
         dialog.frmAddPlayer->BitBtn1->click();
         dialog.frmAddPlayer->BitBtn2->click();
-        QCOMPARE(Items(dialog.cbScorer), (QStringList{u""_s, u"Abe"_s, u"Cal"_s}));
-        QCOMPARE(dialog.cbScorer->currentText(), u"Cal"_s);
+        QVERIFY(Items(dialog.cbScorer) == (QStringList{u""_s, u"Abe"_s, u"Cal"_s}) &&
+                dialog.cbScorer->currentText() == u"Cal"_s);
         dialog.BitBtn2->click();
 
         // Headings sort; a team without goals leaves nothing to update.
@@ -164,14 +163,13 @@ private Q_SLOTS:
         tab.cbPlayersTeam->setCurrentIndex(3); // Team 03
         tab.btnPlAdd->click();
         TfrmAddPlayer& dialog = *tab.frmAddPlayer;
-        QCOMPARE(dialog.windowTitle(), u"Add New Players"_s);
-        QCOMPARE(dialog.cbTeam->currentText(), u"Team 03"_s);
+        QVERIFY(dialog.windowTitle() == u"Add New Players"_s && dialog.cbTeam->currentText() == u"Team 03"_s);
         for (const char* name : {"Dee", "ANN", "Eli"}) {
             dialog.edName->setText(QString::fromUtf8(name));
             dialog.BitBtn1->click();
         }
-        QCOMPARE(harness.lastPrompt(), u"A player with the name \"ANN\" already exists"_s);
         QVERIFY(dialog.isVisible());
+        QCOMPARE(harness.lastPrompt(), u"A player with the name \"ANN\" already exists"_s);
         dialog.BitBtn2->click();
         QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"Dee"_s, u"Eli"_s}));
 
@@ -180,8 +178,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.windowTitle(), u"Change Player Details"_s);
         dialog.edName->setText(u"DEE"_s);
         dialog.BitBtn1->click();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(Column(tab.sgPlayers, 0), (QStringList{u"DEE"_s, u"Eli"_s}));
+        QVERIFY(!dialog.isVisible() && Column(tab.sgPlayers, 0) == (QStringList{u"DEE"_s, u"Eli"_s}));
 
         tab.cbPlayersTeam->setCurrentIndex(0);
         tab.cbPlayersTeamChange();
@@ -196,9 +193,10 @@ private Q_SLOTS:
         QCOMPARE(harness.lastPrompt(), u"Are you sure you want to delete Ann of Team 01"_s);
         QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{5});
         tab.btnPlDelete->click();
-        QCOMPARE(harness.division->Header().PlayerCount, std::int16_t{4});
-        QCOMPARE(harness.division->Goals[1].Player, std::uint16_t{2}); // Cal renumbered
-        QCOMPARE(tab.sgPlayers->rowCount(), 4);
+        // Ann is gone, and Cal, renumbered, keeps his goal.
+        QCOMPARE(std::tuple(harness.division->Header().PlayerCount, harness.division->Goals[1].Player,
+                            tab.sgPlayers->rowCount()),
+                 std::tuple(4, 2, 4));
     }
 
     void aSquadFillsThenBeepsAndIsSavedOnlyOnOk() {
@@ -215,31 +213,29 @@ private Q_SLOTS:
             return image.pixelColor(
                 dialog.sgSquad->visualRect(dialog.sgSquad->model()->index(0, column)).center() + frame);
         };
-        QCOMPARE(heading(5), QColor(255, 0, 0));
-        QCOMPARE(heading(3), QColor(255, 255, 0));
+        QCOMPARE(std::pair(heading(5), heading(3)), std::pair(QColor(255, 0, 0), QColor(255, 255, 0)));
         AddAvailable(dialog, 15);
-        QCOMPARE(harness.prompts.beeps, 1);
-        QCOMPARE(dialog.lbPlayers->count(), 1);
+        QVERIFY(harness.prompts.beeps == 1 && dialog.lbPlayers->count() == 1);
         QCOMPARE(Texts(dialog.sgSquad->item(11, 2), dialog.sgSquad->item(12, 2)),
                  (QStringList{u"90"_s, u"0"_s}));
         dialog.sgSquad->setCurrentCell(5, 0);
         dialog.btnRemove->click();
-        QCOMPARE(dialog.sgSquad->item(11, 0)->text(), u"P12"_s);
-        QCOMPARE(dialog.sgSquad->item(14, 0)->text(), QString());
+        QCOMPARE(Texts(dialog.sgSquad->item(11, 0), dialog.sgSquad->item(14, 0)),
+                 (QStringList{u"P12"_s, u""_s}));
 
         // A second yellow card ticks the first and the red; the grid shows three cards on that line.
         dialog.sgSquad->setCurrentCell(2, 0);
         dialog.btnUpdate->click();
         TfrmUpSquad& line = *dialog.frmUpSquad;
         QVERIFY(line.isVisible());
-        QCOMPARE(line.lbPlayer->text(), u"P02"_s);
-        QCOMPARE(line.lbGame->text(), u"Team 01 v Team 02 (06/07/2009)"_s);
+        QCOMPARE(Texts(line.lbPlayer, line.lbGame),
+                 (QStringList{u"P02"_s, u"Team 01 v Team 02 (06/07/2009)"_s}));
         line.cbYellow2->click();
         QVERIFY(line.cbYellow1->isChecked() && line.cbRed->isChecked());
         line.edTimeOff->setValue(61);
         line.BitBtn1->click();
-        QCOMPARE(dialog.sgSquad->item(2, 2)->text(), u"61"_s);
-        QCOMPARE(dialog.sgSquad->item(2, 5)->text(), u"Y"_s);
+        QCOMPARE(Texts(dialog.sgSquad->item(2, 2), dialog.sgSquad->item(2, 5)),
+                 (QStringList{u"61"_s, u"Y"_s}));
 
         QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
         dialog.btnOK->click();
@@ -262,8 +258,8 @@ private Q_SLOTS:
         dialog.btnRemove->click(); // an empty line
         QCOMPARE(harness.prompts.beeps, 1);
         dialog.btnCancel->click();
-        QCOMPARE(harness.division->Header().SquadCount, std::int16_t{0});
-        QCOMPARE(harness.division->Results[1].AwaySquad, std::uint16_t{0});
+        QCOMPARE(std::tuple(harness.division->Header().SquadCount, harness.division->Results[1].AwaySquad),
+                 std::tuple(0, 0));
         QVERIFY(!harness.division->DataChanged());
     }
 
@@ -277,10 +273,10 @@ private Q_SLOTS:
         tab.Setup();
         tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
         tab.btnSquad->click();
-        auto* squads = tab.findChild<TfrmSquad*>();
-        QVERIFY(squads && squads->isVisible());
-        QCOMPARE(squads->windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
-        squads->btnCancel->click();
+        TfrmSquad& squads = Opened<TfrmSquad>(tab);
+        QVERIFY(squads.isVisible() &&
+                squads.windowTitle() == u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
+        squads.btnCancel->click();
     }
 
     void theMatchReportListsScorersAndOpensTheSquads() {
@@ -296,9 +292,9 @@ private Q_SLOTS:
                  (QStringList{u"P01 23 Pen,67"_s, u"Q1 30"_s}));
         QVERIFY(dialog.scorerLines[1]->x() > dialog.lbAway->x() - 1);
         dialog.btnSquads->click();
-        auto* squads = dialog.findChild<TfrmSquad*>();
-        QVERIFY(squads && squads->isVisible());
-        squads->btnCancel->click();
+        TfrmSquad& squads = Opened<TfrmSquad>(dialog);
+        QVERIFY(squads.isVisible());
+        squads.btnCancel->click();
     }
 };
 

@@ -34,22 +34,21 @@ private Q_SLOTS:
         calendar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&calendar));
         QCOMPARE(calendar.Panel1->text(), QLocale().toString(QDate(2025, 1, 31), u"MMMM yyyy"_s));
-        QWidget* grid = calendar.Calendar1->findChild<QAbstractItemView*>();
-        QVERIFY(grid);
-        QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(calendar.Calendar1->selectedDate(), QDate(2025, 2, 1));
-        QTest::keyClick(grid, Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(calendar.Calendar1->selectedDate(), QDate(2025, 1, 31));
-        QTest::keyClick(grid, Qt::Key_Tab);
-        QCOMPARE(calendar.Calendar1->selectedDate().month(), 2);
-        QTest::keyClick(grid, Qt::Key_Backtab);
-        QCOMPARE(calendar.Calendar1->selectedDate().month(), 1);
+        QWidget* grid = &Opened<QAbstractItemView>(*calendar.Calendar1);
+        // Keypad + and - step a day, Tab and Shift+Tab a month.
+        const std::tuple<Qt::Key, Qt::KeyboardModifier, QDate> steps[] = {
+            {Qt::Key_Plus, Qt::KeypadModifier, {2025, 2, 1}},
+            {Qt::Key_Minus, Qt::KeypadModifier, {2025, 1, 31}},
+            {Qt::Key_Tab, Qt::NoModifier, {2025, 2, 28}},
+            {Qt::Key_Backtab, Qt::NoModifier, {2025, 1, 28}}};
+        for (const auto& [key, modifier, date] : steps) {
+            QTest::keyClick(grid, key, modifier);
+            QCOMPARE(calendar.Calendar1->selectedDate(), date);
+        }
         QTest::keyClick(grid, Qt::Key_Right); // the arrows move without closing
         QVERIFY(calendar.isVisible());
-        const QDate moved = calendar.Calendar1->selectedDate();
         QTest::keyClick(grid, Qt::Key_Return);
-        QVERIFY(!calendar.isVisible());
-        QCOMPARE(calendar.CalDate(), Day(moved.year(), moved.month(), moved.day()));
+        QVERIFY(!calendar.isVisible() && calendar.CalDate() == Day(2025, 1, 29));
 
         calendar.Start(Day(2025, 1, 31), QPoint(10, 10));
         calendar.show();
@@ -72,8 +71,7 @@ private Q_SLOTS:
         harness.pickedDates << Day(2025, 3, 8);
         page.btnDivDate->click();
         QCOMPARE(harness.calendarStarts.back(), Day(2025, 3, 15));
-        QCOMPARE(played(), 6);
-        QCOMPARE(page.lbDivDate->text(), u"08/03/2025"_s);
+        QVERIFY(played() == 6 && page.lbDivDate->text() == u"08/03/2025"_s);
         page.btnSpinUp->click();
         QCOMPARE(page.lbDivDate->text(), u"15/03/2025"_s);
         page.btnDivDate->click(); // cancelled: nothing changes
@@ -103,8 +101,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTableWidget* table = window.tablePage->DivTable;
         // The headings are the table's header, not its first row.
-        QCOMPARE(table->rowCount(), window.workspace().table.TeamCount);
-        QCOMPARE(table->horizontalHeaderItem(1)->text(), u"Team"_s);
+        QVERIFY(table->rowCount() == window.workspace().table.TeamCount &&
+                table->horizontalHeaderItem(1)->text() == u"Team"_s);
         table->setFocus();
         QCOMPARE(table->currentRow(), 0);
         QTest::keyClick(table, Qt::Key_Down);
@@ -120,8 +118,8 @@ private Q_SLOTS:
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::LeagueTable));
         window.tablePage->DivTableDblClick(3);
-        QCOMPARE(window.workspace().ShownTeam, team);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
+        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
+                 std::pair(team, static_cast<int>(WorkspacePage::TeamStatistics)));
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.workspace().ShownTeam, team);
         window.close();
@@ -131,11 +129,9 @@ private Q_SLOTS:
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness), false);
         TfrmGrid four(harness.app, nullptr);
-        QVERIFY(four.cbSecond->isEnabled());
-        QVERIFY(!four.cbSecond->isChecked());
+        QVERIFY(four.cbSecond->isEnabled() && !four.cbSecond->isChecked());
         four.btnPrintClick();
-        QCOMPARE(harness.printJobs, QStringList{u"Vantorel Grid"_s});
-        QVERIFY(four.btnExit->isEnabled());
+        QVERIFY(harness.printJobs == QStringList{u"Vantorel Grid"_s} && four.btnExit->isEnabled());
 
         GuiHarness other;
         OpenWorkspace twiceWindow(other, other.WriteLeague("twice.div", "Twice", 6, 2), false);
@@ -177,15 +173,13 @@ private Q_SLOTS:
             tab.lbActive->setCurrentRow(row);
             tab.btnUpClick();
         }
-        QCOMPARE(tab.lbActive->item(0)->text(), u"Points total"_s);
-        QCOMPARE(tab.lbActive->item(1)->text(), u"Head-to-head points"_s);
+        QCOMPARE(Items(tab.lbActive).mid(0, 2), (QStringList{u"Points total"_s, u"Head-to-head points"_s}));
         // Eight codes at most: three more fit, the next is refused with a beep.
         for (int more = 0; more < 3; ++more) {
             tab.lbAvail->setCurrentRow(1);
             tab.btnRightClick();
         }
-        QCOMPARE(tab.lbActive->count(), 8);
-        QCOMPARE(harness.prompts.beeps, 0);
+        QVERIFY(tab.lbActive->count() == 8 && harness.prompts.beeps == 0);
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();
         QCOMPARE(harness.prompts.beeps, 1);
@@ -198,8 +192,8 @@ private Q_SLOTS:
                 grid.item(1, column)->toolTip(),
                 QStringLiteral("Team 03 above Team 01: Level on 3 points; ahead on head-to-head points: 3 "
                                "to 0"));
-        QCOMPARE(grid.item(2, 1)->text(), u"Team 04"_s);
-        QCOMPARE(grid.item(2, 1)->toolTip(), QString()); // behind on points
+        QVERIFY(grid.item(2, 1)->text() == u"Team 04"_s &&
+                grid.item(2, 1)->toolTip().isEmpty()); // behind on points
         QCOMPARE(grid.item(3, 1)->toolTip(),
                  u"Team 04 above Team 02: Level on 0 points; ahead on goal difference: 0 to -5"_s);
 
