@@ -269,11 +269,7 @@ private Q_SLOTS:
 
         AddNames(wizard, {u"Rovers"_s, u"albion"_s, u"City"_s});
         QCOMPARE(wizard.panRemain->text(), u"One more team required"_s);
-        wizard.btnNextClick();
-        QCOMPARE(harness.lastPrompt(), u"You have not yet added all the team names"_s);
         AddNames(wizard, {u"City"_s});
-        QVERIFY(!wizard.btnAdd->isEnabled());
-        QCOMPARE(wizard.panRemain->text(), u"All teams entered"_s);
         wizard.btnNextClick();
         QCOMPARE(harness.lastPrompt(), u"Duplicate team names entered, please correct"_s);
         wizard.TeamList->setCurrentRow(1);
@@ -301,13 +297,10 @@ private Q_SLOTS:
         QCOMPARE(wizard.writtenFile(), file + u".div"_s);
         Division league;
         QVERIFY(LoadDivision(wizard.writtenFile().toStdString(), league).ok());
-        QCOMPARE(
-            std::tuple(league.Header().ResultCount, league.Header().OwnTeam, league.Header().PromoteCount),
-            std::tuple(12, 4, 1));
+        QCOMPARE(std::tuple(std::string(league.Header().TableName.stored()), league.Header().ResultCount,
+                            league.Header().OwnTeam, league.Header().PromoteCount),
+                 std::tuple("Sunday League"s, 12, 4, 1));
         QCOMPARE(std::string(league.Teams[1].Name.stored()), "albion"s);
-
-        TfrmMain main(harness.app);
-        QCOMPARE(main.DivList->item(0)->text(), u"Sunday League"_s);
     }
 
     void theWizardLaysTheFixturesOnMatchDaysWhenAsked() {
