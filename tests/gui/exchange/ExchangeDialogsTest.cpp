@@ -94,8 +94,7 @@ private Q_SLOTS:
         dialog.btnFromDate->click();
         dialog.btnToDate->click(); // cancelled: the date stays
         QCOMPARE(harness.calendarStarts, (std::vector<double>{45000, 45010}));
-        QCOMPARE(dialog.edFromDate->text(), u"20/03/2023"_s);
-        QCOMPARE(dialog.ExportTo(), 45010.0);
+        QVERIFY(dialog.edFromDate->text() == u"20/03/2023"_s && dialog.ExportTo() == 45010);
         // A cancelled save dialog leaves the export dialog open with nothing written.
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -120,8 +119,7 @@ private Q_SLOTS:
         small.RadioGroup1->button(1)->click();
         small.show();
         small.btnExport->click();
-        QVERIFY(!small.isVisible());
-        QCOMPARE(harness.clipboard.value(0).left(4), u"Date"_s);
+        QVERIFY(!small.isVisible() && harness.clipboard.value(0).startsWith(u"Date"_s));
 
         GuiHarness large;
         testing::Replace(*large.division, MakeLargestLeague());
@@ -131,9 +129,8 @@ private Q_SLOTS:
         full.RadioGroup1->button(7)->click();
         full.show();
         full.btnExport->click();
-        QVERIFY(full.isVisible());
+        QVERIFY(full.isVisible() && large.clipboard.value(0).size() < 256000);
         QCOMPARE(large.prompts.last(), std::string(kClipboardTruncatedWarning));
-        QVERIFY(large.clipboard.value(0).size() < 256000);
     }
 
     void importNeedsAReadableFile() {

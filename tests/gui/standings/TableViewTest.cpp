@@ -53,8 +53,7 @@ private Q_SLOTS:
         calendar.Start(Day(2025, 1, 31), QPoint(10, 10));
         calendar.show();
         QTest::keyClick(grid, Qt::Key_Escape);
-        QVERIFY(!calendar.isVisible());
-        QCOMPARE(calendar.CalDate(), 0.0);
+        QVERIFY(!calendar.isVisible() && calendar.CalDate() == 0);
     }
 
     void aDateBetweenMatchDatesCountsTheMatchesUpToIt() {
@@ -107,8 +106,9 @@ private Q_SLOTS:
         QCOMPARE(table->currentRow(), 0);
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
-        QCOMPARE(window.workspace().ShownTeam, window.workspace().table.TableOrder[2]);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
+        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
+                 std::pair(window.workspace().table.TableOrder[2],
+                           static_cast<int>(WorkspacePage::TeamStatistics)));
 
         // Printing draws the page; a double click opens the team at a position from 1, none at 0.
         window.ShowPage(WorkspacePage::LeagueTable);
