@@ -177,17 +177,6 @@ private Q_SLOTS:
         QVERIFY(tab.btnSquad->geometry().right() < tab.btnRemove->geometry().left());
     }
 
-    void theScreenshotOptionPaintsTheAskedPage() {
-        GuiHarness harness;
-        const std::string league = harness.Save(*MakeLeague(4, 2), "s.div");
-        const std::string out = harness.folder.file("predict.png");
-        QCOMPARE(RunHeadless({league, "--page", "maintenance", "--tab", "results", "--screenshot", out,
-                              "--size", "700x500"}),
-                 0);
-        QCOMPARE(QImage(QString::fromStdString(out)).size(), QSize(700, 500));
-        QCOMPARE(RunHeadless({harness.folder.file("none.div"), "--screenshot", out}), 1);
-    }
-
     void predictionsTickSpinAndTakeDates() {
         GuiHarness harness;
         OpenWorkspace window(harness, harness.Save(*MakeLeague(4, 2), "r.div"));

@@ -1,3 +1,5 @@
+#include <regex>
+
 #include <QCalendarWidget>
 #include <QHelpEvent>
 
@@ -139,10 +141,12 @@ private Q_SLOTS:
         QVERIFY(!twice.cbSecond->isEnabled());
     }
 
-    void printsALeagueToPdfWithoutAWindow() {
+    // The command line's printouts and screenshot, drawn without a window; a request that cannot be met
+    // fails.
+    void printoutsAndAScreenshotAreDrawnWithoutAWindow() {
         GuiHarness harness;
         const std::string league = WriteLeague(harness);
-        const std::string pdf = harness.folder.file("table.pdf");
+        const std::string pdf = harness.folder.file("out.pdf"), png = harness.folder.file("out.png");
         QCOMPARE(RunHeadless({"--print", "table", league, "--pdf", pdf, "--short", "--as-at", "01/03/2025"}),
                  0);
         QCOMPARE(FileText(pdf).substr(0, 5), "%PDF-"s);
@@ -151,6 +155,30 @@ private Q_SLOTS:
             0);
         QCOMPARE(RunHeadless({"--print", "chart", league, "--pdf", pdf}), 1);
         QCOMPARE(RunHeadless({"--print", "table", harness.folder.file("none.div"), "--pdf", pdf}), 1);
+
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "top", "--style",
+                              "lines", "--size", "500x300", "--png", png}),
+                 0);
+        QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(500, 300));
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
+
+        QCOMPARE(RunHeadless({league, "--page", "maintenance", "--tab", "results", "--screenshot", png,
+                              "--size", "700x500"}),
+                 0);
+        QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(700, 500));
+        QCOMPARE(RunHeadless({harness.folder.file("none.div"), "--screenshot", png}), 1);
+
+        // A long season's team summary fills two pages.
+        const std::string largest = harness.Save(*MakeLargestLeague(), "largest.div");
+        const std::string summary = harness.folder.file("summary.pdf");
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--team", "Team 01", "--pdf", summary}), 0);
+        const std::string text = FileText(summary);
+        QVERIFY(text.starts_with("%PDF-"));
+        const std::regex page("/Type\\s*/Page[^s]");
+        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
+                 2);
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 
     void headToHeadRulesReorderTheTableAndItsTooltipsSayWhy() {

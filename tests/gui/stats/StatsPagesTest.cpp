@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QTreeWidget>
-#include <regex>
 
 #include "GuiHarness.h"
 #include "results/TfrmResult.h"
@@ -148,17 +147,6 @@ private Q_SLOTS:
         graph.btnExit->click();
     }
 
-    void aGraphPictureIsDrawnWithoutAWindow() {
-        GuiHarness harness;
-        const std::string league = harness.Save(*League(false), "plain.div");
-        const std::string png = harness.folder.file("graph.png");
-        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "top", "--style",
-                              "lines", "--size", "500x300", "--png", png}),
-                 0);
-        QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(500, 300));
-        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
-    }
-
     void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {
         GuiHarness harness;
         testing::Replace(*harness.division, League(false));
@@ -289,20 +277,6 @@ private Q_SLOTS:
         page.sgGamesDblClick();
         QCOMPARE(harness.prompts.beeps, 1); // below the last game
         window.close();
-    }
-
-    void theSummaryOfALongSeasonPrintsToPdfOnTwoPages() {
-        GuiHarness harness;
-        const std::string league = harness.Save(*MakeLargestLeague(), "largest.div");
-        const std::string pdf = harness.folder.file("summary.pdf");
-        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 01", "--pdf", pdf}), 0);
-        const std::string text = FileText(pdf);
-        QVERIFY(text.starts_with("%PDF-"));
-        const std::regex page("/Type\\s*/Page[^s]");
-        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
-                 2);
-        QCOMPARE(RunHeadless({"--print", "summary", league, "--pdf", pdf}), 1);
-        QCOMPARE(RunHeadless({"--print", "summary", league, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 };
 
