@@ -212,35 +212,29 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(harness.app.settingsFile));
     }
 
+    // A colour outside the list (Colour2 here) leaves the list's selection where it was, and its value as it
+    // was.
     void theSetupDialogWritesTheSettingsFileOnOk() {
         GuiHarness harness;
         std::ofstream(harness.app.settingsFile) << "[Options]\nFilePath=/somewhere/\n";
+        harness.app.settings.Colour2 = 0x123456;
         TfrmSetup dialog(harness.app, nullptr);
         dialog.show();
         QCOMPARE(dialog.ColourBox->currentIndex(), 9); // yellow promoted teams
-        PickColour(dialog, 3, 10);                     // a blue own team
+        dialog.RadioGroup1->button(1)->click();
+        QCOMPARE(dialog.ColourBox->currentIndex(), 9);
+        PickColour(dialog, 3, 10); // a blue own team
         dialog.cbShowPoss->setChecked(true);
         dialog.udForm->setValue(6);
         dialog.btnApplyClick();
         QVERIFY(harness.prompts.shown.empty() && !dialog.isVisible());
-        QCOMPARE(harness.app.settings.Colour4, Colour{0xFF0000});
+        QCOMPARE(std::pair(harness.app.settings.Colour2, harness.app.settings.Colour4),
+                 std::pair(Colour{0x123456}, Colour{0xFF0000}));
         const IniFile ini = ReadIniFile(harness.app.settingsFile);
         QCOMPARE(std::tuple(*ini.value("Colours", "Colour4"), *ini.value("Options", "ShowPoss"),
                             *ini.value("Options", "ShortTab"), *ini.value("Options", "FormGames")),
                  std::tuple("16711680"s, "1"s, "0"s, "6"s));
         QCOMPARE(*ini.value("Options", "FilePath"), "/somewhere/"s);
-    }
-
-    void aSetupColourOutsideTheListLeavesTheSelectionAndTheValue() {
-        GuiHarness harness;
-        harness.app.settings.Colour2 = 0x123456;
-        TfrmSetup dialog(harness.app, nullptr);
-        dialog.show();
-        const int before = dialog.ColourBox->currentIndex();
-        dialog.RadioGroup1->button(1)->click();
-        QCOMPARE(dialog.ColourBox->currentIndex(), before);
-        dialog.btnApplyClick();
-        QCOMPARE(harness.app.settings.Colour2, Colour{0x123456});
     }
 
     void theNewLeagueWizardWalksToFinishWithTheChecksOnTheWay() {

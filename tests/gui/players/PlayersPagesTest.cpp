@@ -263,23 +263,8 @@ private Q_SLOTS:
         QVERIFY(!harness.division->DataChanged());
     }
 
-    void theResultsTabsSquadsButtonOpensTheSquadDialog() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, SquadLeague());
-        InstallPlayerDialogs(harness.app);
-        Workspace workspace;
-        ResultsTab tab(harness.app, workspace, nullptr);
-        tab.show();
-        tab.Setup();
-        tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
-        tab.btnSquad->click();
-        TfrmSquad& squads = Opened<TfrmSquad>(tab);
-        QVERIFY(squads.isVisible() &&
-                squads.windowTitle() == u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
-        squads.btnCancel->click();
-    }
-
-    void theMatchReportListsScorersAndOpensTheSquads() {
+    // The match report lists the scorers; it and the results tab's Squads button open the match's squads.
+    void theMatchReportListsScorersAndItAndTheResultsTabOpenTheSquads() {
         GuiHarness harness;
         testing::Replace(*harness.division, SquadLeague());
         TfrmResult dialog(harness.app, 1, nullptr);
@@ -295,6 +280,18 @@ private Q_SLOTS:
         TfrmSquad& squads = Opened<TfrmSquad>(dialog);
         QVERIFY(squads.isVisible());
         squads.btnCancel->click();
+
+        InstallPlayerDialogs(harness.app);
+        Workspace workspace;
+        ResultsTab tab(harness.app, workspace, nullptr);
+        tab.show();
+        tab.Setup();
+        tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
+        tab.btnSquad->click();
+        TfrmSquad& fromTab = Opened<TfrmSquad>(tab);
+        QVERIFY(fromTab.isVisible() &&
+                fromTab.windowTitle() == u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
+        fromTab.btnCancel->click();
     }
 };
 
