@@ -1,10 +1,12 @@
 #include <algorithm>
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QTreeWidget>
 
 #include "GuiHarness.h"
+#include "players/Squads.h"
 #include "results/TfrmResult.h"
 #include "stats/DivisionStatsPage.h"
 #include "stats/GoalStatsPage.h"
@@ -22,20 +24,16 @@ std::unique_ptr<Division> League(bool withScorers) {
     testing::Edit(*league).Header().OwnTeam = 1;
     for (const char* name : {"9 O'Neil (Jr)", "Smith"})
         (void)AddPlayer(*league, PlayerRecord{ShortString<20>(name), 1, 0});
-    for (int r = 1; r <= 6; ++r)
+    for (std::uint16_t r = 1; r <= 6; ++r) {
         PlayFixture(*league, r, r % 4 + 1, r % 2, 40000 + r);
-    for (int r = 1; r <= 6; ++r) {
         const ResultRecord& match = league->Results[r];
-        for (int g = 0; g < match.HomeGoals; ++g) {
-            const int scorer = withScorers ? 1 : 0;
+        const std::uint16_t scorer = withScorers ? 1 : 0;
+        for (std::uint16_t g = 0; g < match.HomeGoals; ++g)
             (void)AddGoal(*league,
-                          {static_cast<std::uint16_t>(r), match.HomeTeam, static_cast<std::uint16_t>(scorer),
-                           static_cast<std::uint16_t>(10 * g + 5), false, g == 1});
-            if (scorer)
-                ++testing::Edit(*league).Player(scorer).Goals;
-        }
+                          {r, match.HomeTeam, scorer, static_cast<std::uint16_t>(10 * g + 5), false, g == 1});
         for (int g = 0; g < match.AwayGoals; ++g)
-            (void)AddGoal(*league, {static_cast<std::uint16_t>(r), match.AwayTeam, 0, 50, false, false});
+            (void)AddGoal(*league, {r, match.AwayTeam, 0, 50, false, false});
+        testing::Edit(*league).Player(1).Goals += scorer * match.HomeGoals;
     }
     return league;
 }
@@ -54,12 +52,9 @@ std::string WriteTeamLeague(GuiHarness& harness) {
     PlayFixture(*league, league->FindFixture(5, 1), 4, 1, 45021);
     (void)AddGoal(*league, {static_cast<std::uint16_t>(scored), 1, 1, 20, false, false});
     ++testing::Edit(*league).Player(1).Goals;
-    SquadRecord squad;
-    squad.Result = static_cast<std::uint16_t>(scored);
-    squad.Team = 1;
-    squad.Entries[0] = {1, 0, 90, true, false, false};
-    (void)AddSquad(*league, squad);
-    testing::Edit(*league).Result(scored).HomeSquad = 1;
+    SquadLines squad{};
+    squad[0] = {1, 0, 90, true, false, false};
+    (void)SaveSquad(*league, scored, 0, squad);
     return harness.Save(*league, "team.div");
 }
 
