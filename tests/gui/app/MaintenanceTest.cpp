@@ -70,7 +70,8 @@ private Q_SLOTS:
         TableSettingsTab& tab = *maintenance.page().tableTab;
         Division& division = *harness.division;
         QCOMPARE(tab.lbOwnTeam->item(0)->text(), u"*** None ***"_s);
-        QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged());
+        QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged() &&
+                maintenance.window.helpContext() == 900);
 
         tab.rbWinTwo->click();
         QCOMPARE(division.Teams[1].Points, std::int16_t{2 + 1 + 2});

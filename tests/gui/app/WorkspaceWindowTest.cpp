@@ -70,23 +70,6 @@ private Q_SLOTS:
         QVERIFY(window.close() && StoredDeduction(path, 1) == 3);
     }
 
-    void aHalfEnteredResultKeepsTheTabAndTheWindow() {
-        GuiHarness harness;
-        OpenWorkspace window(harness, WritePlayedLeague(harness));
-        window.workspace().ResultPending = true;
-        // While the warning is up, the tab strip still shows the page the user stays on.
-        int tabDuringWarning = -1;
-        harness.prompts.whileWarning = [&] { tabDuringWarning = window.TabSet1->currentIndex(); };
-        window.TabSet1->setCurrentIndex(3);
-        QCOMPARE(tabDuringWarning, 0);
-        harness.prompts.whileWarning = {};
-        QVERIFY(!window.close());
-        QCOMPARE(harness.lastPrompt(), u"Result update in progress. Complete it or cancel"_s);
-        window.workspace().ResultPending = false;
-        window.ShowPage(WorkspacePage::TableMaintenance);
-        QVERIFY(window.helpContext() == 900 && window.close());
-    }
-
     void theKeyboardStepsRoundThePagesWhereverTheFocusIs() {
         GuiHarness harness;
         OpenWorkspace window(harness, WritePlayedLeague(harness));

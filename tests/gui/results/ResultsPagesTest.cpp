@@ -51,9 +51,17 @@ private Q_SLOTS:
         QCOMPARE(harness.lastPrompt(), u"You have not selected both teams"_s);
         Choose(page.AwayList, u"Team 03"_s);
         QCOMPARE(page.panResults->text(), u"Predicted result for this match: 0-0"_s);
+        // A result half entered keeps the page, the tab strip showing it even while the warning is up, and
+        // the window.
+        int tabDuringWarning = -1;
+        harness.prompts.whileWarning = [&] { tabDuringWarning = window.TabSet1->currentIndex(); };
         window.ShowPage(WorkspacePage::LeagueTable);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::EnterResults));
-        QCOMPARE(harness.lastPrompt(), u"Result update in progress. Complete it or cancel"_s);
+        const int enter = static_cast<int>(WorkspacePage::EnterResults);
+        QCOMPARE(std::pair(tabDuringWarning, window.TabSet1->currentIndex()), std::pair(enter, enter));
+        QVERIFY(!window.close());
+        const std::string pending = "Result update in progress. Complete it or cancel";
+        QCOMPARE(harness.prompts.texts(),
+                 (std::vector<std::string>{"You have not selected both teams", pending, pending}));
 
         for (const char* bad : {"12a", "-3"}) {
             page.edAttend->setText(QString::fromUtf8(bad));
