@@ -212,8 +212,7 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(harness.app.settingsFile));
     }
 
-    // A colour outside the list (Colour2 here) leaves the list's selection where it was, and its value as it
-    // was.
+    // A colour outside the list (Colour2 here) leaves the list's selection and its own value as they were.
     void theSetupDialogWritesTheSettingsFileOnOk() {
         GuiHarness harness;
         std::ofstream(harness.app.settingsFile) << "[Options]\nFilePath=/somewhere/\n";

@@ -128,8 +128,7 @@ private Q_SLOTS:
         testing::Edit(*harness.division).Header().TrackGoals = true;
         QWidget page;
         page.show();
-        // The goal dialog as the program opens it for each goal: Ann scores the first, the others are
-        // cancelled.
+        // The goal dialog as the program opens it for each goal: Ann scores the first, the rest cancelled.
         QStringList asked;
         harness.app.askGoalDetails = [&](QWidget* parent, int goal, int goalNumber) {
             TfrmUpGoal dialog(harness.app, parent);

@@ -51,8 +51,7 @@ private Q_SLOTS:
         QCOMPARE(harness.lastPrompt(), u"You have not selected both teams"_s);
         Choose(page.AwayList, u"Team 03"_s);
         QCOMPARE(page.panResults->text(), u"Predicted result for this match: 0-0"_s);
-        // A result half entered keeps the page, the tab strip showing it even while the warning is up, and
-        // the window.
+        // A half-entered result keeps the page (shown by the tabs even during the warning) and the window.
         int tabDuringWarning = -1;
         harness.prompts.whileWarning = [&] { tabDuringWarning = window.TabSet1->currentIndex(); };
         window.ShowPage(WorkspacePage::LeagueTable);

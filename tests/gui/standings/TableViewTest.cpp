@@ -141,8 +141,7 @@ private Q_SLOTS:
         QVERIFY(!twice.cbSecond->isEnabled());
     }
 
-    // The command line's printouts and screenshot, drawn without a window; a request that cannot be met
-    // fails.
+    // The command line's printouts and screenshot, drawn without a window; a request not to be met fails.
     void printoutsAndAScreenshotAreDrawnWithoutAWindow() {
         GuiHarness harness;
         const std::string league = WriteLeague(harness);
