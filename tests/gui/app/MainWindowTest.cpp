@@ -45,10 +45,8 @@ private Q_SLOTS:
         QVERIFY(window.DivList->count() == 1 && window.btnOpen->isEnabled());
         window.DivList->clearSelection();
         window.btnOpenClick();
-        QVERIFY(ShownTitle(window).endsWith(u" - Alpha"_s));
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.workspace()->close());
-        QVERIFY(window.isVisible());
+        QVERIFY(ShownTitle(window).endsWith(u" - Alpha"_s) && !window.isVisible());
+        QVERIFY(window.workspace()->close() && window.isVisible());
         QCOMPARE(window.DivList->currentRow(), 0);
 
         harness.WriteLeague("a.div", "Zeta");
@@ -73,18 +71,11 @@ private Q_SLOTS:
         TfrmMain window(harness.app);
         window.Start(startup);
         QVERIFY(ShownTitle(window).endsWith(u" - Cup"_s));
-        QVERIFY(window.workspace()->close());
-        QVERIFY(window.isVisible()); // the main window lists the file's folder behind it
+        QVERIFY(window.workspace()->close() && window.isVisible()); // with the file's folder listed behind it
         QCOMPARE(window.DivList->count(), 2);
-
-        GuiHarness missing;
-        TfrmMain alone(missing.app);
-        alone.Start(ReadStartupArguments({missing.app.leagueFolder + "none.div"}));
-        QVERIFY(alone.isVisible());
-        QCOMPARE(missing.lastPrompt(), u"File not found"_s);
     }
 
-    void anEmptyFolderDisablesOpenAndACancelledFolderChoiceChangesNothing() {
+    void anEmptyFolderACancelledFolderChoiceAndAMissingLeagueOpenNothing() {
         GuiHarness harness;
         const std::string before = harness.app.leagueFolder;
         TfrmMain window(harness.app);
@@ -93,6 +84,10 @@ private Q_SLOTS:
         QVERIFY(harness.prompts.shown.empty() && !window.workspace());
         window.btnDirectClick();
         QCOMPARE(harness.app.leagueFolder, before);
+        // A league named on the command line that is not there leaves the main window to open one.
+        window.Start(ReadStartupArguments({harness.app.leagueFolder + "none.div"}));
+        QVERIFY(window.isVisible());
+        QCOMPARE(harness.lastPrompt(), u"File not found"_s);
     }
 
     void ignoredFilesAreReportedOncePerFolder() {
@@ -101,8 +96,8 @@ private Q_SLOTS:
         std::ofstream(harness.app.leagueFolder + "junk.div")
             << "not a league file, but long enough to have a header";
         TfrmMain window(harness.app);
-        QCOMPARE(window.DivList->count(), 1);
-        QVERIFY(harness.prompts.shown.size() == 1 && harness.prompts.shown[0].kind == "info");
+        QVERIFY(window.DivList->count() == 1 && harness.prompts.shown.size() == 1 &&
+                harness.prompts.shown[0].kind == "info");
         window.UpdateFileTable();
         QCOMPARE(harness.prompts.shown.size(), std::size_t{1});
 
@@ -137,12 +132,10 @@ private Q_SLOTS:
         // With no button focused, as after a dialog has closed, Enter opens the league.
         window.btnAbout->clearFocus();
         QTest::keyClick(&window, Qt::Key_Return);
-        QVERIFY(!ShownTitle(window).isEmpty());
-        QVERIFY(window.workspace()->close());
+        QVERIFY(!ShownTitle(window).isEmpty() && window.workspace()->close());
         window.DivList->setFocus();
         QTest::keyClick(window.DivList, Qt::Key_Enter);
-        QVERIFY(!ShownTitle(window).isEmpty());
-        QVERIFY(window.workspace()->close());
+        QVERIFY(!ShownTitle(window).isEmpty() && window.workspace()->close());
     }
 
     void aLongFolderIsShortenedInTheMiddle() {
