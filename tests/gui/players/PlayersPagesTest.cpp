@@ -193,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(harness.division->Header().PlayerCount == 4 && tab.sgPlayers->rowCount() == 4); // Ann is gone
     }
 
-    void aSquadFillsThenBeepsAndIsSavedOnlyOnOk() {
+    void aSquadFillsThenBeepsIsSavedOnOkAndLeftAsItWasOnCancel() {
         GuiHarness harness;
         testing::Replace(*harness.division, SquadLeague());
         TfrmSquad dialog(harness.app, 1, nullptr);
@@ -237,23 +237,20 @@ private Q_SLOTS:
                             harness.division->Results[1].AwaySquad),
                  std::tuple(1, 1, 0));
         QVERIFY(harness.division->Squads[1].Entries[1].Red);
-    }
 
-    void cancelLeavesTheSquadsAloneAndTheOwnTeamsSideComesFirst() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, SquadLeague());
+        // With Team 02 the own team its side comes first; Cancel leaves the squads as they were.
         testing::Edit(*harness.division).Header().OwnTeam = 2;
         testing::MarkSaved(*harness.division);
-        TfrmSquad dialog(harness.app, 1, nullptr);
-        dialog.show();
-        QCOMPARE(dialog.cbTeams->currentText(), u"Team 02"_s);
-        AddAvailable(dialog, 1);
-        dialog.sgSquad->setCurrentCell(3, 0);
-        dialog.btnRemove->click(); // an empty line
-        QCOMPARE(harness.prompts.beeps, 1);
-        dialog.btnCancel->click();
+        TfrmSquad away(harness.app, 1, nullptr);
+        away.show();
+        QCOMPARE(away.cbTeams->currentText(), u"Team 02"_s);
+        AddAvailable(away, 1);
+        away.sgSquad->setCurrentCell(3, 0);
+        away.btnRemove->click(); // an empty line
+        QCOMPARE(harness.prompts.beeps, 2);
+        away.btnCancel->click();
         QCOMPARE(std::tuple(harness.division->Header().SquadCount, harness.division->Results[1].AwaySquad),
-                 std::tuple(0, 0));
+                 std::tuple(1, 0));
         QVERIFY(!harness.division->DataChanged());
     }
 
