@@ -122,33 +122,17 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 1);
     }
 
-    void theWorkspaceOpensTheGraphOfATeamAndItsCloseButtonEndsIt() {
+    // The graph the workspace opens switches type and style, reads out a game, saves a picture, and once
+    // closed starts again on the next team's own progress.
+    void theGraphSwitchesReadsOutSavesAndStartsAgainForTheNextTeam() {
         GuiHarness harness;
         OpenWorkspace window(harness, harness.Save(*League(false), "plain.div"));
-        window.ShowProgressGraph(3);
+        window.ShowProgressGraph(2);
         TfrmGraph& graph = Opened<TfrmGraph>(window);
-        QTRY_VERIFY(graph.isVisible());
-        QCOMPARE(graph.windowTitle(), u"Points Progress for Team 03"_s);
-        graph.RadioGroup1->button(1)->click();
-        graph.btnExit->click();
-        QTRY_VERIFY(!graph.isVisible());
-
-        // The window is kept, and starts again on the next team's own progress.
-        window.ShowProgressGraph(5);
-        QCOMPARE(window.findChildren<TfrmGraph*>().size(), 1);
-        QTRY_VERIFY(graph.isVisible());
-        QCOMPARE(graph.windowTitle(), u"Points Progress for Team 05"_s);
-        QVERIFY(graph.graphTeams() == (GraphTeams{5, 0, 0, 0}) && !graph.RadioGroup2Box->isEnabled());
-        graph.btnExit->click();
-    }
-
-    void theGraphSwitchesTypeAndStyleReadsOutAGameAndSavesAPicture() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, League(false));
-        TfrmGraph graph(harness.app, 2, 46000, nullptr);
         graph.resize(700, 500);
-        graph.show();
+        QTRY_VERIFY(graph.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QCOMPARE(graph.windowTitle(), u"Points Progress for Team 02"_s);
         graph.pbGraph->repaint();
 
         // Ten games a season in 680 of the 700 pixels: Team 2's first game's column runs from x = 10 to 78.
@@ -185,6 +169,16 @@ private Q_SLOTS:
         QCOMPARE(offered,
                  QString::fromStdString(harness.app.leagueFolder) + u"Points Progress for Team 02.png"_s);
         QCOMPARE(QImage(file + u".png"_s).size(), graph.pbGraph->size());
+        graph.btnExit->click();
+        QTRY_VERIFY(!graph.isVisible());
+
+        window.ShowProgressGraph(5); // the window is kept
+        QCOMPARE(window.findChildren<TfrmGraph*>().size(), 1);
+        QTRY_VERIFY(graph.isVisible());
+        QCOMPARE(graph.windowTitle(), u"Points Progress for Team 05"_s);
+        QVERIFY(graph.graphTeams() == (GraphTeams{5, 0, 0, 0}) && graph.RadioGroup1->checkedId() == 0 &&
+                !graph.RadioGroup2Box->isEnabled());
+        graph.btnExit->click();
     }
 
     void theLeagueTableOpensATeamAndItsFiguresShow() {
