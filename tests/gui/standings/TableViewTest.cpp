@@ -79,23 +79,7 @@ private Q_SLOTS:
         QCOMPARE(played(), 12);
     }
 
-    void draggingAColumnBorderResizesTheColumn() {
-        GuiHarness harness;
-        OpenWorkspace window(harness, WriteLeague(harness));
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTableWidget* table = window.tablePage->DivTable;
-        const int before = table->columnWidth(2);
-        const QPoint border(table->columnViewportPosition(2) + before, 5);
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
-        QTest::mouseMove(table->viewport(), border + QPoint(30, 0));
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
-        QCOMPARE(table->columnWidth(2), before + 30);
-        window.tablePage->Recompute(); // a new as-at date keeps the user's width
-        QCOMPARE(table->columnWidth(2), before + 30);
-        window.close();
-    }
-
-    void theKeyboardAndADoubleClickOpenATeamAndPrintDrawsThePage() {
+    void theKeyboardAndADoubleClickOpenATeamPrintDrawsThePageAndABorderDragResizes() {
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness));
         window.activateWindow();
@@ -122,6 +106,17 @@ private Q_SLOTS:
         window.tablePage->DivTableDblClick(3);
         QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
                  std::pair(team, static_cast<int>(WorkspacePage::TeamStatistics)));
+
+        // Dragging a column border resizes the column, and a new as-at date keeps the user's width.
+        window.ShowPage(WorkspacePage::LeagueTable);
+        const int before = table->columnWidth(2);
+        const QPoint border(table->columnViewportPosition(2) + before, 5);
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseMove(table->viewport(), border + QPoint(30, 0));
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+        QCOMPARE(table->columnWidth(2), before + 30);
+        window.tablePage->Recompute();
+        QCOMPARE(table->columnWidth(2), before + 30);
         window.close();
     }
 
