@@ -162,7 +162,7 @@ private Q_SLOTS:
     }
 
     // One set of colours for active and inactive windows: a dialog opening over a window does not repaint it.
-    void theInactiveColoursFollowTheActiveOnesWhateverPaletteIsSet() {
+    void theInactiveColoursFollowTheActiveOnesAndAnItemViewKeepsItsPaintOnDeactivation() {
         SteadyPalette::Install();
         QVERIFY(QApplication::palette().isEqual(QPalette::Active, QPalette::Inactive));
         QPalette changed = QApplication::palette();
@@ -172,10 +172,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::palette().color(QPalette::Inactive, QPalette::Highlight),
                  QColor(Qt::darkGreen));
         QVERIFY(QApplication::palette().isEqual(QPalette::Active, QPalette::Inactive));
-    }
 
-    void anItemViewIsNotRepaintedWhenItsWindowLosesTheFocus() {
-        SteadyPalette::Install();
+        // Nor is an item view repainted when its window loses the focus.
         QTableWidget grid(20, 5);
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
