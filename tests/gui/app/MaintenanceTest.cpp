@@ -120,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(!tab.edTeam->isEnabled());
     }
 
-    void theSortOrderTabMovesBeepsAndRestores() {
+    void theSortOrderTabMovesBeepsRestoresAndKeepsTheUserWithoutAnActiveRule() {
         GuiHarness harness;
         MaintenanceWindow maintenance(harness);
         maintenance.ShowTab(MaintenanceTab::SortOrder);
@@ -150,28 +150,23 @@ private Q_SLOTS:
         QCOMPARE(Items(tab.lbAvail).last(), u"Team name"_s);
         maintenance.ShowTab(MaintenanceTab::Table);
         QVERIFY(harness.division->Header().SortRules.stored() == "1235"s && harness.division->DataChanged());
-    }
 
-    void noActiveRuleKeepsTheUserOnTheTab() {
-        GuiHarness harness;
-        MaintenanceWindow maintenance(harness);
+        // With no active rule left the user stays on the tab, the page and the window.
         maintenance.ShowTab(MaintenanceTab::SortOrder);
-        SortOrderTab& tab = *maintenance.page().sortOrderTab;
         while (tab.lbActive->count() > 0) {
             tab.lbActive->setCurrentRow(0);
             tab.btnLeftClick();
         }
         tab.btnLeftClick();
-        QCOMPARE(harness.prompts.beeps, 1);
+        QCOMPARE(harness.prompts.beeps, 3);
         maintenance.ShowTab(MaintenanceTab::Teams);
         QCOMPARE(maintenance.page().TabbedNotebook1->currentIndex(),
                  static_cast<int>(MaintenanceTab::SortOrder));
         maintenance.window.TabSet1->setCurrentIndex(0);
         QCOMPARE(maintenance.window.TabSet1->currentIndex(),
                  static_cast<int>(WorkspacePage::TableMaintenance));
-        QVERIFY(!maintenance.window.close() && harness.division->Header().SortRules.stored() == "1234"s);
+        QVERIFY(!maintenance.window.close() && harness.division->Header().SortRules.stored() == "1235"s);
         QCOMPARE(harness.lastPrompt(), u"You must have at least one active sort rule"_s);
-
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();
         maintenance.window.TabSet1->setCurrentIndex(0);
