@@ -45,8 +45,7 @@ private Q_SLOTS:
         QVERIFY(window.close() && harness.prompts.shown.empty());
 
         // Save on the popup menu writes the league and leaves nothing to save.
-        QVERIFY(window.OpenLeague(path));
-        QVERIFY(SetDeduction(*harness.division, 2, 1));
+        QVERIFY(window.OpenLeague(path) && SetDeduction(*harness.division, 2, 1));
         window.PopupMenu1Popup(); // the menu enables Save as it opens
         window.miSave->trigger();
         window.PopupMenu1Popup();
