@@ -253,6 +253,7 @@ private Q_SLOTS:
         AddNames(wizard, {u"Rovers"_s, u"albion"_s, u"City"_s});
         QCOMPARE(wizard.panRemain->text(), u"One more team required"_s);
         AddNames(wizard, {u"City"_s});
+        QVERIFY(!wizard.btnAdd->isEnabled());
         wizard.btnNextClick();
         QCOMPARE(harness.lastPrompt(), u"Duplicate team names entered, please correct"_s);
         wizard.TeamList->setCurrentRow(1);
