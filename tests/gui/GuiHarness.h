@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,12 @@ template <typename... Widgets> QStringList Texts(const Widgets*... widgets) {
 }
 // The texts of a grid's column, top down; a cell without an item reads as empty.
 QStringList Column(const QTableWidget* grid, int column);
+// The dialog or window of type T that `parent` has opened; a test without one fails by the exception.
+template <typename T> T& Opened(const QObject& parent) {
+    if (T* child = parent.findChild<T*>())
+        return *child;
+    throw std::runtime_error(std::string("nothing open of type ") + T::staticMetaObject.className());
+}
 // Whether any pixel of `image` within `area` (all of it when empty) has the colour `colour`.
 bool Drawn(const QImage& image, const QColor& colour, QRect area = {});
 

@@ -70,8 +70,8 @@ private Q_SLOTS:
         TableSettingsTab& tab = *maintenance.page().tableTab;
         Division& division = *harness.division;
         QCOMPARE(tab.lbOwnTeam->item(0)->text(), u"*** None ***"_s);
-        QVERIFY(tab.rbWinThree->isChecked());
-        QVERIFY(!division.DataChanged());
+        QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged() &&
+                maintenance.window.helpContext() == 900);
 
         tab.rbWinTwo->click();
         QCOMPARE(division.Teams[1].Points, std::int16_t{2 + 1 + 2});
@@ -82,18 +82,18 @@ private Q_SLOTS:
         QTest::keyClick(tab.edtTableName, Qt::Key_Backspace); // an emptied box keeps the name
         QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Test League"));
         QTest::keyClicks(tab.edtTableName, u"Cup"_s);
-        QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Cup"));
-        QCOMPARE(maintenance.window.tablePage->panLeague->text(), u"Cup"_s);
+        QCOMPARE(std::pair(std::string(division.Header().TableName.stored()),
+                           maintenance.window.tablePage->panLeague->text()),
+                 std::pair("Cup"s, u"Cup"_s));
 
         tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
         QCOMPARE(division.Header().RelegateCount, std::uint8_t{4});
 
         tab.lbOwnTeam->setCurrentRow(2);
-        QCOMPARE(division.Header().OwnTeam, std::uint8_t{2});
-        QCOMPARE(harness.playedSounds, QStringList{QString::fromUtf8(kOwnTeamSound)});
-        tab.lbOwnTeam->setCurrentRow(0);
-        QCOMPARE(division.Header().OwnTeam, std::uint8_t{0});
-        QCOMPARE(harness.playedSounds.size(), 1);
+        QVERIFY(division.Header().OwnTeam == 2 &&
+                harness.playedSounds == QStringList{QString::fromUtf8(kOwnTeamSound)});
+        tab.lbOwnTeam->setCurrentRow(0); // no own team, and no sound
+        QVERIFY(division.Header().OwnTeam == 0 && harness.playedSounds.size() == 1);
     }
 
     void theTeamsTabRenamesAndDeducts() {
@@ -102,40 +102,32 @@ private Q_SLOTS:
         maintenance.ShowTab(MaintenanceTab::Teams);
         TeamsTab& tab = *maintenance.page().teamsTab;
         Division& division = *harness.division;
-        QVERIFY(!tab.edTeam->isEnabled());
-        QVERIFY(!tab.btnUpTeam->isEnabled());
-        QCOMPARE(tab.lbTeams->currentRow(), 0);
+        QVERIFY(!tab.edTeam->isEnabled() && !tab.btnUpTeam->isEnabled() && tab.lbTeams->currentRow() == 0);
 
         tab.edDeduct->setValue(3);
         tab.edDeduct->setValue(5);
-        QCOMPARE(division.Teams[1].Points, std::int16_t{7 - 5});
-        QCOMPARE(tab.edDeduct->maximum(), 20);
+        QVERIFY(division.Teams[1].Points == 7 - 5 && tab.edDeduct->maximum() == 20);
 
         tab.lbTeams->setCurrentRow(2);
         QCOMPARE(tab.edDeduct->value(), 0);
         tab.btnEditClick();
-        QVERIFY(tab.edTeam->isEnabled());
-        QCOMPARE(tab.edTeam->text(), u"Team 03"_s);
+        QVERIFY(tab.edTeam->isEnabled() && tab.edTeam->text() == u"Team 03"_s);
         tab.edTeam->setText(u"Everton"_s); // another team's name is accepted
         tab.btnUpTeamClick();
-        QCOMPARE(std::string(division.Teams[3].Name.stored()), std::string("Everton"));
-        QCOMPARE(tab.lbTeams->item(2)->text(), u"Everton"_s);
+        QCOMPARE(std::tuple(std::string(division.Teams[3].Name.stored()), tab.lbTeams->item(2)->text(),
+                            division.Teams[3].Played),
+                 std::tuple("Everton"s, u"Everton"_s, 1));
         QVERIFY(!tab.edTeam->isEnabled());
-        QCOMPARE(division.Teams[3].Played, std::uint8_t{1});
     }
 
-    void theSortOrderTabMovesBeepsAndRestores() {
+    void theSortOrderTabMovesBeepsRestoresAndKeepsTheUserWithoutAnActiveRule() {
         GuiHarness harness;
         MaintenanceWindow maintenance(harness);
         maintenance.ShowTab(MaintenanceTab::SortOrder);
         SortOrderTab& tab = *maintenance.page().sortOrderTab;
-        // The further rules follow the first five, 'R' last.
-        QCOMPARE(
-            Items(tab.lbAvail),
-            (QStringList{u"Possible Points"_s, u"Head-to-head points"_s, u"Head-to-head goal difference"_s,
-                         u"Head-to-head goals scored"_s, u"Head-to-head away goals"_s,
-                         u"Head-to-head only once all meetings are played"_s, u"Games won"_s,
-                         u"Away goals scored"_s, u"Head-to-head again for a smaller tie"_s}));
+        // The lists show the model's rules in its order (which its own tests check rule by rule).
+        QCOMPARE(std::pair(tab.lbAvail->count(), tab.lbAvail->item(0)->text()),
+                 std::pair(9, u"Possible Points"_s));
         QCOMPARE(Items(tab.lbActive),
                  (QStringList{u"Points total"_s, u"Goal difference"_s, u"Goals scored"_s, u"Team name"_s}));
 
@@ -147,8 +139,7 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.beeps, 2);
         tab.lbActive->setCurrentRow(1);
         tab.btnUp->click();
-        QCOMPARE(tab.lbActive->currentRow(), 0);
-        QCOMPARE(Items(tab.lbActive).first(), u"Goal difference"_s);
+        QVERIFY(tab.lbActive->currentRow() == 0 && Items(tab.lbActive).first() == u"Goal difference"_s);
         tab.btnRestoreClick();
         QCOMPARE(Items(tab.lbActive).first(), u"Points total"_s);
 
@@ -158,31 +149,24 @@ private Q_SLOTS:
         tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
         QCOMPARE(Items(tab.lbAvail).last(), u"Team name"_s);
         maintenance.ShowTab(MaintenanceTab::Table);
-        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1235"));
-        QVERIFY(harness.division->DataChanged());
-    }
+        QVERIFY(harness.division->Header().SortRules.stored() == "1235"s && harness.division->DataChanged());
 
-    void noActiveRuleKeepsTheUserOnTheTab() {
-        GuiHarness harness;
-        MaintenanceWindow maintenance(harness);
+        // With no active rule left the user stays on the tab, the page and the window.
         maintenance.ShowTab(MaintenanceTab::SortOrder);
-        SortOrderTab& tab = *maintenance.page().sortOrderTab;
         while (tab.lbActive->count() > 0) {
             tab.lbActive->setCurrentRow(0);
             tab.btnLeftClick();
         }
         tab.btnLeftClick();
-        QCOMPARE(harness.prompts.beeps, 1);
+        QCOMPARE(harness.prompts.beeps, 3);
         maintenance.ShowTab(MaintenanceTab::Teams);
         QCOMPARE(maintenance.page().TabbedNotebook1->currentIndex(),
                  static_cast<int>(MaintenanceTab::SortOrder));
         maintenance.window.TabSet1->setCurrentIndex(0);
         QCOMPARE(maintenance.window.TabSet1->currentIndex(),
                  static_cast<int>(WorkspacePage::TableMaintenance));
-        QVERIFY(!maintenance.window.close());
+        QVERIFY(!maintenance.window.close() && harness.division->Header().SortRules.stored() == "1235"s);
         QCOMPARE(harness.lastPrompt(), u"You must have at least one active sort rule"_s);
-        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("1234"));
-
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();
         maintenance.window.TabSet1->setCurrentIndex(0);
@@ -218,24 +202,19 @@ private Q_SLOTS:
         // The team statistics list leads to the renamed team, and so does its graph.
         window.ShowPage(WorkspacePage::TeamStatistics);
         TeamStatisticsPage& stats = *window.teamStatsPage;
-        QVERIFY(stats.SelTeamList->findText(renamed) >= 0);
         QCOMPARE(stats.SelTeamList->currentText(), renamed); // the team shown before the rename
         QCOMPARE(window.workspace().ShownTeam, 1);
-        QVERIFY(!ShownTexts(&stats, renamed).isEmpty());
         stats.btnGraphClick();
-        auto* graph = window.findChild<TfrmGraph*>();
-        QVERIFY(graph);
-        QVERIFY(graph->windowTitle().contains(renamed)); // the graph names the team it draws
-        QVERIFY(ShownTexts(graph, old).isEmpty() && !graph->windowTitle().contains(old));
-        graph->close();
+        TfrmGraph& graph = Opened<TfrmGraph>(window);
+        QVERIFY(graph.windowTitle().contains(renamed)); // the graph names the team it draws
+        QVERIFY(ShownTexts(&graph, old).isEmpty() && !graph.windowTitle().contains(old));
+        graph.close();
 
         window.ShowTab(MaintenanceTab::Players);
         window.maintenancePage->playersTab->btnPlAddClick();
-        auto* addPlayer = window.maintenancePage->playersTab->findChild<TfrmAddPlayer*>();
-        QVERIFY(addPlayer);
-        QVERIFY(addPlayer->cbTeam->findText(renamed) >= 0);
-        QCOMPARE(addPlayer->cbTeam->findText(old), -1);
-        addPlayer->close();
+        TfrmAddPlayer& addPlayer = Opened<TfrmAddPlayer>(*window.maintenancePage->playersTab);
+        QVERIFY(addPlayer.cbTeam->findText(renamed) >= 0 && addPlayer.cbTeam->findText(old) == -1);
+        addPlayer.close();
     }
 
     void twoTeamsOfOneNameStayApartInTheTeamList() {
@@ -244,7 +223,6 @@ private Q_SLOTS:
         Rename(window, 3, u"Team 02"_s);
         window.ShowPage(WorkspacePage::TeamStatistics);
         QComboBox& list = *window.teamStatsPage->SelTeamList;
-        QCOMPARE(list.count(), 4);
         QList<int> shown;
         for (int row = 0; row < list.count(); ++row) {
             list.setCurrentIndex(row);

@@ -43,8 +43,7 @@ private Q_SLOTS:
         QCOMPARE(window.enterPage->HomeList->count(), 2); // both teams are withheld for the day
 
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!harness.division->Results[1].Played);
-        QVERIFY(!harness.division->DataChanged());
+        QVERIFY(!harness.division->Results[1].Played && !harness.division->DataChanged());
         QCOMPARE(window.btnRedo->toolTip(), u"Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"_s);
         // The page was computed again: every team is offered, Team 01 with its three home fixtures open.
         QCOMPARE(window.enterPage->HomeList->count(), 4);
@@ -56,9 +55,8 @@ private Q_SLOTS:
         QVERIFY(harness.division->Results[1].Played);
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(harness.division->Results[1].Played);
-        QVERIFY(harness.division->DataChanged());
-        QCOMPARE(harness.prompts.beeps, 0);
+        QVERIFY(harness.division->Results[1].Played && harness.division->DataChanged() &&
+                harness.prompts.beeps == 0);
         window.btnRedo->click(); // nothing to redo
         QCOMPARE(harness.prompts.beeps, 0);
         QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
@@ -80,8 +78,7 @@ private Q_SLOTS:
         while (!child.readAllStandardOutput().contains("entered"))
             QVERIFY2(child.waitForReadyRead(20000), "the child never entered the result");
         ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
-        QVERIFY(child.waitForFinished());
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY(child.waitForFinished() && child.exitStatus() == QProcess::CrashExit);
 
         std::vector<std::uint8_t> after;
         QVERIFY(ReadFileBytes(league, kLargestFileSize, after));
@@ -90,11 +87,8 @@ private Q_SLOTS:
         window.OfferRecovery();
         QVERIFY(harness.lastPrompt().startsWith(u"1 change to this league was not saved;"_s));
         const ResultRecord& match = harness.division->Results[1];
-        QVERIFY(match.Played);
-        QCOMPARE(match.HomeGoals, 2);
-        QCOMPARE(match.AwayGoals, 1);
-        QVERIFY(harness.division->DataChanged());
-        QVERIFY(window.btnUndo->isEnabled());
+        QCOMPARE(std::tuple(match.Played, match.HomeGoals, match.AwayGoals), std::tuple(true, 2, 1));
+        QVERIFY(harness.division->DataChanged() && window.btnUndo->isEnabled());
     }
 };
 

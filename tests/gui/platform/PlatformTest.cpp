@@ -124,13 +124,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QSignalSpy squadsClicked(squads, &QPushButton::clicked);
         QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(squadsClicked.count(), 1); // no event loop has run: the click did not wait
-        QVERIFY(!squads->isDown());
+        QVERIFY(squadsClicked.count() == 1 && !squads->isDown()); // no event loop has run: it did not wait
         QSignalSpy closeClicked(close, &QPushButton::clicked);
         QSignalSpy cancelClicked(cancel, &QPushButton::clicked);
         QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(closeClicked.count() + cancelClicked.count(), 0);
-        QVERIFY(close->hasFocus() || cancel->hasFocus());
+        QVERIFY(closeClicked.count() + cancelClicked.count() == 0 &&
+                (close->hasFocus() || cancel->hasFocus()));
         change->setEnabled(false);
         QSignalSpy changeClicked(change, &QPushButton::clicked);
         QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
@@ -147,14 +146,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const WId window = dialog.winId();
         dialog.reject();
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected);
         dialog.open();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.winId(), window);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog) && dialog.winId() == window);
         dialog.accept();
-        QCOMPARE(std::tuple(rejected.count(), accepted.count(), finished.count()), std::tuple(1, 1, 2));
-        QCOMPARE(finished.at(1).at(0).toInt(), int(QDialog::Accepted));
+        QCOMPARE(
+            std::tuple(rejected.count(), accepted.count(), finished.count(), finished.at(1).at(0).toInt()),
+            std::tuple(1, 1, 2, int(QDialog::Accepted)));
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.done(7); });
         QCOMPARE(dialog.exec(), 7);
         // One that deletes itself on close is still deleted.
@@ -185,7 +183,7 @@ private Q_SLOTS:
     }
 
     // One set of colours for active and inactive windows: a dialog opening over a window does not repaint it.
-    void theInactiveColoursFollowTheActiveOnesWhateverPaletteIsSet() {
+    void theInactiveColoursFollowTheActiveOnesAndAnItemViewKeepsItsPaintOnDeactivation() {
         SteadyPalette::Install();
         QVERIFY(QApplication::palette().isEqual(QPalette::Active, QPalette::Inactive));
         QPalette changed = QApplication::palette();
@@ -195,10 +193,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::palette().color(QPalette::Inactive, QPalette::Highlight),
                  QColor(Qt::darkGreen));
         QVERIFY(QApplication::palette().isEqual(QPalette::Active, QPalette::Inactive));
-    }
 
-    void anItemViewIsNotRepaintedWhenItsWindowLosesTheFocus() {
-        SteadyPalette::Install();
+        // Nor is an item view repainted when its window loses the focus.
         QTableWidget grid(20, 5);
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
@@ -224,8 +220,7 @@ private Q_SLOTS:
         PaintCounter ownFilter; // the view's own filters still see the focus come
         grid.installEventFilter(&ownFilter);
         QVERIFY(paintsAfter(QEvent::FocusIn, Qt::ActiveWindowFocusReason, &grid) > 0);
-        QCOMPARE(ownFilter.focusIns, 1);
-        QCOMPARE(grid.currentRow(), 0);
+        QVERIFY(ownFilter.focusIns == 1 && grid.currentRow() == 0);
         QVERIFY(counter.painted.boundingRect().height() <= grid.rowHeight(0));
     }
 
@@ -257,8 +252,7 @@ private Q_SLOTS:
         QWidget again;
         RememberPlace(&again, u"Test"_s, settings);
         again.show();
-        QCOMPARE(again.pos(), QPoint(140, 160));
-        QCOMPARE(again.size(), QSize(300, 200));
+        QCOMPARE(QRect(again.pos(), again.size()), QRect(140, 160, 300, 200));
     }
 };
 

@@ -1,3 +1,5 @@
+#include <regex>
+
 #include <QCalendarWidget>
 #include <QHelpEvent>
 
@@ -34,28 +36,26 @@ private Q_SLOTS:
         calendar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&calendar));
         QCOMPARE(calendar.Panel1->text(), QLocale().toString(QDate(2025, 1, 31), u"MMMM yyyy"_s));
-        QWidget* grid = calendar.Calendar1->findChild<QAbstractItemView*>();
-        QVERIFY(grid);
-        QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(calendar.Calendar1->selectedDate(), QDate(2025, 2, 1));
-        QTest::keyClick(grid, Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(calendar.Calendar1->selectedDate(), QDate(2025, 1, 31));
-        QTest::keyClick(grid, Qt::Key_Tab);
-        QCOMPARE(calendar.Calendar1->selectedDate().month(), 2);
-        QTest::keyClick(grid, Qt::Key_Backtab);
-        QCOMPARE(calendar.Calendar1->selectedDate().month(), 1);
+        QWidget* grid = &Opened<QAbstractItemView>(*calendar.Calendar1);
+        // Keypad + and - step a day, Tab and Shift+Tab a month.
+        const std::tuple<Qt::Key, Qt::KeyboardModifier, QDate> steps[] = {
+            {Qt::Key_Plus, Qt::KeypadModifier, {2025, 2, 1}},
+            {Qt::Key_Minus, Qt::KeypadModifier, {2025, 1, 31}},
+            {Qt::Key_Tab, Qt::NoModifier, {2025, 2, 28}},
+            {Qt::Key_Backtab, Qt::NoModifier, {2025, 1, 28}}};
+        for (const auto& [key, modifier, date] : steps) {
+            QTest::keyClick(grid, key, modifier);
+            QCOMPARE(calendar.Calendar1->selectedDate(), date);
+        }
         QTest::keyClick(grid, Qt::Key_Right); // the arrows move without closing
         QVERIFY(calendar.isVisible());
-        const QDate moved = calendar.Calendar1->selectedDate();
         QTest::keyClick(grid, Qt::Key_Return);
-        QVERIFY(!calendar.isVisible());
-        QCOMPARE(calendar.CalDate(), Day(moved.year(), moved.month(), moved.day()));
+        QVERIFY(!calendar.isVisible() && calendar.CalDate() == Day(2025, 1, 29));
 
         calendar.Start(Day(2025, 1, 31), QPoint(10, 10));
         calendar.show();
         QTest::keyClick(grid, Qt::Key_Escape);
-        QVERIFY(!calendar.isVisible());
-        QCOMPARE(calendar.CalDate(), 0.0);
+        QVERIFY(!calendar.isVisible() && calendar.CalDate() == 0);
     }
 
     void aDateBetweenMatchDatesCountsTheMatchesUpToIt() {
@@ -72,45 +72,29 @@ private Q_SLOTS:
         harness.pickedDates << Day(2025, 3, 8);
         page.btnDivDate->click();
         QCOMPARE(harness.calendarStarts.back(), Day(2025, 3, 15));
-        QCOMPARE(played(), 6);
-        QCOMPARE(page.lbDivDate->text(), u"08/03/2025"_s);
+        QVERIFY(played() == 6 && page.lbDivDate->text() == u"08/03/2025"_s);
         page.btnSpinUp->click();
         QCOMPARE(page.lbDivDate->text(), u"15/03/2025"_s);
         page.btnDivDate->click(); // cancelled: nothing changes
         QCOMPARE(played(), 12);
     }
 
-    void draggingAColumnBorderResizesTheColumn() {
-        GuiHarness harness;
-        OpenWorkspace window(harness, WriteLeague(harness));
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTableWidget* table = window.tablePage->DivTable;
-        const int before = table->columnWidth(2);
-        const QPoint border(table->columnViewportPosition(2) + before, 5);
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
-        QTest::mouseMove(table->viewport(), border + QPoint(30, 0));
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
-        QCOMPARE(table->columnWidth(2), before + 30);
-        window.tablePage->Recompute(); // a new as-at date keeps the user's width
-        QCOMPARE(table->columnWidth(2), before + 30);
-        window.close();
-    }
-
-    void theKeyboardAndADoubleClickOpenATeamAndPrintDrawsThePage() {
+    void theKeyboardAndADoubleClickOpenATeamPrintDrawsThePageAndABorderDragResizes() {
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTableWidget* table = window.tablePage->DivTable;
         // The headings are the table's header, not its first row.
-        QCOMPARE(table->rowCount(), window.workspace().table.TeamCount);
-        QCOMPARE(table->horizontalHeaderItem(1)->text(), u"Team"_s);
+        QVERIFY(table->rowCount() == window.workspace().table.TeamCount &&
+                table->horizontalHeaderItem(1)->text() == u"Team"_s);
         table->setFocus();
         QCOMPARE(table->currentRow(), 0);
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
-        QCOMPARE(window.workspace().ShownTeam, window.workspace().table.TableOrder[2]);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
+        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
+                 std::pair(window.workspace().table.TableOrder[2],
+                           static_cast<int>(WorkspacePage::TeamStatistics)));
 
         // Printing draws the page; a double click opens the team at a position from 1, none at 0.
         window.ShowPage(WorkspacePage::LeagueTable);
@@ -120,10 +104,19 @@ private Q_SLOTS:
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::LeagueTable));
         window.tablePage->DivTableDblClick(3);
-        QCOMPARE(window.workspace().ShownTeam, team);
-        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TeamStatistics));
-        window.tablePage->DivTableDblClick(0);
-        QCOMPARE(window.workspace().ShownTeam, team);
+        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
+                 std::pair(team, static_cast<int>(WorkspacePage::TeamStatistics)));
+
+        // Dragging a column border resizes the column, and a new as-at date keeps the user's width.
+        window.ShowPage(WorkspacePage::LeagueTable);
+        const int before = table->columnWidth(2);
+        const QPoint border(table->columnViewportPosition(2) + before, 5);
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseMove(table->viewport(), border + QPoint(30, 0));
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+        QCOMPARE(table->columnWidth(2), before + 30);
+        window.tablePage->Recompute();
+        QCOMPARE(table->columnWidth(2), before + 30);
         window.close();
     }
 
@@ -131,11 +124,9 @@ private Q_SLOTS:
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness), false);
         TfrmGrid four(harness.app, nullptr);
-        QVERIFY(four.cbSecond->isEnabled());
-        QVERIFY(!four.cbSecond->isChecked());
+        QVERIFY(four.cbSecond->isEnabled() && !four.cbSecond->isChecked());
         four.btnPrintClick();
-        QCOMPARE(harness.printJobs, QStringList{u"Vantorel Grid"_s});
-        QVERIFY(four.btnExit->isEnabled());
+        QVERIFY(harness.printJobs == QStringList{u"Vantorel Grid"_s} && four.btnExit->isEnabled());
 
         GuiHarness other;
         OpenWorkspace twiceWindow(other, other.WriteLeague("twice.div", "Twice", 6, 2), false);
@@ -143,10 +134,11 @@ private Q_SLOTS:
         QVERIFY(!twice.cbSecond->isEnabled());
     }
 
-    void printsALeagueToPdfWithoutAWindow() {
+    // The command line's printouts and screenshot, drawn without a window; a request not to be met fails.
+    void printoutsAndAScreenshotAreDrawnWithoutAWindow() {
         GuiHarness harness;
         const std::string league = WriteLeague(harness);
-        const std::string pdf = harness.folder.file("table.pdf");
+        const std::string pdf = harness.folder.file("out.pdf"), png = harness.folder.file("out.png");
         QCOMPARE(RunHeadless({"--print", "table", league, "--pdf", pdf, "--short", "--as-at", "01/03/2025"}),
                  0);
         QCOMPARE(FileText(pdf).substr(0, 5), "%PDF-"s);
@@ -155,6 +147,30 @@ private Q_SLOTS:
             0);
         QCOMPARE(RunHeadless({"--print", "chart", league, "--pdf", pdf}), 1);
         QCOMPARE(RunHeadless({"--print", "table", harness.folder.file("none.div"), "--pdf", pdf}), 1);
+
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Team 02", "--type", "top", "--style",
+                              "lines", "--size", "500x300", "--png", png}),
+                 0);
+        QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(500, 300));
+        QCOMPARE(RunHeadless({"--print", "graph", league, "--team", "Nobody", "--png", png}), 1);
+
+        QCOMPARE(RunHeadless({league, "--page", "maintenance", "--tab", "results", "--screenshot", png,
+                              "--size", "700x500"}),
+                 0);
+        QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(700, 500));
+        QCOMPARE(RunHeadless({harness.folder.file("none.div"), "--screenshot", png}), 1);
+
+        // A long season's team summary fills two pages.
+        const std::string largest = harness.Save(*MakeLargestLeague(), "largest.div");
+        const std::string summary = harness.folder.file("summary.pdf");
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--team", "Team 01", "--pdf", summary}), 0);
+        const std::string text = FileText(summary);
+        QVERIFY(text.starts_with("%PDF-"));
+        const std::regex page("/Type\\s*/Page[^s]");
+        QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
+                 2);
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--pdf", pdf}), 1);
+        QCOMPARE(RunHeadless({"--print", "summary", largest, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 
     void headToHeadRulesReorderTheTableAndItsTooltipsSayWhy() {
@@ -177,15 +193,13 @@ private Q_SLOTS:
             tab.lbActive->setCurrentRow(row);
             tab.btnUpClick();
         }
-        QCOMPARE(tab.lbActive->item(0)->text(), u"Points total"_s);
-        QCOMPARE(tab.lbActive->item(1)->text(), u"Head-to-head points"_s);
+        QCOMPARE(Items(tab.lbActive).mid(0, 2), (QStringList{u"Points total"_s, u"Head-to-head points"_s}));
         // Eight codes at most: three more fit, the next is refused with a beep.
         for (int more = 0; more < 3; ++more) {
             tab.lbAvail->setCurrentRow(1);
             tab.btnRightClick();
         }
-        QCOMPARE(tab.lbActive->count(), 8);
-        QCOMPARE(harness.prompts.beeps, 0);
+        QVERIFY(tab.lbActive->count() == 8 && harness.prompts.beeps == 0);
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();
         QCOMPARE(harness.prompts.beeps, 1);
@@ -198,8 +212,8 @@ private Q_SLOTS:
                 grid.item(1, column)->toolTip(),
                 QStringLiteral("Team 03 above Team 01: Level on 3 points; ahead on head-to-head points: 3 "
                                "to 0"));
-        QCOMPARE(grid.item(2, 1)->text(), u"Team 04"_s);
-        QCOMPARE(grid.item(2, 1)->toolTip(), QString()); // behind on points
+        QVERIFY(grid.item(2, 1)->text() == u"Team 04"_s &&
+                grid.item(2, 1)->toolTip().isEmpty()); // behind on points
         QCOMPARE(grid.item(3, 1)->toolTip(),
                  u"Team 04 above Team 02: Level on 0 points; ahead on goal difference: 0 to -5"_s);
 
