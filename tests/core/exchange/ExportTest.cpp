@@ -225,23 +225,8 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
     EXPECT_EQ(teamThree[0], uids[1]);
 }
 
-// The body rows of a page's table as its cells' texts, read back from the markup.
-std::vector<Lines> BodyRows(const std::string& html) {
-    std::vector<Lines> rows;
-    const std::size_t end = html.find("</tbody>");
-    for (std::size_t at = html.find("<tbody>"); (at = html.find("<tr", at + 1)) < end;) {
-        const std::size_t rowEnd = html.find("</tr>", at);
-        Lines cells;
-        for (std::size_t cell = at; (cell = html.find("<t", cell + 1)) < rowEnd;) {
-            const std::size_t open = html.find('>', cell) + 1;
-            cells.push_back(html.substr(open, html.find("</t", open) - open));
-        }
-        rows.push_back(cells);
-    }
-    return rows;
-}
-
-TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
+// The page's cells, its start and the absence of scripts are read back by a real parser in web_exports.py.
+TEST(WebPages, TheTablePageCaptionsItsVariantEscapesNamesAndColoursItsZones) {
     auto division = testing::MakeLeague(6, 2);
     ASSERT_TRUE(RenameTeam(*division, 2, "Brighton & <Hove>"));
     testing::PlayFixture(*division, 1, 3, 1, 46000);
@@ -255,15 +240,9 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
         const LeagueTable table =
             FillTable(*division, {TableContent::PlayedGames, GameSelection::HomeAndAway, 46001, 10});
         const std::string html = TableWebPage(*division, table, format, settings, DateFormat::Default());
-        EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-        EXPECT_EQ(html.find("<script"), std::string::npos);
         EXPECT_NE(html.find("<caption>Test League &#8211; Played games, up to 10/12/2025</caption>"),
                   std::string::npos);
         EXPECT_NE(html.find("Brighton &amp; &lt;Hove&gt;"), std::string::npos);
-        auto expected = TableRows(*division, table, format);
-        for (auto& row : expected)
-            row[1] = MarkupEscaped(row[1]);
-        EXPECT_EQ(BodyRows(html), expected);
         for (int position = 1; position <= 6; ++position) {
             const RowColours colours = TableRowColours(division->Header(), table, position, settings);
             if (colours.background != kWhite || colours.text != kBlack) {
