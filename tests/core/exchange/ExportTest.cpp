@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <set>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -187,7 +186,7 @@ Calendar ExportedCalendar(const Division& division, int team) {
     return out;
 }
 
-TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
+TEST(CalendarExport, DatedFixturesBecomeAllDayEventsFoldedWholeCharactersAndOneTeamKeepsTheirUids) {
     auto division = testing::MakeLeague(4, 2);
     // Long names with letters of two octets make the descriptions fold.
     ASSERT_TRUE(SetTableName(*division, "Første Division Ærøskøbing Øst"));
@@ -206,8 +205,6 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
         }
     EXPECT_EQ(one.Values("X-WR-CALNAME:")[0],
               "Første Division Ærøskøbing Øst - Ålesund Ærøskøbing Østerå IK");
-    EXPECT_EQ(std::pair(all.unfolded.front(), all.unfolded.back()),
-              (std::pair<std::string, std::string>("BEGIN:VCALENDAR", "END:VCALENDAR")));
     const Lines summaries = all.Values("SUMMARY:");
     ASSERT_EQ(summaries.size(), 6u); // undated fixtures have no day
     EXPECT_EQ(summaries[0], "Ålesund Ærøskøbing Østerå IK 2-1 Team 02");
@@ -215,11 +212,9 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
     EXPECT_EQ(all.Values("DTSTART;VALUE=DATE:")[1], "20260321");
     EXPECT_EQ(all.Values("DTEND;VALUE=DATE:")[1], "20260322");
 
+    // One team's calendar gives each fixture the league calendar's UID. (web_exports.py reads the calendar
+    // back with a real parser: its structure, unique UIDs that stay when a result is entered.)
     const Lines uids = all.Values("UID:");
-    EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), uids.size());
-    // The same fixtures keep their UIDs whatever else changed, and one team's calendar uses them too.
-    testing::PlayFixture(*division, 2, 0, 0, kMatchDay + 2);
-    EXPECT_EQ(ExportedCalendar(*division, 0).Values("UID:"), uids);
     const Lines teamThree = ExportedCalendar(*division, 3).Values("UID:");
     ASSERT_EQ(teamThree.size(), 2u); // 1 v 3 and 2 v 3 are the dated fixtures of team 3
     EXPECT_EQ(teamThree[0], uids[1]);
