@@ -275,7 +275,6 @@ TEST_F(Cli, UserErrorsPrintOneLineAndExitWithOne) {
     ExpectOneLineError({"table", League(), "--colour"}, "needs a value");
     ExpectOneLineError({"table", League(), "--colour", "red"}, "unknown option --colour");
     ExpectOneLineError({"export", League(), "everything"}, "unknown section");
-    ExpectOneLineError({"export", League(), "results", "--date-format", "MMM d"}, "--date-format");
     ExpectOneLineError({"import", League(), "results", folder_.file("none.csv")}, "could not be opened");
     ExpectOneLineError({"import", League(), "teams", teams}, "results, players, scorers, squads or all");
     ExpectOneLineError({"set", League(), "--deduct", "Z=3"}, "no team called 'Z'");
