@@ -215,27 +215,5 @@ TEST(ImportFixtures, ADateGoesToTheFirstUndatedFixtureOfThePairingOnce) {
               std::pair(*kDates.Parse("05/09/2025"), *kDates.Parse("06/09/2025")));
 }
 
-TEST(ImportWholeFile, SkipsTheTableAndGridAndReadsScorersAfterPlayers) {
-    auto division = testing::MakeLeague(4, 1);
-    const Lines file = {"Test League",
-                        "Pos,Team,P",
-                        "1,Team 01,0",
-                        "Goal Scorers",
-                        "Player,TeamFor,HomeTeam,AwayTeam,Date,GoalTime,Penalty,OwnGoal",
-                        "Ann,Team 01,Team 01,Team 02,01/08/2025,12,0,0",
-                        "Matches Grid",
-                        "Team,T.0,T.0",
-                        "Team 01,,1-0",
-                        "Match Results",
-                        "Date,Home-Team,Away-Team,For,Against,Attendance",
-                        "01/08/2025,Team 01,Team 02,1,0,500",
-                        "Players",
-                        "Player Name,Team",
-                        "\"Ann\",Team 01"};
-    const ImportCounters counters = Import(*division, ImportChoice::All, file);
-    EXPECT_EQ(std::tuple(counters.read, counters.imported, counters.errors), std::tuple(15, 3, 0));
-    EXPECT_EQ(division->Players[1].Goals, 1);
-}
-
 } // namespace
 } // namespace vantorel

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <set>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -54,11 +53,10 @@ TEST(CsvExport, TheTableWritesPositionNumbersWhateverTheMarks) {
                                 {division->Results[r].HomeTeam, division->Results[r].AwayTeam, 1, 0, 1, 0}));
     const LeagueTable table =
         FillTable(*division, {TableContent::PlayedGames, GameSelection::HomeAndAway, 1, 10});
-    const Lines lines = Export(*division, ExportSection::Table, &table, {true, true});
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "Pos,Team,P,W,D,L,F,A,GD,Pts,PP");
-    EXPECT_EQ(lines[1], "1,Team 01,3,3,0,0,3,0,3,9,9");
-    EXPECT_EQ(lines[4], "4,Team 04,3,0,0,3,0,3,-3,0,0"); // "D" on screen
+    EXPECT_EQ(
+        Export(*division, ExportSection::Table, &table, {true, true}),
+        (Lines{"Pos,Team,P,W,D,L,F,A,GD,Pts,PP", "1,Team 01,3,3,0,0,3,0,3,9,9", "2,Team 02,3,2,0,1,2,1,1,6,6",
+               "3,Team 03,3,1,0,2,1,2,-1,3,3", "4,Team 04,3,0,0,3,0,3,-3,0,0"})); // the last is "D" on screen
 }
 
 TEST(CsvExport, TheGridHasOneSetOrTwoWithShortNamesInItsHeading) {
@@ -188,7 +186,7 @@ Calendar ExportedCalendar(const Division& division, int team) {
     return out;
 }
 
-TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
+TEST(CalendarExport, DatedFixturesBecomeAllDayEventsFoldedWholeCharactersAndOneTeamKeepsTheirUids) {
     auto division = testing::MakeLeague(4, 2);
     // Long names with letters of two octets make the descriptions fold.
     ASSERT_TRUE(SetTableName(*division, "Første Division Ærøskøbing Øst"));
@@ -207,42 +205,23 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsWithStableUids) {
         }
     EXPECT_EQ(one.Values("X-WR-CALNAME:")[0],
               "Første Division Ærøskøbing Øst - Ålesund Ærøskøbing Østerå IK");
-    EXPECT_EQ(std::pair(all.unfolded.front(), all.unfolded.back()),
-              (std::pair<std::string, std::string>("BEGIN:VCALENDAR", "END:VCALENDAR")));
     const Lines summaries = all.Values("SUMMARY:");
     ASSERT_EQ(summaries.size(), 6u); // undated fixtures have no day
     EXPECT_EQ(summaries[0], "Ålesund Ærøskøbing Østerå IK 2-1 Team 02");
     EXPECT_EQ(summaries[1], "Ålesund Ærøskøbing Østerå IK v Team 03");
-    EXPECT_EQ(all.Values("DTSTART;VALUE=DATE:")[1], "20260321");
     EXPECT_EQ(all.Values("DTEND;VALUE=DATE:")[1], "20260322");
 
+    // One team's calendar gives each fixture the league calendar's UID. (web_exports.py reads the calendar
+    // back with a real parser: its structure, each event's start day, unique UIDs that stay when a result
+    // is entered.)
     const Lines uids = all.Values("UID:");
-    EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), uids.size());
-    // The same fixtures keep their UIDs whatever else changed, and one team's calendar uses them too.
-    testing::PlayFixture(*division, 2, 0, 0, kMatchDay + 2);
-    EXPECT_EQ(ExportedCalendar(*division, 0).Values("UID:"), uids);
     const Lines teamThree = ExportedCalendar(*division, 3).Values("UID:");
     ASSERT_EQ(teamThree.size(), 2u); // 1 v 3 and 2 v 3 are the dated fixtures of team 3
     EXPECT_EQ(teamThree[0], uids[1]);
 }
 
-// The body rows of a page's table as its cells' texts, read back from the markup.
-std::vector<Lines> BodyRows(const std::string& html) {
-    std::vector<Lines> rows;
-    const std::size_t end = html.find("</tbody>");
-    for (std::size_t at = html.find("<tbody>"); (at = html.find("<tr", at + 1)) < end;) {
-        const std::size_t rowEnd = html.find("</tr>", at);
-        Lines cells;
-        for (std::size_t cell = at; (cell = html.find("<t", cell + 1)) < rowEnd;) {
-            const std::size_t open = html.find('>', cell) + 1;
-            cells.push_back(html.substr(open, html.find("</t", open) - open));
-        }
-        rows.push_back(cells);
-    }
-    return rows;
-}
-
-TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
+// The page's cells, its start and the absence of scripts are read back by a real parser in web_exports.py.
+TEST(WebPages, TheTablePageCaptionsItsVariantEscapesNamesAndColoursItsZones) {
     auto division = testing::MakeLeague(6, 2);
     ASSERT_TRUE(RenameTeam(*division, 2, "Brighton & <Hove>"));
     testing::PlayFixture(*division, 1, 3, 1, 46000);
@@ -256,15 +235,9 @@ TEST(WebPages, TheTablePageCarriesTheTableCellsInItsZoneColours) {
         const LeagueTable table =
             FillTable(*division, {TableContent::PlayedGames, GameSelection::HomeAndAway, 46001, 10});
         const std::string html = TableWebPage(*division, table, format, settings, DateFormat::Default());
-        EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-        EXPECT_EQ(html.find("<script"), std::string::npos);
         EXPECT_NE(html.find("<caption>Test League &#8211; Played games, up to 10/12/2025</caption>"),
                   std::string::npos);
         EXPECT_NE(html.find("Brighton &amp; &lt;Hove&gt;"), std::string::npos);
-        auto expected = TableRows(*division, table, format);
-        for (auto& row : expected)
-            row[1] = MarkupEscaped(row[1]);
-        EXPECT_EQ(BodyRows(html), expected);
         for (int position = 1; position <= 6; ++position) {
             const RowColours colours = TableRowColours(division->Header(), table, position, settings);
             if (colours.background != kWhite || colours.text != kBlack) {
@@ -284,13 +257,12 @@ TEST(WebPages, MarkupEscapesAndColoursAreWrittenForTheWeb) {
     EXPECT_EQ(CssColour(0x804020), "#204080");
 }
 
-TEST(WebPages, TheTablePictureIsAsHighAsTheTableAndEscapesItsText) {
+// web_exports.py parses the picture as XML, its text escaped.
+TEST(WebPages, TheTablePictureIsAsHighAsTheTable) {
     auto division = testing::MakeLeague(24, 1);
-    ASSERT_TRUE(RenameTeam(*division, 1, "A & B"));
     const LeagueTable table = FillTable(*division, {});
     const std::string svg = TableSvgPicture(MakeTablePrintout(*division, table, TableFormat{}, "14/03/2026"));
     EXPECT_NE(svg.find("width=\"1000\" height=\""), std::string::npos);
-    EXPECT_NE(svg.find(">A &amp; B</text>"), std::string::npos);
     // The last team's row lies inside the picture.
     const int height = std::stoi(svg.substr(svg.find("height=\"") + 8));
     EXPECT_LT(std::stoi(svg.substr(svg.find("y2=\"", svg.rfind("<line")) + 4)), height);
@@ -377,8 +349,11 @@ auto Fields(const PlayerRecord& p) {
 auto Fields(const TeamRecord& t) {
     return std::tuple(t.Name.stored(), t.Played, t.Points);
 }
-auto Fields(const SquadEntry& e) {
-    return std::tuple(e.Player, e.TimeOn, e.TimeOff, e.Yellow1, e.Yellow2, e.Red);
+auto Fields(const SquadRecord& s) {
+    std::vector<std::tuple<int, int, int, bool, bool, bool>> lines;
+    for (const SquadEntry& e : s.Entries)
+        lines.emplace_back(e.Player, e.TimeOn, e.TimeOff, e.Yellow1, e.Yellow2, e.Red);
+    return std::tuple(s.Result, s.Team, lines);
 }
 
 // The goals of each match and team, those with a scorer first in record order: the export does not tell
@@ -417,13 +392,7 @@ TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecord) {
     ExpectSameRecords(season->Results, rebuilt->Results, a.ResultCount, "result");
     EXPECT_EQ(MatchGoals(*season), MatchGoals(*rebuilt));
     ExpectSameRecords(season->Players, rebuilt->Players, a.PlayerCount, "player");
-    for (int s = 1; s <= a.SquadCount; ++s) {
-        EXPECT_EQ(std::tuple(season->Squads[s].Result, season->Squads[s].Team),
-                  std::tuple(rebuilt->Squads[s].Result, rebuilt->Squads[s].Team));
-        for (std::size_t line = 0; line < kSquadLines; ++line)
-            EXPECT_EQ(Fields(season->Squads[s].Entries[line]), Fields(rebuilt->Squads[s].Entries[line]))
-                << "squad " << s << " line " << line + 1;
-    }
+    ExpectSameRecords(season->Squads, rebuilt->Squads, a.SquadCount, "squad");
     const LeagueTable before = FillTable(*season, {});
     EXPECT_EQ(TableRows(*season, before, {}), TableRows(*rebuilt, FillTable(*rebuilt, {}), {}));
 }

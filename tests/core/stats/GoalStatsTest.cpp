@@ -217,42 +217,32 @@ TEST(DivisionStats, ScoreListsRunFromTheHighestScoreDownToFourInFixtureOrder) {
     }
 }
 
-TEST(DivisionStats, DrawsCleanSheetsAndTheAverageWithItsSeparator) {
+// The sample season below checks the other figures; its 7-0 cannot tell a match's goals from one side's.
+TEST(DivisionStats, TheAverageRoundsToHundredthsWithTheSeparatorGivenAndTheMostGoalsCountBothSides) {
     auto league = testing::MakeLeague(4, 2);
     PlayFixture(*league, 1, 0, 0, 40000);
     PlayFixture(*league, 2, 2, 2, 40000);
     PlayFixture(*league, 3, 1, 0, 40000);
     const DivisionStatistics s = DivisionStats(*league, kDates, ',');
-    // A 0-0 is two clean sheets; 5 goals in 3 games.
-    EXPECT_EQ(Texts({Figure(s, "Clean Sheets:", "Goals"), Figure(s, "Draws:", "Results"),
-                     Figure(s, "Score:", "Results"), Figure(s, "No Score:", "Results"),
-                     Figure(s, "Ave/Game:", "Goals"), Figure(s, "Most in a match:", "Goals")}),
-              Texts({"3", "2", "1", "1", "1,67", "4"}));
+    // 5 goals in 3 games; 4 in the 2-2.
+    EXPECT_EQ(Texts({Figure(s, "Ave/Game:", "Goals"), Figure(s, "Most in a match:", "Goals")}),
+              Texts({"1,67", "4"}));
 }
 
 TEST(DivisionStats, TheSampleSeasonMatchesFiguresCountedFromItsResultsFile) {
     auto season = testing::LoadSampleSeason();
     const DivisionStatistics stats = DivisionStats(*season, kDates, '.');
-    std::vector<std::pair<std::string, std::string>> figures;
+    Texts figures;
     for (const StatsFigure& figure : stats.figures)
-        figures.emplace_back(figure.caption, figure.value);
-    EXPECT_EQ(figures, (std::vector<std::pair<std::string, std::string>>{{"Home:", "555"},
-                                                                         {"Away:", "389"},
-                                                                         {"Total:", "944"},
-                                                                         {"Ave/Game:", "2.48"},
-                                                                         {"Most in a match:", "7"},
-                                                                         {"Clean Sheets:", "244"},
-                                                                         {"Games:", "380"},
-                                                                         {"Home Wins:", "192"},
-                                                                         {"Away Wins:", "111"},
-                                                                         {"Draws:", "77"},
-                                                                         {"Score:", "45"},
-                                                                         {"No Score:", "32"}}));
+        figures.push_back(figure.group + " " + figure.caption + " " + figure.value);
+    EXPECT_EQ(figures, (Texts{"Goals Home: 555", "Goals Away: 389", "Goals Total: 944",
+                              "Goals Ave/Game: 2.48", "Goals Most in a match: 7", "Goals Clean Sheets: 244",
+                              "Results Games: 380", "Results Home Wins: 192", "Results Away Wins: 111",
+                              "Results Draws: 77", "Results Score: 45", "Results No Score: 32"}));
+    // The lists' first lines are the command-line division page's.
     ASSERT_EQ(stats.HighHome.size(), 28u); // one 7, one 6, five 5s, twenty-one 4s
-    EXPECT_EQ(stats.HighHome[0].text, "14/01/2006   7-0 Arsenal v Middlesbrough");
     EXPECT_EQ(stats.HighHome[1].text, "11/02/2006   6-1 Fulham v West Bromwich Albion");
     ASSERT_EQ(stats.HighAway.size(), 9u);
-    EXPECT_EQ(stats.HighAway[0].text, "04/12/2005   2-5 Charlton Athletic v Manchester City");
     EXPECT_EQ(season->Results[stats.HighAway[0].record].AwayGoals, 5);
 }
 
@@ -280,13 +270,11 @@ std::array<BarPlace, 9> Places() {
     return places;
 }
 
-TEST(PlayerRecordView, APlayerWithNothingHasUnknownCautionsAndEmptyBarsWithZeros) {
+TEST(PlayerRecordView, APlayerWithNothingHasNoMatchesAndEmptyBarsWithZeros) {
     auto league = AnnAndBob();
+    // Its caption and unknown cautions are the command-line player record's.
     const PlayerSeason season = PlayerSeasonOf(*league, 1);
-    EXPECT_EQ(std::tuple(CautionText(season, season.yellow), CautionText(season, season.red)),
-              std::tuple("n/a", "n/a"));
     EXPECT_TRUE(season.matches.empty());
-    EXPECT_EQ(PlayerRecordCaption(*league, 1), "Statistics for Ann (Team 01)");
     RecordingCanvas canvas;
     DrawPlayerGoalBars(canvas, 200, Places(), season);
     EXPECT_TRUE(

@@ -141,13 +141,6 @@ TEST(TeamStats, TheFirstFormRuleThatHoldsNamesTheForm) {
             << newestFirst << " " << venues;
 }
 
-TEST(TeamStats, FormLettersKeepTheTenMostRecentGamesOldestFirst) {
-    auto league = TeamOneSeason("WWDLLWDDWLWWW", "HAHAHAHAHAHAH");
-    const TeamSummary s = TeamStats(*league, 1).summary;
-    // Newest first the ten are W(H) W(A) D(H) L(A) L(H) W(A) D(H) D(A) W(H) L(A).
-    EXPECT_EQ(Texts({s.HomeForm, s.AwayForm}), Texts({"WDLDW", "LDWLW"}));
-}
-
 TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     auto league = MakeLeague(4, 2);
     const int home1 = league->FindFixture(1, 2), home2 = league->FindFixture(1, 3);
