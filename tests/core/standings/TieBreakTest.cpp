@@ -24,15 +24,16 @@ using testing::PlayFixture;
 
 constexpr double kLastDay = 1e9;
 
-TableVariant AllPlayed() {
-    return {TableContent::PlayedGames, GameSelection::HomeAndAway, kLastDay, kDefaultFormGames};
+// The played home and away games as at a day.
+TableVariant AsAt(double day = kLastDay) {
+    return {TableContent::PlayedGames, GameSelection::HomeAndAway, day, kDefaultFormGames};
 }
 
 std::vector<int> Order(const LeagueTable& table) {
     return {table.TableOrder.begin() + 1, table.TableOrder.begin() + 1 + table.TeamCount};
 }
 
-LeagueTable TableUnder(Division& division, const char* rules, const TableVariant& variant = AllPlayed()) {
+LeagueTable TableUnder(Division& division, const char* rules, const TableVariant& variant = AsAt()) {
     testing::Edit(division).Header().SortRules.assignStored(rules);
     return FillTable(division, variant);
 }
@@ -106,9 +107,6 @@ TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
     PlayFixture(*division, division->FindFixture(1, 2), 1, 0, 1);
     PlayFixture(*division, division->FindFixture(2, 3), 5, 0, 1);
     PlayFixture(*division, division->FindFixture(2, 1), 0, 0, 10);
-    const auto asAt = [](double day) {
-        return TableVariant{TableContent::PlayedGames, GameSelection::HomeAndAway, day, kDefaultFormGames};
-    };
     struct Case {
         const char* rules;
         double day;
@@ -126,7 +124,7 @@ TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
         {"12", 10, 2, "Level on 4 points; ahead on goal difference: 4 to 1"},
     };
     for (const Case& c : cases) {
-        const LeagueTable table = TableUnder(*division, c.rules, asAt(c.day));
+        const LeagueTable table = TableUnder(*division, c.rules, AsAt(c.day));
         EXPECT_EQ(Order(table)[0], c.leader) << c.rules << " on day " << c.day;
         EXPECT_EQ(ExplainTieBreak(table, 2), c.why) << c.rules << " on day " << c.day;
     }
@@ -161,20 +159,9 @@ TEST(TieBreaks, ThreeWayDrawsAreDecidedByTheMiniLeaguesGoalsOrFallThroughToGoalD
 // team 3 has the better goal difference overall (+5 to +1).
 TEST(TieBreaks, ThePairLeftOfAPartlyBrokenTieGoesOnToTheNextRuleOrStartsTheHeadToHeadRulesAgain) {
     auto division = MakeLeague(4, 2);
-    PlayAll(*division, {
-                           {1, 2, 1, 0},
-                           {2, 1, 0, 1},
-                           {1, 3, 1, 0},
-                           {3, 1, 1, 0},
-                           {2, 3, 1, 0},
-                           {3, 2, 0, 0},
-                           {1, 4, 0, 0},
-                           {4, 1, 3, 0},
-                           {2, 4, 1, 0},
-                           {4, 2, 0, 1},
-                           {3, 4, 5, 0},
-                           {4, 3, 0, 1},
-                       });
+    // Each pair's two meetings, among teams 1 to 3, then against team 4.
+    PlayAll(*division, {{1, 2, 1, 0}, {2, 1, 0, 1}, {1, 3, 1, 0}, {3, 1, 1, 0}, {2, 3, 1, 0}, {3, 2, 0, 0}});
+    PlayAll(*division, {{1, 4, 0, 0}, {4, 1, 3, 0}, {2, 4, 1, 0}, {4, 2, 0, 1}, {3, 4, 5, 0}, {4, 3, 0, 1}});
     const LeagueTable carryOn = TableUnder(*division, "1672");
     ASSERT_EQ(std::tuple(carryOn.rowAt(1).Points, carryOn.rowAt(3).Points), std::tuple(10, 10));
     EXPECT_EQ(Order(carryOn), (std::vector<int>{1, 3, 2, 4}));
@@ -240,7 +227,7 @@ TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
     auto division = MakeLeague(4, 2);
     PlayFixture(*division, division->FindFixture(1, 2), 1, 2, 10); // team 2's latest match
     PlayFixture(*division, division->FindFixture(1, 3), 1, 0, 20); // team 1's latest match
-    TableVariant form = AllPlayed();
+    TableVariant form = AsAt();
     form.content = TableContent::CurrentForm;
     form.formGames = 1;
     const LeagueTable table = TableUnder(*division, "17", form);
@@ -371,7 +358,7 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
             if (rules.find(code) == std::string::npos)
                 rules += code;
         }
-        TableVariant variant = AllPlayed();
+        TableVariant variant = AsAt();
         variant.games = static_cast<GameSelection>(random() % 3);
         variant.content = static_cast<TableContent>(random() % 2);
         variant.asAt = random() % 3 ? kLastDay : 2;
