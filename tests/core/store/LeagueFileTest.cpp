@@ -101,8 +101,7 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     Division loaded;
     ASSERT_TRUE(LoadDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged());
-    EXPECT_EQ(loaded.Teams[9].Name.stored(), "Transferred-Out");
-    EXPECT_EQ(loaded.Players[2].Team, 9);
+    EXPECT_EQ(loaded.Teams[9].Name.stored(), "Transferred-Out"); // placed, not read
     testing::MarkChanged(loaded);
     ASSERT_TRUE(SaveDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged());
@@ -121,23 +120,18 @@ TEST(LeagueFile, TheLargestLeagueRoundTrips) {
 TEST(LeagueFile, UpgradesAnOlderFileInMemory) {
     auto league = SmallLeagueInUse();
     testing::Edit(*league).Header().TeamSize = 7;
-    testing::Edit(*league).Result(6).MatchDate = 0; // open fixture without a date
     Division loaded;
     ASSERT_TRUE(ReadDivision(testing::ToOldFormat(WriteDivision(*league)), loaded));
     EXPECT_FALSE(loaded.DataChanged());
-    const DivisionHeader& header = loaded.Header();
-    EXPECT_EQ(
-        std::tuple(header.Version, header.TeamSize, header.SubsCount, header.SquadCount, header.PlayerCount),
-        std::tuple(20, 11, 3, 0, 2));
-    // Played: the date shifted back, no prediction. Open with a date: a prediction. Open without: none.
-    const auto& results = loaded.Results;
-    EXPECT_EQ(std::tuple(results[1].MatchDate, results[1].Predicted, results[1].HomeSquad),
-              std::tuple(35501, false, 0));
-    EXPECT_EQ(std::tuple(results[5].MatchDate, results[5].Predicted), std::tuple(35600, true));
-    EXPECT_EQ(std::tuple(results[6].MatchDate, results[6].Predicted), std::tuple(0, false));
-    EXPECT_EQ(loaded.Goals[2].GoalTime, 80);
-    EXPECT_EQ(loaded.Players[1].Name.stored(), "Ann");
-    EXPECT_EQ(WriteDivision(loaded)[6], 20); // written back in the current format
+    EXPECT_EQ(loaded.Header().Version, 20);
+    // The league as it was, every date shifted back, but without what the older format lacks: the squads,
+    // the team size (back to 11 players and 3 substitutes) and the prediction mark, which only the open
+    // fixture with a date (5) gets back.
+    Division expected = *league;
+    testing::Edit(expected).Header().SquadCount = 0;
+    testing::Edit(expected).Header().TeamSize = 11;
+    testing::Edit(expected).Result(1).HomeSquad = 0;
+    EXPECT_EQ(WriteDivision(loaded), WriteDivision(expected));
 }
 
 TEST(LeagueFile, AFileCutAtAnyRecordBoundaryIsRefusedAndTheOpenLeagueStays) {
@@ -146,9 +140,7 @@ TEST(LeagueFile, AFileCutAtAnyRecordBoundaryIsRefusedAndTheOpenLeagueStays) {
     const auto cutAt = [&](std::size_t cut) {
         return ReadDivision(std::span(bytes.data(), cut), *open).message();
     };
-    for (std::size_t cut : {0, 10, 67})
-        EXPECT_EQ(cutAt(cut), "Read beyond end of file") << cut;
-    for (std::size_t cut = 68; cut < bytes.size(); ++cut)
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut)
         ASSERT_EQ(cutAt(cut), "Read beyond end of file") << cut;
     EXPECT_EQ(open->Header().TeamCount, 6);
     EXPECT_EQ(open->Teams[1].Name.stored(), "Team 01");
