@@ -32,6 +32,12 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
         if (history)
             (void)history->Record(division, name);
     };
+    // An edit made is recorded as one step.
+    auto done = [&](const auto& made) {
+        if (made)
+            record("edit");
+        return static_cast<bool>(made);
+    };
     const int r = edit.a;
     const ResultRecord& match = division.Results[r];
     switch (edit.kind) {
@@ -56,41 +62,27 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
         return entered;
     }
     case 1:
-        if (!match.Played || !RescoreResult(division, r, edit.b, edit.c, 7))
-            return false;
-        break;
+        return done(match.Played && RescoreResult(division, r, edit.b, edit.c, 7));
     case 2:
-        if (!match.Played || !CancelResult(division, r))
-            return false;
-        break;
+        return done(match.Played && CancelResult(division, r));
     case 3:
-        if (match.Played || !SetPrediction(division, r, edit.b, edit.c, 40100.0))
-            return false;
-        break;
+        return done(!match.Played && SetPrediction(division, r, edit.b, edit.c, 40100.0));
     case 4:
         (void)SetDeduction(division, 1 + edit.b % division.Header().TeamCount, edit.c);
-        break;
+        return done(true);
     case 5:
-        if (!RenameTeam(division, 1 + edit.b % division.Header().TeamCount,
-                        "Renamed " + std::to_string(edit.c)))
-            return false;
-        break;
+        return done(RenameTeam(division, 1 + edit.b % division.Header().TeamCount,
+                               "Renamed " + std::to_string(edit.c)));
     case 6:
-        if (!SavePlayer(division, 0, "Player " + std::to_string(r) + "-" + std::to_string(edit.b),
-                        1 + edit.c % division.Header().TeamCount))
-            return false;
-        break;
+        return done(SavePlayer(division, 0, "Player " + std::to_string(r) + "-" + std::to_string(edit.b),
+                               1 + edit.c % division.Header().TeamCount));
     case 7:
-        if (!DeletePlayer(division, 1 + edit.b % division.Header().PlayerCount))
-            return false;
-        break;
+        return done(DeletePlayer(division, 1 + edit.b % division.Header().PlayerCount));
     default:
         SetWinPoints(division, edit.b % 2 == 0 ? 2 : 3);
         (void)SetZoneCount(division, Zone::Promotion, edit.c % 4);
-        break;
+        return done(true);
     }
-    record("edit");
-    return true;
 }
 
 std::unique_ptr<Division> StartingLeague() {
