@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "results/Predictions.h"
 #include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
 #include "support/ScriptedPrompts.h"
@@ -58,30 +59,10 @@ TEST(EntrySession, ListsFollowTheNamesAndEmptyOutWhenAllIsPlayed) {
     EXPECT_TRUE(session.HomeTeams(*division).empty());
 }
 
-TEST(EntrySession, TwoMeetingsAtOneGroundFillInRecordOrder) {
-    auto division = MakeLeague(4, 4);
-    const int first = division->FindFixture(1, 2);
-    EntrySession session;
-    session.Start(40000);
-    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
-    const int second = division->FindFixture(1, 2);
-    EXPECT_GT(second, first);
-    session.ChangeDate(40100);
-    ASSERT_TRUE(session.Enter(*division, 1, 2, 0, 2, 0));
-    EXPECT_EQ(std::tuple(division->Results[first].MatchDate, division->Results[second].MatchDate,
-                         division->Results[second].AwayGoals),
-              std::tuple(40000.0, 40100.0, 2));
-}
-
 TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
     auto division = MakeLeague(4, 4);
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 1, 2));
-    const int second = 13; // the pair's second fixture at the same ground
-    ASSERT_EQ(std::tuple(division->Results[second].HomeTeam, division->Results[second].AwayTeam),
-              std::tuple(1, 2));
-    testing::Edit(*division).Result(second).Predicted = true;
-    testing::Edit(*division).Result(second).HomeGoals = 2;
-    testing::Edit(*division).Result(second).AwayGoals = 1;
+    ASSERT_TRUE(SetPrediction(*division, 13, 2, 1, 0)); // the pair's second fixture at the same ground
     EXPECT_EQ(EntrySession::PredictionHint(*division, 1, 2), "Predicted result for this match: 2-1");
     EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
 }

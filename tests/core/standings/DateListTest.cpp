@@ -54,16 +54,12 @@ TEST(DateList, ADateSetBetweenMatchDatesStepsOnToTheNextOne) {
     for (int r = 1; r <= 3; ++r)
         PlayFixture(*division, r, 1, 0, 100.0 * r);
     DateList list = DateList::Build(*division, TableContent::PlayedGames);
-    list.SetTo(150);
-    EXPECT_EQ(list.AsAtDate(), 150);
-    EXPECT_TRUE(list.StepForward());
-    EXPECT_EQ(list.AsAtDate(), 200);
-    list.SetTo(200);
-    EXPECT_TRUE(list.StepForward());
-    EXPECT_EQ(list.AsAtDate(), 300);
-    list.SetTo(50);
-    EXPECT_TRUE(list.StepForward());
-    EXPECT_EQ(list.AsAtDate(), 100);
+    for (const auto& [set, next] : {std::pair{150.0, 200.0}, {200.0, 300.0}, {50.0, 100.0}}) {
+        list.SetTo(set);
+        EXPECT_EQ(list.AsAtDate(), set);
+        EXPECT_TRUE(list.StepForward()) << set;
+        EXPECT_EQ(list.AsAtDate(), next);
+    }
 }
 
 TEST(DateList, HoldsEveryDistinctDateOfTheLargestLeague) {
