@@ -16,10 +16,9 @@ TEST(StartupArgumentsTest, ALeagueFileOpensOverItsFolderAndASecondIsRefused) {
     EXPECT_EQ(std::tuple(league.action, league.leagueFile, league.leagueFolder, league.page, league.error),
               std::tuple(StartupAction::Open, "/home/fan/cups/cup.div", "/home/fan/cups/",
                          WorkspacePage::TeamStatistics, ""));
-    EXPECT_EQ(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFolder, "/srv/leagues/");
-    EXPECT_TRUE(ReadStartupArguments({"--folder", "/srv/leagues"}).leagueFile.empty());
-    const std::string relative = ReadStartupArguments({"cup.div"}).leagueFile;
-    EXPECT_TRUE(std::filesystem::path(relative).is_absolute());
+    const StartupArguments folder = ReadStartupArguments({"--folder", "/srv/leagues"});
+    EXPECT_EQ(std::tuple(folder.leagueFolder, folder.leagueFile), std::tuple("/srv/leagues/", ""));
+    EXPECT_TRUE(std::filesystem::path(ReadStartupArguments({"cup.div"}).leagueFile).is_absolute());
     const StartupArguments two = ReadStartupArguments({"a.div", "b.div"});
     EXPECT_EQ(std::pair(two.error, two.exitCode),
               std::pair(std::string("vantorel: only one league file can be opened at a time"), 2));

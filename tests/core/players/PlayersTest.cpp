@@ -121,10 +121,8 @@ TEST(PlayerGrids, RemaindersOfTheWidthGoToOpponentAndTeam) {
 // over Team 02 (fixture 1, goals 1-3 for Team 01 and goal 4 for Team 02), all unassigned.
 struct ThreeOne : ::testing::Test {
     void SetUp() override {
-        division = MakeLeague(4, 2);
-        const char* names[] = {"Ann", "Bea", "Cal", "Dan", "Eve", "Fay", "Gus", "Hal"};
-        for (int p = 0; p < 8; ++p)
-            ASSERT_TRUE(SavePlayer(*division, 0, names[p], 1 + p / 2));
+        division = LeagueWithPlayers(
+            {{"Ann", 1}, {"Bea", 1}, {"Cal", 2}, {"Dan", 2}, {"Eve", 3}, {"Fay", 3}, {"Gus", 4}, {"Hal", 4}});
         ASSERT_TRUE(EnterResult(*division, {1, 2, 3, 1, 40000, 0}, nullptr, &goals));
     }
     void Score(int goal, int player, int minute = 0, bool ownGoal = false, bool penalty = false) {

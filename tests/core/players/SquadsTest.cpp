@@ -150,10 +150,9 @@ TEST(SquadCells, CardsAsWideAsAWCentredTimesRightAlignedSelectionLit) {
     ASSERT_EQ(canvas.boxes.size(), 6u); // four backgrounds, two cards
     EXPECT_EQ(canvas.boxes[0].brush, kButtonFace);
     const auto& yellow = canvas.boxes[1];
-    EXPECT_EQ((std::array{yellow.left, yellow.top, yellow.right, yellow.bottom}),
-              (std::array{110, 21, 120, 39}));
-    EXPECT_EQ(yellow.brush, Colour{0x00FFFF});
-    EXPECT_TRUE(yellow.filled && yellow.outlined);
+    EXPECT_EQ(std::tuple(yellow.left, yellow.top, yellow.right, yellow.bottom, yellow.brush, yellow.filled,
+                         yellow.outlined),
+              std::tuple(110, 21, 120, 39, Colour{0x00FFFF}, true, true));
     EXPECT_EQ((std::array{canvas.boxes[2].brush, canvas.boxes[3].brush, canvas.boxes[4].brush}),
               (std::array<Colour, 3>{0x800000, 0x0000FF, kWhite}));
     ASSERT_EQ(canvas.texts.size(), 1u);

@@ -26,17 +26,11 @@ std::vector<int> Rows(const ResultList& list) {
 // Five played results of four teams meeting twice, chosen so that every key has ties to break.
 std::unique_ptr<Division> SortLeague() {
     auto division = MakeLeague(4, 2);
-    struct Played {
-        int fixture, home, away;
-        double date;
-        int attendance;
-    };
-    // Fixtures 1..5 are 01-02, 01-03, 01-04, 02-01, 02-03 (home-away).
-    for (const auto& [fixture, home, away, date, attendance] : std::vector<Played>{{1, 2, 1, 40010, 900},
-                                                                                   {2, 1, 0, 40000, 900},
-                                                                                   {3, 2, 2, 40000, 500},
-                                                                                   {4, 0, 1, 40005, 1200},
-                                                                                   {5, 0, 0, 40000, 100}}) {
+    // Fixtures 1..5 are 01-02, 01-03, 01-04, 02-01, 02-03 (home-away); each one's score, date and crowd.
+    const int played[5][4] = {
+        {2, 1, 40010, 900}, {1, 0, 40000, 900}, {2, 2, 40000, 500}, {0, 1, 40005, 1200}, {0, 0, 40000, 100}};
+    for (int fixture = 1; fixture <= 5; ++fixture) {
+        const auto& [home, away, date, attendance] = played[fixture - 1];
         PlayFixture(*division, fixture, home, away, date);
         testing::Edit(*division).Result(fixture).Attendance = attendance;
     }
