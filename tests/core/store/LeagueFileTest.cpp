@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "players/Squads.h"
 #include "store/FileIo.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
@@ -49,12 +50,9 @@ std::unique_ptr<Division> SmallLeagueInUse() {
     (void)AddGoal(*division, {1, 1, 1, 12, false, true});
     (void)AddGoal(*division, {1, 1, 1, 80, false, false});
     (void)AddGoal(*division, {1, 2, 0, 0, false, false});
-    SquadRecord squad;
-    squad.Result = 1;
-    squad.Team = 1;
-    squad.Entries[0] = {1, 0, 90, true, false, false};
-    (void)AddSquad(*division, squad);
-    testing::Edit(*division).Result(1).HomeSquad = 1;
+    SquadLines squad{};
+    squad[0] = {1, 0, 90, true, false, false};
+    (void)SaveSquad(*division, 1, 0, squad);
     testing::Edit(*division).Result(5).HomeGoals = 3; // a prediction on an open fixture
     testing::Edit(*division).Result(5).MatchDate = 35600;
     testing::Edit(*division).Result(5).Predicted = true;
@@ -232,12 +230,9 @@ TEST(LeagueFileFuzz, RandomlyCorruptedFilesNeverCrashAndWhatLoadsIsSound) {
     (void)AddPlayer(*division, PlayerRecord{ShortString<20>("Bob"), 5, 0});
     PlayFixture(*division, 1, 1, 0, 35501);
     (void)AddGoal(*division, {1, 1, 1, 30, false, false});
-    SquadRecord squad;
-    squad.Result = 1;
-    squad.Team = 1;
-    squad.Entries[0].Player = 1;
-    (void)AddSquad(*division, squad);
-    testing::Edit(*division).Result(1).HomeSquad = 1;
+    SquadLines squad{};
+    squad[0].Player = 1;
+    (void)SaveSquad(*division, 1, 0, squad);
     const Bytes valid = WriteDivision(*division);
     std::mt19937 random(1899);
     int loaded = 0;
