@@ -32,16 +32,6 @@ std::map<std::pair<int, int>, std::string> Cells(const RecordingCanvas& canvas, 
     return cells;
 }
 
-TEST(MatchesGrid, CellTextsForPlayedDatedAndOpenFixtures) {
-    ResultRecord fixture;
-    EXPECT_EQ(GridCellText(fixture), " - ");
-    fixture.MatchDate = *DayNumberOf({2024, 3, 7});
-    EXPECT_EQ(GridCellText(fixture), "7/3");
-    fixture.Played = true;
-    fixture.HomeGoals = 3;
-    EXPECT_EQ(GridCellText(fixture), "3-0");
-}
-
 TEST(MatchesGrid, FitTextShortensATwoWordNameToItsInitialThenCuts) {
     RecordingCanvas canvas; // 10 units a character
     EXPECT_EQ(FitText(canvas, 200, "Aston Villa"), "Aston Villa");
