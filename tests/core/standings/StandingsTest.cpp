@@ -100,12 +100,8 @@ TEST(FillTable, CurrentFormCountsTheLatestMatchesThenTheVenue) {
     auto mixed = MakeLeague(16, 2); // team 1's home games are fixtures 1..15, its away games come later
     for (int r = 1; r <= 12; ++r)
         PlayFixture(*mixed, r, 1, 0, 100 + r);
-    int awayGames = 0;
-    for (int r = 16; r <= mixed->Header().ResultCount && awayGames < 3; ++r)
-        if (mixed->Results[r].AwayTeam == 1) {
-            PlayFixture(*mixed, r, 0, 2, 200 + r);
-            ++awayGames;
-        }
+    for (int home : {2, 3, 4})
+        PlayFixture(*mixed, mixed->FindFixture(home, 1), 0, 2, 200 + home);
     const LeagueTable homeForm =
         FillTable(*mixed, Variant(TableContent::CurrentForm, GameSelection::HomeOnly));
     EXPECT_EQ(homeForm.Standings[1].Played, 7);

@@ -51,12 +51,8 @@ TEST(DivisionLookups, FindTeamAndFindPlayerAreExactAndFindFixtureTakesTheFirstUn
     EXPECT_EQ(division->FindTeam("team 03"), 0);
     EXPECT_EQ(division->FindTeam("Transferred-Out"), 5);
     EXPECT_EQ(division->FindTeam("Łódź"), 0);
-    for (const char* name : {"Ann", "Bob", "Ann"}) {
-        PlayerRecord player;
-        player.Name.assignStored(name);
-        player.Team = 1;
-        ASSERT_TRUE(AddPlayer(*division, player));
-    }
+    for (const char* name : {"Ann", "Bob", "Ann"})
+        ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>(name), 1, 0}));
     EXPECT_EQ(division->FindPlayer("Ann"), 1); // the first of two
     EXPECT_EQ(division->FindPlayer("Bob"), 2);
     EXPECT_EQ(division->FindPlayer("bob"), 0);
