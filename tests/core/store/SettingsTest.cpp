@@ -95,8 +95,6 @@ TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 7, 6), (LeagueView{6, 3}));
     // A page or tab the workspace no longer has is not shown.
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 6, 3), (LeagueView{0, 0}));
-    const Settings settings = ReadSettings(file, "/default/");
-    EXPECT_EQ(std::tuple(settings.ShowPoss, settings.LeagueFolder), std::tuple(true, "/leagues/"));
     EXPECT_EQ(FileText(file).find("[Options]\nShowPoss=1\nFilePath=/leagues/\n"), 0u) << FileText(file);
 
     // Damaged entries are forgotten.
