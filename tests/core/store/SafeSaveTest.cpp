@@ -400,9 +400,7 @@ TEST(Journal, IsMadeExclusivelyNeverThroughALinkWithTheLeaguesModeAndNeverFitsAC
     fs::remove(journal);
     ASSERT_TRUE(writer.Create(journal, league, file));
     EXPECT_FALSE(JournalWriter().Create(journal, league, file)) << "made exclusively";
-    struct stat info {};
-    ASSERT_EQ(::stat(journal.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(ModeOf(journal), 0640u);
     writer.Close();
 
     // A league file changed since, or cut, is not the one the journal was made for; the journal is kept
