@@ -65,11 +65,9 @@ TEST_F(WorkspaceTest, ReopeningRecomputesWrongTotalsSayingSoAndResetsTheGridsAnd
     workspace_.PredictSortColumn = kSortByPredicted;
     workspace_.PredictDate = 40000;
     ASSERT_TRUE(workspace_.Open(path_, division_, settings_, 46000));
-    EXPECT_TRUE(workspace_.TotalsRecomputed);
-    EXPECT_TRUE(division_.DataChanged());
-    EXPECT_EQ(division_.Teams[3].Points, 1);
-    EXPECT_EQ(std::tuple(workspace_.ResultsSortColumn, workspace_.PredictSortColumn, workspace_.PredictDate),
-              std::tuple(kSortByHomeTeam, kSortByHomeTeam, 46000.0));
+    EXPECT_EQ(std::tuple(workspace_.TotalsRecomputed, division_.DataChanged(), division_.Teams[3].Points,
+                         workspace_.ResultsSortColumn, workspace_.PredictSortColumn, workspace_.PredictDate),
+              std::tuple(true, true, 1, kSortByHomeTeam, kSortByHomeTeam, 46000.0));
 }
 
 TEST_F(WorkspaceTest, AFailedOpenLeavesNoLeague) {
