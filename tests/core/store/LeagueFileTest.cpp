@@ -36,10 +36,6 @@ void WriteBytes(const std::string& path, const Bytes& bytes) {
     WriteText(path, std::string(bytes.begin(), bytes.end()));
 }
 
-long EntriesIn(const fs::path& folder) {
-    return std::distance(fs::directory_iterator(folder), {});
-}
-
 // A league of 8 teams with 3 goals, 2 players and 1 squad, as a league in use would hold them.
 std::unique_ptr<Division> SmallLeagueInUse() {
     auto division = MakeLeague(8, 2);
@@ -104,7 +100,7 @@ TEST(LeagueFile, LoadThenSaveReproducesTheFileByteForByte) {
     ASSERT_TRUE(SaveDivision(folder.file("league.div"), loaded));
     EXPECT_FALSE(loaded.DataChanged());
     EXPECT_EQ(FileBytes(folder.file("league.div")), onDisk);
-    EXPECT_EQ(EntriesIn(folder.path()), 1) << "temporary file left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "temporary file left";
 }
 
 TEST(LeagueFile, TheLargestLeagueRoundTrips) {
