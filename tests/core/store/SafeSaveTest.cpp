@@ -275,10 +275,10 @@ TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwriti
             (void)AddPlayer(theirs, PlayerRecord{ShortString<20>("Theirs"), 1, 0});
             _exit(SaveDivision(saved.path, theirs) ? 0 : 2);
         }
+        close(ready[1]); // a program that stops before taking the lock ends the read
         char locked = 0;
         ASSERT_EQ(read(ready[0], &locked, 1), 1); // the other program holds the lock now
         close(ready[0]);
-        close(ready[1]);
         saved.prompts.answers = {answer};
         const bool overwritten = saved.GuardedSave();
         int status = 0;
