@@ -436,7 +436,10 @@ TEST_F(Cli, AFullDiskFailsTheExportAndTheSaveAndLosesNothing) {
     const std::string league = small + "/league.div";
     std::filesystem::copy_file(League(), league);
     const std::string before = FileText(league);
-    ExpectRefused({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"}, "Disk full");
+    const ToolRun refused =
+        ExpectRefused({"result", league, "rescore", "Arsenal", "Aston Villa", "9-9"}, "Disk full");
+    EXPECT_FALSE(
+        Has(refused.err, "is saved")); // the backup, which could not be written either, is not told of
     EXPECT_EQ(FileText(league), before);
 }
 

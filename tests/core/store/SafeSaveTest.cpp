@@ -72,18 +72,24 @@ struct SavedLeague {
     }
 };
 
-TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
-    SavedLeague saved;
-    // A file size limit below the league's size makes the write fail half way, as a full disk does.
+// Runs write with a file size limit below a league's size, which makes a write fail half way, as a full disk
+// does.
+template <class Write> auto UnderFileSizeLimit(Write write) {
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit lowered = previous;
     lowered.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &lowered);
-    const Status status = SaveDivision(saved.path, *saved.league);
+    const auto result = write();
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
+    return result;
+}
+
+TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
+    SavedLeague saved;
+    const Status status = UnderFileSizeLimit([&] { return SaveDivision(saved.path, *saved.league); });
     EXPECT_EQ(status.message(), "Disk full");
     EXPECT_TRUE(saved.league->DataChanged());
     EXPECT_EQ(FileBytes(saved.path), saved.before);
@@ -326,15 +332,19 @@ TEST(SaveGuard, KeepsThePreviousFileAsABackupReplacingWhatSitsAtItsNameAndNeverW
     }
 }
 
-TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAndTheSaveGoesOn) {
+TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAfterASaveThatWentThrough) {
     SavedLeague saved;
     fs::create_directory(saved.backup);
+    // A save that fails says so alone: the backup's warning would tell of a league saved.
+    EXPECT_FALSE(UnderFileSizeLimit([&] { return saved.GuardedSave(); }));
+    ASSERT_EQ(saved.prompts.shown.size(), 1u);
+    EXPECT_EQ(saved.prompts.shown[0].kind, "error");
     ASSERT_TRUE(saved.GuardedSave());
     PlayFixture(*saved.league, 2, 2, 0, 45000);
     ASSERT_TRUE(saved.GuardedSave());
-    ASSERT_EQ(saved.prompts.shown.size(), 1u);
-    EXPECT_EQ(saved.prompts.shown[0].kind, "warn");
-    EXPECT_EQ(saved.prompts.shown[0].text,
+    ASSERT_EQ(saved.prompts.shown.size(), 2u);
+    EXPECT_EQ(saved.prompts.shown[1].kind, "warn");
+    EXPECT_EQ(saved.prompts.shown[1].text,
               "The backup league.div.bak could not be written (File access denied). The "
               "league is saved without a new backup.");
     EXPECT_TRUE(fs::is_directory(saved.backup));
