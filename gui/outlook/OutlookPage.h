@@ -23,8 +23,8 @@ namespace vantorel {
 
 // The "Outlook" page: for each team, in table order, the best and worst final position it can still
 // reach and its simulated chances of each zone and position as a heat map. The outlook is computed on a
-// worker thread from a copy of the league and posted back: the exact part first, then the simulation, with
-// a progress bar and Cancel when it takes longer than a moment.
+// worker thread from a copy of the league and posted back: the exact part first while matches are open to
+// simulate, then the simulation, with a progress bar and Cancel when it takes longer than a moment.
 class OutlookPage : public QWidget {
 public:
     OutlookPage(AppContext& app, Workspace& workspace, QWidget* parent);

@@ -40,6 +40,15 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         QVERIFY(page.shown() && page.shown()->start.open.size() > 100u &&
                 page.OutlookTable->rowCount() == 20);
+        // A cancelled outlook is not kept: coming back at the same date simulates again.
+        window.ShowPage(WorkspacePage::LeagueTable);
+        for (int step = 0; step < 20; ++step)
+            window.tablePage->btnSpinDown->click();
+        window.ShowPage(WorkspacePage::Outlook);
+        page.btnCancelClick();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        page.Refresh();
+        QVERIFY(page.busy());
     }
 
     void comingBackShowsTheSameOutlookUntilTheLeagueChanges() {
@@ -50,10 +59,14 @@ private Q_SLOTS:
         window.ShowPage(WorkspacePage::Outlook);
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         const Outlook* first = page.shown();
+        harness.app.dateFormat = *DateFormat::FromPattern("yyyy-MM-dd");
         window.ShowPage(WorkspacePage::LeagueTable);
         window.ShowPage(WorkspacePage::Outlook);
         QVERIFY(!page.busy());
         QCOMPARE(page.shown(), first);
+        // The dates shown follow the date format all the same.
+        QVERIFY(page.lbDivDate->text().startsWith(u"20"_s) &&
+                page.lbCaption->text().startsWith(u"As at 20"_s));
 
         const int leader = first->start.table.TableOrder[1];
         testing::Edit(harness.app.division).Team(leader).Name = ShortString<30>("Renamed Rovers");
