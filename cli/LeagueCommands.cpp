@@ -181,8 +181,9 @@ int SetCommand(const std::vector<std::string>& words, std::ostream& out) {
                              "least one rule besides H and R, not '" +
                              *rules + "'");
     }
-    const std::pair<const char*, Zone> zones[] = {
-        {"--promote", Zone::Promotion}, {"--playoff", Zone::Playoff}, {"--relegate", Zone::Relegation}};
+    const std::pair<const char*, CountedZone> zones[] = {{"--promote", CountedZone::Promotion},
+                                                         {"--playoff", CountedZone::Playoff},
+                                                         {"--relegate", CountedZone::Relegation}};
     for (const auto& [option, zone] : zones)
         if (const auto count = args.number(option, 0, kMaxZoneCount))
             if (auto status = SetZoneCount(*division, zone, *count); !status)

@@ -57,14 +57,14 @@ int MaxZoneCount(const Division& division) {
     return std::min<int>(kMaxZoneCount, division.Header().TeamCount);
 }
 
-Status SetZoneCount(Division& division, Zone zone, int count) {
+Status SetZoneCount(Division& division, CountedZone zone, int count) {
     if (count < 0 || count > MaxZoneCount(division))
         return Status::Error("A zone of this league holds 0 to " + std::to_string(MaxZoneCount(division)) +
                              " teams, not " + std::to_string(count) + ".");
     StoreSetting(division,
-                 zone == Zone::Promotion ? &DivisionHeader::PromoteCount
-                 : zone == Zone::Playoff ? &DivisionHeader::PlayoffCount
-                                         : &DivisionHeader::RelegateCount,
+                 zone == CountedZone::Promotion ? &DivisionHeader::PromoteCount
+                 : zone == CountedZone::Playoff ? &DivisionHeader::PlayoffCount
+                                                : &DivisionHeader::RelegateCount,
                  count);
     return Status::Ok();
 }

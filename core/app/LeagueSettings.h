@@ -20,9 +20,10 @@ Status SetTableName(Division& division, std::string_view name);
 // exactly "Everton", the one team the program greets with its sound.
 bool SetOwnTeam(Division& division, int team);
 
-enum class Zone { Promotion, Playoff, Relegation };
+// The zones whose size a league sets (the outlook's zones add the title, which is always one team).
+enum class CountedZone { Promotion, Playoff, Relegation };
 // Sets the number of teams in a zone, 0..9; refused when the zone would hold more teams than the league has.
-Status SetZoneCount(Division& division, Zone zone, int count);
+Status SetZoneCount(Division& division, CountedZone zone, int count);
 // The most teams a zone of this league may hold.
 int MaxZoneCount(const Division& division);
 

@@ -58,8 +58,9 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
 
     connect(edtTableName, &QLineEdit::textEdited, this, &TableSettingsTab::edtTableNameChange);
     connect(lbOwnTeam, &QListWidget::currentRowChanged, this, &TableSettingsTab::lbOwnTeamClick);
-    const std::pair<QSpinBox*, Zone> zoneSpins[] = {
-        {sePromote, Zone::Promotion}, {sePlayoff, Zone::Playoff}, {seRelegate, Zone::Relegation}};
+    const std::pair<QSpinBox*, CountedZone> zoneSpins[] = {{sePromote, CountedZone::Promotion},
+                                                           {sePlayoff, CountedZone::Playoff},
+                                                           {seRelegate, CountedZone::Relegation}};
     for (const auto& [spin, zone] : zoneSpins)
         connect(spin, &QSpinBox::valueChanged, this, [this, zone = zone](int count) {
             if (filling_)

@@ -90,7 +90,7 @@ bool Make(Division& division, const Edit& edit, EditHistory* history) {
         return done(DeletePlayer(division, 1 + edit.b % division.Header().PlayerCount));
     default:
         SetWinPoints(division, edit.b % 2 == 0 ? 2 : 3);
-        (void)SetZoneCount(division, Zone::Promotion, edit.c % 4);
+        (void)SetZoneCount(division, CountedZone::Promotion, edit.c % 4);
         return done(true);
     }
 }

@@ -83,17 +83,17 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
     testing::MarkSaved(division);
     ASSERT_TRUE(SetTableName(division, ""));
     ASSERT_TRUE(SetTableName(division, "League"));
-    ASSERT_TRUE(SetZoneCount(division, Zone::Relegation, 0));
-    EXPECT_FALSE(SetZoneCount(division, Zone::Promotion, 10));
+    ASSERT_TRUE(SetZoneCount(division, CountedZone::Relegation, 0));
+    EXPECT_FALSE(SetZoneCount(division, CountedZone::Promotion, 10));
     SetWinPoints(division, 3);
     ASSERT_TRUE(RenameTeam(division, 1, ""));
     EXPECT_FALSE(division.DataChanged());
 
     ASSERT_TRUE(RenameTeam(division, 1, "Wigan")); // another team's name is accepted
     // A zone holds at most the league's four teams.
-    EXPECT_EQ(SetZoneCount(division, Zone::Playoff, 9).message(),
+    EXPECT_EQ(SetZoneCount(division, CountedZone::Playoff, 9).message(),
               "A zone of this league holds 0 to 4 teams, not 9.");
-    ASSERT_TRUE(SetZoneCount(division, Zone::Playoff, 4));
+    ASSERT_TRUE(SetZoneCount(division, CountedZone::Playoff, 4));
     EXPECT_EQ(division.Teams[1].Name.stored(), "Wigan");
     EXPECT_EQ(division.Header().PlayoffCount, 4);
     EXPECT_TRUE(division.DataChanged());
