@@ -54,7 +54,8 @@ std::ptrdiff_t Lines(const std::string& text) {
 
 class Cli : public ::testing::Test {
 protected:
-    // Runs the tool after shellPrefix (to set limits), its standard output going to outPath if one is given.
+    // Runs the tool after shellPrefix (to set limits), its standard output going to outPath if one is given
+    // (out is then empty).
     ToolRun Tool(const Words& words, const std::string& shellPrefix = "", const std::string& outPath = "") {
         std::string command = shellPrefix + Quoted(VANTOREL_CLI);
         for (const std::string& word : words)
@@ -63,7 +64,7 @@ protected:
                    folder_.file("err.txt");
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                FileText(folder_.file("out.txt")), FileText(folder_.file("err.txt"))};
+                outPath.empty() ? FileText(folder_.file("out.txt")) : "", FileText(folder_.file("err.txt"))};
     }
     std::string File(const std::string& name, const std::string& contents) {
         std::ofstream(folder_.file(name), std::ios::binary) << contents;

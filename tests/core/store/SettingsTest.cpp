@@ -92,7 +92,9 @@ TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 7, 6), (LeagueView{6, 3}));
     // A page or tab the workspace no longer has is not shown.
     EXPECT_EQ(ReadLeagueView(file, "cup.div", 6, 3), (LeagueView{0, 0}));
-    EXPECT_EQ(FileText(file).find("[Options]\nShowPoss=1\nFilePath=/leagues/\n"), 0u) << FileText(file);
+    EXPECT_EQ(FileText(file),
+              "[Options]\nShowPoss=1\nFilePath=/leagues/\n\n[Desktop]\nWindow Workspace=10,-20,960,680,1\n"
+              "League premier_1.div=5,0\nLeague cup.div=6,3\n");
 
     // Damaged entries are forgotten.
     std::ofstream(file) << "[Desktop]\nWindow Main=1,2,3\nWindow Graph=1,2,0,5,0\nWindow Grid=a,b,c,d,e\n"
