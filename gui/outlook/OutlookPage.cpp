@@ -126,7 +126,7 @@ void OutlookPage::Refresh() {
     dates_ = DateList::Build(app_.division, TableContent::PlayedGames);
     if (workspace_.dates.AsAtDate() != dates_.AsAtDate())
         dates_.SetTo(workspace_.dates.AsAtDate());
-    if (computedFor_ == Inputs{app_.division.Revision(), dates_.AsAtDate(), cbPredictions->isChecked()}) {
+    if (computedFor_ == CurrentInputs()) {
         // The dates shown follow the date format, which may have changed meanwhile.
         lbDivDate->setText(Text(AsAtText(dates_.AsAtDate(), app_.dateFormat)));
         if (outlook_)
@@ -134,6 +134,10 @@ void OutlookPage::Refresh() {
         return;
     }
     Start();
+}
+
+OutlookPage::Inputs OutlookPage::CurrentInputs() const {
+    return {app_.division.Revision(), dates_.AsAtDate(), cbPredictions->isChecked()};
 }
 
 void OutlookPage::SpinButton1UpClick() {
@@ -191,7 +195,7 @@ void OutlookPage::Start() {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancel_ = cancel;
     const int generation = ++generation_;
-    computedFor_ = Inputs{app_.division.Revision(), request.asAt, request.withPredictions};
+    computedFor_ = CurrentInputs();
     running_ = true;
     pbSimulation->setValue(0);
     progressDelay_->start();

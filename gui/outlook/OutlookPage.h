@@ -80,13 +80,15 @@ private:
     Workspace& workspace_;
     DateList dates_;
     std::shared_ptr<const Outlook> outlook_;
-    // What the outlook shown or on its way was asked for; empty once a computation was cancelled.
+    // What an outlook is worked out from: the league as it stands, the as-at date and the predictions.
     struct Inputs {
         std::uint64_t revision = 0;
         double asAt = 0;
         bool withPredictions = false;
         bool operator==(const Inputs&) const = default;
     };
+    Inputs CurrentInputs() const;
+    // What the outlook shown or on its way was asked for; empty once a computation was cancelled.
     std::optional<Inputs> computedFor_;
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancel_;
