@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace vantorel::cmdline {
+class Arguments;
+}
+
 namespace vantorel::cli {
 
 // Each command takes the words after its name, writes its output to out and returns the exit code. User
@@ -21,9 +25,10 @@ int TableCommand(const std::vector<std::string>& words, std::ostream& out);
 int ExportCommand(const std::vector<std::string>& words, std::ostream& out);
 int ImportCommand(const std::vector<std::string>& words, std::ostream& out);
 // "stats FILE.div division|goals" prints a statistics page; "stats FILE.div team|player NAME" goes on to
-// TeamOrPlayerStatsCommand.
+// TeamOrPlayerStatsCommand with the rest of its words, the file and which of the two.
 int StatsCommand(const std::vector<std::string>& words, std::ostream& out);
-int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream& out);
+int TeamOrPlayerStatsCommand(cmdline::Arguments& args, const std::string& path, const std::string& what,
+                             std::ostream& out);
 int ResultCommand(const std::vector<std::string>& words, std::ostream& out);
 int PredictCommand(const std::vector<std::string>& words, std::ostream& out);
 int ListCommand(const std::vector<std::string>& words, std::ostream& out);

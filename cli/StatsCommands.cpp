@@ -32,11 +32,11 @@ void PrintFigures(std::ostream& out, const std::vector<StatsFigure>& figures) {
 } // namespace
 
 int StatsCommand(const std::vector<std::string>& words, std::ostream& out) {
-    if (words.size() >= 2 && (words[1] == "team" || words[1] == "player"))
-        return TeamOrPlayerStatsCommand(words, out);
     Arguments args(words, {});
     const std::string path = args.positional("league file");
     const std::string page = args.positional("division, goals, team or player");
+    if (page == "team" || page == "player")
+        return TeamOrPlayerStatsCommand(args, path, page, out);
     if (page != "division" && page != "goals")
         throw UsageError("stats takes division, goals, team or player, not '" + page + "'");
     auto division = std::make_unique<Division>();

@@ -66,10 +66,8 @@ int PlayerStatsText(const Division& division, int player, const DateFormat& date
 
 } // namespace
 
-int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream& out) {
-    Arguments args(words, {});
-    const std::string path = args.positional("league file");
-    const std::string what = args.positional("team or player");
+int TeamOrPlayerStatsCommand(Arguments& args, const std::string& path, const std::string& what,
+                             std::ostream& out) {
     const std::string name = args.positional(what + " name");
     auto division = std::make_unique<Division>();
     LoadLeague(path, *division);
@@ -77,13 +75,10 @@ int TeamOrPlayerStatsCommand(const std::vector<std::string>& words, std::ostream
     args.finish();
     if (what == "team")
         return TeamStatsText(*division, TeamByName(*division, name), dateFormat, out);
-    if (what == "player") {
-        const int player = division->FindPlayer(name);
-        if (player < 1)
-            throw UsageError("there is no player called '" + name + "' in this league");
-        return PlayerStatsText(*division, player, dateFormat, out);
-    }
-    throw UsageError("stats takes team or player, not '" + what + "'");
+    const int player = division->FindPlayer(name);
+    if (player < 1)
+        throw UsageError("there is no player called '" + name + "' in this league");
+    return PlayerStatsText(*division, player, dateFormat, out);
 }
 
 } // namespace vantorel::cli
