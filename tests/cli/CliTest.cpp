@@ -161,7 +161,7 @@ TEST_F(Cli, StatsPrintListsFiguresATeamPageAndAPlayerRecordAndUnwritableOutputFa
 
     ASSERT_EQ(Tool({"import", League(), "players", File("p.csv", "Frank Lampard,Chelsea\n")}).exitCode, 0);
     EXPECT_TRUE(
-        HasAll(Out({"stats", League(), "team", "Chelsea", "--date-format", "d/M/yy"}),
+        HasAll(Out({"stats", "--date-format", "d/M/yy", League(), "team", "Chelsea"}),
                {"\nWon: 29\n", "\nHighest Score (For) Home: 5 Bolton Wanderers\n",
                 "\nSummary: Unbeaten at home\n", "\nClean Sheets Total: 20 (52%)\n",
                 "\nDate      Attend  H/A  Opposition            F  A\n7/5/06    0       A    Newcastle",
