@@ -363,7 +363,7 @@ TEST(TieBreaks, TheFormTableCountsEachTeamsOwnLatestMatches) {
     EXPECT_EQ(ExplainTieBreak(table, 2), "Level on 3 points; ahead on head-to-head goal difference: 1 to 0");
 }
 
-// A plain reference: every rule re-read from the results, each group ordered on its own.
+// A plain reference: every figure and rule re-read from the results, each group ordered on its own.
 class ReferenceOrder {
 public:
     ReferenceOrder(const Division& division, const LeagueTable& table, const std::string& rules)
@@ -382,6 +382,34 @@ public:
         return SplitBy(
             teams, [&](int t) { return Figure(rules_[rule], t); },
             [&](std::vector<int> run) { return Order(run, rule + 1); });
+    }
+
+    // A team's record in the variant's matches among `members`, deductions aside.
+    struct Record {
+        int played = 0, won = 0, drawn = 0, points = 0, goalsFor = 0, goalsAgainst = 0, awayGoals = 0;
+    };
+    Record Replay(int team, const std::vector<int>& members) const {
+        auto in = [&](int t) { return std::find(members.begin(), members.end(), t) != members.end(); };
+        Record record;
+        for (int r = 1; r <= division_.Header().ResultCount; ++r) {
+            const ResultRecord& m = division_.Results[r];
+            const bool counts = (m.HomeTeam == team && table_.variant.games != GameSelection::AwayOnly) ||
+                                (m.AwayTeam == team && table_.variant.games != GameSelection::HomeOnly);
+            const bool predicted = table_.variant.content == TableContent::PlayedPredicted && m.Predicted;
+            if (!(m.Played || predicted) || m.MatchDate > table_.variant.asAt || !in(m.HomeTeam) ||
+                !in(m.AwayTeam) || !counts)
+                continue;
+            const int own = m.HomeTeam == team ? m.HomeGoals : m.AwayGoals;
+            const int other = m.HomeTeam == team ? m.AwayGoals : m.HomeGoals;
+            ++record.played;
+            record.won += own > other ? 1 : 0;
+            record.drawn += own == other ? 1 : 0;
+            record.goalsFor += own;
+            record.goalsAgainst += other;
+            record.awayGoals += m.AwayTeam == team ? own : 0;
+            record.points += own > other ? division_.Header().WinPoints : own == other ? 1 : 0;
+        }
+        return record;
     }
 
 private:
@@ -414,27 +442,11 @@ private:
     }
 
     int MiniFigure(char code, int team, const std::vector<int>& members) const {
-        auto in = [&](int t) { return std::find(members.begin(), members.end(), t) != members.end(); };
-        int points = 0, goalsFor = 0, goalsAgainst = 0, awayGoals = 0;
-        for (int r = 1; r <= division_.Header().ResultCount; ++r) {
-            const ResultRecord& m = division_.Results[r];
-            const bool counts = (m.HomeTeam == team && table_.variant.games != GameSelection::AwayOnly) ||
-                                (m.AwayTeam == team && table_.variant.games != GameSelection::HomeOnly);
-            const bool predicted = table_.variant.content == TableContent::PlayedPredicted && m.Predicted;
-            if (!(m.Played || predicted) || m.MatchDate > table_.variant.asAt || !in(m.HomeTeam) ||
-                !in(m.AwayTeam) || !counts)
-                continue;
-            const int own = m.HomeTeam == team ? m.HomeGoals : m.AwayGoals;
-            const int other = m.HomeTeam == team ? m.AwayGoals : m.HomeGoals;
-            goalsFor += own;
-            goalsAgainst += other;
-            awayGoals += m.AwayTeam == team ? own : 0;
-            points += own > other ? division_.Header().WinPoints : own == other ? 1 : 0;
-        }
-        return code == '6'   ? points
-               : code == '7' ? goalsFor - goalsAgainst
-               : code == '8' ? goalsFor
-                             : awayGoals;
+        const Record record = Replay(team, members);
+        return code == '6'   ? record.points
+               : code == '7' ? record.goalsFor - record.goalsAgainst
+               : code == '8' ? record.goalsFor
+                             : record.awayGoals;
     }
 
     int Figure(char code, int team) const {
@@ -453,7 +465,7 @@ private:
     std::vector<char> rules_;
 };
 
-TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
+TEST(TieBreaks, FiguresAndOrderAgreeWithAPlainReferenceOnRandomTightLeagues) {
     std::mt19937 random(1404);
     const std::string codes = "123456789ABR";
     for (int round = 0; round < 300; ++round) {
@@ -493,7 +505,18 @@ TEST(TieBreaks, AgreeWithAPlainReferenceOnRandomTightLeagues) {
         const LeagueTable table = TableUnder(*division, rules.c_str(), variant);
         std::vector<int> teams(static_cast<std::size_t>(table.TeamCount));
         std::iota(teams.begin(), teams.end(), 1);
-        EXPECT_EQ(Order(table), ReferenceOrder(*division, table, rules).Order(teams, 0)) << "rules " << rules;
+        const ReferenceOrder reference(*division, table, rules);
+        for (int t : teams) {
+            const StandingsRow& row = table.Standings[t];
+            const ReferenceOrder::Record r = reference.Replay(t, teams);
+            EXPECT_EQ((std::vector{row.Played, row.Won(), row.Drawn(), row.Lost(), row.Points, row.GoalsFor(),
+                                   row.GoalDiff, row.AwayFor}),
+                      (std::vector{r.played, r.won, r.drawn, r.played - r.won - r.drawn,
+                                   r.points - division->Teams[t].Deduction, r.goalsFor,
+                                   r.goalsFor - r.goalsAgainst, r.awayGoals}))
+                << "team " << t;
+        }
+        EXPECT_EQ(Order(table), reference.Order(teams, 0)) << "rules " << rules;
         // The order in which the results are stored changes nothing.
         ResultRecord* first = &testing::Edit(*division).Result(1);
         std::shuffle(first, first + division->Header().ResultCount, random);
