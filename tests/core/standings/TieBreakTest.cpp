@@ -39,16 +39,14 @@ std::string Codes(const std::vector<char>& codes) {
 TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
     SortRuleLists lists;
     lists.Load("1234");
-    const std::string available =
+    EXPECT_EQ(
+        Names(lists.available()),
         "Possible Points; Head-to-head points; Head-to-head goal difference; Head-to-head goals scored; "
-        "Head-to-head away goals; Head-to-head only once all meetings are played; Games won; Away goals "
-        "scored; "
-        "Head-to-head again for a smaller tie";
-    EXPECT_EQ(Names(lists.available()), available);
+        "Head-to-head away goals; Head-to-head only once all meetings are played; Games won; "
+        "Away goals scored; Head-to-head again for a smaller tie");
     EXPECT_EQ(Names(lists.active()), "Points total; Goal difference; Goals scored; Team name");
     lists.Load("21");
-    EXPECT_EQ(Names(lists.active()), "Goal difference; Points total");
-    EXPECT_EQ(Names(lists.available()), "Goals scored; Team name; " + available);
+    EXPECT_EQ(Codes(lists.active()) + " | " + Codes(lists.available()), "21 | 3456789HABR");
     int selected = 1;
     ASSERT_TRUE(lists.MoveUp(selected));
     EXPECT_TRUE(lists.pending());
@@ -60,17 +58,13 @@ TEST(SortRuleLists, LoadShowsTheStoredPriorityAndRestoreTheCodeOrder) {
 TEST(SortRuleLists, MovesApplyOrAskForABeep) {
     SortRuleLists lists;
     lists.Load("1234");
-    int selected = 0;
-    EXPECT_FALSE(lists.MoveUp(selected));
-    selected = 3;
-    EXPECT_FALSE(lists.MoveDown(selected));
-    selected = -1;
-    EXPECT_FALSE(lists.MoveDown(selected));
-    EXPECT_FALSE(lists.MoveRight(-1));
-    EXPECT_FALSE(lists.MoveLeft(4));
+    // Up from the top, down from the bottom or from no selection, and an index off either list.
+    int top = 0, bottom = 3, none = -1;
+    EXPECT_FALSE(lists.MoveUp(top) || lists.MoveDown(bottom) || lists.MoveDown(none) || lists.MoveRight(-1) ||
+                 lists.MoveLeft(4));
     EXPECT_FALSE(lists.pending());
 
-    selected = 1;
+    int selected = 1;
     ASSERT_TRUE(lists.MoveUp(selected));
     EXPECT_EQ(selected, 0);
     ASSERT_TRUE(lists.MoveDown(selected));
@@ -300,9 +294,8 @@ TEST(TieBreaks, ThePairLeftOfAPartlyBrokenTieGoesOnToTheNextRuleOrStartsTheHeadT
     const LeagueTable again = TableUnder(*division, "1672R");
     EXPECT_EQ(Order(again), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(ExplainTieBreak(again, 3), "Level on 10 points; ahead on head-to-head points: 4 to 1");
-    // Where 'R' stands among the codes makes no difference; unknown codes are skipped.
+    // Where 'R' stands among the codes makes no difference; a lower-case 'r' is no code.
     EXPECT_EQ(Order(TableUnder(*division, "R1672")), Order(again));
-    EXPECT_EQ(Order(TableUnder(*division, "1x6?7z2")), Order(carryOn));
     EXPECT_EQ(Order(TableUnder(*division, "1r672")), Order(carryOn));
 }
 
@@ -337,10 +330,8 @@ TEST(TieBreaks, ADeductionCountsInTheLevelPointsButNotInTheHeadToHeadPoints) {
         const char* second;
     } cases[] = {
         {1, "162", 1, "Level on 6 points; ahead on head-to-head points: 3 to 0"},
-        {1, "16R2", 1, "Level on 6 points; ahead on head-to-head points: 3 to 0"},
         {1, "12", 2, "Level on 6 points; ahead on goal difference: 5 to 2"},
         {2, "162", 2, ""}, // 6 points to 5: not level
-        {0, "162", 1, ""},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(SetDeduction(*division, 1, c.deduction));
