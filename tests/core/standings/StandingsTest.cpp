@@ -129,19 +129,13 @@ TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
     EXPECT_EQ(home.Standings[5].PossiblePoints, 57);
 }
 
-// Four teams: 1 and 2 level on points, 2 with the better goal difference, 3 with the most goals.
-TEST(FillTable, OrdersByTheLeaguesSortRules) {
+// The order each rule gives is checked by the tie-break tests; the table skips unknown stored codes, and
+// without any rule keeps the teams in team order.
+TEST(FillTable, SkipsUnknownSortRuleCodes) {
     auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 1, 0, 1); // 1 beats 2
     PlayFixture(*division, 4, 5, 0, 2); // 2 beats 1 5-0
-    PlayFixture(*division, 9, 4, 4, 3); // 3 draws 4
-    // Points: 1 3, 2 3, 3 1, 4 1. Goal difference: 1 -4, 2 +4, 3 0, 4 0. Goals: 1 1, 2 5, 3 4, 4 4.
-    // "123": teams 3 and 4 are level on every rule but the name, so they stay in team order.
-    const std::pair<const char*, std::vector<int>> cases[] = {
-        {"1234", {2, 1, 3, 4}}, {"21", {2, 3, 4, 1}}, {"3", {2, 3, 4, 1}},   {"4123", {1, 2, 3, 4}},
-        {"x1?", {1, 2, 3, 4}},  {"", {1, 2, 3, 4}},   {"123", {2, 1, 3, 4}},
-    };
-    for (const auto& [rules, order] : cases) {
+    for (const auto& [rules, order] :
+         {std::pair{"x1?", std::vector<int>{2, 1, 3, 4}}, {"", std::vector<int>{1, 2, 3, 4}}}) {
         testing::Edit(*division).Header().SortRules.assignStored(rules);
         EXPECT_EQ(Order(FillTable(*division, Variant())), order) << rules;
     }
