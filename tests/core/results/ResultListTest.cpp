@@ -234,17 +234,13 @@ TEST(MatchReport, HeadsTheReportWithDateTeamsScoreAndAttendance) {
     EXPECT_EQ(Report(*Match(0, 0, {}, 0)).attendance, "");
 }
 
-TEST(MatchReport, HalfTimeScoreCountsAssignedGoalsUpToMinute45) {
-    const MatchReport report = Report(*Match(2, 2, {{0, 1, 10}, {0, 2, 46}, {1, 13, 45}}, 0));
-    EXPECT_EQ(report.halfTime, "HT: 1 - 1");
-}
-
-TEST(MatchReport, ScorerLinesJoinMinutesInTimeOrderAndMarkOwnGoalsAndPenalties) {
-    // H1 scores at 67 and from the spot at 23; A1 puts one into his own net for Team 01.
+// H1 scores at 46 and from the spot at 23; A1 puts one into his own net for Team 01; Team 02's second goal
+// has no scorer. Half-time counts the assigned goals up to minute 45.
+TEST(MatchReport, ScorerLinesInTimeOrderWithOwnGoalsAndPenaltiesAndTheHalfTimeScore) {
     const MatchReport report =
-        Report(*Match(3, 1, {{0, 1, 67}, {0, 1, 23, false, true}, {0, 13, 80, true}, {1, 14, 5}}, 0));
-    EXPECT_EQ(report.homeLines, (Lines{"H1 23 Pen,67", "A1 80 og"}));
-    EXPECT_EQ(report.awayLines, (Lines{"A2 5"}));
+        Report(*Match(3, 2, {{0, 1, 46}, {0, 1, 23, false, true}, {0, 13, 80, true}, {1, 14, 45}}, 0));
+    EXPECT_EQ(report.homeLines, (Lines{"H1 23 Pen,46", "A1 80 og"}));
+    EXPECT_EQ(report.awayLines, (Lines{"A2 45"}));
     EXPECT_EQ(report.halfTime, "HT: 1 - 1");
 }
 
