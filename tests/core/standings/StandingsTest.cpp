@@ -34,20 +34,16 @@ std::vector<int> Figures(const StandingsRow& r) {
             r.AwayDrawn, r.AwayLost, r.AwayFor,   r.AwayAgainst, r.Points,  r.GoalDiff};
 }
 
-TEST(FillTable, CountsAHomeWinAndADrawWhateverAWinIsWorth) {
-    auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 3, 1, 100); // team 1 at home to team 2
-    const LeagueTable table = FillTable(*division, Variant());
-    EXPECT_EQ(Figures(table.Standings[1]), (std::vector<int>{1, 1, 0, 0, 3, 1, 0, 0, 0, 0, 0, 3, 2}));
-    EXPECT_EQ(Figures(table.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 3, 0, -2}));
-    for (int winPoints : {2, 3}) {
-        auto drawn = MakeLeague(4, 2, winPoints);
-        PlayFixture(*drawn, 1, 0, 0, 100);
-        const LeagueTable draw = FillTable(*drawn, Variant());
-        EXPECT_EQ(Figures(draw.Standings[1]), (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}));
-        EXPECT_EQ(Figures(draw.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0}));
-    }
+// Wins and defeats at home and away are checked in the table cells' full row, every team's points, games
+// and goals by the tie-break tests' random reference; a draw counts on each team's own side.
+TEST(FillTable, CountsADrawAtHomeAndAway) {
+    auto drawn = MakeLeague(4, 2, 2);
+    PlayFixture(*drawn, 1, 0, 0, 100);
+    const LeagueTable draw = FillTable(*drawn, Variant());
+    EXPECT_EQ(Figures(draw.Standings[1]), (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(Figures(draw.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0}));
 }
+
 TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
     auto division = MakeLeague(4, 2);
     EXPECT_TRUE(SetDeduction(*division, 1, 5));
