@@ -191,26 +191,20 @@ TEST(TieBreaks, HeadToHeadOnceCompleteWaitsForTheLastMeetingOfTheTiedTeams) {
     PlayFixture(*division, division->FindFixture(1, 2), 1, 0, 1);
     PlayFixture(*division, division->FindFixture(2, 3), 5, 0, 1);
     PlayFixture(*division, division->FindFixture(2, 1), 0, 0, 10);
-    struct Case {
-        const char* rules;
-        double day;
-        int leader;
-        const char* why;
-    };
-    const Case cases[] = {
+    // The rules, the day, the leader and why team 2 or team 1 is second.
+    const std::tuple<const char*, double, int, const char*> cases[] = {
         {"1H6723", 5, 2,
          "Level on 3 points; ahead on goal difference: 4 to 1 (head-to-head waits until they have met in "
-         "every "
-         "match)"},
+         "every match)"},
         {"16723", 5, 1, "Level on 3 points; ahead on head-to-head points: 3 to 0"},
         {"1H6723", 10, 1, "Level on 4 points; ahead on head-to-head points: 4 to 1"},
         {"1H723", 10, 1, "Level on 4 points; ahead on head-to-head goal difference: 1 to -1"},
         {"12", 10, 2, "Level on 4 points; ahead on goal difference: 4 to 1"},
     };
-    for (const Case& c : cases) {
-        const LeagueTable table = TableUnder(*division, c.rules, AsAt(c.day));
-        EXPECT_EQ(Order(table)[0], c.leader) << c.rules << " on day " << c.day;
-        EXPECT_EQ(ExplainTieBreak(table, 2), c.why) << c.rules << " on day " << c.day;
+    for (const auto& [rules, day, leader, why] : cases) {
+        const LeagueTable table = TableUnder(*division, rules, AsAt(day));
+        EXPECT_EQ(Order(table)[0], leader) << rules << " on day " << day;
+        EXPECT_EQ(ExplainTieBreak(table, 2), why) << rules << " on day " << day;
     }
 }
 
@@ -285,21 +279,17 @@ TEST(TieBreaks, GamesWonAndAwayGoalsCountOverTheWholeVariant) {
 TEST(TieBreaks, ADeductionCountsInTheLevelPointsButNotInTheHeadToHeadPoints) {
     auto division = MakeLeague(4, 1);
     PlayAll(*division, {{1, 2, 1, 0}, {1, 3, 1, 0}, {1, 4, 0, 0}, {2, 3, 3, 0}, {2, 4, 3, 0}, {3, 4, 0, 0}});
-    const struct {
-        int deduction;
-        const char* rules;
-        int top;
-        const char* second;
-    } cases[] = {
+    // Team 1's deduction, the rules, the leader and the wording at second place.
+    const std::tuple<int, const char*, int, const char*> cases[] = {
         {1, "162", 1, "Level on 6 points; ahead on head-to-head points: 3 to 0"},
         {1, "12", 2, "Level on 6 points; ahead on goal difference: 5 to 2"},
         {2, "162", 2, ""}, // 6 points to 5: not level
     };
-    for (const auto& c : cases) {
-        EXPECT_TRUE(SetDeduction(*division, 1, c.deduction));
-        const LeagueTable table = TableUnder(*division, c.rules);
-        EXPECT_EQ(Order(table)[0], c.top) << c.deduction << " " << c.rules;
-        EXPECT_EQ(ExplainTieBreak(table, 2), c.second) << c.deduction << " " << c.rules;
+    for (const auto& [deduction, rules, top, second] : cases) {
+        EXPECT_TRUE(SetDeduction(*division, 1, deduction));
+        const LeagueTable table = TableUnder(*division, rules);
+        EXPECT_EQ(Order(table)[0], top) << deduction << " " << rules;
+        EXPECT_EQ(ExplainTieBreak(table, 2), second) << deduction << " " << rules;
     }
 }
 
