@@ -44,20 +44,18 @@ TEST(FillTable, CountsADrawAtHomeAndAway) {
     EXPECT_EQ(Figures(draw.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0}));
 }
 
-TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
-    auto division = MakeLeague(4, 2);
-    EXPECT_TRUE(SetDeduction(*division, 1, 5));
-    for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm})
-        for (auto games : {GameSelection::HomeAndAway, GameSelection::HomeOnly}) {
-            const LeagueTable table = FillTable(*division, Variant(content, games));
-            EXPECT_EQ(table.Standings[1].Points, -5);
-            EXPECT_EQ(Order(table), (std::vector<int>{2, 3, 4, 1}));
+// A deduction in every variant with matches played is checked by the tie-break tests' random reference;
+// here nothing is played yet.
+TEST(FillTable, ADeductionCountsBeforeAnyMatchIsPlayedAndSortsBelowZero) {
+    for (int winPoints : {2, 3})
+        for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm}) {
+            auto division = MakeLeague(4, 2, winPoints);
+            EXPECT_TRUE(SetDeduction(*division, 1, 5));
+            const LeagueTable table = FillTable(*division, Variant(content));
+            // The most a team can reach is the whole season less its deduction.
+            EXPECT_EQ(std::tuple(table.Standings[1].Points, table.Standings[1].PossiblePoints, Order(table)),
+                      std::tuple(-5, 6 * winPoints - 5, std::vector<int>{2, 3, 4, 1}));
         }
-    // Nothing played: the most a team can reach is the whole season less its deduction.
-    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].PossiblePoints, 6 * 3 - 5);
-    auto twoPoints = MakeLeague(4, 2, 2);
-    EXPECT_TRUE(SetDeduction(*twoPoints, 1, 5));
-    EXPECT_EQ(FillTable(*twoPoints, Variant()).Standings[1].PossiblePoints, 6 * 2 - 5);
 }
 
 TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {
@@ -79,35 +77,6 @@ TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTabl
     const LeagueTable predicted = FillTable(*division, Variant(TableContent::PlayedPredicted));
     EXPECT_EQ(Figures(predicted.Standings[1]), (std::vector<int>{1, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 2}));
     EXPECT_EQ(FillTable(*division, Variant()).Standings[1].Played, 0);
-}
-
-TEST(FillTable, CurrentFormCountsTheLatestMatchesThenTheVenue) {
-    auto division = MakeLeague(16, 1); // team 1 plays fixtures 1..15 at home
-    // Team 1 loses its 5 oldest matches and wins the 10 latest, played in reverse fixture order.
-    for (int r = 1; r <= 15; ++r)
-        PlayFixture(*division, r, r <= 10 ? 1 : 0, r <= 10 ? 0 : 1, 200 - r);
-    const LeagueTable form = FillTable(*division, Variant(TableContent::CurrentForm));
-    const StandingsRow& latest = form.Standings[1];
-    EXPECT_EQ(std::tuple(latest.Played, latest.Points, latest.PossiblePoints),
-              std::tuple(10, 30, 30 + 5 * 3));
-
-    // Three of team 1's ten latest matches are away games: only the other seven count at home.
-    auto mixed = MakeLeague(16, 2); // team 1's home games are fixtures 1..15, its away games come later
-    for (int r = 1; r <= 12; ++r)
-        PlayFixture(*mixed, r, 1, 0, 100 + r);
-    for (int home : {2, 3, 4})
-        PlayFixture(*mixed, mixed->FindFixture(home, 1), 0, 2, 200 + home);
-    const LeagueTable homeForm =
-        FillTable(*mixed, Variant(TableContent::CurrentForm, GameSelection::HomeOnly));
-    EXPECT_EQ(homeForm.Standings[1].Played, 7);
-    EXPECT_EQ(homeForm.SeasonGames, 15);
-
-    // Matches on one day keep fixture order: team 1's 11th fixture, a defeat, drops out.
-    auto oneDay = MakeLeague(12, 1);
-    for (int r = 1; r <= 11; ++r)
-        PlayFixture(*oneDay, r, r == 11 ? 0 : 1, r == 11 ? 5 : 0, 50);
-    const LeagueTable sameDay = FillTable(*oneDay, Variant(TableContent::CurrentForm));
-    EXPECT_EQ(std::tuple(sameDay.Standings[1].Played, sameDay.Standings[1].Points), std::tuple(10, 30));
 }
 
 TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
