@@ -58,17 +58,6 @@ TEST(FillTable, ADeductionCountsBeforeAnyMatchIsPlayedAndSortsBelowZero) {
         }
 }
 
-TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {
-    auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 1, 0, 100);
-    PlayFixture(*division, 2, 1, 0, 101);
-    PlayFixture(*division, 3, 1, 0, 0); // a played result without a date always counts
-    for (auto [asAt, played] : {std::pair{100.0, 2}, {99.5, 1}, {0.0, 1}}) {
-        const TableVariant variant = Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, asAt);
-        EXPECT_EQ(FillTable(*division, variant).Standings[1].Played, played) << asAt;
-    }
-}
-
 TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTable) {
     auto division = MakeLeague(4, 2);
     testing::Edit(*division).Result(1).HomeGoals = 2; // marked prediction: 2-0

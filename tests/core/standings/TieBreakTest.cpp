@@ -420,10 +420,10 @@ TEST(TieBreaks, FiguresAndOrderAgreeWithAPlainReferenceOnRandomTightLeagues) {
         auto division =
             MakeLeague(teamCount, 1 + static_cast<int>(random() % 2), 2 + static_cast<int>(random() % 2));
         // Low scores and many draws make ties of several teams common; some open fixtures are predicted, and
-        // the matches spread over three days.
+        // the matches spread over three days, some without a date.
         for (int r = 1; r <= division->Header().ResultCount; ++r) {
             const int home = static_cast<int>(random() % 2), away = static_cast<int>(random() % 2);
-            const double day = 1 + static_cast<double>(random() % 3);
+            const double day = static_cast<double>(random() % 4);
             if (random() % 4) {
                 PlayFixture(*division, r, home, away, day);
             } else if (random() % 2) {
@@ -448,7 +448,8 @@ TEST(TieBreaks, FiguresAndOrderAgreeWithAPlainReferenceOnRandomTightLeagues) {
         TableVariant variant = AsAt();
         variant.games = static_cast<GameSelection>(random() % 3);
         variant.content = static_cast<TableContent>(random() % 3);
-        variant.asAt = random() % 3 ? kLastDay : 2;
+        // As at the last day, a match day, between two of them or before the first (undated results count).
+        variant.asAt = random() % 2 ? kLastDay : std::array{2.0, 1.5, 0.0}[random() % 3];
         variant.formGames = 1 + static_cast<int>(random() % 5);
         const LeagueTable table = TableUnder(*division, rules.c_str(), variant);
         std::vector<int> teams(static_cast<std::size_t>(table.TeamCount));
