@@ -58,16 +58,6 @@ TEST(FillTable, ADeductionCountsBeforeAnyMatchIsPlayedAndSortsBelowZero) {
         }
 }
 
-TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTable) {
-    auto division = MakeLeague(4, 2);
-    testing::Edit(*division).Result(1).HomeGoals = 2; // marked prediction: 2-0
-    testing::Edit(*division).Result(1).Predicted = true;
-    testing::Edit(*division).Result(2).HomeGoals = 5; // a score without the mark
-    const LeagueTable predicted = FillTable(*division, Variant(TableContent::PlayedPredicted));
-    EXPECT_EQ(Figures(predicted.Standings[1]), (std::vector<int>{1, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 2}));
-    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].Played, 0);
-}
-
 TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
     using G = GameSelection;
     const std::tuple<int, int, G, int> cases[] = {

@@ -419,8 +419,8 @@ TEST(TieBreaks, FiguresAndOrderAgreeWithAPlainReferenceOnRandomTightLeagues) {
         const int teamCount = 4 + static_cast<int>(random() % 6);
         auto division =
             MakeLeague(teamCount, 1 + static_cast<int>(random() % 2), 2 + static_cast<int>(random() % 2));
-        // Low scores and many draws make ties of several teams common; some open fixtures are predicted, and
-        // the matches spread over three days, some without a date.
+        // Low scores and many draws make ties of several teams common; some open fixtures are predicted or
+        // hold a score without the mark, and the matches spread over three days, some without a date.
         for (int r = 1; r <= division->Header().ResultCount; ++r) {
             const int home = static_cast<int>(random() % 2), away = static_cast<int>(random() % 2);
             const double day = static_cast<double>(random() % 4);
@@ -428,6 +428,8 @@ TEST(TieBreaks, FiguresAndOrderAgreeWithAPlainReferenceOnRandomTightLeagues) {
                 PlayFixture(*division, r, home, away, day);
             } else if (random() % 2) {
                 ASSERT_TRUE(SetPrediction(*division, r, home, away, day));
+                if (random() % 2) // the mark taken off again: a score that counts nowhere
+                    TogglePredicted(*division, r);
             }
         }
         // A deduction counts in the table's points but never in the head-to-head figures.
