@@ -119,6 +119,9 @@ TEST(EntrySession, EnteredTeamsAreWithheldUntilTheDateChanges) {
     auto division = MakeLeague(4, 2);
     EntrySession session;
     session.Start(40000);
+    testing::MarkSaved(*division);
+    EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1)); // refused: nothing changes, nobody is withheld
+    EXPECT_FALSE(division->DataChanged());
     EXPECT_EQ(session.HomeTeams(*division), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(session.OpenOpponents(*division, 1), (std::vector<int>{2, 3, 4}));
     std::string recorded;
@@ -162,14 +165,11 @@ TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
     EntrySession session;
     session.Start(46000);
     // Each step: the pairing picked, whether the date moves, the date it is entered on.
-    const struct {
-        int home, away;
-        bool moves;
-        double date;
-    } steps[] = {{1, 2, true, 46010}, {1, 2, false, 46010}, {3, 4, true, 46000}, {1, 2, true, 46010}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(session.OfferFixtureDate(*division, step.home, step.away), step.moves) << step.home;
-        EXPECT_EQ(session.EntryDate, step.date) << step.home;
+    const std::tuple<int, int, bool, double> steps[] = {
+        {1, 2, true, 46010}, {1, 2, false, 46010}, {3, 4, true, 46000}, {1, 2, true, 46010}};
+    for (const auto& [home, away, moves, date] : steps) {
+        EXPECT_EQ(session.OfferFixtureDate(*division, home, away), moves) << home;
+        EXPECT_EQ(session.EntryDate, date) << home;
     }
     ASSERT_TRUE(session.Enter(*division, 1, 2, 1, 0, 0));
     EXPECT_EQ(division->Results[dated].MatchDate, 46010);
@@ -177,15 +177,6 @@ TEST(EntrySession, APairingOffersItsFixturesDateUntilADateIsPicked) {
     testing::Edit(*division).Result(undated).MatchDate = 46030;
     EXPECT_FALSE(session.OfferFixtureDate(*division, 3, 4));
     EXPECT_EQ(session.EntryDate, 46020);
-}
-
-TEST(EntrySession, ANegativeCrowdIsRefusedAndNothingChanges) {
-    auto division = MakeLeague(4, 2);
-    testing::MarkSaved(*division);
-    EntrySession session;
-    session.Start(40000);
-    EXPECT_FALSE(session.Enter(*division, 1, 2, 1, 0, -1));
-    EXPECT_EQ(std::tuple(division->DataChanged(), session.EnteredTeams), std::tuple(false, 0u));
 }
 
 // Results played on 1 August and 1 December 2023 (day numbers 45139 and 45261).
@@ -196,15 +187,11 @@ TEST(SeasonDates, AQuestionOnlyBeyondSixtyDaysOutsideTheOtherResults) {
         << "no dated result yet: nothing to compare with";
     PlayFixture(*division, 1, 1, 0, 45139);
     PlayFixture(*division, 2, 2, 2, 45261.75);
-    const struct {
-        double date;
-        bool asked;
-    } cases[] = {
-        {45139 - 60, false}, {45139 - 61, true}, {45261 + 60.9, false},
-        {45261 + 61, true},  {45200, false},     {45139 - 365, true},
-    };
-    for (const auto& each : cases)
-        EXPECT_EQ(FarFromSeasonQuestion(*division, each.date, format).has_value(), each.asked) << each.date;
+    // Each date and whether it asks.
+    const std::pair<double, bool> cases[] = {{45139 - 60, false}, {45139 - 61, true}, {45261 + 60.9, false},
+                                             {45261 + 61, true},  {45200, false},     {45139 - 365, true}};
+    for (const auto& [date, asked] : cases)
+        EXPECT_EQ(FarFromSeasonQuestion(*division, date, format).has_value(), asked) << date;
     EXPECT_EQ(*FarFromSeasonQuestion(*division, 45139 - 61, format),
               "The date 01/06/2023 is more than 60 days away from the league's other results (01/08/2023 to "
               "01/12/2023). Store the result on this date?");

@@ -3,7 +3,6 @@
 #include "standings/DateList.h"
 #include "standings/Standings.h"
 
-#include <random>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -35,84 +34,28 @@ std::vector<int> Figures(const StandingsRow& r) {
             r.AwayDrawn, r.AwayLost, r.AwayFor,   r.AwayAgainst, r.Points,  r.GoalDiff};
 }
 
-TEST(FillTable, CountsAHomeWinAndADrawWhateverAWinIsWorth) {
-    auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 3, 1, 100); // team 1 at home to team 2
-    const LeagueTable table = FillTable(*division, Variant());
-    EXPECT_EQ(Figures(table.Standings[1]), (std::vector<int>{1, 1, 0, 0, 3, 1, 0, 0, 0, 0, 0, 3, 2}));
-    EXPECT_EQ(Figures(table.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 3, 0, -2}));
-    for (int winPoints : {2, 3}) {
-        auto drawn = MakeLeague(4, 2, winPoints);
-        PlayFixture(*drawn, 1, 0, 0, 100);
-        const LeagueTable draw = FillTable(*drawn, Variant());
-        EXPECT_EQ(Figures(draw.Standings[1]), (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}));
-        EXPECT_EQ(Figures(draw.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0}));
-    }
+// Wins and defeats at home and away are checked in the table cells' full row, every team's points, games
+// and goals by the tie-break tests' random reference; a draw counts on each team's own side.
+TEST(FillTable, CountsADrawAtHomeAndAway) {
+    auto drawn = MakeLeague(4, 2, 2);
+    PlayFixture(*drawn, 1, 0, 0, 100);
+    const LeagueTable draw = FillTable(*drawn, Variant());
+    EXPECT_EQ(Figures(draw.Standings[1]), (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(Figures(draw.Standings[2]), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0}));
 }
-TEST(FillTable, ADeductionAppliesInEveryVariantAndSortsBelowZero) {
-    auto division = MakeLeague(4, 2);
-    EXPECT_TRUE(SetDeduction(*division, 1, 5));
-    for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm})
-        for (auto games : {GameSelection::HomeAndAway, GameSelection::HomeOnly}) {
-            const LeagueTable table = FillTable(*division, Variant(content, games));
-            EXPECT_EQ(table.Standings[1].Points, -5);
-            EXPECT_EQ(Order(table), (std::vector<int>{2, 3, 4, 1}));
+
+// A deduction in every variant with matches played is checked by the tie-break tests' random reference;
+// here nothing is played yet.
+TEST(FillTable, ADeductionCountsBeforeAnyMatchIsPlayedAndSortsBelowZero) {
+    for (int winPoints : {2, 3})
+        for (auto content : {TableContent::PlayedGames, TableContent::CurrentForm}) {
+            auto division = MakeLeague(4, 2, winPoints);
+            EXPECT_TRUE(SetDeduction(*division, 1, 5));
+            const LeagueTable table = FillTable(*division, Variant(content));
+            // The most a team can reach is the whole season less its deduction.
+            EXPECT_EQ(std::tuple(table.Standings[1].Points, table.Standings[1].PossiblePoints, Order(table)),
+                      std::tuple(-5, 6 * winPoints - 5, std::vector<int>{2, 3, 4, 1}));
         }
-    // Nothing played: the most a team can reach is the whole season less its deduction.
-    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].PossiblePoints, 6 * 3 - 5);
-    auto twoPoints = MakeLeague(4, 2, 2);
-    EXPECT_TRUE(SetDeduction(*twoPoints, 1, 5));
-    EXPECT_EQ(FillTable(*twoPoints, Variant()).Standings[1].PossiblePoints, 6 * 2 - 5);
-}
-
-TEST(FillTable, CountsFixturesUpToAndIncludingTheAsAtDate) {
-    auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 1, 0, 100);
-    PlayFixture(*division, 2, 1, 0, 101);
-    PlayFixture(*division, 3, 1, 0, 0); // a played result without a date always counts
-    for (auto [asAt, played] : {std::pair{100.0, 2}, {99.5, 1}, {0.0, 1}}) {
-        const TableVariant variant = Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, asAt);
-        EXPECT_EQ(FillTable(*division, variant).Standings[1].Played, played) << asAt;
-    }
-}
-
-TEST(FillTable, PredictedFixturesCountOnlyWithTheirMarkAndOnlyInThePredictedTable) {
-    auto division = MakeLeague(4, 2);
-    testing::Edit(*division).Result(1).HomeGoals = 2; // marked prediction: 2-0
-    testing::Edit(*division).Result(1).Predicted = true;
-    testing::Edit(*division).Result(2).HomeGoals = 5; // a score without the mark
-    const LeagueTable predicted = FillTable(*division, Variant(TableContent::PlayedPredicted));
-    EXPECT_EQ(Figures(predicted.Standings[1]), (std::vector<int>{1, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 3, 2}));
-    EXPECT_EQ(FillTable(*division, Variant()).Standings[1].Played, 0);
-}
-
-TEST(FillTable, CurrentFormCountsTheLatestMatchesThenTheVenue) {
-    auto division = MakeLeague(16, 1); // team 1 plays fixtures 1..15 at home
-    // Team 1 loses its 5 oldest matches and wins the 10 latest, played in reverse fixture order.
-    for (int r = 1; r <= 15; ++r)
-        PlayFixture(*division, r, r <= 10 ? 1 : 0, r <= 10 ? 0 : 1, 200 - r);
-    const LeagueTable form = FillTable(*division, Variant(TableContent::CurrentForm));
-    const StandingsRow& latest = form.Standings[1];
-    EXPECT_EQ(std::tuple(latest.Played, latest.Points, latest.PossiblePoints),
-              std::tuple(10, 30, 30 + 5 * 3));
-
-    // Three of team 1's ten latest matches are away games: only the other seven count at home.
-    auto mixed = MakeLeague(16, 2); // team 1's home games are fixtures 1..15, its away games come later
-    for (int r = 1; r <= 12; ++r)
-        PlayFixture(*mixed, r, 1, 0, 100 + r);
-    for (int home : {2, 3, 4})
-        PlayFixture(*mixed, mixed->FindFixture(home, 1), 0, 2, 200 + home);
-    const LeagueTable homeForm =
-        FillTable(*mixed, Variant(TableContent::CurrentForm, GameSelection::HomeOnly));
-    EXPECT_EQ(homeForm.Standings[1].Played, 7);
-    EXPECT_EQ(homeForm.SeasonGames, 15);
-
-    // Matches on one day keep fixture order: team 1's 11th fixture, a defeat, drops out.
-    auto oneDay = MakeLeague(12, 1);
-    for (int r = 1; r <= 11; ++r)
-        PlayFixture(*oneDay, r, r == 11 ? 0 : 1, r == 11 ? 5 : 0, 50);
-    const LeagueTable sameDay = FillTable(*oneDay, Variant(TableContent::CurrentForm));
-    EXPECT_EQ(std::tuple(sameDay.Standings[1].Played, sameDay.Standings[1].Points), std::tuple(10, 30));
 }
 
 TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
@@ -130,57 +73,15 @@ TEST(FillTable, SeasonGamesFollowTheFixtureListAndHalveForOneVenue) {
     EXPECT_EQ(home.Standings[5].PossiblePoints, 57);
 }
 
-// Four teams: 1 and 2 level on points, 2 with the better goal difference, 3 with the most goals.
-TEST(FillTable, OrdersByTheLeaguesSortRules) {
+// The order each rule gives is checked by the tie-break tests; the table skips unknown stored codes, and
+// without any rule keeps the teams in team order.
+TEST(FillTable, SkipsUnknownSortRuleCodes) {
     auto division = MakeLeague(4, 2);
-    PlayFixture(*division, 1, 1, 0, 1); // 1 beats 2
     PlayFixture(*division, 4, 5, 0, 2); // 2 beats 1 5-0
-    PlayFixture(*division, 9, 4, 4, 3); // 3 draws 4
-    // Points: 1 3, 2 3, 3 1, 4 1. Goal difference: 1 -4, 2 +4, 3 0, 4 0. Goals: 1 1, 2 5, 3 4, 4 4.
-    // "123": teams 3 and 4 are level on every rule but the name, so they stay in team order.
-    const std::pair<const char*, std::vector<int>> cases[] = {
-        {"1234", {2, 1, 3, 4}}, {"21", {2, 3, 4, 1}}, {"3", {2, 3, 4, 1}},   {"4123", {1, 2, 3, 4}},
-        {"x1?", {1, 2, 3, 4}},  {"", {1, 2, 3, 4}},   {"123", {2, 1, 3, 4}},
-    };
-    for (const auto& [rules, order] : cases) {
+    for (const auto& [rules, order] :
+         {std::pair{"x1?", std::vector<int>{2, 1, 3, 4}}, {"", std::vector<int>{1, 2, 3, 4}}}) {
         testing::Edit(*division).Header().SortRules.assignStored(rules);
         EXPECT_EQ(Order(FillTable(*division, Variant())), order) << rules;
-    }
-}
-
-TEST(FillTable, AgreesWithAPlainReplay) {
-    std::mt19937 random(2005);
-    for (int round = 0; round < 20; ++round) {
-        auto division = MakeLeague(4 + static_cast<int>(random() % 21), 1 + static_cast<int>(random() % 2));
-        for (int r = 1; r <= division->Header().ResultCount; ++r)
-            if (random() % 3)
-                PlayFixture(*division, r, static_cast<int>(random() % 5), static_cast<int>(random() % 5),
-                            static_cast<double>(1 + random() % 40));
-        EXPECT_TRUE(SetDeduction(*division, 1, static_cast<int>(random() % 4)));
-        const double asAt = static_cast<double>(random() % 45);
-        const LeagueTable table =
-            FillTable(*division, Variant(TableContent::PlayedGames, GameSelection::HomeAndAway, asAt));
-        int goalDifferenceSum = 0;
-        for (int t = 1; t <= table.TeamCount; ++t) {
-            const StandingsRow& row = table.Standings[t];
-            int played = 0, points = -division->Teams[t].Deduction, goalsFor = 0;
-            for (int r = 1; r <= division->Header().ResultCount; ++r) {
-                const ResultRecord& m = division->Results[r];
-                if (!m.Played || m.MatchDate > asAt || (m.HomeTeam != t && m.AwayTeam != t))
-                    continue;
-                const int own = m.HomeTeam == t ? m.HomeGoals : m.AwayGoals;
-                const int other = m.HomeTeam == t ? m.AwayGoals : m.HomeGoals;
-                ++played;
-                goalsFor += own;
-                points += own > other ? 3 : own == other ? 1 : 0;
-            }
-            EXPECT_EQ(row.Played, played);
-            EXPECT_EQ(row.Played, row.Won() + row.Drawn() + row.Lost());
-            EXPECT_EQ(row.Points, points);
-            EXPECT_EQ(row.GoalsFor(), goalsFor);
-            goalDifferenceSum += row.GoalDiff;
-        }
-        EXPECT_EQ(goalDifferenceSum, 0); // the order is checked against a reference in the tie-break tests
     }
 }
 
