@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LeagueSettings.h"
+#include "players/Squads.h"
 #include "results/ResultEntry.h"
 #include "stats/LeaguePositionText.h"
 #include "stats/PointsGraph.h"
@@ -162,14 +163,11 @@ TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
     testing::Edit(*league).Player(3).Team = 5; // Transferred-Out
     const int match = league->FindFixture(2, 1);
     PlayFixture(*league, match, 1, 2, 10);
-    SquadRecord squad;
-    squad.Result = static_cast<std::uint16_t>(match);
-    squad.Team = 1;
-    squad.Entries[0] = {1, 0, 90, false, false, false};
-    squad.Entries[1] = {2, 0, 0, false, false, false}; // an unused substitute
-    squad.Entries[2] = {3, 0, 90, false, false, false};
-    ASSERT_TRUE(AddSquad(*league, squad));
-    testing::Edit(*league).Result(match).AwaySquad = 1;
+    // Team 1's away squad: Zed plays, Abe is an unused substitute, Gone plays.
+    ASSERT_TRUE(SaveSquad(*league, match, 1,
+                          SquadLines{{{1, 0, 90, false, false, false},
+                                      {2, 0, 0, false, false, false},
+                                      {3, 0, 90, false, false, false}}}));
     const auto m = static_cast<std::uint16_t>(match);
     ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 30, false, true}));
     ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 60, false, false}));
@@ -200,11 +198,11 @@ TEST(TeamStats, SampleSeasonMatchesFiguresWorkedOutFromTheResults) {
 
 TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns) {
     auto league = MakeLeague(4, 2);
-    const int day10 = league->FindFixture(3, 1), day13 = league->FindFixture(2, 1);
-    PlayFixture(*league, day10, 0, 2, 10);
-    PlayFixture(*league, league->FindFixture(1, 2), 1, 0, 11);
-    PlayFixture(*league, league->FindFixture(1, 3), 3, 1, 12);
-    PlayFixture(*league, day13, 1, 2, 13);
+    const int day10 = league->FindFixture(3, 1), day11 = league->FindFixture(1, 2);
+    const int day12 = league->FindFixture(1, 3), day13 = league->FindFixture(2, 1);
+    for (const auto& [r, home, away, day] :
+         {std::tuple{day10, 0, 2, 10}, {day11, 1, 0, 11}, {day12, 3, 1, 12}, {day13, 1, 2, 13}})
+        PlayFixture(*league, r, home, away, day);
     std::vector<int> order = TeamStats(*league, 1).games;
     const auto column = [&](std::size_t cell, std::size_t from, const char* after) {
         std::string text;
@@ -235,14 +233,10 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     EXPECT_EQ(key, 5);
     EXPECT_EQ(goalsFor(), "3221");
 
-    const std::pair<int, int> crowds[] = {{day10, 300},
-                                          {FindPlayedResult(*league, 1, 2), 100},
-                                          {FindPlayedResult(*league, 1, 3), 400},
-                                          {day13, 200}};
-    for (const auto& [result, crowd] : crowds)
+    for (const auto& [result, crowd] : {std::pair{day10, 300}, {day11, 100}, {day12, 400}, {day13, 200}})
         testing::Edit(*league).Result(result).Attendance = crowd;
     click(2); // the smallest crowd first
-    EXPECT_EQ(order, (std::vector<int>{crowds[1].first, day13, day10, crowds[2].first}));
+    EXPECT_EQ(order, (std::vector<int>{day11, day13, day10, day12}));
 }
 
 TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {
