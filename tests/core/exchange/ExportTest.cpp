@@ -49,8 +49,7 @@ TEST(CsvExport, TheTableWritesPositionNumbersWhateverTheMarks) {
     auto division = testing::MakeLeague(4, 1);
     testing::Edit(*division).Header().RelegateCount = 1;
     for (int r = 1; r <= 6; ++r)
-        ASSERT_TRUE(EnterResult(*division,
-                                {division->Results[r].HomeTeam, division->Results[r].AwayTeam, 1, 0, 1, 0}));
+        testing::PlayFixture(*division, r, 1, 0, 1);
     const LeagueTable table =
         FillTable(*division, {TableContent::PlayedGames, GameSelection::HomeAndAway, 1, 10});
     EXPECT_EQ(
@@ -393,8 +392,6 @@ TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecord) {
     EXPECT_EQ(MatchGoals(*season), MatchGoals(*rebuilt));
     ExpectSameRecords(season->Players, rebuilt->Players, a.PlayerCount, "player");
     ExpectSameRecords(season->Squads, rebuilt->Squads, a.SquadCount, "squad");
-    const LeagueTable before = FillTable(*season, {});
-    EXPECT_EQ(TableRows(*season, before, {}), TableRows(*rebuilt, FillTable(*rebuilt, {}), {}));
 }
 
 } // namespace
