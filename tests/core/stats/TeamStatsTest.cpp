@@ -43,6 +43,13 @@ std::unique_ptr<Division> TeamOneSeason(const std::string& newestFirst, const st
     return league;
 }
 
+// Plays the first open meeting of two teams on a day and returns its fixture.
+int Play(Division& league, int home, int away, int homeGoals, int awayGoals, double day) {
+    const int r = league.FindFixture(home, away);
+    PlayFixture(league, r, homeGoals, awayGoals, day);
+    return r;
+}
+
 // The boxes drawn filled and outlined, or on the progress graph those not in the legend's colour.
 std::vector<RecordingCanvas::Box> Bars(const RecordingCanvas& canvas, bool progressGraph = false) {
     std::vector<RecordingCanvas::Box> bars;
@@ -101,10 +108,8 @@ TEST(TeamStats, ATeamWithoutGamesShowsZerosAndEmptyNamesAndGetsAxesOnly) {
 
 TEST(TeamStats, SameDateGamesCountTheLowerRecordAsTheMoreRecent) {
     auto league = MakeLeague(4, 2);
-    const int first = league->FindFixture(1, 2), second = league->FindFixture(1, 3);
+    const int first = Play(*league, 1, 2, 0, 1, 50), second = Play(*league, 1, 3, 3, 0, 50); // lost, won
     ASSERT_LT(first, second);
-    PlayFixture(*league, first, 0, 1, 50);  // lost
-    PlayFixture(*league, second, 3, 0, 50); // won, the same day
     const TeamStatistics stats = TeamStats(*league, 1);
     EXPECT_EQ(stats.games, (std::vector<int>{first, second}));
     EXPECT_EQ(stats.summary.HomeForm, "WL"); // oldest first, the newest last
@@ -112,10 +117,8 @@ TEST(TeamStats, SameDateGamesCountTheLowerRecordAsTheMoreRecent) {
 
 TEST(TeamStats, TheEarlierOfTwoEqualHighestScoresNamesItsOpponent) {
     auto league = MakeLeague(4, 2);
-    const int later = league->FindFixture(1, 3), earlier = league->FindFixture(1, 2);
-    ASSERT_LT(earlier, later);
-    PlayFixture(*league, later, 4, 0, 10); // played first, but later in record order
-    PlayFixture(*league, earlier, 4, 2, 20);
+    const int later = Play(*league, 1, 3, 4, 0, 10); // played first, but later in record order
+    ASSERT_LT(Play(*league, 1, 2, 4, 2, 20), later);
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     EXPECT_EQ(Texts({t.hfHome, t.hfHomeTeam, t.haHome, t.homeClean, t.awayClean}),
               Texts({"4", "Team 02", "2", "1 (50%)", "n/a"}));
@@ -144,13 +147,9 @@ TEST(TeamStats, TheFirstFormRuleThatHoldsNamesTheForm) {
 
 TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     auto league = MakeLeague(4, 2);
-    const int home1 = league->FindFixture(1, 2), home2 = league->FindFixture(1, 3);
-    const int home3 = league->FindFixture(1, 4), away = league->FindFixture(2, 1);
-    testing::Edit(*league).Result(home1).Attendance = 1234567;
-    testing::Edit(*league).Result(home2).Attendance = 950;
-    testing::Edit(*league).Result(away).Attendance = 5000000;
-    for (const int r : {home1, home2, home3, away})
-        PlayFixture(*league, r, 1, 0, r);
+    for (const auto& [home, away, crowd] :
+         {std::tuple{1, 2, 1234567}, {1, 3, 950}, {1, 4, 0}, {2, 1, 5000000}})
+        testing::Edit(*league).Result(Play(*league, home, away, 1, 0, home + away)).Attendance = crowd;
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     // The average is (1234567 + 950) div 2: the game without a crowd is left out.
     EXPECT_EQ(Texts({t.attHigh, t.attLow, t.attAverage}), Texts({"1234,567", "950", "617,758"}));
@@ -198,11 +197,8 @@ TEST(TeamStats, SampleSeasonMatchesFiguresWorkedOutFromTheResults) {
 
 TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns) {
     auto league = MakeLeague(4, 2);
-    const int day10 = league->FindFixture(3, 1), day11 = league->FindFixture(1, 2);
-    const int day12 = league->FindFixture(1, 3), day13 = league->FindFixture(2, 1);
-    for (const auto& [r, home, away, day] :
-         {std::tuple{day10, 0, 2, 10}, {day11, 1, 0, 11}, {day12, 3, 1, 12}, {day13, 1, 2, 13}})
-        PlayFixture(*league, r, home, away, day);
+    const int day10 = Play(*league, 3, 1, 0, 2, 10), day11 = Play(*league, 1, 2, 1, 0, 11);
+    const int day12 = Play(*league, 1, 3, 3, 1, 12), day13 = Play(*league, 2, 1, 1, 2, 13);
     std::vector<int> order = TeamStats(*league, 1).games;
     const auto column = [&](std::size_t cell, std::size_t from, const char* after) {
         std::string text;
