@@ -38,7 +38,7 @@ std::vector<std::string> Names(const Division& division, const std::vector<int>&
     return names;
 }
 
-TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOwn) {
+TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseOrPastTheArrayButLetsAPlayerChangeHisOwn) {
     auto division = LeagueWithPlayers({{"Éric Durand", 1}, {"Ann Lee", 2}});
     testing::MarkSaved(*division);
     struct Case {
@@ -68,11 +68,8 @@ TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseButLetsAPlayerChangeHisOw
               std::tuple(1, "ÉRIC DURAND", "Transferred-Out"));
     ASSERT_TRUE(SavePlayer(*division, 0, "Twenty characters ok", 1, &saved));
     EXPECT_EQ(std::tuple(saved, division->DataChanged()), std::tuple(3, true));
-}
 
-TEST(SavePlayer, RefusesAPlayerPastTheArray) {
-    auto division = LeagueWithPlayers({{"Ann", 1}});
-    testing::Edit(*division).Header().PlayerCount = kMaxPlayers;
+    testing::Edit(*division).Header().PlayerCount = kMaxPlayers; // no room past the array
     EXPECT_FALSE(SavePlayer(*division, 0, "One too many", 1));
     EXPECT_EQ(division->Header().PlayerCount, kMaxPlayers);
 }
@@ -101,8 +98,9 @@ TEST(PlayerList, FiltersByTeamAndSortsByEachKeyKeepingTiesInNameOrder) {
 }
 
 TEST(PlayerList, HeadingsGiveTheirSortKeysAndTheDeleteQuestionNamesTheTeam) {
-    EXPECT_EQ(SortKeyOfHeading(kPlayerHeadings, "Goals"), 3);
-    EXPECT_EQ(SortKeyOfHeading(kPlayerHeadings, "Nothing"), 1);
+    EXPECT_EQ(
+        std::pair(SortKeyOfHeading(kPlayerHeadings, "Goals"), SortKeyOfHeading(kPlayerHeadings, "Nothing")),
+        std::pair(3, 1));
     auto division = LeagueWithPlayers({{"Ann", 3}});
     EXPECT_EQ(DeletePlayerQuestion(*division, 1), "Are you sure you want to delete Ann of Team 03");
 }
@@ -131,12 +129,11 @@ struct ThreeOne : ::testing::Test {
 };
 
 TEST_F(ThreeOne, TheGoalDialogAsksForEachGoalOfEachSideInTurn) {
-    std::vector<std::string> asked;
-    const int numbers[] = {1, 2, 3, 1}; // each side's goals counted from 1
-    for (std::size_t k = 0; k < goals.size(); ++k)
-        asked.push_back(GoalText(*division, goals[k], numbers[k]));
-    EXPECT_EQ(asked, (std::vector<std::string>{"Goal 1 for Team 01", "Goal 2 for Team 01",
-                                               "Goal 3 for Team 01", "Goal 1 for Team 02"}));
+    ASSERT_EQ(goals.size(), 4u); // each side's goals are counted from 1
+    EXPECT_EQ((std::vector{GoalText(*division, goals[0], 1), GoalText(*division, goals[1], 2),
+                           GoalText(*division, goals[2], 3), GoalText(*division, goals[3], 1)}),
+              (std::vector<std::string>{"Goal 1 for Team 01", "Goal 2 for Team 01", "Goal 3 for Team 01",
+                                        "Goal 1 for Team 02"}));
     EXPECT_EQ(GoalText(*division, 4, 0), "Goal for Team 02");
     EXPECT_EQ(GoalMatchText(*division, 4), "Team 01 v Team 02");
     EXPECT_EQ(GoalsOfSide(*division, 1, 1), (std::vector<int>{1, 2, 3}));

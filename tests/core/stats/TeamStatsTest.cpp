@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LeagueSettings.h"
+#include "players/Squads.h"
 #include "results/ResultEntry.h"
 #include "stats/LeaguePositionText.h"
 #include "stats/PointsGraph.h"
@@ -40,6 +41,13 @@ std::unique_ptr<Division> TeamOneSeason(const std::string& newestFirst, const st
                     home ? forGoals : againstGoals, home ? againstGoals : forGoals, 100 + k);
     }
     return league;
+}
+
+// Plays the first open meeting of two teams on a day and returns its fixture.
+int Play(Division& league, int home, int away, int homeGoals, int awayGoals, double day) {
+    const int r = league.FindFixture(home, away);
+    PlayFixture(league, r, homeGoals, awayGoals, day);
+    return r;
 }
 
 // The boxes drawn filled and outlined, or on the progress graph those not in the legend's colour.
@@ -100,10 +108,8 @@ TEST(TeamStats, ATeamWithoutGamesShowsZerosAndEmptyNamesAndGetsAxesOnly) {
 
 TEST(TeamStats, SameDateGamesCountTheLowerRecordAsTheMoreRecent) {
     auto league = MakeLeague(4, 2);
-    const int first = league->FindFixture(1, 2), second = league->FindFixture(1, 3);
+    const int first = Play(*league, 1, 2, 0, 1, 50), second = Play(*league, 1, 3, 3, 0, 50); // lost, won
     ASSERT_LT(first, second);
-    PlayFixture(*league, first, 0, 1, 50);  // lost
-    PlayFixture(*league, second, 3, 0, 50); // won, the same day
     const TeamStatistics stats = TeamStats(*league, 1);
     EXPECT_EQ(stats.games, (std::vector<int>{first, second}));
     EXPECT_EQ(stats.summary.HomeForm, "WL"); // oldest first, the newest last
@@ -111,10 +117,8 @@ TEST(TeamStats, SameDateGamesCountTheLowerRecordAsTheMoreRecent) {
 
 TEST(TeamStats, TheEarlierOfTwoEqualHighestScoresNamesItsOpponent) {
     auto league = MakeLeague(4, 2);
-    const int later = league->FindFixture(1, 3), earlier = league->FindFixture(1, 2);
-    ASSERT_LT(earlier, later);
-    PlayFixture(*league, later, 4, 0, 10); // played first, but later in record order
-    PlayFixture(*league, earlier, 4, 2, 20);
+    const int later = Play(*league, 1, 3, 4, 0, 10); // played first, but later in record order
+    ASSERT_LT(Play(*league, 1, 2, 4, 2, 20), later);
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     EXPECT_EQ(Texts({t.hfHome, t.hfHomeTeam, t.haHome, t.homeClean, t.awayClean}),
               Texts({"4", "Team 02", "2", "1 (50%)", "n/a"}));
@@ -143,13 +147,9 @@ TEST(TeamStats, TheFirstFormRuleThatHoldsNamesTheForm) {
 
 TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     auto league = MakeLeague(4, 2);
-    const int home1 = league->FindFixture(1, 2), home2 = league->FindFixture(1, 3);
-    const int home3 = league->FindFixture(1, 4), away = league->FindFixture(2, 1);
-    testing::Edit(*league).Result(home1).Attendance = 1234567;
-    testing::Edit(*league).Result(home2).Attendance = 950;
-    testing::Edit(*league).Result(away).Attendance = 5000000;
-    for (const int r : {home1, home2, home3, away})
-        PlayFixture(*league, r, 1, 0, r);
+    for (const auto& [home, away, crowd] :
+         {std::tuple{1, 2, 1234567}, {1, 3, 950}, {1, 4, 0}, {2, 1, 5000000}})
+        testing::Edit(*league).Result(Play(*league, home, away, 1, 0, home + away)).Attendance = crowd;
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     // The average is (1234567 + 950) div 2: the game without a crowd is left out.
     EXPECT_EQ(Texts({t.attHigh, t.attLow, t.attAverage}), Texts({"1234,567", "950", "617,758"}));
@@ -162,14 +162,11 @@ TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
     testing::Edit(*league).Player(3).Team = 5; // Transferred-Out
     const int match = league->FindFixture(2, 1);
     PlayFixture(*league, match, 1, 2, 10);
-    SquadRecord squad;
-    squad.Result = static_cast<std::uint16_t>(match);
-    squad.Team = 1;
-    squad.Entries[0] = {1, 0, 90, false, false, false};
-    squad.Entries[1] = {2, 0, 0, false, false, false}; // an unused substitute
-    squad.Entries[2] = {3, 0, 90, false, false, false};
-    ASSERT_TRUE(AddSquad(*league, squad));
-    testing::Edit(*league).Result(match).AwaySquad = 1;
+    // Team 1's away squad: Zed plays, Abe is an unused substitute, Gone plays.
+    ASSERT_TRUE(SaveSquad(*league, match, 1,
+                          SquadLines{{{1, 0, 90, false, false, false},
+                                      {2, 0, 0, false, false, false},
+                                      {3, 0, 90, false, false, false}}}));
     const auto m = static_cast<std::uint16_t>(match);
     ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 30, false, true}));
     ASSERT_TRUE(AddGoal(*league, {m, 1, 2, 60, false, false}));
@@ -200,11 +197,8 @@ TEST(TeamStats, SampleSeasonMatchesFiguresWorkedOutFromTheResults) {
 
 TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns) {
     auto league = MakeLeague(4, 2);
-    const int day10 = league->FindFixture(3, 1), day13 = league->FindFixture(2, 1);
-    PlayFixture(*league, day10, 0, 2, 10);
-    PlayFixture(*league, league->FindFixture(1, 2), 1, 0, 11);
-    PlayFixture(*league, league->FindFixture(1, 3), 3, 1, 12);
-    PlayFixture(*league, day13, 1, 2, 13);
+    const int day10 = Play(*league, 3, 1, 0, 2, 10), day11 = Play(*league, 1, 2, 1, 0, 11);
+    const int day12 = Play(*league, 1, 3, 3, 1, 12), day13 = Play(*league, 2, 1, 1, 2, 13);
     std::vector<int> order = TeamStats(*league, 1).games;
     const auto column = [&](std::size_t cell, std::size_t from, const char* after) {
         std::string text;
@@ -235,14 +229,10 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     EXPECT_EQ(key, 5);
     EXPECT_EQ(goalsFor(), "3221");
 
-    const std::pair<int, int> crowds[] = {{day10, 300},
-                                          {FindPlayedResult(*league, 1, 2), 100},
-                                          {FindPlayedResult(*league, 1, 3), 400},
-                                          {day13, 200}};
-    for (const auto& [result, crowd] : crowds)
+    for (const auto& [result, crowd] : {std::pair{day10, 300}, {day11, 100}, {day12, 400}, {day13, 200}})
         testing::Edit(*league).Result(result).Attendance = crowd;
     click(2); // the smallest crowd first
-    EXPECT_EQ(order, (std::vector<int>{crowds[1].first, day13, day10, crowds[2].first}));
+    EXPECT_EQ(order, (std::vector<int>{day11, day13, day10, day12}));
 }
 
 TEST(TeamGamesGrid, OnlyTheOwnTeamsExactNameTakesTheOwnTeamColour) {
