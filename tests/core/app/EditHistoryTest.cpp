@@ -188,8 +188,8 @@ struct Opened {
     bool Recover() { return workspace.edits.OfferRecovery(prompts, DateFormat::Default()); }
     // Undoes the last step; false when it could not be undone or its journal entry not written.
     bool Undo() {
-        Status journalStatus = Status::Ok();
-        return workspace.edits.Undo(journalStatus) && journalStatus;
+        Status journal = Status::Ok();
+        return workspace.edits.Undo(journal) && journal;
     }
 };
 

@@ -28,22 +28,6 @@ using testing::Edit;
 using testing::MakeLeague;
 using testing::PlayFixture;
 
-// Adds players "P1".."Pn" to Team 01.
-void AddPlayers(Division& division, int count) {
-    for (int p = 1; p <= count; ++p)
-        ASSERT_TRUE(AddPlayer(division, PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
-}
-
-// Adds a squad of Team 01 in result 1 naming these players, each at its place in the squad.
-void AddSquadNaming(Division& division, std::initializer_list<std::pair<int, int>> placesAndPlayers) {
-    SquadRecord squad;
-    squad.Result = 1;
-    squad.Team = 1;
-    for (const auto& [place, player] : placesAndPlayers)
-        squad.Entries[place].Player = static_cast<std::uint16_t>(player);
-    ASSERT_TRUE(AddSquad(division, squad));
-}
-
 TEST(DivisionLookups, FindTeamAndFindPlayerAreExactAndFindFixtureTakesTheFirstUnplayedMeeting) {
     auto division = MakeLeague(4, 4); // 1v2 is fixture 1 and again fixture 13
     EXPECT_EQ(std::vector({division->FindTeam("Team 03"), division->FindTeam("TEAM 03"),
@@ -111,12 +95,17 @@ TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
 // players' goals and squad lines.
 TEST(DivisionPlayers, APlayerInUseCannotBeDeletedAndDeletingAnotherRenumbersLaterGoalsAndSquadLines) {
     auto division = MakeLeague(4, 2);
-    AddPlayers(*division, 9);
+    for (int p = 1; p <= 9; ++p)
+        ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
     PlayFixture(*division, 1, 2, 1);
     ASSERT_TRUE(AddGoal(*division, {1, 2, 1, 0, true, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 7, 10, false, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 9, 20, false, false}));
-    AddSquadNaming(*division, {{0, 4}, {1, 8}, {15, 3}});
+    SquadRecord squad; // Team 01's in result 1, P4, P8 and P3 at places 0, 1 and 15
+    squad.Result = squad.Team = 1;
+    for (const auto& [place, player] : {std::pair{0, 4}, {1, 8}, {15, 3}})
+        squad.Entries[place].Player = static_cast<std::uint16_t>(player);
+    ASSERT_TRUE(AddSquad(*division, squad));
     EXPECT_EQ(DeletePlayer(*division, 1).message(),
               "The selected player has goals assigned or appears in a squad. Delete not performed.");
     EXPECT_FALSE(DeletePlayer(*division, 3));
