@@ -215,7 +215,6 @@ TEST(TextCodec, EveryStoredByteAndWesternLetterSurvivesTheRoundTripThroughUtf8An
     for (const char* unstorable : {"Łódź", "\xc3", "\xc0\xaf", "\xed\xa0\x80"})
         EXPECT_FALSE(Utf8ToWindows1252(unstorable)) << unstorable;
     EXPECT_FALSE(IsValidUtf8("caf\xe9"));
-    EXPECT_NE(UnstorableTextMessage("Łódź").find("Łódź"), std::string::npos);
 }
 
 TEST(TeamOrder, NamesCompareAndSortWithoutRegardToCaseIncludingAccentedLettersAndEqualNamesKeepTheirOrder) {
