@@ -151,6 +151,8 @@ TEST(SafeSave, ALeagueWhoseNameIsAsLongAsTheSystemAllowsCanBeSaved) {
     SavedLeague saved;
     const std::string longest = saved.folder.file(std::string(251, 'n') + ".div");
     fs::rename(saved.path, longest);
+    Division loaded;
+    ASSERT_TRUE(LoadDivision(longest, loaded)); // it opens too
     EXPECT_TRUE(SaveDivision(longest, *saved.league));
     EXPECT_EQ(FileBytes(longest), WriteDivision(*saved.league));
     EXPECT_EQ(SaveDivision(saved.folder.file(std::string(256, 'n')), *saved.league).message(),
