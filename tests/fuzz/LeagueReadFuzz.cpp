@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "exchange/CsvExport.h"
-#include "exchange/LineSink.h"
 #include "platform/DateFormat.h"
 #include "players/Players.h"
 #include "results/ResultDetails.h"
@@ -25,16 +24,11 @@
 #include "stats/TeamStatsGrids.h"
 #include "store/DivisionCheck.h"
 #include "store/LeagueFile.h"
+#include "support/ExportLines.h"
 
 namespace {
 
 using namespace vantorel;
-
-class CountingSink : public LineSink {
-public:
-    void WriteLine(std::string_view line) override { bytes += line.size() + 2; }
-    std::size_t bytes = 0;
-};
 
 void ReadTables(const Division& division) {
     for (const TableContent content :
@@ -61,7 +55,7 @@ void ReadPagesAndExports(const Division& division, const DateFormat& format) {
     ExportRequest request;
     request.table = &table;
     request.to = 3e6;
-    CountingSink sink;
+    testing::CountingSink sink;
     ExportSections(division, request, format, sink);
 }
 

