@@ -180,8 +180,7 @@ private Q_SLOTS:
         PlayFixture(*league, 1, 2, 0, 40000);
         PlayFixture(*league, 2, 1, 1, 40001);
         (void)AddPlayer(*league, PlayerRecord{ShortString<20>("Ann"), 1, 0});
-        OpenWorkspace window(harness, harness.Save(*league, "rename.div"));
-        window.ShowPage(WorkspacePage::TeamStatistics);
+        OpenWorkspace window(harness, *league, WorkspacePage::TeamStatistics);
         QCOMPARE(window.teamStatsPage->SelTeamList->currentText(), u"Team 01"_s);
 
         Rename(window, 1, u"Renamed FC"_s);

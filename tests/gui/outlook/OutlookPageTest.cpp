@@ -15,8 +15,7 @@ private Q_SLOTS:
         GuiHarness harness;
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
         testing::Edit(*season).Header().RelegateCount = 1;
-        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
-        window.ShowPage(WorkspacePage::Outlook);
+        OpenWorkspace window(harness, *season, WorkspacePage::Outlook);
         QCOMPARE(window.helpContext(), 1600);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
@@ -30,8 +29,7 @@ private Q_SLOTS:
     void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
         GuiHarness harness;
         auto season = MakeSyntheticSeason(20, 2, 3, SpreadStrengths(20), 3);
-        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
-        window.ShowPage(WorkspacePage::Outlook);
+        OpenWorkspace window(harness, *season, WorkspacePage::Outlook);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         for (int step = 0; step < 20; ++step)
