@@ -81,24 +81,6 @@ private Q_SLOTS:
         QVERIFY(page.HomeList->count() == 4 && page.Date1->text() == Shown(harness, 46007));
     }
 
-    void eachGoalIsAskedForWhenGoalsAreTracked() {
-        GuiHarness harness;
-        std::vector<std::pair<int, int>> asked;
-        harness.app.askGoalDetails = [&](QWidget*, int goal, int number) {
-            asked.emplace_back(goal, number);
-        };
-        OpenWorkspace window(harness, *MakeLeague(4, 2), WorkspacePage::EnterResults);
-        EnterResultsPage& page = *window.enterPage;
-        page.cbTrackGoals->click();
-        QVERIFY(harness.division->Header().TrackGoals);
-        Choose(page.HomeList, u"Team 02"_s);
-        Choose(page.AwayList, u"Team 01"_s);
-        page.Score1->setValue(2);
-        page.Score2->setValue(1);
-        page.btnUpdate->click();
-        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
-    }
-
     void aPlayedOutLeagueOffersNoTeam() {
         GuiHarness harness;
         auto league = MakeLeague(4, 1);
@@ -226,8 +208,12 @@ private Q_SLOTS:
         QCOMPARE(std::pair(page.model->list().At(0), page.model->list().At(1)), std::pair(first, second));
     }
 
-    void matchDaysDateTheOpenFixturesAndEntryOffersThem() {
+    void matchDaysDateTheOpenFixturesAndEntryOffersThemAndAsksForEachGoal() {
         GuiHarness harness;
+        std::vector<std::pair<int, int>> asked; // goal, its number for its side
+        harness.app.askGoalDetails = [&](QWidget*, int goal, int number) {
+            asked.emplace_back(goal, number);
+        };
         OpenWorkspace window(harness, *MakeLeague(4, 2), WorkspacePage::PredictResults);
         PredictResultsPage& page = *window.predictPage;
         page.btnPrSchedule->click();
@@ -251,17 +237,23 @@ private Q_SLOTS:
         QCOMPARE(perDay, (std::map<double, int>{
                              {46010, 2}, {46016, 2}, {46019, 2}, {46022, 2}, {46025, 2}, {46028, 2}}));
 
-        // Entering a result offers the fixture's own date until a date is picked.
+        // Entering a result offers the fixture's own date until a date is picked; with goals tracked each
+        // goal is asked for.
         window.ShowPage(WorkspacePage::EnterResults);
         EnterResultsPage& entry = *window.enterPage;
+        entry.cbTrackGoals->click();
+        QVERIFY(harness.division->Header().TrackGoals);
         const int fixture = harness.division->FindFixture(2, 1);
         const double scheduled = harness.division->Results[fixture].MatchDate;
         Choose(entry.HomeList, u"Team 02"_s);
         Choose(entry.AwayList, u"Team 01"_s);
         QCOMPARE(entry.Date1->text(), Shown(harness, scheduled));
+        entry.Score1->setValue(2);
+        entry.Score2->setValue(1);
         entry.btnUpdate->click();
         QVERIFY(harness.division->Results[fixture].Played &&
                 harness.division->Results[fixture].MatchDate == scheduled);
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
         harness.pickedDates = {46100};
         entry.btnCal->click();
         const int next = harness.division->FindFixture(3, 4);
