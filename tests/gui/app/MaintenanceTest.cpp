@@ -79,8 +79,6 @@ private Q_SLOTS:
         QCOMPARE(division.Teams[1].Points, std::int16_t{3 + 1 + 3});
 
         tab.edtTableName->clear();
-        QTest::keyClick(tab.edtTableName, Qt::Key_Backspace); // an emptied box keeps the name
-        QCOMPARE(std::string(division.Header().TableName.stored()), std::string("Test League"));
         QTest::keyClicks(tab.edtTableName, u"Cup"_s);
         QCOMPARE(std::pair(std::string(division.Header().TableName.stored()),
                            maintenance.window.tablePage->panLeague->text()),
