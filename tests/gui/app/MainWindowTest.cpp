@@ -111,7 +111,7 @@ private Q_SLOTS:
                 !window.lbDirect->text().endsWith(u'/'));
     }
 
-    void enterPressesTheFocusedButtonAndOpensEverywhereElse() {
+    void enterPressesTheFocusedButtonAndOpensEverywhereElseAndF1OpensTheHelp() {
         GuiHarness harness;
         harness.WriteLeague("a.div", "Alpha");
         TfrmMain window(harness.app);
@@ -136,6 +136,13 @@ private Q_SLOTS:
         window.DivList->setFocus();
         QTest::keyClick(window.DivList, Qt::Key_Enter);
         QVERIFY(!ShownTitle(window).isEmpty() && window.workspace()->close());
+
+        // F1 opens the help at the main window's context, the Help button at its contents.
+        QTest::keyClick(&window, Qt::Key_F1);
+        window.btnHelpClick();
+        QCOMPARE(harness.help.contexts, (std::vector<int>{200, 0}));
+        window.close(); // the help window goes with the main window
+        QCOMPARE(harness.help.closes, 1);
     }
 
     void aLongFolderIsShortenedInTheMiddle() {
@@ -166,18 +173,6 @@ private Q_SLOTS:
         QCOMPARE(about.pictureNumber(), (1 + ticks.count()) % 6); // through 0..5 and round again
         about.close();
         QVERIFY(!about.timer()->isActive());
-    }
-
-    void helpOpensAtTheMainWindowsContextOrTheContents() {
-        GuiHarness harness;
-        TfrmMain window(harness.app);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::keyClick(&window, Qt::Key_F1);
-        window.btnHelpClick();
-        QCOMPARE(harness.help.contexts, (std::vector<int>{200, 0}));
-        window.close(); // the help window goes with the main window
-        QCOMPARE(harness.help.closes, 1);
     }
 
     // A refused choice is said and leaves the dialog open, the settings and their file as they were.
