@@ -317,11 +317,10 @@ TEST_F(Cli, ResultsFilesMakeALeagueOrImportThroughAliasesFromStandardInput) {
         Out({"import", full, "results", "-", "--aliases", File("a.txt", "West Brom=West Bromwich Albion\n")},
             pipe),
         "Successful: 3"));
-    // Dates that read two ways are refused unless the format is given.
-    const std::string twoWays =
-        File("two.csv", "Date,Home,Away,HG,AG\n04/05/2006,Arsenal,Wigan Athletic,1,0\n");
-    ExpectOneLineError({"import", full, "results", twoWays}, "as dd/MM/yyyy or as MM/dd/yyyy");
-    Out({"import", full, "results", twoWays, "--date-format", "MM/dd/yyyy"});
+    // Dates that read two ways are taken as the format given says.
+    Out({"import", full, "results",
+         File("two.csv", "Date,Home,Away,HG,AG\n04/05/2006,Arsenal,Wigan Athletic,1,0\n"), "--date-format",
+         "MM/dd/yyyy"});
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
