@@ -184,15 +184,10 @@ TEST_F(Cli, ImportSavesOnlyWhatWasImportedAndExitsWithTwoWhenNothingWasUsable) {
     NewLeague("\xEF\xBB\xBF"
               "Leeds\r\n\r\n Hull \nYork\nBury\n");
     const std::string before = FileText(League());
-    for (const auto& [what, lines, counts] :
-         {std::tuple{"players", "Player Name,Team\nAnn,Nowhere\n",
-                     "Records Read: 2\nSuccessful: 0\nErrors: 2\n"},
-          std::tuple{"results", "a,b\r\nc,d\re,f\n", "Records Read: 3\nSuccessful: 0\nErrors: 3\n"}}) {
-        const ToolRun nothing = Tool({"import", League(), what, File("bad.csv", lines)});
-        EXPECT_EQ(nothing.out, counts);
-        EXPECT_EQ(nothing.exitCode, 2); // every line was an error
-        EXPECT_EQ(FileText(League()), before);
-    }
+    const ToolRun nothing = Tool({"import", League(), "results", File("bad.csv", "a,b\r\nc,d\re,f\n")});
+    EXPECT_EQ(nothing.out, "Records Read: 3\nSuccessful: 0\nErrors: 3\n");
+    EXPECT_EQ(nothing.exitCode, 2); // every line was an error
+    EXPECT_EQ(FileText(League()), before);
     EXPECT_EQ(Out({"import", League(), "results", File("empty.csv", "")}),
               "Records Read: 0\nSuccessful: 0\nErrors: 0\n");
     EXPECT_EQ(Out({"import", League(), "players", File("good.csv", "\"Ann\",Hull\nBob,Transferred-Out\n")}),
