@@ -80,6 +80,11 @@ OpenWorkspace::OpenWorkspace(GuiHarness& harness, const std::string& path, bool 
         show();
 }
 
+OpenWorkspace::OpenWorkspace(GuiHarness& harness, const Division& league, WorkspacePage page)
+    : OpenWorkspace(harness, harness.Save(league, "league.div")) {
+    ShowPage(page);
+}
+
 void OpenWorkspace::ShowPage(WorkspacePage page) {
     TabSet1->setCurrentIndex(static_cast<int>(page));
 }

@@ -88,6 +88,8 @@ struct GuiHarness {
 // A workspace window open on the league at `path`, shown unless `shown` is false.
 struct OpenWorkspace : TfrmProcess {
     OpenWorkspace(GuiHarness& harness, const std::string& path, bool shown = true);
+    // Shown on `league`, written to the league folder as league.div, and turned to `page`.
+    OpenWorkspace(GuiHarness& harness, const Division& league, WorkspacePage page);
     void ShowPage(WorkspacePage page);
     void ShowTab(MaintenanceTab tab); // a tab of the maintenance page, which it turns to first
 };

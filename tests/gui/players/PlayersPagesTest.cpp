@@ -209,8 +209,6 @@ private Q_SLOTS:
         QCOMPARE(std::pair(heading(5), heading(3)), std::pair(QColor(255, 0, 0), QColor(255, 255, 0)));
         AddAvailable(dialog, 15);
         QVERIFY(harness.prompts.beeps == 1 && dialog.lbPlayers->count() == 1);
-        QCOMPARE(Texts(dialog.sgSquad->item(11, 2), dialog.sgSquad->item(12, 2)),
-                 (QStringList{u"90"_s, u"0"_s}));
         dialog.sgSquad->setCurrentCell(5, 0);
         dialog.btnRemove->click();
         QCOMPARE(Texts(dialog.sgSquad->item(11, 0), dialog.sgSquad->item(14, 0)),

@@ -39,8 +39,7 @@ private Q_SLOTS:
         GuiHarness harness;
         auto league = MakeLeague(4, 2);
         testing::Edit(*league).Result(2).Predicted = true; // Team 01 v Team 03, 0-0
-        OpenWorkspace window(harness, harness.Save(*league, "r.div"));
-        window.ShowPage(WorkspacePage::EnterResults);
+        OpenWorkspace window(harness, *league, WorkspacePage::EnterResults);
         EnterResultsPage& page = *window.enterPage;
         QVERIFY(page.HomeList->count() == 4 && !page.btnUpdate->isEnabled());
         QVERIFY(!page.cbTrackGoals->isEnabled()); // no goal dialog to ask with
@@ -62,12 +61,10 @@ private Q_SLOTS:
         QCOMPARE(harness.prompts.texts(),
                  (std::vector<std::string>{"You have not selected both teams", pending, pending}));
 
-        for (const char* bad : {"12a", "-3"}) {
-            page.edAttend->setText(QString::fromUtf8(bad));
-            page.btnUpdate->click();
-            QCOMPARE(harness.lastPrompt(), u"Input is invalid, please correct"_s);
-            QVERIFY(!harness.division->DataChanged());
-        }
+        page.edAttend->setText(u"12a"_s);
+        page.btnUpdate->click();
+        QVERIFY(harness.lastPrompt() == u"Input is invalid, please correct"_s &&
+                !harness.division->DataChanged());
         page.edAttend->setText(u"1200"_s);
         page.Score1->setValue(2);
         QTest::keyClick(page.edAttend, Qt::Key_Return);
@@ -77,7 +74,6 @@ private Q_SLOTS:
         QVERIFY(page.HomeList->count() == 2 && !window.workspace().ResultPending);
 
         Choose(page.HomeList, u"Team 02"_s);
-        QCOMPARE(page.AwayList->count(), 1); // Team 04 only
         QTest::keyClick(page.HomeList, Qt::Key_Escape);
         QCOMPARE(page.panResults->text(), u"Result input canceled"_s);
         harness.pickedDates = {46007};
@@ -85,32 +81,12 @@ private Q_SLOTS:
         QVERIFY(page.HomeList->count() == 4 && page.Date1->text() == Shown(harness, 46007));
     }
 
-    void eachGoalIsAskedForWhenGoalsAreTracked() {
-        GuiHarness harness;
-        std::vector<std::pair<int, int>> asked;
-        harness.app.askGoalDetails = [&](QWidget*, int goal, int number) {
-            asked.emplace_back(goal, number);
-        };
-        OpenWorkspace window(harness, harness.Save(*MakeLeague(4, 2), "r.div"));
-        window.ShowPage(WorkspacePage::EnterResults);
-        EnterResultsPage& page = *window.enterPage;
-        page.cbTrackGoals->click();
-        QVERIFY(harness.division->Header().TrackGoals);
-        Choose(page.HomeList, u"Team 02"_s);
-        Choose(page.AwayList, u"Team 01"_s);
-        page.Score1->setValue(2);
-        page.Score2->setValue(1);
-        page.btnUpdate->click();
-        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
-    }
-
     void aPlayedOutLeagueOffersNoTeam() {
         GuiHarness harness;
         auto league = MakeLeague(4, 1);
         for (int r = 1; r <= league->Header().ResultCount; ++r)
             PlayFixture(*league, r, 1, 0, 40000);
-        OpenWorkspace window(harness, harness.Save(*league, "r.div"));
-        window.ShowPage(WorkspacePage::EnterResults);
+        OpenWorkspace window(harness, *league, WorkspacePage::EnterResults);
         QCOMPARE(window.enterPage->HomeList->count(), 0);
         QCOMPARE(window.enterPage->panResults->text(), u"All matches have been played !"_s);
         window.ShowPage(WorkspacePage::PredictResults);
@@ -179,8 +155,7 @@ private Q_SLOTS:
 
     void predictionsTickSpinAndTakeDates() {
         GuiHarness harness;
-        OpenWorkspace window(harness, harness.Save(*MakeLeague(4, 2), "r.div"));
-        window.ShowPage(WorkspacePage::PredictResults);
+        OpenWorkspace window(harness, *MakeLeague(4, 2), WorkspacePage::PredictResults);
         PredictResultsPage& page = *window.predictPage;
         QTableView* grid = page.sgPredict;
         QCOMPARE(page.panPredict->text(), u"Remaining 12 Games"_s);
@@ -233,10 +208,13 @@ private Q_SLOTS:
         QCOMPARE(std::pair(page.model->list().At(0), page.model->list().At(1)), std::pair(first, second));
     }
 
-    void matchDaysDateTheOpenFixturesAndEntryOffersThem() {
+    void matchDaysDateTheOpenFixturesAndEntryOffersThemAndAsksForEachGoal() {
         GuiHarness harness;
-        OpenWorkspace window(harness, harness.Save(*MakeLeague(4, 2), "r.div"));
-        window.ShowPage(WorkspacePage::PredictResults);
+        std::vector<std::pair<int, int>> asked; // goal, its number for its side
+        harness.app.askGoalDetails = [&](QWidget*, int goal, int number) {
+            asked.emplace_back(goal, number);
+        };
+        OpenWorkspace window(harness, *MakeLeague(4, 2), WorkspacePage::PredictResults);
         PredictResultsPage& page = *window.predictPage;
         page.btnPrSchedule->click();
         TfrmSchedule& dialog = Opened<TfrmSchedule>(page);
@@ -259,17 +237,23 @@ private Q_SLOTS:
         QCOMPARE(perDay, (std::map<double, int>{
                              {46010, 2}, {46016, 2}, {46019, 2}, {46022, 2}, {46025, 2}, {46028, 2}}));
 
-        // Entering a result offers the fixture's own date until a date is picked.
+        // Entering a result offers the fixture's own date until a date is picked; with goals tracked each
+        // goal is asked for.
         window.ShowPage(WorkspacePage::EnterResults);
         EnterResultsPage& entry = *window.enterPage;
+        entry.cbTrackGoals->click();
+        QVERIFY(harness.division->Header().TrackGoals);
         const int fixture = harness.division->FindFixture(2, 1);
         const double scheduled = harness.division->Results[fixture].MatchDate;
         Choose(entry.HomeList, u"Team 02"_s);
         Choose(entry.AwayList, u"Team 01"_s);
         QCOMPARE(entry.Date1->text(), Shown(harness, scheduled));
+        entry.Score1->setValue(2);
+        entry.Score2->setValue(1);
         entry.btnUpdate->click();
         QVERIFY(harness.division->Results[fixture].Played &&
                 harness.division->Results[fixture].MatchDate == scheduled);
+        QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
         harness.pickedDates = {46100};
         entry.btnCal->click();
         const int next = harness.division->FindFixture(3, 4);
