@@ -57,6 +57,7 @@ TableSettingsTab::TableSettingsTab(AppContext& app, QWidget* parent) : QWidget(p
     layout->addLayout(columns, 1);
 
     connect(edtTableName, &QLineEdit::textEdited, this, &TableSettingsTab::edtTableNameChange);
+    connect(edtTableName, &QLineEdit::editingFinished, this, &TableSettingsTab::ShowStoredTableName);
     connect(lbOwnTeam, &QListWidget::currentRowChanged, this, &TableSettingsTab::lbOwnTeamClick);
     const std::pair<QSpinBox*, CountedZone> zoneSpins[] = {{sePromote, CountedZone::Promotion},
                                                            {sePlayoff, CountedZone::Playoff},
@@ -77,7 +78,7 @@ void TableSettingsTab::Setup() {
     const Division& division = app_.division;
     const DivisionHeader& header = division.Header();
     filling_ = true;
-    edtTableName->setText(QString::fromStdString(Windows1252ToUtf8(header.TableName.stored())));
+    ShowStoredTableName();
     QStringList teams{QStringLiteral("*** None ***")};
     for (int t = 1; t <= header.TeamCount; ++t)
         teams << QString::fromStdString(TeamName(division, t));
@@ -108,6 +109,13 @@ void TableSettingsTab::edtTableNameChange() {
     app_.RecordEdit(kLeagueNameStep, StepMerge::WithSameName);
     if (onTableNameChanged)
         onTableNameChanged();
+}
+
+// An emptied or refused name leaves the league's name as it was: the box shows it again once left.
+void TableSettingsTab::ShowStoredTableName() {
+    const auto stored = QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored()));
+    if (edtTableName->text() != stored)
+        edtTableName->setText(stored);
 }
 
 void TableSettingsTab::lbOwnTeamClick() {

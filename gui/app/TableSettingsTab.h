@@ -32,6 +32,7 @@ public:
 
 private:
     void edtTableNameChange();
+    void ShowStoredTableName();
     void lbOwnTeamClick();
     void rbWinTwoClick();
 

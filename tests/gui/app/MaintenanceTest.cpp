@@ -83,6 +83,12 @@ private Q_SLOTS:
         QCOMPARE(std::pair(std::string(division.Header().TableName.stored()),
                            maintenance.window.tablePage->panLeague->text()),
                  std::pair("Cup"s, u"Cup"_s));
+        // An emptied box leaves the name as it was, and shows it again once left.
+        QTest::keyClick(tab.edtTableName, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(tab.edtTableName, Qt::Key_Backspace);
+        QTest::keyClick(tab.edtTableName, Qt::Key_Return);
+        QCOMPARE(std::pair(std::string(division.Header().TableName.stored()), tab.edtTableName->text()),
+                 std::pair("Cup"s, u"Cup"_s));
 
         tab.seRelegate->setValue(9); // a zone holds at most the league's four teams
         QCOMPARE(division.Header().RelegateCount, std::uint8_t{4});
