@@ -59,8 +59,7 @@ TEST(SavePlayer, RefusesNamesThatDifferOnlyInLetterCaseOrPastTheArrayButLetsAPla
         const Status status = SavePlayer(*division, c.player, c.name, c.team);
         EXPECT_EQ(status.message(), c.refusal) << c.name;
     }
-    EXPECT_EQ(division->Header().PlayerCount, 2);
-    EXPECT_FALSE(division->DataChanged());
+    EXPECT_EQ(std::tuple(division->Header().PlayerCount, division->DataChanged()), std::tuple(2, false));
 
     int saved = 0;
     ASSERT_TRUE(SavePlayer(*division, 1, "ÉRIC DURAND", 5, &saved)); // own name, other case, transferred out
