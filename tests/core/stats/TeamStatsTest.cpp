@@ -352,9 +352,8 @@ TEST(LeaguePositionText, TopBottomAndOrdinalSuffixes) {
 }
 
 TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
-    auto league = MakeLeague(4, 2); // 12 fixtures: a season of 6 games a team
-    ASSERT_EQ(league->Results[1].HomeTeam, 1);
-    PlayFixture(*league, 1, 0, 1, 40001); // team 1 loses: no bar, a marker at the bottom
+    auto league = MakeLeague(4, 2);   // 12 fixtures: a season of 6 games a team
+    Play(*league, 1, 2, 0, 1, 40001); // team 1 loses: no bar, a marker at the bottom
     testing::Edit(*league).Header().OwnTeam = 1;
     RecordingCanvas canvas;
     const ProgressGraphLayout layout =
@@ -388,10 +387,8 @@ TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
 TEST(ProgressGraph, ADeductionHidesTheFirstBarsButNotTheMarkers) {
     auto league = MakeLeague(4, 2);
     EXPECT_TRUE(SetDeduction(*league, 1, 4));
-    for (int r : {1, 7}) // team 1 wins twice: -1 then 2 points
-        PlayFixture(*league, r, league->Results[r].HomeTeam == 1 ? 2 : 0,
-                    league->Results[r].HomeTeam == 1 ? 0 : 2, 40000 + r);
-    ASSERT_EQ(league->Teams[1].Played, 2);
+    Play(*league, 1, 2, 2, 0, 40001); // team 1 wins twice: -1 then 2 points
+    Play(*league, 3, 1, 0, 2, 40007);
     RecordingCanvas canvas;
     const ProgressGraphLayout layout =
         DrawProgressGraph(canvas, *league, {1, 0, 0, 0}, false, kRed, 400, 330);
