@@ -25,6 +25,7 @@ using testing::MakeLeague;
 using testing::PlayFixture;
 using testing::RecordingCanvas;
 using Texts = std::vector<std::string>;
+using namespace std::string_literals;
 
 // Team 1's season in an eight-team league meeting four times, one game a day from day 100: a letter per
 // game ("W" 2-0, "D" 1-1, "L" 0-1 for team 1), given newest first, and its venue ("H" home, "A" away; home
@@ -106,22 +107,19 @@ TEST(TeamStats, ATeamWithoutGamesShowsZerosAndEmptyNamesAndGetsAxesOnly) {
               std::tuple(0u, 0u, 1u, 0)); // only the axes, ticks and legend
 }
 
-TEST(TeamStats, SameDateGamesCountTheLowerRecordAsTheMoreRecent) {
+// Record order breaks two ties: of games on one date the lower record counts as the more recent, and of
+// equal highest scores the lower record names its opponent, though played after the other.
+TEST(TeamStats, TheLowerRecordIsTheMoreRecentOnADateAndNamesAnEqualHighestScore) {
     auto league = MakeLeague(4, 2);
-    const int first = Play(*league, 1, 2, 0, 1, 50), second = Play(*league, 1, 3, 3, 0, 50); // lost, won
-    ASSERT_LT(first, second);
+    const int day10 = Play(*league, 1, 3, 4, 0, 10), won = Play(*league, 1, 2, 4, 2, 50);
+    const int lost = Play(*league, 1, 4, 0, 1, 50);
+    ASSERT_LT(won, day10);
+    ASSERT_LT(won, lost);
     const TeamStatistics stats = TeamStats(*league, 1);
-    EXPECT_EQ(stats.games, (std::vector<int>{first, second}));
-    EXPECT_EQ(stats.summary.HomeForm, "WL"); // oldest first, the newest last
-}
-
-TEST(TeamStats, TheEarlierOfTwoEqualHighestScoresNamesItsOpponent) {
-    auto league = MakeLeague(4, 2);
-    const int later = Play(*league, 1, 3, 4, 0, 10); // played first, but later in record order
-    ASSERT_LT(Play(*league, 1, 2, 4, 2, 20), later);
-    const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
-    EXPECT_EQ(Texts({t.hfHome, t.hfHomeTeam, t.haHome, t.homeClean, t.awayClean}),
-              Texts({"4", "Team 02", "2", "1 (50%)", "n/a"}));
+    EXPECT_EQ(stats.games, (std::vector<int>{won, lost, day10}));
+    const TeamStatsTexts t = TeamStatsLabels(*league, stats);
+    EXPECT_EQ(Texts({t.hfHome, t.hfHomeTeam, t.haHome, t.hForm, t.homeClean, t.awayClean}),
+              Texts({"4", "Team 02", "2", "WLW", "1 (33%)", "n/a"})); // the form runs oldest first
 }
 
 TEST(TeamStats, TheFirstFormRuleThatHoldsNamesTheForm) {
@@ -200,34 +198,25 @@ TEST(TeamGamesGrid, OppositionKeepsItsOrderOnASecondClickAndFReversesThenReturns
     const int day10 = Play(*league, 3, 1, 0, 2, 10), day11 = Play(*league, 1, 2, 1, 0, 11);
     const int day12 = Play(*league, 1, 3, 3, 1, 12), day13 = Play(*league, 2, 1, 1, 2, 13);
     std::vector<int> order = TeamStats(*league, 1).games;
-    const auto column = [&](std::size_t cell, std::size_t from, const char* after) {
+    int key = 1;
+    // Clicks a heading and gives the games' opposition cells and venues ("02H 02A ...") or goals for.
+    const auto click = [&](int heading, bool opposition = false) {
+        key = NextGamesSortKey(key, heading);
+        SortTeamGames(*league, 1, order, key);
         std::string text;
         for (const int r : order) {
             const Texts cells = TeamGameCells(*league, 1, r, DateFormat::Default());
-            text += cells[cell].substr(from) + (*after ? cells[2] + after : "");
+            text += opposition ? cells[3].substr(5) + cells[2] + " " : cells[4];
         }
         return text;
     };
-    const auto opponents = [&] { return column(3, 5, " "); }; // "02H 02A ..."
-    const auto goalsFor = [&] { return column(4, 0, ""); };
-    int key = 1;
-    const auto click = [&](int heading) {
-        key = NextGamesSortKey(key, heading);
-        SortTeamGames(*league, 1, order, key);
-    };
-    click(4);
-    EXPECT_EQ(opponents(), "02H 02A 03H 03A ");
-    click(4);
-    EXPECT_EQ(key, 10);
-    EXPECT_EQ(opponents(), "02H 02A 03H 03A ");
-    click(5);
-    EXPECT_EQ(goalsFor(), "3221");
+    EXPECT_EQ(click(4, true), "02H 02A 03H 03A ");
+    EXPECT_EQ((std::pair{click(4, true), key}),
+              std::pair("02H 02A 03H 03A "s, 10)); // braces: click, then key
+    EXPECT_EQ(click(5), "3221");
     EXPECT_EQ(std::pair(order[1], order[2]), std::pair(day10, day13)); // equal goals: the older game first
-    click(5);
-    EXPECT_EQ(goalsFor(), "1223");
-    click(5);
-    EXPECT_EQ(key, 5);
-    EXPECT_EQ(goalsFor(), "3221");
+    EXPECT_EQ(click(5), "1223");
+    EXPECT_EQ((std::pair{click(5), key}), std::pair("3221"s, 5));
 
     for (const auto& [result, crowd] : {std::pair{day10, 300}, {day11, 100}, {day12, 400}, {day13, 200}})
         testing::Edit(*league).Result(result).Attendance = crowd;
@@ -297,8 +286,7 @@ TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
     RecordingCanvas canvas;
     PrintTeamSummary(canvas, 1100, 3000, *league, TeamStats(*league, 2), DateFormat::Default(), "06/12/2026",
                      0);
-    const auto& title = canvas.texts[0];
-    const auto& date = canvas.texts[1];
+    const auto &title = canvas.texts[0], &date = canvas.texts[1];
     EXPECT_EQ(title.font.size, date.font.size);
     EXPECT_LT(title.font.size, 16);
     EXPECT_LE(title.x + 63 * title.font.size, date.x) << "63 characters of title and a gap of two";
@@ -364,9 +352,8 @@ TEST(LeaguePositionText, TopBottomAndOrdinalSuffixes) {
 }
 
 TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
-    auto league = MakeLeague(4, 2); // 12 fixtures: a season of 6 games a team
-    ASSERT_EQ(league->Results[1].HomeTeam, 1);
-    PlayFixture(*league, 1, 0, 1, 40001); // team 1 loses: no bar, a marker at the bottom
+    auto league = MakeLeague(4, 2);   // 12 fixtures: a season of 6 games a team
+    Play(*league, 1, 2, 0, 1, 40001); // team 1 loses: no bar, a marker at the bottom
     testing::Edit(*league).Header().OwnTeam = 1;
     RecordingCanvas canvas;
     const ProgressGraphLayout layout =
@@ -400,10 +387,8 @@ TEST(ProgressGraph, OneTeamsBarsMarkersAndReadOut) {
 TEST(ProgressGraph, ADeductionHidesTheFirstBarsButNotTheMarkers) {
     auto league = MakeLeague(4, 2);
     EXPECT_TRUE(SetDeduction(*league, 1, 4));
-    for (int r : {1, 7}) // team 1 wins twice: -1 then 2 points
-        PlayFixture(*league, r, league->Results[r].HomeTeam == 1 ? 2 : 0,
-                    league->Results[r].HomeTeam == 1 ? 0 : 2, 40000 + r);
-    ASSERT_EQ(league->Teams[1].Played, 2);
+    Play(*league, 1, 2, 2, 0, 40001); // team 1 wins twice: -1 then 2 points
+    Play(*league, 3, 1, 0, 2, 40007);
     RecordingCanvas canvas;
     const ProgressGraphLayout layout =
         DrawProgressGraph(canvas, *league, {1, 0, 0, 0}, false, kRed, 400, 330);
