@@ -39,7 +39,8 @@ void CountGame(TeamStatistics& stats, const ResultRecord& match, bool atHome, lo
             ++attendanceCount;
             attendanceSum += match.Attendance;
             s.AttHigh = std::max(s.AttHigh, static_cast<int>(match.Attendance));
-            s.AttLow = std::min(s.AttLow, static_cast<int>(match.Attendance));
+            s.AttLow = attendanceCount == 1 ? static_cast<int>(match.Attendance)
+                                            : std::min(s.AttLow, static_cast<int>(match.Attendance));
         }
     } else {
         ++stats.awayGames;
@@ -95,7 +96,6 @@ TeamStatistics TeamStats(const Division& division, int team) {
     TeamStatistics stats;
     TeamSummary& s = stats.summary;
     s.Team = team;
-    s.AttLow = 999999;
     long attendanceSum = 0;
     int attendanceCount = 0;
     for (int r = 1; r <= division.Header().ResultCount; ++r) {
@@ -108,8 +108,6 @@ TeamStatistics TeamStats(const Division& division, int team) {
     s.GameCount = static_cast<int>(stats.games.size());
     if (attendanceCount > 0)
         s.AttAverage = static_cast<int>(attendanceSum / attendanceCount);
-    if (s.AttLow == 999999)
-        s.AttLow = 0;
 
     // Newest first; a stable order keeps results of one date in record order.
     std::stable_sort(stats.games.begin(), stats.games.end(), [&](int a, int b) {

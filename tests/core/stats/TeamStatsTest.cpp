@@ -151,6 +151,8 @@ TEST(TeamStats, AttendancesCountHomeGamesWithACrowdAndShowOneComma) {
     const TeamStatsTexts t = TeamStatsLabels(*league, TeamStats(*league, 1));
     // The average is (1234567 + 950) div 2: the game without a crowd is left out.
     EXPECT_EQ(Texts({t.attHigh, t.attLow, t.attAverage}), Texts({"1234,567", "950", "617,758"}));
+    // A team whose every crowd is in the millions has one of them as its lowest too.
+    EXPECT_EQ(TeamStatsLabels(*league, TeamStats(*league, 2)).attLow, "5000,000");
 }
 
 TEST(TeamStats, PlayersCountAppearancesOnThePitchAndEveryKindOfGoal) {
