@@ -276,9 +276,7 @@ TEST(SafeSave, APipeOrDeviceIsRefusedAsALeagueWithoutWaitingOnIt) {
     const std::string pipe = folder.file("pipe.div");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     for (const std::string& path : {pipe, std::string("/dev/zero")}) {
-        Division division;
-        EXPECT_EQ(LoadDivision(path, division).message(), kNotAFileMessage) << path;
-        Bytes bytes;
+        Bytes bytes; // as opening a league, an import or a journal reads a file
         EXPECT_EQ(ReadFileBytes(path, 68, bytes).message(), kNotAFileMessage) << path;
     }
     EXPECT_EQ(SaveDivision(pipe, *MakeLeague(4, 2)).message(), kNotAFileMessage);
