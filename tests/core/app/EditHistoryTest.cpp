@@ -11,7 +11,6 @@
 #include "app/LeagueSettings.h"
 #include "app/StepNames.h"
 #include "app/Workspace.h"
-#include "players/GoalRecords.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "results/Predictions.h"
