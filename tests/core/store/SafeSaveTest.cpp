@@ -101,15 +101,6 @@ template <class Write> auto UnderFileSizeLimit(Write write) {
     return result;
 }
 
-TEST(LeagueFile, AFailedSaveLeavesThePreviousFileAndTheChangedFlag) {
-    SavedLeague saved;
-    const Status status = UnderFileSizeLimit([&] { return SaveDivision(saved.path, *saved.league); });
-    EXPECT_EQ(status.message(), "Disk full");
-    EXPECT_TRUE(saved.league->DataChanged());
-    EXPECT_EQ(FileBytes(saved.path), saved.before);
-    EXPECT_EQ(EntriesIn(saved.folder.path()), 1) << "temporary file left";
-}
-
 TEST(SafeSave, AReadOnlyLeagueIsRefusedASavedFileKeepsItsModeAndNoPlantedLinkRedirectsTheSave) {
     SavedLeague saved;
     chmod(saved.path.c_str(), 0444);
@@ -366,13 +357,19 @@ TEST(SaveGuard, KeepsThePreviousFileAsABackupReplacingWhatSitsAtItsNameAndNeverW
     }
 }
 
-TEST(SaveGuard, ABackupThatCannotBeWrittenIsSaidOnceAfterASaveThatWentThrough) {
+TEST(SaveGuard,
+     AFailedSaveLeavesThePreviousFileAndABackupThatCannotBeWrittenIsSaidOnceAfterASaveThatWentThrough) {
     SavedLeague saved;
     fs::create_directory(saved.backup);
-    // A save that fails says so alone: the backup's warning would tell of a league saved.
+    // A save that fails half way leaves the previous file, no temporary one and the changed flag, and says so
+    // alone: the backup's warning would tell of a league saved.
     EXPECT_FALSE(UnderFileSizeLimit([&] { return saved.GuardedSave(); }));
-    ASSERT_EQ(saved.prompts.shown.size(), 1u);
+    ASSERT_EQ(saved.prompts.texts(), std::vector<std::string>{"Disk full"});
     EXPECT_EQ(saved.prompts.shown[0].kind, "error");
+    EXPECT_TRUE(saved.league->DataChanged());
+    EXPECT_EQ(FileBytes(saved.path), saved.before);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 2)
+        << "temporary file left"; // the league and the backup's folder
     ASSERT_TRUE(saved.GuardedSave());
     PlayFixture(*saved.league, 2, 2, 0, 45000);
     ASSERT_TRUE(saved.GuardedSave());
