@@ -11,8 +11,8 @@
 #include "results/ResultEntry.h"
 #include "store/DivisionCheck.h"
 #include "store/LeagueFile.h"
-#include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
 
 namespace {
 

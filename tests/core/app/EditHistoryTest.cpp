@@ -11,7 +11,6 @@
 #include "app/LeagueSettings.h"
 #include "app/StepNames.h"
 #include "app/Workspace.h"
-#include "players/GoalRecords.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "results/Predictions.h"
@@ -34,6 +33,7 @@ struct Edit {
     int a = 0;
     int b = 0;
     int c = 0;
+    int serial = 0; // tells apart steps that happen to be the same edit
 };
 
 // Makes an edit as the windows do (a result with its first scorer is one compound step); false if refused.
@@ -103,17 +103,26 @@ std::unique_ptr<Division> StartingLeague() {
     return division;
 }
 
-TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
+// Saves come between the moves: the league equals its file exactly when the steps done are those done when it
+// was last saved, so an edit after undoing past a save leaves that state behind for good.
+TEST(EditHistory, AnyMixOfEditsUndosRedosAndSavesSavesAsReplayingTheStepsStillDone) {
     std::mt19937 random(2121);
     auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    const auto serials = [](const std::vector<Edit>& edits) {
+        std::vector<int> numbers;
+        for (const Edit& edit : edits)
+            numbers.push_back(edit.serial);
+        return numbers;
+    };
     for (int round = 0; round < 20; ++round) {
         auto division = StartingLeague();
         EditHistory history;
         history.Start(*division, true);
         std::vector<Edit> done;   // the model: steps done, in order
         std::vector<Edit> undone; // steps undone, the next redo last
+        std::vector<int> saved;   // the serials of the steps done at the last save
         for (int move = 0; move < 60; ++move) {
-            const int what = pick(0, 9);
+            const int what = pick(0, 10);
             if (what < 2 && history.CanUndo()) {
                 ASSERT_TRUE(history.Undo(*division));
                 undone.push_back(done.back());
@@ -122,8 +131,12 @@ TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
                 ASSERT_TRUE(history.Redo(*division));
                 done.push_back(undone.back());
                 undone.pop_back();
+            } else if (what < 4) {
+                history.MarkSaved(*division);
+                saved = serials(done);
             } else {
-                const Edit edit{pick(0, 8), pick(1, division->Header().ResultCount), pick(0, 4), pick(0, 4)};
+                const Edit edit{pick(0, 8), pick(1, division->Header().ResultCount), pick(0, 4), pick(0, 4),
+                                move};
                 const auto before = WriteDivision(*division);
                 // An edit that leaves every byte as it was is no step.
                 if (Make(*division, edit, &history) && WriteDivision(*division) != before) {
@@ -133,38 +146,14 @@ TEST(EditHistory, AnyMixOfEditsUndosAndRedosSavesAsReplayingTheStepsStillDone) {
             }
             ASSERT_EQ(history.CanUndo(), !done.empty());
             ASSERT_EQ(history.CanRedo(), !undone.empty());
-            ASSERT_EQ(division->DataChanged(), !done.empty());
+            ASSERT_EQ(division->DataChanged(), serials(done) != saved)
+                << "round " << round << " move " << move;
         }
         auto replayed = StartingLeague();
         for (const Edit& edit : done)
             ASSERT_TRUE(Make(*replayed, edit, nullptr));
         ASSERT_EQ(WriteDivision(*division), WriteDivision(*replayed)) << "round " << round;
     }
-}
-
-TEST(EditHistory, DataChangedIsClearExactlyAtTheSavedState) {
-    auto division = StartingLeague();
-    EditHistory history;
-    history.Start(*division, true);
-    const auto deduct = [&](int team, int points) {
-        (void)SetDeduction(*division, team, points);
-        return history.Record(*division, "deduction").has_value();
-    };
-    deduct(1, 3);
-    deduct(2, 1);
-    history.MarkSaved(*division);
-    EXPECT_FALSE(division->DataChanged());
-    ASSERT_TRUE(history.Undo(*division));
-    EXPECT_TRUE(division->DataChanged());
-    ASSERT_TRUE(history.Redo(*division));
-    EXPECT_FALSE(division->DataChanged());
-    // An edit after undoing past the save makes the saved state unreachable.
-    ASSERT_TRUE(history.Undo(*division));
-    deduct(3, 2);
-    ASSERT_TRUE(history.Undo(*division));
-    EXPECT_TRUE(division->DataChanged());
-    // An edit that changes nothing is no step.
-    EXPECT_FALSE(deduct(1, 3));
 }
 
 TEST(EditHistory, AStepKeepsOnlyWhatItChangedOfTheLargestLeague) {

@@ -52,20 +52,14 @@ std::unique_ptr<Division> SmallLeagueInUse() {
 }
 
 TEST(LeagueFile, WritesTheWorkedExampleByteForByte) {
-    Division division;
-    DivisionHeader& header = testing::Edit(division).Header();
+    auto division = MakeLeague(4, 2); // 12 results, 3 points for a win
+    DivisionHeader& header = testing::Edit(*division).Header();
     header.TableName.assignStored("Test");
-    header.TeamCount = 4;
-    header.ResultCount = 12;
-    header.WinPoints = 3;
     header.OwnTeam = 2;
-    header.RelegateCount = 1;
-    header.PromoteCount = 1;
-    testing::Edit(division).Result(1) = {1, true, 1, 2, 2, 1, 35501, 12000, false, 0, 0};
-    for (int r = 2; r <= 12; ++r)
-        testing::Edit(division).Result(r).MatchNo = static_cast<std::uint16_t>(r);
+    header.RelegateCount = header.PromoteCount = 1;
+    testing::Edit(*division).Result(1) = {1, true, 1, 2, 2, 1, 35501, 12000, false, 0, 0};
 
-    const Bytes bytes = WriteDivision(division);
+    const Bytes bytes = WriteDivision(*division);
     ASSERT_EQ(bytes.size(), 68u + 4 * 36 + 12 * 24);
     // The name's 30 bytes, the counts of teams, results, goals and players, then win points, zones, own team,
     // sort rules, squads, team size and substitutes.
