@@ -58,6 +58,8 @@ TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswer
 
 TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     EXPECT_TRUE(CheckTeamNames({"Leeds", "leeds", "Hull", "York"}, 4));
+    EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "Leeds", "York"}, 4).message(),
+              "Duplicate team names entered, please correct");
     // Two names that would be the same once cut to 30 characters: refused, naming the long one.
     const std::string thirty = "Wolverhampton Wanderers Footba";
     EXPECT_TRUE(CheckTeamNames({thirty, "Hull", "York", "Zürich Grasshopper Club Zürich"}, 4));

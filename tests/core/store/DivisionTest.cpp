@@ -88,21 +88,21 @@ TEST(DivisionPlayers, APlayerInUseCannotBeDeletedAndDeletingAnotherRenumbersLate
     ASSERT_TRUE(AddGoal(*division, {1, 2, 1, 0, true, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 7, 10, false, false}));
     ASSERT_TRUE(AddGoal(*division, {1, 1, 9, 20, false, false}));
-    SquadRecord squad; // Team 01's in result 1, P4, P8 and P3 at places 0, 1 and 15
+    SquadRecord squad; // Team 01's in result 1, P4, P8 and P6 at places 0, 1 and 15
     squad.Result = squad.Team = 1;
-    for (const auto& [place, player] : {std::pair{0, 4}, {1, 8}, {15, 3}})
+    for (const auto& [place, player] : {std::pair{0, 4}, {1, 8}, {15, 6}})
         squad.Entries[place].Player = static_cast<std::uint16_t>(player);
     ASSERT_TRUE(AddSquad(*division, squad));
     EXPECT_EQ(DeletePlayer(*division, 1).message(),
               "The selected player has goals assigned or appears in a squad. Delete not performed.");
-    EXPECT_FALSE(DeletePlayer(*division, 3));
+    EXPECT_FALSE(DeletePlayer(*division, 6));
     EXPECT_FALSE(DeletePlayer(*division, 10));
     ASSERT_TRUE(DeletePlayer(*division, 5));
     const auto& lines = division->Squads[1].Entries;
     EXPECT_EQ(std::tuple(division->Header().PlayerCount, division->Players[5].Name.stored(),
                          division->Goals[2].Player, division->Goals[3].Player, lines[0].Player,
                          lines[1].Player, lines[15].Player),
-              std::tuple(8, "P6", 6, 8, 4, 7, 3));
+              std::tuple(8, "P6", 6, 8, 4, 7, 5));
 }
 
 // A league kept by its edits: two results with goals, one of them assigned to a scorer.
