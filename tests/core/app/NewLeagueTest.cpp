@@ -12,6 +12,7 @@
 
 #include "app/LeagueSettings.h"
 #include "app/MatchDays.h"
+#include "store/Dates.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 
@@ -262,7 +263,12 @@ TEST(MatchDays, FixturesOfALeagueMeetingOnceKeepTheirHomeSide) {
 
 TEST(MatchDays, RefusedWhenEverythingIsPlayedOrThePlanIsBad) {
     auto division = testing::MakeLeague(4, 1);
+    testing::MarkSaved(*division);
     EXPECT_FALSE(ScheduleOpenFixtures(*division, {kFirstDay, 0, {}}));
+    // Three match days from 20 December 9999 would reach the year 10000.
+    EXPECT_EQ(ScheduleOpenFixtures(*division, {*DayNumberOf({9999, 12, 20}), 7, {}}).message(),
+              "The match days would run past the last date a league can hold.");
+    EXPECT_FALSE(division->DataChanged());
     for (int r = 1; r <= division->Header().ResultCount; ++r)
         testing::PlayFixture(*division, r, 0, 0, kFirstDay);
     testing::MarkSaved(*division);
