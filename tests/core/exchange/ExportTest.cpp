@@ -16,6 +16,7 @@
 #include "standings/DateList.h"
 #include "standings/Standings.h"
 #include "standings/TableCells.h"
+#include "store/Dates.h"
 #include "support/ExportLines.h"
 #include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
@@ -26,9 +27,10 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines Export(const Division& division, ExportSection section, const LeagueTable* table = nullptr,
-             TableFormat format = {}, double from = 0, double to = 1e9) {
+             TableFormat format = {}, double from = 0, double to = 1e9,
+             const DateFormat& dates = DateFormat::Default()) {
     testing::LineList out;
-    ExportSections(division, {section, table, format, from, to}, DateFormat::Default(), out);
+    ExportSections(division, {section, table, format, from, to}, dates, out);
     return out.lines;
 }
 
@@ -267,6 +269,10 @@ std::unique_ptr<Division> FreshLeague() {
     return division;
 }
 
+// The first results' dates: before 1900 and past the century of two-digit years, they come back only if
+// the export writes four-digit years and its range reaches them.
+const CalendarDate kEarlyDates[] = {{1888, 9, 8}, {1899, 12, 29}, {2049, 1, 2}};
+
 // A season as a fan types it: results with dates and attendances, dated open fixtures, players (one moved
 // away after scoring), scorers with minutes, penalties and own goals, some goals left unassigned, and
 // squads with substitutes and cards.
@@ -284,9 +290,9 @@ std::unique_ptr<Division> TypedSeason() {
     for (int r = 1; r <= fixtures - 12; ++r) {
         const ResultRecord& match = d.Results[r];
         std::vector<int> goals;
-        EXPECT_TRUE(EnterResult(
-            d, {match.HomeTeam, match.AwayTeam, r % 4, (r * 7) % 3, 45500.0 + r / 3, 1000 + 37 * r}, nullptr,
-            &goals));
+        const double date = r <= 3 ? *DayNumberOf(kEarlyDates[r - 1]) : 45500.0 + r / 3;
+        EXPECT_TRUE(EnterResult(d, {match.HomeTeam, match.AwayTeam, r % 4, (r * 7) % 3, date, 1000 + 37 * r},
+                                nullptr, &goals));
         for (std::size_t k = 0; k < goals.size(); ++k) {
             if ((r + k) % 5 == 4)
                 continue; // left without a scorer
@@ -360,28 +366,43 @@ void ExpectSameRecords(const Array& expected, const Array& actual, int count, co
         EXPECT_EQ(Fields(expected[i]), Fields(actual[i])) << what << " " << i;
 }
 
-TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecord) {
+// Exported under the short formats of American and German systems and under the default one.
+TEST(RoundTrip, AllOfTheAboveRebuildsTheLeagueRecordByRecordUnderEachDateFormat) {
     const auto season = TypedSeason();
-    const Lines exported = testing::ExportLines(*season, ExportSection::All);
-    // The league name is a field like the team names, a comma in it quoted; the table follows. The import
-    // finds each section by its title: a missing or wrong title leaves its lines unread or in error.
-    EXPECT_EQ(Lines(exported.begin(), exported.begin() + 2),
-              (Lines{"\"North, South \"\"Combined\"\"\"", "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts"}));
+    const LeagueTable table = FillTable(*season, {});
+    double from = 0, to = 0;
+    DefaultExportRange(*season, DateList::Build(*season, TableContent::PlayedGames), 1, from, to);
+    for (const char* pattern : {"dd/MM/yyyy", "M/d/yy", "dd.MM.yy"}) {
+        SCOPED_TRACE(pattern);
+        const DateFormat format = *DateFormat::FromPattern(pattern);
+        const Lines exported = Export(*season, ExportSection::All, &table, {}, from, to, format);
+        // The league name is a field like the team names, a comma in it quoted; the table follows. The
+        // import finds each section by its title: a missing or wrong title leaves its lines unread or in
+        // error.
+        EXPECT_EQ(Lines(exported.begin(), exported.begin() + 2),
+                  (Lines{"\"North, South \"\"Combined\"\"\"", "Pos,Team,P,W,D,L,F,A,W,D,L,F,A,GD,Pts"}));
 
-    auto rebuilt = FreshLeague();
-    const ImportCounters counters = ImportAll(*rebuilt, ImportChoice::All, exported, DateFormat::Default());
-    EXPECT_EQ(counters.read, static_cast<int>(exported.size()));
-    EXPECT_EQ(counters.errors, 0);
+        auto rebuilt = FreshLeague();
+        const ImportCounters counters = ImportAll(*rebuilt, ImportChoice::All, exported, format);
+        EXPECT_EQ(counters.read, static_cast<int>(exported.size()));
+        EXPECT_EQ(counters.errors, 0);
 
-    const DivisionHeader& a = season->Header();
-    const DivisionHeader& b = rebuilt->Header();
-    ASSERT_EQ(std::tuple(a.GoalCount, a.PlayerCount, a.SquadCount),
-              std::tuple(b.GoalCount, b.PlayerCount, b.SquadCount));
-    ExpectSameRecords(season->Teams, rebuilt->Teams, a.TeamCount, "team");
-    ExpectSameRecords(season->Results, rebuilt->Results, a.ResultCount, "result");
-    EXPECT_EQ(MatchGoals(*season), MatchGoals(*rebuilt));
-    ExpectSameRecords(season->Players, rebuilt->Players, a.PlayerCount, "player");
-    ExpectSameRecords(season->Squads, rebuilt->Squads, a.SquadCount, "squad");
+        const DivisionHeader& a = season->Header();
+        const DivisionHeader& b = rebuilt->Header();
+        ASSERT_EQ(std::tuple(a.GoalCount, a.PlayerCount, a.SquadCount),
+                  std::tuple(b.GoalCount, b.PlayerCount, b.SquadCount));
+        ExpectSameRecords(season->Teams, rebuilt->Teams, a.TeamCount, "team");
+        ExpectSameRecords(season->Results, rebuilt->Results, a.ResultCount, "result");
+        EXPECT_EQ(MatchGoals(*season), MatchGoals(*rebuilt));
+        ExpectSameRecords(season->Players, rebuilt->Players, a.PlayerCount, "player");
+        ExpectSameRecords(season->Squads, rebuilt->Squads, a.SquadCount, "squad");
+
+        // Results before 1900 are match dates too: the table steps back to before the first of them.
+        DateList dates = DateList::Build(*rebuilt, TableContent::PlayedGames);
+        while (dates.StepBack()) {
+        }
+        EXPECT_LT(dates.AsAtDate(), *DayNumberOf(kEarlyDates[0]));
+    }
 }
 
 } // namespace
