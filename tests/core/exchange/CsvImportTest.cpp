@@ -174,7 +174,8 @@ TEST(ImportSquads, FillEmptyLinesOfTheNamedMatchOnly) {
         4);
     const ImportCounters counters =
         Import(*division, ImportChoice::Squads,
-               {kSquadsHeading, "01/08/2025,Team 01,Team 02,Team 01,1,Ann,0,90,1,1,1",
+               {kSquadsHeading, "01/08/2025,Team 01,Team 02,Team 01,5,Nobody,0,90,0,0,0", // no such player
+                "01/08/2025,Team 01,Team 02,Team 01,1,Ann,0,90,1,1,1",
                 "01/08/2025,Team 01,Team 02,Team 01,12,Bo,60,0,0,0,0",
                 "01/08/2025,Team 01,Team 02,Team 01,1,Bo,0,90,0,0,0",    // the line is taken
                 "01/08/2025,Team 01,Team 02,Team 01,2,Ann,0,90,0,0,0",   // already in the squad
@@ -184,7 +185,7 @@ TEST(ImportSquads, FillEmptyLinesOfTheNamedMatchOnly) {
                 "01/08/2025,Team 01,Team 02,Team 01,4,Di,250,255,0,0,0", // no such minutes
                 "01/08/2025,Team 01,Team 02,Team 03,2,Cy,0,90,0,0,0",    // not a side of the match
                 ",Team 03,Team 04,Team 03,1,Cy,0,90,0,0,0"});            // an undated fixture
-    EXPECT_EQ(std::tuple(counters.imported, counters.errors), std::tuple(3, 8));
+    EXPECT_EQ(std::tuple(counters.imported, counters.errors), std::tuple(3, 9));
     // The fields of squads of played matches are read back by the whole-league round trip; a fixture not
     // yet played takes a squad too.
     ASSERT_EQ(division->Header().SquadCount, 2);
