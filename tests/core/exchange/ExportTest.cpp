@@ -67,10 +67,9 @@ TEST(CsvExport, TheGridHasOneSetOrTwoWithShortNamesInItsHeading) {
         testing::Edit(*twice).Team(++team).Name.assignStored(name);
     ASSERT_TRUE(EnterResult(*twice, {1, 2, 3, 0, 1, 0}));
     testing::Edit(*twice).Result(5).MatchDate = 45000;
-    const Lines grid = Export(*twice, ExportSection::Grid);
-    ASSERT_EQ(grid.size(), 5u);
-    EXPECT_EQ(Lines(grid.begin(), grid.begin() + 3),
-              (Lines{"Team,A.V,Lee,Ox,Hul", "Aston Villa,,3-0,-,-", "Leeds,-,,15/03/2023,-"}));
+    EXPECT_EQ(Export(*twice, ExportSection::Grid),
+              (Lines{"Team,A.V,Lee,Ox,Hul", "Aston Villa,,3-0,-,-", "Leeds,-,,15/03/2023,-", "Ox,-,-,,-",
+                     "Hull ,-,-,-,"}));
 
     auto four = testing::MakeLeague(4, 4);
     ASSERT_TRUE(EnterResult(*four, {1, 2, 1, 1, 1, 0}));
