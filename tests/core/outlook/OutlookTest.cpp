@@ -114,10 +114,9 @@ TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
     const std::vector<std::string> expected{"Pos",       "Team",       "Pts", "Best", "Worst", "Title",
                                             "Promotion", "Relegation", "P1",  "P2",   "P3",    "P4"};
     EXPECT_EQ(OutlookCsvHeadings(*division), expected);
-    const auto row = OutlookCsvRow(*division, outlook, 1);
-    ASSERT_EQ(row.size(), expected.size());
-    EXPECT_EQ(std::tuple(row[1], row[2], row[8]),
-              std::tuple("Team 01", "3", "")); // P1 not simulated nor settled
+    // Unsimulated, the chances of what is not settled are empty.
+    EXPECT_EQ(OutlookCsvRow(*division, outlook, 1),
+              (std::vector<std::string>{"1", "Team 01", "3", "1", "4", "", "", "", "", "", "", ""}));
     const auto matches = MatchForecastRows(*division, outlook, DateFormat::Default());
     ASSERT_EQ(matches.size(), 11u);
     EXPECT_EQ(matches[0].size(), MatchForecastHeadings().size());
@@ -157,7 +156,6 @@ TEST(SeasonSimulationTest, SameSeedGivesSameNumbersWhateverTheThreads) {
     EXPECT_EQ(std::tie(one.tally.positions, one.tally.points),
               std::tie(again.tally.positions, again.tally.points));
     EXPECT_NE(one.tally.positions, SimulatedOutlook(*season, asAt, 3000, 43, 1).tally.positions);
-    EXPECT_EQ(one.tally.seasons, 3000);
 }
 
 TEST(SeasonSimulationTest, AFinishedSeasonEndsAsItsTableInEverySeason) {
