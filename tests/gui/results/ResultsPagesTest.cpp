@@ -134,9 +134,8 @@ private Q_SLOTS:
         tab.btnRemove->click();
         QCOMPARE(harness.lastPrompt(), u"Cancel result for Team 04 v Team 03"_s);
         QVERIFY(Cell(grid, 0, 0) == u"  N/A"_s && !harness.division->Results[12].Played);
-        const int beeps = harness.prompts.beeps;
         tab.btnChDate->click();
-        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        QCOMPARE(harness.prompts.beeps, 1);
         tab.hcResultsSectionClick(0);
         QCOMPARE(grid->model()->rowCount(), 1);
 
@@ -172,9 +171,8 @@ private Q_SLOTS:
 
         grid->setCurrentIndex(grid->model()->index(0, 5));
         QVERIFY(page.sbScore->isVisible());
-        const int beeps = harness.prompts.beeps;
         page.sbScoreDownClick();
-        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        QCOMPARE(harness.prompts.beeps, 1);
         QVERIFY(!harness.division->Results[first].Predicted);
         QTest::keyClick(grid, Qt::Key_Plus);
         QVERIFY(harness.division->Results[first].AwayGoals == 1 &&
