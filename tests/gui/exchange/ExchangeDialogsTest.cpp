@@ -77,8 +77,7 @@ private Q_SLOTS:
     }
 
     void theDateRangeDefaultsTheCalendarButtonsAFailedSaveAndTheClipboard() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, MakeLeague(4, 2));
+        GuiHarness harness(MakeLeague(4, 2));
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         {
@@ -114,8 +113,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible() && harness.clipboard.value(0).startsWith(u"Date"_s));
 
         // What does not fit on the clipboard is warned of, and the dialog stays.
-        GuiHarness large;
-        testing::Replace(*large.division, MakeLargestLeague());
+        GuiHarness large(MakeLargestLeague());
         workspace.RefreshTable(*large.division);
         TfrmExport full(large.app, workspace, nullptr);
         full.rbClip->click();

@@ -69,8 +69,7 @@ private Q_SLOTS:
     }
 
     void aGoalIsAssignedAndTurnedIntoAnOwnGoalFromTheGoalsTab() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, ThreeOneLeague());
+        GuiHarness harness(ThreeOneLeague());
         GoalsTab tab(harness.app, nullptr);
         tab.show();
         tab.Setup();
@@ -121,8 +120,7 @@ private Q_SLOTS:
     }
 
     void enteringAResultAsksForEveryGoalInTurn() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, ThreeOneLeague());
+        GuiHarness harness(ThreeOneLeague());
         testing::Edit(*harness.division).Header().TrackGoals = true;
         QWidget page;
         page.show();
@@ -145,8 +143,7 @@ private Q_SLOTS:
     }
 
     void thePlayersTabAddsChangesAndDeletes() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, ThreeOneLeague());
+        GuiHarness harness(ThreeOneLeague());
         testing::Edit(*harness.division).Goal(1).Player = 3; // Cal has scored, so he cannot be deleted
         testing::Edit(*harness.division).Player(3).Goals = 1;
         PlayersTab tab(harness.app, nullptr);
@@ -193,8 +190,7 @@ private Q_SLOTS:
     }
 
     void aSquadFillsThenBeepsIsSavedOnOkAndLeftAsItWasOnCancel() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, SquadLeague());
+        GuiHarness harness(SquadLeague());
         TfrmSquad dialog(harness.app, 1, nullptr);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
@@ -253,8 +249,7 @@ private Q_SLOTS:
 
     // The match report lists the scorers; it and the results tab's Squads button open the match's squads.
     void theMatchReportListsScorersAndItAndTheResultsTabOpenTheSquads() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, SquadLeague());
+        GuiHarness harness(SquadLeague());
         TfrmResult dialog(harness.app, 1, nullptr);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Result Details (06/07/2009)"_s);
