@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(played(), 12);
     }
 
-    void theKeyboardAndADoubleClickOpenATeamPrintDrawsThePageAndABorderDragResizes() {
+    void theKeyboardOpensATeamPrintDrawsThePageAndABorderDragResizes() {
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness));
         window.activateWindow();
@@ -96,19 +96,14 @@ private Q_SLOTS:
                  std::pair(window.workspace().table.TableOrder[2],
                            static_cast<int>(WorkspacePage::TeamStatistics)));
 
-        // Printing draws the page; a double click opens the team at a position from 1, none at 0.
+        // Printing draws the page; position 0 opens no team (the team statistics test opens one by position).
         window.ShowPage(WorkspacePage::LeagueTable);
         window.tablePage->btnPrint->click();
         QCOMPARE(harness.printJobs, QStringList{u"Vantorel League Table"_s});
-        const int team = window.workspace().table.TableOrder[3];
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::LeagueTable));
-        window.tablePage->DivTableDblClick(3);
-        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
-                 std::pair(team, static_cast<int>(WorkspacePage::TeamStatistics)));
 
         // Dragging a column border resizes the column, and a new as-at date keeps the user's width.
-        window.ShowPage(WorkspacePage::LeagueTable);
         const int before = table->columnWidth(2);
         const QPoint border(table->columnViewportPosition(2) + before, 5);
         QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
