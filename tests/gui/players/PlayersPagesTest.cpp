@@ -11,7 +11,6 @@
 #include "players/TfrmUpGoal.h"
 #include "players/TfrmUpSquad.h"
 #include "results/ResultEntry.h"
-#include "results/ResultsTab.h"
 #include "results/TfrmResult.h"
 
 namespace vantorel::testing {
@@ -246,8 +245,8 @@ private Q_SLOTS:
         QVERIFY(!harness.division->DataChanged());
     }
 
-    // The match report lists the scorers; it and the results tab's Squads button open the match's squads.
-    void theMatchReportListsScorersAndItAndTheResultsTabOpenTheSquads() {
+    // The match report lists the scorers and opens the match's squads, as the installed player dialogs do.
+    void theMatchReportListsScorersAndItAndTheInstalledDialogsOpenTheSquads() {
         GuiHarness harness(SquadLeague());
         TfrmResult dialog(harness.app, 1, nullptr);
         dialog.show();
@@ -263,13 +262,10 @@ private Q_SLOTS:
         QVERIFY(squads.isVisible());
         squads.btnCancel->click();
 
+        // The squads the results tab asks for (the results pages test) open in the squads dialog.
         InstallPlayerDialogs(harness.app);
-        Workspace workspace;
-        ResultsTab tab(harness.app, workspace, nullptr);
-        tab.show();
-        tab.Setup();
-        tab.sgResults->setCurrentIndex(tab.sgResults->model()->index(0, 0));
-        tab.btnSquad->click();
+        QWidget tab;
+        harness.app.showSquads(&tab, 1);
         TfrmSquad& fromTab = Opened<TfrmSquad>(tab);
         QVERIFY(fromTab.isVisible() &&
                 fromTab.windowTitle() == u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
