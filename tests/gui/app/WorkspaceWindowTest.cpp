@@ -27,12 +27,6 @@ std::string WritePlayedLeague(GuiHarness& harness) {
     return harness.Save(*league, "played.div");
 }
 
-// The deduction of a team in the league stored at `path`; -1 when it does not load.
-int StoredDeduction(const std::string& path, int team) {
-    Division stored;
-    return LoadDivision(path, stored).ok() ? stored.Teams[team].Deduction : -1;
-}
-
 class WorkspaceWindowTest : public QObject {
     Q_OBJECT
 
@@ -44,13 +38,13 @@ private Q_SLOTS:
         QVERIFY(!window.PopupMenu1Popup()->actions().isEmpty() && !window.miSave->isEnabled());
         QVERIFY(window.close() && harness.prompts.shown.empty());
 
-        // Save on the popup menu writes the league and leaves nothing to save.
+        // Save on the popup menu saves the league (what a save writes is the workspace's test): nothing is
+        // left.
         QVERIFY(window.OpenLeague(path) && SetDeduction(*harness.division, 2, 1));
         window.PopupMenu1Popup(); // the menu enables Save as it opens
         window.miSave->trigger();
         window.PopupMenu1Popup();
         QVERIFY(!harness.division->DataChanged() && !window.miSave->isEnabled());
-        QCOMPARE(StoredDeduction(path, 2), 1);
 
         window.show();
         QVERIFY(SetDeduction(*harness.division, 1, 3));
