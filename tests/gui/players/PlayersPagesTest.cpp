@@ -194,8 +194,7 @@ private Q_SLOTS:
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
         // The cards are drawn in the heading row.
-        QImage image(dialog.sgSquad->size(), QImage::Format_RGB32);
-        dialog.sgSquad->render(&image);
+        const QImage image = dialog.sgSquad->grab().toImage();
         const QPoint frame(dialog.sgSquad->frameWidth(), dialog.sgSquad->frameWidth());
         auto heading = [&](int column) {
             return image.pixelColor(
