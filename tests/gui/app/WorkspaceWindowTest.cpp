@@ -2,11 +2,11 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
-#include <QSet>
 #include <QLayout>
-#include <QScrollBar>
-#include <QStackedWidget>
 #include <QMenu>
+#include <QScrollBar>
+#include <QSet>
+#include <QStackedWidget>
 
 #include "GuiHarness.h"
 #include "app/LeagueSettings.h"

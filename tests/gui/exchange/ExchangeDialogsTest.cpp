@@ -5,8 +5,8 @@
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/TfrmExport.h"
-#include "exchange/TfrmTeamNames.h"
 #include "exchange/TfrmImport.h"
+#include "exchange/TfrmTeamNames.h"
 #include "results/ResultEntry.h"
 
 namespace vantorel::testing {

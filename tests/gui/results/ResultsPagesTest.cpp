@@ -4,12 +4,12 @@
 #include <QTableView>
 
 #include "GuiHarness.h"
+#include "results/MatchDaysBox.h"
 #include "results/PredictResultsPage.h"
 #include "results/ResultListModel.h"
 #include "results/ResultsTab.h"
 #include "results/TfrmChScore.h"
 #include "results/TfrmPredict.h"
-#include "results/MatchDaysBox.h"
 #include "results/TfrmSchedule.h"
 
 namespace vantorel::testing {
