@@ -30,15 +30,14 @@ class WorkspaceWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void closingAskesToSaveOnlyAfterAChangeAndSaveWritesTheLeague() {
+    void closingAsksToSaveOnlyAfterAChangeAndSaveLeavesNothingToSave() {
         GuiHarness harness;
         const std::string path = WritePlayedLeague(harness);
         OpenWorkspace window(harness, path);
         QVERIFY(!window.PopupMenu1Popup()->actions().isEmpty() && !window.miSave->isEnabled());
         QVERIFY(window.close() && harness.prompts.shown.empty());
 
-        // Save on the popup menu saves the league (what a save writes is the workspace's test): nothing is
-        // left.
+        // Save on the popup menu saves (what it writes is the workspace's test), leaving nothing to save.
         QVERIFY(window.OpenLeague(path) && SetDeduction(*harness.division, 2, 1));
         window.PopupMenu1Popup(); // the menu enables Save as it opens
         window.miSave->trigger();
