@@ -59,6 +59,10 @@ public:
 struct GuiHarness {
     // The help goes to `help` when one is given, else it is recorded.
     explicit GuiHarness(HelpViewer* help = nullptr);
+    // With `league` as the program's league.
+    explicit GuiHarness(std::unique_ptr<Division> league) : GuiHarness() {
+        Replace(*division, std::move(league));
+    }
 
     // Writes a league into the league folder and returns its path.
     std::string Save(const Division& league, const std::string& fileName);

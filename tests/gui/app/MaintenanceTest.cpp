@@ -14,23 +14,15 @@
 namespace vantorel::testing {
 namespace {
 
-// A workspace on a league of four teams, one called Everton, with some results, on the maintenance page.
-struct MaintenanceWindow {
-    explicit MaintenanceWindow(GuiHarness& harness) : window(harness.app) {
-        auto league = MakeLeague(4, 2);
-        testing::Edit(*league).Team(2).Name.assignStored("Everton");
-        PlayFixture(*league, 1, 2, 0, 40000); // 1 beats Everton
-        PlayFixture(*league, 2, 1, 1, 40000); // 1 draws 3
-        PlayFixture(*league, 4, 0, 3, 40001); // Everton loses to 1 at home
-        if (!window.OpenLeague(harness.Save(*league, "m.div")))
-            throw std::runtime_error("cannot open league");
-        window.show();
-        window.TabSet1->setCurrentIndex(static_cast<int>(WorkspacePage::TableMaintenance));
-    }
-    MaintenancePage& page() { return *window.maintenancePage; }
-    void ShowTab(MaintenanceTab tab) { page().TabbedNotebook1->setCurrentIndex(static_cast<int>(tab)); }
-    TfrmProcess window;
-};
+// A league of four teams, one called Everton, with some results.
+std::unique_ptr<Division> EvertonLeague() {
+    auto league = MakeLeague(4, 2);
+    testing::Edit(*league).Team(2).Name.assignStored("Everton");
+    PlayFixture(*league, 1, 2, 0, 40000); // 1 beats Everton
+    PlayFixture(*league, 2, 1, 1, 40000); // 1 draws 3
+    PlayFixture(*league, 4, 0, 3, 40001); // Everton loses to 1 at home
+    return league;
+}
 
 // Every text the item views, combo boxes and labels under a widget hold that contains `name`.
 QStringList ShownTexts(const QWidget* root, const QString& name) {
@@ -66,12 +58,11 @@ class MaintenanceTest : public QObject {
 private Q_SLOTS:
     void theTableTabEditsTheLeaguesSettings() {
         GuiHarness harness;
-        MaintenanceWindow maintenance(harness);
-        TableSettingsTab& tab = *maintenance.page().tableTab;
+        OpenWorkspace window(harness, *EvertonLeague(), WorkspacePage::TableMaintenance);
+        TableSettingsTab& tab = *window.maintenancePage->tableTab;
         Division& division = *harness.division;
         QCOMPARE(tab.lbOwnTeam->item(0)->text(), u"*** None ***"_s);
-        QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged() &&
-                maintenance.window.helpContext() == 900);
+        QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged() && window.helpContext() == 900);
 
         tab.rbWinTwo->click();
         QCOMPARE(division.Teams[1].Points, std::int16_t{2 + 1 + 2});
@@ -80,9 +71,9 @@ private Q_SLOTS:
 
         tab.edtTableName->clear();
         QTest::keyClicks(tab.edtTableName, u"Cup"_s);
-        QCOMPARE(std::pair(std::string(division.Header().TableName.stored()),
-                           maintenance.window.tablePage->panLeague->text()),
-                 std::pair("Cup"s, u"Cup"_s));
+        QCOMPARE(
+            std::pair(std::string(division.Header().TableName.stored()), window.tablePage->panLeague->text()),
+            std::pair("Cup"s, u"Cup"_s));
         // An emptied box leaves the name as it was, and shows it again once left.
         QTest::keyClick(tab.edtTableName, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(tab.edtTableName, Qt::Key_Backspace);
@@ -102,9 +93,9 @@ private Q_SLOTS:
 
     void theTeamsTabRenamesAndDeducts() {
         GuiHarness harness;
-        MaintenanceWindow maintenance(harness);
-        maintenance.ShowTab(MaintenanceTab::Teams);
-        TeamsTab& tab = *maintenance.page().teamsTab;
+        OpenWorkspace window(harness, *EvertonLeague(), WorkspacePage::TableMaintenance);
+        window.ShowTab(MaintenanceTab::Teams);
+        TeamsTab& tab = *window.maintenancePage->teamsTab;
         Division& division = *harness.division;
         QVERIFY(!tab.edTeam->isEnabled() && !tab.btnUpTeam->isEnabled() && tab.lbTeams->currentRow() == 0);
 
@@ -126,9 +117,9 @@ private Q_SLOTS:
 
     void theSortOrderTabMovesBeepsRestoresAndKeepsTheUserWithoutAnActiveRule() {
         GuiHarness harness;
-        MaintenanceWindow maintenance(harness);
-        maintenance.ShowTab(MaintenanceTab::SortOrder);
-        SortOrderTab& tab = *maintenance.page().sortOrderTab;
+        OpenWorkspace window(harness, *EvertonLeague(), WorkspacePage::TableMaintenance);
+        window.ShowTab(MaintenanceTab::SortOrder);
+        SortOrderTab& tab = *window.maintenancePage->sortOrderTab;
         // The lists show the model's rules in its order (which its own tests check rule by rule).
         QCOMPARE(std::pair(tab.lbAvail->count(), tab.lbAvail->item(0)->text()),
                  std::pair(9, u"Possible Points"_s));
@@ -152,29 +143,28 @@ private Q_SLOTS:
         QCOMPARE(Items(tab.lbActive).last(), u"Possible Points"_s);
         tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
         QCOMPARE(Items(tab.lbAvail).last(), u"Team name"_s);
-        maintenance.ShowTab(MaintenanceTab::Table);
+        window.ShowTab(MaintenanceTab::Table);
         QVERIFY(harness.division->Header().SortRules.stored() == "1235"s && harness.division->DataChanged());
 
         // With no active rule left the user stays on the tab, the page and the window.
-        maintenance.ShowTab(MaintenanceTab::SortOrder);
+        window.ShowTab(MaintenanceTab::SortOrder);
         while (tab.lbActive->count() > 0) {
             tab.lbActive->setCurrentRow(0);
             tab.btnLeftClick();
         }
         tab.btnLeftClick();
         QCOMPARE(harness.prompts.beeps, 3);
-        maintenance.ShowTab(MaintenanceTab::Teams);
-        QCOMPARE(maintenance.page().TabbedNotebook1->currentIndex(),
+        window.ShowTab(MaintenanceTab::Teams);
+        QCOMPARE(window.maintenancePage->TabbedNotebook1->currentIndex(),
                  static_cast<int>(MaintenanceTab::SortOrder));
-        maintenance.window.TabSet1->setCurrentIndex(0);
-        QCOMPARE(maintenance.window.TabSet1->currentIndex(),
-                 static_cast<int>(WorkspacePage::TableMaintenance));
-        QVERIFY(!maintenance.window.close() && harness.division->Header().SortRules.stored() == "1235"s);
+        window.TabSet1->setCurrentIndex(0);
+        QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::TableMaintenance));
+        QVERIFY(!window.close() && harness.division->Header().SortRules.stored() == "1235"s);
         QCOMPARE(harness.lastPrompt(), u"You must have at least one active sort rule"_s);
         tab.lbAvail->setCurrentRow(0);
         tab.btnRightClick();
-        maintenance.window.TabSet1->setCurrentIndex(0);
-        QCOMPARE(maintenance.window.TabSet1->currentIndex(), 0);
+        window.TabSet1->setCurrentIndex(0);
+        QCOMPARE(window.TabSet1->currentIndex(), 0);
     }
 
     // A renamed team shows under its new name on every page and dialog, and each list still leads to it.

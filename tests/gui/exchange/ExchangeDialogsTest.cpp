@@ -5,8 +5,8 @@
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/TfrmExport.h"
-#include "exchange/TfrmTeamNames.h"
 #include "exchange/TfrmImport.h"
+#include "exchange/TfrmTeamNames.h"
 #include "results/ResultEntry.h"
 
 namespace vantorel::testing {
@@ -77,8 +77,7 @@ private Q_SLOTS:
     }
 
     void theDateRangeDefaultsTheCalendarButtonsAFailedSaveAndTheClipboard() {
-        GuiHarness harness;
-        testing::Replace(*harness.division, MakeLeague(4, 2));
+        GuiHarness harness(MakeLeague(4, 2));
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         {
@@ -114,8 +113,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible() && harness.clipboard.value(0).startsWith(u"Date"_s));
 
         // What does not fit on the clipboard is warned of, and the dialog stays.
-        GuiHarness large;
-        testing::Replace(*large.division, MakeLargestLeague());
+        GuiHarness large(MakeLargestLeague());
         workspace.RefreshTable(*large.division);
         TfrmExport full(large.app, workspace, nullptr);
         full.rbClip->click();

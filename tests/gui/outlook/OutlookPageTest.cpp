@@ -18,7 +18,6 @@ private Q_SLOTS:
         auto season = MakeSyntheticSeason(6, 2, 3, SpreadStrengths(6), 3);
         testing::Edit(*season).Header().RelegateCount = 1;
         OpenWorkspace window(harness, *season, WorkspacePage::Outlook);
-        QCOMPARE(window.helpContext(), 1600);
         OutlookPage& page = *window.outlookPage;
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         QVERIFY(page.shown() && page.OutlookTable->rowCount() == 6);

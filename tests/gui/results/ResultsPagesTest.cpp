@@ -4,12 +4,12 @@
 #include <QTableView>
 
 #include "GuiHarness.h"
+#include "results/MatchDaysBox.h"
 #include "results/PredictResultsPage.h"
 #include "results/ResultListModel.h"
 #include "results/ResultsTab.h"
 #include "results/TfrmChScore.h"
 #include "results/TfrmPredict.h"
-#include "results/MatchDaysBox.h"
 #include "results/TfrmSchedule.h"
 
 namespace vantorel::testing {
@@ -134,9 +134,8 @@ private Q_SLOTS:
         tab.btnRemove->click();
         QCOMPARE(harness.lastPrompt(), u"Cancel result for Team 04 v Team 03"_s);
         QVERIFY(Cell(grid, 0, 0) == u"  N/A"_s && !harness.division->Results[12].Played);
-        const int beeps = harness.prompts.beeps;
         tab.btnChDate->click();
-        QCOMPARE(harness.prompts.beeps, beeps + 1);
+        QCOMPARE(harness.prompts.beeps, 1);
         tab.hcResultsSectionClick(0);
         QCOMPARE(grid->model()->rowCount(), 1);
 
@@ -172,10 +171,8 @@ private Q_SLOTS:
 
         grid->setCurrentIndex(grid->model()->index(0, 5));
         QVERIFY(page.sbScore->isVisible());
-        const int beeps = harness.prompts.beeps;
         page.sbScoreDownClick();
-        QCOMPARE(harness.prompts.beeps, beeps + 1);
-        QVERIFY(!harness.division->Results[first].Predicted);
+        QCOMPARE(harness.prompts.beeps, 1);
         QTest::keyClick(grid, Qt::Key_Plus);
         QVERIFY(harness.division->Results[first].AwayGoals == 1 &&
                 harness.division->Results[first].Predicted);
@@ -237,8 +234,8 @@ private Q_SLOTS:
         QCOMPARE(perDay, (std::map<double, int>{
                              {46010, 2}, {46016, 2}, {46019, 2}, {46022, 2}, {46025, 2}, {46028, 2}}));
 
-        // Entering a result offers the fixture's own date until a date is picked; with goals tracked each
-        // goal is asked for.
+        // Entering a result offers the fixture's own date (until a date is picked: the entry session's own
+        // test); with goals tracked each goal is asked for.
         window.ShowPage(WorkspacePage::EnterResults);
         EnterResultsPage& entry = *window.enterPage;
         entry.cbTrackGoals->click();
@@ -254,13 +251,6 @@ private Q_SLOTS:
         QVERIFY(harness.division->Results[fixture].Played &&
                 harness.division->Results[fixture].MatchDate == scheduled);
         QCOMPARE(asked, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 1}}));
-        harness.pickedDates = {46100};
-        entry.btnCal->click();
-        const int next = harness.division->FindFixture(3, 4);
-        Choose(entry.HomeList, u"Team 03"_s);
-        Choose(entry.AwayList, u"Team 04"_s);
-        entry.btnUpdate->click();
-        QCOMPARE(harness.division->Results[next].MatchDate, 46100.0);
     }
 };
 

@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(played(), 12);
     }
 
-    void theKeyboardAndADoubleClickOpenATeamPrintDrawsThePageAndABorderDragResizes() {
+    void theKeyboardOpensATeamPrintDrawsThePageAndABorderDragResizes() {
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness));
         window.activateWindow();
@@ -96,19 +96,14 @@ private Q_SLOTS:
                  std::pair(window.workspace().table.TableOrder[2],
                            static_cast<int>(WorkspacePage::TeamStatistics)));
 
-        // Printing draws the page; a double click opens the team at a position from 1, none at 0.
+        // Printing draws the page; position 0 opens no team (the team statistics test opens one by position).
         window.ShowPage(WorkspacePage::LeagueTable);
         window.tablePage->btnPrint->click();
         QCOMPARE(harness.printJobs, QStringList{u"Vantorel League Table"_s});
-        const int team = window.workspace().table.TableOrder[3];
         window.tablePage->DivTableDblClick(0);
         QCOMPARE(window.TabSet1->currentIndex(), static_cast<int>(WorkspacePage::LeagueTable));
-        window.tablePage->DivTableDblClick(3);
-        QCOMPARE(std::pair(window.workspace().ShownTeam, window.TabSet1->currentIndex()),
-                 std::pair(team, static_cast<int>(WorkspacePage::TeamStatistics)));
 
         // Dragging a column border resizes the column, and a new as-at date keeps the user's width.
-        window.ShowPage(WorkspacePage::LeagueTable);
         const int before = table->columnWidth(2);
         const QPoint border(table->columnViewportPosition(2) + before, 5);
         QTest::mousePress(table->viewport(), Qt::LeftButton, {}, border);
@@ -134,7 +129,9 @@ private Q_SLOTS:
         QVERIFY(!twice.cbSecond->isEnabled());
     }
 
-    // The command line's printouts and screenshot, drawn without a window; a request not to be met fails.
+    // The command line's printouts and screenshot, drawn without a window. A request not to be met fails: a
+    // refused argument (one stands for those the startup arguments' test reads) or a league or team not
+    // there.
     void printoutsAndAScreenshotAreDrawnWithoutAWindow() {
         GuiHarness harness;
         const std::string league = WriteLeague(harness);
@@ -169,7 +166,6 @@ private Q_SLOTS:
         const std::regex page("/Type\\s*/Page[^s]");
         QCOMPARE(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()),
                  2);
-        QCOMPARE(RunHeadless({"--print", "summary", largest, "--pdf", pdf}), 1);
         QCOMPARE(RunHeadless({"--print", "summary", largest, "--team", "Team 99", "--pdf", pdf}), 1);
     }
 
@@ -194,18 +190,13 @@ private Q_SLOTS:
             tab.btnUpClick();
         }
         QCOMPARE(Items(tab.lbActive).mid(0, 2), (QStringList{u"Points total"_s, u"Head-to-head points"_s}));
-        // Eight codes at most: three more fit, the next is refused with a beep.
-        for (int more = 0; more < 3; ++more) {
-            tab.lbAvail->setCurrentRow(1);
-            tab.btnRightClick();
-        }
-        QVERIFY(tab.lbActive->count() == 8 && harness.prompts.beeps == 0);
-        tab.lbAvail->setCurrentRow(0);
+        // A move the lists refuse (here with no rule selected; the rule lists' own tests say which) beeps.
+        tab.lbAvail->setCurrentRow(-1);
         tab.btnRightClick();
         QCOMPARE(harness.prompts.beeps, 1);
 
         window.TabSet1->setCurrentIndex(0);
-        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("16234789"));
+        QCOMPARE(std::string(harness.division->Header().SortRules.stored()), std::string("16234"));
         QCOMPARE(grid.item(0, 1)->text(), u"Team 03"_s);
         for (int column : {0, 1, grid.columnCount() - 1})
             QCOMPARE(

@@ -64,8 +64,7 @@ class StatsPagesTest : public QObject {
 private Q_SLOTS:
     void theTopScorersLineOpensThePlayerItStandsFor() {
         GuiHarness harness;
-        auto league = League(true);
-        OpenWorkspace window(harness, *league, WorkspacePage::GoalStatistics);
+        OpenWorkspace window(harness, *League(true), WorkspacePage::GoalStatistics);
         GoalStatsPage& page = *window.goalStatsPage;
         QVERIFY(!page.Panel21->isVisible() && page.lbTopScorers->count() >= 1 &&
                 page.lbTopScorers->item(0)->text().endsWith(u" 9 O'Neil (Jr) (Team 01)"_s));
@@ -86,12 +85,9 @@ private Q_SLOTS:
 
         // The own team's name in a line is drawn in the own-team colour.
         harness.app.settings.Colour4 = 0x00FF00;
-        QImage list(page.lbTopScorers->viewport()->size(), QImage::Format_RGB32);
-        page.lbTopScorers->viewport()->render(&list);
-        QVERIFY(Drawn(list, QColor(0, 255, 0)));
+        QVERIFY(Drawn(page.lbTopScorers->viewport()->grab().toImage(), QColor(0, 255, 0)));
 
-        QImage picture(page.pbGoals->size(), QImage::Format_RGB32);
-        page.pbGoals->render(&picture);
+        const QImage picture = page.pbGoals->grab().toImage();
         QVERIFY(picture.pixelColor(page.pbGoals->width() / 19 / 2 + 2, page.pbGoals->height() - 2) ==
                 QColor(Qt::blue));
     }
