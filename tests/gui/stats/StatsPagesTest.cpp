@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 #include "GuiHarness.h"
@@ -183,7 +184,10 @@ private Q_SLOTS:
         int row = 1;
         while (window.workspace().table.TableOrder[row] != 1)
             ++row;
-        window.tablePage->DivTableDblClick(row);
+        QTableWidget& table = *window.tablePage->DivTable;
+        const QPoint cell = table.visualRect(table.model()->index(row - 1, 1)).center();
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell);
         QVERIFY(window.helpContext() == 400 && page.SelTeamList->currentText() == u"Team 01"_s);
         QCOMPARE(Texts(page.lblPoints, page.lblLost, page.hfHome, page.hfHomeTeam, page.haAwayTeam,
                        page.hForm, page.aForm, page.labFormSum, page.labHmClean),
