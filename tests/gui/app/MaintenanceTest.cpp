@@ -61,7 +61,8 @@ private Q_SLOTS:
         OpenWorkspace window(harness, *EvertonLeague(), WorkspacePage::TableMaintenance);
         TableSettingsTab& tab = *window.maintenancePage->tableTab;
         Division& division = *harness.division;
-        QCOMPARE(tab.lbOwnTeam->item(0)->text(), u"*** None ***"_s);
+        QCOMPARE(std::pair(tab.edtTableName->text(), tab.lbOwnTeam->item(0)->text()),
+                 std::pair(u"Test League"_s, u"*** None ***"_s));
         QVERIFY(tab.rbWinThree->isChecked() && !division.DataChanged() && window.helpContext() == 900);
 
         tab.rbWinTwo->click();
@@ -105,6 +106,8 @@ private Q_SLOTS:
 
         tab.lbTeams->setCurrentRow(2);
         QCOMPARE(tab.edDeduct->value(), 0);
+        tab.edDeduct->setValue(2); // the selected team's
+        QVERIFY(division.Teams[3].Deduction == 2 && division.Teams[1].Deduction == 5);
         tab.btnEditClick();
         QVERIFY(tab.edTeam->isEnabled() && tab.edTeam->text() == u"Team 03"_s);
         tab.edTeam->setText(u"Everton"_s); // another team's name is accepted
