@@ -35,12 +35,10 @@ void CountGame(TeamStatistics& stats, const ResultRecord& match, bool atHome, lo
             ++s.HomeCleanSheets;
         RecordHighest(goalsFor, opponent, s.HighHomeFor, s.HighHomeForOpp);
         RecordHighest(goalsAgainst, opponent, s.HighHomeAgainst, s.HighHomeAgainstOpp);
-        if (match.Attendance > 0) {
-            ++attendanceCount;
-            attendanceSum += match.Attendance;
-            s.AttHigh = std::max(s.AttHigh, static_cast<int>(match.Attendance));
-            s.AttLow = attendanceCount == 1 ? static_cast<int>(match.Attendance)
-                                            : std::min(s.AttLow, static_cast<int>(match.Attendance));
+        if (const auto crowd = static_cast<int>(match.Attendance); crowd > 0) {
+            attendanceSum += crowd;
+            s.AttHigh = std::max(s.AttHigh, crowd);
+            s.AttLow = ++attendanceCount == 1 ? crowd : std::min(s.AttLow, crowd);
         }
     } else {
         ++stats.awayGames;
