@@ -215,7 +215,7 @@ int InfoCommand(const std::vector<std::string>& words, std::ostream& out) {
     std::string rules;
     for (char code : ActiveRuleCodes(h.SortRules.stored()))
         rules += (rules.empty() ? "" : ", ") + RuleName(code);
-    out << "Name: " << Windows1252ToUtf8(h.TableName.stored()) << "\n"
+    out << "Name: " << LeagueName(*division) << "\n"
         << "Teams: " << h.TeamCount << "\n"
         << "Fixtures: " << h.ResultCount << "\n"
         << "Played: " << played << "\n"
@@ -301,7 +301,7 @@ int CheckCommand(const std::vector<std::string>& words, std::ostream& out) {
         out << path << ": " << rule << "\n";
     if (!broken.empty())
         return 1;
-    out << path << ": valid league \"" << Windows1252ToUtf8(division->Header().TableName.stored()) << "\"\n";
+    out << path << ": valid league \"" << LeagueName(*division) << "\"\n";
     return 0;
 }
 

@@ -12,7 +12,6 @@
 #include "outlook/WitnessReplay.h"
 #include "standings/DateList.h"
 #include "standings/PlainTable.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel::cli {
@@ -105,7 +104,7 @@ int OutlookCommand(const std::vector<std::string>& words, std::ostream& out) {
     std::vector<std::vector<std::string>> rows;
     for (int p = 1; p <= teams; ++p)
         rows.push_back(OutlookRow(*division, outlook, p));
-    out << Windows1252ToUtf8(division->Header().TableName.stored()) << "\n"
+    out << LeagueName(*division) << "\n"
         << "Outlook as at " << (request.asAt != 0 ? dateFormat.Format(request.asAt) : "the start")
         << (request.withPredictions ? ", predictions counted" : "") << ", "
         << (outlook.simulated() ? std::to_string(outlook.tally.seasons) + " simulated seasons (seed " +

@@ -17,7 +17,7 @@
 #include "standings/TablePrintout.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel::cli {
 namespace {
@@ -75,7 +75,7 @@ int TableCommand(const std::vector<std::string>& words, std::ostream& out) {
     args.finish();
 
     const LeagueTable table = FillTable(*division, choice.variant);
-    out << Windows1252ToUtf8(division->Header().TableName.stored()) << "\n"
+    out << LeagueName(*division) << "\n"
         << VariantDescription(choice.variant, dateFormat) << "\n\n"
         << FormatPlainTable(TableHeadings(choice.format), TableRows(*division, table, choice.format));
     if (explain) {

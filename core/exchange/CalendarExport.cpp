@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "store/Dates.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -99,7 +98,7 @@ std::string FixtureUid(const Division& division, int result) {
 }
 
 void ExportCalendar(const Division& division, const CalendarRequest& request, LineSink& out) {
-    const std::string league = Windows1252ToUtf8(division.Header().TableName.stored());
+    const std::string league = LeagueName(division);
     const std::string name = request.team == 0 ? league : league + " - " + TeamName(division, request.team);
     WriteFolded(out, "BEGIN:VCALENDAR");
     WriteFolded(out, "VERSION:2.0");

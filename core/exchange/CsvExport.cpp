@@ -194,7 +194,7 @@ void ExportSections(const Division& division, const ExportRequest& request, cons
     const bool all = request.section == ExportSection::All;
     auto wanted = [&](ExportSection section) { return all || request.section == section; };
     if (all)
-        out.WriteLine(CsvName(Windows1252ToUtf8(division.Header().TableName.stored())));
+        out.WriteLine(CsvName(LeagueName(division)));
     if (wanted(ExportSection::Table) && request.table)
         ExportTable(division, request, out);
     const std::pair<ExportSection, const char*> titled[] = {

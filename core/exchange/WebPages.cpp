@@ -7,7 +7,6 @@
 #include "standings/TablePrintout.h"
 #include "stats/TeamStats.h"
 #include "stats/TeamStatsGrids.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -58,7 +57,7 @@ std::string PlainTable(const std::string& caption, const std::vector<std::string
 
 std::string TableWebPage(const Division& division, const LeagueTable& table, const TableFormat& format,
                          const Settings& settings, const DateFormat& dateFormat) {
-    const std::string name = Windows1252ToUtf8(division.Header().TableName.stored());
+    const std::string name = LeagueName(division);
     const std::vector<std::string> headings = TableHeadings(format);
     std::string html = PageStart(name) + "<table>\n<caption>" + MarkupEscaped(name) + " &#8211; " +
                        MarkupEscaped(VariantDescription(table.variant, dateFormat)) + "</caption>\n<thead>\n";
@@ -106,8 +105,8 @@ std::string TeamSummaryWebPage(const Division& division, int team, const Setting
     const bool ownTeam = division.Header().OwnTeam == team;
     std::string html = PageStart(name) + "<h1" +
                        (ownTeam ? " style=\"color:" + CssColour(settings.Colour4) + "\"" : std::string()) +
-                       ">" + MarkupEscaped(name) + "</h1>\n<p>" +
-                       MarkupEscaped(Windows1252ToUtf8(division.Header().TableName.stored())) + "</p>\n";
+                       ">" + MarkupEscaped(name) + "</h1>\n<p>" + MarkupEscaped(LeagueName(division)) +
+                       "</p>\n";
     std::vector<std::vector<std::string>> figures;
     for (const auto& [caption, value] : TeamStatsListing(TeamStatsLabels(division, stats)))
         figures.push_back({caption, value});

@@ -4,7 +4,6 @@
 
 #include "outlook/OutlookTable.h"
 #include "outlook/OutlookView.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -83,7 +82,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
     CanvasFont title = font;
     title.bold = true;
     canvas.setFont(title);
-    canvas.TextOut(0, 0, Windows1252ToUtf8(division.Header().TableName.stored()));
+    canvas.TextOut(0, 0, LeagueName(division));
     canvas.setFont(font);
     canvas.TextOut(0, row, caption);
     int y = 5 * row / 2;

@@ -1,7 +1,7 @@
 #include "standings/TablePrintout.h"
 
 #include "standings/DateList.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 
@@ -13,7 +13,7 @@ TablePrintoutLayout::TablePrintoutLayout(int pageWidth, int pageHeight, int team
 TablePrintoutInput MakeTablePrintout(const Division& division, const LeagueTable& table,
                                      const TableFormat& format, const std::string& printDate) {
     TablePrintoutInput input;
-    input.tableName = Windows1252ToUtf8(division.Header().TableName.stored());
+    input.tableName = LeagueName(division);
     input.printDate = printDate;
     input.headings = TableHeadings(format);
     input.rows = TableRows(division, table, format);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "stats/PointsGraph.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -17,8 +16,7 @@ constexpr int kMargin = 40;
 int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const TeamStatistics& stats,
                  const std::string& printDate, const CanvasFont& baseFont) {
     constexpr int kSmallestHeading = 8;
-    const std::string title = Windows1252ToUtf8(division.Header().TableName.stored()) + " - " +
-                              TeamName(division, stats.summary.Team);
+    const std::string title = LeagueName(division) + " - " + TeamName(division, stats.summary.Team);
     CanvasFont headingFont = baseFont;
     headingFont.name = "Arial";
     headingFont.size = 16;

@@ -4,6 +4,10 @@
 
 namespace vantorel {
 
+std::string LeagueName(const Division& division) {
+    return Windows1252ToUtf8(division.Header().TableName.stored());
+}
+
 std::string TeamName(const Division& division, int team) {
     if (team < 1 || team > kTeamSlots)
         return {};

@@ -6,6 +6,8 @@
 
 namespace vantorel {
 
+// The UTF-8 name of the league.
+std::string LeagueName(const Division& division);
 // The UTF-8 name of team 1..kTeamSlots (the slot after the league's last team is "Transferred-Out"); empty
 // for any other index.
 std::string TeamName(const Division& division, int team);

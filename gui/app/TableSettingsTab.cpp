@@ -13,7 +13,6 @@
 
 #include "app/LeagueSettings.h"
 #include "store/Names.h"
-#include "store/TextCodec.h"
 #include "app/StepNames.h"
 
 namespace vantorel {
@@ -113,7 +112,7 @@ void TableSettingsTab::edtTableNameChange() {
 
 // An emptied or refused name leaves the league's name as it was: the box shows it again once left.
 void TableSettingsTab::ShowStoredTableName() {
-    const auto stored = QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored()));
+    const auto stored = QString::fromStdString(LeagueName(app_.division));
     if (edtTableName->text() != stored)
         edtTableName->setText(stored);
 }

@@ -37,7 +37,7 @@
 #include "stats/TeamStatisticsPage.h"
 #include "stats/TfrmGraph.h"
 #include "stats/TfrmPlayer.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 #include "store/WindowMemory.h"
 
 namespace vantorel {
@@ -207,7 +207,7 @@ void TfrmProcess::LeagueChanged() {
 }
 
 void TfrmProcess::ShowLeagueName() {
-    const QString name = QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored()));
+    const QString name = QString::fromStdString(LeagueName(app_.division));
     setWindowTitle(QString::fromUtf8(kProgramCaption) + QStringLiteral(" - ") + name);
     tablePage->panLeague->setText(name);
 }

@@ -26,7 +26,7 @@
 #include "outlook/OutlookView.h"
 #include "outlook/TfrmOutlookChart.h"
 #include "platform/QtCanvas.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -122,7 +122,7 @@ OutlookPage::~OutlookPage() {
 }
 
 void OutlookPage::Refresh() {
-    panLeague->setText(Text(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
+    panLeague->setText(Text(LeagueName(app_.division)));
     dates_ = DateList::Build(app_.division, TableContent::PlayedGames);
     if (workspace_.dates.AsAtDate() != dates_.AsAtDate())
         dates_.SetTo(workspace_.dates.AsAtDate());

@@ -38,7 +38,7 @@
 #include "standings/TablePrintout.h"
 #include "standings/TfrmGrid.h"
 #include "standings/TableLayout.h"
-#include "store/TextCodec.h"
+#include "store/Names.h"
 
 namespace vantorel {
 namespace {
@@ -237,7 +237,7 @@ void LeagueTablePage::PageEntry() {
     RadioGroup2->button(0)->setChecked(true);
     cbShowPoss->setChecked(workspace_.ShowPossNow);
     cbShort->setChecked(workspace_.ShortTabNow);
-    panLeague->setText(QString::fromStdString(Windows1252ToUtf8(app_.division.Header().TableName.stored())));
+    panLeague->setText(QString::fromStdString(LeagueName(app_.division)));
     Refresh();
 }
 
