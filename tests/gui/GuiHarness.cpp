@@ -35,7 +35,10 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
             QPainter painter(&page);
             QtCanvas canvas(painter);
             printedPages = number + 1;
-            if (!draw(canvas, page.width(), page.height(), number))
+            const bool more = draw(canvas, page.width(), page.height(), number);
+            painter.end();
+            printedPage = page;
+            if (!more)
                 return true;
         }
     };

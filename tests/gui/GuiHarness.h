@@ -82,6 +82,7 @@ struct GuiHarness {
     QStringList playedSounds;
     QStringList printJobs;              // titles of the pages printed
     int printedPages = 0;               // pages of the last document of several pages
+    QImage printedPage;                 // the last page printed
     QList<double> pickedDates;          // answers of the calendar, first first; none = cancel
     std::vector<double> calendarStarts; // the days the calendar opened on
     QStringList chosenExportFiles;      // answers of the export's save dialog; empty = cancel

@@ -91,8 +91,8 @@ TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
 
     // Damaged entries are forgotten.
     std::ofstream(file) << "[Desktop]\nWindow Main=1,2,3\nWindow Graph=1,2,0,5,0\nWindow Grid=a,b,c,d,e\n"
-                           "League x.div=2\nLeague y.div=3,4,5\n";
-    for (const char* window : {"Main", "Graph", "Grid"})
+                           "Window Team=1/2/3/4/5\nLeague x.div=2\nLeague y.div=3,4,5\n";
+    for (const char* window : {"Main", "Graph", "Grid", "Team"})
         EXPECT_FALSE(ReadWindowPlace(file, window)) << window;
     EXPECT_EQ(ReadLeagueView(file, "x.div", 7, 6), LeagueView{});
     EXPECT_EQ(ReadLeagueView(file, "y.div", 7, 6), LeagueView{});

@@ -64,6 +64,8 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
         QTest::keyClick(window.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(window.TabSet1->currentIndex(), 0);
+        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier); // prints the table
+        QCOMPARE(harness.printJobs.size(), 1);
         QTest::keyClick(window.focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
         // In the "Game:" list Ctrl+PgDn moves on and picks no home team, so nothing is left half entered.

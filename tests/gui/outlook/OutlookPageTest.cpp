@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QProgressBar>
 
 #include "GuiHarness.h"
@@ -25,6 +27,11 @@ private Q_SLOTS:
         QCOMPARE(Texts(page.OutlookTable->item(0, 7), page.OutlookTable->item(0, 8)),
                  (QStringList{u"Champions"_s, u"\u2713 100.0"_s}));
         QVERIFY(!page.OutlookTable->item(0, 4)->toolTip().isEmpty() && !page.btnCancel->isVisible());
+        // The export writes the headings and a line a team.
+        const std::string csv = harness.folder.file("outlook.csv");
+        harness.chosenExportFiles = {QString::fromStdString(csv)};
+        page.btnExportClick();
+        QCOMPARE(std::ranges::count(FileText(csv), '\n'), 7);
 
         const Outlook* first = page.shown();
         harness.app.dateFormat = *DateFormat::FromPattern("yyyy-MM-dd");

@@ -122,6 +122,8 @@ private Q_SLOTS:
         QVERIFY(four.cbSecond->isEnabled() && !four.cbSecond->isChecked());
         four.btnPrintClick();
         QVERIFY(harness.printJobs == QStringList{u"Vantorel Grid"_s} && four.btnExit->isEnabled());
+        // On paper the diagonal is button face, not the screen's blue.
+        QVERIFY(Drawn(harness.printedPage, QColor(192, 192, 192)) && !Drawn(harness.printedPage, Qt::blue));
 
         GuiHarness other;
         OpenWorkspace twiceWindow(other, other.WriteLeague("twice.div", "Twice", 6, 2), false);
