@@ -24,8 +24,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         QVERIFY(page.shown() && page.OutlookTable->rowCount() == 6);
         // At the end of the season every position is settled: the champions' title cell says so exactly.
-        QCOMPARE(Texts(page.OutlookTable->item(0, 7), page.OutlookTable->item(0, 8)),
-                 (QStringList{u"Champions"_s, u"\u2713 100.0"_s}));
+        QCOMPARE(Texts(page.OutlookTable->item(0, 0), page.OutlookTable->item(0, 7),
+                       page.OutlookTable->item(0, 8)),
+                 (QStringList{u"1"_s, u"Champions"_s, u"\u2713 100.0"_s}));
         QVERIFY(!page.OutlookTable->item(0, 4)->toolTip().isEmpty() && !page.btnCancel->isVisible());
         // The export writes the headings and a line a team.
         const std::string csv = harness.folder.file("outlook.csv");
