@@ -207,7 +207,8 @@ private Q_SLOTS:
         page.hcGames->sectionClicked(5);
         QCOMPARE(Column(page.sgGames, 5), (QStringList{u"0"_s, u"0"_s, u"2"_s, u"4"_s}));
         QCOMPARE(page.GamesSortKey, 12);
-        page.sgGames->setCurrentCell(3, 0);
+        page.sgGames->setCurrentCell(3, 0); // drawn in the highlight
+        QVERIFY(Drawn(page.sgGames->viewport()->grab().toImage(), page.palette().color(QPalette::Highlight)));
         page.sgGamesDblClick();
         TfrmResult& details = Opened<TfrmResult>(window);
         QVERIFY(details.isModal());
