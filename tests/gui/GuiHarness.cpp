@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QImage>
+#include <QLayout>
 #include <QPainter>
 
 #include "app/HeadlessPrint.h"
@@ -101,6 +102,31 @@ void Choose(QComboBox* list, const QString& name) {
     const int at = list->findText(name);
     QVERIFY2(at >= 0, qPrintable(name));
     list->setCurrentIndex(at);
+}
+
+namespace {
+
+bool Holds(const QLayout& layout, const QWidget* widget) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == widget || (item->layout() && Holds(*item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList Unplaced(const QWidget& root) {
+    QStringList unplaced;
+    for (const QWidget* widget : root.findChildren<QWidget*>()) {
+        const QWidget* parent = widget->parentWidget();
+        // Qt's own widgets inside its composite ones (named qt_...) are placed by hand.
+        if (!widget->isWindow() && parent && parent->layout() && !Holds(*parent->layout(), widget) &&
+            !widget->objectName().startsWith(u"qt_"_s))
+            unplaced << QString::fromUtf8(widget->metaObject()->className()) + u' ' + widget->objectName();
+    }
+    return unplaced;
 }
 
 QStringList Items(const QComboBox* list) {

@@ -110,11 +110,18 @@ template <typename... Widgets> QStringList Texts(const Widgets*... widgets) {
 }
 // The texts of a grid's column, top down; a cell without an item reads as empty.
 QStringList Column(const QTableWidget* grid, int column);
-// The dialog or window of type T that `parent` has opened; a test without one fails by the exception.
+// The widgets inside `root` that their parent's layout does not hold, as one left out of it would be,
+// named by class and object name.
+QStringList Unplaced(const QWidget& root);
+// The dialog or window of type T that `parent` has opened; a test without one, or with one that leaves a
+// widget out of its layout, fails by the exception.
 template <typename T> T& Opened(const QObject& parent) {
-    if (T* child = parent.findChild<T*>())
-        return *child;
-    throw std::runtime_error(std::string("nothing open of type ") + T::staticMetaObject.className());
+    T* child = parent.findChild<T*>();
+    if (!child)
+        throw std::runtime_error(std::string("nothing open of type ") + T::staticMetaObject.className());
+    if (const QStringList unplaced = Unplaced(*child); !unplaced.isEmpty())
+        throw std::runtime_error("outside the layout: " + unplaced.join(u", "_s).toStdString());
+    return *child;
 }
 // Whether any pixel of `image` within `area` (all of it when empty) has the colour `colour`.
 bool Drawn(const QImage& image, const QColor& colour, QRect area = {});

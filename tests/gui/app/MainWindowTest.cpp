@@ -42,6 +42,7 @@ private Q_SLOTS:
         GuiHarness harness;
         harness.WriteLeague("b.div", "Alpha");
         TfrmMain window(harness.app);
+        QCOMPARE(Unplaced(window), QStringList{});
         QVERIFY(window.DivList->count() == 1 && window.btnOpen->isEnabled());
         window.DivList->clearSelection();
         window.btnOpenClick();
@@ -161,6 +162,7 @@ private Q_SLOTS:
     void theAboutBoxRollsItsBallWhileShown() {
         GuiHarness harness;
         TAboutBox about(harness.help, nullptr);
+        QCOMPARE(Unplaced(about), QStringList{});
         about.show();
         QCOMPARE(std::pair(about.timer()->isActive(), about.timer()->interval()), std::pair(true, 100));
         QCOMPARE(about.pictureNumber(), 1); // picture 0 is painted at once
@@ -175,6 +177,7 @@ private Q_SLOTS:
     void theSetupDialogRefusesAFormValueOutOfRange() {
         GuiHarness harness;
         TfrmSetup dialog(harness.app, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.show();
         dialog.udForm->setFocus();
         dialog.udForm->selectAll();
@@ -214,6 +217,7 @@ private Q_SLOTS:
     void theNewLeagueWizardWalksToFinishWithTheChecksOnTheWay() {
         GuiHarness harness;
         TfrmNew wizard(harness.app, nullptr);
+        QCOMPARE(Unplaced(wizard), QStringList{});
         wizard.show();
         QVERIFY(!wizard.btnBack->isEnabled() && !wizard.btnFinish->isEnabled());
         wizard.btnNextClick();

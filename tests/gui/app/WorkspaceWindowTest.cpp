@@ -126,6 +126,7 @@ private Q_SLOTS:
                                        QString::fromUtf8(widget->parentWidget()->metaObject()->className())));
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
+        QCOMPARE(Unplaced(window), QStringList{}); // and every widget stands in its page's layout
         const LeagueTablePage& table = *window.tablePage;
         QVERIFY(table.btnSpinUp->accessibleName() != table.btnSpinDown->accessibleName());
         QCOMPARE(table.DivTable->accessibleName(), u"League table"_s);

@@ -62,6 +62,7 @@ private Q_SLOTS:
         Workspace workspace;
         workspace.RefreshTable(*harness.division);
         TfrmExport dialog(harness.app, workspace, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.cbFormat->setCurrentIndex(format);
         dialog.RadioGroup1->button(choice)->click();
         QCOMPARE(
@@ -128,6 +129,7 @@ private Q_SLOTS:
         GuiHarness harness;
         PrepareLeague(harness);
         TfrmImport dialog(harness.app, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.btnImport->click();
         QCOMPARE(harness.prompts.beeps, 1);
         dialog.edFile->setText(QString::fromStdString(harness.folder.file("missing.csv")));
@@ -222,6 +224,7 @@ private Q_SLOTS:
         QTRY_VERIFY(importer->teamNames());
         QCOMPARE(importer->lbStatus->text(), u"Nothing was imported"_s);
         QCOMPARE(importer->teamNames()->cbTeams.size(), 1u); // "team 03" is Team 03 by its letter case
+        QCOMPARE(Unplaced(*importer->teamNames()), QStringList{});
         importer->teamNames()->cbTeams[0]->setCurrentIndex(3);
         importer->teamNames()->btnOK->click();
         QTRY_COMPARE(importer->lbStatus->text(), u"Done"_s);

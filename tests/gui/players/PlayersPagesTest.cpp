@@ -123,6 +123,7 @@ private Q_SLOTS:
     void theGoalDialogNamesTheGoalOfItsSide() {
         GuiHarness harness(ThreeOneLeague());
         TfrmUpGoal dialog(harness.app, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.FormShow(2, 2);
         QCOMPARE(dialog.lbGoal->text(), u"Goal 2 for Team 01"_s);
     }
@@ -177,6 +178,7 @@ private Q_SLOTS:
     void aSquadFillsThenBeepsIsSavedOnOkAndLeftAsItWasOnCancel() {
         GuiHarness harness(SquadLeague());
         TfrmSquad dialog(harness.app, 1, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Squads for Team 01 vs Team 02 (06/07/2009)"_s);
         // The cards are drawn in the heading row.
@@ -234,6 +236,7 @@ private Q_SLOTS:
     void theMatchReportListsScorersAndItAndTheInstalledDialogsOpenTheSquads() {
         GuiHarness harness(SquadLeague());
         TfrmResult dialog(harness.app, 1, nullptr);
+        QCOMPARE(Unplaced(dialog), QStringList{});
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u"Result Details (06/07/2009)"_s);
         QCOMPARE(Texts(dialog.lbResult, dialog.lbHalfTime, dialog.lbAttend),

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void theCalendarsKeys() {
         GuiHarness harness;
         TfrmCal calendar(harness.help, nullptr);
+        QCOMPARE(Unplaced(calendar), QStringList{});
         calendar.Start(Day(2025, 1, 31), QPoint(10, 10));
         calendar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&calendar));
@@ -119,6 +120,7 @@ private Q_SLOTS:
         GuiHarness harness;
         OpenWorkspace window(harness, WriteLeague(harness), false);
         TfrmGrid four(harness.app, nullptr);
+        QCOMPARE(Unplaced(four), QStringList{});
         QVERIFY(four.cbSecond->isEnabled() && !four.cbSecond->isChecked());
         four.btnPrintClick();
         QVERIFY(harness.printJobs == QStringList{u"Vantorel Grid"_s} && four.btnExit->isEnabled());
