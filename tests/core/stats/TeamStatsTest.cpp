@@ -98,7 +98,8 @@ TEST(TeamStats, ATeamWithoutGamesShowsZerosAndEmptyNamesAndGetsAxesOnly) {
     EXPECT_EQ(printout.texts.back().text, "    Home:   Away: ");
     EXPECT_TRUE(printout.boxes.empty());
     // A row's pairs take sixths of the width inside the margins, values ending a quarter sixth early.
-    EXPECT_EQ(printout.TextNamed("Won:").x, 40 + 320);
+    const auto& won = printout.TextNamed("Won:"); // its value is drawn next
+    EXPECT_EQ(std::tuple(won.x, (&won)[1].x), std::tuple(40 + 320, 40 + 2 * 320 - 320 / 4 - 10));
 
     const ProgressGraphLayout layout =
         DrawProgressGraph(progress, *league, {2, 0, 0, 0}, false, kRed, 400, 330);
