@@ -7,6 +7,7 @@
 #include "app/NewLeague.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
+#include "exchange/ExportChoice.h"
 #include "exchange/ImportRun.h"
 #include "exchange/WebPages.h"
 #include "platform/Markup.h"
@@ -110,6 +111,16 @@ TEST(CsvExport, TheDefaultRangeOfALeagueWithoutDatesIsToday) {
     double from = 0, to = 0;
     DefaultExportRange(*division, DateList::Build(*division, TableContent::PlayedGames), 46000, from, to);
     EXPECT_EQ(std::pair(from, to), std::pair(46000.0, 46000.0));
+}
+
+TEST(ExportChoice, EachChoiceIsSavedAsItsOwnFileType) {
+    using enum ExportSection;
+    using enum TableExportFormat;
+    const std::tuple<ExportSection, TableExportFormat, const char*> cases[] = {
+        {Calendar, Csv, "ics"}, {TeamSummary, Csv, "html"}, {Table, Html, "html"}, {Table, Svg, "svg"},
+        {Table, Png, "png"},    {Table, Csv, "csv"},        {Results, Html, "csv"}};
+    for (const auto& [section, format, suffix] : cases)
+        EXPECT_EQ(ExportFileTypeOf(section, format).suffix, suffix) << static_cast<int>(section);
 }
 
 TEST(ClipboardExport, StopsShortOfTheLimitAndTakesLaterShorterLines) {

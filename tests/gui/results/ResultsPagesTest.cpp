@@ -181,6 +181,7 @@ private Q_SLOTS:
         // Right after opening a double click does nothing; after a Set Date it copies that date.
         const int second = page.model->list().At(1);
         grid->setCurrentIndex(grid->model()->index(1, 1));
+        QVERIFY(!page.sbScore->isVisible()); // only a score cell has the spin button
         page.sgPredictDblClick();
         QCOMPARE(harness.division->Results[second].MatchDate, 0.0);
         grid->setCurrentIndex(grid->model()->index(0, 1));
