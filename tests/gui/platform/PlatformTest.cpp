@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QFocusEvent>
+#include <QPainter>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPrintDialog>
@@ -15,6 +16,7 @@
 #include "platform/InstantMnemonics.h"
 #include "platform/KeptDialog.h"
 #include "platform/Printing.h"
+#include "platform/QtCanvas.h"
 #include "platform/SteadyPalette.h"
 #include "platform/WindowPlaces.h"
 #include "results/TfrmCal.h"
@@ -226,6 +228,25 @@ private Q_SLOTS:
         QVERIFY(paintsAfter(QEvent::FocusIn, Qt::ActiveWindowFocusReason, &grid) > 0);
         QVERIFY(ownFilter.focusIns == 1 && grid.currentRow() == 0);
         QVERIFY(counter.painted.boundingRect().height() <= grid.rowHeight(0));
+    }
+
+    // Drawn on the screen black takes the palette's ink; other colours, and black on paper, stay as they are.
+    void aScreenCanvasDrawsBlackInTheInkAndOtherColoursAsThemselves() {
+        QImage image(10, 5, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        const auto line = [&](Colour colour, int y) {
+            canvas.setPen(colour, 1);
+            canvas.Line(0, y, 10, y);
+        };
+        line(kBlack, 0);
+        canvas.UseScreenColours(Qt::green, Qt::gray);
+        line(kBlack, 2);
+        line(kRed, 4);
+        painter.end();
+        QCOMPARE((QList<QColor>{image.pixelColor(5, 0), image.pixelColor(5, 2), image.pixelColor(5, 4)}),
+                 (QList<QColor>{Qt::black, Qt::green, Qt::red}));
     }
 
     // A window comes back where it was left, and the settings file is written only when the place changed.
