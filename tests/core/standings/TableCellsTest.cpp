@@ -174,8 +174,9 @@ TEST(TablePrintout, AFullTableWithPossiblePointsGivesTheTeamColumnAThird) {
     const auto thick = ThickLines(canvas);
     ASSERT_EQ(thick.size(), 1u);
     EXPECT_EQ(thick[0].y1, top + 18 * 100); // above position 18
-    const auto& home = canvas.TextNamed("Home");
-    EXPECT_EQ(std::tuple(home.x, home.y), std::tuple(240 + 640 + 2 * 85 + (5 * 85 - 40) / 2, top - 75));
+    const auto &home = canvas.TextNamed("Home"), &away = canvas.TextNamed("Away");
+    EXPECT_EQ(std::tuple(home.x, home.y, away.x - home.x, away.y),
+              std::tuple(240 + 640 + 2 * 85 + (5 * 85 - 40) / 2, top - 75, 5 * 85, top - 75));
     // The team name 10 in from its column, numbers 10 in from the right of theirs.
     const auto& team = canvas.TextNamed("Team 01");
     EXPECT_EQ(std::tuple(team.x, team.font.size), std::tuple(240 + 85 + 10, 10));
