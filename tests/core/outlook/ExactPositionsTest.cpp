@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LeagueSettings.h"
+#include "outlook/WitnessReplay.h"
 #include "support/LeagueMaker.h"
 
 namespace vantorel {
@@ -86,6 +87,8 @@ TEST_P(ExactPositionsTest, MatchesExhaustiveSearchAndWitnessesReplay) {
             EXPECT_EQ(
                 std::tuple(PointsPosition(best, t, false), PointsPosition(worst, t, true), best[t], worst[t]),
                 std::tuple(range.best, range.worst, range.bestPoints, range.worstPoints));
+            // The table the command line prints for the best witness counts the same points.
+            EXPECT_EQ(ReplayWitness(*division, start, range.bestWitness).Standings[t].Points, best[t]);
         }
     }
 }

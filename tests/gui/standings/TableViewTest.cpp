@@ -160,6 +160,11 @@ private Q_SLOTS:
                  0);
         QCOMPARE(QImage(QString::fromStdString(png)).size(), QSize(700, 500));
         QCOMPARE(RunHeadless({harness.folder.file("none.div"), "--screenshot", png}), 1);
+        // Each window on its own; a league without scorers has no player to show.
+        for (const char* shown :
+             {"main", "wizard", "graph", "details", "squad", "export", "import", "player"})
+            QCOMPARE(RunHeadless({league, "--window", shown, "--screenshot", png}),
+                     shown == "player"s ? 1 : 0);
 
         // A long season's team summary fills two pages.
         const std::string largest = harness.Save(*MakeLargestLeague(), "largest.div");
