@@ -116,6 +116,9 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
          "Date,Home-Team,Away-Team,For,Against,Attendance\n13/02/2006,Team 01,Team 02,1,0\n32/02/2006,Team "
          "03,Team 04,2,2\n",
          "dd/MM/yyyy", "", 1},
+        {"ambiguous beside a date to come",
+         named + "TBC,Team 01,Team 02,1,0\n04/05/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n",
+         nullptr, "can be read two ways", 0},
         {"no layout at all", named + "13/13/2006,Team 01,Team 02,1,0\n", nullptr, "in no layout", 0},
     };
     for (const Case& c : cases) {
@@ -225,6 +228,7 @@ TEST(TeamNames, SafeRulesMatchAndNearMissesDoNot) {
         {"Nottingham Forest FC", "Nottingham Forest"},   // FC
         {"Nott'm Forest", ""},                           // a shortened word is not a rule
         {"Queens Park Rangers.", "Queens Park Rangers"}, // punctuation
+        {"A.F.C. Bournemouth", "AFC Bournemouth"},
         {"Q.P.R.", ""},
         {"Tottenham", "Tottenham Hotspur"}, // a leading word only one team has
         {"West Ham", "West Ham United"},
