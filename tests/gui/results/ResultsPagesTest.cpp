@@ -6,6 +6,7 @@
 #include "GuiHarness.h"
 #include "results/MatchDaysBox.h"
 #include "results/PredictResultsPage.h"
+#include "results/Predictions.h"
 #include "results/ResultListModel.h"
 #include "results/ResultsTab.h"
 #include "results/TfrmChScore.h"
@@ -197,8 +198,10 @@ private Q_SLOTS:
         TfrmPredict& dialog = Opened<TfrmPredict>(page);
         QCOMPARE(dialog.edDate->text(), Shown(harness, 46010));
         dialog.udFor->setValue(3);
+        dialog.udAgainst->setValue(kMaxPredictedGoals); // the largest score a match holds
         dialog.btnOK->click();
         QVERIFY(harness.division->Results[second].HomeGoals == 3 &&
+                harness.division->Results[second].AwayGoals == kMaxPredictedGoals &&
                 harness.division->Results[second].Predicted);
         QCOMPARE(Cell(grid, 1, 4), u"3"_s);
 
