@@ -90,9 +90,10 @@ TEST(WindowMemory, PlacesAndViewsLiveInTheirOwnSectionBesideTheSettings) {
               "League premier_1.div=5,0\nLeague cup.div=6,3\n");
 
     // Damaged entries are forgotten.
-    std::ofstream(file) << "[Desktop]\nWindow Main=1,2,3\nWindow Graph=1,2,0,5,0\nWindow Grid=a,b,c,d,e\n"
-                           "Window Team=1/2/3/4/5\nLeague x.div=2\nLeague y.div=3,4,5\n";
-    for (const char* window : {"Main", "Graph", "Grid", "Team"})
+    std::ofstream(file)
+        << "[Desktop]\nWindow Main=1,2,3\nWindow Graph=1,2,0,5,0\nWindow Grid=a,b,c,d,e\n"
+           "Window Team=1/2/3/4/5\nWindow Cal=1,2,3,0,1\nLeague x.div=2\nLeague y.div=3,4,5\n";
+    for (const char* window : {"Main", "Graph", "Grid", "Team", "Cal"})
         EXPECT_FALSE(ReadWindowPlace(file, window)) << window;
     EXPECT_EQ(ReadLeagueView(file, "x.div", 7, 6), LeagueView{});
     EXPECT_EQ(ReadLeagueView(file, "y.div", 7, 6), LeagueView{});
