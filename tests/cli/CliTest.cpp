@@ -348,6 +348,10 @@ TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
     EXPECT_TRUE(Has(open, "5\tpredicted\t16/08/2025\tHull\tLeeds\t2-0\n", true));
     // The cancelled result is open again, keeping its score and date.
     EXPECT_TRUE(Has(open, "\n4\t-\t09/08/2025\tHull\tBury\t1-1\n"));
+    // Match days for the open fixtures, two a day; the played result keeps its date.
+    EXPECT_EQ(Out({"schedule", League(), "23/08/2025"}),
+              "Scheduled 11 open fixtures from 23/08/2025 to 27/09/2025\n");
+    EXPECT_EQ(Out({"list", League(), "results"}), "12\t02/08/2025\t0\tYork\tLeeds\t0-3\n");
 
     ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2:0"}, "H-A");
     ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2-0", "--attendance", "-5"},
