@@ -354,6 +354,8 @@ TEST_F(Cli, ResultsAreEnteredCorrectedCancelledAndPredicted) {
     EXPECT_EQ(Out({"list", League(), "results"}), "12\t02/08/2025\t0\tYork\tLeeds\t0-3\n");
 
     ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2:0"}, "H-A");
+    ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2-0", "--crowd", "5"},
+                       "unknown option --crowd");
     ExpectOneLineError({"result", League(), "enter", "Hull", "Leeds", "2-0", "--attendance", "-5"},
                        "--attendance");
     ExpectOneLineError({"result", League(), "rescore", "Hull", "Bury", "1-0"}, "has been played");

@@ -23,6 +23,12 @@ TEST(Dates, DayNumbersCountFromTheThirtiethOfDecember1899AndOnlyDaysThatExist) {
     for (const CalendarDate& none :
          {CalendarDate{2001, 2, 29}, {1900, 2, 29}, {2005, 4, 31}, {2005, 13, 1}, {2005, 0, 1}})
         EXPECT_FALSE(DayNumberOf(none)) << none.year << "-" << none.month << "-" << none.day;
+    // The day after each month's last, through a leap year and the year after, does not exist.
+    for (int m = 1; m <= 24; ++m) {
+        CalendarDate after = CalendarDateOf(*DayNumberOf({2004 + m / 12, m % 12 + 1, 1}) - 1);
+        ++after.day;
+        EXPECT_FALSE(DayNumberOf(after)) << after.year << "-" << after.month;
+    }
     // A league holds no date (0) or a day of the years 1 to 9999.
     const double infinity = std::numeric_limits<double>::infinity(), first = *DayNumberOf({1, 1, 1}),
                  last = *DayNumberOf({9999, 12, 31});
