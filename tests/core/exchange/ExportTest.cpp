@@ -189,6 +189,9 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsFoldedWholeCharactersAndOneT
     testing::PlayFixture(*division, 1, 2, 1, kMatchDay + 1);
 
     const Calendar all = ExportedCalendar(*division, 0), one = ExportedCalendar(*division, 1);
+    EXPECT_EQ(Lines(all.unfolded.begin(), all.unfolded.begin() + 5),
+              (Lines{"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Vantorel//Vantorel League Calendar//EN",
+                     "CALSCALE:GREGORIAN", "METHOD:PUBLISH"}));
     EXPECT_GT(one.lines.size(), one.unfolded.size());
     for (const Calendar* exported : {&all, &one})
         for (const std::string& line : exported->lines) {
