@@ -305,6 +305,12 @@ TEST_F(SquadLeague, ASaveNeedingARecordPastTheArrayIsRefusedWholly) {
     EXPECT_EQ(
         std::tuple(division->Header().SquadCount, division->Results[1].HomeSquad, division->DataChanged()),
         std::tuple(kMaxSquads - 1, 0, false));
+    // One side takes the last record; once the array is full that squad can still be changed.
+    SquadEditor home(*division, 1);
+    ASSERT_TRUE(home.Add(0, "P01") && home.Save(*division));
+    SquadEditor again(*division, 1);
+    ASSERT_TRUE(again.Add(0, "P02"));
+    EXPECT_TRUE(again.Save(*division));
 }
 
 TEST_F(SquadLeague, ASquadBreakingTheSquadRulesIsRefused) {

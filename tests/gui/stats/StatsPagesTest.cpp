@@ -239,6 +239,7 @@ private Q_SLOTS:
         QVERIFY(record.isModal() && record.lbYellow->text() == u"1"_s);
         QCOMPARE(record.windowTitle(), u"Statistics for Ann (Team 01)"_s);
         QCOMPARE(Column(record.sgGoals, 1), QStringList{u"Team 01 v Team 02"_s});
+        QCOMPARE(record.sgGoals->horizontalHeader()->length(), record.sgGoals->viewport()->width());
         QVERIFY(!record.pbGoals->grab().toImage().isNull());
         record.sgGoals->setCurrentCell(0, 0);
         record.sgGoalsDblClick(); // the one match: the oldest game
