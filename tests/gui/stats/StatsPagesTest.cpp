@@ -196,6 +196,10 @@ private Q_SLOTS:
         QCOMPARE(Column(page.sgGames, 3),
                  (QStringList{u"Team 05"_s, u"Team 04"_s, u"Team 03"_s, u"Team 02"_s})); // newest first
         QCOMPARE(Column(page.sgTmPlayers, 1), QStringList{u"1"_s});
+        QPalette dark = page.PointsGraph->palette(); // the graph's black is the screen's ink
+        dark.setColor(QPalette::WindowText, Qt::green);
+        page.PointsGraph->setPalette(dark);
+        QVERIFY(Drawn(page.PointsGraph->grab().toImage(), Qt::green));
         // Only the H/A, F and A headings are centred.
         for (int c = 0; c < 6; ++c)
             QCOMPARE(page.sgGames->horizontalHeaderItem(c)->textAlignment() & Qt::AlignHorizontal_Mask,
