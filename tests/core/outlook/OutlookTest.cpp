@@ -168,6 +168,7 @@ TEST(SeasonSimulationTest, AFinishedSeasonEndsAsItsTableInEverySeason) {
         EXPECT_EQ(std::tie(outlook.tally.positions[team][p], outlook.tally.points[team][0]),
                   std::tie(outlook.tally.seasons, outlook.tally.seasons));
         EXPECT_DOUBLE_EQ(outlook.tally.ExpectedPoints(team), outlook.start.points(team));
+        EXPECT_EQ(PositionChance(outlook, team, p), 1.0); // settled
     }
 }
 

@@ -165,7 +165,8 @@ private Q_SLOTS:
         QVERIFY(!harness.division->Results[first].Predicted);
         QCOMPARE(Cell(grid, 0, 1), u" "_s); // still undated: nothing set yet
         ClickCell(grid, 0, 0);
-        QVERIFY(harness.division->Results[first].Predicted);
+        QVERIFY(harness.division->Results[first].Predicted &&
+                !grid->model()->index(0, 0).data(Qt::DecorationRole).isNull()); // the tick shows
         grid->setCurrentIndex(grid->model()->index(0, 0));
         QTest::keyClick(grid, Qt::Key_Space);
         QVERIFY(!harness.division->Results[first].Predicted);
