@@ -485,6 +485,9 @@ TEST_F(Cli, OutlookPrintsTheLayoutScriptsRelyOnTheSameForTheSameSeed) {
                         "2000",    "--seed", "9",       "--csv"};
     const std::string first = Out(outlook);
     EXPECT_EQ(first, Out(outlook));
+    Words otherSeed = outlook;
+    otherSeed[7] = "10";
+    EXPECT_NE(first, Out(otherSeed)); // the chances are simulated
     EXPECT_TRUE(Has(first, "Pos,Team,Pts,Best,Worst,Title,Relegation,P1,P2,", true));
     EXPECT_TRUE(Has(first, ",P20\r\n1,Chelsea,")); // the heading's end and the first row's start
 
