@@ -174,6 +174,9 @@ TEST(TablePrintout, AFullTableWithPossiblePointsGivesTheTeamColumnAThird) {
     const auto thick = ThickLines(canvas);
     ASSERT_EQ(thick.size(), 1u);
     EXPECT_EQ(thick[0].y1, top + 18 * 100); // above position 18
+    // Every rule runs straight across or straight down.
+    EXPECT_TRUE(
+        std::ranges::all_of(canvas.lines, [](const auto& l) { return l.x1 == l.x2 || l.y1 == l.y2; }));
     const auto &home = canvas.TextNamed("Home"), &away = canvas.TextNamed("Away");
     EXPECT_EQ(std::tuple(home.x, home.y, away.x - home.x, away.y),
               std::tuple(240 + 640 + 2 * 85 + (5 * 85 - 40) / 2, top - 75, 5 * 85, top - 75));
