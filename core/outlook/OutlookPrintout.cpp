@@ -1,6 +1,8 @@
 #include "outlook/OutlookPrintout.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "outlook/OutlookTable.h"
 #include "outlook/OutlookView.h"
@@ -52,6 +54,28 @@ void DrawBars(Canvas& canvas, const std::vector<ChartBar>& bars, const std::stri
     }
 }
 
+// The text broken at spaces into lines no wider than width; a word wider than that has a line of its own.
+std::vector<std::string> WrappedLines(Canvas& canvas, const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string word = text.substr(start, end - start);
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && canvas.TextWidth(longer) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        start = end + 1;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
 } // namespace
 
 void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook& outlook,
@@ -59,14 +83,16 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
     const std::vector<std::string> headings = OutlookHeadings(division);
     const int teams = outlook.start.teamCount;
     const int firstPosition = OutlookFirstPositionColumn(division.Header());
-    // The font shrinks until the rows (title, caption, headings, one per team) fit the height and the
-    // columns the width.
+    // The font shrinks until the rows (title, the caption's lines, headings, one per team) fit the height
+    // and the columns the width.
     CanvasFont font{"Arial", 12};
     int row = 0;
     std::vector<int> widths(headings.size());
+    std::vector<std::string> captionLines;
     for (; font.size > 4; --font.size) {
         canvas.setFont(font);
         row = canvas.TextHeight("Xg") * 3 / 2;
+        captionLines = WrappedLines(canvas, caption, width);
         const int digits = canvas.TextWidth("100") + row / 2;
         int total = 0;
         for (std::size_t c = 0; c < headings.size(); ++c) {
@@ -76,7 +102,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
             widths[c] = std::max(widest + row / 2, digits);
             total += widths[c];
         }
-        if (total <= width && row * (teams + 4) <= height)
+        if (total <= width && row * (teams + 3) + row * static_cast<int>(captionLines.size()) <= height)
             break;
     }
     CanvasFont title = font;
@@ -84,8 +110,12 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
     canvas.setFont(title);
     canvas.TextOut(0, 0, LeagueName(division));
     canvas.setFont(font);
-    canvas.TextOut(0, row, caption);
-    int y = 5 * row / 2;
+    int y = row;
+    for (const std::string& line : captionLines) {
+        canvas.TextOut(0, y, line);
+        y += row;
+    }
+    y += row / 2;
     const auto drawRow = [&](const std::vector<std::string>& cells, int position) {
         int x = 0;
         const int team = position > 0 ? outlook.start.table.TableOrder[position] : 0;
@@ -96,7 +126,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
             if (position > 0 && column >= firstPosition) {
                 const HeatCell heat = HeatCellOf(PositionChance(outlook, team, column - firstPosition + 1));
                 canvas.setBrush(heat.background);
-                canvas.FillRect(x, y, x + widths[c], y + row);
+                canvas.FillRect(x, y + 1, x + widths[c], y + row); // below the rule over the row
                 text = heat.text;
                 textColour = heat.textColour;
             }
