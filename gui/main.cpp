@@ -115,6 +115,7 @@ int main(int argc, char* argv[]) {
     app.chooseExportFile = ChooseExportFile;
     app.chooseImportFile = ChooseImportFile;
     app.putClipboard = PutClipboardText;
+    app.choosePictureFile = ChoosePictureFile;
     InstallPlayerDialogs(app);
 
     TfrmMain mainWindow(app);

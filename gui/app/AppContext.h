@@ -64,6 +64,8 @@ struct AppContext {
     std::function<QString(QWidget* parent, const QString& folder)> chooseExportFile;
     std::function<QString(QWidget* parent, const QString& folder)> chooseImportFile;
     std::function<void(const QString& text)> putClipboard;
+    // A picture's file, offered under a suggested path; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& suggested)> choosePictureFile;
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;

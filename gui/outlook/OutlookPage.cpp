@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,6 +25,7 @@
 #include "outlook/OutlookView.h"
 #include "outlook/TfrmOutlookChart.h"
 #include "platform/QtCanvas.h"
+#include "stats/ProgressGraph.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -322,11 +322,11 @@ void OutlookPage::btnExportClick() {
 void OutlookPage::btnPictureClick() {
     if (!outlook_)
         return;
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save Outlook Picture"),
-                                                      QString::fromStdString(app_.leagueFolder),
-                                                      QStringLiteral("PNG picture (*.png)"));
-    if (file.isEmpty())
+    const QString chosen =
+        app_.choosePictureFile(this, QString::fromStdString(app_.leagueFolder + kOutlookPictureName));
+    if (chosen.isEmpty())
         return;
+    const QString file = QString::fromStdString(WithPngExtension(chosen.toStdString()));
     QImage picture(1600, 900, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QVariant>
 
+#include "platform/WindowModal.h"
+
 namespace vantorel {
 
 QString ChooseExportFile(QWidget* parent, const QString& folder) {
@@ -24,6 +26,16 @@ QString ChooseImportFile(QWidget* parent, const QString& folder) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("CSV"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggested,
+                       QStringLiteral("PNG picture (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
 }
 
 } // namespace vantorel

@@ -1,7 +1,6 @@
 #include "stats/TfrmGraph.h"
 
 #include <QButtonGroup>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
@@ -35,16 +34,6 @@ QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& it
         layout->addWidget(button);
     }
     return box;
-}
-
-QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggested,
-                       QStringLiteral("PNG picture (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
 }
 
 } // namespace
@@ -123,7 +112,6 @@ TfrmGraph::TfrmGraph(AppContext& app, int selectedTeam, double today, QWidget* p
     ShowTeam(selectedTeam, today);
     resize(760, 520);
     RememberPlace(this, QStringLiteral("Graph"), app.settingsFile);
-    choosePictureFile = ChoosePictureFile;
 
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TfrmGraph::RadioGroup1Click);
     connect(RadioGroup2, &QButtonGroup::idClicked, this, &TfrmGraph::RadioGroup2Click);
@@ -196,7 +184,7 @@ void TfrmGraph::pbGraphDblClick() {
 bool TfrmGraph::btnSaveClick() {
     const QString suggested =
         QString::fromStdString(app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_));
-    const QString chosen = choosePictureFile ? choosePictureFile(this, suggested) : QString();
+    const QString chosen = app_.choosePictureFile(this, suggested);
     if (chosen.isEmpty())
         return false;
     const QString file = QString::fromStdString(WithPngExtension(chosen.toStdString()));

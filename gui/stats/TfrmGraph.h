@@ -54,8 +54,6 @@ public:
 
     // Shows the result details of a result index.
     std::function<void(int result)> onShowResult;
-    // Asks for the file to save the picture in; empty when cancelled. Tests stand in for the dialog.
-    std::function<QString(QWidget* parent, const QString& suggested)> choosePictureFile;
 
     ProgressGraphBox* pbGraph;
     QWidget* Panel1;

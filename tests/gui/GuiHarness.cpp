@@ -60,6 +60,10 @@ GuiHarness::GuiHarness(HelpViewer* realHelp) : app(*division, prompts, realHelp 
     app.chooseExportFile = [this](QWidget*, const QString&) { return TakeFirst(chosenExportFiles); };
     app.chooseImportFile = [this](QWidget*, const QString&) { return TakeFirst(chosenImportFiles); };
     app.putClipboard = [this](const QString& text) { clipboard.append(text); };
+    app.choosePictureFile = [this](QWidget*, const QString& suggested) {
+        offeredPictureFiles.append(suggested);
+        return TakeFirst(chosenPictureFiles);
+    };
 }
 
 std::string GuiHarness::WriteLeague(const std::string& fileName, const std::string& tableName, int teams,

@@ -88,6 +88,8 @@ struct GuiHarness {
     QStringList chosenExportFiles;      // answers of the export's save dialog; empty = cancel
     QStringList chosenImportFiles;      // answers of the import's open dialog
     QStringList clipboard;              // texts put on the clipboard
+    QStringList offeredPictureFiles;    // the names the picture's save dialog offered
+    QStringList chosenPictureFiles;     // its answers; empty = cancel
 };
 
 // A workspace window open on the league at `path`, shown unless `shown` is false.

@@ -4,6 +4,7 @@
 
 #include "GuiHarness.h"
 #include "outlook/OutlookPage.h"
+#include "outlook/TfrmOutlookChart.h"
 #include "support/SyntheticSeason.h"
 
 namespace vantorel::testing {
@@ -33,6 +34,24 @@ private Q_SLOTS:
         harness.chosenExportFiles = {QString::fromStdString(csv)};
         page.btnExportClick();
         QCOMPARE(std::ranges::count(FileText(csv), '\n'), 7);
+        // Printed, saved as a picture and charted team by team, each with the deep blue of a certainty.
+        const QColor certain(40, 90, 190);
+        page.btnPrint->click();
+        QVERIFY(harness.printJobs == QStringList{u"Vantorel Outlook"_s} &&
+                Drawn(harness.printedPage, certain));
+        harness.chosenPictureFiles = {QString::fromStdString(harness.folder.file("outlook"))};
+        page.btnPicture->click();
+        QCOMPARE(harness.offeredPictureFiles.value(0),
+                 QString::fromStdString(harness.app.leagueFolder) + u"Outlook.png"_s);
+        const QImage picture(QString::fromStdString(harness.folder.file("outlook.png")));
+        QVERIFY(picture.size() == QSize(1600, 900) && Drawn(picture, certain));
+        page.OutlookTable->setCurrentCell(1, 0);
+        page.OutlookTable->setFocus();
+        QTest::keyClick(page.OutlookTable, Qt::Key_Return);
+        auto& chart = Opened<TfrmOutlookChart>(page);
+        QCOMPARE(chart.windowTitle(), page.OutlookTable->item(1, 1)->text() + u" - Outlook"_s);
+        QVERIFY(Drawn(chart.grab().toImage(), certain));
+        chart.close();
 
         const Outlook* first = page.shown();
         harness.app.dateFormat = *DateFormat::FromPattern("yyyy-MM-dd");

@@ -154,14 +154,10 @@ private Q_SLOTS:
         QCOMPARE(harness.help.contexts.back(), 1300);
 
         // The picture is offered in the league folder under the team's name, and is a .png file.
-        QString offered;
         const QString file = QString::fromStdString((harness.folder.path() / "graph").string());
-        graph.choosePictureFile = [&](QWidget*, const QString& suggested) {
-            offered = suggested;
-            return file;
-        };
+        harness.chosenPictureFiles = {file};
         QVERIFY(graph.btnSaveClick());
-        QCOMPARE(offered,
+        QCOMPARE(harness.offeredPictureFiles.value(0),
                  QString::fromStdString(harness.app.leagueFolder) + u"Points Progress for Team 02.png"_s);
         QCOMPARE(QImage(file + u".png"_s).size(), graph.pbGraph->size());
         graph.btnExit->click();
