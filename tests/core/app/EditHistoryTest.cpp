@@ -253,6 +253,42 @@ TEST_F(LeagueEditsTest, DiscardAndClosingWithoutSavingRemoveTheJournal) {
     EXPECT_FALSE(fs::exists(journal));
 }
 
+// A journal is only ever replayed into the file it was made for, and never by two windows at once; one that
+// cannot be written costs the crash safety, said once, but not the change.
+TEST_F(LeagueEditsTest, AJournalInUseOrMadeForAnotherFileIsLeftAloneAndOneThatCannotBeWrittenIsSaidOnce) {
+    auto writing = Open(league);
+    EnterFirstFixture(*writing, 2, 0);
+    auto second = Open(league);
+    EXPECT_FALSE(second->Recover());
+    EXPECT_EQ(second->prompts.last(), kJournalInUseText);
+    EXPECT_FALSE(second->division->Results[1].Played);
+
+    // The window dies and another program saves the league: its journal is kept aside, untouched.
+    writing.reset();
+    const std::vector<std::uint8_t> journalBytes = testing::FileBytes(journal);
+    auto changed = testing::MakeLeague(4, 2);
+    testing::PlayFixture(*changed, 2, 1, 1, 40000);
+    ASSERT_TRUE(WriteNewLeague(league, *changed));
+    auto reopened = Open(league);
+    EXPECT_FALSE(reopened->Recover());
+    EXPECT_EQ(reopened->prompts.last(), JournalDoesNotFitText(journal + ".kept-1"));
+    EXPECT_EQ(testing::FileBytes(journal + ".kept-1"), journalBytes);
+    EXPECT_FALSE(fs::exists(journal) || reopened->division->Results[1].Played);
+
+    fs::create_directory(journal); // no journal can be made there
+    Division& division = *reopened->division;
+    const ResultRecord& match = division.Results[1];
+    ASSERT_TRUE(EnterResult(division, {match.HomeTeam, match.AwayTeam, 1, 1, 40000, 0}));
+    EXPECT_TRUE(reopened->workspace.edits.Record(ScoredMatchStep(division, "result", 1))
+                    .message()
+                    .starts_with("The change could not be written to the journal that keeps unsaved changes "
+                                 "safe ("));
+    (void)SetDeduction(division, 2, 3);
+    EXPECT_TRUE(reopened->workspace.edits.Record(TeamStep(division, "deduction", 2)));
+    ASSERT_TRUE(reopened->workspace.Save(division, reopened->prompts));
+    EXPECT_TRUE(Open(league)->division->Results[1].Played);
+}
+
 TEST_F(LeagueEditsTest, UndoingBackToTheSavedStateClosesWithoutAsking) {
     auto opened = Open(league);
     EnterFirstFixture(*opened, 1, 1);
