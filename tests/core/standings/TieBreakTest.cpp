@@ -144,6 +144,29 @@ TEST(SortRuleLists, StoredRulesWithRepeatsOrStrangeCharactersShowEachRuleOnce) {
     EXPECT_EQ(division->Header().SortRules.stored(), "31");
 }
 
+// What two teams level on the first rule share, whichever rule is first; one figure is singular.
+TEST(TieBreakExplanation, NamesTheFigureOfEachFirstRule) {
+    const std::tuple<char, int, const char*> cases[] = {{'1', 1, "1 point"},
+                                                        {'2', -3, "a goal difference of -3"},
+                                                        {'3', 7, "7 goals scored"},
+                                                        {'5', 7, "7 possible points"},
+                                                        {'6', 7, "7 head-to-head points"},
+                                                        {'7', 7, "a head-to-head goal difference of 7"},
+                                                        {'8', 1, "1 head-to-head goal"},
+                                                        {'9', 7, "7 head-to-head away goals"},
+                                                        {'A', 7, "7 games won"},
+                                                        {'B', 1, "1 away goal"}};
+    LeagueTable table;
+    table.TeamCount = 2;
+    table.TieBreaks[2].levelOnFirstRule = true;
+    for (const auto& [rule, figure, level] : cases) {
+        table.FirstRule = rule;
+        table.TieBreaks[2].level = figure;
+        EXPECT_EQ(ExplainTieBreak(table, 2),
+                  std::string("Level on ") + level + "; level on every sort rule, so in team order");
+    }
+}
+
 constexpr double kLastDay = 1e9;
 
 // The played home and away games as at a day.
