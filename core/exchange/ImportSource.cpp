@@ -109,22 +109,25 @@ bool StreamLineSource::NextUtf16Line(std::string& line) {
         if (unit == '\r') {
             // CR LF is one line end: look at the next unit and step back when it is not LF.
             const auto mark = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+            const std::uint64_t before = consumed_;
             if (NextUnit() != '\n') {
                 in_.rdbuf()->pubseekpos(mark, std::ios::in);
-                consumed_ -= 2;
+                consumed_ = before;
             }
             break;
         }
         auto code = static_cast<std::uint32_t>(unit);
         if (code >= 0xD800 && code <= 0xDBFF) {
             const auto mark = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+            const std::uint64_t before = consumed_;
             const int low = NextUnit();
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint32_t>(low) - 0xDC00);
             } else {
+                // Not a pair: what followed is read again as itself.
                 code = kReplacementCharacter;
                 in_.rdbuf()->pubseekpos(mark, std::ios::in);
-                consumed_ -= low >= 0 ? 2 : 0;
+                consumed_ = before;
             }
         } else if (code >= 0xDC00 && code <= 0xDFFF) {
             code = kReplacementCharacter;

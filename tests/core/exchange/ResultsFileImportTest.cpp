@@ -149,6 +149,30 @@ TEST(ResultsFileImport, ReadsUtf16WithEitherByteOrderMark) {
     }
 }
 
+// UTF-16 code units (little-endian after the mark) as lines of UTF-8: a pair of surrogates is one
+// character, a lone surrogate the replacement character without losing what follows, a lone CR a line
+// end, and half a unit at the end nothing.
+TEST(ResultsFileImport, Utf16SurrogatesAndLineEndsBecomeUtf8Lines) {
+    const std::pair<std::u16string, std::vector<std::string>> cases[] = {
+        {u"A\xD869\xDED6!", {"A\xF0\xAA\x9B\x96!"}},
+        {u"\xD834x\ry", {"\xEF\xBF\xBDx", "y"}},
+        {u"\xDC00z\r\n\xD834", {"\xEF\xBF\xBDz", "\xEF\xBF\xBD"}},
+        {u"w\r", {"w"}},
+    };
+    for (const auto& [units, expected] : cases) {
+        std::string bytes = "\xFF\xFE";
+        for (const char16_t unit : units)
+            bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        std::istringstream in(bytes + "Q"); // half a unit at the end
+        StreamLineSource source(in);
+        std::vector<std::string> lines;
+        for (std::string line; source.NextLine(line);)
+            lines.push_back(line);
+        EXPECT_EQ(lines, expected);
+        EXPECT_EQ(source.Progress(), 1.0);
+    }
+}
+
 TEST(ResultsFileImport, AWholeLeagueImportOfAFileWithoutTitlesSaysSo) {
     auto division = testing::MakeLeague(4, 2);
     const ImportCounters counters =
