@@ -118,8 +118,14 @@ private Q_SLOTS:
         tab.btnSquad->click();
         QCOMPARE(squadsShown, (std::vector<int>{12}));
 
-        // Team 04 v Team 03 1-0 becomes 1-1.
-        tab.btnChScore->click();
+        // Team 04 v Team 03 is moved to another day, and its 1-0 becomes 1-1 (Return opens the score).
+        harness.pickedDates = {40010};
+        const QSignalSpy repainted(grid->model(), &QAbstractItemModel::dataChanged);
+        tab.btnChDate->click();
+        QCOMPARE(repainted.size(), 1);
+        QVERIFY(Cell(grid, 0, 0) == u"16/07/2009"_s && harness.division->Results[12].MatchDate == 40010);
+        QCOMPARE(harness.app.edits->UndoCaption(), "Undo: re-date Team 04 v Team 03"s);
+        QTest::keyClick(grid, Qt::Key_Return);
         TfrmChScore& dialog = Opened<TfrmChScore>(tab);
         dialog.udAgainst->setValue(1);
         dialog.edAttend->setText(u"12a"_s);
@@ -149,6 +155,11 @@ private Q_SLOTS:
         crowd.BitBtn2->click();
         QCOMPARE(std::tuple(harness.division->Results[1].AwayGoals, harness.division->Results[1].Attendance),
                  std::tuple(31, 900));
+        // Delete asks to cancel the selected result too.
+        harness.prompts.answers = {Answer::No};
+        QTest::keyClick(grid, Qt::Key_Delete);
+        QVERIFY(harness.lastPrompt() == u"Cancel result for Team 01 v Team 02"_s &&
+                harness.division->Results[1].Played);
         // Squads stands left of Delete, which is the rightmost button.
         QVERIFY(tab.btnSquad->geometry().right() < tab.btnRemove->geometry().left());
     }
