@@ -8,6 +8,7 @@
 
 #include "app/TfrmMain.h"
 #include "app/TfrmProcess.h"
+#include "outlook/OutlookPage.h"
 #include "standings/LeagueTablePage.h"
 #include "stats/TeamStatisticsPage.h"
 
@@ -54,6 +55,7 @@ void InstallWorkspaceShortcuts(TfrmProcess& window) {
     window.miSave->setText(window.miSave->text() + QLatin1Char('\t') +
                            QKeySequence(kSaveKey).toString(QKeySequence::NativeText));
     NameShortcut(window.tablePage->btnPrint, kPrintKey);
+    NameShortcut(window.outlookPage->btnPrint, kPrintKey);
     NameShortcut(window.teamStatsPage->btnTSPrint, kPrintKey);
     for (QPushButton* exit : window.findChildren<QPushButton*>())
         if (exit->objectName().startsWith(QStringLiteral("btnExit")))

@@ -274,6 +274,9 @@ void TfrmProcess::PrintPage() {
     case WorkspacePage::LeagueTable:
         tablePage->btnPrintClick();
         break;
+    case WorkspacePage::Outlook:
+        outlookPage->btnPrintClick();
+        break;
     case WorkspacePage::TeamStatistics:
         teamStatsPage->btnTSPrintClick();
         break;

@@ -10,6 +10,7 @@
 
 #include "GuiHarness.h"
 #include "app/LeagueSettings.h"
+#include "outlook/OutlookPage.h"
 #include "platform/AccessibleNames.h"
 
 namespace vantorel::testing {
@@ -64,10 +65,20 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
         QTest::keyClick(window.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(window.TabSet1->currentIndex(), 0);
-        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier); // prints the table
-        QCOMPARE(harness.printJobs.size(), 1);
+        // Ctrl+P prints the table, the outlook and the team's summary, and has nothing to print elsewhere.
+        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        window.TabSet1->setCurrentIndex(int(WorkspacePage::Outlook));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.outlookPage->busy(), 20000);
+        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        window.TabSet1->setCurrentIndex(int(WorkspacePage::TeamStatistics));
+        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(harness.printJobs, (QStringList{u"Vantorel League Table"_s, u"Vantorel Outlook"_s,
+                                                 u"Vantorel Team Summary"_s}));
+        window.TabSet1->setCurrentIndex(0);
         QTest::keyClick(window.focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(window.TabSet1->currentIndex(), pages - 1);
+        QTest::keyClick(window.focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(harness.prompts.beeps, 1);
         // In the "Game:" list Ctrl+PgDn moves on and picks no home team, so nothing is left half entered.
         const int enter = int(WorkspacePage::EnterResults);
         window.TabSet1->setCurrentIndex(enter);
@@ -78,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(game->currentIndex() == -1 && !window.workspace().ResultPending);
         // Ctrl+S saves only a changed league; Ctrl+W closes.
         QTest::keyClick(window.focusWidget(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(harness.prompts.beeps, 1);
+        QCOMPARE(harness.prompts.beeps, 2);
         QTest::keyClick(window.focusWidget(), Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
     }
@@ -89,7 +100,10 @@ private Q_SLOTS:
         {
             OpenWorkspace window(harness, path);
             window.ShowTab(MaintenanceTab::Players);
-            QVERIFY(window.close());
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(window.focusWidget(), Qt::Key_Q, Qt::ControlModifier); // closes to quit
+            QVERIFY(!window.isVisible() && window.quitRequested());
         }
         OpenWorkspace window(harness, path, false);
         QCOMPARE(std::tuple(window.TabSet1->currentIndex(), window.Notebook1->currentIndex(),
