@@ -393,6 +393,10 @@ TEST_F(Cli, PlayersScorersSquadsAndTheMatchReport) {
     EXPECT_EQ(Out({"report", League(), "Hull", "Bury"}),
               "Result Details (09/08/2025)\nHull 3 - 1 Bury\nHT: 1 - 1\nAtt: 23456\n"
               "Hull:\n  Ann 23 Pen,67\n  Cal 80 og\nBury:\n  Cal 30\n");
+    EXPECT_EQ(Out({"stats", League(), "goals"}),
+              "Top Scorers\n2 Ann (Hull)\n\nThree or more goals in a match:\n\nPenalties Number Scored: 1\n"
+              "Penalties Most Against: 1 (Bury)\nPenalties Most Scored: 1 (Hull)\nOwn Goals Total: 1\n"
+              "Own Goals Most: 1 Cal\n");
     EXPECT_EQ(Out({"players", League(), "--sort", "goals"}),
               "Ann                   Hull                            2\n"
               "Cal                   Bury                            1\n"
@@ -495,6 +499,14 @@ TEST_F(Cli, OutlookPrintsTheLayoutScriptsRelyOnTheSameForTheSameSeed) {
         Out({"outlook", League(), "--as-at", "01/04/2006", "--simulations", "0", "--matches", "--csv"});
     EXPECT_TRUE(Has(matches, "Date,Home,Away,PHome,PDraw,PAway,Score\r\n", true));
     EXPECT_EQ(Lines(matches), 1 + 65);
+    // The plain table is headed by the league, the date (the last match date unless given) and what was
+    // simulated, and has a line a team.
+    const std::string plain = Out({"outlook", League(), "--as-at", "01/04/2006", "--exact-only"});
+    EXPECT_TRUE(Has(plain, "Premier League\nOutlook as at 01/04/2006, exact positions only\n", true));
+    EXPECT_TRUE(Has(plain, "\n  1  Chelsea                79  97 "));
+    EXPECT_EQ(Lines(plain), 5 + 20);
+    EXPECT_TRUE(Has(Out({"outlook", League(), "--simulations", "50", "--seed", "9"}),
+                    "Outlook as at 07/05/2006, 50 simulated seasons (seed 9)\n"));
     EXPECT_TRUE(Has(Out({"outlook", League(), "--as-at", "01/04/2006", "--witness", "Sunderland", "best"}),
                     "Sunderland can still finish ", true));
     ExpectOneLineError({"outlook", League(), "--witness", "Sunderland", "middle"}, "best or worst");
