@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -132,7 +133,10 @@ private Q_SLOTS:
 
         // Ten games a season in 680 of the 700 pixels: Team 2's first game's column runs from x = 10 to 78.
         const QSize graphSize = graph.pbGraph->size();
-        graph.pbGraphMouseMove(20, graph.pbGraph->height() / 2);
+        const QPoint firstGame(20, graph.pbGraph->height() / 2);
+        QMouseEvent move(QEvent::MouseMove, firstGame, graph.pbGraph->mapToGlobal(firstGame), Qt::NoButton,
+                         {}, {});
+        QApplication::sendEvent(graph.pbGraph, &move);
         QVERIFY(graph.hoverGame() == 1 && graph.edMatch->isVisible());
         // The read-out never widens the window under the pointer.
         QApplication::processEvents();
@@ -140,8 +144,11 @@ private Q_SLOTS:
         QVERIFY(graph.edMatch->text().contains(u"Team 02"_s));
         std::vector<int> opened;
         graph.onShowResult = [&](int result) { opened.push_back(result); };
-        graph.pbGraphDblClick();
+        QTest::mouseDClick(graph.pbGraph, Qt::LeftButton, {}, firstGame);
         QCOMPARE(opened.size(), std::size_t{1});
+        QEvent leave(QEvent::Leave); // the pointer leaves the graph, and the read-out goes
+        QApplication::sendEvent(graph.pbGraph, &leave);
+        QVERIFY(!graph.edMatch->isVisible());
 
         graph.RadioGroup1->button(1)->click();
         QVERIFY(graph.RadioGroup2Box->isEnabled() && graph.lineStyle());
