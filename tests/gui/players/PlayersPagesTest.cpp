@@ -226,6 +226,12 @@ private Q_SLOTS:
         away.sgSquad->setCurrentCell(3, 0);
         away.btnRemove->click(); // an empty line
         QCOMPARE(harness.prompts.beeps, 2);
+        // The other side shows its own squad, and a player added from here joins that side's team.
+        away.cbTeams->setCurrentIndex(0);
+        QCOMPARE(away.sgSquad->item(1, 0)->text(), u"P01"_s);
+        away.btnAddPlayer->click();
+        QVERIFY(away.frmAddPlayer->isVisible() && away.frmAddPlayer->cbTeam->currentText() == u"Team 01"_s);
+        away.frmAddPlayer->reject();
         away.btnCancel->click();
         QCOMPARE(std::tuple(harness.division->Header().SquadCount, harness.division->Results[1].AwaySquad),
                  std::tuple(1, 0));
