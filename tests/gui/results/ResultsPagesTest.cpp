@@ -184,12 +184,14 @@ private Q_SLOTS:
 
         grid->setCurrentIndex(grid->model()->index(0, 5));
         QVERIFY(page.sbScore->isVisible());
-        page.sbScoreDownClick();
+        const auto spin = page.sbScore->findChildren<QToolButton*>(); // up, then down
+        spin.at(1)->click();
         QCOMPARE(harness.prompts.beeps, 1);
         QTest::keyClick(grid, Qt::Key_Plus);
-        QVERIFY(harness.division->Results[first].AwayGoals == 1 &&
+        spin.at(0)->click();
+        QVERIFY(harness.division->Results[first].AwayGoals == 2 &&
                 harness.division->Results[first].Predicted);
-        QCOMPARE(Cell(grid, 0, 5), u"1"_s);
+        QCOMPARE(Cell(grid, 0, 5), u"2"_s);
 
         // Right after opening a double click does nothing; after a Set Date it copies that date.
         const int second = page.model->list().At(1);
@@ -206,6 +208,9 @@ private Q_SLOTS:
         page.sgPredictDblClick();
         QCOMPARE(harness.division->Results[second].MatchDate, 46010.0);
 
+        QTest::keyClick(grid, Qt::Key_Return); // opens the score dialog as Set Score does
+        Opened<TfrmPredict>(page).reject();
+        QTRY_VERIFY(!page.findChild<TfrmPredict*>());
         page.btnPrScore->click();
         TfrmPredict& dialog = Opened<TfrmPredict>(page);
         QCOMPARE(dialog.edDate->text(), Shown(harness, 46010));
