@@ -240,8 +240,12 @@ private Q_SLOTS:
 
         QList<int> shownResults;
         page.onShowResult = [&shownResults](int result) { shownResults.append(result); };
+        std::vector<int> graphs; // a double click on the points graph opens the team's graph
+        page.onShowGraph = [&graphs](int team) { graphs.push_back(team); };
+        QTest::mouseDClick(page.PointsGraph, Qt::LeftButton);
+        QCOMPARE(graphs, std::vector<int>{1});
         page.sgTmPlayers->setCurrentCell(0, 0);
-        page.sgTmPlayersDblClick();
+        QTest::keyClick(page.sgTmPlayers, Qt::Key_Return);
         TfrmPlayer& record = Opened<TfrmPlayer>(page);
         QVERIFY(record.isModal() && record.lbYellow->text() == u"1"_s);
         QCOMPARE(record.windowTitle(), u"Statistics for Ann (Team 01)"_s);
