@@ -11,6 +11,7 @@
 #include "app/Workspace.h"
 #include "cmdline/Usage.h"
 #include "results/ResultEntry.h"
+#include "store/Journal.h"
 #include "support/SampleSeason.h"
 #include "support/TempFolder.h"
 
@@ -481,6 +482,24 @@ TEST_F(Cli, ChangesAWindowLeftUnsavedAreRecoveredBeforeAnyOtherChange) {
     EXPECT_FALSE(Has(Out({"info", League()}), "Unsaved"));
     Out({"result", League(), "enter", "York", "Leeds", "0-3"});
     EXPECT_EQ(Out({"recover", League(), "--discard"}), League() + ": no unsaved changes\n");
+
+    // A window still making changes keeps its journal; one whose league file has changed since it died has
+    // its journal kept aside.
+    const std::string other = folder_.file("other.div");
+    NewLeague("Bury\nHull\nLeeds\nYork\n", other);
+    {
+        Workspace workspace;
+        auto division = std::make_unique<Division>();
+        ASSERT_TRUE(workspace.Open(League(), *division, Settings{}));
+        ASSERT_TRUE(EnterResult(*division, {3, 4, 1, 1, 45001, 0}));
+        ASSERT_TRUE(workspace.edits.Record("result Leeds v York 1-1"));
+        EXPECT_TRUE(Has(Out({"info", League()}), "\nUnsaved changes: being made in Vantorel now\n"));
+        ExpectOneLineError({"recover", League()}, "the league is open in Vantorel; save or close it there");
+    }
+    std::filesystem::copy_file(other, League(), std::filesystem::copy_options::overwrite_existing);
+    EXPECT_TRUE(Has(Out({"info", League()}), "\nUnsaved changes: a journal that no longer fits this file"));
+    ExpectOneLineError({"recover", League()}, "They were kept in " + JournalPathOf(League()) + ".kept-1.");
+    EXPECT_EQ(Out({"recover", League()}), League() + ": no unsaved changes\n");
 }
 
 TEST_F(Cli, OutlookPrintsTheLayoutScriptsRelyOnTheSameForTheSameSeed) {
