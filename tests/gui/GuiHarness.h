@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 // The widgets the windows are built of, which every test drives.
@@ -115,12 +116,20 @@ QStringList Column(const QTableWidget* grid, int column);
 // The widgets inside `root` that their parent's layout does not hold, as one left out of it would be,
 // named by class and object name.
 QStringList Unplaced(const QWidget& root);
+// The dialog or window of type T that `parent` holds, or none. It goes by the C++ type, so that a dialog
+// class without Q_OBJECT (whose meta-object is QDialog's) is not mistaken for another dialog.
+template <typename T> T* FindOpened(const QObject& parent) {
+    for (QObject* object : parent.findChildren<QObject*>())
+        if (auto* child = dynamic_cast<T*>(object))
+            return child;
+    return nullptr;
+}
 // The dialog or window of type T that `parent` has opened; a test without one, or with one that leaves a
 // widget out of its layout, fails by the exception.
 template <typename T> T& Opened(const QObject& parent) {
-    T* child = parent.findChild<T*>();
+    T* child = FindOpened<T>(parent);
     if (!child)
-        throw std::runtime_error(std::string("nothing open of type ") + T::staticMetaObject.className());
+        throw std::runtime_error(std::string("nothing open of type ") + typeid(T).name());
     if (const QStringList unplaced = Unplaced(*child); !unplaced.isEmpty())
         throw std::runtime_error("outside the layout: " + unplaced.join(u", "_s).toStdString());
     return *child;

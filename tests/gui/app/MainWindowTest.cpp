@@ -138,6 +138,10 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_F1);
         window.btnHelpClick();
         QCOMPARE(harness.help.contexts, (std::vector<int>{200, 0}));
+        window.btnNew->click();
+        Opened<TfrmNew>(window).close();
+        window.btnSetup->click();
+        Opened<TfrmSetup>(window).close();
         window.close(); // the help window goes with the main window
         QCOMPARE(harness.help.closes, 1);
     }

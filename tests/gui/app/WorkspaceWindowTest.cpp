@@ -90,6 +90,10 @@ private Q_SLOTS:
         // Ctrl+S saves only a changed league; Ctrl+W closes.
         QTest::keyClick(window.focusWidget(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(harness.prompts.beeps, 2);
+        window.TabSet1->setCurrentIndex(0);
+        QTest::keyClick(window.tablePage->DivTable, Qt::Key_Menu); // the table's menu
+        QVERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QApplication::activePopupWidget()->close();
         QTest::keyClick(window.focusWidget(), Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
     }

@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 1);
 
         // A score above the dialog's range survives a change of the crowd.
-        QTRY_VERIFY(!tab.findChild<TfrmChScore*>()); // the last dialog is gone
+        QTRY_VERIFY(!FindOpened<TfrmChScore>(tab)); // the last dialog is gone
         grid->setCurrentIndex(grid->model()->index(0, 0));
         tab.btnChScore->click();
         TfrmChScore& crowd = Opened<TfrmChScore>(tab);
@@ -210,7 +210,7 @@ private Q_SLOTS:
 
         QTest::keyClick(grid, Qt::Key_Return); // opens the score dialog as Set Score does
         Opened<TfrmPredict>(page).reject();
-        QTRY_VERIFY(!page.findChild<TfrmPredict*>());
+        QTRY_VERIFY(!FindOpened<TfrmPredict>(page));
         page.btnPrScore->click();
         TfrmPredict& dialog = Opened<TfrmPredict>(page);
         QCOMPARE(dialog.edDate->text(), Shown(harness, 46010));
@@ -244,7 +244,7 @@ private Q_SLOTS:
         QVERIFY(dialog.isVisible() && !harness.division->DataChanged());
         dialog.gbMatchDays->edSkip->setText(Shown(harness, 46013));
         dialog.btnOK->click();
-        QTRY_VERIFY(!page.findChild<TfrmSchedule*>());
+        QTRY_VERIFY(!FindOpened<TfrmSchedule>(page));
         QVERIFY(harness.division->DataChanged());
         // Six match days of two matches, the second moved past the skipped date; the grid shows them.
         const int first = page.model->list().At(0);
