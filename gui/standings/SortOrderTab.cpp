@@ -14,7 +14,7 @@
 namespace vantorel {
 namespace {
 
-const QString kRuleMime = QStringLiteral("application/x-vantorel-sort-rule");
+const QString kRuleMime = QString::fromLatin1(kRuleMimeType);
 
 QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -29,6 +29,10 @@ QLabel* Note(const char* text, QWidget* parent) {
 }
 
 } // namespace
+
+QByteArray RuleDragPayload(SortRuleLists::List from, int index) {
+    return QByteArray::number(static_cast<int>(from)) + " " + QByteArray::number(index);
+}
 
 RuleListBox::RuleListBox(SortRuleLists::List which, QWidget* parent) : QListWidget(parent), which_(which) {
     setAcceptDrops(true);
@@ -48,8 +52,7 @@ void RuleListBox::mouseMoveEvent(QMouseEvent* event) {
         (event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
         return;
     auto* data = new QMimeData;
-    data->setData(kRuleMime,
-                  QByteArray::number(static_cast<int>(which_)) + " " + QByteArray::number(dragIndex_));
+    data->setData(kRuleMime, RuleDragPayload(which_, dragIndex_));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     dragIndex_ = -1;

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QByteArray>
 #include <QListWidget>
 #include <QWidget>
 
@@ -12,6 +13,10 @@ class QPushButton;
 class QToolButton;
 
 namespace vantorel {
+
+// A rule's drag: the list it comes from and its index there, as "1 3", under its own MIME type.
+inline constexpr const char* kRuleMimeType = "application/x-vantorel-sort-rule";
+QByteArray RuleDragPayload(SortRuleLists::List from, int index);
 
 // A list of sort rules whose items can be dragged to the end of this list or of the other one.
 class RuleListBox : public QListWidget {

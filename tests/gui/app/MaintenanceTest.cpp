@@ -1,4 +1,6 @@
 #include <QAbstractItemView>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QStackedWidget>
 
@@ -142,10 +144,20 @@ private Q_SLOTS:
         QCOMPARE(Items(tab.lbActive).first(), u"Points total"_s);
 
         // Dropping an available rule on the active list, then one active rule on the available list.
-        tab.ListDrop(SortRuleLists::List::Available, 0, SortRuleLists::List::Active);
+        const auto drop = [](QListWidget* onto, SortRuleLists::List from, int index) {
+            QMimeData data;
+            data.setData(QString::fromLatin1(kRuleMimeType), RuleDragPayload(from, index));
+            QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(onto->viewport(), &enter);
+            QDropEvent dropped(QPointF(5, 5), Qt::MoveAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(onto->viewport(), &dropped);
+            return enter.isAccepted();
+        };
+        QVERIFY(drop(tab.lbActive, SortRuleLists::List::Available, 0));
         QCOMPARE(Items(tab.lbActive).last(), u"Possible Points"_s);
-        tab.ListDrop(SortRuleLists::List::Active, 3, SortRuleLists::List::Available);
+        QVERIFY(drop(tab.lbAvail, SortRuleLists::List::Active, 3));
         QCOMPARE(Items(tab.lbAvail).last(), u"Team name"_s);
+
         window.ShowTab(MaintenanceTab::Table);
         QVERIFY(harness.division->Header().SortRules.stored() == "1235"s && harness.division->DataChanged());
 
