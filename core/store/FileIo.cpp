@@ -280,16 +280,14 @@ Status OpenRegularFile(const std::string& path, int& fd, struct stat& info) {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return IoFailure(errno);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = errno;
-        const bool folder = S_ISDIR(info.st_mode);
-        ::close(fd);
-        fd = -1;
-        if (folder)
-            return IoFailure(EISDIR);
-        return error != 0 ? IoFailure(error) : Status::Error(kNotAFileMessage);
-    }
-    return Status::Ok();
+    const bool known = ::fstat(fd, &info) == 0;
+    if (known && S_ISREG(info.st_mode))
+        return Status::Ok();
+    // Said by what the file is, not by an errno left over from an earlier call.
+    const int error = known ? (S_ISDIR(info.st_mode) ? EISDIR : 0) : errno;
+    ::close(fd);
+    fd = -1;
+    return error != 0 ? IoFailure(error) : Status::Error(kNotAFileMessage);
 }
 
 // Reads at most maxBytes from an open file.
@@ -315,7 +313,6 @@ bool ReadUpTo(int fd, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
 Status ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
     int opened = -1;
     struct stat info {};
-    errno = 0;
     if (auto status = OpenRegularFile(path, opened, info); !status)
         return status;
     const Descriptor fd(opened);
@@ -430,7 +427,6 @@ Status WriteBackup(const std::string& path, const std::string& backupPath) {
     const fs::path source = ResolveLinks(path);
     int opened = -1;
     struct stat info {};
-    errno = 0;
     if (auto status = OpenRegularFile(source.string(), opened, info); !status)
         return status;
     const Descriptor fd(opened);
