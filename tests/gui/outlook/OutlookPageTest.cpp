@@ -70,6 +70,16 @@ private Q_SLOTS:
         QVERIFY(page.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
         QCOMPARE(page.OutlookTable->item(0, 1)->text(), u"Renamed Rovers"_s);
+
+        // A date from the calendar starts it again as at that date; there is nothing before the first match.
+        harness.pickedDates = {SyntheticRoundDate(1)};
+        page.btnDivDate->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
+        QCOMPARE(page.shown()->start.open.size(), std::size_t{24});
+        for (int step = 0; step < 3; ++step)
+            page.btnSpinDown->click();
+        QCOMPARE(harness.prompts.beeps, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.busy(), 20000);
     }
 
     void steppingBackReopensTheSeasonAndCancelKeepsTheExactPart() {
