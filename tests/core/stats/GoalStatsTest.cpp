@@ -310,7 +310,8 @@ TEST(PlayerRecordView, GoalsAndSquadsMakeOneRowPerMatchNewestFirst) {
     std::copy_if(canvas.boxes.begin(), canvas.boxes.end(), std::back_inserter(bars),
                  [](const auto& box) { return box.outlined; });
     ASSERT_EQ(bars.size(), 9u);
-    EXPECT_EQ(std::tuple(bars[0].right, bars[0].brush, bars[1].brush), std::tuple(6 * 27, kBlue, kRed));
+    EXPECT_EQ(std::tuple(bars[0].right, bars[0].brush, bars[1].brush, bars[2].brush),
+              std::tuple(6 * 27, kBlue, kRed, kBlue));                        // alternating
     EXPECT_EQ(std::pair(bars[6].right, bars[6].top), std::pair(3 * 27, 120)); // Hat Tricks: 1
     EXPECT_EQ(canvas.TextNamed("6").x, 6 * 27 + 4);
 }

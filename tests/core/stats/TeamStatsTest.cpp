@@ -305,6 +305,7 @@ TEST(TeamSummaryPrintout, GamesRunOldestFirstWithScoresAndPointsBars) {
     ASSERT_EQ(bars.size(), 2u); // the first win only pays off the deduction
     EXPECT_EQ(bars[0].top, canvas.TextNamed("12-1").y);
     EXPECT_EQ(bars[1].right - bars[1].left, 2 * (bars[0].right - bars[0].left));
+    EXPECT_TRUE(bars[0].brush == kBlue && bars[1].brush == kBlue); // the colour of a win
 }
 
 TEST(TeamSummaryPrintout, GamesThatDoNotFitContinueOnPagesWithColumnHeadings) {
