@@ -57,6 +57,34 @@ TEST(NewLeague, StoresTeamsAlphabeticallyWithoutRegardToCaseAndTheHeaderAsAnswer
     EXPECT_FALSE(h.TrackGoals);
 }
 
+// Answers out of range are refused whoever gives them (the command line passes its options on as they are).
+TEST(NewLeague, RefusesEachAnswerOutOfRange) {
+    using Change = void (*)(NewLeagueAnswers&);
+    const std::pair<Change, const char*> cases[] = {
+        {[](NewLeagueAnswers& a) { a.teamNames.pop_back(); }, "A league has 4 to 24 teams; 3 were given."},
+        {[](NewLeagueAnswers& a) { a.winPoints = 4; }, "A win is worth 2 or 3 points."},
+        {[](NewLeagueAnswers& a) { a.playTimes = 3; }, "Teams play each other once, twice or four times."},
+        {[](NewLeagueAnswers& a) { a.ownTeam = 5; }, "The own team must be one of the league's teams."},
+        {[](NewLeagueAnswers& a) { a.promoteCount = 5; }, "Up to 4 teams go up and up to 4 go down."},
+        {[](NewLeagueAnswers& a) { a.relegateCount = -1; }, "Up to 4 teams go up and up to 4 go down."},
+        {[](NewLeagueAnswers& a) { a.teamSize = 4; }, "A team has 5 to 11 players."},
+        {[](NewLeagueAnswers& a) { a.teamSize = 12; }, "A team has 5 to 11 players."},
+        {[](NewLeagueAnswers& a) { a.subsCount = 6; }, "A team has 0 to 5 substitutes."}};
+    for (const auto& [change, message] : cases) {
+        NewLeagueAnswers answers;
+        answers.tableName = "L";
+        answers.teamNames = {"A", "B", "C", "D"};
+        answers.ownTeam = 4;
+        answers.promoteCount = answers.relegateCount = 4;
+        answers.teamSize = 5;
+        answers.subsCount = 5;
+        Division division;
+        ASSERT_TRUE(BuildNewLeague(answers, division)); // each limit itself is allowed
+        change(answers);
+        EXPECT_EQ(BuildNewLeague(answers, division).message(), message);
+    }
+}
+
 TEST(NewLeague, TheWizardsChecksAndTheirMessages) {
     EXPECT_TRUE(CheckTeamNames({"Leeds", "leeds", "Hull", "York"}, 4));
     EXPECT_EQ(CheckTeamNames({"Leeds", "Hull", "Leeds", "York"}, 4).message(),

@@ -187,6 +187,7 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsFoldedWholeCharactersAndOneT
     for (int r = 1; r <= 6; ++r)
         testing::Edit(*division).Result(r).MatchDate = kMatchDay + r;
     testing::PlayFixture(*division, 1, 2, 1, kMatchDay + 1);
+    testing::Edit(*division).Result(1).Attendance = 23456;
 
     const Calendar all = ExportedCalendar(*division, 0), one = ExportedCalendar(*division, 1);
     EXPECT_EQ(Lines(all.unfolded.begin(), all.unfolded.begin() + 5),
@@ -206,6 +207,8 @@ TEST(CalendarExport, DatedFixturesBecomeAllDayEventsFoldedWholeCharactersAndOneT
     EXPECT_EQ(summaries[0], "Ålesund Ærøskøbing Østerå IK 2-1 Team 02");
     EXPECT_EQ(summaries[1], "Ålesund Ærøskøbing Østerå IK v Team 03");
     EXPECT_EQ(all.Values("DTEND;VALUE=DATE:")[1], "20260322");
+    EXPECT_EQ(all.Values("DESCRIPTION:")[0],
+              "Første Division Ærøskøbing Øst\\, match 1\\, attendance 23456"); // commas escaped
 
     // One team's calendar gives each fixture the league calendar's UID. (web_exports.py reads the calendar
     // back with a real parser: its structure, each event's start day, unique UIDs that stay when a result

@@ -103,6 +103,11 @@ TEST(OutlookTableTest, StatusFromTheExactRange) {
         range.worst = worst;
         EXPECT_EQ(TeamStatus(header, range, 20), status) << best << ".." << worst;
     }
+    std::vector<std::tuple<int, int, std::string>> zones;
+    for (const ZoneSpan& span : LeagueZones(header))
+        zones.emplace_back(span.first, span.last, span.heading);
+    EXPECT_EQ(zones, (std::vector<std::tuple<int, int, std::string>>{
+                         {1, 1, "Title"}, {1, 2, "Promotion"}, {3, 6, "Play-off"}, {18, 20, "Relegation"}}));
 }
 
 TEST(OutlookTableTest, CsvLayoutScriptsRelyOn) {
