@@ -8,6 +8,7 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmNew.h"
 #include "app/TfrmSetup.h"
+#include "exchange/CsvImport.h"
 #include "results/MatchDaysBox.h"
 #include "store/IniFile.h"
 
@@ -293,7 +294,15 @@ private Q_SLOTS:
                                                 "13/09/2025,Rovers,albion,2,1\n14/09/2025,City,Dynamo,0,0\n"
                                                 "20/09/2025,albion,City,1,1\n";
         TfrmNew wizard(harness.app, nullptr);
-        harness.chosenImportFiles = {QString::fromStdString(csv)};
+        // A file that cannot be read, or holds no results, is said and leaves the wizard as it was.
+        const std::string notes = harness.folder.file("notes.csv");
+        std::ofstream(notes, std::ios::binary) << "shopping list\n";
+        harness.chosenImportFiles = {QString::fromStdString(csv + ".gone"), QString::fromStdString(notes),
+                                     QString::fromStdString(csv)};
+        wizard.btnFromResults->click();
+        QCOMPARE(harness.lastPrompt(), QString::fromUtf8(kImportFileUnreadable));
+        wizard.btnFromResults->click();
+        QVERIFY(harness.prompts.shown.size() == 2 && wizard.TableName->text().isEmpty());
         wizard.btnFromResults->click();
         QCOMPARE(wizard.TableName->text(), u"Sunday League"_s);
         QVERIFY(!wizard.edtTeams->isEnabled() && wizard.edtTeams->value() == 4);
