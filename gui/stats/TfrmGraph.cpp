@@ -13,7 +13,6 @@
 
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
-#include "platform/WindowModal.h"
 #include "platform/WindowPlaces.h"
 #include "store/TextCodec.h"
 #include "store/Names.h"
