@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Printers, TablePrintoutResolution, ::testing::Values(30
 constexpr int kWidth = 1200;
 constexpr int kHeight = 900;
 
-// The cell texts drawn, by (home, away) from their positions.
+// The cell texts drawn, by (home, away) from their positions; a cell drawn twice fails the test.
 std::map<std::pair<int, int>, std::string> Cells(const RecordingCanvas& canvas, const MatchesGridLayout& m,
                                                  int teams) {
     std::map<std::pair<int, int>, std::string> cells;
@@ -270,8 +270,9 @@ std::map<std::pair<int, int>, std::string> Cells(const RecordingCanvas& canvas, 
             continue;
         const int home = (text.y - m.gridTop) / m.cellHeight + 1;
         const int away = (text.x - m.gridLeft) / m.cellWidth + 1;
-        if (home >= 1 && home <= teams && away >= 1 && away <= teams && text.x >= m.gridLeft)
-            cells[{home, away}] = text.text;
+        if (home >= 1 && home <= teams && away >= 1 && away <= teams && text.x >= m.gridLeft &&
+            !cells.emplace(std::pair(home, away), text.text).second)
+            ADD_FAILURE() << "cell " << home << "," << away << " drawn twice";
     }
     return cells;
 }

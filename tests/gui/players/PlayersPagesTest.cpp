@@ -211,6 +211,7 @@ private Q_SLOTS:
                  (QStringList{u"61"_s, u"Y"_s}));
 
         dialog.btnOK->click();
+        QVERIFY(!dialog.isVisible());
         QCOMPARE(std::tuple(harness.division->Header().SquadCount, harness.division->Results[1].HomeSquad,
                             harness.division->Results[1].AwaySquad),
                  std::tuple(1, 1, 0));

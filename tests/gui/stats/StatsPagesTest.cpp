@@ -244,6 +244,9 @@ private Q_SLOTS:
         page.onShowGraph = [&graphs](int team) { graphs.push_back(team); };
         QTest::mouseDClick(page.PointsGraph, Qt::LeftButton);
         QCOMPARE(graphs, std::vector<int>{1});
+        page.sgTmPlayers->setCurrentCell(-1, -1);
+        QTest::keyClick(page.sgTmPlayers, Qt::Key_Return); // no player: nothing opens
+        QVERIFY(!FindOpened<TfrmPlayer>(page));
         page.sgTmPlayers->setCurrentCell(0, 0);
         QTest::keyClick(page.sgTmPlayers, Qt::Key_Return);
         TfrmPlayer& record = Opened<TfrmPlayer>(page);
