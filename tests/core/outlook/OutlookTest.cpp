@@ -103,6 +103,11 @@ TEST(OutlookTableTest, StatusFromTheExactRange) {
         range.worst = worst;
         EXPECT_EQ(TeamStatus(header, range, 20), status) << best << ".." << worst;
     }
+    PositionRange last;
+    last.best = last.worst = 20;
+    header.RelegateCount = 1; // a single place down
+    EXPECT_EQ(TeamStatus(header, last, 20), "Relegated");
+    header.RelegateCount = 3;
     std::vector<std::tuple<int, int, std::string>> zones;
     for (const ZoneSpan& span : LeagueZones(header))
         zones.emplace_back(span.first, span.last, span.heading);

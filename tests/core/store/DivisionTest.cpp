@@ -76,6 +76,11 @@ TEST(DivisionCapacity, AFullArrayRefusesTheNextRecordAndChangesNothing) {
     EXPECT_EQ(std::tuple(header.GoalCount, header.PlayerCount, header.SquadCount),
               std::tuple(4000, 1500, 2208));
     EXPECT_FALSE(division->DataChanged());
+    // A re-score needing no more goal records than its result holds goes through, the last record's too.
+    const int last = division->Goals[4000].Result;
+    const int goals = division->Results[last].HomeGoals + division->Results[last].AwayGoals;
+    const bool allHome = division->Results[last].AwayGoals == 0;
+    EXPECT_TRUE(RescoreResult(*division, last, allHome ? 0 : goals, allHome ? goals : 0, 0));
 }
 
 // A player named by a goal (an own goal too) or a squad line stays; deleting another renumbers the later
