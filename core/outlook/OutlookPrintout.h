@@ -8,8 +8,8 @@ namespace vantorel {
 // The name the outlook's picture is first offered under, in the league folder.
 inline constexpr const char* kOutlookPictureName = "Outlook.png";
 
-// The outlook table on a page or a picture of the given size: the league's name, the caption line, then
-// the table with its heat map, the font sized so that every row fits.
+// The outlook table on a page or a picture of the given size: the league's name, the caption wrapped to
+// the page's width, then the table with its heat map, the font sized so that every row fits.
 void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook& outlook,
                          const std::string& caption, int width, int height);
 

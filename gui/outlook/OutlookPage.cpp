@@ -290,8 +290,10 @@ void OutlookPage::FillTable() {
 }
 
 void OutlookPage::btnPrintClick() {
-    if (!outlook_)
+    if (!outlook_) {
+        app_.prompts.Beep(); // nothing to print yet
         return;
+    }
     const std::shared_ptr<const Outlook> outlook = outlook_;
     const std::string caption = CaptionText();
     app_.print(this, QStringLiteral("Vantorel Outlook"),

@@ -14,8 +14,8 @@
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
 #include "platform/WindowPlaces.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {

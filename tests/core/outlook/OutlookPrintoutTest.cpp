@@ -1,6 +1,7 @@
 // The outlook's printed table and a team's chart of chances.
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 
 #include <gtest/gtest.h>
@@ -36,13 +37,19 @@ double Sum(const std::vector<ChartBar>& bars) {
                            [](double sum, const ChartBar& bar) { return sum + bar.chance; });
 }
 
-// Whether every text drawn lies on a page of the given size.
+// Whether every text, rule and cell drawn lies on a page of the given size.
 ::testing::AssertionResult OnThePage(const RecordingCanvas& canvas, int width, int height) {
     for (const auto& text : canvas.texts) {
         const int right = text.x + static_cast<int>(text.text.size()) * text.font.size;
         if (text.x < 0 || right > width || text.y + 2 * text.font.size > height)
             return ::testing::AssertionFailure() << "'" << text.text << "' is off the page";
     }
+    for (const auto& line : canvas.lines)
+        if (std::max(line.x1, line.x2) > width || std::max(line.y1, line.y2) > height)
+            return ::testing::AssertionFailure() << "a rule at y " << line.y1 << " is off the page";
+    for (const auto& box : canvas.boxes)
+        if (box.right > width || box.bottom > height)
+            return ::testing::AssertionFailure() << "a cell at y " << box.top << " is off the page";
     return ::testing::AssertionSuccess();
 }
 
@@ -74,8 +81,8 @@ TEST(OutlookPrintout, TheWholeTableFitsThePageWithItsTitleCaptionAndHeatMap) {
 
     // A low page counts the caption's lines in the height; one with room to spare keeps the 12 points.
     RecordingCanvas low, roomy;
-    DrawOutlookPrintout(low, *league.division, league.outlook, caption, 1000, 500);
-    EXPECT_TRUE(OnThePage(low, 1000, 500));
+    DrawOutlookPrintout(low, *league.division, league.outlook, caption, 1000, 510);
+    EXPECT_TRUE(OnThePage(low, 1000, 510));
     DrawOutlookPrintout(roomy, *league.division, league.outlook, "x", 20000, 20000);
     EXPECT_EQ(roomy.texts[1].font.size, 12);
 }

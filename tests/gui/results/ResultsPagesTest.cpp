@@ -120,9 +120,9 @@ private Q_SLOTS:
 
         // Team 04 v Team 03 is moved to another day, and its 1-0 becomes 1-1 (Return opens the score).
         harness.pickedDates = {40010};
-        const QSignalSpy repainted(grid->model(), &QAbstractItemModel::dataChanged);
+        const QSignalSpy changed(grid->model(), &QAbstractItemModel::dataChanged); // the row is redrawn
         tab.btnChDate->click();
-        QCOMPARE(repainted.size(), 1);
+        QVERIFY(!changed.isEmpty());
         QVERIFY(Cell(grid, 0, 0) == u"16/07/2009"_s && harness.division->Results[12].MatchDate == 40010);
         QCOMPARE(harness.app.edits->UndoCaption(), "Undo: re-date Team 04 v Team 03"s);
         QTest::keyClick(grid, Qt::Key_Return);
@@ -184,11 +184,16 @@ private Q_SLOTS:
 
         grid->setCurrentIndex(grid->model()->index(0, 5));
         QVERIFY(page.sbScore->isVisible());
-        const auto spin = page.sbScore->findChildren<QToolButton*>(); // up, then down
-        spin.at(1)->click();
+        const auto spin = [&page](Qt::ArrowType arrow) {
+            for (QToolButton* half : page.sbScore->findChildren<QToolButton*>())
+                if (half->arrowType() == arrow)
+                    return half;
+            throw std::runtime_error("no spin half");
+        };
+        spin(Qt::DownArrow)->click();
         QCOMPARE(harness.prompts.beeps, 1);
         QTest::keyClick(grid, Qt::Key_Plus);
-        spin.at(0)->click();
+        spin(Qt::UpArrow)->click();
         QVERIFY(harness.division->Results[first].AwayGoals == 2 &&
                 harness.division->Results[first].Predicted);
         QCOMPARE(Cell(grid, 0, 5), u"2"_s);
