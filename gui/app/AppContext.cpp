@@ -7,6 +7,7 @@
 #include "platform/InstantMnemonics.h"
 #include "platform/SteadyPalette.h"
 #include "platform/WidgetMap.h"
+#include "stats/ProgressGraph.h"
 
 namespace vantorel {
 namespace {
@@ -24,6 +25,18 @@ QIcon ApplicationIcon() {
 void AppContext::ApplyHints() const {
     if (hints)
         hints->setHintsShown(settings.ShowHints);
+}
+
+bool AppContext::SavePicture(QWidget* parent, const std::string& suggested, const QImage& picture) const {
+    const QString chosen = choosePictureFile(parent, QString::fromStdString(suggested));
+    if (chosen.isEmpty())
+        return false;
+    const std::string file = WithPngExtension(chosen.toStdString());
+    if (!picture.save(QString::fromStdString(file), "PNG")) {
+        prompts.Error("The picture could not be saved to " + file + ".");
+        return false;
+    }
+    return true;
 }
 
 void AppContext::RecordEdit(const std::string& step, StepMerge merge) const {

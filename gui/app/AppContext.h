@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include <QImage>
 #include <QPoint>
 #include <QString>
 
@@ -69,6 +70,9 @@ struct AppContext {
 
     // Switches the application's pop-up hints as the settings say.
     void ApplyHints() const;
+    // Asks for a file, offered under `suggested`, and saves the picture there as PNG, ".png" added when the
+    // name lacks it; false when cancelled, or when the file could not be written, which is said.
+    bool SavePicture(QWidget* parent, const std::string& suggested, const QImage& picture) const;
 
     // The undo history and journal of the league open in the workspace; none while no league is open.
     LeagueEdits* edits = nullptr;

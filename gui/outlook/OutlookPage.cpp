@@ -25,7 +25,6 @@
 #include "outlook/OutlookView.h"
 #include "outlook/TfrmOutlookChart.h"
 #include "platform/QtCanvas.h"
-#include "stats/ProgressGraph.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -324,11 +323,6 @@ void OutlookPage::btnExportClick() {
 void OutlookPage::btnPictureClick() {
     if (!outlook_)
         return;
-    const QString chosen =
-        app_.choosePictureFile(this, QString::fromStdString(app_.leagueFolder + kOutlookPictureName));
-    if (chosen.isEmpty())
-        return;
-    const QString file = QString::fromStdString(WithPngExtension(chosen.toStdString()));
     QImage picture(1600, 900, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
@@ -337,8 +331,7 @@ void OutlookPage::btnPictureClick() {
         DrawOutlookPrintout(canvas, app_.division, *outlook_, CaptionText(), picture.width(),
                             picture.height());
     }
-    if (!picture.save(file, "PNG"))
-        app_.prompts.Error("The picture could not be saved as " + file.toStdString());
+    app_.SavePicture(this, app_.leagueFolder + kOutlookPictureName, picture);
 }
 
 void OutlookPage::OutlookTableDblClick(int row) {

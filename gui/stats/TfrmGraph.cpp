@@ -181,12 +181,6 @@ void TfrmGraph::pbGraphDblClick() {
 }
 
 bool TfrmGraph::btnSaveClick() {
-    const QString suggested =
-        QString::fromStdString(app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_));
-    const QString chosen = app_.choosePictureFile(this, suggested);
-    if (chosen.isEmpty())
-        return false;
-    const QString file = QString::fromStdString(WithPngExtension(chosen.toStdString()));
     QImage picture(pbGraph->size(), QImage::Format_RGB32);
     picture.fill(pbGraph->palette().color(QPalette::Window));
     {
@@ -197,11 +191,8 @@ bool TfrmGraph::btnSaveClick() {
         DrawProgressGraph(canvas, app_.division, teams_, lineStyle_, app_.settings.Colour4, picture.width(),
                           picture.height());
     }
-    if (!picture.save(file, "PNG")) {
-        app_.prompts.Error("The picture could not be saved to " + file.toStdString() + ".");
-        return false;
-    }
-    return true;
+    return app_.SavePicture(this, app_.leagueFolder + GraphPictureName(app_.division, selectedTeam_),
+                            picture);
 }
 
 } // namespace vantorel
