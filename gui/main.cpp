@@ -17,7 +17,7 @@
 #include "cmdline/Usage.h"
 #include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
-#include "platform/ExchangeFileDialogs.h"
+#include "platform/FileChoosers.h"
 #include "platform/HelpWindow.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtPrompts.h"

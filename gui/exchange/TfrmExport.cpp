@@ -20,7 +20,7 @@
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
 #include "platform/ButtonRow.h"
-#include "platform/ExchangeFileDialogs.h"
+#include "platform/FileChoosers.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
 #include "results/EntrySession.h"

@@ -1,4 +1,4 @@
-#include "platform/ExchangeFileDialogs.h"
+#include "platform/FileChoosers.h"
 
 #include <QFileDialog>
 #include <QVariant>

@@ -16,7 +16,8 @@ inline constexpr const char* kExportSuffixProperty = "exportSuffix";
 // in a folder and return the empty text when cancelled.
 QString ChooseExportFile(QWidget* parent, const QString& folder);
 QString ChooseImportFile(QWidget* parent, const QString& folder);
-// A PNG picture's file, offered under a suggested path, window-modal; empty when cancelled.
+// The picture chooser of the graph and the outlook: a PNG file, offered under a suggested path,
+// window-modal; empty when cancelled.
 QString ChoosePictureFile(QWidget* parent, const QString& suggested);
 
 } // namespace vantorel
