@@ -99,6 +99,15 @@ int StreamLineSource::NextUnit() {
     return static_cast<int>(utf16_ == Utf16::LittleEndian ? a | (b << 8) : (a << 8) | b);
 }
 
+int StreamLineSource::PeekUnit() {
+    const auto mark = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+    const std::uint64_t before = consumed_;
+    const int unit = NextUnit();
+    in_.rdbuf()->pubseekpos(mark, std::ios::in);
+    consumed_ = before;
+    return unit;
+}
+
 bool StreamLineSource::NextUtf16Line(std::string& line) {
     int unit = NextUnit();
     if (unit < 0)
@@ -107,27 +116,20 @@ bool StreamLineSource::NextUtf16Line(std::string& line) {
         if (unit == '\n')
             break;
         if (unit == '\r') {
-            // CR LF is one line end: look at the next unit and step back when it is not LF.
-            const auto mark = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-            const std::uint64_t before = consumed_;
-            if (NextUnit() != '\n') {
-                in_.rdbuf()->pubseekpos(mark, std::ios::in);
-                consumed_ = before;
-            }
+            if (PeekUnit() == '\n') // CR LF is one line end
+                NextUnit();
             break;
         }
         auto code = static_cast<std::uint32_t>(unit);
         if (code >= 0xD800 && code <= 0xDBFF) {
-            const auto mark = in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-            const std::uint64_t before = consumed_;
-            const int low = NextUnit();
+            // A high surrogate takes the low one after it; alone it is the replacement character, and what
+            // follows is read as itself.
+            const int low = PeekUnit();
             if (low >= 0xDC00 && low <= 0xDFFF) {
+                NextUnit();
                 code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint32_t>(low) - 0xDC00);
             } else {
-                // Not a pair: what followed is read again as itself.
                 code = kReplacementCharacter;
-                in_.rdbuf()->pubseekpos(mark, std::ios::in);
-                consumed_ = before;
             }
         } else if (code >= 0xDC00 && code <= 0xDFFF) {
             code = kReplacementCharacter;

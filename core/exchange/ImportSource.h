@@ -55,6 +55,7 @@ private:
     bool NextBytesLine(std::string& line);
     bool NextUtf16Line(std::string& line);
     int NextUnit(); // the next UTF-16 code unit, -1 at the end
+    int PeekUnit(); // the same, left unread
 
     std::istream& in_;
     std::uint64_t size_ = 0;
