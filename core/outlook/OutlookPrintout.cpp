@@ -102,7 +102,7 @@ void DrawOutlookPrintout(Canvas& canvas, const Division& division, const Outlook
             widths[c] = std::max(widest + row / 2, digits);
             total += widths[c];
         }
-        if (total <= width && row * (teams + 3) + row * static_cast<int>(captionLines.size()) <= height)
+        if (total <= width && row * (teams + 3 + static_cast<int>(captionLines.size())) <= height)
             break;
     }
     CanvasFont title = font;
