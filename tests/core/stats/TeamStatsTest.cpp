@@ -298,14 +298,20 @@ TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
 
 TEST(TeamSummaryPrintout, GamesRunOldestFirstWithScoresAndPointsBars) {
     auto league = DeductedWinner();
+    PlayFixture(*league, league->FindFixture(2, 1), 1, 1, 4); // then a draw and a defeat
+    PlayFixture(*league, league->FindFixture(3, 1), 1, 0, 5);
     RecordingCanvas canvas;
     PrintTeamSummary(canvas, 2000, 3000, *league, TeamStats(*league, 1), DateFormat::Default(), "x", 0);
     EXPECT_LT(canvas.TextNamed(" 2-1").y, canvas.TextNamed("12-1").y);
     const auto bars = Bars(canvas);
-    ASSERT_EQ(bars.size(), 2u); // the first win only pays off the deduction
+    ASSERT_EQ(bars.size(), 4u); // the first win only pays off the deduction
     EXPECT_EQ(bars[0].top, canvas.TextNamed("12-1").y);
     EXPECT_EQ(bars[1].right - bars[1].left, 2 * (bars[0].right - bars[0].left));
-    EXPECT_TRUE(bars[0].brush == kBlue && bars[1].brush == kBlue); // the colour of a win
+    EXPECT_EQ(bars[2].right - bars[2].left,
+              bars[1].right - bars[1].left + (bars[0].right - bars[0].left) / 3);
+    // Each bar in the colour of its game's outcome.
+    EXPECT_EQ(std::vector({bars[0].brush, bars[1].brush, bars[2].brush, bars[3].brush}),
+              std::vector({kBlue, kBlue, kWhite, kRed}));
 }
 
 TEST(TeamSummaryPrintout, GamesThatDoNotFitContinueOnPagesWithColumnHeadings) {
