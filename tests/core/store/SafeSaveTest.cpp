@@ -4,6 +4,7 @@
 #include "store/LeagueFile.h"
 #include "store/SaveGuard.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -19,6 +20,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +32,18 @@
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+
+// While set, linking a file in fails as on a file system that cannot give an unnamed file a name (no
+// O_TMPFILE, or no /proc), so that saves take their named temporary file instead. Defined here, it stands in
+// for the C library's linkat in the whole test program.
+static std::atomic<bool> refuseLinks = false;
+extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept {
+    if (refuseLinks) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_linkat, fromFolder, from, toFolder, to, flags));
+}
 
 namespace vantorel {
 namespace {
@@ -123,6 +137,18 @@ TEST(SafeSave, AReadOnlyLeagueIsRefusedASavedFileKeepsItsModeAndNoPlantedLinkRed
     ASSERT_TRUE(SaveDivision(saved.path, *saved.league));
     EXPECT_EQ(FileText(victim), "precious");
     EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
+}
+
+TEST(SafeSave, WithoutUnnamedFilesASaveGoesThroughANamedTemporaryWithTheLeaguesMode) {
+    SavedLeague saved;
+    chmod(saved.path.c_str(), 0640);
+    refuseLinks = true;
+    const Status status = SaveDivision(saved.path, *saved.league);
+    refuseLinks = false;
+    ASSERT_TRUE(status) << status.message();
+    EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
+    EXPECT_EQ(ModeOf(saved.path), 0640u);
+    EXPECT_EQ(EntriesIn(saved.folder.path()), 1);
 }
 
 TEST(SafeSave, SavingThroughALinkReplacesTheRealFileAndKeepsTheLink) {
