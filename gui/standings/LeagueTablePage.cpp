@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -29,6 +28,7 @@
 #include "platform/CanvasCellDelegate.h"
 #include "platform/HintSwitch.h"
 #include "platform/QtCanvas.h"
+#include "platform/RadioGroupBox.h"
 #include "platform/RepaintOnce.h"
 #include "platform/TextCache.h"
 #include "standings/DateList.h"
@@ -97,14 +97,8 @@ void Compact(QBoxLayout& layout) {
 
 QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
                       QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    auto* layout = new QVBoxLayout(box);
-    Compact(*layout);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(items[i]), box);
-        group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
-    }
+    QGroupBox* box = RadioGroupBox(caption, items, group, parent);
+    Compact(*static_cast<QBoxLayout*>(box->layout()));
     return box;
 }
 

@@ -8,11 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
+#include "platform/RadioGroupBox.h"
 #include "platform/WindowPlaces.h"
 #include "store/Names.h"
 #include "store/TextCodec.h"
@@ -24,14 +24,8 @@ constexpr int kGraphHelpContext = 1300;
 
 QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
                       QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setSpacing(2);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(items[i]), box);
-        group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
-    }
+    QGroupBox* box = RadioGroupBox(caption, items, group, parent);
+    box->layout()->setSpacing(2);
     return box;
 }
 
