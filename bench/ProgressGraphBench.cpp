@@ -6,9 +6,9 @@
 #include "stats/DivisionStats.h"
 #include "stats/GoalStats.h"
 #include "stats/ProgressGraph.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/RecordingCanvas.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel {
 namespace {

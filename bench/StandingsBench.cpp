@@ -5,8 +5,8 @@
 
 #include "standings/Standings.h"
 #include "store/Division.h"
-#include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
 
 namespace vantorel {
 namespace {

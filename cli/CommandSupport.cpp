@@ -8,9 +8,9 @@
 #include "results/ResultEntry.h"
 #include "store/Dates.h"
 #include "store/LeagueFile.h"
+#include "store/Names.h"
 #include "store/SaveGuard.h"
 #include "store/TextCodec.h"
-#include "store/Names.h"
 
 namespace vantorel::cli {
 

@@ -6,10 +6,10 @@
 #include <ostream>
 
 #include "CommandSupport.h"
-#include "DataFiles.h"
-#include "app/LeagueFromResults.h"
 #include "Commands.h"
+#include "DataFiles.h"
 #include "app/LeagueEdits.h"
+#include "app/LeagueFromResults.h"
 #include "app/LeagueSettings.h"
 #include "app/MatchDays.h"
 #include "app/NewLeague.h"

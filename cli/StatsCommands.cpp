@@ -5,9 +5,9 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "standings/PlainTable.h"
 #include "stats/DivisionStats.h"
 #include "stats/GoalStats.h"
-#include "standings/PlainTable.h"
 
 namespace vantorel::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "CommandSupport.h"
-#include "DataFiles.h"
 #include "Commands.h"
+#include "DataFiles.h"
 #include "exchange/CalendarExport.h"
 #include "exchange/CsvExport.h"
 #include "exchange/ExportChoice.h"

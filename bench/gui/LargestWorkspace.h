@@ -14,10 +14,10 @@
 #include "app/TfrmProcess.h"
 #include "platform/HelpViewer.h"
 #include "store/LeagueFile.h"
+#include "support/LeagueEdits.h"
 #include "support/LeagueMaker.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
-#include "support/LeagueEdits.h"
 
 namespace vantorel::bench {
 

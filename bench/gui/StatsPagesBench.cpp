@@ -6,8 +6,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QImage>
 #include <QCoreApplication>
+#include <QImage>
 #include <QTabBar>
 
 #include "LargestWorkspace.h"

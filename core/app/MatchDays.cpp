@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "store/DivisionWriter.h"
 #include "store/DivisionCheck.h"
+#include "store/DivisionWriter.h"
 #include "store/TextLines.h"
 
 namespace vantorel {

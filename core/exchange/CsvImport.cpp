@@ -7,8 +7,8 @@
 #include "exchange/MatchDetailImport.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
-#include "store/NameRules.h"
 #include "store/DivisionEdits.h"
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {

@@ -4,8 +4,8 @@
 #include <set>
 #include <tuple>
 
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {

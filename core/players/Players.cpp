@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "store/NameRules.h"
 #include "standings/TableLayout.h"
 #include "store/DivisionEdits.h"
 #include "store/DivisionWriter.h"
+#include "store/NameRules.h"
 #include "store/TextCodec.h"
 
 namespace vantorel {

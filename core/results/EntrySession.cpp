@@ -4,10 +4,10 @@
 #include <charconv>
 #include <limits>
 
-#include "store/TeamOrder.h"
-#include "store/TextCodec.h"
 #include "store/DivisionWriter.h"
 #include "store/Names.h"
+#include "store/TeamOrder.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 

@@ -9,8 +9,8 @@
 #include "store/Dates.h"
 #include "store/DivisionWriter.h"
 #include "store/MatchOutcome.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {

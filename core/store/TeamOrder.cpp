@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {

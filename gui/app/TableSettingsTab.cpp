@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
-#include "store/Names.h"
 #include "app/StepNames.h"
+#include "store/Names.h"
 
 namespace vantorel {
 

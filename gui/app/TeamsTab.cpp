@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "app/LeagueSettings.h"
-#include "store/TextCodec.h"
 #include "app/StepNames.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 

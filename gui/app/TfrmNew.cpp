@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "app/Pictures.h"
-#include "platform/HelpWindow.h"
 #include "exchange/CsvImport.h"
+#include "platform/HelpWindow.h"
 #include "results/MatchDaysBox.h"
 #include "store/LeagueFile.h"
 

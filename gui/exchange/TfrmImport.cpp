@@ -15,16 +15,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "exchange/ImportRun.h"
+#include "exchange/TeamAliases.h"
+#include "exchange/TfrmTeamNames.h"
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "platform/RadioGroupBox.h"
-#include "store/IniFile.h"
-#include "exchange/TeamAliases.h"
-#include "exchange/TfrmTeamNames.h"
-#include "store/Settings.h"
 #include "store/FileIo.h"
-#include "app/StepNames.h"
+#include "store/IniFile.h"
+#include "store/Settings.h"
 
 namespace vantorel {
 namespace {

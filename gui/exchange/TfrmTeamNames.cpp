@@ -8,8 +8,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 

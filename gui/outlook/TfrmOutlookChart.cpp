@@ -5,8 +5,8 @@
 #include "outlook/OutlookPrintout.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
-#include "store/TextCodec.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 

@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "players/Players.h"
 #include "players/PlayerGrids.h"
+#include "players/Players.h"
 #include "players/TfrmUpGoal.h"
 
 namespace vantorel {

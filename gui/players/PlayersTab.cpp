@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "players/PlayerGrids.h"
 #include "players/TfrmAddPlayer.h"
-#include "app/StepNames.h"
 
 namespace vantorel {
 

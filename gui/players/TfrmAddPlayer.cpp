@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/Players.h"
-#include "app/StepNames.h"
 
 namespace vantorel {
 

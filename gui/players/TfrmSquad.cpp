@@ -10,15 +10,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "platform/ButtonRow.h"
 #include "platform/CanvasCellDelegate.h"
-#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtCanvas.h"
+#include "platform/WindowPlaces.h"
 #include "players/Squads.h"
 #include "players/TfrmAddPlayer.h"
 #include "players/TfrmUpSquad.h"
-#include "app/StepNames.h"
 
 namespace vantorel {
 namespace {

@@ -10,12 +10,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "platform/ButtonRow.h"
 #include "platform/HelpWindow.h"
 #include "players/GoalScorers.h"
 #include "players/Players.h"
 #include "players/TfrmAddPlayer.h"
-#include "app/StepNames.h"
 
 namespace vantorel {
 

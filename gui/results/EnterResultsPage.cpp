@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
-#include "results/SeasonDates.h"
-#include "store/TextCodec.h"
 #include "app/StepNames.h"
 #include "players/GoalRecords.h"
 #include "results/ResultEntry.h"
+#include "results/SeasonDates.h"
 #include "store/Names.h"
+#include "store/TextCodec.h"
 
 namespace vantorel {
 namespace {

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QWidget>
 
 #include "app/AppContext.h"
@@ -31,7 +30,6 @@ public:
     void btnCancelClick();
     void btnCalClick();
     void cbTrackGoalsClick();
-
 
     QComboBox* HomeList;
     QComboBox* AwayList;

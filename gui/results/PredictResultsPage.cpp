@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 
 #include "app/PageButtons.h"
+#include "app/StepNames.h"
 #include "results/Predictions.h"
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
 #include "results/TfrmPredict.h"
-#include "app/StepNames.h"
 #include "results/TfrmSchedule.h"
 
 namespace vantorel {

@@ -9,12 +9,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/StepNames.h"
 #include "results/EnterResultsPage.h"
 #include "results/ResultEntry.h"
 #include "results/ResultListModel.h"
 #include "results/SeasonDates.h"
 #include "results/TfrmChScore.h"
-#include "app/StepNames.h"
 
 namespace vantorel {
 

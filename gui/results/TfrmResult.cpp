@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "platform/ButtonRow.h"
-#include "platform/WindowPlaces.h"
 #include "platform/HelpWindow.h"
+#include "platform/WindowPlaces.h"
 #include "players/TfrmSquad.h"
 #include "results/ResultDetails.h"
 

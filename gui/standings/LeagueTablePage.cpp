@@ -9,8 +9,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -35,9 +35,9 @@
 #include "standings/TableCellDrawing.h"
 #include "standings/TableCells.h"
 #include "standings/TableExplanation.h"
+#include "standings/TableLayout.h"
 #include "standings/TablePrintout.h"
 #include "standings/TfrmGrid.h"
-#include "standings/TableLayout.h"
 #include "store/Names.h"
 
 namespace vantorel {

@@ -7,8 +7,8 @@
 #include "app/NewLeague.h"
 #include "platform/DateFormat.h"
 #include "store/TextCodec.h"
-#include "support/LeagueMaker.h"
 #include "support/LeagueEdits.h"
+#include "support/LeagueMaker.h"
 
 namespace vantorel::testing {
 

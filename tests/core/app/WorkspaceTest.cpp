@@ -1,8 +1,8 @@
 // The desktop program's workspace: its startup arguments, the league it opens and closes, and the choices,
 // lists and wizard around it.
 
-#include "app/StartupArguments.h"
 #include "app/Workspace.h"
+#include "app/StartupArguments.h"
 
 #include <filesystem>
 #include <fstream>

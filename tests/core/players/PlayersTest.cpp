@@ -1,8 +1,8 @@
 // Players, their goals and scorers, their squads, and the running totals kept of players and teams.
 
+#include "players/Players.h"
 #include "players/GoalList.h"
 #include "players/GoalScorers.h"
-#include "players/Players.h"
 #include "players/Squads.h"
 
 #include <random>

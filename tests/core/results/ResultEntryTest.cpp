@@ -1,7 +1,7 @@
 // Entering results: the operation that fills a fixture, and the session of the page that enters them.
 
-#include "results/EntrySession.h"
 #include "results/ResultEntry.h"
+#include "results/EntrySession.h"
 #include "results/SeasonDates.h"
 
 #include <tuple>

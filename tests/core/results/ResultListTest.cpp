@@ -1,8 +1,8 @@
 // The lists of results and predictions, their cells and edits, and the details of one result.
 
+#include "results/ResultList.h"
 #include "results/Predictions.h"
 #include "results/ResultDetails.h"
-#include "results/ResultList.h"
 
 #include <tuple>
 

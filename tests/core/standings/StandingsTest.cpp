@@ -1,7 +1,7 @@
 // The league table: its figures as at a date, the dates it steps through, and the position marks.
 
-#include "standings/DateList.h"
 #include "standings/Standings.h"
+#include "standings/DateList.h"
 
 #include <tuple>
 

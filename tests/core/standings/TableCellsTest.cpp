@@ -1,9 +1,9 @@
 // The table's cells, drawn on screen and printed on paper, and the grid of all the matches.
 
+#include "standings/TableCells.h"
 #include "standings/MatchesGrid.h"
 #include "standings/PlainTable.h"
 #include "standings/TableCellDrawing.h"
-#include "standings/TableCells.h"
 #include "standings/TableLayout.h"
 #include "standings/TablePrintout.h"
 

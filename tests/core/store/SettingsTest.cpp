@@ -1,5 +1,5 @@
-#include "store/ProgramPlaces.h"
 #include "store/Settings.h"
+#include "store/ProgramPlaces.h"
 #include "store/WindowMemory.h"
 
 #include <fstream>

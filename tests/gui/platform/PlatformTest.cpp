@@ -1,7 +1,7 @@
 #include <QDialog>
 #include <QFocusEvent>
-#include <QPainter>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
