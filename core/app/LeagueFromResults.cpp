@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <utility>
 
 #include "exchange/CsvHeadings.h"
@@ -101,12 +103,17 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
     DateSurvey dates(reading.dateFormat);
     std::vector<std::string> names;
     std::map<std::pair<std::string, std::string>, int> meetings;
+    std::set<std::tuple<std::string, std::string, std::string>> days; // home, away and date of each match
     ResultFields fields;
     int results = 0;
     for (bool bad = false; lines.Next(fields, bad);) {
         if (bad)
             return Status::Error(lines.Where() + " is not a result: date, home team, away team, home goals, "
                                                  "away goals.");
+        // Two meetings at one ground are never played on one day: the line is a match listed twice.
+        if (!days.insert({fields.home, fields.away, fields.date}).second)
+            return Status::Error(lines.Where() + " is the match of " + Quoted(fields.home) + " at home to " +
+                                 Quoted(fields.away) + " on " + fields.date + " again.");
         ++results;
         dates.Add(fields.date);
         for (const std::string* name : {&fields.home, &fields.away})

@@ -31,7 +31,8 @@ struct SeasonReading {
 // teams meet (once when every pair met at most once with the alphabetically earlier team at home; twice when
 // no pair met twice at the same ground; otherwise four times) and the format of its dates. Refused, saying
 // why, when the file has fewer than 4 or more than 24 teams, a line is not a result of two different teams,
-// a pair meets more often than the league allows, or its dates cannot be read safely (DateSurvey).
+// a match is listed twice (the same home and away teams on the same date), a pair meets more often than the
+// league allows, or its dates cannot be read safely (DateSurvey).
 Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSeason& season);
 
 // Builds a new league from the answers (BuildNewLeague) with the teams and meetings of the results file in

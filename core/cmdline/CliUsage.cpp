@@ -24,9 +24,9 @@ const ProgramUsage& CliUsage() {
              "--from-results makes the league of a results file, read as import reads it, with every result "
              "entered: its teams in alphabetical order, meeting once, twice or four times as the file shows "
              "unless --meet says so, its dates in the layout the whole file shows unless --date-format is "
-             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more "
-             "often than the league allows, a line that is not a result or dates that cannot be read "
-             "safely."},
+             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a match listed twice, a "
+             "pair that meets more often than the league allows, a line that is not a result or dates that "
+             "cannot be read safely."},
             {"schedule",
              "lay the open fixtures on match days",
              {"schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]"},

@@ -181,14 +181,15 @@ TEST(ResultsFileImport, AWholeLeagueImportOfAFileWithoutTitlesSaysSo) {
 }
 
 TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
-    auto lines = [](int teams, int extraMeetings) {
+    // The extra meetings of T1 at home to T2 are a day apart, or all on extraDate when given.
+    auto lines = [](int teams, int extraMeetings, const char* extraDate = nullptr) {
         std::vector<std::string> text = {"Date,Home,Away,HomeGoals,AwayGoals"};
         for (int h = 1; h <= teams; ++h)
             for (int a = 1; a <= teams; ++a)
                 if (h != a)
                     text.push_back("13/09/2005,T" + std::to_string(h) + ",T" + std::to_string(a) + ",1,0");
         for (int i = 0; i < extraMeetings; ++i)
-            text.push_back("14/09/2005,T1,T2,0,0");
+            text.push_back((extraDate ? extraDate : std::to_string(14 + i) + "/09/2005") + ",T1,T2,0,0");
         return text;
     };
     struct Case {
@@ -200,6 +201,8 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
         {lines(25, 0), std::nullopt, "more than 24 teams"},
         {lines(4, 2), std::nullopt, "\"T1\" play \"T2\" at home 3 times"},
         {lines(4, 1), 2, "at home 2 times; in a league whose teams meet twice that is at most 1"},
+        {lines(4, 1, "13/09/2005"), std::nullopt,
+         "Line 14 (\"13/09/2005,T1,T2,0,0\") is the match of \"T1\" at home to \"T2\" on 13/09/2005 again"},
         {{"99/99/2005,A,B,1,0", "31/31/2005,C,D,1,0", "0/0/2005,A,C,1,0"}, std::nullopt, "in no layout"},
         {{"01/09/2005,A,B,1,0", "01/09/2005,C,D,1"},
          std::nullopt,
