@@ -24,6 +24,72 @@ bool IsOneOf(const std::string& key, std::initializer_list<const char*> names) {
     return std::any_of(names.begin(), names.end(), [&](const char* name) { return key == name; });
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads a run of digits at pos, at least fewest and at most most of them.
+bool SkipDigits(std::string_view text, std::size_t& pos, std::size_t fewest, std::size_t most) {
+    std::size_t digits = 0;
+    while (pos < text.size() && digits < most && IsDigit(text[pos]))
+        ++pos, ++digits;
+    return digits >= fewest;
+}
+
+bool SkipText(std::string_view text, std::size_t& pos, std::string_view wanted) {
+    if (text.substr(pos, wanted.size()) != wanted)
+        return false;
+    pos += wanted.size();
+    return true;
+}
+
+// Whether the text is a time of day: h:mm, h:mm:ss or h:mm:ss.fff, then blanks and at most one of AM, PM, Z
+// or an offset such as +01:00.
+bool IsTimeOfDay(std::string_view text) {
+    std::size_t pos = 0;
+    if (!SkipDigits(text, pos, 1, 2) || !SkipText(text, pos, ":") || !SkipDigits(text, pos, 2, 2))
+        return false;
+    if (SkipText(text, pos, ":")) {
+        if (!SkipDigits(text, pos, 2, 2))
+            return false;
+        if (SkipText(text, pos, ".") && !SkipDigits(text, pos, 1, 9))
+            return false;
+    }
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    if (pos == text.size())
+        return true;
+    const std::string_view mark = text.substr(pos);
+    for (const char* word : {"AM", "PM", "am", "pm", "Z"})
+        if (mark == word)
+            return true;
+    if (mark.front() != '+' && mark.front() != '-')
+        return false;
+    pos = 1;
+    if (!SkipDigits(mark, pos, 2, 2))
+        return false;
+    SkipText(mark, pos, ":");
+    return SkipDigits(mark, pos, 2, 2) && pos == mark.size();
+}
+
+// The date of a date cell that carries the time of day after it ("13/08/2005 15:00", "2005-08-13T15:00:00Z"),
+// so that the date is read in the file's layout; any other cell as it is.
+std::string WithoutTimeOfDay(std::string date) {
+    for (std::size_t at = 1; at < date.size(); ++at) {
+        if ((date[at] != ' ' && date[at] != 'T') || !IsDigit(date[at - 1]))
+            continue;
+        std::string_view time(date);
+        time.remove_prefix(at + 1);
+        while (!time.empty() && time.front() == ' ')
+            time.remove_prefix(1);
+        if (IsTimeOfDay(time)) {
+            date.erase(at);
+            return date;
+        }
+    }
+    return date;
+}
+
 } // namespace
 
 int ResultsColumns::fieldsUsed() const {
@@ -64,8 +130,12 @@ ResultLineShape ReadNamedResult(std::string_view line, const ResultsColumns& col
         return column >= 0 && column < static_cast<int>(cut.size()) ? cut[static_cast<std::size_t>(column)]
                                                                     : std::string();
     };
-    fields = {field(columns.date),      field(columns.home),      field(columns.away),
-              field(columns.homeGoals), field(columns.awayGoals), std::nullopt};
+    fields = {WithoutTimeOfDay(field(columns.date)),
+              field(columns.home),
+              field(columns.away),
+              field(columns.homeGoals),
+              field(columns.awayGoals),
+              std::nullopt};
     // An empty attendance cell means none was recorded.
     if (std::string attendance = field(columns.attendance); !attendance.empty())
         fields.attendance = std::move(attendance);

@@ -120,6 +120,13 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
          named + "TBC,Team 01,Team 02,1,0\n04/05/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n",
          nullptr, "can be read two ways", 0},
         {"no layout at all", named + "13/13/2006,Team 01,Team 02,1,0\n", nullptr, "in no layout", 0},
+        {"the time of day after the date",
+         named + "13/02/2006 19:45,Team 01,Team 02,1,0\n04/03/2006 3:00:00 PM,Team 03,Team 04,2,2\n", nullptr,
+         "", 2},
+        {"an ISO date and time",
+         named +
+             "2006-02-13T19:45:00Z,Team 01,Team 02,1,0\n2006-03-04 15:00:00.000+01:00,Team 03,Team 04,2,2\n",
+         nullptr, "", 2},
     };
     for (const Case& c : cases) {
         auto division = testing::MakeLeague(4, 2);
