@@ -90,6 +90,23 @@ std::string WithoutTimeOfDay(std::string date) {
     return date;
 }
 
+// An attendance written with commas between its thousands ("20,000", as results lists show it) without
+// them; any other cell as it is.
+std::string WithoutThousandsSeparators(std::string attendance) {
+    const std::size_t first = attendance.find(',');
+    if (first == std::string::npos || first == 0 || first > 3)
+        return attendance;
+    for (std::size_t at = 0; at < attendance.size(); ++at) {
+        const bool separator = at >= first && (at - first) % 4 == 0;
+        if (separator ? attendance[at] != ',' : !IsDigit(attendance[at]))
+            return attendance;
+    }
+    if ((attendance.size() - first) % 4 != 0)
+        return attendance;
+    attendance.erase(std::remove(attendance.begin(), attendance.end(), ','), attendance.end());
+    return attendance;
+}
+
 } // namespace
 
 int ResultsColumns::fieldsUsed() const {
@@ -138,7 +155,7 @@ ResultLineShape ReadNamedResult(std::string_view line, const ResultsColumns& col
               std::nullopt};
     // An empty attendance cell means none was recorded.
     if (std::string attendance = field(columns.attendance); !attendance.empty())
-        fields.attendance = std::move(attendance);
+        fields.attendance = WithoutThousandsSeparators(std::move(attendance));
     if (fields.date.empty() && fields.home.empty() && fields.away.empty() && fields.homeGoals.empty() &&
         fields.awayGoals.empty() && !fields.attendance)
         return ResultLineShape::Blank;

@@ -7,6 +7,7 @@
 #include "exchange/ImportRun.h"
 #include "exchange/TeamAliases.h"
 #include "exchange/TeamNames.h"
+#include "results/ResultEntry.h"
 #include "standings/DateList.h"
 #include "store/TextCodec.h"
 #include "support/LeagueEdits.h"
@@ -139,6 +140,25 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
         EXPECT_EQ(std::tuple(counters.refusal.empty(), counters.imported),
                   std::tuple(!*c.refusal, c.imported))
             << c.name;
+    }
+}
+
+// An attendance is read with commas between its thousands, as the results lists show it; nothing else that
+// is not a whole number is read.
+TEST(ResultsFileImport, ReadsAnAttendanceWithThousandsSeparators) {
+    const std::pair<const char*, int> cases[] = {
+        {"20000", 20000},   {"\"20,000\"", 20000}, {"\"1,234,567\"", 1234567}, {"\"2,00\"", -1},
+        {"\"20.000\"", -1}, {"\",200\"", -1},      {"\"20,000,\"", -1}};
+    for (const auto& [cell, attendance] : cases) {
+        auto division = testing::MakeLeague(4, 2);
+        const ImportCounters counters = ImportAll(*division, ImportChoice::Results,
+                                                  {"Date,HomeTeam,AwayTeam,FTHG,FTAG,Attendance",
+                                                   std::string("13/02/2006,Team 01,Team 02,1,0,") + cell},
+                                                  DateFormat::Default());
+        const int played = FindPlayedResult(*division, 1, 2);
+        EXPECT_EQ(std::tuple(counters.imported, played ? division->Results[played].Attendance : -1),
+                  std::tuple(attendance < 0 ? 0 : 1, attendance))
+            << cell;
     }
 }
 
