@@ -58,6 +58,11 @@ private:
     std::string line_;
 };
 
+// A match still to play: the file lists it without a score.
+bool NotPlayedYet(const ResultFields& fields) {
+    return fields.homeGoals.empty() && fields.awayGoals.empty();
+}
+
 std::string Quoted(const std::string& name) {
     return "\"" + name + "\"";
 }
@@ -114,7 +119,7 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
         if (!days.insert({fields.home, fields.away, fields.date}).second)
             return Status::Error(lines.Where() + " is the match of " + Quoted(fields.home) + " at home to " +
                                  Quoted(fields.away) + " on " + fields.date + " again.");
-        ++results;
+        results += NotPlayedYet(fields) ? 0 : 1;
         dates.Add(fields.date);
         for (const std::string* name : {&fields.home, &fields.away})
             if (std::find(names.begin(), names.end(), *name) == names.end()) {
@@ -156,6 +161,8 @@ Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, cons
     ResultFields fields;
     for (bool bad = false; lines.Next(fields, bad);) {
         std::string fullReason;
+        if (NotPlayedYet(fields))
+            continue; // its fixture stays open
         if (!ImportResultFields(*built, fields, team(fields.home), team(fields.away), season.dateFormat,
                                 &fullReason))
             return Status::Error(

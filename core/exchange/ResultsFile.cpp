@@ -159,10 +159,12 @@ ResultLineShape ReadNamedResult(std::string_view line, const ResultsColumns& col
     if (fields.date.empty() && fields.home.empty() && fields.away.empty() && fields.homeGoals.empty() &&
         fields.awayGoals.empty() && !fields.attendance)
         return ResultLineShape::Blank;
-    // The attendance may be missing at the end of a short line; the other columns may not.
+    // The attendance may be missing at the end of a short line; the other columns may not. A comma at the
+    // end of the line ends a last cell that is empty ("13/09/2005,T2,T3,,": no score yet).
     const int needed =
         std::max({columns.date, columns.home, columns.away, columns.homeGoals, columns.awayGoals}) + 1;
-    return static_cast<int>(cut.size()) < needed ? ResultLineShape::Bad : ResultLineShape::Result;
+    const int cells = static_cast<int>(cut.size()) + (!line.empty() && line.back() == ',' ? 1 : 0);
+    return cells < needed ? ResultLineShape::Bad : ResultLineShape::Result;
 }
 
 ResultLineShape ReadPlainResult(std::string_view line, ResultFields& fields) {

@@ -253,6 +253,21 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
     EXPECT_EQ(season.playTimes, 4);
 }
 
+// A file that lists the matches still to play, their scores empty, makes the league of its whole season.
+TEST(LeagueFromResults, LeavesTheMatchesStillToPlayOpen) {
+    MemoryLineSource source({"Date,Home,Away,HomeGoals,AwayGoals", "13/09/2005,T1,T2,1,0",
+                             "13/09/2005,T3,T4,0,0", "20/09/2005,T2,T3,,", "20/09/2005,T4,T1,,"});
+    NewLeagueAnswers answers;
+    answers.tableName = "Half a season";
+    auto division = testing::MakeLeague(4, 1);
+    ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
+    int played = 0;
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        played += division->Results[r].Played ? 1 : 0;
+    EXPECT_EQ(std::tuple(division->Header().TeamCount, division->Header().ResultCount, played),
+              std::tuple(4, 12, 2));
+}
+
 std::unique_ptr<Division> League() {
     return NewLeague("Names", {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
                                "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest",
