@@ -269,10 +269,11 @@ TEST(LeagueFromResults, LeavesTheMatchesStillToPlayOpen) {
 }
 
 std::unique_ptr<Division> League() {
-    return NewLeague("Names", {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
-                               "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest",
-                               "West Ham United", "West Bromwich Albion", "Sheffield United",
-                               "Sheffield Wednesday", "Tottenham Hotspur", "Queens Park Rangers"});
+    return NewLeague("Names",
+                     {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
+                      "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest", "West Ham United",
+                      "West Bromwich Albion", "Sheffield United", "Sheffield Wednesday", "Tottenham Hotspur",
+                      "Queens Park Rangers", "Atlético Madrid"});
 }
 
 std::string Matched(const Division& division, const TeamNameMatches& matches, const std::string& name) {
@@ -286,6 +287,8 @@ TEST(TeamNames, SafeRulesMatchAndNearMissesDoNot) {
     const std::pair<const char*, const char*> cases[] = {
         {"Manchester United", "Manchester United"}, // exact
         {"MANCHESTER united", "Manchester United"}, // case
+        {"ATLÉTICO MADRID", "Atlético Madrid"},     // case of letters with accents
+        {"Atletico Madrid", ""},                    // an accent is not left out
         {"Man United", "Manchester United"},        // Man
         {"Man Utd", "Manchester United"},           // Man and Utd
         {"Man City", "Manchester City"},
