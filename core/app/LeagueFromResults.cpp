@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <utility>
 
 #include "exchange/CsvHeadings.h"
@@ -56,6 +58,11 @@ private:
     std::string line_;
 };
 
+// A match still to play: the file lists it without a score.
+bool NotPlayedYet(const ResultFields& fields) {
+    return fields.homeGoals.empty() && fields.awayGoals.empty();
+}
+
 std::string Quoted(const std::string& name) {
     return "\"" + name + "\"";
 }
@@ -101,13 +108,18 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
     DateSurvey dates(reading.dateFormat);
     std::vector<std::string> names;
     std::map<std::pair<std::string, std::string>, int> meetings;
+    std::set<std::tuple<std::string, std::string, std::string>> days; // home, away and date of each match
     ResultFields fields;
     int results = 0;
     for (bool bad = false; lines.Next(fields, bad);) {
         if (bad)
             return Status::Error(lines.Where() + " is not a result: date, home team, away team, home goals, "
                                                  "away goals.");
-        ++results;
+        // Two meetings at one ground are never played on one day: the line is a match listed twice.
+        if (!days.insert({fields.home, fields.away, fields.date}).second)
+            return Status::Error(lines.Where() + " is the match of " + Quoted(fields.home) + " at home to " +
+                                 Quoted(fields.away) + " on " + fields.date + " again.");
+        results += NotPlayedYet(fields) ? 0 : 1;
         dates.Add(fields.date);
         for (const std::string* name : {&fields.home, &fields.away})
             if (std::find(names.begin(), names.end(), *name) == names.end()) {
@@ -149,6 +161,8 @@ Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, cons
     ResultFields fields;
     for (bool bad = false; lines.Next(fields, bad);) {
         std::string fullReason;
+        if (NotPlayedYet(fields))
+            continue; // its fixture stays open
         if (!ImportResultFields(*built, fields, team(fields.home), team(fields.away), season.dateFormat,
                                 &fullReason))
             return Status::Error(

@@ -22,11 +22,12 @@ const ProgramUsage& CliUsage() {
              "--schedule lays the fixtures on match days, numbered day by day: the first on FIRST-DATE, then "
              "every DAYS days (7 unless given), passing over each --skip date.\n"
              "--from-results makes the league of a results file, read as import reads it, with every result "
-             "entered: its teams in alphabetical order, meeting once, twice or four times as the file shows "
+             "entered (a match without a score stays open): its teams in alphabetical order, meeting once, "
+             "twice or four times as the file shows "
              "unless --meet says so, its dates in the layout the whole file shows unless --date-format is "
-             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a pair that meets more "
-             "often than the league allows, a line that is not a result or dates that cannot be read "
-             "safely."},
+             "given. Refused, saying why, for fewer than 4 or more than 24 teams, a match listed twice, a "
+             "pair that meets more often than the league allows, a line that is not a result or dates that "
+             "cannot be read safely."},
             {"schedule",
              "lay the open fixtures on match days",
              {"schedule FILE.div FIRST-DATE [--every DAYS] [--skip DATE]... [--date-format PATTERN]"},
@@ -46,7 +47,8 @@ const ProgramUsage& CliUsage() {
              "A results file whose first line names its columns (Date, HomeTeam or Home, AwayTeam or Away, "
              "FTHG, HG or HomeGoals, FTAG, AG or AwayGoals, and Attendance) is read by those names, every "
              "other "
-             "column ignored; its dates in the layout the whole file shows unless --date-format is given, "
+             "column ignored; its dates (a time of day after one left out) in the layout the whole file "
+             "shows unless --date-format is given, "
              "its "
              "team names matched to the league's exactly, by --alias (or the NAME=TEAM lines of --aliases "
              "FILE) and by safe rules (case, punctuation, FC, AFC, & for and, Utd for United, Man for "

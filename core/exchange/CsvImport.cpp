@@ -21,6 +21,18 @@ bool RefusedFull(const Status& status, std::string* fullReason) {
     return false;
 }
 
+// Whether the home team already beat, drew or lost to the away team at home on that day. Two meetings at one
+// ground are never played on one day, so such a line is the same match listed again (a file imported twice,
+// or a line repeated) and must not fill another fixture of the pairing.
+bool PlayedOnThatDay(const Division& division, int home, int away, double date) {
+    for (int r = 1; r <= division.Header().ResultCount; ++r) {
+        const ResultRecord& match = division.Results[r];
+        if (match.Played && match.HomeTeam == home && match.AwayTeam == away && match.MatchDate == date)
+            return true;
+    }
+    return false;
+}
+
 bool ImportPlainResult(Division& division, std::string_view line, const DateFormat& format,
                        std::string* fullReason) {
     ResultFields fields;
@@ -62,6 +74,8 @@ bool ImportResultFields(Division& division, const ResultFields& fields, int home
         return false;
     // Only real teams play matches: "Transferred-Out" is not one.
     if (home == 0 || away == 0 || home > division.Header().TeamCount || away > division.Header().TeamCount)
+        return false;
+    if (PlayedOnThatDay(division, home, away, *date))
         return false;
     const ResultEntry entry{home, away, *homeGoals, *awayGoals, *date, *attendance};
     const Status status = EnterResult(division, entry);

@@ -18,16 +18,18 @@ std::vector<std::string> ImportTextLines(std::string_view bytes);
 enum class ImportKind { Results, Players, Scorers, Squads, Fixtures };
 
 // Imports one line: a result "date,home,away,home goals,away goals[,attendance]" entered into the first
-// open fixture of the pairing, a player "name,team" added unless a player of that exact name exists, or a
-// goal scorer, a squad line or a fixture date (MatchDetailImport.h).
+// open fixture of the pairing unless the pairing has a result on that date already, a player "name,team"
+// added unless a player of that exact name exists, or a goal scorer, a squad line or a fixture date
+// (MatchDetailImport.h).
 // Returns false (an error line) when the line cannot be used; the Division is then unchanged. A result or a
 // player refused only because the league cannot hold more records sets fullReason to why, where given.
 bool ProcessImport(Division& division, ImportKind kind, std::string_view line, const DateFormat& dateFormat,
                    std::string* fullReason = nullptr);
 
 // Enters one result whose teams were found already (0: not found) into the first open fixture of the
-// pairing. Returns false (an error line, the Division unchanged) when a field is not what it should be or
-// the result cannot be entered; fullReason as for ProcessImport.
+// pairing. Returns false (an error line, the Division unchanged) when a field is not what it should be, the
+// pairing already has a result on that date (the same match listed again) or the result cannot be entered;
+// fullReason as for ProcessImport.
 bool ImportResultFields(Division& division, const ResultFields& fields, int home, int away,
                         const DateFormat& format, std::string* fullReason = nullptr);
 

@@ -37,7 +37,9 @@ struct ResultFields {
 enum class ResultLineShape { Result, Blank, Bad };
 
 // A line of a file with named columns: Blank when every column read is empty (files often end with such
-// lines), Bad when the line is too short.
+// lines), Bad when the line is too short. A time of day after the date ("13/08/2005 15:00",
+// "2005-08-13T15:00:00Z") is left out of the date, and commas between the thousands of an attendance
+// ("20,000") are left out of it.
 ResultLineShape ReadNamedResult(std::string_view line, const ResultsColumns& columns, ResultFields& fields);
 
 // A line without a heading: date, home, away, home goals, away goals and an optional attendance, exactly

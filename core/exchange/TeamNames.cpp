@@ -23,8 +23,16 @@ bool IsWordCharacter(char c) {
 // The words of a name as the rules compare them.
 Words CanonicalWords(std::string_view name) {
     std::string text;
-    for (const char c : name) {
-        if (c == '&')
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        // The capitals of Latin-1 ("À" to "Þ" but "×", in UTF-8 0xC3 0x80 to 0xC3 0x9E) are one letter
+        // case above their small letters.
+        const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0u;
+        if (static_cast<unsigned char>(c) == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
+            text += c;
+            text += static_cast<char>(next + 0x20);
+            ++i;
+        } else if (c == '&')
             text += " and ";
         else if (c == '\'' || c == '.')
             continue; // "Nott'm" is "Nottm", "A.F.C." is "AFC"

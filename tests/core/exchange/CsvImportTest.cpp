@@ -71,9 +71,10 @@ TEST(ImportResults, EntersResultsIntoOpenFixturesAndCountsBadLines) {
          "01/08/2025,Team 03,Team 03,1,0", "01/08/2025,Team 03,Team 09,1,0", "01/08/2025,Team 03,Team 04,x,0",
          "01/08/2025,Team 03,Team 04,1,0,12a", "01/08/2025,Team 03,Transferred-Out,1,0", "01/08/2025,Team 03",
          "01/08/2025,Team 03,Team 04,1,0,-5", "01/08/2025,Team 03,Team 04,+2,0,5",
-         "01/08/2025,Team 03,Team 04,1,0,100,7", "30/12/1899,Team 03,Team 04,1,0"});
+         "01/08/2025,Team 03,Team 04,1,0,100,7", "30/12/1899,Team 03,Team 04,1,0",
+         "01/08/2025,Team 03,Team 04,2,0"}); // the same match again: the second fixture stays open
     EXPECT_EQ(std::tuple(counters.read, counters.imported, counters.errors, counters.refusedFull),
-              std::tuple(15, 3, 12, 0));
+              std::tuple(16, 3, 13, 0));
     EXPECT_EQ(division->Results[1].Attendance, 3000);
     EXPECT_EQ(division->Results[13].MatchDate, *kDates.Parse("08/08/2025"));
     EXPECT_EQ(division->Results[division->FindFixture(3, 4) - 12].Attendance, 5);

@@ -7,6 +7,7 @@
 #include "exchange/ImportRun.h"
 #include "exchange/TeamAliases.h"
 #include "exchange/TeamNames.h"
+#include "results/ResultEntry.h"
 #include "standings/DateList.h"
 #include "store/TextCodec.h"
 #include "support/LeagueEdits.h"
@@ -120,6 +121,13 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
          named + "TBC,Team 01,Team 02,1,0\n04/05/2006,Team 01,Team 02,1,0\n03/02/2006,Team 03,Team 04,2,2\n",
          nullptr, "can be read two ways", 0},
         {"no layout at all", named + "13/13/2006,Team 01,Team 02,1,0\n", nullptr, "in no layout", 0},
+        {"the time of day after the date",
+         named + "13/02/2006 19:45,Team 01,Team 02,1,0\n04/03/2006 3:00:00 PM,Team 03,Team 04,2,2\n", nullptr,
+         "", 2},
+        {"an ISO date and time",
+         named +
+             "2006-02-13T19:45:00Z,Team 01,Team 02,1,0\n2006-03-04 15:00:00.000+01:00,Team 03,Team 04,2,2\n",
+         nullptr, "", 2},
     };
     for (const Case& c : cases) {
         auto division = testing::MakeLeague(4, 2);
@@ -132,6 +140,25 @@ TEST(ResultsFileDates, RefusesWhatCouldSwapDayAndMonth) {
         EXPECT_EQ(std::tuple(counters.refusal.empty(), counters.imported),
                   std::tuple(!*c.refusal, c.imported))
             << c.name;
+    }
+}
+
+// An attendance is read with commas between its thousands, as the results lists show it; nothing else that
+// is not a whole number is read.
+TEST(ResultsFileImport, ReadsAnAttendanceWithThousandsSeparators) {
+    const std::pair<const char*, int> cases[] = {
+        {"20000", 20000},   {"\"20,000\"", 20000}, {"\"1,234,567\"", 1234567}, {"\"2,00\"", -1},
+        {"\"20.000\"", -1}, {"\",200\"", -1},      {"\"20,000,\"", -1}};
+    for (const auto& [cell, attendance] : cases) {
+        auto division = testing::MakeLeague(4, 2);
+        const ImportCounters counters = ImportAll(*division, ImportChoice::Results,
+                                                  {"Date,HomeTeam,AwayTeam,FTHG,FTAG,Attendance",
+                                                   std::string("13/02/2006,Team 01,Team 02,1,0,") + cell},
+                                                  DateFormat::Default());
+        const int played = FindPlayedResult(*division, 1, 2);
+        EXPECT_EQ(std::tuple(counters.imported, played ? division->Results[played].Attendance : -1),
+                  std::tuple(attendance < 0 ? 0 : 1, attendance))
+            << cell;
     }
 }
 
@@ -181,14 +208,15 @@ TEST(ResultsFileImport, AWholeLeagueImportOfAFileWithoutTitlesSaysSo) {
 }
 
 TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
-    auto lines = [](int teams, int extraMeetings) {
+    // The extra meetings of T1 at home to T2 are a day apart, or all on extraDate when given.
+    auto lines = [](int teams, int extraMeetings, const char* extraDate = nullptr) {
         std::vector<std::string> text = {"Date,Home,Away,HomeGoals,AwayGoals"};
         for (int h = 1; h <= teams; ++h)
             for (int a = 1; a <= teams; ++a)
                 if (h != a)
                     text.push_back("13/09/2005,T" + std::to_string(h) + ",T" + std::to_string(a) + ",1,0");
         for (int i = 0; i < extraMeetings; ++i)
-            text.push_back("14/09/2005,T1,T2,0,0");
+            text.push_back((extraDate ? extraDate : std::to_string(14 + i) + "/09/2005") + ",T1,T2,0,0");
         return text;
     };
     struct Case {
@@ -200,6 +228,8 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
         {lines(25, 0), std::nullopt, "more than 24 teams"},
         {lines(4, 2), std::nullopt, "\"T1\" play \"T2\" at home 3 times"},
         {lines(4, 1), 2, "at home 2 times; in a league whose teams meet twice that is at most 1"},
+        {lines(4, 1, "13/09/2005"), std::nullopt,
+         "Line 14 (\"13/09/2005,T1,T2,0,0\") is the match of \"T1\" at home to \"T2\" on 13/09/2005 again"},
         {{"99/99/2005,A,B,1,0", "31/31/2005,C,D,1,0", "0/0/2005,A,C,1,0"}, std::nullopt, "in no layout"},
         {{"01/09/2005,A,B,1,0", "01/09/2005,C,D,1"},
          std::nullopt,
@@ -223,11 +253,27 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
     EXPECT_EQ(season.playTimes, 4);
 }
 
+// A file that lists the matches still to play, their scores empty, makes the league of its whole season.
+TEST(LeagueFromResults, LeavesTheMatchesStillToPlayOpen) {
+    MemoryLineSource source({"Date,Home,Away,HomeGoals,AwayGoals", "13/09/2005,T1,T2,1,0",
+                             "13/09/2005,T3,T4,0,0", "20/09/2005,T2,T3,,", "20/09/2005,T4,T1,,"});
+    NewLeagueAnswers answers;
+    answers.tableName = "Half a season";
+    auto division = testing::MakeLeague(4, 1);
+    ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
+    int played = 0;
+    for (int r = 1; r <= division->Header().ResultCount; ++r)
+        played += division->Results[r].Played ? 1 : 0;
+    EXPECT_EQ(std::tuple(division->Header().TeamCount, division->Header().ResultCount, played),
+              std::tuple(4, 12, 2));
+}
+
 std::unique_ptr<Division> League() {
-    return NewLeague("Names", {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
-                               "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest",
-                               "West Ham United", "West Bromwich Albion", "Sheffield United",
-                               "Sheffield Wednesday", "Tottenham Hotspur", "Queens Park Rangers"});
+    return NewLeague("Names",
+                     {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
+                      "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest", "West Ham United",
+                      "West Bromwich Albion", "Sheffield United", "Sheffield Wednesday", "Tottenham Hotspur",
+                      "Queens Park Rangers", "Atlético Madrid"});
 }
 
 std::string Matched(const Division& division, const TeamNameMatches& matches, const std::string& name) {
@@ -241,6 +287,8 @@ TEST(TeamNames, SafeRulesMatchAndNearMissesDoNot) {
     const std::pair<const char*, const char*> cases[] = {
         {"Manchester United", "Manchester United"}, // exact
         {"MANCHESTER united", "Manchester United"}, // case
+        {"ATLÉTICO MADRID", "Atlético Madrid"},     // case of letters with accents
+        {"Atletico Madrid", ""},                    // an accent is not left out
         {"Man United", "Manchester United"},        // Man
         {"Man Utd", "Manchester United"},           // Man and Utd
         {"Man City", "Manchester City"},
