@@ -38,8 +38,8 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
 // Builds a new league from the answers (BuildNewLeague) with the teams and meetings of the results file in
 // place of the answers' own, then enters every result with its date and attendance. A match the file lists
 // without a score (both goal cells empty), still to play, counts for the teams and meetings; its fixture
-// stays open. Refused, the Division
-// unchanged, as SurveySeason and BuildNewLeague refuse, or when a result cannot be entered (naming its line).
+// stays open. Refused, the Division unchanged, as SurveySeason and BuildNewLeague refuse, or when a result
+// cannot be entered (naming its line).
 Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, const SeasonReading& reading,
                               Division& division);
 
