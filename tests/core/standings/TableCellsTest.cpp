@@ -335,5 +335,30 @@ TEST(MatchesGrid, TeamsMeetingFourTimesHaveTwoSets) {
     }
 }
 
+// 24 teams, one of them with the longest name, leave cells too narrow for their texts in the usual font:
+// each text too wide takes the largest font that keeps a space to spare in its cell.
+TEST(MatchesGrid, TextsTooWideForTheirCellsTakeTheLargestFontThatFits) {
+    auto league = testing::MakeLeague(24, 2);
+    testing::Edit(*league).Team(1).Name = ShortString<30>(std::string(30, 'W'));
+    for (int r = 1; r <= league->Header().ResultCount; ++r)
+        testing::PlayFixture(*league, r, r == 1 ? 12 : 1, r == 1 ? 11 : 0);
+    for (const bool printing : {true, false}) {
+        RecordingCanvas canvas;
+        DrawGrid(canvas, *league, kWidth, kHeight, printing, false);
+        canvas.setFont({"Sans", 10});
+        const MatchesGridLayout m = GridLayout(canvas, *league, kWidth, kHeight);
+        ASSERT_EQ(m.cellWidth, 36);
+        std::map<std::string, int> sizes;
+        for (const auto& text : canvas.texts) {
+            if (text.font.escapement == 0 && text.x >= m.gridLeft) // not a team name
+                sizes.emplace(text.text, text.font.size);
+            if (text.font.escapement == 0 && text.x >= m.gridLeft && text.font.size != sizes[text.text])
+                ADD_FAILURE() << text.text << " drawn in two sizes";
+        }
+        // 10 units a character at size 10: "12-11 " needs size 6, "1-0 " size 9 printed and 7 on screen.
+        EXPECT_EQ(sizes, (std::map<std::string, int>{{"1-0", printing ? 9 : 7}, {"12-11", 6}}));
+    }
+}
+
 } // namespace
 } // namespace vantorel
