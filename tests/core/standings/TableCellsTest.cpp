@@ -231,6 +231,21 @@ TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
         EXPECT_EQ(VariantNote(content, games), std::string("Note: Table includes ") + note);
 }
 
+// On a page 1000 wide the table is 800 wide, its team column 266 and the others 38: a league name of 30
+// letters in size 20 would run into the date, a team name of 30 letters in size 10 into the next column.
+TEST(TablePrintout, LongNamesKeepClearOfTheDateAndOfTheNextColumn) {
+    TablePrintoutInput input = Printout({false, false}, 3);
+    input.tableName = std::string(30, 'M');
+    input.rows[0][1] = std::string(30, 'W');
+    RecordingCanvas canvas;
+    PrintTable(canvas, 1000, kPageHeight, input);
+    const auto &title = canvas.TextNamed(input.tableName), &date = canvas.TextNamed("06/12/2026");
+    EXPECT_EQ(std::tuple(title.x, title.font.size, date.font.size, date.x),
+              std::tuple(100, 19, 19, 900 - 190));
+    EXPECT_EQ(canvas.boxes[0].top, 40 + 20 + 300); // the table where a short name leaves it
+    EXPECT_EQ(canvas.TextNamed(std::string(24, 'W')).x, 100 + 38 + 10); // 246 left between the insets
+}
+
 class TablePrintoutResolution : public ::testing::TestWithParam<int> {};
 
 // Lines and the gaps between text and lines keep their size on paper at any printer resolution.
