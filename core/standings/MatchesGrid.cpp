@@ -8,6 +8,9 @@
 namespace vantorel {
 namespace {
 
+// The smallest font the grid's cell texts shrink to.
+constexpr int kSmallestCellFont = 4;
+
 // Removes the last whole UTF-8 character.
 void DropLastCharacter(std::string& text) {
     while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
@@ -46,9 +49,14 @@ std::string FitText(Canvas& canvas, int maxWidth, const std::string& text) {
         return fitted;
     if (const auto space = fitted.find(' '); space != std::string::npos && space + 1 < fitted.size())
         fitted = fitted.substr(0, CharacterEnd(fitted, space + 1));
-    while (!fitted.empty() && canvas.TextWidth(fitted) > maxWidth)
-        DropLastCharacter(fitted);
-    return fitted;
+    return CutText(canvas, maxWidth, fitted);
+}
+
+std::string CutText(Canvas& canvas, int maxWidth, const std::string& text) {
+    std::string cut = text;
+    while (!cut.empty() && canvas.TextWidth(cut) > maxWidth)
+        DropLastCharacter(cut);
+    return cut;
 }
 
 MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width, int height) {
@@ -80,19 +88,31 @@ void DrawGrid(Canvas& canvas, const Division& division, int width, int height, b
         font.size = 7;
         canvas.setFont(font);
     }
-    m.textY = (m.cellHeight - canvas.TextHeight("9")) / 2;
 
     int first = 1, last = header.ResultCount;
     if (HasSecondSet(header)) {
         first = secondSet ? header.ResultCount / 2 + 1 : 1;
         last = secondSet ? header.ResultCount : header.ResultCount / 2;
     }
+    m.textY = (m.cellHeight - canvas.TextHeight("9")) / 2;
+    // Many teams or long names leave narrow cells: a text too wide for its cell takes a smaller font, the
+    // largest that leaves it a space to spare, so that it never runs into the next cell.
+    const CanvasFont cellFont = font;
     for (int r = first; r <= last; ++r) {
         const ResultRecord& fixture = division.Results[r];
         const std::string text = GridCellText(fixture);
+        CanvasFont fitted = cellFont;
+        while (fitted.size > kSmallestCellFont && canvas.TextWidth(text + " ") > m.cellWidth) {
+            --fitted.size;
+            canvas.setFont(fitted);
+        }
+        const int textY =
+            fitted.size == cellFont.size ? m.textY : (m.cellHeight - canvas.TextHeight("9")) / 2;
         canvas.TextOut((fixture.AwayTeam - 1) * m.cellWidth + m.gridLeft +
                            (m.cellWidth - canvas.TextWidth(text)) / 2,
-                       (fixture.HomeTeam - 1) * m.cellHeight + m.gridTop + m.textY, text);
+                       (fixture.HomeTeam - 1) * m.cellHeight + m.gridTop + textY, text);
+        if (fitted.size != cellFont.size)
+            canvas.setFont(cellFont);
     }
 
     font.size = 8;

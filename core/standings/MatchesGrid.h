@@ -18,6 +18,9 @@ std::string GridCellText(const ResultRecord& fixture);
 // ("Aston V"), then shortened from the end until it fits.
 std::string FitText(Canvas& canvas, int maxWidth, const std::string& text);
 
+// A text that fits a width, shortened from the end, a whole character at a time, until it fits.
+std::string CutText(Canvas& canvas, int maxWidth, const std::string& text);
+
 // The measures of the grid on a canvas of a size, in device units.
 struct MatchesGridLayout {
     int nameWidth, cellWidth, gridWidth, gridAreaHeight, gridTop, cellHeight, gridHeight, textY, gridLeft;
@@ -27,7 +30,7 @@ MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width
 
 // Draws the cross table of the fixtures (rows the home teams, columns the away teams) of the first or the
 // second set: on screen with a blue diagonal, blue row names and red column names; printed in the font's
-// colour with a button-face diagonal.
+// colour with a button-face diagonal. A text too wide for its cell takes a smaller font.
 void DrawGrid(Canvas& canvas, const Division& division, int width, int height, bool printing, bool secondSet);
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #include "standings/TablePrintout.h"
 
 #include "standings/DateList.h"
+#include "standings/MatchesGrid.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -86,6 +87,13 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
     // inset from the column lines.
     const int margin = PrinterUnits(canvas, 20), inset = PrinterUnits(canvas, 10);
     const int thinPen = PrinterUnits(canvas, 1), thickPen = PrinterUnits(canvas, 5);
+    // A long league name takes a smaller title font, down to 8 points, so that it never runs into the date.
+    for (CanvasFont titleFont = canvas.font();
+         titleFont.size > 8 &&
+         canvas.TextWidth(input.tableName + "  ") + canvas.TextWidth(input.printDate) > W;) {
+        --titleFont.size;
+        canvas.setFont(titleFont);
+    }
     canvas.TextOut(L, margin, input.tableName);
     canvas.TextOut(L + W - canvas.TextWidth(input.printDate), margin, input.printDate);
 
@@ -120,8 +128,8 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
         for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c) {
             const std::string text =
                 r >= 1 && c == 0 ? std::to_string(r) : cells[static_cast<std::size_t>(c)];
-            if (c == 1)
-                canvas.TextOut(L + ColW + inset, y, text);
+            if (c == 1) // a long name is cut at its column's edge rather than run into the next
+                canvas.TextOut(L + ColW + inset, y, CutText(canvas, TeamW - 2 * inset, text));
             else if (c == 0)
                 canvas.TextOut(L + ColW - canvas.TextWidth(text) - inset, y, text);
             else

@@ -40,7 +40,8 @@ std::string VariantDescription(const TableVariant& variant, const DateFormat& da
 
 // Draws the one-page printout of the league table: title and print date, the framed table with a thick
 // rule above the relegation zone, the "Home"/"Away" box in the full format, position numbers in place of
-// the marks, and the variant's note.
+// the marks, and the variant's note. A long league name takes a smaller title font and a long team name is
+// cut at its column's edge.
 void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrintoutInput& input);
 
 // The table as a picture for the web (SVG, PNG) rather than a page: the printout drawn on a page of these

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "standings/MatchesGrid.h"
 #include "stats/PointsGraph.h"
 #include "store/Names.h"
 
@@ -41,6 +42,7 @@ std::string HighestScoreText(const char* venue, int score, int opponent, const D
 // The columns of the games list.
 struct GameColumns {
     int date, home, score, away, bar, unit;
+    int nameRoom; // the width a name is cut to
     int barRoom, maxPoints;
 
     // The length of the bar of a points total; in proportion when the page is too narrow for a whole
@@ -55,17 +57,22 @@ GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& divisi
         widestName = std::max(widestName, canvas.TextWidth(TeamName(division, t)));
         maxPoints = std::max<int>(maxPoints, division.Teams[t].Points);
     }
-    const int nameWidth = widestName + canvas.TextWidth("W");
     // Room for a short date with a two-digit year, or for the longest date printed when that is wider.
     int dateWidth = canvas.TextWidth("00/00/00W");
     for (const int r : stats.games)
         dateWidth =
             std::max(dateWidth, canvas.TextWidth(dateFormat.Format(division.Results[r].MatchDate) + "W"));
+    const int scoreWidth = canvas.TextWidth("00-00W"), gap = canvas.TextWidth("W");
+    // Names so long that the away team would leave the page, or the bars keep less than a tenth of it, are
+    // cut to the room that leaves the bars that tenth.
+    const int roomForNames = pageWidth - kMargin - pageWidth / 10 - (kMargin + dateWidth) - scoreWidth;
+    const int nameWidth = std::max(gap, std::min(widestName + gap, roomForNames / 2));
     GameColumns c{};
+    c.nameRoom = nameWidth - gap;
     c.date = kMargin;
     c.home = kMargin + dateWidth;
     c.score = c.home + nameWidth;
-    c.away = c.score + canvas.TextWidth("00-00W");
+    c.away = c.score + scoreWidth;
     c.bar = c.away + nameWidth;
     c.barRoom = pageWidth - kMargin - c.bar;
     c.maxPoints = maxPoints;
@@ -89,8 +96,13 @@ int PrintRecord(Canvas& canvas, int pageWidth, int y, int lineHeight, const Divi
     auto highest = [&](const char* heading, int home, int homeOpp, int away, int awayOpp) {
         canvas.TextOut(kMargin, y, heading);
         y += 2 * L;
-        canvas.TextOut(kMargin, y, HighestScoreText("    Home : ", home, homeOpp, division));
-        canvas.TextOut(middle, y, HighestScoreText("Away : ", away, awayOpp, division));
+        // Each half cut at its end, so that a long name neither runs into the other half nor off the page.
+        canvas.TextOut(kMargin, y,
+                       CutText(canvas, middle - kMargin - canvas.TextWidth("  "),
+                               HighestScoreText("    Home : ", home, homeOpp, division)));
+        canvas.TextOut(middle, y,
+                       CutText(canvas, pageWidth - kMargin - middle,
+                               HighestScoreText("Away : ", away, awayOpp, division)));
         y += 2 * L;
     };
     highest("Highest Score for:", s.HighHomeFor, s.HighHomeForOpp, s.HighAwayFor, s.HighAwayForOpp);
@@ -166,9 +178,9 @@ bool PrintTeamSummary(Canvas& canvas, int pageWidth, int pageHeight, const Divis
         if (i < first)
             continue;
         canvas.TextOut(c.date, y, dateFormat.Format(match.MatchDate));
-        canvas.TextOut(c.home, y, TeamName(division, match.HomeTeam));
+        canvas.TextOut(c.home, y, CutText(canvas, c.nameRoom, TeamName(division, match.HomeTeam)));
         canvas.TextOut(c.score, y, PrintedScore(match));
-        canvas.TextOut(c.away, y, TeamName(division, match.AwayTeam));
+        canvas.TextOut(c.away, y, CutText(canvas, c.nameRoom, TeamName(division, match.AwayTeam)));
         if (running > 0) {
             canvas.setBrush(OutcomeColour(OutcomeFor(match, team)));
             canvas.Rectangle(c.bar, y, c.bar + c.BarLength(running), y + L);

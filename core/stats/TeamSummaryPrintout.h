@@ -13,7 +13,8 @@ namespace vantorel {
 // highest scores, the current form and the games from the oldest, each with a bar of the points total after
 // it (net of the deduction; a bar only once the total is positive), on a scale where the league's most
 // points fill the line. Games that do not fit continue on pages 1, 2, ... under the heading and the column
-// headings. Returns whether another page follows.
+// headings. Names too long for their places are cut, so that nothing runs off the page or into its
+// neighbour. Returns whether another page follows.
 bool PrintTeamSummary(Canvas& canvas, int pageWidth, int pageHeight, const Division& division,
                       const TeamStatistics& stats, const DateFormat& dateFormat, const std::string& printDate,
                       int page);

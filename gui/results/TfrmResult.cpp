@@ -75,10 +75,11 @@ void TfrmResult::FormShow() {
     grid->addWidget(lbHome, 0, 0);
     grid->addWidget(lbResult, 0, 1);
     grid->addWidget(lbAway, 0, 2);
-    // Scorer lines are blue. A palette, not a style sheet: a style sheet on each line costs more than the
-    // whole report.
+    // Scorer lines are blue, a light blue on a dark window, where the pure blue could not be read. A
+    // palette, not a style sheet: a style sheet on each line costs more than the whole report.
     QPalette blue = Panel1->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
+    const bool darkWindow = blue.color(QPalette::Window).lightness() < 128;
+    blue.setColor(QPalette::WindowText, darkWindow ? QColor(120, 170, 255) : QColor(Qt::blue));
     const std::vector<std::string>* sides[] = {&report.homeLines, &report.awayLines};
     std::size_t rows = std::max(report.homeLines.size(), report.awayLines.size());
     for (int side = 0; side < 2; ++side) {

@@ -231,6 +231,21 @@ TEST(TablePrintout, PositionsArePrintedAsNumbersAndTheVariantIsNoted) {
         EXPECT_EQ(VariantNote(content, games), std::string("Note: Table includes ") + note);
 }
 
+// On a page 1000 wide the table is 800 wide, its team column 266 and the others 38: a league name of 30
+// letters in size 20 would run into the date, a team name of 30 letters in size 10 into the next column.
+TEST(TablePrintout, LongNamesKeepClearOfTheDateAndOfTheNextColumn) {
+    TablePrintoutInput input = Printout({false, false}, 3);
+    input.tableName = std::string(30, 'M');
+    input.rows[0][1] = std::string(30, 'W');
+    RecordingCanvas canvas;
+    PrintTable(canvas, 1000, kPageHeight, input);
+    const auto &title = canvas.TextNamed(input.tableName), &date = canvas.TextNamed("06/12/2026");
+    EXPECT_EQ(std::tuple(title.x, title.font.size, date.font.size, date.x),
+              std::tuple(100, 19, 19, 900 - 190));
+    EXPECT_EQ(canvas.boxes[0].top, 40 + 20 + 300); // the table where a short name leaves it
+    EXPECT_EQ(canvas.TextNamed(std::string(24, 'W')).x, 100 + 38 + 10); // 246 left between the insets
+}
+
 class TablePrintoutResolution : public ::testing::TestWithParam<int> {};
 
 // Lines and the gaps between text and lines keep their size on paper at any printer resolution.
@@ -332,6 +347,31 @@ TEST(MatchesGrid, TeamsMeetingFourTimesHaveTwoSets) {
         const auto cells = Cells(canvas, GridLayout(canvas, *league, kWidth, kHeight), 20);
         EXPECT_EQ(std::tuple(cells.size(), cells.at({1, 2})),
                   std::tuple(std::size_t{380}, second ? "0-5" : "2-0"));
+    }
+}
+
+// 24 teams, one of them with the longest name, leave cells too narrow for their texts in the usual font:
+// each text too wide takes the largest font that keeps a space to spare in its cell.
+TEST(MatchesGrid, TextsTooWideForTheirCellsTakeTheLargestFontThatFits) {
+    auto league = testing::MakeLeague(24, 2);
+    testing::Edit(*league).Team(1).Name = ShortString<30>(std::string(30, 'W'));
+    for (int r = 1; r <= league->Header().ResultCount; ++r)
+        testing::PlayFixture(*league, r, r == 1 ? 12 : 1, r == 1 ? 11 : 0);
+    for (const bool printing : {true, false}) {
+        RecordingCanvas canvas;
+        DrawGrid(canvas, *league, kWidth, kHeight, printing, false);
+        canvas.setFont({"Sans", 10});
+        const MatchesGridLayout m = GridLayout(canvas, *league, kWidth, kHeight);
+        ASSERT_EQ(m.cellWidth, 36);
+        std::map<std::string, int> sizes;
+        for (const auto& text : canvas.texts) {
+            if (text.font.escapement == 0 && text.x >= m.gridLeft) // not a team name
+                sizes.emplace(text.text, text.font.size);
+            if (text.font.escapement == 0 && text.x >= m.gridLeft && text.font.size != sizes[text.text])
+                ADD_FAILURE() << text.text << " drawn in two sizes";
+        }
+        // 10 units a character at size 10: "12-11 " needs size 6, "1-0 " size 9 printed and 7 on screen.
+        EXPECT_EQ(sizes, (std::map<std::string, int>{{"1-0", printing ? 9 : 7}, {"12-11", 6}}));
     }
 }
 

@@ -296,6 +296,29 @@ TEST(TeamSummaryPrintout, LongNamesTakeASmallerHeadingThatEndsBeforeTheDate) {
     EXPECT_EQ(date.x + 10 * date.font.size, 1100 - 20);
 }
 
+// On a page 900 wide, 30 letters (300 units) of each name would put the away team at 520 and leave the bars
+// 30 units: the names are cut to 27 letters, the away team at 490 and the bars get 90, a tenth of the page.
+// The highest scores keep to their halves: the home one ends two spaces before the middle at 450, the away
+// one at the margin.
+TEST(TeamSummaryPrintout, LongNamesAreCutToLeaveTheAwayTeamAndTheBarsOnThePage) {
+    auto league = MakeLeague(4, 2);
+    testing::Edit(*league).Team(1).Name.assignStored(std::string(30, 'H'));
+    testing::Edit(*league).Team(2).Name.assignStored(std::string(30, 'A'));
+    PlayFixture(*league, league->FindFixture(1, 2), 1, 0, 4);
+    PlayFixture(*league, league->FindFixture(2, 1), 0, 1, 5);
+    RecordingCanvas canvas;
+    PrintTeamSummary(canvas, 900, 3000, *league, TeamStats(*league, 1), DateFormat::Default(), "x", 0);
+    const int date = 40 + 11 * 10; // "dd/MM/yyyy" and "W"
+    const auto& away = canvas.TextNamed(std::string(27, 'A'));
+    EXPECT_EQ(std::tuple(canvas.TextNamed(std::string(27, 'H')).x, away.x),
+              std::tuple(date, date + 280 + 60));
+    const auto bars = Bars(canvas);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(std::tuple(bars[0].left, bars[1].right), std::tuple(away.x + 280, 900 - 40));
+    EXPECT_EQ(canvas.TextNamed("    Home : 1 (" + std::string(25, 'A')).x, 40);
+    EXPECT_EQ(canvas.TextNamed("Away : 1 (" + std::string(30, 'A') + ")").x, 450); // just fits
+}
+
 TEST(TeamSummaryPrintout, GamesRunOldestFirstWithScoresAndPointsBars) {
     auto league = DeductedWinner();
     PlayFixture(*league, league->FindFixture(2, 1), 1, 1, 4); // then a draw and a defeat

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTableView>
 
 #include "GuiHarness.h"
@@ -252,6 +253,17 @@ private Q_SLOTS:
         QCOMPARE(Texts(dialog.scorerLines[0], dialog.scorerLines[1]),
                  (QStringList{u"P01 23 Pen,67"_s, u"Q1 30"_s}));
         QVERIFY(dialog.scorerLines[1]->x() > dialog.lbAway->x() - 1);
+        // The scorers are blue, and on a dark window a blue light enough to be read there.
+        QCOMPARE(dialog.scorerLines[0]->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        QApplication::setPalette(dark);
+        TfrmResult night(harness.app, 1, nullptr);
+        QApplication::setPalette(light);
+        const QPalette& lines = night.scorerLines[0]->palette();
+        QVERIFY(lines.color(QPalette::WindowText).lightness() - lines.color(QPalette::Window).lightness() >
+                100);
         dialog.btnSquads->click();
         TfrmSquad& squads = Opened<TfrmSquad>(dialog);
         QVERIFY(squads.isVisible());
