@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/CanvasText.h"
 #include "store/Dates.h"
 #include "store/Names.h"
 
@@ -10,14 +11,6 @@ namespace {
 
 // The smallest font the grid's cell texts shrink to.
 constexpr int kSmallestCellFont = 4;
-
-// Removes the last whole UTF-8 character.
-void DropLastCharacter(std::string& text) {
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
-        text.pop_back();
-    if (!text.empty())
-        text.pop_back();
-}
 
 // The end of the UTF-8 character starting at a byte.
 std::size_t CharacterEnd(const std::string& text, std::size_t at) {
@@ -50,13 +43,6 @@ std::string FitText(Canvas& canvas, int maxWidth, const std::string& text) {
     if (const auto space = fitted.find(' '); space != std::string::npos && space + 1 < fitted.size())
         fitted = fitted.substr(0, CharacterEnd(fitted, space + 1));
     return CutText(canvas, maxWidth, fitted);
-}
-
-std::string CutText(Canvas& canvas, int maxWidth, const std::string& text) {
-    std::string cut = text;
-    while (!cut.empty() && canvas.TextWidth(cut) > maxWidth)
-        DropLastCharacter(cut);
-    return cut;
 }
 
 MatchesGridLayout GridLayout(Canvas& canvas, const Division& division, int width, int height) {
@@ -101,17 +87,12 @@ void DrawGrid(Canvas& canvas, const Division& division, int width, int height, b
     for (int r = first; r <= last; ++r) {
         const ResultRecord& fixture = division.Results[r];
         const std::string text = GridCellText(fixture);
-        CanvasFont fitted = cellFont;
-        while (fitted.size > kSmallestCellFont && canvas.TextWidth(text + " ") > m.cellWidth) {
-            --fitted.size;
-            canvas.setFont(fitted);
-        }
-        const int textY =
-            fitted.size == cellFont.size ? m.textY : (m.cellHeight - canvas.TextHeight("9")) / 2;
+        const bool shrunk = ShrinkFontToFit(canvas, m.cellWidth, text + " ", kSmallestCellFont);
+        const int textY = shrunk ? (m.cellHeight - canvas.TextHeight("9")) / 2 : m.textY;
         canvas.TextOut((fixture.AwayTeam - 1) * m.cellWidth + m.gridLeft +
                            (m.cellWidth - canvas.TextWidth(text)) / 2,
                        (fixture.HomeTeam - 1) * m.cellHeight + m.gridTop + textY, text);
-        if (fitted.size != cellFont.size)
+        if (shrunk)
             canvas.setFont(cellFont);
     }
 

@@ -18,9 +18,6 @@ std::string GridCellText(const ResultRecord& fixture);
 // ("Aston V"), then shortened from the end until it fits.
 std::string FitText(Canvas& canvas, int maxWidth, const std::string& text);
 
-// A text that fits a width, shortened from the end, a whole character at a time, until it fits.
-std::string CutText(Canvas& canvas, int maxWidth, const std::string& text);
-
 // The measures of the grid on a canvas of a size, in device units.
 struct MatchesGridLayout {
     int nameWidth, cellWidth, gridWidth, gridAreaHeight, gridTop, cellHeight, gridHeight, textY, gridLeft;

@@ -1,7 +1,7 @@
 #include "standings/TablePrintout.h"
 
+#include "platform/CanvasText.h"
 #include "standings/DateList.h"
-#include "standings/MatchesGrid.h"
 #include "store/Names.h"
 
 namespace vantorel {
@@ -88,12 +88,7 @@ void PrintTable(Canvas& canvas, int pageWidth, int pageHeight, const TablePrinto
     const int margin = PrinterUnits(canvas, 20), inset = PrinterUnits(canvas, 10);
     const int thinPen = PrinterUnits(canvas, 1), thickPen = PrinterUnits(canvas, 5);
     // A long league name takes a smaller title font, down to 8 points, so that it never runs into the date.
-    for (CanvasFont titleFont = canvas.font();
-         titleFont.size > 8 &&
-         canvas.TextWidth(input.tableName + "  ") + canvas.TextWidth(input.printDate) > W;) {
-        --titleFont.size;
-        canvas.setFont(titleFont);
-    }
+    ShrinkFontToFit(canvas, W, input.tableName + "  " + input.printDate, 8);
     canvas.TextOut(L, margin, input.tableName);
     canvas.TextOut(L + W - canvas.TextWidth(input.printDate), margin, input.printDate);
 

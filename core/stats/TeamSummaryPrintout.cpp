@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "standings/MatchesGrid.h"
+#include "platform/CanvasText.h"
 #include "stats/PointsGraph.h"
 #include "store/Names.h"
 
@@ -22,11 +22,7 @@ int PrintHeading(Canvas& canvas, int pageWidth, const Division& division, const 
     headingFont.name = "Arial";
     headingFont.size = 16;
     canvas.setFont(headingFont);
-    while (headingFont.size > kSmallestHeading &&
-           20 + canvas.TextWidth(title + "  ") + canvas.TextWidth(printDate) > pageWidth - 20) {
-        --headingFont.size;
-        canvas.setFont(headingFont);
-    }
+    ShrinkFontToFit(canvas, pageWidth - 40, title + "  " + printDate, kSmallestHeading);
     canvas.TextOut(20, 20, title);
     canvas.TextOut(pageWidth - 20 - canvas.TextWidth(printDate), 20, printDate);
     const int y = 20 + canvas.TextHeight("M");
