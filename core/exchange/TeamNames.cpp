@@ -77,37 +77,46 @@ int LeagueTeam(const Division& division, std::string_view name) {
     return team <= division.Header().TeamCount ? team : 0;
 }
 
-// The team an alias names; the alias's own name is looked up exactly, then without regard to case.
-int AliasTeam(const Division& division, const std::string& name, const TeamAliases& aliases) {
+// The one team whose words fit, 0 when none does and -1 when several do.
+template <class Fits> int OnlyTeam(const std::vector<Words>& teams, Fits fits) {
+    int found = 0;
+    for (std::size_t t = 1; t < teams.size(); ++t) {
+        if (!fits(teams[t]))
+            continue;
+        if (found != 0)
+            return -1;
+        found = static_cast<int>(t);
+    }
+    return found;
+}
+
+// The team an alias names. The alias's own name is looked up exactly, then without regard to case; so is the
+// team it names, which is typed by hand on the command line.
+int AliasTeam(const Division& division, const std::vector<Words>& teams, const std::string& name,
+              const TeamAliases& aliases) {
     auto found = aliases.find(name);
     if (found == aliases.end())
         found = std::find_if(aliases.begin(), aliases.end(), [&](const auto& alias) {
             return Joined(CanonicalWords(alias.first)) == Joined(CanonicalWords(name)) &&
                    !alias.first.empty();
         });
-    return found == aliases.end() ? 0 : LeagueTeam(division, found->second);
+    if (found == aliases.end())
+        return 0;
+    if (const int team = LeagueTeam(division, found->second))
+        return team;
+    const Words named = CanonicalWords(found->second);
+    return named.empty() ? 0 : std::max(OnlyTeam(teams, [&](const Words& team) { return team == named; }), 0);
 }
 
 // The one team a rule finds for the name, or 0 when it finds none or several.
 int RuleTeam(const std::vector<Words>& teams, const Words& name) {
-    auto onlyOne = [&](auto fits) {
-        int found = 0;
-        for (std::size_t t = 1; t < teams.size(); ++t) {
-            if (!fits(teams[t]))
-                continue;
-            if (found != 0)
-                return -1;
-            found = static_cast<int>(t);
-        }
-        return found;
-    };
     if (name.empty())
         return 0;
-    const int same = onlyOne([&](const Words& team) { return team == name; });
+    const int same = OnlyTeam(teams, [&](const Words& team) { return team == name; });
     if (same != 0)
         return std::max(same, 0);
     const int leading =
-        onlyOne([&](const Words& team) { return StartsWith(team, name) || StartsWith(name, team); });
+        OnlyTeam(teams, [&](const Words& team) { return StartsWith(team, name) || StartsWith(name, team); });
     return std::max(leading, 0);
 }
 
@@ -143,7 +152,7 @@ TeamNameMatches MatchTeamNames(const Division& division, const std::vector<std::
             continue;
         int team = LeagueTeam(division, name);
         if (team == 0)
-            team = AliasTeam(division, name, aliases);
+            team = AliasTeam(division, teams, name, aliases);
         if (team != 0) {
             matches.teams[name] = team;
             claimedSurely.insert(team);

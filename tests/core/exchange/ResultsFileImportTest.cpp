@@ -331,10 +331,13 @@ TEST(TeamNames, NeverGivesOneTeamToTwoNamesByARule) {
 
 TEST(TeamNames, AliasesMapWhatNoRuleMayAndTheClosestTeamIsOffered) {
     const auto division = League();
-    const TeamAliases aliases = {{"Wolves", "Wolverhampton Wanderers"}, {"West Brom", "No Such Team"}};
+    // The team an alias names is typed by hand: its case does not count either.
+    const TeamAliases aliases = {
+        {"Wolves", "Wolverhampton Wanderers"}, {"West Brom", "No Such Team"}, {"Spurs", "TOTTENHAM hotspur"}};
     const TeamNameMatches matches =
-        MatchTeamNames(*division, {"wolves", "West Brom", "Nott'm Forest"}, aliases);
+        MatchTeamNames(*division, {"wolves", "West Brom", "Nott'm Forest", "Spurs"}, aliases);
     EXPECT_EQ(Matched(*division, matches, "wolves"), "Wolverhampton Wanderers");
+    EXPECT_EQ(Matched(*division, matches, "Spurs"), "Tottenham Hotspur");
     EXPECT_EQ(matches.unmatched, (std::vector<std::string>{"West Brom", "Nott'm Forest"}));
     const std::string message = UnmatchedNamesMessage(*division, matches.unmatched);
     for (const char* named : {"\"West Brom\" (closest: \"West Bromwich Albion\")",
