@@ -10,6 +10,7 @@
 #include "exchange/CsvHeadings.h"
 #include "exchange/CsvImport.h"
 #include "exchange/DateLayout.h"
+#include "exchange/MatchDetailImport.h"
 #include "exchange/ResultsFile.h"
 #include "store/DivisionWriter.h"
 
@@ -108,18 +109,18 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
     DateSurvey dates(reading.dateFormat);
     std::vector<std::string> names;
     std::map<std::pair<std::string, std::string>, int> meetings;
-    std::set<std::tuple<std::string, std::string, std::string>> days; // home, away and date of each match
+    struct Played {
+        ResultFields fields;
+        std::string where;
+    };
+    std::vector<Played> played;
     ResultFields fields;
-    int results = 0;
     for (bool bad = false; lines.Next(fields, bad);) {
         if (bad)
             return Status::Error(lines.Where() + " is not a result: date, home team, away team, home goals, "
                                                  "away goals.");
-        // Two meetings at one ground are never played on one day: the line is a match listed twice.
-        if (!days.insert({fields.home, fields.away, fields.date}).second)
-            return Status::Error(lines.Where() + " is the match of " + Quoted(fields.home) + " at home to " +
-                                 Quoted(fields.away) + " on " + fields.date + " again.");
-        results += NotPlayedYet(fields) ? 0 : 1;
+        if (!NotPlayedYet(fields))
+            played.push_back({fields, lines.Where()});
         dates.Add(fields.date);
         for (const std::string* name : {&fields.home, &fields.away})
             if (std::find(names.begin(), names.end(), *name) == names.end()) {
@@ -134,10 +135,18 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
                              " teams; a league has 4 to 24.");
     ResultsSeason found;
     found.teamNames = SortedTeamNames(names);
-    found.results = results;
-    if (auto status = CheckMeetings(meetings, found.teamNames, reading.playTimes, found.playTimes); !status)
-        return status;
+    found.results = static_cast<int>(played.size());
     if (auto status = dates.Decide(reading.formatGiven, found.dateFormat); !status)
+        return status;
+    // Two meetings at one ground are never played on one day: such a line is a match listed twice, and not a
+    // sign of more meetings. Compared by the day the dates name, however they are written.
+    std::set<std::tuple<std::string, std::string, double>> days;
+    for (const auto& [match, where] : played)
+        if (const auto day = found.dateFormat.Parse(match.date);
+            day && !days.insert({match.home, match.away, *day}).second)
+            return Status::Error(where + " is the match of " + Quoted(match.home) + " at home to " +
+                                 Quoted(match.away) + " on " + match.date + " again.");
+    if (auto status = CheckMeetings(meetings, found.teamNames, reading.playTimes, found.playTimes); !status)
         return status;
     season = std::move(found);
     return Status::Ok();
@@ -162,13 +171,19 @@ Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, cons
     for (bool bad = false; lines.Next(fields, bad);) {
         std::string fullReason;
         if (NotPlayedYet(fields))
-            continue; // its fixture stays open
+            continue;
         if (!ImportResultFields(*built, fields, team(fields.home), team(fields.away), season.dateFormat,
                                 &fullReason))
             return Status::Error(
                 lines.Where() + " could not be entered" +
                 (fullReason.empty() ? ": its date, score or attendance is not valid." : ": " + fullReason));
     }
+    // The matches still to play date their open fixtures, once the results have taken theirs; one without a
+    // date that can be read stays undated.
+    SeasonLines toPlay(source);
+    for (bool bad = false; toPlay.Next(fields, bad);)
+        if (NotPlayedYet(fields))
+            (void)ImportFixtureDate(*built, {fields.date, fields.home, fields.away}, 3, season.dateFormat);
     DivisionWriter(division).Replace(std::move(*built));
     return Status::Ok();
 }

@@ -31,15 +31,15 @@ struct SeasonReading {
 // teams meet (once when every pair met at most once with the alphabetically earlier team at home; twice when
 // no pair met twice at the same ground; otherwise four times) and the format of its dates. Refused, saying
 // why, when the file has fewer than 4 or more than 24 teams, a line is not a result of two different teams,
-// a match is listed twice (the same home and away teams on the same date), a pair meets more often than the
+// a result is listed twice (the same home and away teams on the same day), a pair meets more often than the
 // league allows, or its dates cannot be read safely (DateSurvey).
 Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSeason& season);
 
 // Builds a new league from the answers (BuildNewLeague) with the teams and meetings of the results file in
 // place of the answers' own, then enters every result with its date and attendance. A match the file lists
 // without a score (both goal cells empty), still to play, counts for the teams and meetings; its fixture
-// stays open. Refused, the Division unchanged, as SurveySeason and BuildNewLeague refuse, or when a result
-// cannot be entered (naming its line).
+// stays open, with the file's date for it when that can be read. Refused, the Division unchanged, as
+// SurveySeason and BuildNewLeague refuse, or when a result cannot be entered (naming its line).
 Status BuildLeagueFromResults(NewLeagueAnswers answers, LineSource& source, const SeasonReading& reading,
                               Division& division);
 

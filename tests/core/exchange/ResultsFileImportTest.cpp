@@ -1,3 +1,4 @@
+#include <map>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -230,6 +231,7 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
         {lines(4, 1), 2, "at home 2 times; in a league whose teams meet twice that is at most 1"},
         {lines(4, 1, "13/09/2005"), std::nullopt,
          "Line 14 (\"13/09/2005,T1,T2,0,0\") is the match of \"T1\" at home to \"T2\" on 13/09/2005 again"},
+        {lines(4, 1, "13/9/2005"), std::nullopt, "on 13/9/2005 again"}, // the same day written another way
         {{"99/99/2005,A,B,1,0", "31/31/2005,C,D,1,0", "0/0/2005,A,C,1,0"}, std::nullopt, "in no layout"},
         {{"01/09/2005,A,B,1,0", "01/09/2005,C,D,1"},
          std::nullopt,
@@ -253,19 +255,33 @@ TEST(LeagueFromResults, RefusesWhatNoLeagueCouldHold) {
     EXPECT_EQ(season.playTimes, 4);
 }
 
-// A file that lists the matches still to play, their scores empty, makes the league of its whole season.
-TEST(LeagueFromResults, LeavesTheMatchesStillToPlayOpen) {
-    MemoryLineSource source({"Date,Home,Away,HomeGoals,AwayGoals", "13/09/2005,T1,T2,1,0",
-                             "13/09/2005,T3,T4,0,0", "20/09/2005,T2,T3,,", "20/09/2005,T4,T1,,"});
+// A file that lists the matches still to play, their scores empty, makes the league of its whole season:
+// their fixtures stay open, with the file's dates once the results have taken theirs.
+TEST(LeagueFromResults, LeavesTheMatchesStillToPlayOpenOnTheirDates) {
+    MemoryLineSource source({"Date,Home,Away,HomeGoals,AwayGoals", "01/11/2005,T1,T2,,",
+                             "13/09/2005,T1,T2,1,0", "13/09/2005,T3,T4,0,0", "20/09/2005,T2,T3,,", ",T4,T1,,",
+                             "TBC,T4,T1,,"});
     NewLeagueAnswers answers;
     answers.tableName = "Half a season";
     auto division = testing::MakeLeague(4, 1);
     ASSERT_TRUE(BuildLeagueFromResults(answers, source, {}, *division));
     int played = 0;
-    for (int r = 1; r <= division->Header().ResultCount; ++r)
-        played += division->Results[r].Played ? 1 : 0;
+    std::map<std::pair<int, int>, std::vector<double>> openDates;
+    for (int r = 1; r <= division->Header().ResultCount; ++r) {
+        const ResultRecord& match = division->Results[r];
+        played += match.Played ? 1 : 0;
+        if (!match.Played)
+            openDates[{match.HomeTeam, match.AwayTeam}].push_back(match.MatchDate);
+    }
+    // T1 at home to T2 twice: the teams meet four times.
     EXPECT_EQ(std::tuple(division->Header().TeamCount, division->Header().ResultCount, played),
-              std::tuple(4, 12, 2));
+              std::tuple(4, 24, 2));
+    const DateFormat dates = DateFormat::Default();
+    EXPECT_EQ(division->Results[FindPlayedResult(*division, 1, 2)].MatchDate, *dates.Parse("13/09/2005"));
+    using Dates = std::vector<double>;
+    EXPECT_EQ(
+        std::tuple(openDates[std::pair(1, 2)], openDates[std::pair(2, 3)], openDates[std::pair(4, 1)]),
+        std::tuple(Dates{*dates.Parse("01/11/2005")}, Dates{*dates.Parse("20/09/2005"), 0}, Dates{0, 0}));
 }
 
 std::unique_ptr<Division> League() {
