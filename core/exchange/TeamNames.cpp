@@ -20,17 +20,26 @@ bool IsWordCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || (static_cast<unsigned char>(c) & 0x80) != 0;
 }
 
+// The small letter, in UTF-8, of a capital that the league file's character set has beyond ASCII ("À" to
+// "Þ" but "×", and "Š", "Œ", "Ž", "Ÿ"), given as its two UTF-8 bytes; empty for any other two bytes.
+std::string SmallLetter(unsigned char lead, unsigned char next) {
+    if (lead == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97)
+        return {static_cast<char>(0xC3), static_cast<char>(next + 0x20)};
+    if (lead == 0xC5 && (next == 0xA0 || next == 0x92 || next == 0xBD))
+        return {static_cast<char>(0xC5), static_cast<char>(next + 1)};
+    if (lead == 0xC5 && next == 0xB8)
+        return "\xC3\xBF";
+    return {};
+}
+
 // The words of a name as the rules compare them.
 Words CanonicalWords(std::string_view name) {
     std::string text;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
-        // The capitals of Latin-1 ("À" to "Þ" but "×", in UTF-8 0xC3 0x80 to 0xC3 0x9E) are one letter
-        // case above their small letters.
         const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0u;
-        if (static_cast<unsigned char>(c) == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
-            text += c;
-            text += static_cast<char>(next + 0x20);
+        if (const std::string small = SmallLetter(static_cast<unsigned char>(c), next); !small.empty()) {
+            text += small;
             ++i;
         } else if (c == '&')
             text += " and ";
@@ -90,8 +99,8 @@ template <class Fits> int OnlyTeam(const std::vector<Words>& teams, Fits fits) {
     return found;
 }
 
-// The team an alias names. The alias's own name is looked up exactly, then without regard to case; so is the
-// team it names, which is typed by hand on the command line.
+// The team an alias names. The alias's own name is looked up exactly, then as the rules read it (its
+// CanonicalWords); so is the team it names, which is typed by hand on the command line.
 int AliasTeam(const Division& division, const std::vector<Words>& teams, const std::string& name,
               const TeamAliases& aliases) {
     auto found = aliases.find(name);

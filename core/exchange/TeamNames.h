@@ -20,13 +20,13 @@ struct TeamNameMatches {
 };
 
 // Finds the league team of each name. A name is matched exactly first, then by an alias (whose team is the
-// league's of that name exactly, or the only one of that name without regard to case and punctuation), then
+// league's of that name exactly, or the only one whose name the rules below read as the same words), then
 // by rules that cannot mistake one team for another: the names are compared without regard to case (that of
-// the accented capitals of Latin-1 too; their accents count) and punctuation, with "&" read as "and", "Utd"
-// as "United", "Man" as "Manchester", and "FC" and "AFC" left out; failing that, a name that is the leading
-// words of exactly one team's name (or whose leading words are the team's whole name) is that team. A rule
-// that fits two teams matches neither, and a team that two names would share by a rule goes to neither of
-// them: a wrong match is worse than none.
+// the accented capitals of the league file's character set too; their accents count) and punctuation, with
+// "&" read as "and", "Utd" as "United", "Man" as "Manchester", and "FC" and "AFC" left out; failing that, a
+// name that is the leading words of exactly one team's name (or whose leading words are the team's whole
+// name) is that team. A rule that fits two teams matches neither, and a team that two names would share by a
+// rule goes to neither of them: a wrong match is worse than none.
 TeamNameMatches MatchTeamNames(const Division& division, const std::vector<std::string>& names,
                                const TeamAliases& aliases);
 

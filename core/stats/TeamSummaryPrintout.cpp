@@ -70,7 +70,7 @@ GameColumns MeasureColumns(Canvas& canvas, int pageWidth, const Division& divisi
     c.score = c.home + nameWidth;
     c.away = c.score + scoreWidth;
     c.bar = c.away + nameWidth;
-    c.barRoom = pageWidth - kMargin - c.bar;
+    c.barRoom = std::max(0, pageWidth - kMargin - c.bar); // none on a page too narrow for the names
     c.maxPoints = maxPoints;
     c.unit = maxPoints > 0 ? c.barRoom / maxPoints : 0;
     return c;

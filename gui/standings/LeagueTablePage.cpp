@@ -90,7 +90,7 @@ private:
 };
 
 // The choices sit close together, so that the page fits a 640 x 480 screen.
-void Compact(QBoxLayout& layout) {
+void Compact(QLayout& layout) {
     layout.setContentsMargins(6, 2, 6, 4);
     layout.setSpacing(0);
 }
@@ -98,7 +98,7 @@ void Compact(QBoxLayout& layout) {
 QGroupBox* RadioGroup(const QString& caption, const std::vector<const char*>& items, QButtonGroup* group,
                       QWidget* parent) {
     QGroupBox* box = RadioGroupBox(caption, items, group, parent);
-    Compact(*static_cast<QBoxLayout*>(box->layout()));
+    Compact(*box->layout());
     return box;
 }
 

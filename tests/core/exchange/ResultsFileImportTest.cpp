@@ -289,7 +289,7 @@ std::unique_ptr<Division> League() {
                      {"Manchester United", "Manchester City", "Wolverhampton Wanderers",
                       "Brighton and Hove Albion", "AFC Bournemouth", "Nottingham Forest", "West Ham United",
                       "West Bromwich Albion", "Sheffield United", "Sheffield Wednesday", "Tottenham Hotspur",
-                      "Queens Park Rangers", "Atlético Madrid"});
+                      "Queens Park Rangers", "Atlético Madrid", "Škoda Žilina"});
 }
 
 std::string Matched(const Division& division, const TeamNameMatches& matches, const std::string& name) {
@@ -304,9 +304,10 @@ TEST(TeamNames, SafeRulesMatchAndNearMissesDoNot) {
         {"Manchester United", "Manchester United"}, // exact
         {"MANCHESTER united", "Manchester United"}, // case
         {"ATLÉTICO MADRID", "Atlético Madrid"},     // case of letters with accents
-        {"Atletico Madrid", ""},                    // an accent is not left out
-        {"Man United", "Manchester United"},        // Man
-        {"Man Utd", "Manchester United"},           // Man and Utd
+        {"ŠKODA ŽILINA", "Škoda Žilina"},
+        {"Atletico Madrid", ""},             // an accent is not left out
+        {"Man United", "Manchester United"}, // Man
+        {"Man Utd", "Manchester United"},    // Man and Utd
         {"Man City", "Manchester City"},
         {"Manchester", ""}, // two teams start so
         {"Man", ""},

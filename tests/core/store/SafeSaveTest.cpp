@@ -37,8 +37,10 @@
 // O_TMPFILE, or no /proc), so that saves take their named temporary file instead. Defined here, it stands in
 // for the C library's linkat in the whole test program.
 static std::atomic<bool> refuseLinks = false;
+static std::atomic<int> linksRefused = 0;
 extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept {
     if (refuseLinks) {
+        ++linksRefused;
         errno = EOPNOTSUPP;
         return -1;
     }
@@ -146,6 +148,7 @@ TEST(SafeSave, WithoutUnnamedFilesASaveGoesThroughANamedTemporaryWithTheLeaguesM
     const Status status = SaveDivision(saved.path, *saved.league);
     refuseLinks = false;
     ASSERT_TRUE(status) << status.message();
+    EXPECT_EQ(linksRefused, 1) << "the unnamed file was not offered a name";
     EXPECT_EQ(FileBytes(saved.path), WriteDivision(*saved.league));
     EXPECT_EQ(ModeOf(saved.path), 0640u);
     EXPECT_EQ(EntriesIn(saved.folder.path()), 1);

@@ -259,9 +259,8 @@ private Q_SLOTS:
         QPalette dark = light;
         dark.setColor(QPalette::Window, QColor(45, 45, 48));
         QApplication::setPalette(dark);
-        TfrmResult night(harness.app, 1, nullptr);
+        const QPalette lines = TfrmResult(harness.app, 1, nullptr).scorerLines[0]->palette();
         QApplication::setPalette(light);
-        const QPalette& lines = night.scorerLines[0]->palette();
         QVERIFY(lines.color(QPalette::WindowText).lightness() - lines.color(QPalette::Window).lightness() >
                 100);
         dialog.btnSquads->click();
