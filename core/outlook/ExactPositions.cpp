@@ -134,6 +134,9 @@ private:
     }
 
     void Select(SearchState state, Held held, std::vector<int> undecided) {
+        // The caller's drop may have settled some of them: counted as still undecided, a team already
+        // level or above would be counted twice, and a worse count could replace the best one found.
+        KeepOpen(state, undecided);
         // The best this node can give: every undecided team held.
         const auto canBeat = [&] {
             return Better(FinalCount(state, held, static_cast<int>(undecided.size())));
@@ -173,12 +176,7 @@ private:
                 return;
         }
         // Dropping may have settled some undecided teams for good.
-        for (std::size_t i = 0; i < undecided.size();) {
-            if (state.status[undecided[i]] != Status::Open)
-                undecided.erase(undecided.begin() + static_cast<long>(i));
-            else
-                ++i;
-        }
+        KeepOpen(state, undecided);
         if (!canBeat())
             return;
         if (undecided.empty()) {
@@ -198,6 +196,11 @@ private:
             return;
         Drop(state, t);
         Select(state, held, undecided);
+    }
+
+    // Leaves only the teams still open among the undecided.
+    static void KeepOpen(const SearchState& state, std::vector<int>& undecided) {
+        std::erase_if(undecided, [&](int t) { return state.status[t] != Status::Open; });
     }
 
     // The units each team took in the flow last solved.

@@ -100,5 +100,47 @@ INSTANTIATE_TEST_SUITE_P(SmallLeagues, ExactPositionsTest,
                                            RandomLeague{6, 2, 2, 11}, RandomLeague{6, 4, 3, 10},
                                            RandomLeague{6, 1, 3, 11}));
 
+struct HandMadeStart {
+    int winPoints;
+    std::vector<int> points;               // by team, from team 1
+    std::vector<std::pair<int, int>> open; // home and away
+};
+
+OutlookStart MakeStart(const HandMadeStart& made) {
+    OutlookStart start;
+    start.teamCount = static_cast<int>(made.points.size());
+    start.winPoints = made.winPoints;
+    start.table.TeamCount = start.teamCount;
+    for (int t = 1; t <= start.teamCount; ++t)
+        start.table.Standings[t].Points = made.points[static_cast<std::size_t>(t - 1)];
+    for (const auto& [home, away] : made.open) {
+        start.open.push_back({0, home, away, 0});
+        ++start.gamesLeft[home];
+        ++start.gamesLeft[away];
+    }
+    return start;
+}
+
+// Tables the random leagues above seldom reach, each once answered wrongly.
+TEST(HandMadeStartTest, ExactPositionsMatchExhaustiveSearch) {
+    const HandMadeStart starts[] = {
+        // Dropping one chaser brings others level with team 6 (17 points, no match left): its worst is 8th.
+        {3, {14, 14, 11, 14, 16, 17, 16, 11, 16}, {{1, 4}, {1, 9}, {2, 9}, {3, 5}, {3, 8}, {4, 8}, {7, 9}}},
+    };
+    for (const HandMadeStart& made : starts) {
+        const OutlookStart start = MakeStart(made);
+        const auto expected = ExhaustivePositions(start);
+        const auto ranges = ExactPositions(start);
+        for (int t = 1; t <= start.teamCount; ++t) {
+            SCOPED_TRACE("team " + std::to_string(t));
+            const PositionRange& range = ranges[t];
+            EXPECT_EQ(std::pair(range.best, range.worst), expected[t]);
+            EXPECT_EQ(std::pair(PointsPosition(FinalPoints(start, range.bestWitness), t, false),
+                                PointsPosition(FinalPoints(start, range.worstWitness), t, true)),
+                      expected[t]);
+        }
+    }
+}
+
 } // namespace
 } // namespace vantorel
