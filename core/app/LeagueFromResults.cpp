@@ -115,11 +115,14 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
     };
     std::vector<Played> played;
     ResultFields fields;
+    int results = 0;
     for (bool bad = false; lines.Next(fields, bad);) {
         if (bad)
             return Status::Error(lines.Where() + " is not a result: date, home team, away team, home goals, "
                                                  "away goals.");
-        if (!NotPlayedYet(fields))
+        // No league holds more results: a file with more is refused for its meetings, and a large file is
+        // never kept whole in memory.
+        if (!NotPlayedYet(fields) && ++results <= kMaxResults)
             played.push_back({fields, lines.Where()});
         dates.Add(fields.date);
         for (const std::string* name : {&fields.home, &fields.away})
@@ -135,7 +138,7 @@ Status SurveySeason(LineSource& source, const SeasonReading& reading, ResultsSea
                              " teams; a league has 4 to 24.");
     ResultsSeason found;
     found.teamNames = SortedTeamNames(names);
-    found.results = static_cast<int>(played.size());
+    found.results = results;
     if (auto status = dates.Decide(reading.formatGiven, found.dateFormat); !status)
         return status;
     // Two meetings at one ground are never played on one day: such a line is a match listed twice, and not a
