@@ -105,19 +105,27 @@ bool LeagueEdits::OfferRecovery(Prompts& prompts, const DateFormat& dateFormat) 
         prompts.Warn(JournalDoesNotFitText(keptAs));
         return false;
     }
+    // Claimed before asking: a second window opening the league while the question is up leaves it alone.
+    if (!journal_.Claim(journalPath_)) {
+        prompts.Warn(kJournalInUseText);
+        return false;
+    }
     if (pending.changes == 0 || !prompts.AskChoice(UnsavedChangesText(pending, dateFormat) + " Recover them?",
                                                    kRecoverButton, kDiscardButton)) {
         std::remove(journalPath_.c_str());
+        journal_.Close();
         return false;
     }
     EditHistory replayed = history_;
     for (const JournalEntry& entry : pending.contents.entries)
         if (!replayed.Replay(entry)) {
+            journal_.Close();
             prompts.Warn("The unsaved changes could not be applied to this league; they were left in " +
                          journalPath_ + ".");
             return false;
         }
     if (auto status = replayed.LoadReplayed(*division_); !status) {
+        journal_.Close();
         prompts.Warn(status.message());
         return false;
     }

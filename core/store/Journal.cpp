@@ -244,9 +244,27 @@ Status JournalWriter::Create(const std::string& journalPath, const std::string& 
     return Status::Ok();
 }
 
-Status JournalWriter::Continue(const std::string& journalPath, std::size_t wholeLength) {
+bool JournalWriter::Claim(const std::string& journalPath) {
     Close();
-    const int fd = ::open(journalPath.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = ::open(journalPath.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return !held;
+    }
+    fd_ = fd;
+    path_ = journalPath;
+    return true;
+}
+
+Status JournalWriter::Continue(const std::string& journalPath, std::size_t wholeLength) {
+    const bool claimed = fd_ >= 0 && path_ == journalPath;
+    if (!claimed)
+        Close();
+    const int fd = claimed ? fd_ : ::open(journalPath.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    fd_ = -1;
     if (fd < 0)
         return IoFailure(errno);
     struct stat info {};

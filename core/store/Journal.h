@@ -55,7 +55,11 @@ public:
     // exclusively, never through a link, with the league file's mode.
     Status Create(const std::string& journalPath, const std::string& leaguePath,
                   std::span<const std::uint8_t> leagueBytes);
-    // Goes on appending to a journal that was read, cutting off a tail that was not whole.
+    // Takes the lock of a journal that was read, before its changes are offered, so that a second program
+    // opening the league meanwhile finds it in use and neither recovers nor discards it. False when another
+    // program holds it; a journal that cannot be opened for writing is not claimed, and Continue says why.
+    bool Claim(const std::string& journalPath);
+    // Goes on appending to a journal that was read (and claimed), cutting off a tail that was not whole.
     Status Continue(const std::string& journalPath, std::size_t wholeLength);
     Status Append(const JournalEntry& entry);
     bool isOpen() const { return fd_ >= 0; }

@@ -39,12 +39,15 @@ public:
 
     std::deque<Answer> answers;
     std::function<void()> whileWarning; // runs while a warning is up, as the user would look at the window
+    std::function<void()> whileAsking;  // runs while a question is up, before it is answered
     std::vector<Shown> shown;
     int beeps = 0;
 
 private:
     Answer Ask(const std::string& text) {
         shown.push_back({"ask", text});
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
             return Answer::Yes;
         const Answer answer = answers.front();

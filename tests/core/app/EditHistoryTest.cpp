@@ -289,6 +289,26 @@ TEST_F(LeagueEditsTest, AJournalInUseOrMadeForAnotherFileIsLeftAloneAndOneThatCa
     EXPECT_TRUE(Open(league)->division->Results[1].Played);
 }
 
+// Two windows opening the league a killed window left: the first to ask holds the journal, and the other
+// leaves it alone whatever the first answers.
+TEST_F(LeagueEditsTest, OnlyTheFirstOfTwoWindowsOffersTheChangesLeftByACrash) {
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        EnterFirstFixture(*Open(league), 2, 0);
+        auto first = Open(league), second = Open(league);
+        bool secondRecovered = true;
+        first->prompts.answers = {answer};
+        first->prompts.whileAsking = [&] { secondRecovered = second->Recover(); };
+        EXPECT_EQ(first->Recover(), answer == Answer::Yes);
+        EXPECT_FALSE(secondRecovered);
+        EXPECT_EQ(second->prompts.texts(), std::vector<std::string>{kJournalInUseText});
+        EXPECT_EQ(fs::exists(journal), answer == Answer::Yes);
+        EXPECT_EQ(first->division->Results[1].Played, answer == Answer::Yes);
+        first.reset(); // killed or closed: whatever it recovered is its own to save
+        ASSERT_TRUE(WriteNewLeague(league, *testing::MakeLeague(4, 2)));
+        fs::remove(journal);
+    }
+}
+
 TEST_F(LeagueEditsTest, UndoingBackToTheSavedStateClosesWithoutAsking) {
     auto opened = Open(league);
     EnterFirstFixture(*opened, 1, 1);
