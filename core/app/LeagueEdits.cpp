@@ -1,5 +1,6 @@
 #include "app/LeagueEdits.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
@@ -45,6 +46,9 @@ Status LeagueEdits::Journal(const std::optional<JournalEntry>& entry) {
     if (!entry || journalFailed_)
         return Status::Ok();
     Status status = journal_.isOpen() ? Status::Ok() : journal_.Create(journalPath_, leaguePath_, fileBytes_);
+    // The journal is made exclusively: one at its name is another window's, open on the same league.
+    if (!status && status.message() == IoErrorText(EEXIST))
+        status = Status::Error("the league is open in another window, which keeps its own");
     if (status)
         status = journal_.Append(*entry);
     if (status)

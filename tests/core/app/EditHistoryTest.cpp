@@ -262,6 +262,12 @@ TEST_F(LeagueEditsTest, AJournalInUseOrMadeForAnotherFileIsLeftAloneAndOneThatCa
     EXPECT_FALSE(second->Recover());
     EXPECT_EQ(second->prompts.last(), kJournalInUseText);
     EXPECT_FALSE(second->division->Results[1].Played);
+    Division& secondLeague = *second->division;
+    (void)SetDeduction(secondLeague, 2, 1);
+    EXPECT_EQ(
+        second->workspace.edits.Record(TeamStep(secondLeague, "deduction", 2)).message(),
+        "The change could not be written to the journal that keeps unsaved changes safe (the league is "
+        "open in another window, which keeps its own). It is kept in memory: save the league to keep it.");
 
     // The window dies and another program saves the league: its journal is kept aside, untouched.
     writing.reset();
