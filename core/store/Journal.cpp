@@ -260,23 +260,22 @@ bool JournalWriter::Claim(const std::string& journalPath) {
 }
 
 Status JournalWriter::Continue(const std::string& journalPath, std::size_t wholeLength) {
-    const bool claimed = fd_ >= 0 && path_ == journalPath;
-    if (!claimed)
+    // The journal claimed before its changes were offered goes on; one not claimed is opened now.
+    if (fd_ < 0 || path_ != journalPath) {
         Close();
-    const int fd = claimed ? fd_ : ::open(journalPath.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-    fd_ = -1;
-    if (fd < 0)
-        return IoFailure(errno);
+        fd_ = ::open(journalPath.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd_ < 0)
+            return IoFailure(errno);
+        path_ = journalPath;
+    }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        ::ftruncate(fd, static_cast<off_t>(wholeLength)) != 0 ||
-        ::lseek(fd, static_cast<off_t>(wholeLength), SEEK_SET) < 0) {
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::ftruncate(fd_, static_cast<off_t>(wholeLength)) != 0 ||
+        ::lseek(fd_, static_cast<off_t>(wholeLength), SEEK_SET) < 0) {
         const int error = errno;
-        ::close(fd);
+        Close();
         return IoFailure(error);
     }
-    fd_ = fd;
-    path_ = journalPath;
     length_ = wholeLength;
     (void)::flock(fd_, LOCK_EX | LOCK_NB);
     return Status::Ok();
