@@ -6,6 +6,14 @@
 #include "platform/WindowModal.h"
 
 namespace vantorel {
+namespace {
+
+// The first file chosen in the dialog, run to the result given; empty when it was cancelled.
+QString ChosenFile(const QFileDialog& dialog, int result) {
+    return result == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
 
 QString ChooseExportFile(QWidget* parent, const QString& folder) {
     QString filter = QStringLiteral("CSV (comma delimited) (*.csv);;TXT (text file) (*.txt)");
@@ -17,7 +25,7 @@ QString ChooseExportFile(QWidget* parent, const QString& folder) {
     QFileDialog dialog(parent, QStringLiteral("Export Table Data"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChosenFile(dialog, dialog.exec());
 }
 
 QString ChooseImportFile(QWidget* parent, const QString& folder) {
@@ -25,7 +33,7 @@ QString ChooseImportFile(QWidget* parent, const QString& folder) {
                        QStringLiteral("CSV files (*.CSV *.csv);;Text files (*.TXT *.txt);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("CSV"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChosenFile(dialog, dialog.exec());
 }
 
 QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
@@ -33,9 +41,7 @@ QString ChoosePictureFile(QWidget* parent, const QString& suggested) {
                        QStringLiteral("PNG picture (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
+    return ChosenFile(dialog, ExecWindowModal(dialog));
 }
 
 } // namespace vantorel
